@@ -1,0 +1,53 @@
+// Time of one ConvertRomanDate call over every combination of the three lists, mixed with
+// the kinds of malformed text a user can type.
+#include "roman_date.h"
+#include "vocabulary.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+struct Input {
+    std::string designation, reference, month;
+};
+
+std::vector<Input> MixedInputs() {
+    std::vector<Input> inputs;
+    for (auto designation : tempidex::Designations)
+        for (auto reference : tempidex::ReferenceDays)
+            for (auto month : tempidex::MonthEntries)
+                inputs.push_back(
+                    {std::string(designation), std::string(reference), std::string(month)});
+    // One malformed input for every ten valid ones, failing at each of the three checks.
+    const Input malformed[] = {{"a. d. xix", "Kal.", "Ian."},
+                               {"pridie", "kal.", "Ian."},
+                               {"pridie", "Kal.", "Mar"},
+                               {"", "", ""},
+                               {std::string(200, 'X'), "Id.", "Dec."},
+                               {"pridie", "Kal.", "Mar. (a. i.) "}};
+    const std::size_t valid = inputs.size();
+    for (std::size_t i = 0; i < valid / 10; ++i)
+        inputs.push_back(malformed[i % std::size(malformed)]);
+    return inputs;
+}
+
+void BM_ConvertRomanDate(benchmark::State &state) {
+    const std::vector<Input> inputs = MixedInputs();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Input &in = inputs[next];
+        next = next + 1 == inputs.size() ? 0 : next + 1;
+        auto result = tempidex::ConvertRomanDate(in.designation, in.reference, in.month);
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ConvertRomanDate);
+
+} // namespace
+
+BENCHMARK_MAIN();
