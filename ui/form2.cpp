@@ -1,0 +1,127 @@
+#include "form2.h"
+
+#include "build_info.h"
+#include "fonts.h"
+#include "link_label.h"
+#include "twips.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QUrl>
+
+namespace tempidex {
+namespace {
+
+const QString Caption = QStringLiteral(" Tempidex 02 - About");
+const QString LinkErrorPrompt = QStringLiteral("Error displaying file");
+
+constexpr QSize ClientSize = TwipsSize(4170, 1935);
+// Read from the top: title, description, copyright, notice, "For information:" and the
+// link, all flush left; "Chiudi" at the lower right, level with the last two.
+constexpr QRect Command1Geometry = TwipsRect(3120, 1410, 855, 375);
+constexpr QRect Label6Geometry = TwipsRect(120, 1560, 2055, 255);
+constexpr QRect Label5Geometry = TwipsRect(120, 1320, 1255, 255);
+constexpr QRect Label4Geometry = TwipsRect(120, 960, 3495, 255);
+constexpr QRect Label3Geometry = TwipsRect(120, 720, 2655, 255);
+// Wider than the window: the window cuts the box, not the text, which is shorter.
+constexpr QRect Label2Geometry = TwipsRect(120, 360, 4215, 255);
+constexpr QRect Label1Geometry = TwipsRect(120, 120, 1815, 255);
+
+constexpr qreal HeadingPointSize = 9.75;
+constexpr QPoint LinkCursorHotSpot(10, 1); // the tip of the pointing finger
+
+QUrl MakerSite() {
+    return QUrl(QStringLiteral("http://%1/").arg(QLatin1String(build_info::MakerHost)));
+}
+
+} // namespace
+
+Form2::Form2(QWidget *parent, BrowserFactory browsers)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
+    , m_browsers(std::move(browsers)) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(Caption);
+    setFont(SansSerifFont(WindowFontPointSize));
+    setFixedSize(ClientSize);
+
+    Command1 = new QPushButton(QStringLiteral("Chiudi"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(Command1Geometry);
+
+    Label6 = new LinkLabel(QLatin1String(build_info::MakerHost), this);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setGeometry(Label6Geometry);
+    Label6->setFont(SansSerifFont(HeadingPointSize, QFont::Bold));
+    QPalette linkPalette = Label6->palette();
+    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Label6->setPalette(linkPalette);
+    Label6->setCursor(QCursor(QPixmap(QStringLiteral(":/cursors/link.png")), LinkCursorHotSpot.x(),
+                              LinkCursorHotSpot.y()));
+    Label6->setAccessibleName(tr("Sito web: %1").arg(QLatin1String(build_info::MakerHost)));
+    Label6->setAccessibleDescription(tr("Apre il sito nel browser"));
+
+    Label5 = createLabel("Label5", QStringLiteral("For information:"), Label5Geometry);
+    Label4 = createLabel("Label4", QStringLiteral("This software il FREE"), Label4Geometry);
+    Label3 = createLabel("Label3", QLatin1String(build_info::Copyright), Label3Geometry);
+    Label2 = createLabel("Label2", QStringLiteral("Convertitore di date del Calendario Romano"),
+                         Label2Geometry);
+    Label2->setFont(SansSerifFont(HeadingPointSize));
+    Label1 = createLabel("Label1", QStringLiteral("Tempidex 02"), Label1Geometry);
+    Label1->setFont(SansSerifFont(HeadingPointSize, QFont::Bold));
+
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Label6, &LinkLabel::clicked, this, &Form2::Label6_Click);
+    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+Form2::~Form2() = default;
+
+QLabel *Form2::createLabel(const char *name, const QString &text, const QRect &geometry) {
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+void Form2::keyPressEvent(QKeyEvent *event) {
+    // "Chiudi" is no cancel button: Esc leaves the window open.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Form2::Command1_Click() {
+    accept();
+}
+
+void Form2::Label6_Click() {
+    NewBrowser started = m_browsers();
+    if (!started.browser) {
+        showLinkError(started.error);
+        return;
+    }
+    Explorer = std::move(started.browser); // releases the previous one, which stays open
+    connect(Explorer.get(), &WebBrowser::failed, this, &Form2::showLinkError);
+    if (!Explorer->setVisible(true)) {
+        showLinkError(Explorer->errorString());
+        return;
+    }
+    if (!Explorer->navigate(MakerSite()))
+        showLinkError(Explorer->errorString());
+}
+
+void Form2::showLinkError(const QString &description) {
+    // The fixed prompt is the message and the failure's description the title.
+    QMessageBox box(QMessageBox::NoIcon, description, LinkErrorPrompt, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("LinkErrorBox"));
+    box.exec();
+}
+
+} // namespace tempidex

@@ -1,0 +1,109 @@
+// The user's web browser, started as a program of its own. It is never started through a
+// shell, and it outlives the about window and the program.
+#include "web_browser.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QUrl>
+
+namespace tempidex {
+namespace {
+
+// A launcher that fails does so at once; an exit status after this long is the browser
+// closing, which is none of the link's business.
+constexpr qint64 FailureWindowMs = 10'000;
+constexpr int StartTimeoutMs = 5'000;
+
+struct BrowserCommand {
+    QString program;
+    QStringList arguments; // "%s" stands for the address
+};
+
+// $BROWSER may list several commands separated by colons; the first is the user's choice.
+BrowserCommand ChosenCommand() {
+    const QString fromEnvironment = qEnvironmentVariable("BROWSER").section(QLatin1Char(':'), 0, 0);
+    QStringList words = QProcess::splitCommand(fromEnvironment);
+    if (words.isEmpty())
+        words = {QStringLiteral("xdg-open")};
+    const QString program = words.takeFirst();
+    return {program, words};
+}
+
+QString FindProgram(const QString &program) {
+    if (program.contains(QLatin1Char('/'))) {
+        const QFileInfo file(program);
+        return file.isFile() && file.isExecutable() ? file.absoluteFilePath() : QString();
+    }
+    return QStandardPaths::findExecutable(program);
+}
+
+class SystemBrowser final : public WebBrowser {
+public:
+    SystemBrowser(QString program, QStringList arguments)
+        : m_program(std::move(program))
+        , m_arguments(std::move(arguments)) {}
+
+    // The browser shows its own window as soon as it starts.
+    bool setVisible(bool) override { return true; }
+
+    bool navigate(const QUrl &url) override {
+        QStringList arguments = m_arguments;
+        const QString address = url.toString(QUrl::FullyEncoded);
+        if (!arguments.contains(QStringLiteral("%s")))
+            arguments << QStringLiteral("%s");
+        arguments.replaceInStrings(QStringLiteral("%s"), address);
+
+        // Unparented and deleted only once the program has ended: destroying a running
+        // QProcess would kill the browser along with the window that started it.
+        auto *process = new QProcess;
+        process->setProgram(m_program);
+        process->setArguments(arguments);
+        process->setStandardInputFile(QProcess::nullDevice());
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        process->start();
+        if (!process->waitForStarted(StartTimeoutMs)) {
+            setErrorString(tr("Impossibile avviare %1: %2").arg(m_program, process->errorString()));
+            delete process;
+            return false;
+        }
+        QElapsedTimer running;
+        running.start();
+        const QPointer<SystemBrowser> self(this);
+        const QString program = m_program;
+        connect(process, &QProcess::finished, process,
+                [self, process, running, program](int exitCode, QProcess::ExitStatus status) {
+                    const bool crashed = status != QProcess::NormalExit;
+                    if (self && (crashed || exitCode != 0) && running.elapsed() < FailureWindowMs)
+                        emit self->failed(
+                            crashed ? tr("%1 si è interrotto").arg(program)
+                                    : tr("%1 non ha potuto aprire il sito (codice di uscita %2)")
+                                          .arg(program)
+                                          .arg(exitCode));
+                    process->deleteLater();
+                });
+        return true;
+    }
+
+private:
+    QString m_program;
+    QStringList m_arguments;
+};
+
+} // namespace
+
+BrowserFactory SystemBrowserFactory() {
+    return [] {
+        const BrowserCommand command = ChosenCommand();
+        const QString program = FindProgram(command.program);
+        if (program.isEmpty())
+            return NewBrowser{nullptr,
+                              WebBrowser::tr("Browser non trovato: %1").arg(command.program)};
+        return NewBrowser{std::make_unique<SystemBrowser>(program, command.arguments), {}};
+    };
+}
+
+} // namespace tempidex
