@@ -1,7 +1,9 @@
 // The user's web browser, started as a program of its own. It is never started through a
-// shell, and it outlives the about window and the program.
+// shell, and it outlives the about window and the program. Where the desktop has no
+// $BROWSER convention (Windows, macOS), the platform's own way of opening an address serves.
 #include "web_browser.h"
 
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPointer>
@@ -93,10 +95,28 @@ private:
     QStringList m_arguments;
 };
 
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+// Windows and macOS open an address through the shell, which reports failure at once.
+class ShellBrowser final : public WebBrowser {
+public:
+    bool setVisible(bool) override { return true; }
+    bool navigate(const QUrl &url) override {
+        if (QDesktopServices::openUrl(url))
+            return true;
+        setErrorString(tr("Nessun browser può aprire %1").arg(url.toString()));
+        return false;
+    }
+};
+#endif
+
 } // namespace
 
 BrowserFactory SystemBrowserFactory() {
     return [] {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+        if (qEnvironmentVariableIsEmpty("BROWSER"))
+            return NewBrowser{std::make_unique<ShellBrowser>(), {}};
+#endif
         const BrowserCommand command = ChosenCommand();
         const QString program = FindProgram(command.program);
         if (program.isEmpty())
