@@ -39,16 +39,14 @@ void CheckLabels(const QWidget *window) {
 }
 
 void CheckButtons(const QWidget *window) {
+    constexpr int FramePadding = 8; // the button's frame and bevel, both sides together
     for (const QPushButton *button : window->findChildren<QPushButton *>()) {
-        const QSize needed = button->style()->sizeFromContents(
-            QStyle::CT_PushButton, nullptr,
-            QFontMetrics(button->font()).size(Qt::TextShowMnemonic, button->text()), button);
-        // Qt pads buttons generously; the text itself must fit inside the frame.
-        const int text = QFontMetrics(button->font()).horizontalAdvance(button->text());
-        QVERIFY2(text + 8 <= button->width(),
-                 qPrintable(FitReport(button, button->text(), text + 8, button->width())));
-        QVERIFY2(needed.height() <= button->height() + 8,
-                 qPrintable(FitReport(button, "height", needed.height(), button->height())));
+        const QFontMetrics metrics(button->font());
+        const int needed = metrics.horizontalAdvance(button->text()) + FramePadding;
+        QVERIFY2(needed <= button->width(),
+                 qPrintable(FitReport(button, button->text(), needed, button->width())));
+        QVERIFY2(metrics.height() + FramePadding <= button->height(),
+                 qPrintable(FitReport(button, "height", metrics.height(), button->height())));
     }
 }
 
