@@ -119,27 +119,6 @@ TEST(KnownDates, MatchTheHistoricalCalendar) {
     }
 }
 
-TEST(NonexistentDates, PointAtTheListToChange) {
-    struct Case {
-        std::string_view designation, reference, month;
-        FocusTarget focus;
-    };
-    constexpr Case cases[] = {
-        {"a. d. bis VI", "Kal.", "Mar.", FocusTarget::Combo1},  // not a leap year
-        {"a. d. XVIII", "Kal.", "Apr.", FocusTarget::Combo1},   // would be the Ides of March
-        {"a. d. V", "Non.", "Ian.", FocusTarget::Combo1},       // would be the Calends
-        {"a. d. IX", "Id.", "Mar.", FocusTarget::Combo1},       // would be the Nones
-        {" --- ", "Non.", "Mar. (a. i.)", FocusTarget::Combo2}, // leap March: Calends only
-        {"a. d. bis VI", "Id.", "Mar. (a. i.)", FocusTarget::Combo2},
-    };
-    for (const Case &c : cases) {
-        const auto result = ConvertRomanDate(c.designation, c.reference, c.month);
-        EXPECT_EQ(result.text, Nonexistent)
-            << c.designation << ' ' << c.reference << ' ' << c.month;
-        EXPECT_EQ(result.focus, c.focus) << c.designation << ' ' << c.reference << ' ' << c.month;
-    }
-}
-
 TEST(InputChecks, RunInListOrderAndReportOnlyTheFirstFault) {
     auto expect = [](std::string_view d, std::string_view r, std::string_view m,
                      std::string_view text, FocusTarget focus) {
@@ -219,15 +198,6 @@ TEST(InputChecks, HugeTextsAreAnsweredLikeAnyOther) {
     const auto month = ConvertRomanDate("pridie", "Kal.", huge);
     EXPECT_EQ(month.text, MonthNotCorrect);
     EXPECT_EQ(month.focus, FocusTarget::Combo3);
-}
-
-TEST(ErrorTexts, AreExactlyTheProgramsWording) {
-    // Byte counts pin the two different spellings of "corretta".
-    EXPECT_EQ(tempidex::ErrorDateNotCorrect, "ERRORE - Data non corretta");
-    EXPECT_EQ(tempidex::ErrorDateNotCorrect.size(), 26u);
-    EXPECT_EQ(tempidex::ErrorMonthNotCorrect, "ERRORE - Data non correta");
-    EXPECT_EQ(tempidex::ErrorMonthNotCorrect.size(), 25u);
-    EXPECT_EQ(tempidex::ErrorDateNonexistent, "ERRORE - Data Inesistente");
 }
 
 } // namespace

@@ -59,19 +59,6 @@ TEST(MonthTable, DescribesEachMonthAsTheCalendarDoes) {
     }
 }
 
-TEST(MonthTable, LeapMarchEntry) {
-    const auto row = LookupMonth("Mar. (a. i.)");
-    EXPECT_EQ(row.kind, MonthKind::LeapMarch);
-    EXPECT_EQ(row.precedingClass, PrecedingMonthClass::LeapFebruary);
-    EXPECT_EQ(row.precedingName, "Febbraio (anno bisestile)");
-    EXPECT_EQ(row.currentName, "Marzo");
-}
-
-TEST(MonthTable, KeepsTheProgramsSpellingOfJanuary) {
-    EXPECT_EQ(LookupMonth("Feb.").precedingName, "Genaio");
-    EXPECT_EQ(LookupMonth("Ian.").currentName, "Gennaio");
-}
-
 TEST(MonthTable, LookupIsExact) {
     EXPECT_EQ(LookupMonth("Mar.").kind, MonthKind::LongNones);
     for (const char *text : {"mar.", "Mar", "Mar. ", "", "Mar. (a. i.", "Ian.Feb."}) {
