@@ -39,7 +39,7 @@ void Application::reportRunTimeError(const QString &description) {
     if (m_failed) // one report is enough while the program winds down
         return;
     m_failed = true;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tempidex 02"), description,
+    QMessageBox box(QMessageBox::Critical, QLatin1String(build_info::ProductName), description,
                     QMessageBox::Ok);
     box.setObjectName(QStringLiteral("RunTimeErrorBox"));
     box.exec();

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "build_info.h"
 #include "fonts.h"
 #include "form2.h"
 #include "roman_date.h"
@@ -18,9 +19,6 @@
 
 namespace tempidex {
 namespace {
-
-const QString Caption = QStringLiteral(" Tempidex 02");
-const QString Title = QStringLiteral("Convertitore di date del Calendario Romano");
 
 constexpr QSize ClientSize = TwipsSize(6270, 2175);
 // Three rows: the title with "?" in its corner; the lists with "Calcola"; the result with
@@ -58,11 +56,11 @@ Form1::Form1(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Caption);
+    setWindowTitle(QLatin1Char(' ') + QLatin1String(build_info::ProductName));
     setFont(SansSerifFont(WindowFontPointSize));
     setFixedSize(ClientSize);
 
-    Label1 = new QLabel(Title, this);
+    Label1 = new QLabel(QLatin1String(build_info::Description), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(Label1Geometry);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

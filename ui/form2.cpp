@@ -16,7 +16,6 @@
 namespace tempidex {
 namespace {
 
-const QString Caption = QStringLiteral(" Tempidex 02 - About");
 const QString LinkErrorPrompt = QStringLiteral("Error displaying file");
 
 constexpr QSize ClientSize = TwipsSize(4170, 1935);
@@ -45,7 +44,7 @@ Form2::Form2(QWidget *parent, BrowserFactory browsers)
                           Qt::WindowCloseButtonHint)
     , m_browsers(std::move(browsers)) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(Caption);
+    setWindowTitle(QStringLiteral(" %1 - About").arg(QLatin1String(build_info::ProductName)));
     setFont(SansSerifFont(WindowFontPointSize));
     setFixedSize(ClientSize);
 
@@ -68,10 +67,9 @@ Form2::Form2(QWidget *parent, BrowserFactory browsers)
     Label5 = createLabel("Label5", QStringLiteral("For information:"), Label5Geometry);
     Label4 = createLabel("Label4", QStringLiteral("This software il FREE"), Label4Geometry);
     Label3 = createLabel("Label3", QLatin1String(build_info::Copyright), Label3Geometry);
-    Label2 = createLabel("Label2", QStringLiteral("Convertitore di date del Calendario Romano"),
-                         Label2Geometry);
+    Label2 = createLabel("Label2", QLatin1String(build_info::Description), Label2Geometry);
     Label2->setFont(SansSerifFont(HeadingPointSize));
-    Label1 = createLabel("Label1", QStringLiteral("Tempidex 02"), Label1Geometry);
+    Label1 = createLabel("Label1", QLatin1String(build_info::ProductName), Label1Geometry);
     Label1->setFont(SansSerifFont(HeadingPointSize, QFont::Bold));
 
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
