@@ -3,17 +3,15 @@
 #include "build_info.h"
 #include "fonts.h"
 #include "form2.h"
+#include "latin_list.h"
 #include "roman_date.h"
+#include "screen_centring.h"
 #include "twips.h"
 #include "vocabulary.h"
 
-#include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
 #include <span>
 
@@ -46,7 +44,7 @@ void FillList(QComboBox *list, std::span<const std::string_view> entries) {
 // window is still hidden move nothing.
 void AdvanceFocus(QWidget *target) {
     if (target->isVisible())
-        target->setFocus(Qt::TabFocusReason); // as Tab would: a list comes with its text selected
+        target->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace
@@ -104,27 +102,16 @@ Form1::Form1(QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 
     Form_Load();
-
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, ClientSize,
-                                        screen->availableGeometry()));
+    CentreOnScreen(this);
 }
 
 QComboBox *Form1::createComboBox(const char *name, const QRect &geometry,
                                  const QString &accessibleName) {
-    auto *list = new QComboBox(this);
+    auto *list = new LatinList(this);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(geometry);
     list->setFont(SansSerifFont(ListPointSize));
-    list->setEditable(true);
     list->setAccessibleName(accessibleName);
-    // The texts are compared exactly, and the lists never change after loading: no
-    // case-insensitive completion that rewrites what was typed, no Enter that appends it.
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr);
-    // When the edit field loses the focus, QComboBox selects the entry whose text was typed
-    // and reports it as picked; typing is not picking, so the focus must not jump for it.
-    disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     return list;
 }
 
@@ -186,7 +173,9 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Command3_Click() {
-    Form2 about; // no owner: modal to the whole program
+    // Owned by the main window, so the window manager keeps the two together: the about
+    // window can be neither lost behind the main window nor minimised away from it.
+    Form2 about(this);
     about.exec();
 }
 

@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <memory>
@@ -41,6 +43,13 @@ private slots:
     void enterInAListAddsNoEntry();
     void keyboardAloneReachesEveryInput();
     void everyInputHasAnItalianAccessibleName();
+
+    void typingStraightAwayReplacesTheShownText();
+    void aListThatGainsTheFocusSelectsItsText();
+    void arrowsStepFromTheTypedText();
+    void dropDownOpensOnTheTypedText();
+    void wheelTurnsOnlyTheFocusedList();
+    void windowsOpenCentredByTheirFrame();
 
     void aboutWindowIsModalAndOpensAgain();
     void chiudiClosesTheProgram();
@@ -291,6 +300,90 @@ void Form1Test::everyInputHasAnItalianAccessibleName() {
         QVERIFY2(!m_form->findChild<QWidget *>(name)->accessibleName().isEmpty(), name);
     QVERIFY(!result()->accessibleDescription().isEmpty());
     QVERIFY(result()->isReadOnly());
+}
+
+void Form1Test::typingStraightAwayReplacesTheShownText() {
+    // At start-up: no select-all first.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("a. d. XIX"));
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QCOMPARE(result()->text(), QStringLiteral("14 Dicembre"));
+    // After an error, the list at fault takes what is typed in place of the wrong text.
+    QTest::keyClicks(combo("Combo3"), QStringLiteral("x"));
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), combo("Combo3"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Feb."));
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QCOMPARE(result()->text(), QStringLiteral("14 Genaio"));
+}
+
+void Form1Test::aListThatGainsTheFocusSelectsItsText() {
+    const auto selected = [this](const char *list) {
+        return combo(list)->lineEdit()->selectedText();
+    };
+    QCOMPARE(selected("Combo1"), QStringLiteral(" --- "));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(selected("Combo2"), QStringLiteral("Kal."));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(selected("Combo1"), QStringLiteral(" --- "));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // a pick: on to Combo2
+    QCOMPARE(selected("Combo2"), QStringLiteral("Kal."));
+    // The window activated again, after another window had it.
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    combo("Combo2")->lineEdit()->deselect();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QCOMPARE(selected("Combo2"), QStringLiteral("Kal."));
+}
+
+void Form1Test::arrowsStepFromTheTypedText() {
+    type("Combo3", QStringLiteral("Mai."));
+    QTest::keyClick(combo("Combo3"), Qt::Key_Down);
+    QCOMPARE(combo("Combo3")->currentText(), QStringLiteral("Iun."));
+    QCOMPARE(QApplication::focusWidget(), button("Command1"));
+    type("Combo3", QStringLiteral("Maius"));
+    QTest::keyClick(combo("Combo3"), Qt::Key_Up);
+    QCOMPARE(combo("Combo3")->currentText(), QStringLiteral("Mar. (a. i.)"));
+    type("Combo3", QStringLiteral("Maius"));
+    QTest::keyClick(combo("Combo3"), Qt::Key_Down);
+    QCOMPARE(combo("Combo3")->currentText(), QStringLiteral("Ian."));
+    QCOMPARE(QApplication::focusWidget(), button("Command1"));
+}
+
+void Form1Test::dropDownOpensOnTheTypedText() {
+    type("Combo3", QStringLiteral("Oct."));
+    combo("Combo3")->showPopup();
+    QTRY_VERIFY(combo("Combo3")->view()->isVisible());
+    QCOMPARE(combo("Combo3")->view()->currentIndex().data().toString(), QStringLiteral("Oct."));
+    combo("Combo3")->hidePopup();
+}
+
+void Form1Test::wheelTurnsOnlyTheFocusedList() {
+    const auto turn = [](QWidget *list) {
+        const QPoint at = list->rect().center();
+        QWheelEvent wheel(at, list->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &wheel);
+    };
+    turn(combo("Combo2"));
+    QCOMPARE(combo("Combo2")->currentText(), QStringLiteral("Kal."));
+    QCOMPARE(QApplication::focusWidget(), combo("Combo1"));
+    turn(combo("Combo1"));
+    QCOMPARE(combo("Combo1")->currentText(), QStringLiteral("a. d. XIX"));
+    QCOMPARE(QApplication::focusWidget(), combo("Combo2"));
+}
+
+void Form1Test::windowsOpenCentredByTheirFrame() {
+    const QPoint centre = m_form->screen()->availableGeometry().center();
+    QVERIFY((m_form->frameGeometry().center() - centre).manhattanLength() <= 1);
+    test_support::WhenModalOpens([&](QWidget *about) {
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QCOMPARE(about->windowHandle()->transientParent(), m_form->windowHandle());
+        QVERIFY((about->frameGeometry().center() - centre).manhattanLength() <= 1);
+        about->close();
+    });
+    QTest::mouseClick(button("Command3"), Qt::LeftButton);
 }
 
 void Form1Test::aboutWindowIsModalAndOpensAgain() {
