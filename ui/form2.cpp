@@ -3,6 +3,7 @@
 #include "build_info.h"
 #include "fonts.h"
 #include "link_label.h"
+#include "screen_centring.h"
 #include "twips.h"
 
 #include <QCursor>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 
 namespace tempidex {
@@ -32,6 +34,37 @@ constexpr QRect Label1Geometry = TwipsRect(120, 120, 1815, 255);
 
 constexpr qreal HeadingPointSize = 9.75;
 constexpr QPoint LinkCursorHotSpot(10, 1); // the tip of the pointing finger
+
+// The box that reports a failed link. Its title, the failure's description, is the part
+// that matters, so the box is made wide enough for the window manager to show all of it.
+class LinkErrorBox : public QMessageBox {
+public:
+    LinkErrorBox(const QString &title, const QString &text, QWidget *parent)
+        : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent) {
+        setObjectName(QStringLiteral("LinkErrorBox"));
+    }
+
+protected:
+    // QMessageBox sizes itself to its text whenever it is shown or laid out again, allowing
+    // the title only the room of a slim title font; widen it after each time.
+    void resizeEvent(QResizeEvent *event) override {
+        QMessageBox::resizeEvent(event);
+        const int wanted = titleWidth();
+        if (width() < wanted)
+            setFixedWidth(wanted);
+    }
+
+private:
+    int titleWidth() const {
+        // Window managers draw titles in bold, between the window's icon and its buttons.
+        constexpr int TitleBarControls = 120;
+        QFont title = font();
+        title.setBold(true);
+        const int wanted = QFontMetrics(title).horizontalAdvance(windowTitle()) + TitleBarControls;
+        const QScreen *shown = screen();
+        return shown ? std::min(wanted, shown->availableGeometry().width()) : wanted;
+    }
+};
 
 QUrl MakerSite() {
     return QUrl(QStringLiteral("http://%1/").arg(QLatin1String(build_info::MakerHost)));
@@ -57,7 +90,7 @@ Form2::Form2(QWidget *parent, BrowserFactory browsers)
     Label6->setGeometry(Label6Geometry);
     Label6->setFont(SansSerifFont(HeadingPointSize, QFont::Bold));
     QPalette linkPalette = Label6->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    linkPalette.setColor(QPalette::WindowText, LinkColour(palette().color(QPalette::Window)));
     Label6->setPalette(linkPalette);
     Label6->setCursor(QCursor(QPixmap(QStringLiteral(":/cursors/link.png")), LinkCursorHotSpot.x(),
                               LinkCursorHotSpot.y()));
@@ -75,6 +108,7 @@ Form2::Form2(QWidget *parent, BrowserFactory browsers)
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Label6, &LinkLabel::clicked, this, &Form2::Label6_Click);
     Command1->setFocus(Qt::OtherFocusReason);
+    CentreOnScreen(this);
 }
 
 Form2::~Form2() = default;
@@ -117,8 +151,7 @@ void Form2::Label6_Click() {
 
 void Form2::showLinkError(const QString &description) {
     // The fixed prompt is the message and the failure's description the title.
-    QMessageBox box(QMessageBox::NoIcon, description, LinkErrorPrompt, QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("LinkErrorBox"));
+    LinkErrorBox box(description, LinkErrorPrompt, this);
     box.exec();
 }
 

@@ -1,6 +1,8 @@
 // The user's web browser, started as a program of its own. It is never started through a
-// shell, and it outlives the about window and the program. Where the desktop has no
-// $BROWSER convention (Windows, macOS), the platform's own way of opening an address serves.
+// shell, never waited for, and it outlives the about window and the program. Where the
+// desktop has no $BROWSER convention (Windows, macOS), the platform's own way of opening an
+// address serves.
+#include "browser_command.h"
 #include "web_browser.h"
 
 #include <QDesktopServices>
@@ -9,7 +11,6 @@
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QStringList>
 #include <QUrl>
 
 namespace tempidex {
@@ -18,22 +19,6 @@ namespace {
 // A launcher that fails does so at once; an exit status after this long is the browser
 // closing, which is none of the link's business.
 constexpr qint64 FailureWindowMs = 10'000;
-constexpr int StartTimeoutMs = 5'000;
-
-struct BrowserCommand {
-    QString program;
-    QStringList arguments; // "%s" stands for the address
-};
-
-// $BROWSER may list several commands separated by colons; the first is the user's choice.
-BrowserCommand ChosenCommand() {
-    const QString fromEnvironment = qEnvironmentVariable("BROWSER").section(QLatin1Char(':'), 0, 0);
-    QStringList words = QProcess::splitCommand(fromEnvironment);
-    if (words.isEmpty())
-        words = {QStringLiteral("xdg-open")};
-    const QString program = words.takeFirst();
-    return {program, words};
-}
 
 QString FindProgram(const QString &program) {
     if (program.contains(QLatin1Char('/'))) {
@@ -52,30 +37,29 @@ public:
     // The browser shows its own window as soon as it starts.
     bool setVisible(bool) override { return true; }
 
+    // Returns at once: a browser that cannot start, or a launcher that gives up, is
+    // reported later through failed().
     bool navigate(const QUrl &url) override {
-        QStringList arguments = m_arguments;
-        const QString address = url.toString(QUrl::FullyEncoded);
-        if (!arguments.contains(QStringLiteral("%s")))
-            arguments << QStringLiteral("%s");
-        arguments.replaceInStrings(QStringLiteral("%s"), address);
-
         // Unparented and deleted only once the program has ended: destroying a running
         // QProcess would kill the browser along with the window that started it.
         auto *process = new QProcess;
         process->setProgram(m_program);
-        process->setArguments(arguments);
+        process->setArguments(WithAddress(m_arguments, url.toString(QUrl::FullyEncoded)));
         process->setStandardInputFile(QProcess::nullDevice());
         process->setProcessChannelMode(QProcess::ForwardedChannels);
-        process->start();
-        if (!process->waitForStarted(StartTimeoutMs)) {
-            setErrorString(tr("Impossibile avviare %1: %2").arg(m_program, process->errorString()));
-            delete process;
-            return false;
-        }
-        QElapsedTimer running;
-        running.start();
         const QPointer<SystemBrowser> self(this);
         const QString program = m_program;
+        connect(process, &QProcess::errorOccurred, process,
+                [self, process, program](QProcess::ProcessError error) {
+                    if (error != QProcess::FailedToStart)
+                        return;
+                    if (self)
+                        emit self->failed(
+                            tr("Impossibile avviare %1: %2").arg(program, process->errorString()));
+                    process->deleteLater();
+                });
+        QElapsedTimer running;
+        running.start();
         connect(process, &QProcess::finished, process,
                 [self, process, running, program](int exitCode, QProcess::ExitStatus status) {
                     const bool crashed = status != QProcess::NormalExit;
@@ -87,6 +71,7 @@ public:
                                           .arg(exitCode));
                     process->deleteLater();
                 });
+        process->start();
         return true;
     }
 
@@ -113,16 +98,20 @@ public:
 
 BrowserFactory SystemBrowserFactory() {
     return [] {
+        const QString browser = qEnvironmentVariable("BROWSER");
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-        if (qEnvironmentVariableIsEmpty("BROWSER"))
+        if (browser.isEmpty())
             return NewBrowser{std::make_unique<ShellBrowser>(), {}};
 #endif
-        const BrowserCommand command = ChosenCommand();
-        const QString program = FindProgram(command.program);
+        std::optional<QStringList> command = BrowserCommand(browser);
+        if (!command)
+            return NewBrowser{nullptr, WebBrowser::tr("BROWSER non valido: %1").arg(browser)};
+        const QString program = FindProgram(command->first());
         if (program.isEmpty())
             return NewBrowser{nullptr,
-                              WebBrowser::tr("Browser non trovato: %1").arg(command.program)};
-        return NewBrowser{std::make_unique<SystemBrowser>(program, command.arguments), {}};
+                              WebBrowser::tr("Browser non trovato: %1").arg(command->first())};
+        command->removeFirst();
+        return NewBrowser{std::make_unique<SystemBrowser>(program, *command), {}};
     };
 }
 

@@ -1,18 +1,24 @@
 // The about window and its link. Browsers here are fakes, or stub programs that record what
 // they were asked to open: no test starts a real browser or touches the network.
+#include "browser_command.h"
 #include "form2.h"
 #include "link_label.h"
 #include "modal.h"
 #include "web_browser.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using tempidex::Form2;
@@ -104,6 +110,14 @@ private slots:
     void linkFailuresShowTheFailureAsTitle_data();
     void linkFailuresShowTheFailureAsTitle();
 
+    void doubleClickStartsOneBrowser();
+    void linkStaysReadableOnADarkPalette();
+    void failureBoxShowsItsWholeTitle();
+    void browserCommandIsReadAsAShellReadsIt_data();
+    void browserCommandIsReadAsAShellReadsIt();
+    void systemBrowserGetsItsWordsUnmangledAndNoInput();
+    void systemBrowserThatCannotStartIsReportedWithoutWaiting();
+
     void systemBrowserRunsTheBrowserVariable();
     void systemBrowserFallsBackToXdgOpen();
     void systemBrowserReportsWhatCannotStart();
@@ -112,6 +126,10 @@ private slots:
 private:
     void clickLink() { QTest::mouseClick(m_form->findChild<QLabel *>("Label6"), Qt::LeftButton); }
     QString writeStub(const QString &name, const QString &body);
+    static QString readFile(const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
 
     BrowserLog m_log;
     std::unique_ptr<Form2> m_form;
@@ -243,6 +261,133 @@ void Form2Test::linkFailuresShowTheFailureAsTitle() {
     m_log = {};
     clickLink();
     QCOMPARE(m_log.navigated.size(), 1);
+}
+
+void Form2Test::doubleClickStartsOneBrowser() {
+    QLabel *link = m_form->findChild<QLabel *>("Label6");
+    const QPointF at = link->rect().center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        QMouseEvent event(type, at, link->mapToGlobal(at), Qt::LeftButton,
+                          down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(link, &event);
+    }
+    QCOMPARE(m_log.created, 1);
+    clickLink();
+    QCOMPARE(m_log.created, 2);
+}
+
+void Form2Test::linkStaysReadableOnADarkPalette() {
+    // WCAG 2 contrast ratio.
+    const auto luminance = [](QColor c) {
+        double sum = 0;
+        for (const auto &[value, weight] :
+             {std::pair{c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
+            sum += weight *
+                   (value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4));
+        return sum;
+    };
+    const auto contrast = [&](QColor a, QColor b) {
+        const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+        return (light + 0.05) / (dark + 0.05);
+    };
+    const auto linkColour = [](const Form2 &form) {
+        return form.findChild<QLabel *>("Label6")->palette().color(QPalette::WindowText);
+    };
+    QCOMPARE(linkColour(*m_form), QColor(0, 0, 255));
+    for (const QColor background : {QColor(0x30, 0x30, 0x30), QColor(0x60, 0x60, 0x60)}) {
+        QPalette dark = QApplication::palette();
+        dark.setColor(QPalette::Window, background);
+        const QPalette saved = QApplication::palette();
+        QApplication::setPalette(dark);
+        const Form2 form(nullptr, FakeBrowsers(m_log));
+        QApplication::setPalette(saved);
+        const QColor link = linkColour(form);
+        QVERIFY2(contrast(link, background) >= 4.5, qPrintable(link.name()));
+        QVERIFY2(qAbs(link.hue() - 240) <= 20, qPrintable(link.name())); // still a blue
+    }
+}
+
+void Form2Test::failureBoxShowsItsWholeTitle() {
+    int width = 0, needed = 0;
+    test_support::WhenModalOpens([&](QWidget *box) {
+        QFont bold = box->font();
+        bold.setBold(true);
+        needed = QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 3 * 24; // buttons
+        width = box->width();
+        box->close();
+    });
+    m_log.failCreate = "Impossibile avviare /opt/browser/bin/browser: No such file or directory";
+    clickLink();
+    QVERIFY2(width >= needed, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
+    // Up to the screen's width.
+    test_support::WhenModalOpens([&](QWidget *box) {
+        width = box->width();
+        box->close();
+    });
+    m_log.failCreate = QString(500, 'x');
+    clickLink();
+    QCOMPARE(width, m_form->screen()->availableGeometry().width());
+}
+
+void Form2Test::browserCommandIsReadAsAShellReadsIt_data() {
+    QTest::addColumn<QString>("browser");
+    QTest::addColumn<QStringList>("command");
+    const QString a = "http://site/";
+    QTest::newRow("unset") << "" << QStringList{"xdg-open", a};
+    QTest::newRow("plain") << "firefox" << QStringList{"firefox", a};
+    QTest::newRow("first of a list")
+        << "firefox -new-tab %s:chromium" << QStringList{"firefox", "-new-tab", a};
+    QTest::newRow("empty first") << ":lynx" << QStringList{"lynx", a};
+    QTest::newRow("single quotes") << R"('/opt/my browser/run' '$HOME \"x' %s)"
+                                   << QStringList{"/opt/my browser/run", R"($HOME \"x)", a};
+    QTest::newRow("double quotes") << R"("/opt/my browser" "a\"b\\c\d $x")"
+                                   << QStringList{"/opt/my browser", R"(a"b\c\d $x)", a};
+    QTest::newRow("backslashes") << "my\\ browser \\'q\\' a\\\nb"
+                                 << QStringList{"my browser", "'q'", "ab", a};
+    QTest::newRow("empty words") << R"(b '' "")" << QStringList{"b", "", "", a};
+    QTest::newRow("quoted colon") << "'a:b' --x:c" << QStringList{"a:b", "--x", a};
+    QTest::newRow("shell") << R"(sh -c 'exec w3m "$1"' sh %s)"
+                           << QStringList{"sh", "-c", R"(exec w3m "$1")", "sh", a};
+    QTest::newRow("placeholders") << "b --url=%s %%s %c"
+                                  << QStringList{"b", "--url=" + a, "%s", ":"};
+}
+
+void Form2Test::browserCommandIsReadAsAShellReadsIt() {
+    QFETCH(QString, browser);
+    QFETCH(QStringList, command);
+    const std::optional<QStringList> words = tempidex::BrowserCommand(browser);
+    QVERIFY(words);
+    QCOMPARE(tempidex::WithAddress(*words, "http://site/"), command);
+    QVERIFY(!tempidex::BrowserCommand("b 'open"));
+    QVERIFY(!tempidex::BrowserCommand(R"(b "open)"));
+}
+
+void Form2Test::systemBrowserGetsItsWordsUnmangledAndNoInput() {
+    const QString record = m_stubs.filePath("words");
+    QVERIFY(QDir(m_stubs.path()).mkdir("my browser"));
+    const QString stub =
+        writeStub("my browser/run", "for a; do echo \"$a\"; done > '" + record +
+                                        "'; readlink /proc/$$/fd/0 >> '" + record + "'");
+    qputenv("BROWSER", ("'" + stub + "' '$HOME;*' \"a  b\" '`x`'").toUtf8());
+    m_form = std::make_unique<Form2>();
+    m_form->show();
+    clickLink();
+    QTRY_COMPARE(readFile(record), "$HOME;*\na  b\n`x`\nhttp://tempidex.example/\n/dev/null\n");
+}
+
+void Form2Test::systemBrowserThatCannotStartIsReportedWithoutWaiting() {
+    qputenv("BROWSER", writeStub("browser", "").toUtf8());
+    QFile(m_stubs.filePath("browser")).resize(0); // executable, but no program: exec fails
+    m_form = std::make_unique<Form2>();
+    m_form->show();
+    ErrorBox box;
+    ExpectErrorBox(box);
+    clickLink();
+    QVERIFY(!box.shown); // the link has returned before the outcome is known
+    QTRY_VERIFY(box.shown);
+    QVERIFY2(box.title.contains("browser"), qPrintable(box.title));
 }
 
 void Form2Test::systemBrowserRunsTheBrowserVariable() {
