@@ -72,9 +72,8 @@ void LatinList::step(int direction) {
     const int typed = typedEntry();
     const int next = typed >= 0 ? typed + direction : direction > 0 ? 0 : count() - 1;
     if (next < 0 || next >= count())
-        return; // already at the end: nothing is picked
-    setCurrentIndex(next);
-    setEditText(itemText(next)); // also when the index stays and only the text was typed
+        return;            // already at the end: nothing is picked
+    setCurrentIndex(next); // puts the entry's text in the field, also over a typed one
     lineEdit()->selectAll();
     emit activated(next);
     emit textActivated(itemText(next));

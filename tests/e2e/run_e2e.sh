@@ -38,6 +38,17 @@ gone() {
     return 1
 }
 
+# The window's outer frame, title bar included, is centred on the 1024x768 screen.
+frame_centred() {
+    local x y w h left right top bottom
+    eval "$(xwininfo -id "$1" | awk -F: '/Absolute upper-left X/ {print "x=" $2 + 0}
+        /Absolute upper-left Y/ {print "y=" $2 + 0} /Width/ {print "w=" $2 + 0}
+        /Height/ {print "h=" $2 + 0}')"
+    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | awk -F= '{gsub(",", ""); print $2}')
+    local cx=$((2 * (x - left) + w + left + right)) cy=$((2 * (y - top) + h + top + bottom))
+    [ $((cx - 1024)) -ge -2 ] && [ $((cx - 1024)) -le 2 ] && [ $((cy - 768)) -ge -2 ] && [ $((cy - 768)) -le 2 ]
+}
+
 result_text() {
     # Text1 is read-only: select it from the keyboard and read it through the clipboard.
     xdotool key --window "$1" ctrl+a ctrl+c
@@ -66,10 +77,10 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 [ "$WIDTH" = 418 ] && [ "$HEIGHT" = 145 ] || fail "main window is ${WIDTH}x${HEIGHT}, not 418x145"
 xprop -id "$main" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "main window has no 32x32 icon"
 xprop -id "$main" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "main window can be maximized"
+frame_centred "$main" || fail "main window's frame is not centred"
 
-step "a date typed from the keyboard and computed with Calcola"
-# The focus starts on the designation list.
-xdotool key --window "$main" ctrl+a
+step "a date typed from the keyboard straight away and computed with Calcola"
+# The focus starts on the designation list, its text selected: typing replaces it.
 xdotool type --window "$main" --delay 20 "a. d. XIX"
 xdotool key --window "$main" Tab Tab Tab Return   # Kal., Ian., then Calcola
 xdotool key --window "$main" Tab Tab              # Chiudi, then the result field
@@ -83,6 +94,9 @@ about=$(window_named " Tempidex 02 - About") || fail "no about window"
 sleep 0.3
 eval "$(xdotool getwindowgeometry --shell "$about")"
 [ "$WIDTH" = 278 ] && [ "$HEIGHT" = 129 ] || fail "about window is ${WIDTH}x${HEIGHT}"
+frame_centred "$about" || fail "about window's frame is not centred"
+[ "$(xprop -id "$about" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*')" = "$(printf '0x%x' "$main")" ] ||
+    fail "about window is not owned by the main window"
 import -frame -window "$about" "$shots/form2.png"
 xdotool key --window "$about" Escape
 sleep 0.5

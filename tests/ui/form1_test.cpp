@@ -338,17 +338,18 @@ void Form1Test::aListThatGainsTheFocusSelectsItsText() {
 }
 
 void Form1Test::arrowsStepFromTheTypedText() {
-    type("Combo3", QStringLiteral("Mai."));
-    QTest::keyClick(combo("Combo3"), Qt::Key_Down);
-    QCOMPARE(combo("Combo3")->currentText(), QStringLiteral("Iun."));
-    QCOMPARE(QApplication::focusWidget(), button("Command1"));
-    type("Combo3", QStringLiteral("Maius"));
-    QTest::keyClick(combo("Combo3"), Qt::Key_Up);
-    QCOMPARE(combo("Combo3")->currentText(), QStringLiteral("Mar. (a. i.)"));
-    type("Combo3", QStringLiteral("Maius"));
-    QTest::keyClick(combo("Combo3"), Qt::Key_Down);
-    QCOMPARE(combo("Combo3")->currentText(), QStringLiteral("Ian."));
-    QCOMPARE(QApplication::focusWidget(), button("Command1"));
+    const auto typeThenPress = [this](const QString &text, Qt::Key key) {
+        type("Combo3", text);
+        QTest::keyClick(combo("Combo3"), key);
+        return combo("Combo3")->currentText();
+    };
+    QCOMPARE(typeThenPress("Maius", Qt::Key_Down), QStringLiteral("Ian.")); // none: the first
+    QCOMPARE(QApplication::focusWidget(), button("Command1"));              // and it is a pick
+    QCOMPARE(typeThenPress("Mai.", Qt::Key_Down), QStringLiteral("Iun."));
+    QCOMPARE(typeThenPress("Maius", Qt::Key_Up), QStringLiteral("Mar. (a. i.)"));
+    QCOMPARE(typeThenPress("Ian.", Qt::Key_Up), QStringLiteral("Ian.")); // the ends: no pick
+    QCOMPARE(typeThenPress("Mar. (a. i.)", Qt::Key_Down), QStringLiteral("Mar. (a. i.)"));
+    QCOMPARE(QApplication::focusWidget(), combo("Combo3"));
 }
 
 void Form1Test::dropDownOpensOnTheTypedText() {
