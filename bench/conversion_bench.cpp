@@ -1,5 +1,6 @@
 // Time of one ConvertRomanDate call over every combination of the three lists, mixed with
-// the kinds of malformed text a user can type.
+// the kinds of malformed text a user can type, and of the same read from one line of text.
+#include "latin_text.h"
 #include "roman_date.h"
 #include "vocabulary.h"
 
@@ -47,6 +48,22 @@ void BM_ConvertRomanDate(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ConvertRomanDate);
+
+// One line of a batch: read as the command line reads it, then converted.
+void BM_ReadLatinDate(benchmark::State &state) {
+    std::vector<std::string> lines;
+    for (const Input &in : MixedInputs())
+        lines.push_back(in.designation + " " + in.reference + " " + in.month);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const tempidex::ListTexts texts = tempidex::ReadLatinDate(lines[next]);
+        next = next + 1 == lines.size() ? 0 : next + 1;
+        auto result = tempidex::ConvertRomanDate(texts.designation, texts.reference, texts.month);
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ReadLatinDate);
 
 } // namespace
 

@@ -5,13 +5,51 @@
 #include <QIcon>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <vector>
 
 namespace tempidex {
+namespace {
+
+// Qt's messages while the application connects to the display, held back until it has.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> HeldMessages;
+QtMessageHandler PreviousHandler = nullptr;
+
+void WhileStarting(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (type == QtFatalMsg) {
+        // Qt can only abort without a display: say so in one line, and end as a failure.
+        std::fputs("tempidex: nessuno schermo raggiungibile per aprire la finestra; per "
+                   "convertire le date da terminale: tempidex --help\n",
+                   stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    HeldMessages.push_back({type, context.category, text});
+}
+
+// Runs before QApplication's constructor, which connects to the display.
+int &WatchStartUp(int &argc) {
+    PreviousHandler = qInstallMessageHandler(WhileStarting);
+    return argc;
+}
+
+} // namespace
 
 Application::Application(int &argc, char **argv)
-    : QApplication(argc, argv) {
+    : QApplication(WatchStartUp(argc), argv) {
+    qInstallMessageHandler(PreviousHandler);
+    for (const HeldMessage &held : HeldMessages)
+        qt_message_output(held.type,
+                          QMessageLogContext(nullptr, 0, nullptr, held.category.constData()),
+                          held.text);
+    HeldMessages.clear();
+
     setApplicationName(QStringLiteral("Tempidex"));
     // No display name: Qt would append it to every window's caption.
     setApplicationVersion(QLatin1String(build_info::DisplayVersion));

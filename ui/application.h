@@ -1,6 +1,7 @@
 // The program's QApplication: its name, version and icon, and what happens when a handler
 // fails. A failure in any handler but the about window's link (which reports its own) is
-// shown in a message box, and the program then ends with a non-zero status.
+// shown in a message box, and the program then ends with a non-zero status. Where no display
+// can be reached, it says so in one line and the program ends with status 1.
 #pragma once
 
 #include <QApplication>

@@ -1,7 +1,10 @@
 #include "application.h"
+#include "command_line.h"
 #include "form1.h"
 
 int main(int argc, char *argv[]) {
+    if (argc > 1) // options are for the command line, which needs no display
+        return tempidex::RunCommandLine(argc, argv);
     tempidex::Application app(argc, argv);
     tempidex::Form1 form;
     form.show();

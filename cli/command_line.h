@@ -1,0 +1,21 @@
+// The program's command line: Latin dates converted in scripts and batches, and modern days
+// written back in Latin, through the same core as the window. Nothing here needs a display:
+// no window and no GUI application is ever created.
+#pragma once
+
+#include <QStringList>
+
+#include <cstdio>
+
+namespace tempidex {
+
+// Runs the options in `arguments` (the program's name first), reading dates from `in` where
+// an argument is "-", writing results to `out` and complaints to `err`. Returns the exit
+// status: 0 when every date converted, 1 when any gave an error text, 2 for wrong usage or
+// a failure to read or write.
+int RunCommandLine(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err);
+
+// The same for the program's own arguments and standard streams.
+int RunCommandLine(int argc, char **argv);
+
+} // namespace tempidex
