@@ -18,42 +18,61 @@ namespace {
 // the day after the preceding Ides (or Nones); 0 marks a designation that names no day.
 enum Column : std::size_t { Kal1, Kal2, Kal3, Kal4, Kal5, Non1, Non2, Id1, Id2, ColumnCount };
 
-using DayRow = std::array<std::uint8_t, ColumnCount>;
+// The Calends columns follow PrecedingMonthClass, the Nones and Ides columns the short and
+// long month after each other.
+static_assert(Kal5 - Kal1 == static_cast<std::size_t>(PrecedingMonthClass::LeapFebruary) -
+                                 static_cast<std::size_t>(PrecedingMonthClass::Long));
+static_assert(Non2 == Non1 + 1 && Id2 == Id1 + 1);
+
+struct DayRow {
+    std::string_view designation; // as in the designation list, in its order
+    std::array<std::uint8_t, ColumnCount> day;
+};
 
 // clang-format off
 constexpr std::array<DayRow, Designations.size()> DayTable{{
-    //      Kal.                    Non.      Id.
-    //   1   2   3   4   5       1   2     1   2
-    {  1,  1,  1,  1,  1,     5,  7,   13, 15},  // " --- "
-    { 14,  0,  0,  0,  0,     0,  0,    0,  0},  // a. d. XIX
-    { 15,  0, 14,  0,  0,     0,  0,    0,  0},  // a. d. XVIII
-    { 16,  0, 15, 16,  0,     0,  0,    0,  0},  // a. d. XVII
-    { 17, 14, 16, 17, 14,     0,  0,    0,  0},  // a. d. XVI
-    { 18, 15, 17, 18, 15,     0,  0,    0,  0},  // a. d. XV
-    { 19, 16, 18, 19, 16,     0,  0,    0,  0},  // a. d. XIV
-    { 20, 17, 19, 20, 17,     0,  0,    0,  0},  // a. d. XIII
-    { 21, 18, 20, 21, 18,     0,  0,    0,  0},  // a. d. XII
-    { 22, 19, 21, 22, 19,     0,  0,    0,  0},  // a. d. XI
-    { 23, 20, 22, 23, 20,     0,  0,    0,  0},  // a. d. X
-    { 24, 21, 23, 24, 21,     0,  0,    0,  0},  // a. d. IX
-    { 25, 22, 24, 25, 22,     0,  0,    6,  8},  // a. d. VIII
-    { 26, 23, 25, 26, 23,     0,  0,    7,  9},  // a. d. VII
-    { 27, 24, 26, 27, 24,     0,  2,    8, 10},  // a. d. VI
-    { 28, 25, 27, 28, 26,     0,  3,    9, 11},  // a. d. V: a leap February has moved on by one
-    { 29, 26, 28, 29, 27,     2,  4,   10, 12},  // a. d. IV
-    { 30, 27, 29, 30, 28,     3,  5,   11, 13},  // a. d. III
-    { 31, 28, 30, 31, 29,     4,  6,   12, 14},  // pridie
-    {  0,  0,  0,  0, 25,     0,  0,    0,  0},  // a. d. bis VI: only in a leap February
+    //                     Kal.                    Non.      Id.
+    //                  1   2   3   4   5       1   2     1   2
+    {" --- ",        {  1,  1,  1,  1,  1,     5,  7,   13, 15}},
+    {"a. d. XIX",    { 14,  0,  0,  0,  0,     0,  0,    0,  0}},
+    {"a. d. XVIII",  { 15,  0, 14,  0,  0,     0,  0,    0,  0}},
+    {"a. d. XVII",   { 16,  0, 15, 16,  0,     0,  0,    0,  0}},
+    {"a. d. XVI",    { 17, 14, 16, 17, 14,     0,  0,    0,  0}},
+    {"a. d. XV",     { 18, 15, 17, 18, 15,     0,  0,    0,  0}},
+    {"a. d. XIV",    { 19, 16, 18, 19, 16,     0,  0,    0,  0}},
+    {"a. d. XIII",   { 20, 17, 19, 20, 17,     0,  0,    0,  0}},
+    {"a. d. XII",    { 21, 18, 20, 21, 18,     0,  0,    0,  0}},
+    {"a. d. XI",     { 22, 19, 21, 22, 19,     0,  0,    0,  0}},
+    {"a. d. X",      { 23, 20, 22, 23, 20,     0,  0,    0,  0}},
+    {"a. d. IX",     { 24, 21, 23, 24, 21,     0,  0,    0,  0}},
+    {"a. d. VIII",   { 25, 22, 24, 25, 22,     0,  0,    6,  8}},
+    {"a. d. VII",    { 26, 23, 25, 26, 23,     0,  0,    7,  9}},
+    {"a. d. VI",     { 27, 24, 26, 27, 24,     0,  2,    8, 10}},
+    {"a. d. V",      { 28, 25, 27, 28, 26,     0,  3,    9, 11}}, // a leap February has moved on by one
+    {"a. d. IV",     { 29, 26, 28, 29, 27,     2,  4,   10, 12}},
+    {"a. d. III",    { 30, 27, 29, 30, 28,     3,  5,   11, 13}},
+    {"pridie",       { 31, 28, 30, 31, 29,     4,  6,   12, 14}},
+    {"a. d. bis VI", {  0,  0,  0,  0, 25,     0,  0,    0,  0}}, // only in a leap February
 }};
 // clang-format on
 
+constexpr bool FollowsTheDesignationList() {
+    for (std::size_t i = 0; i < DayTable.size(); ++i)
+        if (DayTable[i].designation != Designations[i])
+            return false;
+    return true;
+}
+static_assert(FollowsTheDesignationList());
 static_assert(std::all_of(DayTable.begin(), DayTable.end(), [](const DayRow &row) {
-    return std::all_of(row.begin(), row.end(), [](int day) { return day <= LastDay; });
+    return std::all_of(row.day.begin(), row.day.end(), [](int day) { return day <= LastDay; });
 }));
 
 constexpr std::size_t NamedDay = 0; // " --- ", the Calends, Nones or Ides itself
 
-enum class Reference : std::size_t { Calends, Nones, Ides };
+enum class Reference : std::size_t { Calends, Nones, Ides }; // in the reference-day list's order
+static_assert(ReferenceDays[static_cast<std::size_t>(Reference::Calends)] == "Kal." &&
+              ReferenceDays[static_cast<std::size_t>(Reference::Nones)] == "Non." &&
+              ReferenceDays[static_cast<std::size_t>(Reference::Ides)] == "Id.");
 
 template <std::size_t N>
 constexpr std::optional<std::size_t> IndexOf(const std::array<std::string_view, N> &list,
@@ -108,7 +127,7 @@ ConversionResult ConvertRomanDate(std::string_view designation, std::string_view
         column = NonesIdesColumn(ref, row.kind);
     }
 
-    const int day = DayTable[*dayRow][column];
+    const int day = DayTable[*dayRow].day[column];
     if (day == 0)
         return Error(ErrorDateNonexistent, FocusTarget::Combo1);
     return {DayLabel(day).append(monthName), FocusTarget::None};

@@ -23,5 +23,7 @@ constexpr QSize TwipsSize(int width, int height) {
 }
 
 static_assert(TwipsSize(6270, 2175) == QSize(418, 145));
+// Rounded to the nearest pixel, a half up: "For information:" is 1255 twips, 83.7 pixels.
+static_assert(TwipsToPixels(1255) == 84 && TwipsToPixels(7) == 0 && TwipsToPixels(8) == 1);
 
 } // namespace tempidex
