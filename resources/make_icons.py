@@ -120,7 +120,7 @@ HAND = [  # rectangles (left, top, right, bottom), inclusive, that make the hand
     (4, 15, 8, 20), (6, 20, 8, 23),  # thumb
     (11, 26, 22, 29),  # wrist
 ]
-HAND_HOT_SPOT = (11, 1)
+HAND_HOT_SPOT = (11, 1)  # the tip of the index finger
 
 
 def hand_pixels():
@@ -214,11 +214,14 @@ def png_palette(pixels):
             + png_chunk(b"IEND", b""))
 
 
-def png_rgba(pixels):
+def png_rgba(pixels, text=()):
+    """Straight RGBA, with optional (keyword, value) text chunks."""
     size = len(pixels)
     raw = b"".join(b"\x00" + b"".join(bytes(p) for p in row) for row in pixels)
     return (b"\x89PNG\r\n\x1a\n"
             + png_chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + b"".join(png_chunk(b"tEXt", key.encode() + b"\0" + value.encode())
+                       for key, value in text)
             + png_chunk(b"IDAT", zlib.compress(raw, 9))
             + png_chunk(b"IEND", b""))
 
@@ -274,7 +277,9 @@ def main():
         write(f"icons/tempidex-{size}.png", png_rgba(render_smooth(size)))
     write("icons/tempidex.svg", face_svg().encode())
     hand = [[(0, 0, 0, 0) if c is None else c + (255,) for c in row] for row in hand_pixels()]
-    write("cursors/link.png", png_rgba(hand))
+    # The hot spot travels with the image, as in a cursor file: the program reads it there.
+    write("cursors/link.png", png_rgba(hand, [("HotSpotX", str(HAND_HOT_SPOT[0])),
+                                              ("HotSpotY", str(HAND_HOT_SPOT[1]))]))
 
 
 if __name__ == "__main__":

@@ -7,6 +7,7 @@
 #include "twips.h"
 
 #include <QCursor>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -33,7 +34,6 @@ constexpr QRect Label2Geometry = TwipsRect(120, 360, 4215, 255);
 constexpr QRect Label1Geometry = TwipsRect(120, 120, 1815, 255);
 
 constexpr qreal HeadingPointSize = 9.75;
-constexpr QPoint LinkCursorHotSpot(10, 1); // the tip of the pointing finger
 
 // The box that reports a failed link. Its title, the failure's description, is the part
 // that matters, so the box is made wide enough for the window manager to show all of it.
@@ -66,6 +66,13 @@ private:
     }
 };
 
+// The pointing hand, with the hot spot its image carries.
+QCursor LinkCursor() {
+    const QImage hand(QStringLiteral(":/cursors/link.png"));
+    return QCursor(QPixmap::fromImage(hand), hand.text(QStringLiteral("HotSpotX")).toInt(),
+                   hand.text(QStringLiteral("HotSpotY")).toInt());
+}
+
 QUrl MakerSite() {
     return QUrl(QStringLiteral("http://%1/").arg(QLatin1String(build_info::MakerHost)));
 }
@@ -92,8 +99,7 @@ Form2::Form2(QWidget *parent, BrowserFactory browsers)
     QPalette linkPalette = Label6->palette();
     linkPalette.setColor(QPalette::WindowText, LinkColour(palette().color(QPalette::Window)));
     Label6->setPalette(linkPalette);
-    Label6->setCursor(QCursor(QPixmap(QStringLiteral(":/cursors/link.png")), LinkCursorHotSpot.x(),
-                              LinkCursorHotSpot.y()));
+    Label6->setCursor(LinkCursor());
     Label6->setAccessibleName(tr("Sito web: %1").arg(QLatin1String(build_info::MakerHost)));
     Label6->setAccessibleDescription(tr("Apre il sito nel browser"));
 
