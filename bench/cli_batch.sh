@@ -3,8 +3,8 @@
 # file: the cheapest useful thing a script can do with each line. Median of RUNS runs each,
 # interleaved, output to /dev/null.
 #
-#   cmake --preset release && cmake --build --preset release
-#   bench/cli_batch.sh build/release/ui/tempidex [LINES] [RUNS]
+#   cmake --preset bench && cmake --build --preset bench
+#   bench/cli_batch.sh build/bench/ui/tempidex [LINES] [RUNS]
 set -euo pipefail
 program=$1
 lines=${2:-1000000}

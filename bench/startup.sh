@@ -3,8 +3,8 @@
 # window with one label (the floor for any window that shows text), all in one X server:
 # wall time to the first frame and peak memory, median of RUNS runs each, interleaved.
 #
-#   cmake --preset release && cmake --build --preset release
-#   xvfb-run -a -s "-screen 0 1024x768x24" bench/startup.sh build/release/bench [RUNS]
+#   cmake --preset bench && cmake --build --preset bench
+#   xvfb-run -a -s "-screen 0 1024x768x24" bench/startup.sh build/bench/bench [RUNS]
 set -euo pipefail
 dir=$1
 runs=${2:-21}

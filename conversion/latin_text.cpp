@@ -229,7 +229,7 @@ constexpr int MonthOf(std::string_view typed) {
         return -1;
     const auto &as = Read.monthLetter;
     for (std::size_t m = 0; m < MonthNames.size(); ++m) {
-        const auto [nominative, stem] = MonthNames[m];
+        const std::string_view nominative = MonthNames[m].nominative, stem = MonthNames[m].stem;
         if (as[static_cast<unsigned char>(typed[0])] != nominative[0])
             continue;
         const auto abbreviates = [&](std::string_view name) {

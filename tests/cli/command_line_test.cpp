@@ -15,23 +15,21 @@ struct Outcome {
     std::string out, err;
 };
 
-std::string ReadAll(std::FILE *file) {
-    std::rewind(file);
-    std::string text;
-    char block[4096];
-    for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
-        text.append(block, got);
-    std::fclose(file);
-    return text;
-}
-
+// The command line's standard streams are temporary files.
 Outcome Tempidex(const QStringList &arguments, const std::string &input = {}) {
     std::FILE *in = std::tmpfile(), *out = std::tmpfile(), *err = std::tmpfile();
     std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
     const int status = tempidex::RunCommandLine(QStringList{"tempidex"} + arguments, in, out, err);
+    const auto read = [](std::FILE *file) {
+        std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
+        std::rewind(file);
+        text.resize(std::fread(text.data(), 1, text.size(), file));
+        std::fclose(file);
+        return text;
+    };
     std::fclose(in);
-    return {status, ReadAll(out), ReadAll(err)};
+    return {status, read(out), read(err)};
 }
 
 TEST(Convert, PrintsWhatTheWindowShowsForEveryListCombination) {
@@ -76,23 +74,14 @@ TEST(ToLatin, WritesEachDayAsTheListsHoldIt) {
                        "ERRORE - Data Inesistente\n"
                        "ERRORE - Data non corretta\n");
     EXPECT_EQ(run.status, 1);
-    const Outcome leap = Tempidex({"--to-latin", "--leap", "24/2", "25/2", "29/2"});
-    EXPECT_EQ(leap.out, "a. d. VI Kal. Mar. (a. i.)\n"
-                        "a. d. bis VI Kal. Mar. (a. i.)\n"
-                        "pridie Kal. Mar. (a. i.)\n");
-    EXPECT_EQ(leap.status, 0);
+    EXPECT_EQ(Tempidex({"--to-latin", "--leap", "25/2"}).out, "a. d. bis VI Kal. Mar. (a. i.)\n");
 }
 
 TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
-    const QStringList wrong[] = {{"--bogus"},
-                                 {"--convert"},
-                                 {"--convert", "--to-latin", "1/1"},
-                                 {"--leap", "-c", "Kal. Ian."},
-                                 {"Kal. Ian."},
-                                 {"--leap=1", "-l", "1/1"}};
-    for (const QStringList &arguments : wrong) {
-        const Outcome run = Tempidex(arguments);
-        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+    for (const QString wrong : {"--bogus", "--convert", "--convert --to-latin 1/1",
+                                "--leap -c Kal.", "Kal.", "--leap=1 -l 1/1"}) {
+        const Outcome run = Tempidex(wrong.split(' '));
+        EXPECT_EQ(run.status, 2) << wrong.toStdString();
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(run.err.starts_with("tempidex: ") && run.err.find('\n') == run.err.size() - 1)
             << run.err;

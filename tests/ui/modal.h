@@ -1,32 +1,28 @@
-// Helpers for windows that block in exec(): the test arranges beforehand what to do with the
-// modal window once it is up, then triggers the call that opens it.
+// For windows that block in exec(): the test arranges beforehand what to do with the modal
+// window once it is up (`handle` must close it), then triggers the call that opens it.
 #pragma once
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 
 namespace test_support {
 
-// Runs `handle` on the next modal window to come up (it must close it), checking every few
-// milliseconds for up to five seconds.
+// Polls every few milliseconds, for up to five seconds.
 inline void WhenModalOpens(std::function<void(QWidget *)> handle) {
     auto *poll = new QTimer(qApp);
-    const QDeadlineTimer deadline(5000);
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline, handle] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline = QDeadlineTimer(5000), handle] {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal && !deadline.hasExpired())
             return;
-        poll->stop();
         poll->deleteLater();
+        poll->stop();
         if (modal)
             handle(modal);
     });
-    poll->start();
+    poll->start(10);
 }
 
 } // namespace test_support

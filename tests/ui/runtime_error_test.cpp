@@ -1,28 +1,11 @@
 // A handler that fails ends the program with a message and a non-zero status, never silently.
 #include "application.h"
+#include "modal.h"
 
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <stdexcept>
-
-namespace {
-
-class FailingHandler : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool event(QEvent *event) override {
-        if (event->type() == QEvent::User)
-            throw std::runtime_error("Memoria insufficiente");
-        return QObject::event(event);
-    }
-};
-
-} // namespace
 
 class RunTimeErrorTest : public QObject {
     Q_OBJECT
@@ -36,25 +19,16 @@ void RunTimeErrorTest::failureIsReportedAndEndsTheProgram() {
     char name[] = "runtime_error_test";
     char *argv[] = {name, nullptr};
     tempidex::Application app(argc, argv);
-    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
-
-    FailingHandler handler;
+    QCOMPARE(QCoreApplication::applicationVersion(), "1.00");
     QString reported;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, &poll, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            reported = box->text();
-            box->button(QMessageBox::Ok)->click();
-        }
+    test_support::WhenModalOpens([&reported](QWidget *box) {
+        reported = qobject_cast<QMessageBox *>(box)->text();
+        box->close();
     });
-    poll.start(10);
-    QTimer::singleShot(0, &handler, [&handler] {
-        QCoreApplication::postEvent(&handler, new QEvent(QEvent::User));
-    });
+    QTimer::singleShot(0, &app, [] { throw std::runtime_error("Memoria insufficiente"); });
     QTimer::singleShot(5000, &app, [] { QCoreApplication::exit(99); }); // a hang fails the test
-    const int status = app.exec();
-    QCOMPARE(reported, QStringLiteral("Memoria insufficiente"));
-    QCOMPARE(status, EXIT_FAILURE);
+    QCOMPARE(app.exec(), EXIT_FAILURE);
+    QCOMPARE(reported, "Memoria insufficiente");
 }
 
 QTEST_APPLESS_MAIN(RunTimeErrorTest)
