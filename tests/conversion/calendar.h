@@ -18,12 +18,6 @@ struct NamedDay {
     std::string shown; // what the program shows for it: "14 Dicembre"
 };
 
-inline std::string Numeral(int n) {
-    static const std::array<std::string, 10> units{"",  "I",  "II",  "III",  "IV",
-                                                   "V", "VI", "VII", "VIII", "IX"};
-    return std::string(n / 10, 'X') + units[n % 10];
-}
-
 // Every day of a common year, then the days of a leap year that "Mar. (a. i.)" names.
 inline std::vector<NamedDay> Days() {
     const std::array<int, 12> lengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -32,10 +26,12 @@ inline std::vector<NamedDay> Days() {
     const std::array<std::string, 12> names{"Gennaio",   "Febbraio", "Marzo",    "Aprile",
                                             "Maggio",    "Giugno",   "Luglio",   "Agosto",
                                             "Settembre", "Ottobre",  "Novembre", "Dicembre"};
-    const auto counted = [](int days) {
+    const std::array<std::string, 10> units{"",  "I",  "II",  "III",  "IV",
+                                            "V", "VI", "VII", "VIII", "IX"};
+    const auto counted = [&units](int days) {
         return days == 1   ? std::string(" --- ")
                : days == 2 ? std::string("pridie")
-                           : "a. d. " + Numeral(days);
+                           : "a. d. " + std::string(days / 10, 'X') + units[days % 10];
     };
     const auto label = [](int day) {
         return std::string{static_cast<char>('0' + day / 10), static_cast<char>('0' + day % 10),

@@ -27,7 +27,6 @@ TEST(ReadLatinDate, TakesTheSpellingsReadersWrite) {
         {"prid. Eid. Octobribus", "pridie", "Id.", "Oct."},
         {"pr. Non. Jun.", "pridie", "Non.", "Iun."},
         {"Kalendis Ianuariis", " --- ", "Kal.", "Ian."},
-        {"Idibus Novembribus", " --- ", "Id.", "Nov."},
         {"Nonis IVLIIS", " --- ", "Non.", "Iul."},
         {"a. d. XVIII Kal. Decemb.\r", "a. d. XVIII", "Kal.", "Dec."},
         {"--- Kal. Apr.", " --- ", "Kal.", "Apr."},

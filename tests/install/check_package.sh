@@ -26,8 +26,8 @@ fi
 
 dpkg-deb -x "$deb" "$work/root"
 share=$work/root/usr/share
-for file in "applications/$id.desktop" "metainfo/$id.metainfo.xml" man/man1/tempidex.1.gz \
-    icons/hicolor/scalable/apps/"$id".svg doc/tempidex/copyright; do
+for file in ../bin/tempidex "applications/$id.desktop" "metainfo/$id.metainfo.xml" \
+    man/man1/tempidex.1.gz icons/hicolor/scalable/apps/"$id".svg doc/tempidex/copyright; do
     [ -s "$share/$file" ] || fail "package lacks $file"
 done
 for size in 16 32 48 64 128 256; do
@@ -39,7 +39,7 @@ grep -qx "Icon=$id" "$share/applications/$id.desktop" || fail "desktop entry nam
 # Infos are allowed (the example domain is no real one); warnings and errors are not.
 out=$(appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" 2>&1) || fail "metainfo: $out"
 if echo "$out" | grep -qE '^[WE]:'; then fail "metainfo: $out"; fi
+grep -q "<release version=\"$version\"" "$share/metainfo/$id.metainfo.xml" || fail "metainfo release"
 gzip -dc "$share/man/man1/tempidex.1.gz" | grep -q "^\.SH OPTIONS" || fail "manual page"
 
-[ -x "$work/root/usr/bin/tempidex" ] || fail "no program"
 echo "package: passed ($(basename "$deb"), $(stat -c %s "$deb") bytes)"

@@ -155,9 +155,6 @@ void Form2Test::showsTitleNoticesAndLink() {
 }
 
 void Form2Test::everyClickStartsOneBrowserOnTheMakersSite() {
-    for (const char *other : {"Label1", "Label2", "Label3", "Label4", "Label5"})
-        QTest::mouseClick(label(other), Qt::LeftButton);
-    QCOMPARE(m_log.created, 0);
     clickLink();
     QCOMPARE(m_log.navigated, QList<QUrl>{QUrl(Site)});
     const QPointer<tempidex::WebBrowser> first = m_form->Explorer.get();
@@ -173,7 +170,10 @@ void Form2Test::everyClickStartsOneBrowserOnTheMakersSite() {
     }
     QCOMPARE(m_log.created, 2);
     QVERIFY(m_form->Explorer && first.isNull()); // the window holds the newest one only
-    QVERIFY(m_form->isVisible());
+    // A press dragged off the link and released elsewhere is no click either.
+    QTest::mousePress(link, Qt::LeftButton);
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(m_log.created, 2);
 }
 
 void Form2Test::linkFailuresAreReportedWithTheirDescriptionAsTitle_data() {
@@ -197,10 +197,10 @@ void Form2Test::linkFailuresAreReportedWithTheirDescriptionAsTitle() {
     QCOMPARE(box.text, "Error displaying file");
     QCOMPARE(box.buttons, 1);
     QCOMPARE(bool(m_form->Explorer), holdsNewBrowser);
-    // Wide enough for the window manager to show the whole title beside its buttons.
+    // Wide enough for the whole title in bold beside an icon and three buttons of 24 px.
     QFont bold = m_form->font();
     bold.setBold(true);
-    QVERIFY(box.width >= QFontMetrics(bold).horizontalAdvance(m_log.failure) + 3 * 24);
+    QVERIFY(box.width >= QFontMetrics(bold).horizontalAdvance(m_log.failure) + 4 * 24);
     // The window stays usable: the link works again once the fault is gone.
     m_log = {};
     clickLink();
@@ -301,7 +301,6 @@ void Form2Test::systemBrowserFailuresAreReportedWithoutWaiting() {
     QTRY_VERIFY(!box.title.isEmpty());
     QVERIFY2(box.title.contains(inTitle), qPrintable(box.title));
     QCOMPARE(box.text, "Error displaying file");
-    QVERIFY(m_form->isVisible());
 }
 
 QTEST_MAIN(Form2Test)
