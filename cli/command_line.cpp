@@ -11,6 +11,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -140,13 +141,16 @@ public:
             m_uncached = ConvertRomanDate(texts.designation, texts.reference, texts.month);
             return m_uncached;
         }
-        std::optional<ConversionResult> &known =
-            m_known[(designation * (ReferenceDays.size() + 1) + reference) *
-                        (MonthEntries.size() + 1) +
-                    month];
-        if (!known)
-            known = ConvertRomanDate(texts.designation, texts.reference, texts.month);
-        return *known;
+        // Where the answer for each kind is kept: compact, so that the kinds a batch meets
+        // stay in the processor's nearest cache.
+        std::int16_t &answer = m_answerOf[(designation * (ReferenceDays.size() + 1) + reference) *
+                                              (MonthEntries.size() + 1) +
+                                          month];
+        if (answer < 0) {
+            answer = static_cast<std::int16_t>(m_answers.size());
+            m_answers.push_back(ConvertRomanDate(texts.designation, texts.reference, texts.month));
+        }
+        return m_answers[static_cast<std::size_t>(answer)];
     }
 
 private:
@@ -164,9 +168,14 @@ private:
         return Unknown;
     }
 
-    std::array<std::optional<ConversionResult>,
-               (Designations.size() + 1) * (ReferenceDays.size() + 1) * (MonthEntries.size() + 1)>
-        m_known;
+    static constexpr std::size_t Kinds =
+        (Designations.size() + 1) * (ReferenceDays.size() + 1) * (MonthEntries.size() + 1);
+    std::array<std::int16_t, Kinds> m_answerOf = [] {
+        std::array<std::int16_t, Kinds> none;
+        none.fill(-1);
+        return none;
+    }();
+    std::deque<ConversionResult> m_answers; // grows without moving what it holds
     ConversionResult m_uncached;
 };
 
