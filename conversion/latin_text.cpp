@@ -41,7 +41,7 @@ constexpr char Letter(char c) {
     return Read.letter[static_cast<unsigned char>(c)];
 }
 
-// Whether `typed` begins with `spelling` (as read), with whole words when `whole`.
+// Whether `typed` begins with `spelling`, its letters read through `as`.
 constexpr bool Reads(std::string_view typed, std::string_view spelling,
                      const std::array<char, 256> &as = Read.letter) {
     if (typed.size() < spelling.size())
