@@ -25,7 +25,8 @@
 namespace tempidex {
 namespace {
 
-enum ExitStatus { AllConverted = 0, SomeFailed = 1, Trouble = 2 };
+// The exit statuses.
+constexpr int AllConverted = 0, SomeFailed = 1, Trouble = 2;
 
 QString tr(const char *text) {
     return QCoreApplication::translate("CommandLine", text);
@@ -215,14 +216,14 @@ private:
             const auto latin =
                 date ? WriteLatinDate(date->first, date->second, m_leapYear) : std::nullopt;
             if (!latin)
-                m_status = std::max<int>(m_status, SomeFailed);
+                m_status = std::max(m_status, SomeFailed);
             return write(latin  ? std::string_view(*latin)
                          : date ? ErrorDateNonexistent
                                 : ErrorDateNotCorrect);
         }
         const ConversionResult &result = m_conversions(ReadLatinDate(line));
         if (result.focus != FocusTarget::None)
-            m_status = std::max<int>(m_status, SomeFailed);
+            m_status = std::max(m_status, SomeFailed);
         return write(result.text);
     }
 
