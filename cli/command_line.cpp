@@ -227,12 +227,8 @@ private:
         return write(result.text);
     }
 
-    bool write(std::string_view text) {
-        if (m_out.line(text))
-            return true;
-        fail(tr("scrittura dei risultati non riuscita"));
-        return false;
-    }
+    // false once writing has failed: the rest of the input is not read; finish() says why.
+    bool write(std::string_view text) { return m_out.line(text); }
 
     void fail(const QString &message) {
         if (m_status != Trouble)

@@ -74,7 +74,6 @@ void LatinList::step(int direction) {
     if (next < 0 || next >= count())
         return;            // already at the end: nothing is picked
     setCurrentIndex(next); // puts the entry's text in the field, also over a typed one
-    lineEdit()->selectAll();
     emit activated(next);
     emit textActivated(itemText(next));
 }
