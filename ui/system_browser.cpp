@@ -16,6 +16,7 @@
 namespace tempidex {
 namespace {
 
+#ifndef Q_OS_WIN
 // A launcher that fails does so at once; an exit status after this long is the browser
 // closing, which is none of the link's business.
 constexpr qint64 FailureWindowMs = 10'000;
@@ -80,6 +81,8 @@ private:
     QStringList m_arguments;
 };
 
+#endif // Q_OS_WIN
+
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
 // Windows and macOS open an address through the shell, which reports failure at once.
 class ShellBrowser final : public WebBrowser {
@@ -98,8 +101,12 @@ public:
 
 BrowserFactory SystemBrowserFactory() {
     return [] {
+#ifdef Q_OS_WIN
+        // $BROWSER is a Unix convention: Windows opens the address in the default browser.
+        return NewBrowser{std::make_unique<ShellBrowser>(), {}};
+#else
         const QString browser = qEnvironmentVariable("BROWSER");
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+#ifdef Q_OS_MACOS
         if (browser.isEmpty())
             return NewBrowser{std::make_unique<ShellBrowser>(), {}};
 #endif
@@ -112,6 +119,7 @@ BrowserFactory SystemBrowserFactory() {
                               WebBrowser::tr("Browser non trovato: %1").arg(command->first())};
         command->removeFirst();
         return NewBrowser{std::make_unique<SystemBrowser>(program, *command), {}};
+#endif
     };
 }
 
