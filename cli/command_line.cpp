@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "build_info.h"
+#include "console.h"
 #include "latin_text.h"
 #include "roman_date.h"
 #include "vocabulary.h"
@@ -16,12 +17,6 @@
 #include <string>
 #include <string_view>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace tempidex {
 namespace {
 
@@ -30,14 +25,6 @@ constexpr int AllConverted = 0, SomeFailed = 1, Trouble = 2;
 
 QString tr(const char *text) {
     return QCoreApplication::translate("CommandLine", text);
-}
-
-bool IsTerminal(std::FILE *file) {
-#ifdef _WIN32
-    return _isatty(_fileno(file)) != 0;
-#else
-    return isatty(fileno(file)) != 0;
-#endif
 }
 
 // Results go out in large blocks, or line by line to someone typing at a terminal.
@@ -232,7 +219,7 @@ private:
 
     void fail(const QString &message) {
         if (m_status != Trouble)
-            std::fprintf(m_err, "tempidex: %s\n", message.toLocal8Bit().constData());
+            std::fprintf(m_err, "tempidex: %s\n", message.toUtf8().constData());
         m_status = Trouble;
     }
 
@@ -299,7 +286,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *in, std::FILE *out, 
     parser.addOptions(
         {options.convert, options.toLatin, options.leap, options.help, options.version});
     const auto usage = [err](const QString &message) {
-        std::fprintf(err, "tempidex: %s (tempidex --help)\n", message.toLocal8Bit().constData());
+        std::fprintf(err, "tempidex: %s (tempidex --help)\n", message.toUtf8().constData());
         return Trouble;
     };
     const bool parsed = parser.parse(arguments);
@@ -335,10 +322,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *in, std::FILE *out, 
 }
 
 int RunCommandLine(int argc, char **argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return RunCommandLine(arguments, stdin, stdout, stderr);
+    const Utf8Console console;
+    return RunCommandLine(ProgramArguments(argc, argv), stdin, stdout, stderr);
 }
 
 } // namespace tempidex
