@@ -1,0 +1,52 @@
+# The folder a Windows user unzips and runs: the program and its console companion, the DLLs
+# they load (read from their import tables by windows_dlls.cmake, not listed by hand), Qt's
+# plugins for the screen, the style and the icon format, and the licences. This is for the
+# cross build on Debian; a native build deploys with Qt's windeployqt instead.
+install(TARGETS tempidex tempidex_console RUNTIME DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME Tempidex-${PROJECT_VERSION}-win64)
+if(NOT CMAKE_CROSSCOMPILING)
+    return()
+endif()
+
+# Where the DLLs are that a program of this build loads: Qt's, and the MinGW runtime's
+# (libstdc++, libgcc, libwinpthread). Tests under Wine put the same folders on its path.
+get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
+set(dll_dirs)
+foreach(file IN ITEMS ${qt_core_dll} libstdc++-6.dll libwinpthread-1.dll)
+    if(NOT IS_ABSOLUTE ${file})
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${file}
+                        OUTPUT_VARIABLE file OUTPUT_STRIP_TRAILING_WHITESPACE)
+    endif()
+    get_filename_component(dir ${file} DIRECTORY)
+    get_filename_component(dir ${dir} REALPATH)
+    list(APPEND dll_dirs ${dir})
+endforeach()
+set(TEMPIDEX_DLL_DIRS ${dll_dirs} CACHE INTERNAL "Folders of the DLLs the Windows program loads")
+
+set(plugins platforms Qt6::QWindowsIntegrationPlugin styles Qt6::QWindowsVistaStylePlugin
+            imageformats Qt6::QICOPlugin)
+set(plugin_files)
+while(plugins)
+    list(POP_FRONT plugins kind plugin)
+    install(FILES $<TARGET_FILE:${plugin}> DESTINATION ${kind})
+    list(APPEND plugin_files "$<TARGET_FILE:${plugin}>")
+endwhile()
+install(CODE "
+    set(OBJDUMP [[${CMAKE_OBJDUMP}]])
+    set(DLL_DIRS [[${dll_dirs}]])
+    set(BINARIES [[$<TARGET_FILE:tempidex>;$<TARGET_FILE:tempidex_console>;${plugin_files}]])
+")
+install(SCRIPT windows_dlls.cmake)
+
+# The program's licence; Qt's, the LGPL v3, which is the GPL v3 with added permissions; and
+# the MinGW runtime's.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+set(qt_licence ${CMAKE_CURRENT_BINARY_DIR}/LICENSE-Qt.txt)
+file(READ /usr/share/common-licenses/LGPL-3 lgpl)
+file(READ /usr/share/common-licenses/GPL-3 gpl)
+file(WRITE ${qt_licence} "Qt ${Qt6_VERSION} (Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll and the \
+plugins) is used under the GNU Lesser General Public License version 3, below, followed by the \
+GNU General Public License version 3 that it builds on. Its source: Debian's package qt6-base \
+(https://sources.debian.org/src/qt6-base/).\n\n${lgpl}\n\n${gpl}")
+install(FILES ${qt_licence} LICENSE-MinGW.txt DESTINATION .)
