@@ -10,7 +10,7 @@ if(NOT CMAKE_CROSSCOMPILING)
 endif()
 
 # Where the DLLs are that a program of this build loads: Qt's, and the MinGW runtime's
-# (libstdc++, libgcc, libwinpthread). Tests under Wine put the same folders on its path.
+# (libstdc++, libgcc, libwinpthread).
 get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
 set(dll_dirs)
 foreach(file IN ITEMS ${qt_core_dll} libstdc++-6.dll libwinpthread-1.dll)
@@ -22,7 +22,20 @@ foreach(file IN ITEMS ${qt_core_dll} libstdc++-6.dll libwinpthread-1.dll)
     get_filename_component(dir ${dir} REALPATH)
     list(APPEND dll_dirs ${dir})
 endforeach()
-set(TEMPIDEX_DLL_DIRS ${dll_dirs} CACHE INTERNAL "Folders of the DLLs the Windows program loads")
+
+# build/windows/wine-run PROGRAM runs a program of this build under Wine, with those folders on
+# Wine's path; the tests run through it.
+set(WINE_PATH "")
+foreach(dir IN LISTS dll_dirs)
+    string(REPLACE "/" "\\" dir "Z:${dir}")
+    string(APPEND WINE_PATH "${separator}${dir}")
+    set(separator ";")
+endforeach()
+set(WINE_PREFIX ${PROJECT_BINARY_DIR}/wineprefix)
+set(TEMPIDEX_WINE_RUN ${PROJECT_BINARY_DIR}/wine-run CACHE INTERNAL "Runs a program under Wine")
+configure_file(${PROJECT_SOURCE_DIR}/tools/wine-run.sh.in ${TEMPIDEX_WINE_RUN} @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                WORLD_READ WORLD_EXECUTE)
 
 set(plugins platforms Qt6::QWindowsIntegrationPlugin styles Qt6::QWindowsVistaStylePlugin
             imageformats Qt6::QICOPlugin)
