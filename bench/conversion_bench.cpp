@@ -1,6 +1,6 @@
 // Time of one ConvertRomanDate call over every combination of the three lists, mixed with
-// the kinds of malformed text a user can type, and of the same read from one line of text.
-#include "latin_text.h"
+// the kinds of malformed text a user can type, and of the same answered from one line of text.
+#include "answers.h"
 #include "roman_date.h"
 #include "vocabulary.h"
 
@@ -49,21 +49,22 @@ void BM_ConvertRomanDate(benchmark::State &state) {
 }
 BENCHMARK(BM_ConvertRomanDate);
 
-// One line of a batch: read as the command line reads it, then converted.
-void BM_ReadLatinDate(benchmark::State &state) {
+// One line of a batch, read and answered as the command line answers it: the list texts as
+// typed, and the same dates with a year.
+void BM_ConvertLine(benchmark::State &state) {
     std::vector<std::string> lines;
     for (const Input &in : MixedInputs())
-        lines.push_back(in.designation + " " + in.reference + " " + in.month);
+        lines.push_back(in.designation + " " + in.reference + " " + in.month +
+                        (state.range(0) ? " MDXXIV" : ""));
     std::size_t next = 0;
     for (auto _ : state) {
-        const tempidex::ListTexts texts = tempidex::ReadLatinDate(lines[next]);
+        auto answer = tempidex::ConvertLine(lines[next], {});
         next = next + 1 == lines.size() ? 0 : next + 1;
-        auto result = tempidex::ConvertRomanDate(texts.designation, texts.reference, texts.month);
-        benchmark::DoNotOptimize(result);
+        benchmark::DoNotOptimize(answer);
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ReadLatinDate);
+BENCHMARK(BM_ConvertLine)->Arg(0)->Arg(1);
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "console.h"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
@@ -15,12 +17,18 @@ bool IsTerminal(std::FILE *file) {
     return _isatty(_fileno(file)) != 0;
 }
 
-QStringList ProgramArguments(int, char **) {
+std::vector<std::string> ProgramArguments(int, char **) {
     int count = 0;
     wchar_t **words = CommandLineToArgvW(GetCommandLineW(), &count);
-    QStringList arguments;
-    for (int i = 0; words && i < count; ++i)
-        arguments << QString::fromWCharArray(words[i]);
+    std::vector<std::string> arguments;
+    for (int i = 0; words && i < count; ++i) {
+        const int size =
+            WideCharToMultiByte(CP_UTF8, 0, words[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string argument(static_cast<std::size_t>(std::max(size, 1)), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, words[i], -1, argument.data(), size, nullptr, nullptr);
+        argument.pop_back(); // the terminating zero
+        arguments.push_back(std::move(argument));
+    }
     LocalFree(words);
     return arguments;
 }
@@ -43,11 +51,8 @@ bool IsTerminal(std::FILE *file) {
     return isatty(fileno(file)) != 0;
 }
 
-QStringList ProgramArguments(int argc, char **argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
+std::vector<std::string> ProgramArguments(int argc, char **argv) {
+    return {argv, argv + argc};
 }
 
 Utf8Console::Utf8Console() = default;

@@ -3,18 +3,19 @@
 // writes is UTF-8.
 #pragma once
 
-#include <QStringList>
-
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace tempidex {
 
 // Whether `file` is a terminal (on Windows, a console), where somebody reads and types.
 bool IsTerminal(std::FILE *file);
 
-// The program's arguments as they were typed, the program's name first. On Windows argv holds
-// only what the ANSI code page can spell, so they are read from the wide command line.
-QStringList ProgramArguments(int argc, char **argv);
+// The program's arguments as they were typed, in UTF-8, the program's name first. On Windows
+// argv holds only what the ANSI code page can spell, so they are read from the wide command
+// line.
+std::vector<std::string> ProgramArguments(int argc, char **argv);
 
 // While it lives, a Windows console that the program writes to shows UTF-8; the console gets
 // its own code page back afterwards. Elsewhere terminals take UTF-8 already.

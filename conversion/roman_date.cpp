@@ -69,20 +69,6 @@ static_assert(std::all_of(DayTable.begin(), DayTable.end(), [](const DayRow &row
 
 constexpr std::size_t NamedDay = 0; // " --- ", the Calends, Nones or Ides itself
 
-enum class Reference : std::size_t { Calends, Nones, Ides }; // in the reference-day list's order
-static_assert(ReferenceDays[static_cast<std::size_t>(Reference::Calends)] == "Kal." &&
-              ReferenceDays[static_cast<std::size_t>(Reference::Nones)] == "Non." &&
-              ReferenceDays[static_cast<std::size_t>(Reference::Ides)] == "Id.");
-
-template <std::size_t N>
-constexpr std::optional<std::size_t> IndexOf(const std::array<std::string_view, N> &list,
-                                             std::string_view text) {
-    const auto found = std::find(list.begin(), list.end(), text);
-    if (found == list.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(found - list.begin());
-}
-
 // The Nones and Ides columns of a ShortNones or LongNones month.
 constexpr std::size_t NonesIdesColumn(Reference reference, MonthKind kind) {
     const std::size_t first = reference == Reference::Nones ? Non1 : Id1;

@@ -6,9 +6,11 @@
 // case-sensitively and untrimmed, so "Mar" or "mar." is simply not a month.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,28 @@ inline constexpr std::array<std::string_view, 20> Designations{
 
 // Calends, Nones, Ides.
 inline constexpr std::array<std::string_view, 3> ReferenceDays{"Kal.", "Non.", "Id."};
+
+// The named days, in the reference-day list's order.
+enum class Reference : std::uint8_t { Calends, Nones, Ides };
+static_assert(ReferenceDays[static_cast<std::size_t>(Reference::Calends)] == "Kal." &&
+              ReferenceDays[static_cast<std::size_t>(Reference::Nones)] == "Non." &&
+              ReferenceDays[static_cast<std::size_t>(Reference::Ides)] == "Id.");
+
+// Where each of a date's three texts stands in its list; NotListed for a text that is none.
+inline constexpr std::size_t NotListed = SIZE_MAX;
+struct ListIndices {
+    std::size_t designation = NotListed, reference = NotListed, month = NotListed;
+};
+
+// Where `text` stands in `list`, compared byte for byte; nothing when it is none of its texts.
+template <std::size_t N>
+constexpr std::optional<std::size_t> IndexOf(const std::array<std::string_view, N> &list,
+                                             std::string_view text) {
+    const auto found = std::find(list.begin(), list.end(), text);
+    if (found == list.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - list.begin());
+}
 
 // Where the Nones and Ides of the named month fall.
 enum class MonthKind : std::uint8_t {
@@ -88,9 +112,17 @@ constexpr MonthRow LookupMonth(std::string_view entry) {
 }
 
 // The error texts, letter for letter: the month error is spelt "correta", the other "corretta".
+// The year's is the command line's own: the window has no year.
 inline constexpr std::string_view ErrorDateNotCorrect = "ERRORE - Data non corretta";
 inline constexpr std::string_view ErrorMonthNotCorrect = "ERRORE - Data non correta";
 inline constexpr std::string_view ErrorDateNonexistent = "ERRORE - Data Inesistente";
+inline constexpr std::string_view ErrorYearNotCorrect = "ERRORE - Anno non corretto";
+
+// The month table's rows for the months in calendar order: row m - 1 is month m.
+inline constexpr std::size_t CalendarMonths = 12;
+constexpr const MonthRow &MonthOfYear(int month) {
+    return MonthTable[static_cast<std::size_t>(month - 1)];
+}
 
 inline constexpr int FirstDay = 1;
 inline constexpr int LastDay = 31;

@@ -1,7 +1,8 @@
-// libFuzzer target: the input is read as one line of the command line and, split at its
-// first two newlines, as the texts of the three lists; every answer must be one the program
-// can show, for a reason that fits the texts it was given.
-#include "latin_text.h"
+// libFuzzer target: the input is read as one line of the command line, both ways, and, split
+// at its first two newlines, as the texts of the three lists. Every answer must be one the
+// program can show, on one line, for a reason that fits the texts it was given; and whatever
+// the command line writes in Latin must read back without an error.
+#include "answers.h"
 #include "roman_date.h"
 #include "vocabulary.h"
 
@@ -28,12 +29,29 @@ void Check(std::string_view designation, std::string_view reference, std::string
         std::abort();
 }
 
+void CheckLine(const tempidex::Answer &answer, std::string_view errorFree) {
+    const std::string_view text = answer.text;
+    const std::string_view shown = text.substr(0, text.find('\t'));
+    const bool isError = shown.starts_with("ERRORE - ");
+    if (text.find('\n') != std::string_view::npos || answer.failed != isError ||
+        (!errorFree.empty() && isError))
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char *>(data), size);
-    const tempidex::ListTexts read = tempidex::ReadLatinDate(input);
-    Check(read.designation, read.reference, read.month);
+    for (const bool explain : {false, true})
+        for (const auto reckoning :
+             {tempidex::Reckoning::Historical, tempidex::Reckoning::Julian}) {
+            const tempidex::LineOptions options{reckoning, size % 2 == 0, size % 3 == 0, explain};
+            CheckLine(tempidex::ConvertLine(input, options), {});
+            const tempidex::Answer latin = tempidex::WriteLine(input, options);
+            CheckLine(latin, {});
+            if (!latin.failed && !latin.text.empty() && !explain)
+                CheckLine(tempidex::ConvertLine(latin.text, options), latin.text);
+        }
     const std::size_t first = std::min(input.find('\n'), input.size());
     const std::size_t second = std::min(input.find('\n', first + 1), input.size());
     Check(input.substr(0, first), input.substr(std::min(first + 1, size), second - first - 1),

@@ -7,6 +7,12 @@
 
 #include <cstdio>
 #include <string>
+#include <thread>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -15,21 +21,22 @@ struct Outcome {
     std::string out, err;
 };
 
+std::string ReadAll(std::FILE *file) {
+    std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
+    std::rewind(file);
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+    std::fclose(file);
+    return text;
+}
+
 // The command line's standard streams are temporary files.
 Outcome Tempidex(const QStringList &arguments, const std::string &input = {}) {
     std::FILE *in = std::tmpfile(), *out = std::tmpfile(), *err = std::tmpfile();
     std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
     const int status = tempidex::RunCommandLine(QStringList{"tempidex"} + arguments, in, out, err);
-    const auto read = [](std::FILE *file) {
-        std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
-        std::rewind(file);
-        text.resize(std::fread(text.data(), 1, text.size(), file));
-        std::fclose(file);
-        return text;
-    };
     std::fclose(in);
-    return {status, read(out), read(err)};
+    return {status, ReadAll(out), ReadAll(err)};
 }
 
 TEST(Convert, PrintsWhatTheWindowShowsForEveryListCombination) {
@@ -39,6 +46,9 @@ TEST(Convert, PrintsWhatTheWindowShowsForEveryListCombination) {
             for (std::string_view month : tempidex::MonthEntries) {
                 input.append(designation).append(" ").append(reference).append(" ");
                 input.append(month).append("\n");
+                // The leap day before the March Calends is a leap year's, "(a. i.)" or not.
+                if (designation == "a. d. bis VI" && reference == "Kal." && month == "Mar.")
+                    month = "Mar. (a. i.)";
                 expected.append(tempidex::ConvertRomanDate(designation, reference, month).text);
                 expected.append("\n");
             }
@@ -48,38 +58,62 @@ TEST(Convert, PrintsWhatTheWindowShowsForEveryListCombination) {
 }
 
 TEST(Convert, AnswersLineForLineWhateverTheInputHolds) {
-    const std::string input = "a. d. XIX Kal. Ian.\n\n\xff\xfe Kal. \xc3\n" +
+    const std::string input = "\xef\xbb\xbf"
+                              "a. d. XIX Kal. Ian.\n \t\xc2\xa0\n\xff\xfe Kal. \xc3\n" +
                               std::string(1 << 20, 'X') +
-                              "\nad bis VI Kal. Mar. (a. i.)\r\nKal. Ian.";
+                              "\nad bis VI Kal. Mar. (a. i.)\r\n\nKal. Ian.";
     const Outcome run = Tempidex({"-c", "-", "Idibus Martiis"}, input);
     EXPECT_EQ(run.out, "14 Dicembre\n"
-                       "ERRORE - Data non corretta\n"
+                       "\n"
                        "ERRORE - Data non corretta\n"
                        "ERRORE - Data non corretta\n"
                        "25 Febbraio (anno bisestile)\n"
+                       "\n"
                        "01 Gennaio\n"
                        "15 Marzo\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(Tempidex({"--convert", "Kal. Ian.", "pridie Kal. Mai."}).status, 0);
 }
 
-TEST(ToLatin, WritesEachDayAsTheListsHoldIt) {
-    const Outcome run =
-        Tempidex({"--to-latin", "14/12", " 1.1 ", "-", "29-2", "31/4", "1/2/3"}, "24/2\n");
+// Any failed date makes the status 1, whatever part failed; blank lines are no failure.
+TEST(Convert, ExitsOneForEveryKindOfFailure) {
+    EXPECT_EQ(Tempidex({"--convert", "Kal. Ian.", "\t", "pridie Kal. Mai. 1524"}).status, 0);
+    for (const char *wrong : {"a. d. XX Kal. Ian.", "Kal. Iab.", "Kal. Ianuarius Maius",
+                              "a. d. XIX Kal. Mar.", "Kal. Ian. 1524 1525", "Non. Oct. 1582"}) {
+        const Outcome run = Tempidex({"--convert", "Kal. Ian.", wrong});
+        EXPECT_EQ(run.status, 1) << wrong << ": " << run.out;
+    }
+}
+
+TEST(ToLatin, ReadsTheDatesPeopleWrite) {
+    const Outcome run = Tempidex({"--to-latin", "14/12", " 5 / 3 ", "14/12/1524", "2024-02-29",
+                                  "15 marzo", "15 Marzo 44 a.C.", "1.1", "-", "29-2", "31/4",
+                                  "5/10/1582", "1/2/0", "14 dicembre 1524 a", "Marzo 15"},
+                                 "24/2\n");
     EXPECT_EQ(run.out, "a. d. XIX Kal. Ian.\n"
+                       "a. d. III Non. Mar.\n"
+                       "a. d. XIX Kal. Ian. MDXXIV\n"
+                       "pridie Kal. Mar. MMXXIV\n"
+                       "Id. Mar.\n"
+                       "Id. Mar. DCCX a.u.c.\n"
                        "Kal. Ian.\n"
                        "a. d. VI Kal. Mar.\n"
                        "ERRORE - Data Inesistente\n"
                        "ERRORE - Data Inesistente\n"
+                       "ERRORE - Data Inesistente\n"
+                       "ERRORE - Anno non corretto\n"
+                       "ERRORE - Anno non corretto\n"
                        "ERRORE - Data non corretta\n");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(Tempidex({"--to-latin", "--leap", "25/2"}).out, "a. d. bis VI Kal. Mar. (a. i.)\n");
+    EXPECT_EQ(Tempidex({"--to-latin", "--leap", "--long", "25/2", "1/3"}).out,
+              "ante diem bis sextum Kalendas Martias (a. i.)\nKalendis Martiis\n");
+    EXPECT_EQ(Tempidex({"-l", "--julian", "5/10/1582", "29/2/1700"}).out,
+              "a. d. III Non. Oct. MDLXXXII\npridie Kal. Mar. MDCC\n");
 }
 
 TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
     for (const QString wrong : {"--bogus", "--convert", "--convert --to-latin 1/1",
-                                "--leap -c Kal.", "Kal.", "--leap=1 -l 1/1"}) {
+                                "--leap -c Kal.", "--long -c Kal.", "Kal.", "--leap=1 -l 1/1"}) {
         const Outcome run = Tempidex(wrong.split(' '));
         EXPECT_EQ(run.status, 2) << wrong.toStdString();
         EXPECT_EQ(run.out, "");
@@ -89,8 +123,48 @@ TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
     EXPECT_EQ(Tempidex({"--version"}).out, "Tempidex 02 1.00 (1.0.0.0)\n");
     const Outcome help = Tempidex({"--help"});
     EXPECT_TRUE(help.out.starts_with("Uso: tempidex") &&
-                help.out.find("a. d. XIX Kal. Ian.") != std::string::npos);
+                help.out.find("man tempidex") != std::string::npos);
     EXPECT_EQ(help.status, 0);
+    const QStringList lines = QString::fromStdString(help.out).split('\n');
+    for (const QString &line : lines) // a terminal's width
+        EXPECT_LE(line.size(), 80) << line.toStdString();
 }
+
+#ifndef _WIN32
+// A full disk: the answers are lost, and the status says so.
+TEST(Output, AFailedWriteIsReported) {
+    std::FILE *in = std::tmpfile(), *full = std::fopen("/dev/full", "w"), *err = std::tmpfile();
+    ASSERT_TRUE(full);
+    const int status = tempidex::RunCommandLine({"tempidex", "-c", "Kal. Ian."}, in, full, err);
+    std::fclose(in);
+    std::fclose(full);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(ReadAll(err), "tempidex: scrittura dei risultati non riuscita\n");
+}
+
+// A line of 200 MB without a newline is answered without being held whole.
+TEST(Input, AHugeLineIsNeverHeldWhole) {
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    std::thread writer([end = pipeEnds[1]] {
+        const std::string block(1 << 20, 'X');
+        for (int i = 0; i < 200; ++i)
+            if (write(end, block.data(), block.size()) < 0)
+                break;
+        close(end);
+    });
+    std::FILE *in = fdopen(pipeEnds[0], "r"), *out = std::tmpfile(), *err = std::tmpfile();
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    const int status = tempidex::RunCommandLine({"tempidex", "-c", "-"}, in, out, err);
+    getrusage(RUSAGE_SELF, &after);
+    writer.join();
+    std::fclose(in);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(ReadAll(out), "ERRORE - Data non corretta\n");
+    std::fclose(err);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024); // kilobytes
+}
+#endif
 
 } // namespace

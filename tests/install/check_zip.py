@@ -65,7 +65,7 @@ with tempfile.TemporaryDirectory() as work:
 # pipes reach both programs.
 said = "%s %d.%02d (%s)\n" % (product, numbers[0], numbers[1], version)
 check(output(wine_run, "cmd", "/c", "tempidex --version", cwd=folder) == (0, said), "at a prompt")
-check(output(wine_run, com, "--convert", "-", stdin=b"a. d. XIX Kal. Ian.\nKal. Mar. x\n") ==
+check(output(wine_run, com, "--convert", "-", stdin=b"a. d. XIX Kal. Ian.\nKal. Mar. foo\n") ==
       (1, "14 Dicembre\nERRORE - Data non correta\n"), "a batch through a pipe")
 check(output(wine_run, exe, "--to-latin", "14/12") == (0, "a. d. XIX Kal. Ian.\n"), "the .exe")
 

@@ -1,0 +1,105 @@
+#include "batch.h"
+
+#include "console.h"
+#include "latin_text.h"
+
+#include <array>
+
+namespace tempidex {
+namespace {
+
+constexpr std::size_t BlockSize = 1 << 16;
+
+// Calls `each` with every line of `in`, without its newline, while it returns true; a last
+// line without a newline counts too. Of a line longer than LongestLine only its start is kept,
+// enough to tell it is too long. false on a read error.
+template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each &&each) {
+    std::array<char, BlockSize> block;
+    // A terminal is read as it is typed, so that each date is answered at once.
+    const std::size_t want = interactive ? 1 : block.size();
+    std::string carried; // the start of a line that runs on into the next block
+    const auto carry = [&carried](std::string_view part) {
+        carried.append(part.substr(0, LongestLine + 1 - std::min(carried.size(), LongestLine + 1)));
+    };
+    for (;;) {
+        const std::size_t got = std::fread(block.data(), 1, want, in);
+        std::string_view data(block.data(), got);
+        for (std::size_t end = data.find('\n'); end != std::string_view::npos;
+             end = data.find('\n')) {
+            bool more = true;
+            if (carried.empty()) {
+                more = each(data.substr(0, end));
+            } else {
+                carry(data.substr(0, end));
+                more = each(std::string_view(carried));
+                carried.clear();
+            }
+            if (!more)
+                return true;
+            data.remove_prefix(end + 1);
+        }
+        carry(data);
+        if (got < want)
+            break;
+    }
+    if (!carried.empty())
+        each(std::string_view(carried));
+    return !std::ferror(in);
+}
+
+} // namespace
+
+Batch::Batch(std::FILE *in, std::FILE *out, std::FILE *err, bool toLatin, LineOptions options)
+    : m_in(in)
+    , m_out(out)
+    , m_err(err)
+    , m_toLatin(toLatin)
+    , m_options(options)
+    , m_interactive(IsTerminal(in)) {
+    m_buffer.reserve(BlockSize);
+}
+
+void Batch::run(std::string_view argument) {
+    if (!m_writable)
+        return;
+    if (argument != "-")
+        answer(argument);
+    else if (!ForEachLine(m_in, m_interactive,
+                          [this](std::string_view line) { return answer(line); }))
+        fail("lettura dello standard input non riuscita");
+}
+
+int Batch::finish() {
+    flush();
+    return m_status;
+}
+
+// false once writing has failed (a full disk, a closed pipe): the rest of the input is not
+// read, and finish() says why.
+bool Batch::answer(std::string_view line) {
+    const bool failed =
+        m_toLatin ? WriteLine(line, m_options, m_buffer) : ConvertLine(line, m_options, m_buffer);
+    m_buffer.push_back('\n');
+    if (failed && m_status == AllConverted)
+        m_status = SomeFailed;
+    return m_interactive || m_buffer.size() >= BlockSize ? flush() : m_writable;
+}
+
+bool Batch::flush() {
+    if (m_writable && !m_buffer.empty())
+        m_writable = std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out) == m_buffer.size();
+    m_buffer.clear();
+    if (m_writable && std::fflush(m_out) != 0)
+        m_writable = false;
+    if (!m_writable)
+        fail("scrittura dei risultati non riuscita");
+    return m_writable;
+}
+
+void Batch::fail(std::string_view message) {
+    if (m_status != Trouble)
+        std::fprintf(m_err, "tempidex: %.*s\n", static_cast<int>(message.size()), message.data());
+    m_status = Trouble;
+}
+
+} // namespace tempidex

@@ -1,0 +1,42 @@
+// A run of the command line over its dates: each argument, and each line of the standard
+// input for an argument "-", answered on a line of its own, so the answers stay line for line
+// with what was read. Lines are read in blocks, or as they are typed at a terminal; a line
+// longer than any date is answered without being held whole. Qt-free: the options are read
+// in command_line.cpp.
+#pragma once
+
+#include "answers.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace tempidex {
+
+// The exit statuses.
+inline constexpr int AllConverted = 0, SomeFailed = 1, Trouble = 2;
+
+class Batch {
+public:
+    Batch(std::FILE *in, std::FILE *out, std::FILE *err, bool toLatin, LineOptions options);
+
+    // One argument: a date, or "-" for a date on each line of the input.
+    void run(std::string_view argument);
+    // Everything is written out; the exit status.
+    int finish();
+
+private:
+    bool answer(std::string_view line);
+    bool flush();
+    void fail(std::string_view message);
+
+    std::FILE *m_in, *m_out, *m_err;
+    bool m_toLatin;
+    LineOptions m_options;
+    bool m_interactive; // a person at a terminal: each answer goes out at once
+    std::string m_buffer;
+    bool m_writable = true;
+    int m_status = AllConverted;
+};
+
+} // namespace tempidex

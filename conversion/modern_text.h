@@ -1,0 +1,32 @@
+// A modern date as one line of text, for the command line: read as people write it, and
+// written as the program answers.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tempidex {
+
+enum class ModernReading : unsigned char { Read, NoDate, WrongYear };
+
+struct ModernDate {
+    ModernReading reading = ModernReading::NoDate;
+    int day = 0, month = 0;  // as written: whether the day exists is the caller's to decide
+    std::optional<int> year; // astronomical (0 is 1 BC)
+};
+
+// D/M, D.M or D-M with blanks around the parts, then /Y, .Y or -Y; ISO YYYY-MM-DD; D mese
+// with the Italian month's name in any case, then Y. The year as ReadYear (latin_text.h)
+// reads it: 1524, 44 a.C.
+ModernDate ReadModernDate(std::string_view text);
+
+// "1524", "44 a.C.": the year as the program writes it.
+std::string YearText(int year);
+
+// The answer's date: "14 Dicembre", "14 Dicembre 1524", "15 Marzo 44 a.C.", the month named
+// as the month list's own month does when it holds the day ("Gennaio").
+std::string ModernDateText(int day, int month, std::optional<int> year);
+void AppendModernDate(std::string &out, int day, int month, std::optional<int> year);
+
+} // namespace tempidex

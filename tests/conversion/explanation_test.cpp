@@ -1,0 +1,68 @@
+// The explanations say the day that the conversion gives, and why a count fails.
+#include "answers.h"
+#include "calendar.h"
+#include "explanation.h"
+#include "roman_date.h"
+#include "vocabulary.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+namespace {
+
+// The window's tooltip ends with the day its result shows, for every list combination that
+// names one, and says why for every one that does not.
+TEST(ExplainListTexts, EndsWithTheDayTheWindowShows) {
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> named;
+    for (const calendar::NamedDay &day : calendar::Days()) {
+        std::string month = calendar::Names[static_cast<std::size_t>(day.month - 1)];
+        month.front() = static_cast<char>(month.front() - 'A' + 'a');
+        named[{day.designation, day.reference, day.monthEntry}] =
+            ": " + std::to_string(day.day) + " " + month;
+    }
+    for (std::string_view designation : tempidex::Designations)
+        for (std::string_view reference : tempidex::ReferenceDays)
+            for (std::string_view month : tempidex::MonthEntries) {
+                const std::string why = tempidex::ExplainListTexts(designation, reference, month);
+                const auto day = named.find(
+                    {std::string(designation), std::string(reference), std::string(month)});
+                if (day != named.end())
+                    EXPECT_TRUE(why.ends_with(day->second)) << why;
+                else // where the count falls, or that the leap day and March are a leap year's
+                    EXPECT_TRUE(why.find("cadrebbe") != std::string::npos ||
+                                why.find("bisestile") != std::string::npos)
+                        << why;
+            }
+    EXPECT_EQ(tempidex::ExplainListTexts("a. d. xi", "Kal.", "Ian."),
+              "«a. d. xi» non è una delle designazioni dell'elenco");
+}
+
+TEST(ConvertLine, ExplainsTheCountOnRequest) {
+    const tempidex::LineOptions explain{tempidex::Reckoning::Historical, false, false, true};
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"a. d. XIX Kal. Ian.",
+         "14 Dicembre\ta. d. XIX Kal. Ian. è il 19° giorno prima delle Calende di gennaio "
+         "(1 gennaio), contando entrambi i giorni: 14 dicembre"},
+        {"a. d. XIX Kal. Mar.",
+         "ERRORE - Data Inesistente\ta. d. XIX Kal. Mar. cadrebbe l'11 febbraio, prima delle Idi "
+         "di febbraio (13): quel giorno si conta dalle Idi"},
+        {"a. d. XIX Kal. Ian. 1524",
+         "14 Dicembre 1524\ta. d. XIX Kal. Ian. è il 19° giorno prima delle Calende di gennaio "
+         "(1 gennaio 1525), contando entrambi i giorni: 14 dicembre 1524"},
+        {"postridie Idus Martias",
+         "16 Marzo\tpostridie Id. Mar. è il giorno dopo le Idi di marzo (15 marzo): 16 marzo"},
+        {"Non. Oct. 1582", "ERRORE - Data Inesistente\til 7 ottobre 1582 non esiste: nel "
+                           "calendario gregoriano al 4 ottobre 1582 seguì il 15 ottobre"},
+        {"a. d. XIX Kal. Mai. 12", "ERRORE - Data Inesistente\ta. d. XIX Kal. Mai. cadrebbe il "
+                                   "13 aprile, che sono le Idi di aprile"},
+        {"Kal. Ianuar. 1524 1525", "ERRORE - Anno non corretto\tanno non riconosciuto: «1524 "
+                                   "1525»; si legge un anno solo, dal 753 a.C. al 9999 (1524, "
+                                   "MDXXIV, 44 a.C., DCCX a.u.c.)"},
+    };
+    for (const auto &[line, answer] : cases)
+        EXPECT_EQ(tempidex::ConvertLine(line, explain).text, answer);
+}
+
+} // namespace
