@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "build_info.h"
+#include "explanation.h"
 #include "fonts.h"
 #include "form2.h"
 #include "latin_list.h"
@@ -13,7 +14,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <array>
 #include <span>
+#include <string_view>
 
 namespace tempidex {
 namespace {
@@ -38,6 +41,10 @@ void FillList(QComboBox *list, std::span<const std::string_view> entries) {
     for (std::string_view entry : entries)
         list->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
     list->setMaxVisibleItems(list->count()); // the whole list drops down, no scrolling
+}
+
+std::string_view ViewOf(const QByteArray &text) {
+    return {text.constData(), static_cast<std::size_t>(text.size())};
 }
 
 // Focus moves on only to an input that is on the screen: the selections made while the
@@ -148,11 +155,15 @@ void Form1::Command1_Click() {
     const QByteArray designation = Combo1->currentText().toUtf8();
     const QByteArray reference = Combo2->currentText().toUtf8();
     const QByteArray month = Combo3->currentText().toUtf8();
-    const ConversionResult result =
-        ConvertRomanDate(std::string_view(designation.constData(), designation.size()),
-                         std::string_view(reference.constData(), reference.size()),
-                         std::string_view(month.constData(), month.size()));
+    const std::array<std::string_view, 3> texts{ViewOf(designation), ViewOf(reference),
+                                                ViewOf(month)};
+    const ConversionResult result = ConvertRomanDate(texts[0], texts[1], texts[2]);
     Text1->setText(QString::fromStdString(result.text));
+    // How the day was counted, or why there is none, for whoever hovers over the result or
+    // reads it with a screen reader.
+    const QString why = QString::fromStdString(ExplainListTexts(texts[0], texts[1], texts[2]));
+    Text1->setToolTip(why);
+    Text1->setAccessibleDescription(why);
     switch (result.focus) {
     case FocusTarget::Combo1:
         Combo1->setFocus(Qt::OtherFocusReason);

@@ -178,30 +178,39 @@ void Form1Test::calcolaWritesTheResultAndFocusesTheListAtFault_data() {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("why"); // part of the tooltip
     QTest::newRow("a date") << QStringList{"a. d. bis VI", "Kal.", "Mar. (a. i.)"}
                             << "25 Febbraio (anno bisestile)"
-                            << "Command1";
+                            << "Command1"
+                            << "contato due volte: 25 febbraio";
     QTest::newRow("no such day") << QStringList{"a. d. XVIII", "Kal.", "Apr."}
                                  << "ERRORE - Data Inesistente"
-                                 << "Combo1";
+                                 << "Combo1"
+                                 << "cadrebbe il 15 marzo, che sono le Idi di marzo";
     QTest::newRow("no Nones in a leap March")
         << QStringList{" --- ", "Non.", "Mar. (a. i.)"} << "ERRORE - Data Inesistente"
-        << "Combo2";
+        << "Combo2"
+        << "le None e le Idi di marzo sono quelle di ogni anno";
     QTest::newRow("unknown month")
         << QStringList{"pridie", "Kal.", "Ianuarius"} << "ERRORE - Data non correta"
-        << "Combo3";
+        << "Combo3"
+        << "«Ianuarius» non è uno dei mesi dell'elenco";
 }
 
 void Form1Test::calcolaWritesTheResultAndFocusesTheListAtFault() {
     QFETCH(QStringList, typed);
     QFETCH(QString, expected);
     QFETCH(QString, focus);
+    QFETCH(QString, why);
     type("Combo1", typed[0]);
     type("Combo2", typed[1]);
     type("Combo3", typed[2]);
     calcola();
     QCOMPARE(result(), expected);
     QCOMPARE(focused(), focus);
+    const QLineEdit *field = m_form->findChild<QLineEdit *>("Text1");
+    QVERIFY2(field->toolTip().contains(why), qPrintable(field->toolTip()));
+    QCOMPARE(field->accessibleDescription(), field->toolTip());
     QTest::keyClick(combo("Combo2"), Qt::Key_Down); // other input leaves the result standing
     QCOMPARE(result(), expected);
 }
