@@ -11,6 +11,10 @@ namespace tempidex {
 LatinList::LatinList(QWidget *parent)
     : QComboBox(parent) {
     setEditable(true);
+    // A combo box takes the focus from the wheel too (Qt::WheelFocus), before the wheel turns
+    // it: a list without the focus would then turn and move the focus on. Lists take the
+    // focus from the keyboard and the mouse only, and the wheel turns just the focused one.
+    setFocusPolicy(Qt::StrongFocus);
     // The texts are compared exactly, and the lists never change after loading: no
     // case-insensitive completion that rewrites what was typed, no Enter that appends it.
     setInsertPolicy(QComboBox::NoInsert);

@@ -7,7 +7,8 @@
 //   field places the caret instead.
 // - Up and Down step from the entry whose text is in the field, typed or picked; from a text
 //   that is no entry, Down picks the first entry and Up the last. Each step is a pick.
-// - The wheel turns only the list that has the focus, one step per turn, like the arrows.
+// - The wheel turns only the list that has the focus, one step per turn, like the arrows; over
+//   another list it changes nothing and moves no focus.
 #pragma once
 
 #include <QComboBox>
