@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <utility>
+
 namespace tempidex {
 namespace {
 
@@ -9,8 +11,9 @@ bool IsBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-// The words of the first command, or nothing when a quote is left open.
-std::optional<QStringList> FirstCommandWords(const QString &text) {
+// The words of each command, or nothing when a quote is left open.
+std::optional<QList<QStringList>> CommandWords(const QString &text) {
+    QList<QStringList> commands;
     QStringList words;
     QString word;
     bool inWord = false; // a quoted empty string is a word too
@@ -51,7 +54,7 @@ std::optional<QStringList> FirstCommandWords(const QString &text) {
             word.clear();
             inWord = false;
             if (c == u':' && !words.isEmpty())
-                break; // the first command is complete: the others are fallbacks
+                commands << std::exchange(words, {});
         } else {
             word += c;
             inWord = true;
@@ -59,7 +62,9 @@ std::optional<QStringList> FirstCommandWords(const QString &text) {
     }
     if (inWord)
         words << word;
-    return words;
+    if (!words.isEmpty())
+        commands << words;
+    return commands;
 }
 
 // Replaces the word's placeholders; true when it held the address.
@@ -84,11 +89,11 @@ bool Substitute(QString &word, const QString &address) {
 
 } // namespace
 
-std::optional<QStringList> BrowserCommand(const QString &browser) {
-    std::optional<QStringList> words = FirstCommandWords(browser);
-    if (words && words->isEmpty())
-        words = QStringList{QStringLiteral("xdg-open")};
-    return words;
+std::optional<QList<QStringList>> BrowserCommands(const QString &browser) {
+    std::optional<QList<QStringList>> commands = CommandWords(browser);
+    if (commands && commands->isEmpty())
+        commands = QList<QStringList>{{QStringLiteral("xdg-open")}};
+    return commands;
 }
 
 QStringList WithAddress(QStringList words, const QString &address) {

@@ -6,12 +6,9 @@
 #include "screen_centring.h"
 #include "twips.h"
 
-#include <QCursor>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QUrl>
@@ -66,13 +63,6 @@ private:
     }
 };
 
-// The pointing hand, with the hot spot its image carries.
-QCursor LinkCursor() {
-    const QImage hand(QStringLiteral(":/cursors/link.png"));
-    return QCursor(QPixmap::fromImage(hand), hand.text(QStringLiteral("HotSpotX")).toInt(),
-                   hand.text(QStringLiteral("HotSpotY")).toInt());
-}
-
 QUrl MakerSite() {
     return QUrl(QStringLiteral("http://%1/").arg(QLatin1String(build_info::MakerHost)));
 }
@@ -96,10 +86,6 @@ Form2::Form2(QWidget *parent, BrowserFactory browsers)
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setGeometry(Label6Geometry);
     Label6->setFont(SansSerifFont(HeadingPointSize, QFont::Bold));
-    QPalette linkPalette = Label6->palette();
-    linkPalette.setColor(QPalette::WindowText, LinkColour(palette().color(QPalette::Window)));
-    Label6->setPalette(linkPalette);
-    Label6->setCursor(LinkCursor());
     Label6->setAccessibleName(tr("Sito web: %1").arg(QLatin1String(build_info::MakerHost)));
     Label6->setAccessibleDescription(tr("Apre il sito nel browser"));
 
@@ -110,6 +96,8 @@ Form2::Form2(QWidget *parent, BrowserFactory browsers)
     Label2->setFont(SansSerifFont(HeadingPointSize));
     Label1 = createLabel("Label1", QLatin1String(build_info::ProductName), Label1Geometry);
     Label1->setFont(SansSerifFont(HeadingPointSize, QFont::Bold));
+
+    setTabOrder(Command1, Label6); // Tab reaches the link after "Chiudi"
 
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Label6, &LinkLabel::clicked, this, &Form2::Label6_Click);
@@ -147,12 +135,7 @@ void Form2::Label6_Click() {
     }
     Explorer = std::move(started.browser); // releases the previous one, which stays open
     connect(Explorer.get(), &WebBrowser::failed, this, &Form2::showLinkError);
-    if (!Explorer->setVisible(true)) {
-        showLinkError(Explorer->errorString());
-        return;
-    }
-    if (!Explorer->navigate(MakerSite()))
-        showLinkError(Explorer->errorString());
+    Explorer->open(MakerSite());
 }
 
 void Form2::showLinkError(const QString &description) {

@@ -16,6 +16,18 @@
 namespace tempidex {
 namespace {
 
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+// The platform's shell opens the address in the default browser, and says at once whether it
+// could.
+class ShellBrowser final : public WebBrowser {
+public:
+    void open(const QUrl &url) override {
+        if (!QDesktopServices::openUrl(url))
+            emit failed(tr("Nessun browser può aprire %1").arg(url.toString()));
+    }
+};
+#endif
+
 #ifndef Q_OS_WIN
 // A launcher that fails does so at once; an exit status after this long is the browser
 // closing, which is none of the link's business.
@@ -29,34 +41,52 @@ QString FindProgram(const QString &program) {
     return QStandardPaths::findExecutable(program);
 }
 
-class SystemBrowser final : public WebBrowser {
+// The commands of $BROWSER, tried in turn until one starts; only when none can start is the
+// last one's failure reported.
+class CommandBrowser final : public WebBrowser {
 public:
-    SystemBrowser(QString program, QStringList arguments)
-        : m_program(std::move(program))
-        , m_arguments(std::move(arguments)) {}
+    explicit CommandBrowser(QList<QStringList> commands)
+        : m_commands(std::move(commands)) {}
 
-    // The browser shows its own window as soon as it starts.
-    bool setVisible(bool) override { return true; }
+    void open(const QUrl &url) override {
+        m_address = url.toString(QUrl::FullyEncoded);
+        m_next = 0;
+        tryNext();
+    }
 
-    // Returns at once: a browser that cannot start, or a launcher that gives up, is
-    // reported later through failed().
-    bool navigate(const QUrl &url) override {
+private:
+    void tryNext() {
+        while (m_next < m_commands.size()) {
+            const QStringList command = m_commands[m_next++];
+            const QString program = FindProgram(command.first());
+            if (program.isEmpty()) {
+                m_lastError = tr("Browser non trovato: %1").arg(command.first());
+                continue;
+            }
+            start(program, WithAddress(command.mid(1), m_address));
+            return;
+        }
+        emit failed(m_lastError);
+    }
+
+    void start(const QString &program, const QStringList &arguments) {
         // Unparented and deleted only once the program has ended: destroying a running
         // QProcess would kill the browser along with the window that started it.
         auto *process = new QProcess;
-        process->setProgram(m_program);
-        process->setArguments(WithAddress(m_arguments, url.toString(QUrl::FullyEncoded)));
+        process->setProgram(program);
+        process->setArguments(arguments);
         process->setStandardInputFile(QProcess::nullDevice());
         process->setProcessChannelMode(QProcess::ForwardedChannels);
-        const QPointer<SystemBrowser> self(this);
-        const QString program = m_program;
+        const QPointer<CommandBrowser> self(this);
         connect(process, &QProcess::errorOccurred, process,
                 [self, process, program](QProcess::ProcessError error) {
                     if (error != QProcess::FailedToStart)
                         return;
-                    if (self)
-                        emit self->failed(
-                            tr("Impossibile avviare %1: %2").arg(program, process->errorString()));
+                    if (self) {
+                        self->m_lastError =
+                            tr("Impossibile avviare %1: %2").arg(program, process->errorString());
+                        self->tryNext();
+                    }
                     process->deleteLater();
                 });
         QElapsedTimer running;
@@ -73,52 +103,32 @@ public:
                     process->deleteLater();
                 });
         process->start();
-        return true;
     }
 
-private:
-    QString m_program;
-    QStringList m_arguments;
-};
-
-#endif // Q_OS_WIN
-
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-// Windows and macOS open an address through the shell, which reports failure at once.
-class ShellBrowser final : public WebBrowser {
-public:
-    bool setVisible(bool) override { return true; }
-    bool navigate(const QUrl &url) override {
-        if (QDesktopServices::openUrl(url))
-            return true;
-        setErrorString(tr("Nessun browser può aprire %1").arg(url.toString()));
-        return false;
-    }
+    QList<QStringList> m_commands;
+    qsizetype m_next = 0;
+    QString m_address;
+    QString m_lastError;
 };
 #endif
 
 } // namespace
 
 BrowserFactory SystemBrowserFactory() {
-    return [] {
+    return []() -> NewBrowser {
 #ifdef Q_OS_WIN
         // $BROWSER is a Unix convention: Windows opens the address in the default browser.
-        return NewBrowser{std::make_unique<ShellBrowser>(), {}};
+        return {std::make_unique<ShellBrowser>(), {}};
 #else
         const QString browser = qEnvironmentVariable("BROWSER");
 #ifdef Q_OS_MACOS
         if (browser.isEmpty())
-            return NewBrowser{std::make_unique<ShellBrowser>(), {}};
+            return {std::make_unique<ShellBrowser>(), {}};
 #endif
-        std::optional<QStringList> command = BrowserCommand(browser);
-        if (!command)
-            return NewBrowser{nullptr, WebBrowser::tr("BROWSER non valido: %1").arg(browser)};
-        const QString program = FindProgram(command->first());
-        if (program.isEmpty())
-            return NewBrowser{nullptr,
-                              WebBrowser::tr("Browser non trovato: %1").arg(command->first())};
-        command->removeFirst();
-        return NewBrowser{std::make_unique<SystemBrowser>(program, *command), {}};
+        std::optional<QList<QStringList>> commands = BrowserCommands(browser);
+        if (!commands)
+            return {nullptr, WebBrowser::tr("BROWSER non valido: %1").arg(browser)};
+        return {std::make_unique<CommandBrowser>(std::move(*commands)), {}};
 #endif
     };
 }
