@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "build_info.h"
+#include "translations.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -50,6 +51,7 @@ Application::Application(int &argc, char **argv)
                           held.text);
     HeldMessages.clear();
 
+    InstallItalianTranslations();
     setApplicationName(QStringLiteral("Tempidex"));
     // No display name: Qt would append it to every window's caption.
     setApplicationVersion(QLatin1String(build_info::DisplayVersion));

@@ -1,4 +1,5 @@
 // The main window, driven through its real widgets with the mouse and the keyboard.
+#include "application.h"
 #include "form1.h"
 #include "modal.h"
 
@@ -32,6 +33,7 @@ private slots:
     void arrowsWheelAndDropDownStartFromTheTypedText();
     void keyboardAloneReachesEveryInput();
     void aboutWindowIsOwnedModalAndOpensAgain();
+    void qtsOwnTextsAreItalian();
 
 private:
     QComboBox *combo(const char *name) const { return m_form->findChild<QComboBox *>(name); }
@@ -248,7 +250,8 @@ void Form1Test::arrowsWheelAndDropDownStartFromTheTypedText() {
     QCOMPARE(typeThenPress("Ian.", Qt::Key_Up), "Ian."); // the ends: no pick
     QCOMPARE(typeThenPress("Mar. (a. i.)", Qt::Key_Down), "Mar. (a. i.)");
     QCOMPARE(focused(), "Combo3");
-    // The wheel acts as the arrows, but only on the list that has the focus.
+    // The wheel acts as the arrows, but only on the list that has the focus. (Whether a wheel
+    // turned over another list moves the focus, only a real pointer shows: the e2e test.)
     const auto turn = [](QWidget *list) {
         const QPoint at = list->rect().center();
         QWheelEvent wheel(at, list->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton,
@@ -305,5 +308,24 @@ void Form1Test::aboutWindowIsOwnedModalAndOpensAgain() {
     }
 }
 
-QTEST_MAIN(Form1Test)
+void Form1Test::qtsOwnTextsAreItalian() {
+    // A right click on the result, as the pointer gives it, opens the field's own menu.
+    const QWidget *field = m_form->findChild<QLineEdit *>("Text1");
+    QTest::mouseClick(m_form->windowHandle(), Qt::RightButton, {}, field->geometry().center());
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QWidget *menu = QApplication::activePopupWidget();
+    QString texts;
+    for (const QAction *action : menu->actions())
+        texts += action->text() + '|';
+    menu->close();
+    QVERIFY2(texts.contains("&Copia\t") && texts.contains("Seleziona tutto\t"), qPrintable(texts));
+}
+
+// The program's own application object, which gives Qt's texts in Italian.
+int main(int argc, char *argv[]) {
+    tempidex::Application app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    Form1Test test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "form1_test.moc"
