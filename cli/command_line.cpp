@@ -3,9 +3,14 @@
 #include "batch.h"
 #include "build_info.h"
 #include "console.h"
+#include "options.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <algorithm>
+#include <vector>
 
 namespace tempidex {
 namespace {
@@ -14,37 +19,56 @@ QString tr(const char *text) {
     return QCoreApplication::translate("CommandLine", text);
 }
 
+// The options, in the order --help lists them, as options.cmake gives them.
 struct Options {
-    QCommandLineOption convert{{"c", "convert"},
-                               tr("converte ogni DATA latina: a. d. XIX Kal. Ian. [1524]")};
-    QCommandLineOption toLatin{{"l", "to-latin"},
-                               tr("scrive in latino ogni DATA moderna: 14/12[/1524],\n"
-                                  "1524-12-14, 14 dicembre [1524]")};
-    QCommandLineOption leap{"leap", tr("con --to-latin: una data senza anno è di un anno "
-                                       "bisestile")};
-    QCommandLineOption longForm{"long", tr("con --to-latin: in parole (ante diem undevicesimum\n"
-                                           "Kalendas Ianuarias)")};
-    QCommandLineOption julian{"julian", tr("il calendario giuliano per ogni anno, anche dopo il "
-                                           "1582")};
-    QCommandLineOption explain{"explain", tr("dopo ogni risposta, una tabulazione e il perché")};
-    QCommandLineOption help{{"h", "help"}, tr("mostra questo aiuto")};
-    QCommandLineOption version{{"v", "version"}, tr("mostra la versione")};
+    std::vector<QCommandLineOption> all;
 
-    QList<QCommandLineOption> all() const {
-        return {convert, toLatin, leap, longForm, julian, explain, help, version};
+    Options() {
+        for (const options::Option &option : options::All) {
+            QStringList names;
+            if (!option.shortName.empty())
+                names << QString::fromUtf8(option.shortName.data(), option.shortName.size());
+            names << QString::fromUtf8(option.name.data(), option.name.size());
+            all.emplace_back(
+                names, QString::fromUtf8(option.description.data(), option.description.size()));
+        }
+    }
+    const QCommandLineOption &operator[](std::string_view name) const {
+        return all[static_cast<std::size_t>(
+            std::find_if(options::All.begin(), options::All.end(),
+                         [name](const options::Option &o) { return o.name == name; }) -
+            options::All.begin())];
     }
 };
 
+// Words of `text` in lines of at most `width` columns, each after `indent` columns.
+QString Wrapped(const QString &text, qsizetype indent, qsizetype width) {
+    QString wrapped, line;
+    for (const QString &word : text.split(' ')) {
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > width) {
+            wrapped += line + '\n' + QString(indent, ' ');
+            line.clear();
+        }
+        line += (line.isEmpty() ? "" : " ") + word;
+    }
+    return wrapped + line;
+}
+
 QString HelpText(const Options &options) {
+    constexpr qsizetype Columns = 80, Indent = 19;
     QString list;
-    for (const QCommandLineOption &option : options.all()) {
+    for (std::size_t i = 0; i < options.all.size(); ++i) {
         QStringList names;
-        for (const QString &name : option.names())
+        for (const QString &name : options.all[i].names())
             names << (name.size() == 1 ? "-" : "--") + name;
-        const QString shown = (names.size() == 1 ? "    " : "") + names.join(", ");
-        QString description = option.description();
-        description.replace('\n', '\n' + QString(19, ' '));
-        list += QStringLiteral("  %1 %2\n").arg(shown, -16).arg(description);
+        const std::string_view argument = options::All[i].argument;
+        QString shown = (names.size() == 1 ? "    " : "") + names.join(", ");
+        if (!argument.empty())
+            shown += ' ' + QString::fromUtf8(argument.data(), argument.size());
+        shown = "  " + shown;
+        list += shown.size() < Indent ? shown.leftJustified(Indent)
+                                      : shown + '\n' + QString(Indent, ' ');
+        list += Wrapped(options.all[i].description(), Indent, Columns) + '\n';
     }
     return tr("Uso: tempidex --convert [--julian] [--explain] DATA...\n"
               "     tempidex --to-latin [--leap] [--long] [--julian] [--explain] DATA...\n"
@@ -72,44 +96,50 @@ QString HelpText(const Options &options) {
 int RunCommandLine(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err) {
     const Options options;
     QCommandLineParser parser;
-    parser.addOptions(options.all());
+    for (const QCommandLineOption &option : options.all)
+        parser.addOption(option);
     const auto usage = [err](const QString &message) {
         std::fprintf(err, "tempidex: %s (tempidex --help)\n", message.toUtf8().constData());
         return Trouble;
     };
-    const bool parsed = parser.parse(arguments);
-    const QString unknown = parser.unknownOptionNames().value(0);
-    if (!parsed)
-        return usage(
-            unknown.isEmpty()
-                ? tr("argomenti non validi: %1").arg(parser.errorText())
-                : tr("opzione sconosciuta: %1%2").arg(unknown.size() == 1 ? "-" : "--", unknown));
-    if (parser.isSet(options.help)) {
+    // An option the program does not have is named exactly as it was typed.
+    for (const QString &argument : arguments.mid(1)) {
+        const QString name = argument.section('=', 0, 0);
+        if (argument.startsWith("--") && argument != "--" &&
+            std::none_of(options::All.begin(), options::All.end(),
+                         [&name](const options::Option &o) {
+                             return name.mid(2) == QString::fromUtf8(o.name.data(), o.name.size());
+                         }))
+            return usage(tr("opzione sconosciuta: %1").arg(name));
+    }
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(options["help"])) {
         std::fputs(HelpText(options).toUtf8().constData(), out);
         return std::fflush(out) == 0 ? AllConverted : Trouble;
     }
-    if (parser.isSet(options.version)) {
+    if (parser.isSet(options["version"])) {
         std::fprintf(out, "%s %s (%s)\n", build_info::ProductName, build_info::DisplayVersion,
                      build_info::Version);
         return std::fflush(out) == 0 ? AllConverted : Trouble;
     }
-    const bool convert = parser.isSet(options.convert);
-    const bool toLatin = parser.isSet(options.toLatin);
+    const bool convert = parser.isSet(options["convert"]);
+    const bool toLatin = parser.isSet(options["to-latin"]);
     if (convert == toLatin)
         return usage(tr("indicare --convert oppure --to-latin"));
-    for (const QCommandLineOption *writing : {&options.leap, &options.longForm})
-        if (parser.isSet(*writing) && !toLatin)
-            return usage(tr("--%1 vale solo con --to-latin").arg(writing->names().constFirst()));
+    for (const char *writing : {"leap", "long"})
+        if (parser.isSet(options[writing]) && !toLatin)
+            return usage(tr("--%1 vale solo con --to-latin").arg(writing));
     const QStringList dates = parser.positionalArguments();
     if (dates.isEmpty())
         return usage(tr("manca la DATA, o - per leggerle dallo standard input"));
 
     LineOptions lineOptions;
     lineOptions.reckoning =
-        parser.isSet(options.julian) ? Reckoning::Julian : Reckoning::Historical;
-    lineOptions.leapYear = parser.isSet(options.leap);
-    lineOptions.longForm = parser.isSet(options.longForm);
-    lineOptions.explain = parser.isSet(options.explain);
+        parser.isSet(options["julian"]) ? Reckoning::Julian : Reckoning::Historical;
+    lineOptions.leapYear = parser.isSet(options["leap"]);
+    lineOptions.longForm = parser.isSet(options["long"]);
+    lineOptions.explain = parser.isSet(options["explain"]);
     Batch batch(in, out, err, toLatin, lineOptions);
     for (const QString &date : dates) {
         const QByteArray text = date.toUtf8();
@@ -118,12 +148,35 @@ int RunCommandLine(const QStringList &arguments, std::FILE *in, std::FILE *out, 
     return batch.finish();
 }
 
-int RunCommandLine(int argc, char **argv) {
-    const Utf8Console console;
+bool SelectsTheCommandLine(const QStringList &arguments) {
+    return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()),
+                       arguments.end(), [](const QString &argument) {
+                           // Long options, the program's or unknown; and its own short ones.
+                           // Qt's own start with a single dash and go to the window.
+                           return argument.startsWith(QLatin1String("--")) ||
+                                  std::any_of(options::All.begin(), options::All.end(),
+                                              [&argument](const options::Option &o) {
+                                                  return !o.shortName.empty() &&
+                                                         argument == '-' + QString::fromUtf8(
+                                                                               o.shortName.data(),
+                                                                               o.shortName.size());
+                                              });
+                       });
+}
+
+bool SelectsTheCommandLine(int argc, char **argv) {
     QStringList arguments;
-    for (const std::string &argument : ProgramArguments(argc, argv))
-        arguments << QString::fromStdString(argument);
-    return RunCommandLine(arguments, stdin, stdout, stderr);
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return SelectsTheCommandLine(arguments);
+}
+
+int RunCommandLine(int argc, char **argv) {
+    // No display, no window: only the arguments as typed, and Qt's own texts in Italian.
+    const QCoreApplication application(argc, argv);
+    InstallItalianTranslations();
+    const Utf8Console console;
+    return RunCommandLine(QCoreApplication::arguments(), stdin, stdout, stderr);
 }
 
 } // namespace tempidex

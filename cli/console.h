@@ -1,21 +1,13 @@
-// The command line's side of the platform: whether a stream is a person at a terminal, the
-// arguments as typed, and a Windows console that shows UTF-8. Everything the command line
-// writes is UTF-8.
+// The command line's side of the platform: whether a stream is a person at a terminal, and a
+// Windows console that shows UTF-8. Everything the command line writes is UTF-8.
 #pragma once
 
 #include <cstdio>
-#include <string>
-#include <vector>
 
 namespace tempidex {
 
 // Whether `file` is a terminal (on Windows, a console), where somebody reads and types.
 bool IsTerminal(std::FILE *file);
-
-// The program's arguments as they were typed, in UTF-8, the program's name first. On Windows
-// argv holds only what the ANSI code page can spell, so they are read from the wide command
-// line.
-std::vector<std::string> ProgramArguments(int argc, char **argv);
 
 // While it lives, a Windows console that the program writes to shows UTF-8; the console gets
 // its own code page back afterwards. Elsewhere terminals take UTF-8 already.

@@ -3,7 +3,7 @@
 #include "form1.h"
 
 int main(int argc, char *argv[]) {
-    if (argc > 1) // options are for the command line, which needs no display
+    if (tempidex::SelectsTheCommandLine(argc, argv)) // which needs no display
         return tempidex::RunCommandLine(argc, argv);
     tempidex::Application app(argc, argv);
     tempidex::Form1 form;

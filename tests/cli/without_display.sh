@@ -1,10 +1,20 @@
 #!/bin/sh
-# With no display to reach, the options still work and the window fails in one line.
+# The program as a shell starts it, with no display to reach: its own options work, in
+# Italian; Qt's start-up options are the window's, which fails in one line.
 #
 #   tests/cli/without_display.sh PROGRAM
 unset DISPLAY WAYLAND_DISPLAY
-[ "$("$1" --to-latin 14/12)" = "a. d. XIX Kal. Ian." ] || { echo "--to-latin failed"; exit 1; }
-said=$(QT_QPA_PLATFORM=xcb "$1" 2>&1 >/dev/null)
-status=$?
-echo "status $status: $said"
-[ "$status" = 1 ] && [ -n "$said" ] && [ "$(printf '%s\n' "$said" | wc -l)" = 1 ]
+fail() { echo "FAIL: $*"; exit 1; }
+[ "$("$1" --to-latin 14/12)" = "a. d. XIX Kal. Ian." ] || fail "--to-latin"
+[ "$("$1" --bogus=1 2>&1)" = "tempidex: opzione sconosciuta: --bogus (tempidex --help)" ] ||
+    fail "an unknown option is not named as typed"
+"$1" --convert=Kal. x 2>&1 | grep -q "^tempidex: Valore non previsto dopo '--convert'" ||
+    fail "the parser's complaint is not Italian"
+for qt in -reverse "-style Fusion"; do
+    # shellcheck disable=SC2086 # an option and its value
+    said=$(QT_QPA_PLATFORM=xcb "$1" $qt 2>&1 >/dev/null)
+    status=$?
+    echo "$qt: status $status: $said"
+    [ "$status" = 1 ] && [ -n "$said" ] && [ "$(printf '%s\n' "$said" | wc -l)" = 1 ] ||
+        fail "$qt did not go to the window"
+done

@@ -27,7 +27,7 @@ fi
 dpkg-deb -x "$deb" "$work/root"
 share=$work/root/usr/share
 for file in ../bin/tempidex "applications/$id.desktop" "metainfo/$id.metainfo.xml" \
-    man/man1/tempidex.1.gz icons/hicolor/scalable/apps/"$id".svg doc/tempidex/copyright; do
+    man/man1/tempidex.1.gz man/it/man1/tempidex.1.gz icons/hicolor/scalable/apps/"$id".svg doc/tempidex/copyright; do
     [ -s "$share/$file" ] || fail "package lacks $file"
 done
 for size in 16 32 48 64 128 256; do
@@ -41,5 +41,6 @@ out=$(appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" 2>&1) ||
 if echo "$out" | grep -qE '^[WE]:'; then fail "metainfo: $out"; fi
 grep -q "<release version=\"$version\"" "$share/metainfo/$id.metainfo.xml" || fail "metainfo release"
 gzip -dc "$share/man/man1/tempidex.1.gz" | grep -q "^\.SH OPTIONS" || fail "manual page"
+gzip -dc "$share/man/it/man1/tempidex.1.gz" | grep -q "^Converte ogni DATA latina" || fail "Italian manual page"
 
 echo "package: passed ($(basename "$deb"), $(stat -c %s "$deb") bytes)"

@@ -68,6 +68,10 @@ check(output(wine_run, "cmd", "/c", "tempidex --version", cwd=folder) == (0, sai
 check(output(wine_run, com, "--convert", "-", stdin=b"a. d. XIX Kal. Ian.\nKal. Mar. foo\n") ==
       (1, "14 Dicembre\nERRORE - Data non correta\n"), "a batch through a pipe")
 check(output(wine_run, exe, "--to-latin", "14/12") == (0, "a. d. XIX Kal. Ian.\n"), "the .exe")
+# Qt's own texts come with the program, in Italian.
+complaint = subprocess.run([wine_run, com, "--convert=x"], capture_output=True, timeout=60,
+                           env=dict(os.environ, WINEPATH="")).stderr.decode("utf-8", "replace")
+check("Valore non previsto dopo '--convert'" in complaint, "parser: " + complaint)
 
 for failure in failures:
     print("zip: FAIL:", failure)

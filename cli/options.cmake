@@ -1,0 +1,31 @@
+# The command line's options, each said once: its long and short names, its argument in
+# English and in Italian, and what it does in English and in Italian. The program's --help
+# (options.h) and the OPTIONS of both manual pages are made from this list.
+set(TEMPIDEX_OPTIONS
+    "convert|c|DATE|DATA|Converts each Latin DATE into a modern day, with its year where the \
+date has one.|Converte ogni DATA latina nel giorno moderno, con l'anno se la data ne ha uno."
+    "to-latin|l|DATE|DATA|Writes each modern DATE in Latin: D/M, D/M/Y, YYYY-MM-DD, or D and \
+the Italian month's name with an optional year.|Scrive in latino ogni DATA moderna: G/M, \
+G/M/A, AAAA-MM-GG, o G mese con l'anno se c'è."
+    "leap||||With --to-latin: a date without a year is in a leap year.|Con --to-latin: una data \
+senza anno è di un anno bisestile."
+    "long||||With --to-latin: the date as a sentence (ante diem undevicesimum Kalendas \
+Ianuarias).|Con --to-latin: in parole (ante diem undevicesimum Kalendas Ianuarias)."
+    "julian||||Counts every year by the Julian calendar, also after 1582.|Conta ogni anno col \
+calendario giuliano, anche dopo il 1582."
+    "explain||||After each answer, a tab and why: how the days were counted, or why there is \
+no such day.|Dopo ogni risposta, una tabulazione e il perché: come si contano i giorni, o \
+perché quel giorno non c'è."
+    "help|h|||Shows the options, in Italian.|Mostra questo aiuto."
+    "version|v|||Shows the version.|Mostra la versione.")
+
+# Splits an entry into name, short, argument_en, argument_it, en and it, in the caller.
+macro(tempidex_option_fields entry)
+    string(REPLACE "|" ";" fields "${entry}")
+    list(GET fields 0 name)
+    list(GET fields 1 short)
+    list(GET fields 2 argument_en)
+    list(GET fields 3 argument_it)
+    list(GET fields 4 en)
+    list(GET fields 5 it)
+endmacro()
