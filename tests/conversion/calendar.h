@@ -40,24 +40,14 @@ inline bool InGap(int year, int month, int day, bool julianOnly) {
     return !julianOnly && year == 1582 && month == 10 && day > 4 && day < 15;
 }
 
+// Roman numerals place by place: each digit's pattern of ones, fives and tens.
 inline std::string Numeral(int value) {
-    const std::array<std::pair<int, const char *>, 13> symbols{{{1000, "M"},
-                                                                {900, "CM"},
-                                                                {500, "D"},
-                                                                {400, "CD"},
-                                                                {100, "C"},
-                                                                {90, "XC"},
-                                                                {50, "L"},
-                                                                {40, "XL"},
-                                                                {10, "X"},
-                                                                {9, "IX"},
-                                                                {5, "V"},
-                                                                {4, "IV"},
-                                                                {1, "I"}}};
-    std::string numeral;
-    for (const auto &[v, text] : symbols)
-        for (; value >= v; value -= v)
-            numeral += text;
+    const std::array<std::string, 10> patterns{"",  "1",  "11",  "111",  "15",
+                                               "5", "51", "511", "5111", "1X"};
+    std::string numeral(static_cast<std::size_t>(value / 1000), 'M');
+    for (const auto &[unit, letters] : {std::pair{100, "CDM"}, {10, "XLC"}, {1, "IVX"}})
+        for (const char c : patterns[static_cast<std::size_t>(value / unit % 10)])
+            numeral += letters[c == '1' ? 0 : c == '5' ? 1 : 2];
     return numeral;
 }
 
