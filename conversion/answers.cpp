@@ -50,8 +50,6 @@ bool ConvertLine(std::string_view line, const LineOptions &options, std::string 
     const ListTexts &texts = date.texts;
     const bool understood =
         !texts.designation.empty() && !texts.reference.empty() && !texts.month.empty();
-    // The window's answer wherever it has something to say: a part that is not understood,
-    // which it names, or a date with no year nor postridie.
     const auto why = [&] {
         if (understood)
             return ExplainListTexts(texts.designation, texts.reference, texts.month);
@@ -61,6 +59,8 @@ bool ConvertLine(std::string_view line, const LineOptions &options, std::string 
             return ExplainUnread(Unread::Reference, date.referencePart);
         return ExplainUnread(Unread::Month, date.monthPart);
     };
+    // The window's answer wherever it has something to say: a part that is not understood,
+    // which it names, or a date with no year nor postridie.
     if (!understood) {
         const ConversionResult result =
             ConvertRomanDate(texts.designation, texts.reference, texts.month);

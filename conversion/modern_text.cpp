@@ -114,12 +114,6 @@ std::string YearText(int year) {
     return text;
 }
 
-std::string ModernDateText(int day, int month, std::optional<int> year) {
-    std::string text;
-    AppendModernDate(text, day, month, year);
-    return text;
-}
-
 void AppendModernDate(std::string &out, int day, int month, std::optional<int> year) {
     out.append(DayLabel(day)).append(MonthOfYear(month).currentName);
     if (year)

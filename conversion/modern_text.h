@@ -24,9 +24,8 @@ ModernDate ReadModernDate(std::string_view text);
 // "1524", "44 a.C.": the year as the program writes it.
 std::string YearText(int year);
 
-// The answer's date: "14 Dicembre", "14 Dicembre 1524", "15 Marzo 44 a.C.", the month named
-// as the month list's own month does when it holds the day ("Gennaio").
-std::string ModernDateText(int day, int month, std::optional<int> year);
+// Appends the answer's date: "14 Dicembre", "14 Dicembre 1524", "15 Marzo 44 a.C.", the month
+// named as the month list's own month does when it holds the day ("Gennaio").
 void AppendModernDate(std::string &out, int day, int month, std::optional<int> year);
 
 } // namespace tempidex
