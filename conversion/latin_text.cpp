@@ -440,16 +440,6 @@ constexpr auto ReadNames = [] {
     return names;
 }();
 
-// Whether `typed` begins with `spelling`, as read.
-constexpr bool ReadsAsName(std::string_view typed, std::string_view spelling) {
-    if (typed.size() < spelling.size())
-        return false;
-    for (std::size_t i = 0; i < spelling.size(); ++i)
-        if (Read.nameLetter[static_cast<unsigned char>(typed[i])] != spelling[i])
-            return false;
-    return true;
-}
-
 // The names that begin with each letter, so that a word is compared with two or three at most.
 constexpr auto NamesByLetter = [] {
     std::array<std::array<std::uint8_t, 4>, 26> byLetter{};
@@ -472,14 +462,15 @@ constexpr int MonthOf(std::string_view typed) {
         const std::string_view nominative = ReadNames[i].first.view();
         const std::string_view stem = ReadNames[i].second.view();
         const auto abbreviates = [&](std::string_view full) {
-            return typed.size() <= full.size() && ReadsAsName(typed, full.substr(0, typed.size()));
+            return typed.size() <= full.size() &&
+                   Reads(typed, full.substr(0, typed.size()), Read.nameLetter);
         };
         const auto endsAsACase = [&](std::string_view ending) {
             return typed.size() == stem.size() + ending.size() &&
-                   ReadsAsName(typed.substr(stem.size()), ending);
+                   Reads(typed.substr(stem.size()), ending, Read.nameLetter);
         };
         if (abbreviates(nominative) || abbreviates(stem) ||
-            (ReadsAsName(typed, stem) &&
+            (Reads(typed, stem, Read.nameLetter) &&
              std::any_of(CaseEndings.begin(), CaseEndings.end(), endsAsACase)))
             return MonthNames[i].month;
     }
