@@ -2,7 +2,7 @@
 // the kinds of malformed text a user can type, and of the same answered from one line of text.
 #include "answers.h"
 #include "roman_date.h"
-#include "vocabulary.h"
+#include "window_lists.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,20 +51,20 @@ BENCHMARK(BM_ConvertRomanDate);
 
 // One line of a batch, read and answered as the command line answers it: the list texts as
 // typed, and the same dates with a year.
-void BM_ConvertLine(benchmark::State &state) {
+void BM_LatinToModern(benchmark::State &state) {
     std::vector<std::string> lines;
     for (const Input &in : MixedInputs())
         lines.push_back(in.designation + " " + in.reference + " " + in.month +
                         (state.range(0) ? " MDXXIV" : ""));
     std::size_t next = 0;
     for (auto _ : state) {
-        auto answer = tempidex::ConvertLine(lines[next], {});
+        auto answer = tempidex::LatinToModern(lines[next], {});
         next = next + 1 == lines.size() ? 0 : next + 1;
         benchmark::DoNotOptimize(answer);
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ConvertLine)->Arg(0)->Arg(1);
+BENCHMARK(BM_LatinToModern)->Arg(0)->Arg(1);
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "batch.h"
 
 #include "console.h"
-#include "latin_text.h"
+#include "latin_reading.h"
 
 #include <array>
 
@@ -77,8 +77,8 @@ int Batch::finish() {
 // false once writing has failed (a full disk, a closed pipe): the rest of the input is not
 // read, and finish() says why.
 bool Batch::answer(std::string_view line) {
-    const bool failed =
-        m_toLatin ? WriteLine(line, m_options, m_buffer) : ConvertLine(line, m_options, m_buffer);
+    const bool failed = m_toLatin ? ModernToLatin(line, m_options, m_buffer)
+                                  : LatinToModern(line, m_options, m_buffer);
     m_buffer.push_back('\n');
     if (failed && m_status == AllConverted)
         m_status = SomeFailed;

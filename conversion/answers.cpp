@@ -1,12 +1,12 @@
 #include "answers.h"
 
 #include "explanation.h"
-#include "latin_text.h"
+#include "latin_reading.h"
+#include "latin_writing.h"
 #include "modern_text.h"
 #include "roman_date.h"
-#include "vocabulary.h"
-
-#include <vector>
+#include "window_lists.h"
+#include "words.h"
 
 namespace tempidex {
 namespace {
@@ -22,122 +22,105 @@ bool Answered(std::string &out, std::string_view text, bool failed, const LineOp
     return failed;
 }
 
-// What the window shows for every combination of the three lists, worked out by the window's
-// own conversion the first time it is needed: a batch of list texts then only looks it up.
-const ConversionResult &WindowAnswer(const ListIndices &entries) {
-    static const std::vector<ConversionResult> answers = [] {
-        std::vector<ConversionResult> all;
-        for (std::string_view designation : Designations)
-            for (std::string_view reference : ReferenceDays)
-                for (std::string_view month : MonthEntries)
-                    all.push_back(ConvertRomanDate(designation, reference, month));
-        return all;
-    }();
-    return answers[(entries.designation * ReferenceDays.size() + entries.reference) *
-                       MonthEntries.size() +
-                   entries.month];
+// The error text for a part of a Latin line that was not understood, as the window words it
+// for its own lists.
+std::string_view ErrorFor(LatinPart part) {
+    switch (part) {
+    case LatinPart::Month:
+        return ErrorMonthNotCorrect;
+    case LatinPart::Year:
+        return ErrorYearNotCorrect;
+    case LatinPart::None:
+    case LatinPart::Designation:
+    case LatinPart::Reference:
+    case LatinPart::WholeLine:
+        break;
+    }
+    return ErrorDateNotCorrect;
 }
 
-} // namespace
-
-bool ConvertLine(std::string_view line, const LineOptions &options, std::string &out) {
-    const LatinDate date = ReadLatinDate(line);
-    if (date.blank)
-        return false;
-    if (date.tooLong)
-        return Answered(out, ErrorDateNotCorrect, true, options,
-                        [] { return ExplainUnread(Unread::TooLong, {}); });
-    const ListTexts &texts = date.texts;
-    const bool understood =
-        !texts.designation.empty() && !texts.reference.empty() && !texts.month.empty();
-    const auto why = [&] {
-        if (understood)
-            return ExplainListTexts(texts.designation, texts.reference, texts.month);
-        if (texts.designation.empty())
-            return ExplainUnread(Unread::Designation, date.designationPart);
-        if (texts.reference.empty())
-            return ExplainUnread(Unread::Reference, date.referencePart);
-        return ExplainUnread(Unread::Month, date.monthPart);
-    };
-    // The window's answer wherever it has something to say: a part that is not understood,
-    // which it names, or a date with no year nor postridie.
-    if (!understood) {
-        const ConversionResult result =
-            ConvertRomanDate(texts.designation, texts.reference, texts.month);
-        return Answered(out, result.text, true, options, why);
-    }
-    if (date.yearReading == YearReading::None && !date.dayAfter) {
-        const ConversionResult &result = WindowAnswer(date.entries);
-        return Answered(out, result.text, result.focus != FocusTarget::None, options, why);
-    }
-    if (date.yearReading == YearReading::Wrong)
-        return Answered(out, ErrorYearNotCorrect, true, options,
-                        [&] { return ExplainUnread(Unread::Year, date.yearPart); });
-
-    const ListMeaning meaning = MeaningOf(date.entries);
-    RomanDay roman = meaning.day;
-    roman.dayAfter = date.dayAfter;
-    const std::optional<int> year =
-        date.yearReading == YearReading::Read ? std::optional(date.year) : std::nullopt;
+// A Latin date with a year, or postridie: counted in that year's calendar.
+bool CountedInItsYear(const LatinDate &date, const LineOptions &options, std::string &out) {
+    const RomanDay &roman = date.day;
+    const std::optional<int> year = date.year;
     const auto nonexistent = [&](auto &&why) {
         return Answered(out, ErrorDateNonexistent, true, options, why);
     };
-    if (!year && meaning.leapYear && roman.reference != Reference::Calends)
+    if (!year && date.leapYear && roman.reference != Reference::Calends)
         return nonexistent([] { return ExplainLeapMarchNonesIdes(); });
-    const YearShape shape = year ? ShapeOf(*year, options.reckoning) : YearShape{meaning.leapYear};
-    if (year && meaning.leapYear && !shape.leap)
+    const YearShape shape = year ? ShapeOf(*year, options.reckoning) : YearShape{date.leapYear};
+    if (year && date.leapYear && !shape.leap)
         return nonexistent([&] { return ExplainCommonYear(*year); });
-    const Located located = Locate(roman, shape);
-    const auto count = [&] { return ExplainCount(roman, meaning.leapYear, shape, year, located); };
-    if (located.fault != CountFault::None)
+    const CountedDay counted = DayFromRoman(roman, shape);
+    const auto count = [&] { return ExplainCount(date, shape, counted); };
+    if (counted.fault != CountFault::None)
         return nonexistent(count);
-    const DayOfMonth day = located.date;
+    const DayOfMonth day = counted.date;
     if (year && InGregorianGap(*year, day.month, day.day, options.reckoning))
         return nonexistent([&] { return ExplainGap(day, *year); });
     AppendModernDate(out, day.day, day.month, year);
     return Answered(out, {}, false, options, count);
 }
 
-bool WriteLine(std::string_view line, const LineOptions &options, std::string &out) {
+} // namespace
+
+bool LatinToModern(std::string_view line, const LineOptions &options, std::string &out) {
+    const LatinReading reading = ReadLatinDate(line);
+    if (reading.blank)
+        return false;
+    if (reading.unread != LatinPart::None)
+        return Answered(out, ErrorFor(reading.unread), true, options,
+                        [&] { return ExplainUnread(reading.unread, reading.unreadText); });
+    const LatinDate &date = reading.date;
+    // A date the window's lists hold gets the window's own answer.
+    if (!date.year && !date.day.dayAfter) {
+        const bool failed = AppendRomanDate(out, date) != FocusTarget::None;
+        return Answered(out, {}, failed, options, [&] { return ExplainListDate(date); });
+    }
+    return CountedInItsYear(date, options, out);
+}
+
+bool ModernToLatin(std::string_view line, const LineOptions &options, std::string &out) {
     if (IsBlankLine(line))
         return false;
     if (line.size() > LongestLine)
         return Answered(out, ErrorDateNotCorrect, true, options,
-                        [] { return ExplainUnread(Unread::TooLong, {}); });
+                        [] { return ExplainUnread(LatinPart::WholeLine, {}); });
     const ModernDate modern = ReadModernDate(line);
     if (modern.reading == ModernReading::NoDate)
         return Answered(out, ErrorDateNotCorrect, true, options,
-                        [&] { return ExplainUnread(Unread::ModernDate, line); });
+                        [&] { return ExplainUnreadModernDate(line); });
     if (modern.reading == ModernReading::WrongYear)
         return Answered(out, ErrorYearNotCorrect, true, options,
-                        [&] { return ExplainUnread(Unread::Year, line); });
+                        [&] { return ExplainUnread(LatinPart::Year, line); });
     const std::optional<int> year = modern.year;
     const YearShape shape = year ? ShapeOf(*year, options.reckoning) : YearShape{options.leapYear};
-    const DayOfMonth date{modern.month, modern.day};
-    if (date.month < 1 || date.month > static_cast<int>(CalendarMonths) || date.day < 1 ||
-        date.day > MonthLength(date.month, shape))
+    const DayOfMonth day{modern.month, modern.day};
+    if (day.month < 1 || day.month > CalendarMonths || day.day < 1 ||
+        day.day > MonthLength(day.month, shape))
         return Answered(out, ErrorDateNonexistent, true, options,
-                        [&] { return ExplainNoSuchDay(date, shape, year); });
-    if (year && InGregorianGap(*year, date.month, date.day, options.reckoning))
+                        [&] { return ExplainNoSuchDay(day, shape, year); });
+    if (year && InGregorianGap(*year, day.month, day.day, options.reckoning))
         return Answered(out, ErrorDateNonexistent, true, options,
-                        [&] { return ExplainGap(date, *year); });
-    const RomanDay roman = NameOf(date, shape);
+                        [&] { return ExplainGap(day, *year); });
+    const RomanDay roman = RomanFromDay(day, shape);
     // Without a year, "(a. i.)" says which year the days before the March Calends belong to.
     const bool leapYear = !year && shape.leap && roman.reference == Reference::Calends &&
                           roman.month == 3 && roman.count > 1;
-    return Answered(out, WriteLatinDate(roman, leapYear, year, options.longForm), false, options,
-                    [&] { return ExplainCount(roman, leapYear, shape, year, {date}); });
+    const LatinDate date{roman, leapYear, year};
+    return Answered(out, WriteLatinDate(date, options.longForm), false, options,
+                    [&] { return ExplainCount(date, shape, {day}); });
 }
 
-Answer ConvertLine(std::string_view line, const LineOptions &options) {
+Answer LatinToModern(std::string_view line, const LineOptions &options) {
     Answer answer;
-    answer.failed = ConvertLine(line, options, answer.text);
+    answer.failed = LatinToModern(line, options, answer.text);
     return answer;
 }
 
-Answer WriteLine(std::string_view line, const LineOptions &options) {
+Answer ModernToLatin(std::string_view line, const LineOptions &options) {
     Answer answer;
-    answer.failed = WriteLine(line, options, answer.text);
+    answer.failed = ModernToLatin(line, options, answer.text);
     return answer;
 }
 

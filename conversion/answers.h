@@ -1,7 +1,8 @@
-// What the command line answers for one line of text: a Latin date as a modern one
-// (--convert), or a modern date in Latin (--to-latin), with the count explained on request.
-// Without a year and without postridie a Latin date gets exactly what the window shows for
-// the same list texts; with a year the count follows that year's calendar (roman_calendar.h).
+// What the command line answers for one line of text, in either direction: a Latin date as a
+// modern one (LatinToModern, --convert), or a modern date in Latin (ModernToLatin, --to-latin),
+// with the count explained on request. Without a year and without postridie a Latin date gets
+// exactly what the window shows for the same list texts; with a year the count follows that
+// year's calendar (roman_calendar.h).
 #pragma once
 
 #include "roman_calendar.h"
@@ -20,15 +21,15 @@ struct LineOptions {
 
 // Each appends the answer to `out`, one line without its newline (nothing for a blank line), and
 // says whether it is an error text.
-bool ConvertLine(std::string_view line, const LineOptions &options, std::string &out);
-bool WriteLine(std::string_view line, const LineOptions &options, std::string &out);
+bool LatinToModern(std::string_view line, const LineOptions &options, std::string &out);
+bool ModernToLatin(std::string_view line, const LineOptions &options, std::string &out);
 
 // The same as a value of its own.
 struct Answer {
     std::string text;
     bool failed = false;
 };
-Answer ConvertLine(std::string_view line, const LineOptions &options);
-Answer WriteLine(std::string_view line, const LineOptions &options);
+Answer LatinToModern(std::string_view line, const LineOptions &options);
+Answer ModernToLatin(std::string_view line, const LineOptions &options);
 
 } // namespace tempidex

@@ -1,8 +1,9 @@
 #include "explanation.h"
 
-#include "latin_text.h"
-#include "modern_text.h"
-#include "vocabulary.h"
+#include "latin_reading.h"
+#include "latin_writing.h"
+#include "window_lists.h"
+#include "years.h"
 
 #include <array>
 #include <cctype>
@@ -12,59 +13,28 @@ namespace {
 
 constexpr std::array<std::string_view, 3> NamedDays{"Calende", "None", "Idi"};
 
-std::string MonthName(int month) {
-    std::string name(MonthOfYear(month).currentName);
+// "gennaio", "febbraio": the month as a sentence names it.
+std::string ItalianMonthName(int month) {
+    std::string name(MonthRowOf(month).currentName);
     name.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(name.front())));
     return name;
 }
 
 std::string DateText(DayOfMonth date, std::optional<int> year = std::nullopt) {
-    std::string text = std::to_string(date.day) + " " + MonthName(date.month);
-    return year ? text + " " + YearText(*year) : text;
+    std::string text = std::to_string(date.day) + " " + ItalianMonthName(date.month);
+    return year ? text + " " + ModernYearText(*year) : text;
 }
 
 // "il 14 febbraio", "l'11 febbraio", "il 1° febbraio".
 std::string On(DayOfMonth date) {
     if (date.day == 8 || date.day == 11)
         return "l'" + DateText(date);
-    return date.day == 1 ? "il 1° " + MonthName(date.month) : "il " + DateText(date);
+    return date.day == 1 ? "il 1° " + ItalianMonthName(date.month) : "il " + DateText(date);
 }
 
 std::string Named(Reference reference, int month) {
-    return std::string(NamedDays[static_cast<std::size_t>(reference)]) + " di " + MonthName(month);
-}
-
-// The named day a day of its month is counted from: its own Nones or Ides, or the Calends of
-// the month after; or the named day it is.
-struct NamedDay {
-    Reference reference;
-    DayOfMonth date;
-};
-
-NamedDay CountedFrom(DayOfMonth date) {
-    if (date.day == 1)
-        return {Reference::Calends, date};
-    if (date.day <= NonesOf(date.month))
-        return {Reference::Nones, {date.month, NonesOf(date.month)}};
-    if (date.day <= IdesOf(date.month))
-        return {Reference::Ides, {date.month, IdesOf(date.month)}};
-    return {Reference::Calends, {date.month % 12 + 1, 1}};
-}
-
-// The named day before those that `roman`'s reference day counts: the Ides of the month
-// before the Calends, the Calends before the Nones, the Nones before the Ides.
-NamedDay NamedDayBefore(const RomanDay &roman) {
-    switch (roman.reference) {
-    case Reference::Calends: {
-        const int month = roman.month == 1 ? 12 : roman.month - 1;
-        return {Reference::Ides, {month, IdesOf(month)}};
-    }
-    case Reference::Nones:
-        return {Reference::Calends, {roman.month, 1}};
-    case Reference::Ides:
-        break;
-    }
-    return {Reference::Nones, {roman.month, NonesOf(roman.month)}};
+    return std::string(NamedDays[static_cast<std::size_t>(reference)]) + " di " +
+           ItalianMonthName(month);
 }
 
 std::string NamedDayNote(Reference reference, int month) {
@@ -81,11 +51,10 @@ std::string NamedDayNote(Reference reference, int month) {
     return ", otto giorni dopo le None";
 }
 
+// The date as the lists write it, with no year.
 std::string LatinName(const RomanDay &roman, bool leapYear) {
-    if (!roman.dayAfter)
-        return WriteLatinDate(roman, leapYear, std::nullopt, false);
-    return "postridie " + WriteLatinDate({1, false, false, roman.reference, roman.month}, leapYear,
-                                         std::nullopt, false);
+    const std::string named = WriteLatinDate({roman, leapYear, std::nullopt}, false);
+    return roman.dayAfter ? "postridie " + named : named;
 }
 
 // What was written, on one line and not too long to read: controls become spaces, and a long
@@ -107,27 +76,28 @@ std::string Quoted(std::string_view text) {
 
 } // namespace
 
-std::string ExplainCount(const RomanDay &roman, bool leapYear, YearShape shape,
-                         std::optional<int> year, const Located &located) {
-    const std::string latin = LatinName(roman, leapYear);
+std::string ExplainCount(const LatinDate &date, YearShape shape, const CountedDay &counted) {
+    const RomanDay &roman = date.day;
+    const std::optional<int> year = date.year;
+    const std::string latin = LatinName(roman, date.leapYear);
     const std::string named = Named(roman.reference, roman.month);
-    const DayOfMonth namedDate{roman.month, NamedDayOf(roman.reference, roman.month)};
+    const DayOfMonth namedDate{roman.month, DayOfReference(roman.reference, roman.month)};
     // A day counted back from the January Calends lies in the December before them.
     const bool nextYear =
         year && roman.count > 1 && roman.reference == Reference::Calends && roman.month == 1;
     const std::string namedText = DateText(namedDate, nextYear ? std::optional(*year + 1) : year);
-    const std::string day = DateText(located.date, year);
+    const std::string day = DateText(counted.date, year);
 
-    if (located.fault == CountFault::NoDoubledDay) {
+    if (counted.fault == CountFault::NoDoubledDay) {
         std::string text = latin + ": a. d. bis VI c'è solo prima delle Calende di marzo di un "
                                    "anno bisestile";
         if (roman.reference == Reference::Calends && roman.month == 3)
-            text += year ? ", e il " + YearText(*year) + " non lo è"
+            text += year ? ", e il " + ModernYearText(*year) + " non lo è"
                          : "; un anno bisestile si indica con Mar. (a. i.)";
         return text;
     }
-    if (located.fault == CountFault::TooFar) {
-        const DayOfMonth at = located.date;
+    if (counted.fault == CountFault::TooFar) {
+        const DayOfMonth at = counted.date;
         const NamedDay from = CountedFrom(at);
         if (from.date == at)
             return latin + " cadrebbe " + On(at) + ", che sono le " +
@@ -138,7 +108,7 @@ std::string ExplainCount(const RomanDay &roman, bool leapYear, YearShape shape,
                            std::to_string(before.date.day) + "): quel giorno si conta dalle " +
                            std::string(NamedDays[static_cast<std::size_t>(from.reference)]);
         if (from.date.month != before.date.month)
-            text += " di " + MonthName(from.date.month);
+            text += " di " + ItalianMonthName(from.date.month);
         return text;
     }
     if (roman.dayAfter)
@@ -158,30 +128,33 @@ std::string ExplainCount(const RomanDay &roman, bool leapYear, YearShape shape,
     if (roman.reference == Reference::Calends && roman.month == 3 && shape.leap && roman.count >= 6)
         text += " e il 24 e il 25 febbraio come un giorno solo, perché l'anno è bisestile";
     if (roman.reference == Reference::Calends && shape.preJulian)
-        text += " in un " + MonthName(located.date.month) + " di " +
-                std::to_string(MonthLength(located.date.month, shape)) +
+        text += " in un " + ItalianMonthName(counted.date.month) + " di " +
+                std::to_string(MonthLength(counted.date.month, shape)) +
                 " giorni, come prima della riforma di Cesare";
     return text + ": " + day;
 }
 
-std::string ExplainUnread(Unread part, std::string_view written) {
+std::string ExplainUnread(LatinPart part, std::string_view written) {
     switch (part) {
-    case Unread::Designation:
+    case LatinPart::Designation:
         return "designazione non riconosciuta: " + Quoted(written);
-    case Unread::Reference:
+    case LatinPart::Reference:
         return "manca il giorno di riferimento: Kal., Non. o Id.";
-    case Unread::Month:
+    case LatinPart::Month:
         return written.empty() ? "manca il mese" : "mese non riconosciuto: " + Quoted(written);
-    case Unread::Year:
+    case LatinPart::Year:
         return "anno non riconosciuto: " + Quoted(written) +
                "; si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, 44 a.C., DCCX a.u.c.)";
-    case Unread::ModernDate:
-        return "data non riconosciuta: " + Quoted(written) +
-               "; si scrive G/M, G/M/A, AAAA-MM-GG o G mese A (14/12, 14/12/1524, 15 marzo)";
-    case Unread::TooLong:
+    case LatinPart::None:
+    case LatinPart::WholeLine:
         break;
     }
     return "una riga di oltre " + std::to_string(LongestLine) + " byte non può essere una data";
+}
+
+std::string ExplainUnreadModernDate(std::string_view written) {
+    return "data non riconosciuta: " + Quoted(written) +
+           "; si scrive G/M, G/M/A, AAAA-MM-GG o G mese A (14/12, 14/12/1524, 15 marzo)";
 }
 
 std::string ExplainGap(DayOfMonth date, int year) {
@@ -190,7 +163,7 @@ std::string ExplainGap(DayOfMonth date, int year) {
 }
 
 std::string ExplainCommonYear(int year) {
-    return "(a. i.) indica un anno bisestile, ma il " + YearText(year) + " non lo è";
+    return "(a. i.) indica un anno bisestile, ma il " + ModernYearText(year) + " non lo è";
 }
 
 std::string ExplainLeapMarchNonesIdes() {
@@ -199,35 +172,42 @@ std::string ExplainLeapMarchNonesIdes() {
 }
 
 std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int> year) {
-    if (date.month < 1 || date.month > static_cast<int>(CalendarMonths))
+    if (date.month < 1 || date.month > CalendarMonths)
         return "l'anno ha dodici mesi, non " + std::to_string(date.month);
     if (date.day < 1)
         return "i giorni del mese si contano da 1";
-    std::string text =
-        MonthName(date.month) + " ha " + std::to_string(MonthLength(date.month, shape)) + " giorni";
+    std::string text = ItalianMonthName(date.month) + " ha " +
+                       std::to_string(MonthLength(date.month, shape)) + " giorni";
     if (shape.preJulian)
         return text + ", come prima della riforma di Cesare";
     if (date.month == 2)
-        text += year         ? " nel " + YearText(*year)
+        text += year         ? " nel " + ModernYearText(*year)
                 : shape.leap ? " negli anni bisestili"
                              : " negli anni comuni";
     return text;
 }
 
-std::string ExplainListTexts(std::string_view designation, std::string_view reference,
-                             std::string_view month) {
-    if (!IndexOf(Designations, designation))
-        return Quoted(designation) + " non è una delle designazioni dell'elenco";
-    if (!IndexOf(ReferenceDays, reference))
-        return Quoted(reference) + " non è uno dei giorni di riferimento dell'elenco";
-    const std::optional<ListMeaning> meaning = MeaningOf({designation, reference, month});
-    if (!meaning)
-        return Quoted(month) + " non è uno dei mesi dell'elenco";
-    if (meaning->leapYear && meaning->day.reference != Reference::Calends)
+std::string ExplainListDate(const LatinDate &date) {
+    if (date.leapYear && date.day.reference != Reference::Calends)
         return ExplainLeapMarchNonesIdes();
-    const YearShape shape{meaning->leapYear, false};
-    return ExplainCount(meaning->day, meaning->leapYear, shape, std::nullopt,
-                        Locate(meaning->day, shape));
+    const YearShape shape{date.leapYear, false};
+    return ExplainCount(date, shape, DayFromRoman(date.day, shape));
+}
+
+std::string ExplainListReading(const LatinReading &reading) {
+    switch (reading.unread) {
+    case LatinPart::Designation:
+        return Quoted(reading.unreadText) + " non è una delle designazioni dell'elenco";
+    case LatinPart::Reference:
+        return Quoted(reading.unreadText) + " non è uno dei giorni di riferimento dell'elenco";
+    case LatinPart::Month:
+        return Quoted(reading.unreadText) + " non è uno dei mesi dell'elenco";
+    case LatinPart::None:
+    case LatinPart::Year:
+    case LatinPart::WholeLine:
+        break;
+    }
+    return ExplainListDate(reading.date);
 }
 
 } // namespace tempidex

@@ -1,9 +1,10 @@
 // Why a Roman date is the day it is, or why it is none, in one Italian sentence for whoever
 // wants to learn the count: the command line's --explain, and the tooltip of the window's
-// result. The day itself is always reckoned elsewhere (roman_calendar.h); this only says it.
+// result. The day is counted by roman_day.h; these only put the count into words.
 #pragma once
 
-#include "roman_calendar.h"
+#include "latin_date.h"
+#include "roman_day.h"
 
 #include <optional>
 #include <string>
@@ -11,22 +12,24 @@
 
 namespace tempidex {
 
-// The count of `roman` to the day it reached, `located`, in a year of that shape: the day, or
-// for a fault where the count would have fallen. `leapYear`: the date said "(a. i.)".
-std::string ExplainCount(const RomanDay &roman, bool leapYear, YearShape shape,
-                         std::optional<int> year, const Located &located);
+// How `date` counts to the day it reached, `counted`, in a year of that shape: the day, or for
+// a fault where the count would have fallen.
+std::string ExplainCount(const LatinDate &date, YearShape shape, const CountedDay &counted);
 
-enum class Unread : unsigned char { Designation, Reference, Month, Year, ModernDate, TooLong };
-// A part that was not understood, as it was written.
-std::string ExplainUnread(Unread part, std::string_view written);
+// A part of a Latin line that was not understood, as it was written.
+std::string ExplainUnread(LatinPart part, std::string_view written);
+// A modern date that was not understood, as it was written.
+std::string ExplainUnreadModernDate(std::string_view written);
 
 std::string ExplainGap(DayOfMonth date, int year); // 5 to 14 October 1582
 std::string ExplainCommonYear(int year);           // "(a. i.)" with a common year
 std::string ExplainLeapMarchNonesIdes();           // "Mar. (a. i.)" with Non. or Id.
 std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int> year);
 
-// The window's three texts, compared exactly as its conversion compares them.
-std::string ExplainListTexts(std::string_view designation, std::string_view reference,
-                             std::string_view month);
+// A date the window's lists hold, with no year: its count, or why it names no day.
+std::string ExplainListDate(const LatinDate &date);
+// The window's three texts as read (ReadListTexts): the list whose text is none of its
+// entries, or the count.
+std::string ExplainListReading(const LatinReading &reading);
 
 } // namespace tempidex

@@ -1,7 +1,7 @@
 #include "modern_text.h"
 
-#include "latin_text.h"
-#include "vocabulary.h"
+#include "window_lists.h"
+#include "years.h"
 
 #include <algorithm>
 #include <array>
@@ -11,14 +11,14 @@
 namespace tempidex {
 namespace {
 
-bool IsBlank(char c) {
+bool IsSpaceOrTab(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && IsSpaceOrTab(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && IsSpaceOrTab(text.back()))
         text.remove_suffix(1);
     return text;
 }
@@ -36,8 +36,8 @@ std::optional<int> TakeNumber(std::string_view &text, std::size_t most) {
 
 // The Italian month that `word` names, in any letter case, from the month list's own names.
 int ItalianMonth(std::string_view word) {
-    for (int month = 1; month <= static_cast<int>(CalendarMonths); ++month) {
-        const std::string_view name = MonthOfYear(month).currentName;
+    for (int month = 1; month <= CalendarMonths; ++month) {
+        const std::string_view name = MonthRowOf(month).currentName;
         if (word.size() == name.size() &&
             std::equal(word.begin(), word.end(), name.begin(), [](char a, char b) {
                 return std::tolower(static_cast<unsigned char>(a)) ==
@@ -54,15 +54,6 @@ ModernDate WithYear(int day, int month, std::string_view rest) {
         return {ModernReading::Read, day, month, std::nullopt};
     const std::optional<int> year = ReadYear(rest);
     return {year ? ModernReading::Read : ModernReading::WrongYear, day, month, year};
-}
-
-void AppendYear(std::string &out, int year) {
-    std::array<char, 8> digits{};
-    const int number = year >= 1 ? year : 1 - year;
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
-    out.append(digits.data(), end);
-    if (year < 1)
-        out.append(" a.C.");
 }
 
 } // namespace
@@ -108,16 +99,10 @@ ModernDate ReadModernDate(std::string_view text) {
                     end == std::string_view::npos ? std::string_view{} : text.substr(end));
 }
 
-std::string YearText(int year) {
-    std::string text;
-    AppendYear(text, year);
-    return text;
-}
-
 void AppendModernDate(std::string &out, int day, int month, std::optional<int> year) {
-    out.append(DayLabel(day)).append(MonthOfYear(month).currentName);
+    out.append(DayLabel(day)).append(MonthRowOf(month).currentName);
     if (year)
-        AppendYear(out.append(" "), *year);
+        AppendModernYear(out.append(" "), *year);
 }
 
 } // namespace tempidex

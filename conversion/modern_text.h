@@ -1,5 +1,5 @@
 // A modern date as one line of text, for the command line: read as people write it, and
-// written as the program answers.
+// written as the program answers ("14 Dicembre 1524").
 #pragma once
 
 #include <optional>
@@ -17,12 +17,9 @@ struct ModernDate {
 };
 
 // D/M, D.M or D-M with blanks around the parts, then /Y, .Y or -Y; ISO YYYY-MM-DD; D mese
-// with the Italian month's name in any case, then Y. The year as ReadYear (latin_text.h)
-// reads it: 1524, 44 a.C.
+// with the Italian month's name in any case, then Y. The year as ReadYear (years.h) reads it:
+// 1524, 44 a.C.
 ModernDate ReadModernDate(std::string_view text);
-
-// "1524", "44 a.C.": the year as the program writes it.
-std::string YearText(int year);
 
 // Appends the answer's date: "14 Dicembre", "14 Dicembre 1524", "15 Marzo 44 a.C.", the month
 // named as the month list's own month does when it holds the day ("Gennaio").

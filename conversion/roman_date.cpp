@@ -1,12 +1,11 @@
 #include "roman_date.h"
 
-#include "vocabulary.h"
+#include "window_lists.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 
 namespace tempidex {
 namespace {
@@ -17,12 +16,6 @@ namespace {
 // before the Calends of a month after one of L days it is L + 2 - N. Each column starts on
 // the day after the preceding Ides (or Nones); 0 marks a designation that names no day.
 enum Column : std::size_t { Kal1, Kal2, Kal3, Kal4, Kal5, Non1, Non2, Id1, Id2, ColumnCount };
-
-// The Calends columns follow PrecedingMonthClass, the Nones and Ides columns the short and
-// long month after each other.
-static_assert(Kal5 - Kal1 == static_cast<std::size_t>(PrecedingMonthClass::LeapFebruary) -
-                                 static_cast<std::size_t>(PrecedingMonthClass::Long));
-static_assert(Non2 == Non1 + 1 && Id2 == Id1 + 1);
 
 struct DayRow {
     std::string_view designation; // as in the designation list, in its order
@@ -56,18 +49,9 @@ constexpr std::array<DayRow, Designations.size()> DayTable{{
 }};
 // clang-format on
 
-constexpr bool FollowsTheDesignationList() {
-    for (std::size_t i = 0; i < DayTable.size(); ++i)
-        if (DayTable[i].designation != Designations[i])
-            return false;
-    return true;
+constexpr std::size_t CalendsColumn(PrecedingMonthClass precedingClass) {
+    return Kal1 + static_cast<std::size_t>(precedingClass) - 1;
 }
-static_assert(FollowsTheDesignationList());
-static_assert(std::all_of(DayTable.begin(), DayTable.end(), [](const DayRow &row) {
-    return std::all_of(row.day.begin(), row.day.end(), [](int day) { return day <= LastDay; });
-}));
-
-constexpr std::size_t NamedDay = 0; // " --- ", the Calends, Nones or Ides itself
 
 // The Nones and Ides columns of a ShortNones or LongNones month.
 constexpr std::size_t NonesIdesColumn(Reference reference, MonthKind kind) {
@@ -75,48 +59,115 @@ constexpr std::size_t NonesIdesColumn(Reference reference, MonthKind kind) {
     return first + (kind == MonthKind::LongNones ? 1 : 0);
 }
 
-constexpr std::size_t CalendsColumn(PrecedingMonthClass precedingClass) {
-    return Kal1 + static_cast<std::size_t>(precedingClass) - 1;
+// --- The table is the calendar's count ---------------------------------------------------------
+
+// A month of the table that stands for a column: the first whose class or kind it is.
+template <typename Matches> constexpr MonthMeaning FirstMonthWhere(Matches &&matches) {
+    for (const MonthMeaning &meaning : MonthMeanings)
+        if (matches(meaning))
+            return meaning;
+    return {};
 }
+
+// The day that the calendar gives for designation `row` in `column`; 0 for none.
+constexpr int CountedInColumn(std::size_t row, std::size_t column) {
+    Reference reference = Reference::Calends;
+    MonthMeaning month;
+    if (column < Non1) {
+        month = FirstMonthWhere(
+            [column](MonthMeaning m) { return CalendsColumn(PrecedingClassOf(m)) == column; });
+    } else {
+        reference = column < Id1 ? Reference::Nones : Reference::Ides;
+        month = FirstMonthWhere([reference, column](MonthMeaning m) {
+            return KindOf(m) != MonthKind::LeapMarch &&
+                   NonesIdesColumn(reference, KindOf(m)) == column;
+        });
+    }
+    const DesignationMeaning d = DesignationMeanings[row];
+    const CountedDay counted = DayFromRoman({d.count, d.doubled, false, reference, month.month},
+                                            YearShape{month.leapYear});
+    return counted.fault == CountFault::None ? counted.date.day : 0;
+}
+
+constexpr bool DayTableIsTheCalendarsCount() {
+    for (std::size_t row = 0; row < DayTable.size(); ++row) {
+        if (DayTable[row].designation != Designations[row])
+            return false;
+        for (std::size_t column = 0; column < ColumnCount; ++column)
+            if (DayTable[row].day[column] != CountedInColumn(row, column))
+                return false;
+    }
+    return true;
+}
+static_assert(DayTableIsTheCalendarsCount());
 
 ConversionResult Error(std::string_view text, FocusTarget focus) {
     return {std::string(text), focus};
+}
+
+struct LookedUp {
+    int day = 0; // 0: no such day
+    std::string_view monthName;
+    FocusTarget focus = FocusTarget::None;
+};
+
+LookedUp LookUp(const LatinDate &date) {
+    const RomanDay &roman = date.day;
+    const std::size_t row = EntryMeaning(DesignationMeanings, {roman.count, roman.doubled});
+    if (row == NotListed)
+        return {0, {}, FocusTarget::Combo1};
+    const MonthRow &month =
+        MonthTable[date.leapYear ? LeapMarchEntry : static_cast<std::size_t>(roman.month - 1)];
+    std::size_t column = 0;
+    std::string_view monthName = month.currentName;
+    if (roman.reference == Reference::Calends) {
+        column = CalendsColumn(month.precedingClass);
+        if (roman.count > 1)
+            monthName = month.precedingName;
+    } else {
+        // A leap-year March has no Nones or Ides of its own in the window: the fault is the
+        // reference day, whatever the designation.
+        if (month.kind == MonthKind::LeapMarch)
+            return {0, {}, FocusTarget::Combo2};
+        column = NonesIdesColumn(roman.reference, month.kind);
+    }
+    const int day = DayTable[row].day[column];
+    return {day, monthName, day == 0 ? FocusTarget::Combo1 : FocusTarget::None};
 }
 
 } // namespace
 
 ConversionResult ConvertRomanDate(std::string_view designation, std::string_view reference,
                                   std::string_view month) {
+    return ConvertRomanDate(ReadListTexts(designation, reference, month));
+}
+
+ConversionResult ConvertRomanDate(const LatinReading &reading) {
     // The inputs are checked in list order, and only the first fault is reported.
-    const auto dayRow = IndexOf(Designations, designation);
-    if (!dayRow)
+    switch (reading.unread) {
+    case LatinPart::None:
+        break;
+    case LatinPart::Designation:
         return Error(ErrorDateNotCorrect, FocusTarget::Combo1);
-    const auto referenceIndex = IndexOf(ReferenceDays, reference);
-    if (!referenceIndex)
+    case LatinPart::Reference:
         return Error(ErrorDateNotCorrect, FocusTarget::Combo2);
-    const MonthRow row = LookupMonth(month);
-    if (row.kind == MonthKind::None)
+    case LatinPart::Month:
+    case LatinPart::Year:
+    case LatinPart::WholeLine:
         return Error(ErrorMonthNotCorrect, FocusTarget::Combo3);
-
-    const auto ref = static_cast<Reference>(*referenceIndex);
-    std::size_t column = 0;
-    std::string_view monthName = row.currentName;
-    if (ref == Reference::Calends) {
-        column = CalendsColumn(row.precedingClass);
-        if (*dayRow != NamedDay)
-            monthName = row.precedingName;
-    } else {
-        // A leap-year March has no Nones or Ides of its own in this program: the fault is
-        // the reference day, whatever the designation.
-        if (row.kind == MonthKind::LeapMarch)
-            return Error(ErrorDateNonexistent, FocusTarget::Combo2);
-        column = NonesIdesColumn(ref, row.kind);
     }
+    ConversionResult result{{}, FocusTarget::None};
+    result.focus = AppendRomanDate(result.text, reading.date);
+    return result;
+}
 
-    const int day = DayTable[*dayRow].day[column];
-    if (day == 0)
-        return Error(ErrorDateNonexistent, FocusTarget::Combo1);
-    return {DayLabel(day).append(monthName), FocusTarget::None};
+FocusTarget AppendRomanDate(std::string &out, const LatinDate &date) {
+    const LookedUp found = LookUp(date);
+    if (found.day == 0)
+        out.append(ErrorDateNonexistent);
+    else
+        out.append(DayLabel(found.day)).append(found.monthName);
+    return found.focus;
 }
 
 } // namespace tempidex

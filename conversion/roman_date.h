@@ -1,11 +1,14 @@
-// Conversion of a Roman date to a modern day and month.
+// Conversion of a Roman date to a modern day and month, as the main window shows it.
 //
-// ConvertRomanDate takes the three texts of the main window's lists (designation, reference
-// day, month) and answers with the text for the result field and the list, if any, that
-// should receive the keyboard focus. It is a lookup in fixed tables, not date arithmetic:
-// there is no year, and a leap year enters only through the month "Mar. (a. i.)". Any input,
-// however malformed, gets one of the three error texts of vocabulary.h; nothing is thrown.
+// ConvertRomanDate takes the three texts of the window's lists (designation, reference day,
+// month), or the date they were read as, and answers with the text for the result field and
+// the list, if any, that should receive the keyboard focus. It looks the day up in a fixed
+// table, proved at compile time to be the calendar's own count: there is no year, and a leap
+// year enters only through the month "Mar. (a. i.)". Any input, however malformed, gets one of
+// the three error texts of window_lists.h; nothing is thrown.
 #pragma once
+
+#include "latin_date.h"
 
 #include <string>
 #include <string_view>
@@ -21,5 +24,13 @@ struct ConversionResult {
 
 ConversionResult ConvertRomanDate(std::string_view designation, std::string_view reference,
                                   std::string_view month);
+
+// The same for texts already read (ReadListTexts): a date the lists hold, with no year and no
+// postridie, or the list at fault.
+ConversionResult ConvertRomanDate(const LatinReading &reading);
+
+// Appends what the window shows for `date`, a date its lists hold; the list at fault, or
+// FocusTarget::None when it names a day.
+FocusTarget AppendRomanDate(std::string &out, const LatinDate &date);
 
 } // namespace tempidex

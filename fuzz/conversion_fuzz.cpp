@@ -4,7 +4,7 @@
 // the command line writes in Latin must read back without an error.
 #include "answers.h"
 #include "roman_date.h"
-#include "vocabulary.h"
+#include "window_lists.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,11 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (const auto reckoning :
              {tempidex::Reckoning::Historical, tempidex::Reckoning::Julian}) {
             const tempidex::LineOptions options{reckoning, size % 2 == 0, size % 3 == 0, explain};
-            CheckLine(tempidex::ConvertLine(input, options), {});
-            const tempidex::Answer latin = tempidex::WriteLine(input, options);
+            CheckLine(tempidex::LatinToModern(input, options), {});
+            const tempidex::Answer latin = tempidex::ModernToLatin(input, options);
             CheckLine(latin, {});
             if (!latin.failed && !latin.text.empty() && !explain)
-                CheckLine(tempidex::ConvertLine(latin.text, options), latin.text);
+                CheckLine(tempidex::LatinToModern(latin.text, options), latin.text);
         }
     const std::size_t first = std::min(input.find('\n'), input.size());
     const std::size_t second = std::min(input.find('\n', first + 1), input.size());

@@ -8,13 +8,12 @@
 #include "roman_date.h"
 #include "screen_centring.h"
 #include "twips.h"
-#include "vocabulary.h"
+#include "window_lists.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <array>
 #include <span>
 #include <string_view>
 
@@ -155,13 +154,12 @@ void Form1::Command1_Click() {
     const QByteArray designation = Combo1->currentText().toUtf8();
     const QByteArray reference = Combo2->currentText().toUtf8();
     const QByteArray month = Combo3->currentText().toUtf8();
-    const std::array<std::string_view, 3> texts{ViewOf(designation), ViewOf(reference),
-                                                ViewOf(month)};
-    const ConversionResult result = ConvertRomanDate(texts[0], texts[1], texts[2]);
+    const LatinReading date = ReadListTexts(ViewOf(designation), ViewOf(reference), ViewOf(month));
+    const ConversionResult result = ConvertRomanDate(date);
     Text1->setText(QString::fromStdString(result.text));
     // How the day was counted, or why there is none, for whoever hovers over the result or
     // reads it with a screen reader.
-    const QString why = QString::fromStdString(ExplainListTexts(texts[0], texts[1], texts[2]));
+    const QString why = QString::fromStdString(ExplainListReading(date));
     Text1->setToolTip(why);
     Text1->setAccessibleDescription(why);
     switch (result.focus) {

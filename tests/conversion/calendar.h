@@ -1,10 +1,12 @@
-// The Roman name of every day, worked out from the calendar's rules as an almanac states them
-// rather than from the program's tables or formulas: the month lengths (thirty days hath
-// September...; before Caesar's reform 29, 28 or 31), the leap years (every fourth year,
-// and from 15 October 1582 not the centuries but every fourth of them), the Nones on the 7th
-// in March, May, July and October and on the 5th elsewhere, the Ides eight days after them;
-// and a day's name found by walking forward to the next Calends, Nones or Ides, counting each
-// day once and the leap year's doubled 24 and 25 February as one. Names are written as the
+// The Roman name of every day, worked out from the calendar as astronomers count it rather than
+// from the program's tables or formulas. Days are numbered continuously (Julian Day Numbers,
+// by the Fliegel-Van Flandern formulas for each calendar, checked against dated events); the
+// length of a month is the count of days from its first to the next month's first, so the leap
+// years of both calendars and the days the reform left out follow from the day numbers alone.
+// Before Caesar's reform the months had 29, 28 or 31 days, as the almanacs of the Republic give
+// them. A day's Roman name is found by walking forward to the next Calends, Nones (the 7th in
+// March, May, July and October, the 5th elsewhere) or Ides (eight days after), counting each day
+// once and the leap year's doubled 24 and 25 February as one. Names are written as the
 // program's lists write them.
 #pragma once
 
@@ -17,27 +19,51 @@
 
 namespace calendar {
 
-inline bool IsLeap(int year, bool julianOnly) { // astronomical: 0 is 1 BC, -44 is 45 BC
-    if (year < -44)
-        return false;
-    if (!julianOnly && year > 1582)
-        return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return (year % 4 + 4) % 4 == 0;
+// The day number of a date of the Julian calendar and of the Gregorian calendar.
+inline long JulianDayNumber(int year, int month, int day) {
+    const int a = (14 - month) / 12;
+    const long y = year + 4800L - a, m = month + 12L * a - 3;
+    return day + (153 * m + 2) / 5 + 365 * y + y / 4 - 32083;
+}
+inline long GregorianDayNumber(int year, int month, int day) {
+    const int a = (14 - month) / 12;
+    const long y = year + 4800L - a, m = month + 12L * a - 3;
+    return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
 }
 
-inline int Length(int year, int month, bool julianOnly) {
-    const auto in = [month](std::initializer_list<int> months) {
-        return std::find(months.begin(), months.end(), month) != months.end();
-    };
-    if (year < -44) // January, April, June, August, September, November, December: 29
-        return month == 2 ? 28 : in({1, 4, 6, 8, 9, 11, 12}) ? 29 : 31;
-    if (month == 2)
-        return IsLeap(year, julianOnly) ? 29 : 28;
-    return in({4, 6, 9, 11}) ? 30 : 31;
+// Gregory XIII's reform: Thursday 4 October 1582 was followed by Friday 15 October.
+inline const long LastJulianDay = JulianDayNumber(1582, 10, 4);
+
+// The day number of a date as it was written at the time: Julian up to the reform, Gregorian
+// after it (or Julian throughout).
+inline long DayNumber(int year, int month, int day, bool julianOnly) {
+    const long julian = JulianDayNumber(year, month, day);
+    return julianOnly || julian <= LastJulianDay ? julian : GregorianDayNumber(year, month, day);
 }
 
 inline bool InGap(int year, int month, int day, bool julianOnly) {
-    return !julianOnly && year == 1582 && month == 10 && day > 4 && day < 15;
+    return !julianOnly && JulianDayNumber(year, month, day) > LastJulianDay &&
+           GregorianDayNumber(year, month, day) <= LastJulianDay;
+}
+
+inline int Length(int year, int month, bool julianOnly) {
+    if (year < -44) { // before 45 BC: Martius, Maius, Quinctilis, October 31, Februarius 28
+        const auto in = [month](std::initializer_list<int> months) {
+            return std::find(months.begin(), months.end(), month) != months.end();
+        };
+        return month == 2 ? 28 : in({3, 5, 7, 10}) ? 31 : 29;
+    }
+    const int next = month % 12 + 1, nextYear = month == 12 ? year + 1 : year;
+    // Counted in the calendar the month began in: October 1582 is a Julian month of 31 days,
+    // ten of which never were.
+    const bool julian = julianOnly || JulianDayNumber(year, month, 1) <= LastJulianDay;
+    return static_cast<int>(
+        julian ? JulianDayNumber(nextYear, next, 1) - JulianDayNumber(year, month, 1)
+               : GregorianDayNumber(nextYear, next, 1) - GregorianDayNumber(year, month, 1));
+}
+
+inline bool IsLeap(int year, bool julianOnly) {
+    return Length(year, 2, julianOnly) == 29;
 }
 
 // Roman numerals place by place: each digit's pattern of ones, fives and tens.
@@ -85,7 +111,7 @@ inline RomanName NameOf(int year, int month, int day, bool julianOnly) {
     return {designation, reference, m};
 }
 
-struct NamedDay {
+struct ListedDay {
     int day, month; // month 1 to 12
     bool leapYear;  // named through "Mar. (a. i.)"
     std::string designation, reference, monthEntry;
@@ -98,8 +124,8 @@ inline std::string Label(int day) {
 
 // Every day of a common year, then the days of a leap year that "Mar. (a. i.)" names, as the
 // window names them, with no year.
-inline std::vector<NamedDay> Days() {
-    std::vector<NamedDay> days;
+inline std::vector<ListedDay> Days() {
+    std::vector<ListedDay> days;
     for (int month = 1; month <= 12; ++month)
         for (int day = 1; day <= Length(2023, month, false); ++day) {
             const RomanName name = NameOf(2023, month, day, false);

@@ -3,7 +3,7 @@
 #include "calendar.h"
 #include "explanation.h"
 #include "roman_date.h"
-#include "vocabulary.h"
+#include "window_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@ namespace {
 
 // The window's tooltip ends with the day its result shows, for every list combination that
 // names one, and says why for every one that does not.
-TEST(ExplainListTexts, EndsWithTheDayTheWindowShows) {
+TEST(ExplainListReading, EndsWithTheDayTheWindowShows) {
     std::map<std::tuple<std::string, std::string, std::string>, std::string> named;
-    for (const calendar::NamedDay &day : calendar::Days()) {
+    for (const calendar::ListedDay &day : calendar::Days()) {
         std::string month = calendar::Names[static_cast<std::size_t>(day.month - 1)];
         month.front() = static_cast<char>(month.front() - 'A' + 'a');
         named[{day.designation, day.reference, day.monthEntry}] =
@@ -25,7 +25,8 @@ TEST(ExplainListTexts, EndsWithTheDayTheWindowShows) {
     for (std::string_view designation : tempidex::Designations)
         for (std::string_view reference : tempidex::ReferenceDays)
             for (std::string_view month : tempidex::MonthEntries) {
-                const std::string why = tempidex::ExplainListTexts(designation, reference, month);
+                const std::string why = tempidex::ExplainListReading(
+                    tempidex::ReadListTexts(designation, reference, month));
                 const auto day = named.find(
                     {std::string(designation), std::string(reference), std::string(month)});
                 if (day != named.end())
@@ -35,11 +36,11 @@ TEST(ExplainListTexts, EndsWithTheDayTheWindowShows) {
                                 why.find("bisestile") != std::string::npos)
                         << why;
             }
-    EXPECT_EQ(tempidex::ExplainListTexts("a. d. xi", "Kal.", "Ian."),
+    EXPECT_EQ(tempidex::ExplainListReading(tempidex::ReadListTexts("a. d. xi", "Kal.", "Ian.")),
               "«a. d. xi» non è una delle designazioni dell'elenco");
 }
 
-TEST(ConvertLine, ExplainsTheCountOnRequest) {
+TEST(LatinToModern, ExplainsTheCountOnRequest) {
     const tempidex::LineOptions explain{tempidex::Reckoning::Historical, false, false, true};
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"a. d. XIX Kal. Ian.",
@@ -51,6 +52,12 @@ TEST(ConvertLine, ExplainsTheCountOnRequest) {
         {"a. d. XIX Kal. Ian. 1524",
          "14 Dicembre 1524\ta. d. XIX Kal. Ian. è il 19° giorno prima delle Calende di gennaio "
          "(1 gennaio 1525), contando entrambi i giorni: 14 dicembre 1524"},
+        // Elided before 8 and 11, as Italian says them.
+        {"a. d. XI Kal. Ian.", "22 Dicembre\ta. d. XI Kal. Ian. è l'11° giorno prima delle "
+                               "Calende di gennaio (1 gennaio), contando entrambi i giorni: 22 "
+                               "dicembre"},
+        {"a. d. VIII Id. Mai.", "08 Maggio\ta. d. VIII Id. Mai. è l'8° giorno prima delle Idi di "
+                                "maggio (15 maggio), contando entrambi i giorni: 8 maggio"},
         {"postridie Idus Martias",
          "16 Marzo\tpostridie Id. Mar. è il giorno dopo le Idi di marzo (15 marzo): 16 marzo"},
         {"Non. Oct. 1582", "ERRORE - Data Inesistente\til 7 ottobre 1582 non esiste: nel "
@@ -62,7 +69,7 @@ TEST(ConvertLine, ExplainsTheCountOnRequest) {
                                    "MDXXIV, 44 a.C., DCCX a.u.c.)"},
     };
     for (const auto &[line, answer] : cases)
-        EXPECT_EQ(tempidex::ConvertLine(line, explain).text, answer);
+        EXPECT_EQ(tempidex::LatinToModern(line, explain).text, answer);
 }
 
 } // namespace

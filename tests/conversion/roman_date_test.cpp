@@ -2,7 +2,7 @@
 // the checks, and input that no list offers.
 #include "calendar.h"
 #include "roman_date.h"
-#include "vocabulary.h"
+#include "window_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ using tempidex::FocusTarget;
 // no day, and the list at fault gets the focus.
 TEST(EveryListCombination, NamesTheDayTheCalendarGivesItOrNone) {
     std::map<std::tuple<std::string, std::string, std::string>, std::string> named;
-    for (const calendar::NamedDay &day : calendar::Days())
+    for (const calendar::ListedDay &day : calendar::Days())
         named[{day.designation, day.reference, day.monthEntry}] = day.shown;
     ASSERT_EQ(named.size(), 365u + 17u);
     std::size_t found = 0;

@@ -1,10 +1,17 @@
-// The Latin vocabulary of a Roman date and the month table behind it.
+// The main window's three lists and what each entry means: the Latin texts, in list order, the
+// month table with its Italian names, the day labels and the error texts the window shows.
 //
-// The main window fills its three lists from Designations, ReferenceDays and MonthEntries,
-// in the order given here; ConvertRomanDate (roman_date.h) checks its three texts against the
-// same lists and reads the month through LookupMonth. Every text is compared byte for byte,
-// case-sensitively and untrimmed, so "Mar" or "mar." is simply not a month.
+// The window fills its lists from Designations, ReferenceDays and MonthEntries; ReadListTexts
+// turns the three texts it holds into one LatinReading, compared byte for byte, case-sensitively
+// and untrimmed, so "Mar" or "mar." is simply not a month. Each list entry means one Roman day
+// or month, and the month table's kinds and classes are proved at compile time to agree with
+// the calendar of roman_calendar.h.
 #pragma once
+
+#include "latin_date.h"
+#include "numerals.h"
+#include "roman_calendar.h"
+#include "roman_day.h"
 
 #include <algorithm>
 #include <array>
@@ -24,30 +31,8 @@ inline constexpr std::array<std::string_view, 20> Designations{
     "a. d. XIII", "a. d. XII", "a. d. XI",    "a. d. X",    "a. d. IX",  "a. d. VIII",  "a. d. VII",
     "a. d. VI",   "a. d. V",   "a. d. IV",    "a. d. III",  "pridie",    "a. d. bis VI"};
 
-// Calends, Nones, Ides.
+// Calends, Nones, Ides: in the order of Reference.
 inline constexpr std::array<std::string_view, 3> ReferenceDays{"Kal.", "Non.", "Id."};
-
-// The named days, in the reference-day list's order.
-enum class Reference : std::uint8_t { Calends, Nones, Ides };
-static_assert(ReferenceDays[static_cast<std::size_t>(Reference::Calends)] == "Kal." &&
-              ReferenceDays[static_cast<std::size_t>(Reference::Nones)] == "Non." &&
-              ReferenceDays[static_cast<std::size_t>(Reference::Ides)] == "Id.");
-
-// Where each of a date's three texts stands in its list; NotListed for a text that is none.
-inline constexpr std::size_t NotListed = SIZE_MAX;
-struct ListIndices {
-    std::size_t designation = NotListed, reference = NotListed, month = NotListed;
-};
-
-// Where `text` stands in `list`, compared byte for byte; nothing when it is none of its texts.
-template <std::size_t N>
-constexpr std::optional<std::size_t> IndexOf(const std::array<std::string_view, N> &list,
-                                             std::string_view text) {
-    const auto found = std::find(list.begin(), list.end(), text);
-    if (found == list.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(found - list.begin());
-}
 
 // Where the Nones and Ides of the named month fall.
 enum class MonthKind : std::uint8_t {
@@ -75,8 +60,9 @@ struct MonthRow {
     PrecedingMonthClass precedingClass = PrecedingMonthClass::None;
 };
 
-// Each name is kept as the program has always shown it, "Genaio" included: no column is
-// derived from another or from a shared list of month names.
+// The twelve months in calendar order, then March of a leap year. Each name is held as the
+// window shows it, "Genaio" included: no column is derived from another or from a shared list
+// of month names.
 inline constexpr std::array<MonthRow, 13> MonthTable{{
     {"Ian.", "Dicembre", "Gennaio", MonthKind::ShortNones, PrecedingMonthClass::Long},
     {"Feb.", "Genaio", "Febbraio", MonthKind::ShortNones, PrecedingMonthClass::Long},
@@ -90,10 +76,11 @@ inline constexpr std::array<MonthRow, 13> MonthTable{{
     {"Oct.", "Settembre", "Ottobre", MonthKind::LongNones, PrecedingMonthClass::Thirty},
     {"Nov.", "Ottobre", "Novembre", MonthKind::ShortNones, PrecedingMonthClass::LongLateIdes},
     {"Dec.", "Novembre", "Dicembre", MonthKind::ShortNones, PrecedingMonthClass::Thirty},
-    // The only way a leap year enters: there is no year to type.
+    // The only way a leap year enters the window: there is no year to type.
     {"Mar. (a. i.)", "Febbraio (anno bisestile)", "Marzo", MonthKind::LeapMarch,
      PrecedingMonthClass::LeapFebruary},
 }};
+inline constexpr std::size_t LeapMarchEntry = CalendarMonths;
 
 // The month list, in table order.
 inline constexpr std::array<std::string_view, MonthTable.size()> MonthEntries = [] {
@@ -111,6 +98,59 @@ constexpr MonthRow LookupMonth(std::string_view entry) {
     return {};
 }
 
+// The row of a calendar month, 1 to 12.
+constexpr const MonthRow &MonthRowOf(int month) {
+    return MonthTable[static_cast<std::size_t>(month - 1)];
+}
+
+// What each entry of the lists means.
+struct DesignationMeaning {
+    int count = 0; // days counted back to the named day, both included: the named day is 1
+    bool doubled = false;
+    constexpr bool operator==(const DesignationMeaning &) const = default;
+};
+
+struct MonthMeaning {
+    int month = 0;
+    bool leapYear = false;
+    constexpr bool operator==(const MonthMeaning &) const = default;
+};
+
+inline constexpr auto DesignationMeanings = [] {
+    std::array<DesignationMeaning, Designations.size()> meanings{};
+    for (std::size_t i = 0; i < Designations.size(); ++i) {
+        const std::string_view text = Designations[i];
+        meanings[i] = text == " --- "    ? DesignationMeaning{1}
+                      : text == "pridie" ? DesignationMeaning{2}
+                      : text.starts_with("a. d. bis ")
+                          ? DesignationMeaning{RomanValue(text.substr(10)), true}
+                          : DesignationMeaning{RomanValue(text.substr(6))};
+    }
+    return meanings;
+}();
+
+inline constexpr auto MonthMeanings = [] {
+    std::array<MonthMeaning, MonthTable.size()> meanings{};
+    for (std::size_t i = 0; i < CalendarMonths; ++i)
+        meanings[i] = {static_cast<int>(i) + 1};
+    meanings[LeapMarchEntry] = {3, true};
+    return meanings;
+}();
+
+inline constexpr std::size_t NotListed = SIZE_MAX;
+
+// The list entry that means `meaning`; NotListed for none (a. d. II, a. d. XX, bis V...).
+template <typename T, std::size_t N>
+constexpr std::size_t EntryMeaning(const std::array<T, N> &meanings, const T &meaning) {
+    const auto found = std::find(meanings.begin(), meanings.end(), meaning);
+    return found == meanings.end() ? NotListed : static_cast<std::size_t>(found - meanings.begin());
+}
+
+// The date that three list texts name, or the first list, in list order, whose text is none
+// of its entries. Views of the texts given.
+LatinReading ReadListTexts(std::string_view designation, std::string_view reference,
+                           std::string_view month);
+
 // The error texts, letter for letter: the month error is spelt "correta", the other "corretta".
 // The year's is the command line's own: the window has no year.
 inline constexpr std::string_view ErrorDateNotCorrect = "ERRORE - Data non corretta";
@@ -118,17 +158,46 @@ inline constexpr std::string_view ErrorMonthNotCorrect = "ERRORE - Data non corr
 inline constexpr std::string_view ErrorDateNonexistent = "ERRORE - Data Inesistente";
 inline constexpr std::string_view ErrorYearNotCorrect = "ERRORE - Anno non corretto";
 
-// The month table's rows for the months in calendar order: row m - 1 is month m.
-inline constexpr std::size_t CalendarMonths = 12;
-constexpr const MonthRow &MonthOfYear(int month) {
-    return MonthTable[static_cast<std::size_t>(month - 1)];
-}
-
 inline constexpr int FirstDay = 1;
 inline constexpr int LastDay = 31;
 
 // "01 " to "31 ": the day in two digits and one space, ready for the month name.
 // `day` is in [FirstDay, LastDay].
 std::string DayLabel(int day);
+
+// --- The month table against the calendar ------------------------------------------------------
+
+constexpr MonthKind KindOf(MonthMeaning meaning) {
+    if (meaning.leapYear)
+        return MonthKind::LeapMarch;
+    return IdesOf(meaning.month) == 13 ? MonthKind::ShortNones : MonthKind::LongNones;
+}
+
+constexpr PrecedingMonthClass PrecedingClassOf(MonthMeaning meaning) {
+    const int before = MonthBefore(meaning.month);
+    switch (MonthLength(before, YearShape{meaning.leapYear})) {
+    case 28:
+        return PrecedingMonthClass::CommonFebruary;
+    case 29:
+        return PrecedingMonthClass::LeapFebruary;
+    case 30:
+        return PrecedingMonthClass::Thirty;
+    case 31:
+        return IdesOf(before) == 13 ? PrecedingMonthClass::Long : PrecedingMonthClass::LongLateIdes;
+    default:
+        return PrecedingMonthClass::None;
+    }
+}
+
+constexpr bool MonthTableAgreesWithTheCalendar() {
+    for (std::size_t i = 0; i < MonthTable.size(); ++i)
+        if (MonthTable[i].kind != KindOf(MonthMeanings[i]) ||
+            MonthTable[i].precedingClass != PrecedingClassOf(MonthMeanings[i]))
+            return false;
+    return true;
+}
+static_assert(MonthTableAgreesWithTheCalendar());
+
+static_assert(ReferenceDays.size() == 3 && static_cast<std::size_t>(Reference::Ides) == 2);
 
 } // namespace tempidex

@@ -1,0 +1,156 @@
+#include "latin_reading.h"
+
+#include "latin_names.h"
+#include "numerals.h"
+#include "window_lists.h"
+#include "words.h"
+#include "years.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+namespace tempidex {
+namespace {
+
+// --- Designations ------------------------------------------------------------------------------
+
+// Days counted inclusively: the named day is 1, pridie 2, a. d. XIX 19; the doubled sixth day
+// of a leap year is 6, doubled. No days: no designation.
+struct Count {
+    int days = 0;
+    bool doubled = false;
+    bool numbered = false; // written as a number: only ever 3 or more, so "a. d. II" is no day
+    bool dayAfter = false; // postridie: the named day is 1, and the date the day after it
+};
+
+constexpr std::array<std::string_view, 3> PridieSpellings{"pridie", "prid", "pr"};
+constexpr std::array<std::string_view, 3> PostridieSpellings{"postridie", "postrid", "postr"};
+
+constexpr Count DesignationCount(const Words<5> &w) {
+    if (!w.fits())
+        return {};
+    if (w.count == 0)
+        return Count{1};
+    if (w.count == 1 && IsAny(w[0], PridieSpellings))
+        return Count{2};
+    if (w.count == 1 && IsAny(w[0], PostridieSpellings))
+        return Count{1, false, false, true};
+    // ante diem, in any of its abbreviations, or a bare numeral; then the number of days
+    std::size_t at = 0;
+    if (Is(w[0], "ad"))
+        at = 1;
+    else if (w.count >= 2 &&
+             ((Is(w[0], "a") && Is(w[1], "d")) || (Is(w[0], "ante") && Is(w[1], "diem"))))
+        at = 2;
+    const bool anteDiem = at > 0;
+    const bool doubled = at < w.count && Is(w[at], "bis");
+    at += doubled ? 1 : 0;
+    int days = 0;
+    if (w.count == at + 1) {
+        days = RomanValue(w[at]);
+        if (days == 0 && (anteDiem || doubled)) // bis sextum needs no ante diem
+            days = OrdinalValue(w[at]);
+    } else if (w.count == at + 2 && anteDiem) {
+        days = CompoundOrdinalValue(w[at], w[at + 1]);
+    }
+    if (days == 0 || (doubled && days != 6))
+        return {};
+    return Count{days, doubled, true};
+}
+
+// Whether the window's designation list holds a day of that count, or it is postridie.
+constexpr bool IsListed(const Count &c) {
+    if (c.dayAfter)
+        return true;
+    return c.days > 0 && c.numbered == (c.days >= 3) &&
+           EntryMeaning(DesignationMeanings, DesignationMeaning{c.days, c.doubled}) != NotListed;
+}
+
+// --- What follows the reference day: the month, "(a. i.)", a year ------------------------------
+
+struct Tail {
+    MonthMeaning month;       // month 0: no month
+    std::size_t yearFrom = 0; // the words from here on are the year; 0: none
+    bool yearWrong = false;
+    std::optional<int> year;
+};
+
+constexpr Tail TailOf(const Words<12> &w) {
+    Tail tail;
+    const int month = w.count > 0 ? MonthOf(w[0]) : 0;
+    if (month == 0)
+        return tail;
+    std::size_t at = 1;
+    const bool annoIntercalari =
+        (w.count >= 3 && Is(w[1], "a") && Is(w[2], "i")) || (w.count >= 2 && Is(w[1], "ai"));
+    at += annoIntercalari ? (Is(w[1], "ai") ? 1 : 2) : 0;
+    if (at < w.count && !StartsAYear(w, at))
+        return tail; // words that are no part of a date: the month is what is wrong
+    tail.month = {month, annoIntercalari};
+    if (at == w.count)
+        return tail;
+    tail.yearFrom = at;
+    tail.year = YearOf(w, at);
+    tail.yearWrong = !tail.year;
+    return tail;
+}
+
+// --- Every entry of the window's lists reads as what it means there ----------------------------
+
+constexpr bool ListTextsReadAsTheyMean() {
+    for (std::size_t i = 0; i < Designations.size(); ++i) {
+        const Count c = DesignationCount(Split<5>(Designations[i]));
+        if (!IsListed(c) || DesignationMeaning{c.days, c.doubled} != DesignationMeanings[i])
+            return false;
+    }
+    for (std::size_t i = 0; i < ReferenceDays.size(); ++i)
+        if (ReferenceOf(Split<1>(ReferenceDays[i])[0]) != static_cast<Reference>(i))
+            return false;
+    for (std::size_t i = 0; i < MonthEntries.size(); ++i) {
+        const Tail tail = TailOf(Split<12>(MonthEntries[i]));
+        if (tail.month != MonthMeanings[i] || tail.yearFrom != 0)
+            return false;
+    }
+    return true;
+}
+static_assert(ListTextsReadAsTheyMean());
+
+} // namespace
+
+LatinReading ReadLatinDate(std::string_view text) {
+    if (text.size() > LongestLine)
+        return LatinReading::Unread(LatinPart::WholeLine, {});
+    // The reference day divides the date: the designation before it, the month after it.
+    Words<5> before;
+    Words<12> after;
+    std::optional<Reference> reference;
+    ForEachWord(text, [&](std::string_view word) {
+        if (reference)
+            after.add(word);
+        else if (!(reference = ReferenceOf(word)))
+            before.add(word);
+    });
+    if (before.count == 0 && !reference && after.count == 0 && IsBlankLine(text))
+        return LatinReading::Blank();
+    const Count count = DesignationCount(before);
+    if (!IsListed(count))
+        return LatinReading::Unread(LatinPart::Designation, before.span());
+    if (!reference)
+        return LatinReading::Unread(LatinPart::Reference, {});
+    Tail tail = TailOf(after);
+    if (tail.month.month == 0 || EntryMeaning(MonthMeanings, tail.month) == NotListed)
+        return LatinReading::Unread(LatinPart::Month,
+                                    after.span(0, tail.yearFrom > 0 ? tail.yearFrom : after.count));
+    if (tail.yearWrong)
+        return LatinReading::Unread(LatinPart::Year, after.span(tail.yearFrom));
+    // The doubled sixth day before the March Calends is a leap year's, said or not.
+    if (count.doubled && reference == Reference::Calends && tail.month.month == 3 && !tail.year)
+        tail.month.leapYear = true;
+    return LatinReading::Of({{count.dayAfter ? 1 : count.days, count.doubled, count.dayAfter,
+                              *reference, tail.month.month},
+                             tail.month.leapYear,
+                             tail.year});
+}
+
+} // namespace tempidex

@@ -1,0 +1,40 @@
+#include "window_lists.h"
+
+#include <cassert>
+
+namespace tempidex {
+namespace {
+
+template <std::size_t N>
+constexpr std::size_t IndexOf(const std::array<std::string_view, N> &list, std::string_view text) {
+    const auto found = std::find(list.begin(), list.end(), text);
+    return found == list.end() ? NotListed : static_cast<std::size_t>(found - list.begin());
+}
+
+} // namespace
+
+LatinReading ReadListTexts(std::string_view designation, std::string_view reference,
+                           std::string_view month) {
+    const std::size_t d = IndexOf(Designations, designation);
+    if (d == NotListed)
+        return LatinReading::Unread(LatinPart::Designation, designation);
+    const std::size_t r = IndexOf(ReferenceDays, reference);
+    if (r == NotListed)
+        return LatinReading::Unread(LatinPart::Reference, reference);
+    const std::size_t m = IndexOf(MonthEntries, month);
+    if (m == NotListed)
+        return LatinReading::Unread(LatinPart::Month, month);
+    const DesignationMeaning day = DesignationMeanings[d];
+    const MonthMeaning named = MonthMeanings[m];
+    return LatinReading::Of(
+        {{day.count, day.doubled, false, static_cast<Reference>(r), named.month},
+         named.leapYear,
+         std::nullopt});
+}
+
+std::string DayLabel(int day) {
+    assert(day >= FirstDay && day <= LastDay);
+    return {static_cast<char>('0' + day / 10), static_cast<char>('0' + day % 10), ' '};
+}
+
+} // namespace tempidex

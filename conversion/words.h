@@ -1,0 +1,194 @@
+// Words and separators of a line of Latin, as sources write it: letters and digits make words,
+// in any letter case, with J read as I (and, in names and ordinals carved with V for U, V as U);
+// every other ASCII byte, the dot included, and every Unicode space and punctuation mark only
+// separates them. Text is UTF-8; a byte that starts no character is part of a word.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace tempidex {
+
+// How each byte reads: lower case, J as I; '\0' for a byte that only separates words.
+struct LetterReadings {
+    std::array<char, 256> letter{};
+    std::array<char, 256> nameLetter{}; // the same, and V as U
+};
+
+inline constexpr LetterReadings Letters = [] {
+    LetterReadings read;
+    for (int byte = 0; byte < 256; ++byte) {
+        char c = static_cast<char>(byte);
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c == 'j')
+            c = 'i';
+        const bool word = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || byte >= 0x80;
+        read.letter[static_cast<std::size_t>(byte)] = word ? c : '\0';
+        read.nameLetter[static_cast<std::size_t>(byte)] = c == 'v' ? 'u' : word ? c : '\0';
+    }
+    return read;
+}();
+
+constexpr char LetterOf(char c) {
+    return Letters.letter[static_cast<unsigned char>(c)];
+}
+constexpr char NameLetterOf(char c) {
+    return Letters.nameLetter[static_cast<unsigned char>(c)];
+}
+
+// The character at `at` and its length in bytes; length 0 for a byte that starts none.
+struct Character {
+    char32_t code = 0;
+    std::size_t length = 0;
+};
+
+constexpr Character Decode(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80)
+        return {lead, 1};
+    const std::size_t length = lead >= 0xF8   ? 0
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC0 ? 2
+                                              : 0;
+    if (length == 0 || at + length > text.size())
+        return {};
+    char32_t code = lead & (0x7Fu >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[at + i]);
+        if ((next & 0xC0) != 0x80)
+            return {};
+        code = code << 6 | (next & 0x3Fu);
+    }
+    return {code, length};
+}
+
+// Unicode's spaces, and the invisible marks that copying from a PDF or a Windows file leaves.
+constexpr bool IsSpace(char32_t c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200B) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000 || c == 0xFEFF;
+}
+
+// Spaces and punctuation: quotes of every kind, dashes, the ellipsis, the interpunct of
+// inscriptions, CJK and full-width punctuation.
+constexpr bool IsSeparator(char32_t c) {
+    return IsSpace(c) || (c >= 0x80 && c <= 0xBF && c != 0xAA && c != 0xB5 && c != 0xBA) ||
+           c == 0xD7 || c == 0xF7 || (c >= 0x2000 && c <= 0x206F) || (c >= 0x2E00 && c <= 0x2E7F) ||
+           (c >= 0x3000 && c <= 0x303F) || (c >= 0xFE10 && c <= 0xFE1F) ||
+           (c >= 0xFE30 && c <= 0xFE6F) || (c >= 0xFF01 && c <= 0xFF0F) ||
+           (c >= 0xFF1A && c <= 0xFF20) || (c >= 0xFF3B && c <= 0xFF40) ||
+           (c >= 0xFF5B && c <= 0xFF65);
+}
+
+// The length of the separator at `at`; 0 where a word goes on.
+constexpr std::size_t SeparatorAt(std::string_view text, std::size_t at) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte < 0x80)
+        return Letters.letter[byte] == '\0' ? 1 : 0;
+    const Character c = Decode(text, at);
+    return c.length > 0 && IsSeparator(c.code) ? c.length : 0;
+}
+
+// Whether `text` holds nothing but spaces, Unicode's included: a line with no date and no error.
+constexpr bool IsBlankLine(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const Character c = Decode(text, at);
+        if (c.length == 0 || !IsSpace(c.code))
+            return false;
+        at += c.length;
+    }
+    return true;
+}
+
+// Calls `add` with each word of `text`, in order. ASCII, nearly all there is, goes by the table
+// alone.
+template <typename Add> constexpr void ForEachWord(std::string_view text, Add &&add) {
+    std::size_t begin = 0;
+    bool inWord = false;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t separator = SeparatorAt(text, at);
+        if (separator == 0) {
+            begin = inWord ? begin : at;
+            inWord = true;
+            ++at;
+            continue;
+        }
+        if (inWord)
+            add(text.substr(begin, at - begin));
+        inWord = false;
+        at += separator;
+    }
+    if (inWord)
+        add(text.substr(begin));
+}
+
+using LetterTable = std::array<char, 256>;
+
+// Whether `typed` begins with `spelling`, both read through `as`.
+constexpr bool BeginsWith(std::string_view typed, std::string_view spelling,
+                          const LetterTable &as = Letters.letter) {
+    if (typed.size() < spelling.size())
+        return false;
+    for (std::size_t i = 0; i < spelling.size(); ++i)
+        if (as[static_cast<unsigned char>(typed[i])] != as[static_cast<unsigned char>(spelling[i])])
+            return false;
+    return true;
+}
+
+// Whether the typed word is `spelling`.
+constexpr bool Is(std::string_view typed, std::string_view spelling,
+                  const LetterTable &as = Letters.letter) {
+    return typed.size() == spelling.size() && BeginsWith(typed, spelling, as);
+}
+
+template <std::size_t N>
+constexpr bool IsAny(std::string_view typed, const std::array<std::string_view, N> &spellings) {
+    return std::any_of(spellings.begin(), spellings.end(),
+                       [typed](std::string_view s) { return Is(typed, s); });
+}
+
+// The first N words of a part of the date, how many it had, and where it stands in the line:
+// a part with more words than any spelling of it has is wrong, however long.
+template <std::size_t N> struct Words {
+    // A word's place in the line; only the first `count` (at most N) are ever set or read.
+    struct Piece {
+        const char *data;
+        std::size_t size;
+    };
+    std::array<Piece, N> word;
+    std::size_t count = 0;
+    Piece last{nullptr, 0};
+
+    constexpr void add(std::string_view w) {
+        if (count < N)
+            word[count] = {w.data(), w.size()};
+        ++count;
+        last = {w.data(), w.size()};
+    }
+    constexpr bool fits() const { return count <= N; }
+    // i < count, i < N
+    constexpr std::string_view operator[](std::size_t i) const {
+        return {word[i].data, word[i].size};
+    }
+    // The text from word `from` up to word `to` (not included), as written.
+    constexpr std::string_view span(std::size_t from = 0, std::size_t to = SIZE_MAX) const {
+        to = std::min(to, count);
+        if (from >= to || from >= N || (to < count && to > N))
+            return {};
+        const Piece end = to == count ? last : word[to - 1];
+        return {word[from].data, static_cast<std::size_t>(end.data + end.size - word[from].data)};
+    }
+};
+
+template <std::size_t N> constexpr Words<N> Split(std::string_view text) {
+    Words<N> words{}; // cleared: constant evaluation copies no unset values
+    ForEachWord(text, [&words](std::string_view word) { words.add(word); });
+    return words;
+}
+
+} // namespace tempidex

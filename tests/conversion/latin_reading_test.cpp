@@ -1,0 +1,145 @@
+// Reading a Latin date written as one line: the spellings and years readers write, each read
+// as the date the window's lists name, and the first part not understood named.
+#include "latin_reading.h"
+#include "window_lists.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using tempidex::LatinPart;
+using tempidex::ReadLatinDate;
+
+TEST(ReadLatinDate, TakesTheSpellingsReadersWrite) {
+    struct Case {
+        std::string_view typed, designation, reference, month;
+        bool dayAfter = false;
+    };
+    const Case cases[] = {
+        {"a.d. xix kal ian", "a. d. XIX", "Kal.", "Ian."},
+        {"AD XIX K. JAN.", "a. d. XIX", "Kal.", "Ian."},
+        {"ante  diem\tIIII Non. Oct.", "a. d. IV", "Non.", "Oct."},
+        {"a d viiii Kalendas Septembres", "a. d. IX", "Kal.", "Sep."},
+        {"III Kal. Mai.", "a. d. III", "Kal.", "Mai."},
+        {"XIV Kl. Sept.", "a. d. XIV", "Kal.", "Sep."},
+        {"III. Non. Oct.", "a. d. III", "Non.", "Oct."},
+        {"ante diem tertium Nonas Maias", "a. d. III", "Non.", "Mai."},
+        {"a. d. tertio decimo Kal. Ian.", "a. d. XIII", "Kal.", "Ian."},
+        {"ante diem duodevicesimum Kal. Ian.", "a. d. XVIII", "Kal.", "Ian."},
+        {"ante diem octavum decimum Kal. Ian.", "a. d. XVIII", "Kal.", "Ian."},
+        {"a. d. nonum decimum Kal. Ian.", "a. d. XIX", "Kal.", "Ian."},
+        {"ante diem undevicesimo Kalendas Ianuarias", "a. d. XIX", "Kal.", "Ian."},
+        {"ante diem bis sextum Kalendas Martias", "a. d. bis VI", "Kal.", "Mar. (a. i.)"},
+        {"bis sextum Kal. Mart.", "a. d. bis VI", "Kal.", "Mar. (a. i.)"},
+        {"a.d.VI Kal.Mart.(a.i.)", "a. d. VI", "Kal.", "Mar. (a. i.)"},
+        {"ad bis vi cal mar", "a. d. bis VI", "Kal.", "Mar. (a. i.)"},
+        {"pridie Idus Martias", "pridie", "Id.", "Mar."},
+        {"prid. Eid. Octobribus", "pridie", "Id.", "Oct."},
+        {"postridie Idus Martias", " --- ", "Id.", "Mar.", true},
+        {"postr. Kal. Ian.", " --- ", "Kal.", "Ian.", true},
+        {"Kalendis Ianuariis", " --- ", "Kal.", "Ian."},
+        {"Nonis IVLIIS", " --- ", "Non.", "Iul."},
+        {"Kal. Quint.", " --- ", "Kal.", "Iul."},
+        {"a. d. V Id. Quinctiles", "a. d. V", "Id.", "Iul."},
+        {"pr. Non. Quinctilibus", "pridie", "Non.", "Iul."},
+        {"Id. Sext.", " --- ", "Id.", "Aug."},
+        {"a. d. IV Kal. Sextiles", "a. d. IV", "Kal.", "Aug."},
+        // Whatever is not a letter, a digit or a dot only separates words.
+        {"\xef\xbb\xbf\xc2\xab"
+         "a.\xc2\xa0"
+         "d. XIX Kal.\xe2\x80\xaf"
+         "Ian.\xc2\xbb,",
+         "a. d. XIX", "Kal.", "Ian."},
+        {"\xe2\x80\x9cpridie Id. Mar.\xe2\x80\x9d \xe2\x80\x94 (Ov. Fast.)\xe2\x80\xa6", "pridie",
+         "Id.", ""},
+        {"[a. d. III Kal. Mai.];", "a. d. III", "Kal.", "Mai."},
+        {"--- Kal. Apr.", " --- ", "Kal.", "Apr."},
+        // Parts the lists do not hold stay unread, for the conversion to report.
+        {"a. d. XX Kal. Ian.", "", "Kal.", "Ian."},
+        {"a. d. II Kal. Ian.", "", "Kal.", "Ian."},
+        {"II Kal. Ian.", "", "Kal.", "Ian."},
+        {"a. d. secundum Kal. Ian.", "", "Kal.", "Ian."},
+        {"a. d. vicesimum Kal. Ian.", "", "Kal.", "Ian."},
+        {"tertium Kal. Ian.", "", "Kal.", "Ian."},
+        {"a. d. VI bis Kal. Mar.", "", "Kal.", "Mar."},
+        {"a. d. bis V Kal. Mar.", "", "Kal.", "Mar."},
+        {"a. d. IIIII Kal. Ian.", "", "Kal.", "Ian."},
+        {"a. d. XIX Kal. Marzo", "a. d. XIX", "Kal.", ""},
+        {"a. d. XIX Kal. Feb. (a. i.)", "a. d. XIX", "Kal.", ""},
+        {"Kal. Ma", " --- ", "Kal.", ""},
+        {"a. d. X K\xc3\xa6l. Ian.", "", "", ""},
+        {"a. d. XIX Ian.", "", "", ""},
+    };
+    for (const Case &c : cases) {
+        const tempidex::LatinReading read = ReadLatinDate(c.typed);
+        // Read as the window reads its own lists' texts; or, where a part is not given, that
+        // part is the one not understood.
+        const LatinPart unread = c.designation.empty() ? LatinPart::Designation
+                                 : c.reference.empty() ? LatinPart::Reference
+                                 : c.month.empty()     ? LatinPart::Month
+                                                       : LatinPart::None;
+        ASSERT_EQ(read.unread, unread) << c.typed;
+        if (unread != LatinPart::None)
+            continue;
+        tempidex::LatinDate listed =
+            tempidex::ReadListTexts(c.designation, c.reference, c.month).date;
+        listed.day.dayAfter = c.dayAfter;
+        EXPECT_EQ(read.date.day, listed.day) << c.typed;
+        EXPECT_EQ(read.date.leapYear, listed.leapYear) << c.typed;
+        EXPECT_FALSE(read.date.year) << c.typed;
+    }
+}
+
+TEST(ReadLatinDate, ReadsTheYearsSourcesWrite) {
+    constexpr int Wrong = 1 << 20, None = -(1 << 20);
+    const std::pair<std::string_view, int> cases[] = {
+        {"", None},
+        {"1524", 1524},
+        {"MDXXIV", 1524},
+        {"mdxxiiii", 1524},
+        {"anno 1524", 1524},
+        {"anno Domini MDXXIV", 1524},
+        {"A.D. 1524", 1524},
+        {"1524 AD", 1524},
+        {"1524 d.C.", 1524},
+        {"DCCX a.u.c.", -43},
+        {"710 AUC", -43},
+        {"anno DCCX ab urbe condita", -43},
+        {"anno urbis conditae DCCLIV", 1},
+        {"DCCLIII a.u.c.", 0},
+        {"44 a.C.", -43},
+        {"44 a. C.", -43},
+        {"44 BC", -43},
+        {"44 B.C.", -43},
+        {"44 a. Chr. n.", -43},
+        {"753 a.C.", -752},
+        {"9999", 9999},
+        {"0", Wrong},
+        {"754 a.C.", Wrong},
+        {"10000", Wrong},
+        {"1524 1525", Wrong},
+        {"MDXXIV 1524", Wrong},
+        {"1524 a.C. AD", Wrong},
+        {"A.D. 1524 a.C.", Wrong},
+        {"anno", Wrong},
+        {"1524 foo", Wrong},
+        {"15x4", Wrong},
+        {"IIX", Wrong},
+        {"(a. x.)", Wrong},
+    };
+    for (const auto &[typed, year] : cases) {
+        const std::string line = "Kal. Ian. " + std::string(typed);
+        const tempidex::LatinReading read = ReadLatinDate(line);
+        if (year == Wrong) {
+            EXPECT_EQ(read.unread, LatinPart::Year) << line;
+            continue;
+        }
+        ASSERT_EQ(read.unread, LatinPart::None) << line;
+        EXPECT_EQ(read.date.day.month, 1) << line;
+        EXPECT_EQ(read.date.year, year == None ? std::nullopt : std::optional(year)) << line;
+    }
+}
+
+} // namespace
