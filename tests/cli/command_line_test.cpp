@@ -1,7 +1,8 @@
 // The command line, run in-process on temporary files standing for its standard streams.
 #include "command_line.h"
+#include "latin_reading.h"
 #include "roman_date.h"
-#include "vocabulary.h"
+#include "window_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <thread>
 
 #ifndef _WIN32
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -75,6 +78,18 @@ TEST(Convert, AnswersLineForLineWhateverTheInputHolds) {
     EXPECT_EQ(run.err, "");
 }
 
+// A line of the longest length is read whole, even where it runs across two blocks of input.
+TEST(Convert, ReadsTheLongestLineAcrossBlocks) {
+    std::string longest = "Kal. Ian.";
+    longest.resize(tempidex::LongestLine, ' ');
+    const std::string input = std::string(65000, '\n') + longest + "\n" + longest + "X\n";
+    const Outcome run = Tempidex({"-c", "-"}, input);
+    EXPECT_TRUE(run.out.ends_with("\n01 Gennaio\nERRORE - Data non corretta\n"))
+        << run.out.substr(65000);
+    EXPECT_EQ(run.out.size(),
+              65000 + std::string("01 Gennaio\nERRORE - Data non corretta\n").size());
+}
+
 // Any failed date makes the status 1, whatever part failed; blank lines are no failure.
 TEST(Convert, ExitsOneForEveryKindOfFailure) {
     EXPECT_EQ(Tempidex({"--convert", "Kal. Ian.", "\t", "pridie Kal. Mai. 1524"}).status, 0);
@@ -109,6 +124,22 @@ TEST(ToLatin, ReadsTheDatesPeopleWrite) {
               "ante diem bis sextum Kalendas Martias (a. i.)\nKalendis Martiis\n");
     EXPECT_EQ(Tempidex({"-l", "--julian", "5/10/1582", "29/2/1700"}).out,
               "a. d. III Non. Oct. MDLXXXII\npridie Kal. Mar. MDCC\n");
+    // The months are twelve; a blank line is answered with a blank line, and is no failure.
+    EXPECT_EQ(Tempidex({"-l", "1/13", "1/0"}).out,
+              "ERRORE - Data Inesistente\nERRORE - Data Inesistente\n");
+    const Outcome blank = Tempidex({"--to-latin", "-"}, "1/1\n\n \t\n");
+    EXPECT_EQ(blank.out, "Kal. Ian.\n\n\n");
+    EXPECT_EQ(blank.status, 0);
+}
+
+// --explain reaches both directions: the answer, a tab, and how the day was counted.
+TEST(Explain, FollowsEachAnswerAfterATab) {
+    EXPECT_EQ(Tempidex({"--convert", "--explain", "Kal. Ian."}).out,
+              "01 Gennaio\tKal. Ian. sono le Calende di gennaio, il primo giorno del mese: "
+              "1 gennaio\n");
+    EXPECT_EQ(Tempidex({"--to-latin", "--explain", "14/12"}).out,
+              "a. d. XIX Kal. Ian.\ta. d. XIX Kal. Ian. è il 19° giorno prima delle Calende di "
+              "gennaio (1 gennaio), contando entrambi i giorni: 14 dicembre\n");
 }
 
 TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
@@ -130,7 +161,53 @@ TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
         EXPECT_LE(line.size(), 80) << line.toStdString();
 }
 
+// A failure to read is status 2, whether a date failed before it or after it.
+TEST(Input, AFailedReadIsStatusTwoWhateverElseFailed) {
+    const std::string path = testing::TempDir() + "tempidex-write-only";
+    std::FILE *writeOnly = std::fopen(path.c_str(), "w");
+    ASSERT_TRUE(writeOnly);
+    std::FILE *out = std::tmpfile(), *err = std::tmpfile();
+    const int status = tempidex::RunCommandLine({"tempidex", "-c", "Kal. Iab.", "-", "Kal. Iab."},
+                                                writeOnly, out, err);
+    std::fclose(writeOnly);
+    std::remove(path.c_str());
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(ReadAll(out), "ERRORE - Data non correta\nERRORE - Data non correta\n");
+    EXPECT_EQ(ReadAll(err), "tempidex: lettura dello standard input non riuscita\n");
+}
+
 #ifndef _WIN32
+// Somebody typing at a terminal gets each answer as soon as the line is typed.
+TEST(Input, ATerminalIsAnsweredLineByLine) {
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(grantpt(terminal), 0);
+    ASSERT_EQ(unlockpt(terminal), 0);
+    std::FILE *in = std::fopen(ptsname(terminal), "r");
+    ASSERT_TRUE(in);
+    int answers[2];
+    ASSERT_EQ(pipe(answers), 0);
+    std::FILE *out = fdopen(answers[1], "w"), *err = std::tmpfile();
+    int status = -1;
+    std::thread run([&] {
+        status = tempidex::RunCommandLine({"tempidex", "-c", "-"}, in, out, err);
+    });
+    ASSERT_EQ(write(terminal, "Kal. Ian.\n", 10), 10);
+    pollfd ready{answers[0], POLLIN, 0};
+    ASSERT_EQ(poll(&ready, 1, 10000), 1) << "no answer before the end of the input";
+    std::string answer(64, '\0');
+    answer.resize(static_cast<std::size_t>(read(answers[0], answer.data(), answer.size())));
+    EXPECT_EQ(answer, "01 Gennaio\n");
+    ASSERT_EQ(write(terminal, "\x04", 1), 1); // Ctrl-D: the end of the input
+    run.join();
+    EXPECT_EQ(status, 0);
+    std::fclose(in);
+    std::fclose(out);
+    std::fclose(err);
+    close(answers[0]);
+    close(terminal);
+}
+
 // A full disk: the answers are lost, and the status says so.
 TEST(Output, AFailedWriteIsReported) {
     std::FILE *in = std::tmpfile(), *full = std::fopen("/dev/full", "w"), *err = std::tmpfile();
