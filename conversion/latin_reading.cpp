@@ -64,7 +64,7 @@ constexpr bool IsListed(const Count &c) {
     if (c.dayAfter)
         return true;
     return c.days > 0 && c.numbered == (c.days >= 3) &&
-           EntryMeaning(DesignationMeanings, DesignationMeaning{c.days, c.doubled}) != NotListed;
+           EntryOf(DesignationMeaning{c.days, c.doubled}) != NotListed;
 }
 
 // --- What follows the reference day: the month, "(a. i.)", a year ------------------------------
@@ -139,7 +139,7 @@ LatinReading ReadLatinDate(std::string_view text) {
     if (!reference)
         return LatinReading::Unread(LatinPart::Reference, {});
     Tail tail = TailOf(after);
-    if (tail.month.month == 0 || EntryMeaning(MonthMeanings, tail.month) == NotListed)
+    if (tail.month.month == 0 || EntryOf(tail.month) == NotListed)
         return LatinReading::Unread(LatinPart::Month,
                                     after.span(0, tail.yearFrom > 0 ? tail.yearFrom : after.count));
     if (tail.yearWrong)

@@ -29,10 +29,9 @@ void AppendInFull(std::string &latin, const RomanDay &day, bool leapYear) {
 
 void AppendAsListed(std::string &latin, const RomanDay &day, bool leapYear) {
     if (day.count != 1)
-        latin.append(Designations[EntryMeaning(DesignationMeanings, {day.count, day.doubled})])
-            .append(" ");
+        latin.append(Designations[EntryOf(DesignationMeaning{day.count, day.doubled})]).append(" ");
     latin.append(ReferenceDays[static_cast<std::size_t>(day.reference)]).append(" ");
-    latin.append(MonthEntries[EntryMeaning(MonthMeanings, {day.month, leapYear})]);
+    latin.append(MonthEntries[EntryOf(MonthMeaning{day.month, leapYear})]);
 }
 
 } // namespace

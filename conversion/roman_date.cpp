@@ -113,7 +113,7 @@ struct LookedUp {
 
 LookedUp LookUp(const LatinDate &date) {
     const RomanDay &roman = date.day;
-    const std::size_t row = EntryMeaning(DesignationMeanings, {roman.count, roman.doubled});
+    const std::size_t row = EntryOf(DesignationMeaning{roman.count, roman.doubled});
     if (row == NotListed)
         return {0, {}, FocusTarget::Combo1};
     const MonthRow &month =

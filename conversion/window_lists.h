@@ -103,7 +103,9 @@ constexpr const MonthRow &MonthRowOf(int month) {
     return MonthTable[static_cast<std::size_t>(month - 1)];
 }
 
-// What each entry of the lists means.
+// What each entry of the lists means. No count and no month is greater than this.
+inline constexpr int LastDayOfAnyCount = 31;
+
 struct DesignationMeaning {
     int count = 0; // days counted back to the named day, both included: the named day is 1
     bool doubled = false;
@@ -139,11 +141,38 @@ inline constexpr auto MonthMeanings = [] {
 
 inline constexpr std::size_t NotListed = SIZE_MAX;
 
-// The list entry that means `meaning`; NotListed for none (a. d. II, a. d. XX, bis V...).
-template <typename T, std::size_t N>
-constexpr std::size_t EntryMeaning(const std::array<T, N> &meanings, const T &meaning) {
-    const auto found = std::find(meanings.begin(), meanings.end(), meaning);
-    return found == meanings.end() ? NotListed : static_cast<std::size_t>(found - meanings.begin());
+// The list entry that means a day or a month, looked up in a table made from the meanings
+// above; NotListed for none (a. d. II, a. d. XX, bis V, February of a leap year...).
+namespace detail {
+template <typename Meaning, std::size_t N, typename Key>
+constexpr auto InverseOf(const std::array<Meaning, N> &meanings, Key &&key) {
+    std::array<std::size_t, 2 * (LastDayOfAnyCount + 1)> entries{};
+    entries.fill(NotListed);
+    for (std::size_t i = 0; i < N; ++i)
+        entries[key(meanings[i])] = i;
+    return entries;
+}
+constexpr std::size_t KeyOf(DesignationMeaning m) {
+    return static_cast<std::size_t>(m.count) * 2 + (m.doubled ? 1 : 0);
+}
+constexpr std::size_t KeyOf(MonthMeaning m) {
+    return static_cast<std::size_t>(m.month) * 2 + (m.leapYear ? 1 : 0);
+}
+inline constexpr auto DesignationEntries =
+    InverseOf(DesignationMeanings, [](DesignationMeaning m) { return KeyOf(m); });
+inline constexpr auto MonthEntryIndex =
+    InverseOf(MonthMeanings, [](MonthMeaning m) { return KeyOf(m); });
+} // namespace detail
+
+constexpr std::size_t EntryOf(DesignationMeaning meaning) {
+    return meaning.count < 0 || meaning.count > LastDayOfAnyCount
+               ? NotListed
+               : detail::DesignationEntries[detail::KeyOf(meaning)];
+}
+constexpr std::size_t EntryOf(MonthMeaning meaning) {
+    return meaning.month < 0 || meaning.month > LastDayOfAnyCount
+               ? NotListed
+               : detail::MonthEntryIndex[detail::KeyOf(meaning)];
 }
 
 // The date that three list texts name, or the first list, in list order, whose text is none

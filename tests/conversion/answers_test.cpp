@@ -53,6 +53,10 @@ TEST(LatinToModern, CountsEachYearByItsOwnCalendar) {
         EXPECT_EQ(LatinToModern("a. d. III Id. Oct. 1582", options).text,
                   julianOnly ? "13 Ottobre 1582" : "ERRORE - Data Inesistente");
         EXPECT_EQ(LatinToModern("Id. Oct. 1582", options).text, "15 Ottobre 1582");
+        for (int day = 1; day <= 31; ++day)
+            EXPECT_EQ(ModernToLatin(std::to_string(day) + "/10/1582", options).failed,
+                      calendar::InGap(1582, 10, day, julianOnly))
+                << day;
     }
     // Before 45 BC a month of 29 days counts back from the Calends after it.
     EXPECT_EQ(LatinToModern("a. d. XVII Kal. Feb. 60 a.C.", {}).text, "14 Gennaio 60 a.C.");
