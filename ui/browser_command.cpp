@@ -7,7 +7,8 @@
 namespace tempidex {
 namespace {
 
-bool IsBlank(QChar c) {
+// The blanks a shell splits words at.
+bool IsShellBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
@@ -48,7 +49,7 @@ std::optional<QList<QStringList>> CommandWords(const QString &text) {
                 word += text[i];
                 inWord = true;
             }
-        } else if (IsBlank(c) || c == u':') {
+        } else if (IsShellBlank(c) || c == u':') {
             if (inWord)
                 words << word;
             word.clear();

@@ -1,5 +1,5 @@
-// The main window's lists: a drop-down list with an editable text field that behaves like the
-// native combo box the program was designed on. Its text is read exactly as it stands, so
+// The main window's lists: a drop-down list with an editable text field that behaves like a
+// native Windows combo box. Its text is read exactly as it stands, so
 // nothing rewrites what the user typed; the list's entries never change after loading.
 //
 // - Gaining the focus selects the whole text, however the focus comes (start-up, a program

@@ -1,5 +1,5 @@
-// Windows open centred on their screen by their outer frame, title bar included, as the
-// platform the program was designed on places them.
+// Windows open centred on their screen by their outer frame, title bar included, as Windows
+// places a dialog it centres.
 #pragma once
 
 class QWidget;
