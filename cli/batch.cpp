@@ -1,37 +1,56 @@
 #include "batch.h"
 
 #include "console.h"
+#include "input_text.h"
 #include "latin_reading.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace tempidex {
 namespace {
 
 constexpr std::size_t BlockSize = 1 << 16;
 
-// Calls `each` with every line of `in`, without its newline, while it returns true; a last
-// line without a newline counts too. Of a line longer than LongestLine only its start is kept,
-// enough to tell it is too long. false on a read error.
+// Calls `each` with every line of `in`, in UTF-8 and without its newline, while it returns
+// true; a last line without a newline counts too. Of a line longer than LongestLine only its
+// start is kept, enough to tell it is too long. false on a read error.
 template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each &&each) {
     std::array<char, BlockSize> block;
-    // A terminal is read as it is typed, so that each date is answered at once.
-    const std::size_t want = interactive ? 1 : block.size();
     std::string carried; // the start of a line that runs on into the next block
     const auto carry = [&carried](std::string_view part) {
         carried.append(part.substr(0, LongestLine + 1 - std::min(carried.size(), LongestLine + 1)));
     };
-    for (;;) {
-        const std::size_t got = std::fread(block.data(), 1, want, in);
+    std::string scratch;
+    const auto line = [&](std::string_view text) { return each(AsUtf8(text, scratch)); };
+    std::optional<Utf16Decoder> utf16;
+    std::string decoded;
+    for (bool first = true;; first = false) {
+        // A terminal is read as it is typed, so that each date is answered at once.
+        const std::size_t got = ReadInput(in, block.data(), block.size(), interactive);
         std::string_view data(block.data(), got);
+        if (first && !interactive) {
+            const ByteOrderMark mark = ByteOrderMarkOf(data);
+            data.remove_prefix(mark.length);
+            if (mark.encoding != TextEncoding::Utf8)
+                utf16.emplace(mark.encoding == TextEncoding::Utf16BigEndian);
+        }
+        if (utf16) {
+            decoded.clear();
+            utf16->decode(data, decoded);
+            if (got == 0)
+                utf16->finish(decoded);
+            data = decoded;
+        }
         for (std::size_t end = data.find('\n'); end != std::string_view::npos;
              end = data.find('\n')) {
             bool more = true;
             if (carried.empty()) {
-                more = each(data.substr(0, end));
+                more = line(data.substr(0, end));
             } else {
                 carry(data.substr(0, end));
-                more = each(std::string_view(carried));
+                more = line(carried);
                 carried.clear();
             }
             if (!more)
@@ -39,11 +58,11 @@ template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each 
             data.remove_prefix(end + 1);
         }
         carry(data);
-        if (got < want)
+        if (got == 0)
             break;
     }
     if (!carried.empty())
-        each(std::string_view(carried));
+        line(carried);
     return !std::ferror(in);
 }
 
@@ -87,7 +106,7 @@ bool Batch::answer(std::string_view line) {
 
 bool Batch::flush() {
     if (m_writable && !m_buffer.empty())
-        m_writable = std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out) == m_buffer.size();
+        m_writable = WriteOutput(m_out, m_buffer);
     m_buffer.clear();
     if (m_writable && std::fflush(m_out) != 0)
         m_writable = false;
@@ -98,7 +117,7 @@ bool Batch::flush() {
 
 void Batch::fail(std::string_view message) {
     if (m_status != Trouble)
-        std::fprintf(m_err, "tempidex: %.*s\n", static_cast<int>(message.size()), message.data());
+        WriteOutput(m_err, "tempidex: " + std::string(message) + "\n");
     m_status = Trouble;
 }
 

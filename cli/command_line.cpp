@@ -41,6 +41,10 @@ struct Options {
     }
 };
 
+// A console's width less one column: a line of 80 would make an 80-column console add a blank
+// line after it.
+constexpr qsizetype Columns = 79;
+
 // Words of `text` in lines of at most `width` columns, each after `indent` columns.
 QString Wrapped(const QString &text, qsizetype indent, qsizetype width) {
     QString wrapped, line;
@@ -54,8 +58,26 @@ QString Wrapped(const QString &text, qsizetype indent, qsizetype width) {
     return wrapped + line;
 }
 
+// "tempidex /?" at a Windows prompt, as every console program there takes it.
+const QString HelpAsWindowsAsksForIt = QStringLiteral("/?");
+
+// Where the full list of what is read is found; never split across two lines of the help.
+#ifdef _WIN32
+const QString ManualHint =
+    QStringLiteral("il manuale, Manuale.txt accanto al programma").replace(' ', QChar::Nbsp);
+#else
+const QString ManualHint = QStringLiteral("man tempidex").replace(' ', QChar::Nbsp);
+#endif
+
+// Writes `text` and makes sure it is out; false when it could not be written.
+bool Say(std::FILE *file, const QString &text) {
+    const QByteArray bytes = text.toUtf8();
+    return WriteOutput(file, {bytes.constData(), static_cast<std::size_t>(bytes.size())}) &&
+           std::fflush(file) == 0;
+}
+
 QString HelpText(const Options &options) {
-    constexpr qsizetype Columns = 80, Indent = 19;
+    constexpr qsizetype Indent = 19;
     QString list;
     for (std::size_t i = 0; i < options.all.size(); ++i) {
         QStringList names;
@@ -77,10 +99,7 @@ QString HelpText(const Options &options) {
            list +
            tr("\nCon DATA \"-\" legge una data per riga dallo standard input e scrive una riga\n"
               "per ciascuna; a una riga vuota risponde con una riga vuota.\n\n"
-              "Un anno dopo la data (1524, MDXXIV, 44 a.C., DCCX a.u.c.) decide se è bisestile:\n"
-              "calendario giuliano fino al 4 ottobre 1582, gregoriano dal 15. Prima del 45 a.C.\n"
-              "i mesi hanno le lunghezze di prima della riforma di Cesare, e i mesi intercalari\n"
-              "non sono contati. Le grafie latine che si leggono: man tempidex.\n\n"
+              "%1\n\n"
               "Esempi:\n"
               "  tempidex --convert \"a. d. XIX Kal. Ian.\"          14 Dicembre\n"
               "  tempidex --convert \"Idibus Martiis DCCX a.u.c.\"   15 Marzo 44 a.C.\n"
@@ -88,18 +107,30 @@ QString HelpText(const Options &options) {
               "                                                    ab urbe condita\n"
               "  tempidex --convert - < latine.txt > moderne.txt\n\n"
               "Stato di uscita: 0 se ogni data è stata convertita, 1 se almeno una ha dato\n"
-              "errore, 2 per un uso errato o un errore di lettura o scrittura.\n");
+              "errore, 2 per un uso errato o un errore di lettura o scrittura.\n")
+               .arg(
+                   Wrapped(tr("Un anno dopo la data (1524, MDXXIV, 44 a.C., DCCX a.u.c.) decide se "
+                              "è bisestile: calendario giuliano fino al 4 ottobre 1582, "
+                              "gregoriano dal 15. Prima del 45 a.C. i mesi hanno le lunghezze di "
+                              "prima della riforma di Cesare, e i mesi intercalari non sono "
+                              "contati. Le grafie latine che si leggono: %1.")
+                               .arg(ManualHint),
+                           0, Columns));
 }
 
 } // namespace
 
-int RunCommandLine(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err) {
+int RunCommandLine(const QStringList &given, std::FILE *in, std::FILE *out, std::FILE *err) {
+    QStringList arguments = given;
+    for (QString &argument : arguments)
+        if (argument == HelpAsWindowsAsksForIt)
+            argument = QStringLiteral("--help");
     const Options options;
     QCommandLineParser parser;
     for (const QCommandLineOption &option : options.all)
         parser.addOption(option);
     const auto usage = [err](const QString &message) {
-        std::fprintf(err, "tempidex: %s (tempidex --help)\n", message.toUtf8().constData());
+        Say(err, QStringLiteral("tempidex: %1 (tempidex --help)\n").arg(message));
         return Trouble;
     };
     // An option the program does not have is named exactly as it was typed.
@@ -115,13 +146,14 @@ int RunCommandLine(const QStringList &arguments, std::FILE *in, std::FILE *out, 
     if (!parser.parse(arguments))
         return usage(parser.errorText());
     if (parser.isSet(options["help"])) {
-        std::fputs(HelpText(options).toUtf8().constData(), out);
-        return std::fflush(out) == 0 ? AllConverted : Trouble;
+        return Say(out, HelpText(options)) ? AllConverted : Trouble;
     }
     if (parser.isSet(options["version"])) {
-        std::fprintf(out, "%s %s (%s)\n", build_info::ProductName, build_info::DisplayVersion,
-                     build_info::Version);
-        return std::fflush(out) == 0 ? AllConverted : Trouble;
+        return Say(out, QStringLiteral("%1 %2 (%3)\n")
+                            .arg(build_info::ProductName, build_info::DisplayVersion,
+                                 build_info::Version))
+                   ? AllConverted
+                   : Trouble;
     }
     const bool convert = parser.isSet(options["convert"]);
     const bool toLatin = parser.isSet(options["to-latin"]);
@@ -149,19 +181,19 @@ int RunCommandLine(const QStringList &arguments, std::FILE *in, std::FILE *out, 
 }
 
 bool SelectsTheCommandLine(const QStringList &arguments) {
-    return std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()),
-                       arguments.end(), [](const QString &argument) {
-                           // Long options, the program's or unknown; and its own short ones.
-                           // Qt's own start with a single dash and go to the window.
-                           return argument.startsWith(QLatin1String("--")) ||
-                                  std::any_of(options::All.begin(), options::All.end(),
-                                              [&argument](const options::Option &o) {
-                                                  return !o.shortName.empty() &&
-                                                         argument == '-' + QString::fromUtf8(
-                                                                               o.shortName.data(),
-                                                                               o.shortName.size());
-                                              });
-                       });
+    return std::any_of(
+        arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
+        [](const QString &argument) {
+            // Long options, the program's or unknown; and its own short ones.
+            // Qt's own start with a single dash and go to the window.
+            return argument.startsWith(QLatin1String("--")) || argument == HelpAsWindowsAsksForIt ||
+                   std::any_of(options::All.begin(), options::All.end(),
+                               [&argument](const options::Option &o) {
+                                   return !o.shortName.empty() &&
+                                          argument == '-' + QString::fromUtf8(o.shortName.data(),
+                                                                              o.shortName.size());
+                               });
+        });
 }
 
 bool SelectsTheCommandLine(int argc, char **argv) {
@@ -175,7 +207,7 @@ int RunCommandLine(int argc, char **argv) {
     // No display, no window: only the arguments as typed, and Qt's own texts in Italian.
     const QCoreApplication application(argc, argv);
     InstallItalianTranslations();
-    const Utf8Console console;
+    ReadStandardInputAsBytes();
     return RunCommandLine(QCoreApplication::arguments(), stdin, stdout, stderr);
 }
 

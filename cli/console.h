@@ -1,25 +1,34 @@
-// The command line's side of the platform: whether a stream is a person at a terminal, and a
-// Windows console that shows UTF-8. Everything the command line writes is UTF-8.
+// The command line's side of the platform: whether a stream is a person at a terminal, and
+// reading and writing text there. On Windows a console is read and written in UTF-16
+// (ReadConsoleW, WriteConsoleW), whatever its code page, so that accented letters and « »
+// come through; files and pipes carry bytes, in UTF-8. Elsewhere terminals take UTF-8 already.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <string_view>
 
 namespace tempidex {
 
 // Whether `file` is a terminal (on Windows, a console), where somebody reads and types.
 bool IsTerminal(std::FILE *file);
 
-// While it lives, a Windows console that the program writes to shows UTF-8; the console gets
-// its own code page back afterwards. Elsewhere terminals take UTF-8 already.
-class Utf8Console {
-public:
-    Utf8Console();
-    ~Utf8Console();
-    Utf8Console(const Utf8Console &) = delete;
-    Utf8Console &operator=(const Utf8Console &) = delete;
+// Standard input as the bytes of the file or pipe, with no end-of-line or Ctrl-Z translation
+// (Windows' C library reads in text mode otherwise).
+void ReadStandardInputAsBytes();
 
-private:
-    unsigned m_previousCodePage = 0; // 0: left as it was
-};
+// Reads up to `size` bytes of UTF-8 into `buffer`: from a console, what was typed, as UTF-8;
+// elsewhere the bytes as they are. `asTyped`: return as soon as anything was read. 0 at the
+// end of the input or on an error (std::ferror tells which).
+std::size_t ReadInput(std::FILE *in, char *buffer, std::size_t size, bool asTyped);
+
+// Before the window opens: a console that Windows opened for this program alone (the console
+// program started from Explorer) is closed, so that no empty console stands behind the window.
+// A console the program shares, a prompt's, is kept. Elsewhere nothing happens.
+void CloseOwnConsole();
+
+// Writes UTF-8 `text` to `out`: to a console as characters, elsewhere as bytes. false when the
+// text could not be written.
+bool WriteOutput(std::FILE *out, std::string_view text);
 
 } // namespace tempidex
