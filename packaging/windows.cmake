@@ -47,19 +47,51 @@ while(plugins)
 endwhile()
 install(CODE "
     set(OBJDUMP [[${CMAKE_OBJDUMP}]])
+    set(STRIP [[${CMAKE_STRIP}]])
     set(DLL_DIRS [[${dll_dirs}]])
     set(BINARIES [[$<TARGET_FILE:tempidex>;$<TARGET_FILE:tempidex_console>;${plugin_files}]])
 ")
 install(SCRIPT windows_dlls.cmake)
 
-# The program's licence; Qt's, the LGPL v3, which is the GPL v3 with added permissions; and
-# the MinGW runtime's.
+# The manual, as text a Windows user opens in Notepad, in Italian and in English, rendered from
+# the manual pages by the build machine's groff.
+find_program(GROFF groff NO_CMAKE_FIND_ROOT_PATH)
+if(GROFF)
+    foreach(language_and_name it|Manuale.txt en|Manual.txt)
+        string(REPLACE "|" ";" pair ${language_and_name})
+        list(GET pair 0 language)
+        list(GET pair 1 name)
+        set(text ${CMAKE_CURRENT_BINARY_DIR}/${name})
+        add_custom_command(OUTPUT ${text}
+                           COMMAND ${CMAKE_COMMAND} -DGROFF=${GROFF}
+                                   -DPAGE=${CMAKE_CURRENT_BINARY_DIR}/${language}/tempidex.1
+                                   -DOUTPUT=${text} -P ${CMAKE_CURRENT_SOURCE_DIR}/text_manual.cmake
+                           DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${language}/tempidex.1
+                                   text_manual.cmake VERBATIM)
+        list(APPEND manuals ${text})
+    endforeach()
+    add_custom_target(tempidex_text_manual ALL DEPENDS ${manuals})
+    install(FILES ${manuals} DESTINATION .)
+else()
+    message(WARNING "groff not found: the Windows folder will hold no manual")
+endif()
+
+# The licences of everything shipped: the program's; Qt's, the LGPL v3, which is the GPL v3 with
+# added permissions, naming the exact source it was built from; the libraries built into Qt;
+# and the MinGW runtime's.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+file(STRINGS ${PROJECT_SOURCE_DIR}/tools/qt-windows.env qt_source REGEX "^QT_WINDOWS_SOURCE")
+list(TRANSFORM qt_source REPLACE "^[A-Z_]+=" "")
+list(GET qt_source 0 qt_package)
+list(GET qt_source 1 qt_package_version)
 set(qt_licence ${CMAKE_CURRENT_BINARY_DIR}/LICENSE-Qt.txt)
 file(READ /usr/share/common-licenses/LGPL-3 lgpl)
 file(READ /usr/share/common-licenses/GPL-3 gpl)
 file(WRITE ${qt_licence} "Qt ${Qt6_VERSION} (Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll and the \
 plugins) is used under the GNU Lesser General Public License version 3, below, followed by the \
-GNU General Public License version 3 that it builds on. Its source: Debian's package qt6-base \
-(https://sources.debian.org/src/qt6-base/).\n\n${lgpl}\n\n${gpl}")
-install(FILES ${qt_licence} LICENSE-MinGW.txt DESTINATION .)
+GNU General Public License version 3 that it builds on. It was built from Debian's source \
+package ${qt_package} ${qt_package_version}, Debian's patches applied: \
+https://sources.debian.org/src/${qt_package}/${qt_package_version}/ (tools/build-qt-windows.sh \
+in Tempidex's source shows how). The libraries built into it are in \
+LICENSE-Qt-third-party.txt.\n\n${lgpl}\n\n${gpl}")
+install(FILES ${qt_licence} LICENSE-Qt-third-party.txt LICENSE-MinGW.txt DESTINATION .)

@@ -4,8 +4,11 @@
 # folders is Windows' own. (CMake's file(GET_RUNTIME_DEPENDENCIES) lowercases the names and
 # then cannot find Qt6Core.dll on a case-sensitive file system.)
 #
-# Set before it runs: OBJDUMP, DLL_DIRS, BINARIES (the program and its plugins).
-cmake_policy(SET CMP0057 NEW) # IN_LIST
+# The DLLs are stripped as they are copied: the MinGW runtime's come with their debug sections,
+# more than half the size of the folder.
+#
+# Set before it runs: OBJDUMP, STRIP, DLL_DIRS, BINARIES (the program and its plugins).
+cmake_minimum_required(VERSION 3.25)
 set(found)
 set(pending ${BINARIES})
 while(pending)
@@ -23,3 +26,8 @@ while(pending)
     endforeach()
 endwhile()
 file(INSTALL ${found} DESTINATION ${CMAKE_INSTALL_PREFIX})
+foreach(dll IN LISTS found)
+    get_filename_component(name ${dll} NAME)
+    execute_process(COMMAND ${STRIP} --strip-unneeded "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${name}"
+                    COMMAND_ERROR_IS_FATAL ANY)
+endforeach()

@@ -6,7 +6,9 @@ and a black smile, in coordinates from 0 to 1. Every image is rendered from it:
 
   icons/tempidex-16.png, -32.png   16 colours, hard edges, as the window icon (the 16 pixel
                                    face is drawn by hand, FACE_16 below)
-  tempidex.ico                     the same two images for Windows (4 bits per pixel)
+  tempidex.ico                     the same two images for Windows (4 bits per pixel), then
+                                   the smooth 48 (32 bits per pixel) and 256 (PNG) for
+                                   Explorer's large icons
   icons/tempidex-48 ... -256.png   smooth, for the desktop's icon theme
   icons/tempidex.svg               scalable
   cursors/link.png                 the link label's pointing hand, 32 x 32
@@ -247,14 +249,30 @@ def ico_image_4bpp(pixels):
     return header + palette + b"".join(xor_rows) + b"".join(and_rows)
 
 
+def ico_image_32bpp(pixels):
+    """Straight BGRA, bottom-up, with the AND mask Windows still reads (all opaque: the alpha
+    says what is transparent)."""
+    size = len(pixels)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    rows = b"".join(b"".join(bytes((b, g, r, a)) for (r, g, b, a) in row)
+                    for row in reversed(pixels))
+    mask = b"\x00" * (((size + 31) // 32) * 4 * size)
+    return header + rows + mask
+
+
 def ico(images):
+    """images: (pixels, bits) pairs; 4 bits are the 16-colour palette, 32 straight RGBA, and
+    256 pixels are stored as a PNG, as Windows keeps its largest icons."""
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     data = b""
-    for pixels in images:
-        image = ico_image_4bpp(pixels)
+    for pixels, bits in images:
         size = len(pixels)
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, 1, 4, len(image), offset)
+        image = (ico_image_4bpp(pixels) if bits == 4
+                 else png_rgba(pixels) if size == 256 else ico_image_32bpp(pixels))
+        colours = 16 if bits == 4 else 0
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, 1, bits, len(image),
+                           offset)
         offset += len(image)
         data += image
     return out + data
@@ -272,9 +290,10 @@ def main():
     small = {16: drawn_pixels(FACE_16), 32: render_palette(32)}
     for size, pixels in small.items():
         write(f"icons/tempidex-{size}.png", png_palette(pixels))
-    write("tempidex.ico", ico([small[32], small[16]]))
-    for size in (48, 64, 128, 256):
-        write(f"icons/tempidex-{size}.png", png_rgba(render_smooth(size)))
+    smooth = {size: render_smooth(size) for size in (48, 64, 128, 256)}
+    write("tempidex.ico", ico([(small[32], 4), (small[16], 4), (smooth[48], 32), (smooth[256], 32)]))
+    for size, pixels in smooth.items():
+        write(f"icons/tempidex-{size}.png", png_rgba(pixels))
     write("icons/tempidex.svg", face_svg().encode())
     hand = [[(0, 0, 0, 0) if c is None else c + (255,) for c in row] for row in hand_pixels()]
     # The hot spot travels with the image, as in a cursor file: the program reads it there.

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The Windows zip as a user meets it. Unpacked into an empty folder it holds the program, the
-DLLs and plugins it loads, and the licences, nothing else; tempidex.exe carries its icon and
+DLLs and plugins it loads, the manual and the licences, nothing else, in under 12 MB and with no
+debug sections; tempidex.exe and tempidex.com carry the icon, a manifest and each its own
 version record; and with nothing on Wine's path the command line runs from that folder, at a
 command prompt as well as through pipes and files.
 
@@ -28,8 +29,11 @@ name = "Tempidex-%s-win64" % version
 with tempfile.TemporaryDirectory() as work:
     subprocess.run(["cpack", "-G", "ZIP", "-B", work], cwd=build, check=True,
                    stdout=subprocess.DEVNULL)
+    archive = os.path.join(work, name + ".zip")
+    size = os.path.getsize(archive)
+    check(size < 12 * 1024 * 1024, "the zip is %.1f MB" % (size / 1024 / 1024))
     shutil.rmtree(unpacked, ignore_errors=True)
-    zipfile.ZipFile(os.path.join(work, name + ".zip")).extractall(unpacked)
+    zipfile.ZipFile(archive).extractall(unpacked)
 folder = os.path.join(unpacked, name)
 exe, com = os.path.join(folder, "tempidex.exe"), os.path.join(folder, "tempidex.com")
 
@@ -39,32 +43,58 @@ check(files == sorted([
     "tempidex.exe", "tempidex.com", "Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll",
     "platforms/qwindows.dll", "styles/qwindowsvistastyle.dll", "imageformats/qico.dll",
     "libstdc++-6.dll", "libgcc_s_seh-1.dll", "libwinpthread-1.dll",
-    "LICENSE.txt", "LICENSE-Qt.txt", "LICENSE-MinGW.txt"]), "files: %s" % files)
+    "LICENSE.txt", "LICENSE-Qt.txt", "LICENSE-Qt-third-party.txt", "LICENSE-MinGW.txt",
+    "Manuale.txt", "Manual.txt"]), "files: %s" % files)
+# Every program and library is stripped of its debug sections.
+for binary in (f for f in files if f.endswith((".exe", ".com", ".dll"))):
+    headers = output("x86_64-w64-mingw32-objdump", "-h", os.path.join(folder, binary))[1]
+    check(".debug" not in headers, binary + " carries debug sections")
+# The licences name the libraries inside Qt, and the manual opens as UTF-8 in Notepad.
+notices = open(os.path.join(folder, "LICENSE-Qt-third-party.txt"), encoding="utf-8").read()
+for library in ("PCRE2", "Freetype", "HarfBuzz", "LibPNG", "zlib"):
+    check(library in notices, "no notice of " + library)
+check("6.4.2+dfsg" in open(os.path.join(folder, "LICENSE-Qt.txt"), encoding="utf-8").read(),
+      "LICENSE-Qt.txt names no source version")
+manual = open(os.path.join(folder, "Manuale.txt"), "rb").read()
+check(manual.startswith(b"\xef\xbb\xbf") and b"--convert" in manual.replace(b"\xe2\x80\x90", b"-"),
+      "Manuale.txt")
 # Explorer starts the window program with no console; a prompt waits for the console one.
 for program, subsystem in ((exe, "(Windows GUI)"), (com, "(Windows CUI)")):
     headers = output("x86_64-w64-mingw32-objdump", "-hp", program)[1]
     check(subsystem in headers and ".debug" not in headers, program + ": " + subsystem)
 
-# The version record, its numbers and the texts Explorer shows; the 32 and 16 px icons.
-record = subprocess.run(["wrestool", "-x", "--raw", "--type=16", exe], capture_output=True,
-                        check=True).stdout
-fixed = record.find(struct.pack("<I", 0xFEEF04BD))
-check(record[fixed + 8:fixed + 16] == struct.pack("<4H", *numbers[1::-1], *numbers[:1:-1]),
-      "version record numbers")
-texts = record.decode("utf-16-le", "replace")
-for key, value in (("FileVersion", version), ("ProductName", product),
-                   ("ProductVersion", "%d.%02d" % tuple(numbers[:2]))):
-    check(value in texts.partition(key)[2][:40], "version record " + key)
-with tempfile.TemporaryDirectory() as work:
-    subprocess.run(["wrestool", "-x", "--type=14", "-o", work + "/icon.ico", exe], check=True)
-    listed = output("icotool", "-l", work + "/icon.ico")[1]
-    for size in (32, 16):
-        check("--width=%d --height=%d --bit-depth=4" % (size, size) in listed, "icon " + listed)
+# Each program's version record, its numbers and the texts Explorer shows; the icon in its four
+# sizes; and the manifest Windows reads first.
+for program in (exe, com):
+    record = subprocess.run(["wrestool", "-x", "--raw", "--type=16", program], capture_output=True,
+                            check=True).stdout
+    fixed = record.find(struct.pack("<I", 0xFEEF04BD))
+    check(record[fixed + 8:fixed + 16] == struct.pack("<4H", *numbers[1::-1], *numbers[:1:-1]),
+          "version record numbers")
+    texts = record.decode("utf-16-le", "replace")
+    for key, value in (("FileVersion", version), ("ProductName", product),
+                       ("ProductVersion", "%d.%02d" % tuple(numbers[:2])),
+                       ("OriginalFilename", os.path.basename(program))):
+        check(value in texts.partition(key)[2][:40], "version record %s of %s" % (key, program))
+    with tempfile.TemporaryDirectory() as work:
+        subprocess.run(["wrestool", "-x", "--type=14", "-o", work + "/icon.ico", program],
+                       check=True)
+        listed = output("icotool", "-l", work + "/icon.ico")[1]
+        for size, depth in ((32, 4), (16, 4), (48, 32), (256, 32)):
+            check("--width=%d --height=%d --bit-depth=%d" % (size, size, depth) in listed,
+                  "icon of %s: %s" % (program, listed))
+    manifest = subprocess.run(["wrestool", "-x", "--raw", "--type=24", program],
+                              capture_output=True, check=True).stdout.decode("utf-8", "replace")
+    for setting in ("PerMonitorV2", "<activeCodePage", ">UTF-8<", "8e0f7a12-bfb3-4fe8-b9a5"):
+        check(setting in manifest, "manifest of %s: no %s" % (program, setting))
 
 # The command line from the folder alone: "tempidex" at a prompt finds tempidex.com first;
 # pipes reach both programs.
 said = "%s %d.%02d (%s)\n" % (product, numbers[0], numbers[1], version)
 check(output(wine_run, "cmd", "/c", "tempidex --version", cwd=folder) == (0, said), "at a prompt")
+help_text = output(wine_run, "cmd", "/c", "tempidex /?", cwd=folder)
+check(help_text[0] == 0 and help_text[1].startswith("Uso: tempidex") and "Manuale.txt" in help_text[1],
+      "tempidex /? at a prompt")
 check(output(wine_run, com, "--convert", "-", stdin=b"a. d. XIX Kal. Ian.\nKal. Mar. foo\n") ==
       (1, "14 Dicembre\nERRORE - Data non correta\n"), "a batch through a pipe")
 check(output(wine_run, exe, "--to-latin", "14/12") == (0, "a. d. XIX Kal. Ian.\n"), "the .exe")
