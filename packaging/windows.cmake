@@ -5,6 +5,27 @@
 install(TARGETS tempidex tempidex_console RUNTIME DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME Tempidex-${PROJECT_VERSION}-win64)
+
+# The installer, made from the same folder with Debian's wixl (make_msi.py says what it does):
+#   cmake --build --preset windows --target msi   -> build/windows/Tempidex-VERSION-win64.msi
+find_program(WIXL wixl NO_CMAKE_FIND_ROOT_PATH)
+find_program(MSIBUILD msibuild NO_CMAKE_FIND_ROOT_PATH)
+find_program(PYTHON3 python3 NO_CMAKE_FIND_ROOT_PATH)
+set(msi_folder ${PROJECT_BINARY_DIR}/msi-folder)
+set(TEMPIDEX_MSI ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.msi CACHE INTERNAL "The installer")
+if(WIXL AND MSIBUILD AND PYTHON3)
+    add_custom_target(msi
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${msi_folder}
+        COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${msi_folder} --strip
+        COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/make_msi.py ${msi_folder} ${PROJECT_VERSION}
+                ${TEMPIDEX_PRODUCT_NAME} ${CPACK_PACKAGE_VENDOR} ${TEMPIDEX_MAKER_HOST}
+                ${PROJECT_SOURCE_DIR}/resources/tempidex.ico ${TEMPIDEX_MSI}
+        COMMENT "Making ${CPACK_PACKAGE_FILE_NAME}.msi" VERBATIM)
+    add_dependencies(msi tempidex tempidex_console)
+else()
+    add_custom_target(msi COMMAND ${CMAKE_COMMAND} -E echo "msi: needs wixl, msibuild (msitools) and python3"
+                      COMMAND ${CMAKE_COMMAND} -E false VERBATIM)
+endif()
 if(NOT CMAKE_CROSSCOMPILING)
     return()
 endif()

@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""The Windows installer as a user meets it, under Wine, in a copy of the build's Wine prefix:
+a silent install puts the program in Program Files with a Start-menu entry that starts the
+window and the folder on the PATH of a new prompt; a silent uninstall then leaves the prefix
+as it found it, file for file and registry value for registry value. Run in an X server.
+
+    tests/install/check_msi.py BUILD_DIR MSI VERSION PRODUCT WINE_RUN
+"""
+import os, re, shutil, subprocess, sys, tempfile, time
+
+build, msi, version, product, wine_run = sys.argv[1:]
+msi = "Z:" + os.path.abspath(msi).replace("/", "\\")
+numbers = [int(n) for n in version.split(".")]
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+
+
+subprocess.run(["cmake", "--build", build, "--target", "msi"], check=True,
+               stdout=subprocess.DEVNULL)
+subprocess.run([wine_run, "cmd", "/c", "exit"], check=True)  # the build's prefix, made once
+work = tempfile.mkdtemp()
+prefix = os.path.join(work, "prefix")
+shutil.copytree(os.path.join(build, "wineprefix"), prefix, symlinks=True)
+env = {k: v for k, v in os.environ.items() if k != "WINEPATH"}  # the prefix's own PATH only
+env.update(WINEPREFIX=prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+
+
+def wine(*arguments, timeout=120):
+    done = subprocess.run(["wine", *arguments], env=env, capture_output=True, timeout=timeout,
+                          cwd=work)
+    return done.returncode, done.stdout.replace(b"\r\n", b"\n").decode("utf-8", "replace")
+
+
+def new_session():
+    """As after logging in again: programs read the environment the registry holds."""
+    subprocess.run(["wineserver", "-k"], env=env)
+    subprocess.run(["wineserver", "-w"], env=env)
+
+
+def snapshot():
+    """Every file of drive C:, and every registry key and value, time stamps aside (the keys'
+    and the display driver's, renewed by each X session), once Wine
+    has started in this environment and settled what it keeps of it (fonts, code pages)."""
+    new_session()
+    wine("cmd", "/c", "exit")
+    subprocess.run(["wineserver", "-w"], env=env)
+    drive = os.path.join(prefix, "drive_c")
+    files = {os.path.relpath(os.path.join(root, name), drive)
+             for root, dirs, names in os.walk(drive) for name in dirs + names}
+    registry = set()
+    for hive in ("system.reg", "user.reg", "userdef.reg"):
+        key = None
+        for line in open(os.path.join(prefix, hive), encoding="utf-8", errors="replace"):
+            line = line.rstrip("\n")
+            if line.startswith("["):
+                key = re.sub(r"\] \d+$", "]", line)
+                registry.add((hive, key, None))
+            elif key and line and not line.startswith(("#time=", '"DriverDateData"=')):
+                registry.add((hive, key, line))
+    return files, registry
+
+
+# Windows Installer's own bookkeeping, which every Windows has from its first package on: the
+# folder and keys may stay, empty, after the last package is gone.
+INSTALLER_OWN = re.compile(r"^(windows\\Installer|windows/Installer)$|\\\\Installer\\\\"
+                           r"(Features|Products|UpgradeCodes|UserData\\\\S-1-5-18\\\\"
+                           r"(Components|Products))\]$")
+
+before_files, before_registry = snapshot()
+status, _ = wine("msiexec", "/i", msi, "/qn")
+check(status == 0, "silent install: status %d" % status)
+installed = os.path.join(prefix, "drive_c", "Program Files", product)
+for name in ("tempidex.exe", "tempidex.com", "Qt6Core.dll", "platforms/qwindows.dll", "Manuale.txt"):
+    check(os.path.isfile(os.path.join(installed, name)), "not installed: " + name)
+
+# The Start-menu entry points at the window program, and starts it.
+links = [os.path.join(root, name) for root, _, names in os.walk(os.path.join(prefix, "drive_c"))
+         for name in names if name == product + ".lnk" and "Start Menu" in root]
+check(len(links) == 1, "Start-menu entries: %s" % links)
+if links:
+    target = "C:\\Program Files\\%s\\tempidex.exe" % product
+    raw = open(links[0], "rb").read()
+    check(target.encode("utf-16-le") in raw or target.encode("latin-1") in raw,
+          "the shortcut does not lead to " + target)
+    starter = subprocess.Popen(["wine", "start", "/unix", links[0]], env=env, cwd=work,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                            "^ %s$" % product], capture_output=True, timeout=60, text=True)
+    windows = found.stdout.split()
+    check(len(windows) == 1, "the shortcut opened no main window")
+    for window in windows:
+        subprocess.run(["xdotool", "windowclose", window])
+    starter.wait(timeout=60)
+
+# A new prompt finds the console program on the PATH, wherever it is started.
+new_session()
+said = "%s %d.%02d (%s)\n" % (product, numbers[0], numbers[1], version)
+check(wine("cmd", "/c", "cd \\ && tempidex --version") == (0, said), "tempidex on the PATH")
+
+status, _ = wine("msiexec", "/x", msi, "/qn")
+check(status == 0, "silent uninstall: status %d" % status)
+after_files, after_registry = snapshot()
+for name in sorted(after_files ^ before_files):
+    if not (name in after_files and INSTALLER_OWN.search(name)):
+        failures.append("left behind or removed: file " + name)
+for hive, key, value in sorted(after_registry ^ before_registry, key=str):
+    if not ((hive, key, value) in after_registry and value is None and INSTALLER_OWN.search(key)):
+        failures.append("left behind or removed: %s %s %s" % (hive, key, value or ""))
+
+subprocess.run(["wineserver", "-k"], env=env)
+shutil.rmtree(work, ignore_errors=True)
+for failure in failures:
+    print("msi: FAIL:", failure)
+sys.exit(1 if failures else 0)
