@@ -116,6 +116,11 @@ TEST(Input, ReadsTheEncodingsWindowsAndLinuxWrite) {
             << encoding;
         EXPECT_EQ(run.status, 1) << encoding;
     }
+    // Windows-1252 is not Latin-1: 0x8A is a letter, Š.
+    EXPECT_EQ(Tempidex({"-c", "--explain", "-"}, "Kal. \x8a"
+                                                 "ept.\n")
+                  .out,
+              "ERRORE - Data non correta\tmese non riconosciuto: \u00ab\u0160ept\u00bb\n");
     // Not even a byte that no encoding reads is copied into the answers.
     const std::string strays =
         Tempidex({"-c", "--explain", "-"}, "\x81\x8d\x8f\x90\x9d Kal. Ian.\n").out;
