@@ -77,6 +77,14 @@ installed = os.path.join(prefix, "drive_c", "Program Files", product)
 for name in ("tempidex.exe", "tempidex.com", "Qt6Core.dll", "platforms/qwindows.dll", "Manuale.txt"):
     check(os.path.isfile(os.path.join(installed, name)), "not installed: " + name)
 
+# The console program is hidden, so Explorer shows one "tempidex" (Wine keeps a file's DOS
+# attributes in an extended attribute: 0x2 is hidden).
+try:
+    attributes = os.getxattr(os.path.join(installed, "tempidex.com"), "user.DOSATTRIB")
+    check(int(attributes.split(b"\0")[0].split(b",")[0], 16) & 2, "tempidex.com is not hidden")
+except OSError as error:
+    check(False, "tempidex.com has no DOS attributes: %s" % error)
+
 # The Start-menu entry points at the window program, and starts it.
 links = [os.path.join(root, name) for root, _, names in os.walk(os.path.join(prefix, "drive_c"))
          for name in names if name == product + ".lnk" and "Start Menu" in root]
