@@ -23,7 +23,12 @@ template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each 
         carried.append(part.substr(0, LongestLine + 1 - std::min(carried.size(), LongestLine + 1)));
     };
     std::string scratch;
-    const auto line = [&](std::string_view text) { return each(AsUtf8(text, scratch)); };
+    // A block that is valid UTF-8 as a whole holds only valid lines: '\n' is never part of a
+    // longer character. Otherwise, and for a line carried over, each line is looked at.
+    bool wholeBlockValid = false;
+    const auto line = [&](std::string_view text, bool valid) {
+        return each(valid ? text : AsUtf8(text, scratch));
+    };
     std::optional<Utf16Decoder> utf16;
     std::string decoded;
     for (bool first = true;; first = false) {
@@ -43,14 +48,15 @@ template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each 
                 utf16->finish(decoded);
             data = decoded;
         }
+        wholeBlockValid = IsValidUtf8(data);
         for (std::size_t end = data.find('\n'); end != std::string_view::npos;
              end = data.find('\n')) {
             bool more = true;
             if (carried.empty()) {
-                more = line(data.substr(0, end));
+                more = line(data.substr(0, end), wholeBlockValid);
             } else {
                 carry(data.substr(0, end));
-                more = line(carried);
+                more = line(carried, false);
                 carried.clear();
             }
             if (!more)
@@ -62,7 +68,7 @@ template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each 
             break;
     }
     if (!carried.empty())
-        line(carried);
+        line(carried, false);
     return !std::ferror(in);
 }
 

@@ -65,12 +65,18 @@ constexpr int NumberValue(std::string_view word) {
     return first >= '0' && first <= '9' ? DigitsValue(word) : RomanValue(word);
 }
 
-// Whether a word is made of the letters numbers are written with, in digits or Roman numerals.
+// The letters numbers are written with, in digits or in Roman numerals, in either case.
+inline constexpr auto NumberLetters = [] {
+    std::array<bool, 256> is{};
+    for (const char c : std::string_view("0123456789IVXLCDMJivxlcdmj"))
+        is[static_cast<unsigned char>(c)] = true;
+    return is;
+}();
+
+// Whether a word is made of them alone.
 constexpr bool LooksLikeANumber(std::string_view word) {
-    constexpr std::string_view letters = "0123456789ivxlcdm";
-    return std::all_of(word.begin(), word.end(), [letters](char c) {
-        return LetterOf(c) != '\0' && letters.find(LetterOf(c)) != std::string_view::npos;
-    });
+    return std::all_of(word.begin(), word.end(),
+                       [](char c) { return NumberLetters[static_cast<unsigned char>(c)]; });
 }
 
 // Ordinals by their stems, which take -um or -o; the first of each number is how it is written.

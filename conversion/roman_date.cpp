@@ -166,7 +166,7 @@ FocusTarget AppendRomanDate(std::string &out, const LatinDate &date) {
     if (found.day == 0)
         out.append(ErrorDateNonexistent);
     else
-        out.append(DayLabel(found.day)).append(found.monthName);
+        AppendDayLabel(out, found.day).append(found.monthName);
     return found.focus;
 }
 

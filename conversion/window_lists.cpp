@@ -33,8 +33,15 @@ LatinReading ReadListTexts(std::string_view designation, std::string_view refere
 }
 
 std::string DayLabel(int day) {
+    std::string label;
+    return AppendDayLabel(label, day);
+}
+
+std::string &AppendDayLabel(std::string &out, int day) {
     assert(day >= FirstDay && day <= LastDay);
-    return {static_cast<char>('0' + day / 10), static_cast<char>('0' + day % 10), ' '};
+    const char label[] = {static_cast<char>('0' + day / 10), static_cast<char>('0' + day % 10),
+                          ' '};
+    return out.append(label, sizeof label);
 }
 
 } // namespace tempidex

@@ -193,6 +193,7 @@ inline constexpr int LastDay = 31;
 // "01 " to "31 ": the day in two digits and one space, ready for the month name.
 // `day` is in [FirstDay, LastDay].
 std::string DayLabel(int day);
+std::string &AppendDayLabel(std::string &out, int day); // the same, at the end of `out`
 
 // --- The month table against the calendar ------------------------------------------------------
 
