@@ -100,7 +100,7 @@ ModernDate ReadModernDate(std::string_view text) {
 }
 
 void AppendModernDate(std::string &out, int day, int month, std::optional<int> year) {
-    AppendDayLabel(out, day).append(MonthRowOf(month).currentName);
+    out.append(DayLabel(day)).append(MonthRowOf(month).currentName);
     if (year)
         AppendModernYear(out.append(" "), *year);
 }

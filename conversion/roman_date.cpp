@@ -152,8 +152,8 @@ ConversionResult ConvertRomanDate(const LatinReading &reading) {
     case LatinPart::Reference:
         return Error(ErrorDateNotCorrect, FocusTarget::Combo2);
     case LatinPart::Month:
-    case LatinPart::Year:
-    case LatinPart::WholeLine:
+    case LatinPart::Year:      // never from the lists, which hold no year
+    case LatinPart::WholeLine: // nor a text too long to read
         return Error(ErrorMonthNotCorrect, FocusTarget::Combo3);
     }
     ConversionResult result{{}, FocusTarget::None};
@@ -166,7 +166,7 @@ FocusTarget AppendRomanDate(std::string &out, const LatinDate &date) {
     if (found.day == 0)
         out.append(ErrorDateNonexistent);
     else
-        AppendDayLabel(out, found.day).append(found.monthName);
+        out.append(DayLabel(found.day)).append(found.monthName);
     return found.focus;
 }
 

@@ -1,7 +1,5 @@
 #include "window_lists.h"
 
-#include <cassert>
-
 namespace tempidex {
 namespace {
 
@@ -30,18 +28,6 @@ LatinReading ReadListTexts(std::string_view designation, std::string_view refere
         {{day.count, day.doubled, false, static_cast<Reference>(r), named.month},
          named.leapYear,
          std::nullopt});
-}
-
-std::string DayLabel(int day) {
-    std::string label;
-    return AppendDayLabel(label, day);
-}
-
-std::string &AppendDayLabel(std::string &out, int day) {
-    assert(day >= FirstDay && day <= LastDay);
-    const char label[] = {static_cast<char>('0' + day / 10), static_cast<char>('0' + day % 10),
-                          ' '};
-    return out.append(label, sizeof label);
 }
 
 } // namespace tempidex

@@ -90,14 +90,6 @@ inline constexpr std::array<std::string_view, MonthTable.size()> MonthEntries = 
     return entries;
 }();
 
-// The row whose entry is exactly `entry`; a row of MonthKind::None when there is none.
-constexpr MonthRow LookupMonth(std::string_view entry) {
-    for (const MonthRow &row : MonthTable)
-        if (row.entry == entry)
-            return row;
-    return {};
-}
-
 // The row of a calendar month, 1 to 12.
 constexpr const MonthRow &MonthRowOf(int month) {
     return MonthTable[static_cast<std::size_t>(month - 1)];
@@ -191,9 +183,20 @@ inline constexpr int FirstDay = 1;
 inline constexpr int LastDay = 31;
 
 // "01 " to "31 ": the day in two digits and one space, ready for the month name.
+namespace detail {
+inline constexpr auto DayLabels = [] {
+    std::array<std::array<char, 3>, LastDay + 1> labels{};
+    for (int day = FirstDay; day <= LastDay; ++day)
+        labels[static_cast<std::size_t>(day)] = {static_cast<char>('0' + day / 10),
+                                                 static_cast<char>('0' + day % 10), ' '};
+    return labels;
+}();
+} // namespace detail
+
 // `day` is in [FirstDay, LastDay].
-std::string DayLabel(int day);
-std::string &AppendDayLabel(std::string &out, int day); // the same, at the end of `out`
+constexpr std::string_view DayLabel(int day) {
+    return {detail::DayLabels[static_cast<std::size_t>(day)].data(), 3};
+}
 
 // --- The month table against the calendar ------------------------------------------------------
 
