@@ -122,8 +122,12 @@ TEST(Input, ReadsTheEncodingsWindowsAndLinuxWrite) {
                   .out,
               "ERRORE - Data non correta\tmese non riconosciuto: \u00ab\u0160ept\u00bb\n");
     // Not even a byte that no encoding reads is copied into the answers.
-    const std::string strays =
-        Tempidex({"-c", "--explain", "-"}, "\x81\x8d\x8f\x90\x9d Kal. Ian.\n").out;
+    // (bytes no character starts with, an overlong "/", a lone surrogate, a code point past
+    // U+10FFFF), each quoted back by --explain.
+    const std::string strays = Tempidex({"-c", "--explain", "-"},
+                                        "\x81\x8d\x8f\x90\x9d Kal. Ian.\nKal. \xe0\x80\xaf\nKal. "
+                                        "\xed\xa0\x80\nKal. \xf4\x90\x80\x80\n")
+                                   .out;
     EXPECT_EQ(QString::fromUtf8(strays).toUtf8().toStdString(), strays);
 }
 
