@@ -96,6 +96,31 @@ constexpr Tail TailOf(const Words<12> &w) {
     return tail;
 }
 
+// The year's words from the first number written with a minus sign ("-44", "−44", as
+// astronomers and programs write the years before Christ), to the end; empty for none. A minus
+// only separates words, so without this look back "-44" would read as AD 44.
+constexpr std::string_view MinusSignedNumber(const Words<12> &w, std::size_t from,
+                                             std::string_view line) {
+    constexpr std::string_view minus = "\u2212";
+    for (std::size_t i = from; i < std::min(w.count, std::size_t{12}); ++i) {
+        const std::string_view word = w[i];
+        if (word[0] < '0' || word[0] > '9')
+            continue;
+        const auto at = static_cast<std::size_t>(word.data() - line.data());
+        const std::size_t sign =
+            at >= 1 && line[at - 1] == '-' ? 1
+            : at >= minus.size() && line.substr(at - minus.size(), minus.size()) == minus
+                ? minus.size()
+                : 0;
+        if (sign > 0)
+            return line.substr(
+                at - sign,
+                static_cast<std::size_t>(w.span(from).data() + w.span(from).size() - word.data()) +
+                    sign);
+    }
+    return {};
+}
+
 // --- Every entry of the window's lists reads as what it means there ----------------------------
 
 constexpr bool ListTextsReadAsTheyMean() {
@@ -144,6 +169,9 @@ LatinReading ReadLatinDate(std::string_view text) {
                                     after.span(0, tail.yearFrom > 0 ? tail.yearFrom : after.count));
     if (tail.yearWrong)
         return LatinReading::Unread(LatinPart::Year, after.span(tail.yearFrom));
+    if (const std::string_view signedYear = MinusSignedNumber(after, tail.yearFrom, text);
+        !signedYear.empty())
+        return LatinReading::Unread(LatinPart::Year, signedYear);
     // The doubled sixth day before the March Calends is a leap year's, said or not.
     if (count.doubled && reference == Reference::Calends && tail.month.month == 3 && !tail.year)
         tail.month.leapYear = true;

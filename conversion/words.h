@@ -74,11 +74,12 @@ constexpr bool IsSpace(char32_t c) {
            c == 0x205F || c == 0x3000 || c == 0xFEFF;
 }
 
-// Spaces and punctuation: quotes of every kind, dashes, the ellipsis, the interpunct of
-// inscriptions, CJK and full-width punctuation.
+// Spaces and punctuation: quotes of every kind, dashes, the minus sign, the ellipsis, the
+// interpunct of inscriptions, CJK and full-width punctuation.
 constexpr bool IsSeparator(char32_t c) {
-    return IsSpace(c) || (c >= 0x80 && c <= 0xBF && c != 0xAA && c != 0xB5 && c != 0xBA) ||
-           c == 0xD7 || c == 0xF7 || (c >= 0x2000 && c <= 0x206F) || (c >= 0x2E00 && c <= 0x2E7F) ||
+    return IsSpace(c) || c == 0x2212 ||
+           (c >= 0x80 && c <= 0xBF && c != 0xAA && c != 0xB5 && c != 0xBA) || c == 0xD7 ||
+           c == 0xF7 || (c >= 0x2000 && c <= 0x206F) || (c >= 0x2E00 && c <= 0x2E7F) ||
            (c >= 0x3000 && c <= 0x303F) || (c >= 0xFE10 && c <= 0xFE1F) ||
            (c >= 0xFE30 && c <= 0xFE6F) || (c >= 0xFF01 && c <= 0xFF0F) ||
            (c >= 0xFF1A && c <= 0xFF20) || (c >= 0xFF3B && c <= 0xFF40) ||

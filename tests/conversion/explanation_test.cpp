@@ -64,6 +64,8 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
                            "calendario gregoriano al 4 ottobre 1582 seguì il 15 ottobre"},
         {"a. d. XIX Kal. Mai. 12", "ERRORE - Data Inesistente\ta. d. XIX Kal. Mai. cadrebbe il "
                                    "13 aprile, che sono le Idi di aprile"},
+        {"Id. Mart. -44", "ERRORE - Anno non corretto\tanno non riconosciuto: «-44»; si legge un "
+                          "anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, 44 a.C., DCCX a.u.c.)"},
         {"Kal. Ianuar. 1524 1525", "ERRORE - Anno non corretto\tanno non riconosciuto: «1524 "
                                    "1525»; si legge un anno solo, dal 753 a.C. al 9999 (1524, "
                                    "MDXXIV, 44 a.C., DCCX a.u.c.)"},

@@ -128,6 +128,10 @@ TEST(ReadLatinDate, ReadsTheYearsSourcesWrite) {
         {"15x4", Wrong},
         {"IIX", Wrong},
         {"(a. x.)", Wrong},
+        // A minus sign is no separator here: -44 is no AD 44.
+        {"-44", Wrong},
+        {"\u221244", Wrong},
+        {"anno -44", Wrong},
     };
     for (const auto &[typed, year] : cases) {
         const std::string line = "Kal. Ian. " + std::string(typed);
