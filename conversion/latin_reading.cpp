@@ -112,11 +112,11 @@ constexpr std::string_view MinusSignedNumber(const Words<12> &w, std::size_t fro
             : at >= minus.size() && line.substr(at - minus.size(), minus.size()) == minus
                 ? minus.size()
                 : 0;
-        if (sign > 0)
-            return line.substr(
-                at - sign,
-                static_cast<std::size_t>(w.span(from).data() + w.span(from).size() - word.data()) +
-                    sign);
+        if (sign > 0) {
+            const std::string_view year = w.span(from);
+            const auto end = static_cast<std::size_t>(year.data() + year.size() - line.data());
+            return line.substr(at - sign, end - (at - sign));
+        }
     }
     return {};
 }

@@ -93,13 +93,9 @@ struct NamedDay {
 };
 
 constexpr NamedDay CountedFrom(DayOfMonth date) {
-    if (date.day == 1)
-        return {Reference::Calends, date};
-    if (date.day <= NonesOf(date.month))
-        return {Reference::Nones, {date.month, NonesOf(date.month)}};
-    if (date.day <= IdesOf(date.month))
-        return {Reference::Ides, {date.month, IdesOf(date.month)}};
-    return {Reference::Calends, {MonthAfter(date.month), 1}};
+    // Which named day counts a day does not depend on the year's shape, only the count does.
+    const RomanDay roman = RomanFromDay(date, YearShape{});
+    return {roman.reference, {roman.month, DayOfReference(roman.reference, roman.month)}};
 }
 
 // The named day before those that `roman`'s reference day counts: the Ides of the month
