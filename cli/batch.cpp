@@ -102,8 +102,13 @@ int Batch::finish() {
 // false once writing has failed (a full disk, a closed pipe): the rest of the input is not
 // read, and finish() says why.
 bool Batch::answer(std::string_view line) {
+    m_warnings.clear();
     const bool failed = m_toLatin ? ModernToLatin(line, m_options, m_buffer)
-                                  : LatinToModern(line, m_options, m_buffer);
+                                  : LatinToModern(line, m_options, m_buffer, &m_warnings);
+    // A warning goes out with its answer, not a block later: flushed first, the answers
+    // before it keep their order with it on a terminal.
+    if (!m_warnings.empty())
+        warn();
     m_buffer.push_back('\n');
     if (failed && m_status == AllConverted)
         m_status = SomeFailed;
@@ -119,6 +124,16 @@ bool Batch::flush() {
     if (!m_writable)
         fail("scrittura dei risultati non riuscita");
     return m_writable;
+}
+
+void Batch::warn() {
+    std::string lines;
+    for (std::size_t at = 0; at < m_warnings.size();) {
+        const std::size_t end = m_warnings.find('\n', at);
+        lines.append("tempidex: avviso: ").append(m_warnings, at, end - at + 1);
+        at = end + 1;
+    }
+    WriteOutput(m_err, lines);
 }
 
 void Batch::fail(std::string_view message) {

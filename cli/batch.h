@@ -28,6 +28,7 @@ public:
 private:
     bool answer(std::string_view line);
     bool flush();
+    void warn();
     void fail(std::string_view message);
 
     std::FILE *m_in, *m_out, *m_err;
@@ -35,6 +36,7 @@ private:
     LineOptions m_options;
     bool m_interactive; // a person at a terminal: each answer goes out at once
     std::string m_buffer;
+    std::string m_warnings; // for the line being answered
     bool m_writable = true;
     int m_status = AllConverted;
 };

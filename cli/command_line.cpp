@@ -31,6 +31,9 @@ struct Options {
             names << QString::fromUtf8(option.name.data(), option.name.size());
             all.emplace_back(
                 names, QString::fromUtf8(option.description.data(), option.description.size()));
+            if (option.argument.starts_with('=')) // --style=STILE takes a value
+                all.back().setValueName(QString::fromUtf8(option.argument.substr(1).data(),
+                                                          option.argument.size() - 1));
         }
     }
     const QCommandLineOption &operator[](std::string_view name) const {
@@ -86,14 +89,17 @@ QString HelpText(const Options &options) {
         const std::string_view argument = options::All[i].argument;
         QString shown = (names.size() == 1 ? "    " : "") + names.join(", ");
         if (!argument.empty())
-            shown += ' ' + QString::fromUtf8(argument.data(), argument.size());
+            shown += (argument.starts_with('=') ? "" : " ") +
+                     QString::fromUtf8(argument.data(), argument.size());
         shown = "  " + shown;
         list += shown.size() < Indent ? shown.leftJustified(Indent)
                                       : shown + '\n' + QString(Indent, ' ');
         list += Wrapped(options.all[i].description(), Indent, Columns) + '\n';
     }
-    return tr("Uso: tempidex --convert [--julian] [--explain] DATA...\n"
-              "     tempidex --to-latin [--leap] [--long] [--julian] [--explain] DATA...\n"
+    return tr("Uso: tempidex --convert [--julian] [--style=STILE] [--indiction=INIZIO]\n"
+              "                        [--explain] DATA...\n"
+              "     tempidex --to-latin [--leap] [--long] [--julian] [--style=STILE]\n"
+              "                         [--explain] DATA...\n"
               "Converte le date del calendario romano nel giorno e nel mese moderni, e\n"
               "viceversa. Senza argomenti apre la finestra.\n\n") +
            list +
@@ -103,6 +109,8 @@ QString HelpText(const Options &options) {
               "Esempi:\n"
               "  tempidex --convert \"a. d. XIX Kal. Ian.\"          14 Dicembre\n"
               "  tempidex --convert \"Idibus Martiis DCCX a.u.c.\"   15 Marzo 44 a.C.\n"
+              "  tempidex --convert --style=fiorentino \\\n"
+              "    \"anno Incarnationis MDLXXXI, sexto Kal. Martii\"  24 Febbraio 1582\n"
               "  tempidex --to-latin --long \"15/3/44 a.C.\"         Idibus Martiis anno DCCX\n"
               "                                                    ab urbe condita\n"
               "  tempidex --convert - < latine.txt > moderne.txt\n\n"
@@ -113,7 +121,13 @@ QString HelpText(const Options &options) {
                               "è bisestile: calendario giuliano fino al 4 ottobre 1582, "
                               "gregoriano dal 15. Prima del 45 a.C. i mesi hanno le lunghezze di "
                               "prima della riforma di Cesare, e i mesi intercalari non sono "
-                              "contati. Le grafie latine che si leggono: %1.")
+                              "contati. Una riga può essere un'intera clausola di datazione "
+                              "(Datum Romae, die XV Maii MDXX, pontificatus nostri anno octavo): "
+                              "si leggono la data e l'anno, si saltano le altre parole, e il "
+                              "giorno della settimana e l'indizione scritti si verificano. Un "
+                              "anno che gli stili contano in modo diverso, e un giorno della "
+                              "settimana o un'indizione che non tornano, sono segnalati sullo "
+                              "standard error. Le grafie latine che si leggono: %1.")
                                .arg(ManualHint),
                            0, Columns));
 }
@@ -142,6 +156,21 @@ int RunCommandLine(const QStringList &given, std::FILE *in, std::FILE *out, std:
                              return name.mid(2) == QString::fromUtf8(o.name.data(), o.name.size());
                          }))
             return usage(tr("opzione sconosciuta: %1").arg(name));
+    }
+    // A date that starts with a minus (-0043-03-15) is no option: it comes after "--".
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == "--")
+            break;
+        if (argument.size() > 1 && argument.startsWith('-') && !argument.startsWith("--") &&
+            std::none_of(options::All.begin(), options::All.end(),
+                         [&argument](const options::Option &o) {
+                             return !o.shortName.empty() &&
+                                    argument.mid(1) ==
+                                        QString::fromUtf8(o.shortName.data(), o.shortName.size());
+                         }))
+            return usage(tr("opzione sconosciuta: %1; una data che comincia con \"-\" va dopo "
+                            "\"--\": tempidex --to-latin -- %1")
+                             .arg(argument));
     }
     if (!parser.parse(arguments))
         return usage(parser.errorText());
@@ -172,6 +201,33 @@ int RunCommandLine(const QStringList &given, std::FILE *in, std::FILE *out, std:
     lineOptions.leapYear = parser.isSet(options["leap"]);
     lineOptions.longForm = parser.isSet(options["long"]);
     lineOptions.explain = parser.isSet(options["explain"]);
+    if (parser.isSet(options["style"])) {
+        const QString name = parser.value(options["style"]).toLower();
+        const auto style =
+            std::find_if(YearStyles.begin(), YearStyles.end(), [&name](const YearStyleName &s) {
+                return name == QString::fromUtf8(s.english.data(), s.english.size()) ||
+                       name == QString::fromUtf8(s.italian.data(), s.italian.size());
+            });
+        if (style == YearStyles.end())
+            return usage(tr("stile sconosciuto: %1; si sceglie fra moderno, fiorentino, pisano, "
+                            "veneto, natività e bizantino")
+                             .arg(name));
+        lineOptions.style = style->style;
+        lineOptions.styleGiven = true;
+    }
+    if (parser.isSet(options["indiction"])) {
+        const QString name = parser.value(options["indiction"]).toLower();
+        const auto start = std::find_if(
+            IndictionStarts.begin(), IndictionStarts.end(), [&name](const IndictionStartName &s) {
+                return name == QString::fromUtf8(s.english.data(), s.english.size()) ||
+                       name == QString::fromUtf8(s.italian.data(), s.italian.size());
+            });
+        if (start == IndictionStarts.end())
+            return usage(tr("inizio dell'indizione sconosciuto: %1; si sceglie fra greca, bedana "
+                            "e romana")
+                             .arg(name));
+        lineOptions.indiction = start->start;
+    }
     Batch batch(in, out, err, toLatin, lineOptions);
     for (const QString &date : dates) {
         const QByteArray text = date.toUtf8();

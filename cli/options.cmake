@@ -10,9 +10,21 @@ G/M/A, AAAA-MM-GG, o G mese con l'anno se c'è."
     "leap||||With --to-latin: a date without a year is in a leap year.|Con --to-latin: una data \
 senza anno è di un anno bisestile."
     "long||||With --to-latin: the date as a sentence (ante diem undevicesimum Kalendas \
-Ianuarias).|Con --to-latin: in parole (ante diem undevicesimum Kalendas Ianuarias)."
+Ianuarias).|Con --to-latin: per esteso (ante diem undevicesimum Kalendas Ianuarias)."
     "julian||||Counts every year by the Julian calendar, also after 1582.|Conta ogni anno col \
 calendario giuliano, anche dopo il 1582."
+    "style||=STYLE|=STILE|How the years of the Christian era were counted, in reading them and, \
+with --to-latin, in writing them: modern (from 1 Januaryand the default), florentine (from the \
+25 March after), pisan (from the 25 March before), venetian (from the 1 March after), nativity \
+(from the 25 December before), byzantine (from the 1 September before), or their Italian \
+names.|Come si contano gli anni dell'era cristiana, leggendoli e, con --to-latin, scrivendoli: \
+moderno (dal 1° gennaio, il predefinito), fiorentino (dal 25 marzo seguente), pisano (dal 25 \
+marzo precedente), veneto (dal 1° marzo seguente), natività (dal 25 dicembre precedente), \
+bizantino (dal 1° settembre precedente), o i nomi inglesi."
+    "indiction||=START|=INIZIO|When the indiction began its year, to check an indiction a \
+clause gives: greek (1 Septemberand the default), bedan (24 September) or roman (1 \
+January).|Quando comincia l'anno dell'indizione, per verificare quella scritta nella data: \
+greca (1° settembre, il predefinito), bedana (24 settembre) o romana (1° gennaio)."
     "explain||||After each answer, a tab and why: how the days were counted, or why there is \
 no such day.|Dopo ogni risposta, una tabulazione e il perché: come si contano i giorni, o \
 perché quel giorno non c'è."

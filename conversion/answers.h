@@ -6,6 +6,7 @@
 #pragma once
 
 #include "roman_calendar.h"
+#include "year_styles.h"
 
 #include <string>
 #include <string_view>
@@ -17,17 +18,24 @@ struct LineOptions {
     bool leapYear = false; // --leap: a modern date without a year is in a leap year
     bool longForm = false; // --long: Latin written as a sentence
     bool explain = false;  // --explain: a tab and an Italian sentence after the answer
+    YearStyle style = YearStyle::Modern; // --style: how years of the Christian era are counted
+    bool styleGiven = false;             // chosen, not assumed: no warning about the others
+    IndictionStart indiction = IndictionStart::September1; // --indiction
 };
 
 // Each appends the answer to `out`, one line without its newline (nothing for a blank line), and
-// says whether it is an error text.
-bool LatinToModern(std::string_view line, const LineOptions &options, std::string &out);
+// says whether it is an error text. What the reader should know but the answer cannot say (a
+// year the other styles count differently, a weekday or an indiction that does not agree, a
+// year that reads two ways) goes to `warnings`, a line each, where given.
+bool LatinToModern(std::string_view line, const LineOptions &options, std::string &out,
+                   std::string *warnings = nullptr);
 bool ModernToLatin(std::string_view line, const LineOptions &options, std::string &out);
 
 // The same as a value of its own.
 struct Answer {
     std::string text;
     bool failed = false;
+    std::string warnings;
 };
 Answer LatinToModern(std::string_view line, const LineOptions &options);
 Answer ModernToLatin(std::string_view line, const LineOptions &options);

@@ -57,6 +57,8 @@ std::string LatinName(const RomanDay &roman, bool leapYear) {
     return roman.dayAfter ? "postridie " + named : named;
 }
 
+} // namespace
+
 // What was written, on one line and not too long to read: controls become spaces, and a long
 // text is cut, at the start of a character, after 40 bytes.
 std::string Quoted(std::string_view text) {
@@ -73,8 +75,6 @@ std::string Quoted(std::string_view text) {
     }
     return "«" + quoted + "»";
 }
-
-} // namespace
 
 std::string ExplainCount(const LatinDate &date, YearShape shape, const CountedDay &counted) {
     const RomanDay &roman = date.day;
@@ -145,6 +145,10 @@ std::string ExplainUnread(LatinPart part, std::string_view written) {
     case LatinPart::Year:
         return "anno non riconosciuto: " + Quoted(written) +
                "; si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, 44 a.C., DCCX a.u.c.)";
+    case LatinPart::AmbiguousYear:
+        return "l'anno " + Quoted(written) + " si legge in due modi; scrivere l'era (d.C., a.u.c.)";
+    case LatinPart::TwoDates:
+        return "la riga contiene due date diverse: " + Quoted(written);
     case LatinPart::None:
     case LatinPart::WholeLine:
         break;
@@ -204,10 +208,83 @@ std::string ExplainListReading(const LatinReading &reading) {
         return Quoted(reading.unreadText) + " non è uno dei mesi dell'elenco";
     case LatinPart::None:
     case LatinPart::Year:
+    case LatinPart::AmbiguousYear:
+    case LatinPart::TwoDates:
     case LatinPart::WholeLine:
         break;
     }
     return ExplainListDate(reading.date);
+}
+
+namespace {
+
+constexpr std::array<std::string_view, 7> Weekdays{"una domenica", "un lunedì",  "un martedì",
+                                                   "un mercoledì", "un giovedì", "un venerdì",
+                                                   "un sabato"};
+
+std::string_view WeekdayName(int weekday) {
+    return Weekdays[static_cast<std::size_t>(weekday)].substr(
+        Weekdays[static_cast<std::size_t>(weekday)].find(' ') + 1);
+}
+
+std::string StyleName(YearStyle style) {
+    const YearStyleName &s = StyleOf(style);
+    const std::string name =
+        style == YearStyle::Nativity ? "della Natività" : std::string(s.italian);
+    return "lo stile " + name + " (l'anno comincia " + On({s.start.month, s.start.day}) + ")";
+}
+
+} // namespace
+
+std::string ExplainDayOfMonth(DayOfMonth date) {
+    return "giorno " + std::to_string(date.day) + " del mese, contato dal primo: " + On(date);
+}
+
+std::string ExplainPridieAsII() {
+    return "«a. d. II» si legge pridie, il giorno prima, come lo scrivono i manoscritti";
+}
+
+std::string ExplainConsuls() {
+    return "l'anno è dato dai consoli e non è calcolato";
+}
+
+std::string ExplainDoubleYear(int year, int later) {
+    return "anno doppio " + ModernYearText(year) + "/" + ModernYearText(later) +
+           ": il primo fino al 24 marzo nello stile fiorentino, il secondo dal 1° gennaio";
+}
+
+std::string ExplainStyle(YearStyle style, int year,
+                         const std::array<std::pair<YearStyle, int>, 2> &others) {
+    std::string text = "anno " + ModernYearText(year) + " secondo " + StyleName(style);
+    for (const auto &[other, otherYear] : others)
+        if (otherYear != 0)
+            text += "; " + StyleName(other) + " dà il " + ModernYearText(otherYear);
+    return text;
+}
+
+std::string ExplainWeekday(int weekday, int named) {
+    if (named < 0)
+        return "era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]);
+    if (named == weekday)
+        return "era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]) +
+               ", come è scritto";
+    return "il giorno della settimana scritto (" + std::string(WeekdayName(named)) +
+           ") non concorda: era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]);
+}
+
+std::string ExplainIndiction(int indiction, int named, IndictionStart start) {
+    const IndictionStartName &s = IndictionStarts[static_cast<std::size_t>(start)];
+    const std::string from =
+        " (indizione " + std::string(s.italian) + ", dal " + On(s.day).substr(3) + ")";
+    if (named == indiction)
+        return "l'indizione " + RomanNumeral(named) + " concorda" + from;
+    return "l'indizione scritta (" + RomanNumeral(named) + ") non concorda: era la " +
+           RomanNumeral(indiction) + from;
+}
+
+std::string ExplainAmbiguousYear(std::string_view written, int year, int other) {
+    return "l'anno " + Quoted(written) + " può essere il " + ModernYearText(year) + " o il " +
+           ModernYearText(other) + "; scrivere l'era (d.C., a.u.c.)";
 }
 
 } // namespace tempidex

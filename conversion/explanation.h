@@ -5,10 +5,13 @@
 
 #include "latin_date.h"
 #include "roman_day.h"
+#include "year_styles.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tempidex {
 
@@ -31,5 +34,20 @@ std::string ExplainListDate(const LatinDate &date);
 // The window's three texts as read (ReadListTexts): the list whose text is none of its
 // entries, or the count.
 std::string ExplainListReading(const LatinReading &reading);
+
+// What was written, quoted on one line and cut when long: «a. d. XIX Kal. Ian.».
+std::string Quoted(std::string_view text);
+
+// What the words around a date said, and how it was checked: appended after the count.
+std::string ExplainDayOfMonth(DayOfMonth date); // die XX mensis Maii
+std::string ExplainPridieAsII();                // a. d. II
+std::string ExplainConsuls();                   // no year: the consuls give it
+std::string ExplainDoubleYear(int year, int later);
+// The style the year was counted in, and the years the `others` give where they differ.
+std::string ExplainStyle(YearStyle style, int year,
+                         const std::array<std::pair<YearStyle, int>, 2> &others);
+std::string ExplainWeekday(int weekday, int named); // named: -1 where none was written
+std::string ExplainIndiction(int indiction, int named, IndictionStart start);
+std::string ExplainAmbiguousYear(std::string_view written, int year, int other);
 
 } // namespace tempidex

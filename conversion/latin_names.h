@@ -21,17 +21,43 @@ struct ReferenceSpelling {
     Reference reference;
 };
 
-inline constexpr std::array<ReferenceSpelling, 20> ReferenceSpellings{{
-    {"k", Reference::Calends},        {"kal", Reference::Calends},
-    {"kl", Reference::Calends},       {"kalendae", Reference::Calends},
-    {"kalendas", Reference::Calends}, {"kalendis", Reference::Calends},
-    {"cal", Reference::Calends},      {"calendae", Reference::Calends},
-    {"calendas", Reference::Calends}, {"calendis", Reference::Calends},
-    {"non", Reference::Nones},        {"nonae", Reference::Nones},
-    {"nonas", Reference::Nones},      {"nonis", Reference::Nones},
-    {"id", Reference::Ides},          {"eid", Reference::Ides},
-    {"idus", Reference::Ides},        {"eidus", Reference::Ides},
-    {"idibus", Reference::Ides},      {"eidibus", Reference::Ides},
+inline constexpr std::array<ReferenceSpelling, 34> ReferenceSpellings{{
+    {"k", Reference::Calends},
+    {"kal", Reference::Calends},
+    {"kl", Reference::Calends},
+    {"kalendae", Reference::Calends},
+    {"kalendas", Reference::Calends},
+    {"kalendis", Reference::Calends},
+    {"cal", Reference::Calends},
+    {"calendae", Reference::Calends},
+    {"calendas", Reference::Calends},
+    {"calendis", Reference::Calends},
+    {"non", Reference::Nones},
+    {"nonae", Reference::Nones},
+    {"nonas", Reference::Nones},
+    {"nonis", Reference::Nones},
+    {"id", Reference::Ides},
+    {"eid", Reference::Ides},
+    {"idus", Reference::Ides},
+    {"eidus", Reference::Ides},
+    {"idibus", Reference::Ides},
+    {"eidibus", Reference::Ides},
+    // the genitive (pridie Kalendarum, Iduum), and the abbreviations of charters and
+    // chronicles, with their y for i
+    {"kalendarum", Reference::Calends},
+    {"calendarum", Reference::Calends},
+    {"kalend", Reference::Calends},
+    {"calend", Reference::Calends},
+    {"kalen", Reference::Calends},
+    {"kales", Reference::Calends},
+    {"kals", Reference::Calends},
+    {"nonarum", Reference::Nones},
+    {"iduum", Reference::Ides},
+    {"eiduum", Reference::Ides},
+    {"yd", Reference::Ides},
+    {"ydus", Reference::Ides},
+    {"ydibus", Reference::Ides},
+    {"yduum", Reference::Ides},
 }};
 
 // As a date in full writes them: after "ante diem" and pridie, and on the day itself.
@@ -42,24 +68,26 @@ inline constexpr std::array<std::string_view, 3> ReferenceAblative{"Kalendis", "
 constexpr std::optional<Reference> ReferenceOf(std::string_view typed) {
     // Most words of a date are no reference day: let them go at their first letter.
     const char first = typed.empty() ? '\0' : LetterOf(typed[0]);
-    if (first != 'k' && first != 'c' && first != 'n' && first != 'i' && first != 'e')
+    if (first != 'k' && first != 'c' && first != 'n' && first != 'i' && first != 'e' &&
+        first != 'y')
         return std::nullopt;
-    for (const ReferenceSpelling &s : ReferenceSpellings)
-        if (s.word[0] == first && Is(typed, s.word))
+    for (const ReferenceSpelling &s : ReferenceSpellings) // EIDIBVS as inscriptions carve it
+        if (s.word[0] == first && Is(typed, s.word, Letters.nameLetter))
             return s.reference;
     return std::nullopt;
 }
 
 // Each month's Latin name, the stem its other cases are built on, and the declension that
 // ends them (the third: Apriles, Aprilibus; else Ianuarias, Ianuariis). After the twelve come
-// July's and August's names from before Caesar and Augustus, read but never written.
+// July's and August's names from before Caesar and Augustus, and March as the Middle Ages
+// spelt it, read but never written.
 struct MonthName {
     std::string_view nominative, stem;
     int month;
     bool thirdDeclension;
 };
 
-inline constexpr std::array<MonthName, 15> MonthNames{{
+inline constexpr std::array<MonthName, 16> MonthNames{{
     {"Ianuarius", "Ianuari", 1, false},
     {"Februarius", "Februari", 2, false},
     {"Martius", "Marti", 3, false},
@@ -75,11 +103,13 @@ inline constexpr std::array<MonthName, 15> MonthNames{{
     {"Quintilis", "Quintil", 7, true},
     {"Quinctilis", "Quinctil", 7, true},
     {"Sextilis", "Sextil", 8, true},
+    {"Marcius", "Marci", 3, false}, // the medieval spelling: Kalendas Marcii
 }};
 
-inline constexpr std::array<std::string_view, 17> CaseEndings{
+// "s" alone: the contracted ablative of inscriptions, Mais, Martis (for Maiis, Martiis).
+inline constexpr std::array<std::string_view, 18> CaseEndings{
     "a",    "ae", "am",  "arum", "as",   "e",  "em", "es", "i",
-    "ibus", "is", "ium", "o",    "orum", "os", "um", "us"};
+    "ibus", "is", "ium", "o",    "orum", "os", "s",  "um", "us"};
 
 // The month, 1 to 12, that a word names: three letters or more of its name or stem (an
 // abbreviation), or the stem with a case ending. 0 when it names none.

@@ -1,5 +1,7 @@
 #include "latin_reading.h"
 
+#include "dating_clause.h"
+
 #include "latin_names.h"
 #include "numerals.h"
 #include "window_lists.h"
@@ -74,6 +76,7 @@ struct Tail {
     std::size_t yearFrom = 0; // the words from here on are the year; 0: none
     bool yearWrong = false;
     std::optional<int> year;
+    Era era = Era::None;
 };
 
 constexpr Tail TailOf(const Words<12> &w) {
@@ -91,7 +94,7 @@ constexpr Tail TailOf(const Words<12> &w) {
     if (at == w.count)
         return tail;
     tail.yearFrom = at;
-    tail.year = YearOf(w, at);
+    tail.year = YearOf(w, at, &tail.era);
     tail.yearWrong = !tail.year;
     return tail;
 }
@@ -141,11 +144,9 @@ constexpr bool ListTextsReadAsTheyMean() {
 }
 static_assert(ListTextsReadAsTheyMean());
 
-} // namespace
-
-LatinReading ReadLatinDate(std::string_view text) {
-    if (text.size() > LongestLine)
-        return LatinReading::Unread(LatinPart::WholeLine, {});
+// A date alone, as the window's lists and most readers write it: the designation, the
+// reference day, the month, "(a. i.)" and a year, and nothing else.
+LatinReading ReadDateAlone(std::string_view text) {
     // The reference day divides the date: the designation before it, the month after it.
     Words<5> before;
     Words<12> after;
@@ -175,10 +176,28 @@ LatinReading ReadLatinDate(std::string_view text) {
     // The doubled sixth day before the March Calends is a leap year's, said or not.
     if (count.doubled && reference == Reference::Calends && tail.month.month == 3 && !tail.year)
         tail.month.leapYear = true;
+    ClauseNotes notes;
+    notes.count = tail.era == Era::Christian      ? YearCount::Christian
+                  : tail.era == Era::City         ? YearCount::City
+                  : tail.era == Era::BeforeChrist ? YearCount::BeforeChrist
+                                                  : YearCount::Unmarked;
     return LatinReading::Of({{count.dayAfter ? 1 : count.days, count.doubled, count.dayAfter,
                               *reference, tail.month.month},
                              tail.month.leapYear,
-                             tail.year});
+                             tail.year},
+                            notes);
+}
+
+} // namespace
+
+LatinReading ReadLatinDate(std::string_view text) {
+    if (text.size() > LongestLine)
+        return LatinReading::Unread(LatinPart::WholeLine, {});
+    // Most lines are a date alone, read at once; the rest may be a whole clause.
+    const LatinReading alone = ReadDateAlone(text);
+    if (alone.unread == LatinPart::None)
+        return alone;
+    return ReadDatingClause(text).value_or(alone);
 }
 
 } // namespace tempidex

@@ -87,32 +87,28 @@ struct Ordinal {
 
 inline constexpr int Ten = 10;
 
-inline constexpr std::array<Ordinal, 17> Ordinals{{
-    {"secund", 2},
-    {"terti", 3},
-    {"quart", 4},
-    {"quint", 5},
-    {"sext", 6},
-    {"septim", 7},
-    {"octav", 8},
-    {"non", 9},
-    {"decim", Ten},
-    {"undecim", 11},
-    {"duodecim", 12},
-    {"duodevicesim", 18},
-    {"duodevigesim", 18},
-    {"undevicesim", 19},
-    {"undevigesim", 19},
-    {"vicesim", 20},
-    {"vigesim", 20},
+inline constexpr std::array<Ordinal, 21> Ordinals{{
+    {"prim", 1},          {"secund", 2},        {"terti", 3},
+    {"terci", 3}, // as medieval scribes spell it
+    {"quart", 4},         {"quint", 5},         {"sext", 6},
+    {"septim", 7},        {"octav", 8},         {"non", 9},
+    {"decim", Ten},       {"undecim", 11},      {"duodecim", 12},
+    {"duodevicesim", 18}, {"duodevigesim", 18}, {"undevicesim", 19},
+    {"undevigesim", 19},  {"vicesim", 20},      {"vigesim", 20},
+    {"tricesim", 30},     {"trigesim", 30},
 }};
+
+// The endings an ordinal takes as a day names it: ante diem tertium, tertio Kalendas, die
+// tertio, die tertia, dies tertius.
+inline constexpr std::array<std::string_view, 4> OrdinalEndings{"um", "o", "us", "a"};
 
 // "tertium", "tertio": 3; 0 for a word that is no ordinal.
 constexpr int OrdinalValue(std::string_view word) {
     for (const Ordinal &o : Ordinals) {
         const std::string_view ending = word.substr(std::min(o.stem.size(), word.size()));
         if (BeginsWith(word, o.stem, Letters.nameLetter) &&
-            (Is(ending, "um", Letters.nameLetter) || Is(ending, "o", Letters.nameLetter)))
+            std::any_of(OrdinalEndings.begin(), OrdinalEndings.end(),
+                        [ending](std::string_view e) { return Is(ending, e, Letters.nameLetter); }))
             return o.value;
     }
     return 0;
@@ -123,6 +119,29 @@ constexpr int CompoundOrdinalValue(std::string_view first, std::string_view seco
     const int a = OrdinalValue(first), b = OrdinalValue(second);
     const int unit = a == Ten ? b : b == Ten ? a : 0;
     return unit >= 3 && unit <= 9 ? Ten + unit : 0;
+}
+
+// An ordinal of a day of the month, 1 to 31, in one word or two: "septimo", "decimo septimo",
+// "septimodecimo", "vicesimo primo", "primo et vicesimo" (the "et" left out by the caller).
+constexpr int DayOrdinalValue(std::string_view first, std::string_view second = {}) {
+    if (second.empty()) {
+        if (const int value = OrdinalValue(first))
+            return value;
+        // Written as one word: "septimodecimo", "quintodecimo", "vicesimoprimo".
+        for (std::size_t split = 4; split + 4 <= first.size(); ++split)
+            if (const int value = DayOrdinalValue(first.substr(0, split), first.substr(split)))
+                return value;
+        return 0;
+    }
+    const int a = OrdinalValue(first), b = OrdinalValue(second);
+    if (a == 0 || b == 0)
+        return 0;
+    const int tens = std::max(a, b), unit = std::min(a, b);
+    if (tens == Ten)
+        return unit >= 3 && unit <= 9 ? Ten + unit : 0;
+    if (tens == 2 * Ten)
+        return unit <= 9 ? tens + unit : 0;
+    return tens == 3 * Ten && unit == 1 ? 31 : 0;
 }
 
 // Roman numerals of 1 and more: MDXXIV; a thousand is M however many there are.

@@ -152,7 +152,9 @@ ConversionResult ConvertRomanDate(const LatinReading &reading) {
     case LatinPart::Reference:
         return Error(ErrorDateNotCorrect, FocusTarget::Combo2);
     case LatinPart::Month:
-    case LatinPart::Year:      // never from the lists, which hold no year
+    case LatinPart::Year:          // never from the lists, which hold no year
+    case LatinPart::AmbiguousYear: // nor a clause
+    case LatinPart::TwoDates:
     case LatinPart::WholeLine: // nor a text too long to read
         return Error(ErrorMonthNotCorrect, FocusTarget::Combo3);
     }
@@ -161,12 +163,18 @@ ConversionResult ConvertRomanDate(const LatinReading &reading) {
     return result;
 }
 
-FocusTarget AppendRomanDate(std::string &out, const LatinDate &date) {
+FocusTarget AppendRomanDate(std::string &out, const LatinDate &date, MonthSpelling spelling) {
     const LookedUp found = LookUp(date);
-    if (found.day == 0)
+    if (found.day == 0) {
         out.append(ErrorDateNonexistent);
-    else
-        out.append(DayLabel(found.day)).append(found.monthName);
+        return found.focus;
+    }
+    // The window's one misspelt month is its February row's name for the days before the
+    // Calends: January, as Italian spells it, everywhere else.
+    const bool misspelt = spelling == MonthSpelling::Italian &&
+                          found.monthName == MonthTable[1].precedingName &&
+                          found.monthName != MonthTable[0].currentName;
+    out.append(DayLabel(found.day)).append(misspelt ? MonthTable[0].currentName : found.monthName);
     return found.focus;
 }
 

@@ -10,6 +10,7 @@
 
 #include "latin_date.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,13 @@ ConversionResult ConvertRomanDate(std::string_view designation, std::string_view
 // postridie, or the list at fault.
 ConversionResult ConvertRomanDate(const LatinReading &reading);
 
+// How a month is spelt: as the window has always shown it ("Genaio" for the days before the
+// February Calends), or as Italian spells it, for the command line.
+enum class MonthSpelling : std::uint8_t { Window, Italian };
+
 // Appends what the window shows for `date`, a date its lists hold; the list at fault, or
 // FocusTarget::None when it names a day.
-FocusTarget AppendRomanDate(std::string &out, const LatinDate &date);
+FocusTarget AppendRomanDate(std::string &out, const LatinDate &date,
+                            MonthSpelling spelling = MonthSpelling::Window);
 
 } // namespace tempidex

@@ -26,9 +26,14 @@ std::string ModernYearText(int year) {
     return text;
 }
 
-std::string LatinYearText(int year, bool longForm) {
-    if (year >= 1)
-        return longForm ? "anno Domini " + RomanNumeral(year) : RomanNumeral(year);
+std::string LatinYearText(int year, bool longForm, bool asCityYear) {
+    if (year >= 1 && !asCityYear) {
+        const std::string numeral = RomanNumeral(year);
+        // A letter alone (L, C, M) is read as an initial, never as a year: it needs its era.
+        if (longForm || numeral.size() == 1)
+            return (longForm ? "anno Domini " : "A.D. ") + numeral;
+        return numeral;
+    }
     const std::string city = RomanNumeral(year + YearsOfTheCityAtAD1 - 1);
     return longForm ? "anno " + city + " ab urbe condita" : city + " a.u.c.";
 }

@@ -26,8 +26,10 @@ struct EraSpelling {
     Era era;
 };
 
-inline constexpr std::array<EraSpelling, 19> EraSpellings{{
+inline constexpr std::array<EraSpelling, 21> EraSpellings{{
     {"ad", Era::Christian},
+    {"pcn", Era::Christian}, // post Christum natum
+    {"postchristumnatum", Era::Christian},
     {"domini", Era::Christian}, // after anno
     {"annodomini", Era::Christian},
     {"dc", Era::Christian}, // dopo Cristo
@@ -77,12 +79,22 @@ template <std::size_t N> constexpr bool StartsAYear(const Words<N> &w, std::size
     return false;
 }
 
+// The astronomical year of a number written in an era.
+constexpr int YearInEra(int value, Era era) {
+    return era == Era::BeforeChrist ? 1 - value
+           : era == Era::City       ? value - (YearsOfTheCityAtAD1 - 1)
+                                    : value;
+}
+
 // [anno] [era] number [era], one era at most, in the words from w[at] to the end: the
-// astronomical year, or nothing.
-template <std::size_t N> constexpr std::optional<int> YearOf(const Words<N> &w, std::size_t at) {
+// astronomical year, or nothing; and the era it was written in. A lone letter (L, C, M) with
+// neither "anno" nor an era is an initial as often as a year, and is read as neither.
+template <std::size_t N>
+constexpr std::optional<int> YearOf(const Words<N> &w, std::size_t at, Era *written = nullptr) {
     if (!w.fits())
         return std::nullopt;
-    at += at < w.count && Is(w[at], "anno") ? 1 : 0;
+    const bool anno = at < w.count && Is(w[at], "anno");
+    at += anno ? 1 : 0;
     // The number is the first word that makes the words before it an era, or none, and those
     // after it the same: in "A. D. 1524" the D is no number.
     for (std::size_t number = at; number < w.count; ++number) {
@@ -96,11 +108,13 @@ template <std::size_t N> constexpr std::optional<int> YearOf(const Words<N> &w, 
         if (value == 0)
             return std::nullopt;
         const Era era = *before != Era::None ? *before : *after;
-        const int year = era == Era::BeforeChrist ? 1 - value
-                         : era == Era::City       ? value - (YearsOfTheCityAtAD1 - 1)
-                                                  : value;
+        if (era == Era::None && !anno && w[number].size() == 1 && LetterOf(w[number][0]) > '9')
+            return std::nullopt;
+        const int year = YearInEra(value, era);
         if (year < FirstYear || year > LastYear)
             return std::nullopt;
+        if (written)
+            *written = era;
         return year;
     }
     return std::nullopt;
@@ -114,8 +128,9 @@ std::optional<int> ReadYear(std::string_view text);
 void AppendModernYear(std::string &out, int year);
 std::string ModernYearText(int year);
 
-// The year in Latin: AD in Roman numerals, years before Christ as years of the city; short
-// ("MDXXIV", "DCCX a.u.c.") or in full ("anno Domini MDXXIV", "anno DCCX ab urbe condita").
-std::string LatinYearText(int year, bool longForm);
+// The year in Latin: AD in Roman numerals, years before Christ (or, asked, any year) as years
+// of the city; short ("MDXXIV", "A.D. L", "DCCX a.u.c.") or in full ("anno Domini MDXXIV",
+// "anno DCCX ab urbe condita").
+std::string LatinYearText(int year, bool longForm, bool asCityYear = false);
 
 } // namespace tempidex

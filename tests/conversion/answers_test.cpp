@@ -130,7 +130,9 @@ TEST(ModernToLatin, EveryDayReadsBackToItself) {
                         calendar::Label(day) + calendar::Names[month - 1] + " " + YearText(year);
                     const std::string shortForm =
                         (name.designation == " --- " ? "" : name.designation + " ") +
-                        name.reference + " " + calendar::Entries[name.month - 1] + " " + numeral +
+                        name.reference + " " + calendar::Entries[name.month - 1] + " " +
+                        // a letter alone is an initial: the year says its era
+                        (year > 0 && numeral.size() == 1 ? "A.D. " : "") + numeral +
                         (year > 0 ? "" : " a.u.c.");
                     const std::string longForm =
                         InFull(name) + (year > 0 ? " anno Domini " + numeral
@@ -151,7 +153,11 @@ TEST(ModernToLatin, WritesEachDayAsTheListsHoldIt) {
     for (const calendar::ListedDay &named : calendar::Days()) {
         const std::string latin = (named.designation == " --- " ? "" : named.designation + " ") +
                                   named.reference + " " + named.monthEntry;
-        EXPECT_EQ(LatinToModern(latin, {}).text, named.shown) << latin;
+        // The command line spells January as Italian does; the window keeps its "Genaio".
+        std::string shown = named.shown;
+        if (const std::size_t at = shown.find("Genaio"); at != std::string::npos)
+            shown.replace(at, 6, "Gennaio");
+        EXPECT_EQ(LatinToModern(latin, {}).text, shown) << latin;
         const bool leapFebruary = named.month == 2 && named.day > 13;
         for (const bool leapYear : {false, true}) {
             if (named.leapYear != (leapYear && leapFebruary))

@@ -51,7 +51,7 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
          "di febbraio (13): quel giorno si conta dalle Idi"},
         {"a. d. XIX Kal. Ian. 1524",
          "14 Dicembre 1524\ta. d. XIX Kal. Ian. è il 19° giorno prima delle Calende di gennaio "
-         "(1 gennaio 1525), contando entrambi i giorni: 14 dicembre 1524"},
+         "(1 gennaio 1525), contando entrambi i giorni: 14 dicembre 1524; era un mercoledì"},
         // Elided before 8 and 11, as Italian says them.
         {"a. d. XI Kal. Ian.", "22 Dicembre\ta. d. XI Kal. Ian. è l'11° giorno prima delle "
                                "Calende di gennaio (1 gennaio), contando entrambi i giorni: 22 "
@@ -66,9 +66,9 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
                                    "13 aprile, che sono le Idi di aprile"},
         {"Id. Mart. -44", "ERRORE - Anno non corretto\tanno non riconosciuto: «-44»; si legge un "
                           "anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, 44 a.C., DCCX a.u.c.)"},
-        {"Kal. Ianuar. 1524 1525", "ERRORE - Anno non corretto\tanno non riconosciuto: «1524 "
-                                   "1525»; si legge un anno solo, dal 753 a.C. al 9999 (1524, "
-                                   "MDXXIV, 44 a.C., DCCX a.u.c.)"},
+        {"Kal. Ianuar. 1524 1525", "ERRORE - Anno non corretto\tanno non riconosciuto: «1525»; "
+                                   "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "
+                                   "44 a.C., DCCX a.u.c.)"},
     };
     for (const auto &[line, answer] : cases)
         EXPECT_EQ(tempidex::LatinToModern(line, explain).text, answer);

@@ -52,17 +52,19 @@ TEST(ReadLatinDate, TakesTheSpellingsReadersWrite) {
          "d. XIX Kal.\xe2\x80\xaf"
          "Ian.\xc2\xbb,",
          "a. d. XIX", "Kal.", "Ian."},
+        // A citation after the date is words around it.
         {"\xe2\x80\x9cpridie Id. Mar.\xe2\x80\x9d \xe2\x80\x94 (Ov. Fast.)\xe2\x80\xa6", "pridie",
-         "Id.", ""},
+         "Id.", "Mar."},
         {"[a. d. III Kal. Mai.];", "a. d. III", "Kal.", "Mai."},
         {"--- Kal. Apr.", " --- ", "Kal.", "Apr."},
         // Parts the lists do not hold stay unread, for the conversion to report.
         {"a. d. XX Kal. Ian.", "", "Kal.", "Ian."},
-        {"a. d. II Kal. Ian.", "", "Kal.", "Ian."},
-        {"II Kal. Ian.", "", "Kal.", "Ian."},
-        {"a. d. secundum Kal. Ian.", "", "Kal.", "Ian."},
         {"a. d. vicesimum Kal. Ian.", "", "Kal.", "Ian."},
-        {"tertium Kal. Ian.", "", "Kal.", "Ian."},
+        // The day before, as manuscripts write it; an ordinal alone, as charters do.
+        {"a. d. II Kal. Ian.", "pridie", "Kal.", "Ian."},
+        {"II Kal. Ian.", "pridie", "Kal.", "Ian."},
+        {"a. d. secundum Kal. Ian.", "pridie", "Kal.", "Ian."},
+        {"tertium Kal. Ian.", "a. d. III", "Kal.", "Ian."},
         {"a. d. VI bis Kal. Mar.", "", "Kal.", "Mar."},
         {"a. d. bis V Kal. Mar.", "", "Kal.", "Mar."},
         {"a. d. IIIII Kal. Ian.", "", "Kal.", "Ian."},
@@ -124,7 +126,7 @@ TEST(ReadLatinDate, ReadsTheYearsSourcesWrite) {
         {"1524 a.C. AD", Wrong},
         {"A.D. 1524 a.C.", Wrong},
         {"anno", Wrong},
-        {"1524 foo", Wrong},
+        {"1524 Romae", 1524},
         {"15x4", Wrong},
         {"IIX", Wrong},
         {"(a. x.)", Wrong},

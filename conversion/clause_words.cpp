@@ -1,0 +1,171 @@
+#include "clause_words.h"
+
+#include "words.h"
+
+namespace tempidex {
+namespace {
+
+// Ligatures, written out: æ and œ.
+constexpr char AE = '*', OE = '#';
+
+// The base letters of Latin-1's letters, U+00C0 to U+00FF; '\0' for × and ÷.
+constexpr std::string_view Latin1Bases{"AAAAAA*CEEEEIIIIDNOOOOO\0OUUUUYPs"
+                                       "aaaaaa*ceeeeiiiidnooooo\0ouuuuypy",
+                                       64};
+// The same for Latin Extended-A, U+0100 to U+017F: ā ă ą ... ē ĕ ... ī ĭ ... ō ŏ ... ū ŭ ...,
+// and ſ, the long s of old prints.
+constexpr std::string_view ExtendedBases{
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOo##RrRrRrSsSs"
+    "SsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs"};
+static_assert(Latin1Bases.size() == 64 && ExtendedBases.size() == 128);
+
+struct Folded {
+    std::array<char, 2> letters{};
+    std::size_t size = 0;
+    bool capital = false;
+};
+
+// A letter with a diacritic as its base letter; æ and œ as two; º and ª, the ordinal marks,
+// as the letters they stand for (XIIº). Nothing for any other character.
+constexpr Folded FoldLetter(char32_t c) {
+    char base = '\0';
+    if (c >= 0xC0 && c <= 0xFF)
+        base = Latin1Bases[c - 0xC0];
+    else if (c >= 0x100 && c <= 0x17F)
+        base = ExtendedBases[c - 0x100];
+    else if (c == 0xBA || c == 0xAA)
+        base = c == 0xBA ? 'o' : 'a';
+    else if (c == 0x233 || c == 0x232)
+        base = c == 0x233 ? 'y' : 'Y';
+    if (base == '\0')
+        return {};
+    if (base == AE || base == OE)
+        return {{base == AE ? 'a' : 'o', 'e'}, 2, c == 0xC6 || c == 0x152};
+    return {{base, '\0'}, 1, base >= 'A' && base <= 'Z'};
+}
+
+// Marks read as nothing at all: combining accents, macrons and overlines (IIĪ, Ī written as I
+// and U+0304), and the half brackets and white brackets of the epigraphers.
+constexpr bool IsTransparent(char32_t c) {
+    return (c >= 0x300 && c <= 0x36F) || (c >= 0x20D0 && c <= 0x20FF) ||
+           (c >= 0x2E22 && c <= 0x2E25) || (c >= 0x27E6 && c <= 0x27E9);
+}
+
+constexpr bool IsBracket(char c) {
+    return c == '(' || c == ')' || c == '[' || c == ']' || c == '<' || c == '>' || c == '{' ||
+           c == '}';
+}
+
+// Where an editor's gloss opened at `open` ends: a bracket that holds a digit, "(412 mart. 3)",
+// "(47)", "[a. 1195]". 0 where it is no gloss: "(a. i.)", "K(alendis)".
+constexpr std::size_t GlossEnd(std::string_view line, std::size_t open) {
+    const char closing = line[open] == '(' ? ')' : ']';
+    bool digit = false;
+    for (std::size_t at = open + 1; at < line.size(); ++at) {
+        const char c = line[at];
+        if (c == closing)
+            return digit ? at + 1 : 0;
+        digit = digit || (c >= '0' && c <= '9');
+    }
+    return 0;
+}
+
+constexpr bool IsDigits(std::string_view word) {
+    return !word.empty() &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+ClauseWords::ClauseWords(std::string_view line) {
+    fold(line.substr(0, LongestLine));
+}
+
+std::string_view ClauseWords::written(std::size_t from, std::size_t to) const {
+    const std::string_view first = m_words[from].written, last = m_words[to].written;
+    return {first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())};
+}
+
+void ClauseWords::fold(std::string_view line) {
+    bool inWord = false, pause = false;
+    std::size_t begin = 0, end = 0, letters = 0, glossEnd = 0;
+    ClauseWord word;
+    const auto finish = [&] {
+        if (!inWord)
+            return;
+        inWord = false;
+        if (m_count == MostWords) {
+            m_tooMany = true;
+            return;
+        }
+        word.text = {m_letters.data() + letters, m_used - letters};
+        word.written = line.substr(begin, end - begin);
+        m_words[m_count++] = word;
+    };
+    // A number right after "-" or "/": joined to a number just before it, or with a minus.
+    const auto signBefore = [&](std::size_t at) {
+        for (const std::string_view sign : {"-", "/", "\u2212", "\u2013"})
+            if (at >= sign.size() && line.substr(at - sign.size(), sign.size()) == sign) {
+                const bool joined =
+                    m_count > 0 && IsDigits(m_words[m_count - 1].text) &&
+                    m_words[m_count - 1].written.data() + m_words[m_count - 1].written.size() ==
+                        line.data() + at - sign.size();
+                word.joined = joined;
+                word.minus = !joined && (sign == "-" || sign == "\u2212");
+                begin -= word.minus ? sign.size() : 0; // quoted with its sign
+            }
+    };
+    const auto put = [&](std::string_view folded, bool capital, std::size_t at,
+                         std::size_t length) {
+        if (!inWord) {
+            inWord = true;
+            begin = at;
+            letters = m_used;
+            word = {};
+            word.capital = capital;
+            word.gloss = at < glossEnd;
+            word.pause = pause;
+            pause = false;
+            if (folded[0] >= '0' && folded[0] <= '9')
+                signBefore(at);
+        }
+        for (const char c : folded)
+            if (m_used < m_letters.size())
+                m_letters[m_used++] = LetterOf(c);
+        end = at + length;
+    };
+    for (std::size_t at = 0; at < line.size();) {
+        const char c = line[at];
+        if (static_cast<unsigned char>(c) < 0x80) {
+            if (LetterOf(c) != '\0') {
+                put({&c, 1}, c >= 'A' && c <= 'Z', at, 1);
+            } else if (IsBracket(c)) {
+                if (!inWord && (c == '(' || c == '[') && at >= glossEnd)
+                    glossEnd = GlossEnd(line, at);
+            } else {
+                finish();
+                pause = pause || c == ',' || c == ';' || c == ':';
+            }
+            ++at;
+            continue;
+        }
+        const Character character = Decode(line, at);
+        if (character.length == 0) {
+            put(line.substr(at, 1), false, at, 1);
+            ++at;
+            continue;
+        }
+        if (IsTransparent(character.code)) {
+        } else if (IsSeparator(character.code)) {
+            finish();
+        } else if (const Folded f = FoldLetter(character.code); f.size > 0) {
+            put({f.letters.data(), f.size}, f.capital, at, character.length);
+        } else {
+            put(line.substr(at, character.length), false, at, character.length);
+        }
+        at += character.length;
+    }
+    finish();
+}
+
+} // namespace tempidex

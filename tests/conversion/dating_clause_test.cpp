@@ -1,0 +1,400 @@
+// Whole dating clauses as letters, inscriptions, laws, charters, bulls and registers write
+// them, each with the day it names, worked out by hand from the rules of the Roman calendar
+// (or the error it must get): the date among its words, every year formula, and the numbers
+// that are no year.
+#include "answers.h"
+#include "calendar.h"
+#include "window_lists.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+namespace {
+
+using tempidex::LatinToModern;
+using tempidex::LineOptions;
+
+TEST(DatingClause, ReadsTheDayTheSourceMeans) {
+    struct Case {
+        std::string_view clause, answer;
+    };
+    const Case cases[] = {
+        // Papal bulls, their datelines as the Bullarium Romanum and the Holy See print them:
+        // Inter gravissimas (Gregory XIII, the calendar's reform: 24 February 1582, its year
+        // counted from 25 March), Exsurge Domine (1520), Unam sanctam (1302), Licet ab initio
+        // (1542), Regimini militantis Ecclesiae (1540), Quo primum (1570), Unigenitus (1713),
+        // Ineffabilis Deus (1854); briefs "sub annulo Piscatoris" after the same forms.
+        {"Datum Tusculi, anno Incarnationis dominicae millesimo quingentesimo octuagesimo primo, "
+         "sexto Kal. Martii, pontificatus nostri anno decimo.",
+         "24 Febbraio 1581"},
+        {"Datum Romae apud S. Petrum, anno incarnationis dominicae millesimo quingentesimo "
+         "vigesimo, XVII Kal. Iulii, pontificatus nostri anno octavo.",
+         "15 Giugno 1520"},
+        {"Datum Laterani XIV Kal. Decembris, pontificatus nostri anno octavo.", "18 Novembre"},
+        {"Datum Romae apud Sanctum Marcum anno Incarnationis Dominicae millesimo quingentesimo "
+         "quadragesimo secundo, undecimo Kalendas Augusti, pontificatus nostri anno octavo.",
+         "22 Luglio 1542"},
+        {"Datum Romae apud S. Marcum anno Incarnationis dominicae millesimo quingentesimo "
+         "quadragesimo, quinto Kalendas Octobris, pontificatus nostri anno sexto.",
+         "27 Settembre 1540"},
+        {"Datum Romae apud S. Petrum, anno Incarnationis Dominicae millesimo quingentesimo "
+         "septuagesimo, pridie Idus Iulii, pontificatus nostri anno quinto.",
+         "14 Luglio 1570"},
+        {"Datum Romae apud Sanctam Mariam Maiorem anno Incarnationis dominicae millesimo "
+         "septingentesimo decimo tertio, sexto Idus Septembris, pontificatus nostri anno decimo "
+         "tertio.",
+         "08 Settembre 1713"},
+        {"Datum Romae apud Sanctum Petrum anno Incarnationis Dominicae millesimo octingentesimo "
+         "quinquagesimo quarto, VI Idus Decembris anno MDCCCLIV, Pontificatus Nostri anno nono.",
+         "08 Dicembre 1854"},
+        {"Datum Romae apud S. Petrum, anno Incarnationis Dominicae MDXXXVII, IV Nonas Iunii, "
+         "pontificatus nostri anno tertio.",
+         "02 Giugno 1537"},
+        {"Dat. Romae apud S. Petrum anno incarnationis dominicae MCCCII, XIV Kal. Decembris, "
+         "pontificatus nostri anno octavo.",
+         "18 Novembre 1302"},
+        {"Datum Avinione, V Idus Aprilis, pontificatus nostri anno secundo.", "09 Aprile"},
+        {"Datum Perusii, IV Nonas Martii, pontificatus nostri anno primo.", "04 Marzo"},
+        {"Datum Anagniae, Kalendis Augusti, pontificatus nostri anno nono.", "01 Agosto"},
+        {"Datum Viterbii XV Kal. Februarii, pontificatus nostri anno quarto.", "18 Gennaio"},
+        {"Dat. Lateran. VIII Id. Mart. pontificatus nostri anno XII.", "08 Marzo"},
+        {"Datum Romae apud S. Petrum sub annulo Piscatoris die XV Maii MDXX, pontificatus nostri "
+         "anno octavo.",
+         "15 Maggio 1520"},
+        {"Datum Romae apud Sanctum Petrum sub annulo Piscatoris, die 25 Martii 1595, pontificatus "
+         "nostri anno quarto.",
+         "25 Marzo 1595"},
+        {"Datum Romae, apud S. Mariam Maiorem, sub annulo Piscatoris, die XXI Iulii MDCCLXXIII, "
+         "pontificatus nostri anno quinto.",
+         "21 Luglio 1773"},
+        // Encyclicals as the Holy See publishes them: Rerum novarum (1891), Munificentissimus
+        // Deus (1950), Humanae vitae (1968), Pascendi (1907), Aeterni Patris (1879), Quanta
+        // cura (1864), Mortalium animos (1928), Providentissimus Deus (1893), Casti connubii
+        // (1930), Quadragesimo anno (1931), and two after their form.
+        {"Datum Romae apud S. Petrum die XV maii anno MDCCCLXXXXI, Pontificatus Nostri "
+         "decimoquarto.",
+         "15 Maggio 1891"},
+        {"Datum Romae, apud Sanctum Petrum, anno millesimo nongentesimo quinquagesimo, die prima "
+         "mensis Novembris, in festo omnium Sanctorum, Pontificatus Nostri duodecimo.",
+         "01 Novembre 1950"},
+        {"Datum Romae, apud Sanctum Petrum, die XXV mensis Iulii, in festo S. Iacobi Apostoli, "
+         "anno MCMLXVIII, Pontificatus Nostri sexto.",
+         "25 Luglio 1968"},
+        {"Datum Romae apud S. Petrum, die VIII mensis Septembris MCMVII, Pontificatus Nostri anno "
+         "quinto.",
+         "08 Settembre 1907"},
+        {"Datum Romae apud S. Petrum, die IV Augusti An. MDCCCLXXIX, Pontificatus Nostri Anno "
+         "Secundo.",
+         "04 Agosto 1879"},
+        {"Datum Romae apud S. Petrum die 8. Decembris anno 1864, decimo a Dogmatica Definitione "
+         "Immaculatae Conceptionis Deiparae Virginis Mariae.",
+         "08 Dicembre 1864"},
+        {"Datum Romae apud Sanctum Petrum, die VI mensis Ianuarii, in Epiphania D. N. Iesu "
+         "Christi, anno MDCCCCXXVIII, Pontificatus Nostri sexto.",
+         "06 Gennaio 1928"},
+        {"Datum Romae apud S. Petrum die XVIII novembris anno MDCCCLXXXXIII, Pontificatus Nostri "
+         "sextodecimo.",
+         "18 Novembre 1893"},
+        {"Datum Romae, apud S. Petrum, die XXXI mensis decembris, anno MDCCCCXXX, Pontificatus "
+         "Nostri nono.",
+         "31 Dicembre 1930"},
+        {"Datum Romae, apud Sanctum Petrum, die XV mensis Maii, anno MCMXXXI, Pontificatus Nostri "
+         "decimo.",
+         "15 Maggio 1931"},
+        {"Datum Romae apud S. Petrum die XI mensis Februarii an. MDCCCCVI, Pontificatus Nostri "
+         "tertio.",
+         "11 Febbraio 1906"},
+        {"Datum Romae, apud Sanctum Petrum, die IV mensis Octobris, in festo S. Francisci, anno "
+         "MCMLXVII.",
+         "04 Ottobre 1967"},
+        {"Datum Romae, die XXXI mensis Februarii, anno MCML.", tempidex::ErrorDateNonexistent},
+        // Cicero's letters: the datelines the manuscripts keep ("D." for data: Ad Fam. XIV),
+        // and the headings of modern editions, with the year of the city and the editor's
+        // year before Christ in brackets.
+        {"D. pr. K. Mai. Brundisio.", "30 Aprile"},
+        {"D. a. d. VIII Kal. Febr. Minturnis.", "25 Gennaio"},
+        {"Data Idibus Octobribus Athenis.", "15 Ottobre"},
+        {"D. IIII Non. Ian.", "02 Gennaio"},
+        {"Scr. Romae a. d. IIII Non. Sept. a. 707 (47)", "02 Settembre 47 a.C."},
+        {"Scr. in Formiano a. d. VIII Id. Mart. a. 705 (49)", "08 Marzo 49 a.C."},
+        {"Scr. Thessalonicae a. d. XVI K. Sext. a. 696 (58)", "17 Luglio 58 a.C."},
+        {"Scr. Romae a. d. IIII Non. Sept. a. 707", tempidex::ErrorYearNotCorrect},
+        {"Dabam prid. Non. Quint. Romae", "06 Luglio"},
+        {"Data a. d. V Id. Quinctil.", "11 Luglio"},
+        {"Scr. Brundisii pridie Non. Dec.", "04 Dicembre"},
+        {"D. Kal. Ian. Laodiceae.", "01 Gennaio"},
+        {"a. d. VI Id. Febr. ab Arpino", "08 Febbraio"},
+        {"postridie Idus Martias", "16 Marzo"},
+        {"Idibus Martiis DCCX a.u.c.", "15 Marzo 44 a.C."},
+        {"a. d. IV Kal. Nov. anno DCXCI ab urbe condita", "29 Ottobre 63 a.C."},
+        // Inscriptions in the epigraphers' notation (CIL, the Arval acts, military diplomas)
+        {"A(NTE) D(IEM) V K(ALENDAS) MAI(AS)", "27 Aprile"},
+        {"ID[ibus] OCT[obribus]", "15 Ottobre"},
+        {"K(alendis) [S]ept(embribus)", "01 Settembre"},
+        {"a(nte) d(iem) III K(alendas) Iun(ias)", "30 Maggio"},
+        {"a(nte) d(iem) IIIĪ Non(as) Oct(obres)", "04 Ottobre"},
+        {"[a(nte) d(iem)] XVII K(alendas) Ian(uarias)", "16 Dicembre"},
+        {"pr(idie) Non(as) Mart(ias) Ti(berio) Claudio Caesare Aug(usto) IIII L(ucio) Vitellio III "
+         "co(n)s(ulibus)",
+         "06 Marzo"},
+        {"a. d. XIII K. Febr. L. Aelio Vero II P. Coelio Balbino cos.", "20 Gennaio"},
+        {"Non(is) Mai(s) Imp(eratore) Caesare Domitiano Aug(usto) XVI cos.", "07 Maggio"},
+        {"EIDIBVS MARTIS", "15 Marzo"},
+        {"K · IAN", "01 Gennaio"},
+        {"A · D · XIIII · K · SEPT", "19 Agosto"},
+        {"ante diem quartum Idus Iunias", "10 Giugno"},
+        {"Id. Mart. L. Pisone A. Gabinio coss.", "15 Marzo"},
+        {"Id. Mart. L.", tempidex::ErrorYearNotCorrect},
+        // Late-antique laws (Codex Theodosianus and Codex Iustinianus subscriptions)
+        {"Dat. III Non. Mart. Constantinopoli Honorio VIII et Theodosio III AA. conss.",
+         "05 Marzo"},
+        {"Dat. prid. Kal. Ian. Mediolano Arcadio IIII et Honorio III AA. conss.", "31 Dicembre"},
+        {"Dat. XV Kal. Iul. Ravennae Theodosio A. VII et Palladio conss.", "17 Giugno"},
+        {"Data VI Id. Mai. Treviris Gratiano A. III et Equitio conss.", "10 Maggio"},
+        {"Pp. Kal. Oct. Romae Constantino A. V et Licinio C. conss.", "01 Ottobre"},
+        {"Acc. XII Kal. Aug. Carthagine post consulatum Lampadii et Orestis vv. cc.", "21 Luglio"},
+        {"Dat. VIII Id. Nov. Constantinopoli Fl. Theodosio A. II et Merobaude conss.",
+         "06 Novembre"},
+        {"Dat. a. d. III Kal. Mai. Sirmio Constantio A. VIIII et Iuliano Caes. II conss.",
+         "29 Aprile"},
+        // Medieval charters and chronicles (Italian, German, English and French cartularies)
+        {"Actum Florentie anno ab incarnatione Domini MCXX, VI Idus Martii, indictione XIII.",
+         "10 Marzo 1120"},
+        {"Anno dominicae incarnationis millesimo centesimo, III Kal. Mai., indictione VIII.",
+         "29 Aprile 1100"},
+        {"Dominicae incarnationis anno MCXXX, Nonis Iunii.", "05 Giugno 1130"},
+        {"Anno ab incarnatione Domini MCCXV, XV Kal. Iulii.", "17 Giugno 1215"},
+        {"Datum apud Pisas, anno Domini MCCLXXX, XII Kalendas Aprilis.", "21 Marzo 1280"},
+        {"Anno Domini M. CC. LX., quarto Idus Februarii.", "10 Febbraio 1260"},
+        {"Actum anno Domini . M. cccc. lxxij., die XX mensis Maii.", "20 Maggio 1472"},
+        {"Anno Domini millesimo quadringentesimo septuagesimo secundo, die quinta Iunii.",
+         "05 Giugno 1472"},
+        {"Datum Mediolani, die primo Octobris 1620.", "01 Ottobre 1620"},
+        {"sexto die mensis Iulii anno Domini MDXX", "06 Luglio 1520"},
+        {"die XX mensis Maii, anno a nativitate Domini MCCCXL, indictione VIII", "20 Maggio 1340"},
+        {"Anno Domini MCCCXX, indictione III, die Lunae XXV mensis Augusti", "25 Agosto 1320"},
+        {"Datum Parisius, anno Domini M° CC° LX° nono, mense Maio", tempidex::ErrorDateNotCorrect},
+        {"Datum Florentie, Kalendarum Iuniarum die, anno Domini MCCCL", "01 Giugno 1350"},
+        {"Actum Lucae, pridie Nonarum Decembrium, anno Domini MCCLX", "04 Dicembre 1260"},
+        {"Scriptum XII Kalend. Marcii anno Domini MCCC", "18 Febbraio 1300"},
+        {"Datum Avinione, XIIIo. Kal. Ianuarii, anno Domini MCCCXL", "20 Dicembre 1340"},
+        {"VII Kales. Maii, anno Domini MCCXX", "25 Aprile 1220"},
+        {"Data Rome, tercio nonas Aprilis, anno Domini MCCLVI", "03 Aprile 1256"},
+        {"decimo septimo Cal. Ian. anno Domini MCCLXXX", "16 Dicembre 1280"},
+        {"septimodecimo Kal. Ian. anno Domini MCCLXXX", "16 Dicembre 1280"},
+        {"quintodecimo Kalendas Februarii anno Domini MCCC", "18 Gennaio 1300"},
+        {"Nonum Kal. Maii anno Domini MCCCX", "23 Aprile 1310"},
+        {"ydus Marcii anno Domini MCCCII", "15 Marzo 1302"},
+        {"7 Kal. Martii 1582", "23 Febbraio 1582"},
+        {"3. idus Maii anno Domini 1300", "13 Maggio 1300"},
+        {"Kal. Febr. 1195-6", "01 Febbraio 1196"},
+        {"III Non. Mart. 1620/21", "05 Marzo 1621"},
+        {"VI Kal. Iun. 1620/21", "27 Maggio 1620"},
+        {"Dat. Later. XV Kal. Sept. indictione III, anno Domini MCCCXX", "18 Agosto 1320"},
+        {"a. d. II Kal. Ian.", "31 Dicembre"},
+        {"II Non. Mai. anno Domini MCCC", "06 Maggio 1300"},
+        {"die dominica, III Non. Mart. anno Domini 1524", "05 Marzo 1524"},
+        {"feria tertia, Kal. Ian. 1524", "01 Gennaio 1524"},
+        {"Kal. Ian. 1524 hora diei tertia", "01 Gennaio 1524"},
+        {"Actum in castro Pratensi, feria sexta, VIII Kal. Aprilis, anno Domini MCCCLX",
+         "25 Marzo 1360"},
+        {"Anno ab incarnatione Domini MCCXXIV, Idibus Ianuarii, id est in octava Epiphaniae",
+         "13 Gennaio 1224"},
+        {"Datum Mutine (1249 mart. 3) V Non. Mart.", "03 Marzo"},
+        {"Anno Domini MCCXLIX, (1249 mart. 3) V Non. Mart.", "03 Marzo 1249"},
+        {"Anno Domini MCCCLVI, indictione nona, IIII Idus Ianuarii, regni nostri anno decimo",
+         "10 Gennaio 1356"},
+        {"quinto decimo die iunii, anno regni nostri decimo septimo", "15 Giugno"},
+        {"Anno Domini MCCLXXX, die Martis, VI Id. Iun.", "08 Giugno 1280"},
+        {"Anno Domini MCCLXXX, sub die VI Id. Iun.", "08 Giugno 1280"},
+        // Humanists' letters (Petrarch, Poggio, Erasmus, Manutius; editors' headings)
+        {"Patavii, XII Kal. Ian.", "21 Dicembre"},
+        {"Basileae. Anno M.D.XXIX. Calendis Aprilis.", "01 Aprile 1529"},
+        {"Lovanii, pridie Calendas Iunias. Anno M.D.XVII.", "31 Maggio 1517"},
+        {"Basileae, quarto Nonas Martias, anno a Christo nato M.D.XXX.", "04 Marzo 1530"},
+        {"Venetiis, mense Iulio, M.D.II.", tempidex::ErrorDateNotCorrect},
+        {"Romae, VIII Idus Novembres MDXXX", "06 Novembre 1530"},
+        {"Florentiae, Kal. Sept. anno salutis MCCCCLXXXX", "01 Settembre 1490"},
+        {"Ex urbe, pridie Iduum Martiarum anno salutis MDXX", "14 Marzo 1520"},
+        {"Datae Venetiis, III Non. Octob. MDXII", "05 Ottobre 1512"},
+        {"Datum Oxoniae, VI Kal. Nov. anno post Christum natum MDXXXII", "27 Ottobre 1532"},
+        {"Lipsiae, a. d. VII Id. Mai. MDCCLXIX P. C. N.", "09 Maggio 1769"},
+        {"anno a natali Christiano MDXXX, VIII Kal. Ian.", "25 Dicembre 1530"},
+        {"Friburgi, Idibus Augusti, anno MDXXXIII", "13 Agosto 1533"},
+        {"Antverpiae, XIII Kal. Iunias, Anno M. D. XL.", "20 Maggio 1540"},
+        {"Ex Aedibus nostris, Nonis Ianuariis. 1511", "05 Gennaio 1511"},
+        {"Datum Florentie anno ab incarnatione Domini M.D.XXX. die XV Martii", "15 Marzo 1530"},
+        {"Ferrariae, postridie Kal. Mart. MDXLV", "02 Marzo 1545"},
+        {"Roterodami, III Eid. Sept. MDXXVI", "11 Settembre 1526"},
+        {"a. d. bis VI Kal. Mart. MDXXIV", "25 Febbraio 1524"},
+        {"ante diem bis sextum Kalendas Martias anno MDXXV", tempidex::ErrorDateNonexistent},
+        {"a. d. VI Kal. Mart. (a. i.) MDXXIV", "24 Febbraio 1524"},
+        // Modern diplomas, university records and parish registers
+        {"Datum Pragae die XXV mensis Iunii anno Domini MDCCCLXXX", "25 Giugno 1880"},
+        {"Baptizatus est die 3 mensis Martii anno 1750", "03 Marzo 1750"},
+        {"Natus est die decimo octavo Aprilis 1799", "18 Aprile 1799"},
+        {"Die vigesimo primo Martii 1805", "21 Marzo 1805"},
+        {"Die trigesimo primo Augusti 1805", "31 Agosto 1805"},
+        {"Die trigesimo Februarii 1805", tempidex::ErrorDateNonexistent},
+        {"Die XXIX Februarii MDCCC", tempidex::ErrorDateNonexistent},
+        {"Die XXIX Februarii MDCCCIV", "29 Febbraio 1804"},
+        {"Datum Viennae, die 15. mensis Octobris 1582", "15 Ottobre 1582"},
+        {"Die 4. mensis Octobris 1582", "04 Ottobre 1582"},
+        {"Die 10. mensis Octobris 1582", tempidex::ErrorDateNonexistent},
+        {"Datum Lugduni Batavorum, a. d. III Kal. Mart. A. D. MDCCCX", "27 Febbraio 1810"},
+        {"Promotus est Kal. Oct. A.D. MDCCXII", "01 Ottobre 1712"},
+        {"Actum die XII Maii 1690, hora decima", "12 Maggio 1690"},
+        // Unicode as copied from editions and PDF files
+        {"Kalendæ Ianuariæ MDXXIV", "01 Gennaio 1524"},
+        {"a. d. III Kal. Iūn.", "30 Maggio"},
+        {"Īdibus Mārtiīs", "15 Marzo"},
+        {"a. d. XIX Kal. Ian.", "14 Dicembre"},
+        {"anno dominicę incarnationis MCC, IIII Non. Mai.", "04 Maggio 1200"},
+        {"ANTE·DIEM·III·NONAS·MAIAS", "05 Maggio"},
+        {"Nonis Februariis A.D. MDCXXXIII", "05 Febbraio 1633"},
+        {"VI Kal. Mai. anno 1524", "26 Aprile 1524"},
+        {"ſexto Kal. Maii anno Domini MDXXIV", "26 Aprile 1524"},
+        // What is no year, and must not be read as one
+        {"Id. Mart. -44", tempidex::ErrorYearNotCorrect},
+        {"Id. Mart. −44", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. C.", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. M", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. IIX", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. 15x4", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. 1524 1525", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. anno", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. anno Domini MDXXIV, anno Domini MDXXV", tempidex::ErrorYearNotCorrect},
+        {"Nonis Augusti Romae MDXX", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. 1524 a.C. AD", tempidex::ErrorYearNotCorrect},
+        {"A.D. 1524 a.C. Kal. Ian.", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. anno 10000", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. 0", tempidex::ErrorYearNotCorrect},
+        {"Kal. Ian. A.D. L", "01 Gennaio 50"},
+        {"Kal. Ian. anno Domini C", "01 Gennaio 100"},
+        {"Kal. Ian. indictione V", "01 Gennaio"},
+        {"Id. Mart. Caesare V et Antonio coss.", "15 Marzo"},
+        // No date, or two
+        {"Datum Romae apud S. Petrum", tempidex::ErrorDateNotCorrect},
+        {"Kal. Ian. et Kal. Febr.", tempidex::ErrorDateNotCorrect},
+        {"Kal. Ian., id est Kal. Ian.", "01 Gennaio"},
+        {"a. d. XX Kal. Ian.", tempidex::ErrorDateNotCorrect},
+        {"die XXXII Maii", tempidex::ErrorDateNotCorrect},
+        {"in festo Sancti Marci", tempidex::ErrorDateNotCorrect},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
+}
+
+LineOptions InStyle(tempidex::YearStyle style) {
+    LineOptions options;
+    options.style = style;
+    options.styleGiven = true;
+    return options;
+}
+
+// The bull that reformed the calendar counted its year of the Incarnation from 25 March: read
+// as from 1 January it is a year early, and the program says so.
+TEST(DatingClause, SaysWhichYearEachStyleGives) {
+    using tempidex::YearStyle;
+    const std::string_view bull = "anno Incarnationis dominicae MDLXXXI, sexto Kalendas Martii";
+    const tempidex::Answer modern = LatinToModern(bull, LineOptions{});
+    EXPECT_EQ(modern.text, "24 Febbraio 1581");
+    EXPECT_NE(modern.warnings.find("fiorentino"), std::string::npos) << modern.warnings;
+    EXPECT_NE(modern.warnings.find("1582"), std::string::npos) << modern.warnings;
+    EXPECT_NE(modern.warnings.find("--style"), std::string::npos) << modern.warnings;
+    const tempidex::Answer florentine = LatinToModern(bull, InStyle(YearStyle::Florentine));
+    EXPECT_EQ(florentine.text, "24 Febbraio 1582");
+    EXPECT_EQ(florentine.warnings, "");
+    EXPECT_EQ(LatinToModern(bull, InStyle(YearStyle::Pisan)).text, "24 Febbraio 1581");
+    EXPECT_EQ(LatinToModern(bull, InStyle(YearStyle::Venetian)).text, "24 Febbraio 1582");
+    // Each style moves the days before its first day of the year, and no others.
+    const std::string_view june = "anno Domini MDXX, XVII Kal. Iulii";
+    EXPECT_EQ(LatinToModern(june, InStyle(YearStyle::Pisan)).text, "15 Giugno 1519");
+    EXPECT_EQ(LatinToModern(june, InStyle(YearStyle::Florentine)).text, "15 Giugno 1520");
+    EXPECT_EQ(LatinToModern("Kal. Sept. 1520", InStyle(YearStyle::Byzantine)).text,
+              "01 Settembre 1519");
+    EXPECT_EQ(LatinToModern("prid. Kal. Sept. 1520", InStyle(YearStyle::Byzantine)).text,
+              "31 Agosto 1520");
+    EXPECT_EQ(LatinToModern("VIII Kal. Ian. 1520", InStyle(YearStyle::Nativity)).text,
+              "25 Dicembre 1519");
+    // Years of the city and before Christ have no style.
+    EXPECT_EQ(LatinToModern("Kal. Ian. DCCX a.u.c.", InStyle(YearStyle::Florentine)).text,
+              "01 Gennaio 44 a.C.");
+    // The Nativity style differs only from 25 December: in May nothing is said.
+    EXPECT_EQ(LatinToModern("anno a nativitate Domini MCCCXL, Id. Mai.", LineOptions{}).warnings,
+              "");
+    EXPECT_NE(LatinToModern("anno a nativitate Domini MCCCXL, VII Kal. Ian.", LineOptions{})
+                  .warnings.find("Natività"),
+              std::string::npos);
+}
+
+// Every day from 100 BC to AD 2100, written in Latin with each style's year and read back with
+// the same style, is the same day.
+TEST(DatingClause, EachStyleReadsBackWhatItWrites) {
+    for (const auto &style : tempidex::YearStyles) {
+        LineOptions options = InStyle(style.style);
+        for (int year = -99; year <= 2100; ++year)
+            for (int month = 1; month <= 12; ++month)
+                for (int day = 1; day <= calendar::Length(year, month, false); ++day) {
+                    if (calendar::InGap(year, month, day, false))
+                        continue;
+                    const std::string modern = std::to_string(day) + "/" + std::to_string(month) +
+                                               "/" + std::to_string(year > 0 ? year : 1 - year) +
+                                               (year > 0 ? "" : " a.C.");
+                    options.longForm = day % 2 == 0; // half of the days in full
+                    const std::string latin = tempidex::ModernToLatin(modern, options).text;
+                    const std::string back = LatinToModern(latin, options).text;
+                    ASSERT_EQ(back.substr(0, 2), (day < 10 ? "0" : "") + std::to_string(day))
+                        << style.english << " " << modern << " " << latin;
+                    ASSERT_EQ(back.substr(back.rfind(' ') + 1),
+                              year > 0 ? std::to_string(year) : "a.C.")
+                        << style.english << " " << modern << " " << latin;
+                }
+    }
+}
+
+// The weekday is what the Julian day number says, in both calendars; a clause's weekday and
+// indiction are checked against the date.
+TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
+    for (int year = 1; year <= 2100; ++year)
+        for (int month = 1; month <= 12; ++month)
+            for (const bool julianOnly : {false, true}) {
+                const int day = 1 + (year * 7 + month) % 28;
+                if (calendar::InGap(year, month, day, julianOnly))
+                    continue;
+                const auto reckoning =
+                    julianOnly ? tempidex::Reckoning::Julian : tempidex::Reckoning::Historical;
+                ASSERT_EQ(tempidex::WeekdayOf(year, {month, day}, reckoning),
+                          (calendar::DayNumber(year, month, day, julianOnly) + 1) % 7)
+                    << year << "-" << month << "-" << day;
+            }
+    // 1 January 1524 was a Friday: feria sexta.
+    EXPECT_EQ(LatinToModern("feria sexta, Kal. Ian. 1524", LineOptions{}).warnings, "");
+    const tempidex::Answer tuesday = LatinToModern("feria tertia, Kal. Ian. 1524", LineOptions{});
+    EXPECT_EQ(tuesday.text, "01 Gennaio 1524");
+    EXPECT_NE(tuesday.warnings.find("venerdì"), std::string::npos) << tuesday.warnings;
+    LineOptions explain;
+    explain.explain = true;
+    EXPECT_NE(LatinToModern("die Veneris, Kal. Ian. 1524", explain).text.find("come è scritto"),
+              std::string::npos);
+    // The cycle that began on 1 September 312: AD 313 is its first year from 1 January.
+    using tempidex::IndictionStart;
+    EXPECT_EQ(tempidex::IndictionOf(312, {9, 1}, IndictionStart::September1), 1);
+    EXPECT_EQ(tempidex::IndictionOf(312, {8, 31}, IndictionStart::September1), 15);
+    EXPECT_EQ(tempidex::IndictionOf(312, {9, 23}, IndictionStart::September24), 15);
+    EXPECT_EQ(tempidex::IndictionOf(312, {9, 24}, IndictionStart::September24), 1);
+    EXPECT_EQ(tempidex::IndictionOf(312, {12, 31}, IndictionStart::January1), 15);
+    EXPECT_EQ(tempidex::IndictionOf(313, {1, 1}, IndictionStart::January1), 1);
+    EXPECT_EQ(tempidex::IndictionOf(1356, {1, 10}, IndictionStart::September1), 9);
+    const std::string_view bull = "Anno Domini MCCCLVI, indictione nona, IIII Idus Ianuarii";
+    EXPECT_EQ(LatinToModern(bull, LineOptions{}).warnings, "");
+    const std::string_view september = "Anno Domini MCCCLVI, indictione nona, Id. Sept.";
+    EXPECT_NE(LatinToModern(september, LineOptions{}).warnings.find("era la X"), std::string::npos);
+    LineOptions roman;
+    roman.indiction = IndictionStart::January1;
+    EXPECT_EQ(LatinToModern(september, roman).warnings, "");
+}
+
+} // namespace
