@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A batch of Latin dates through `tempidex --convert -` against `awk '{print $NF}'` on the same
 # file, the cheapest useful thing a script can do with each line: first the list texts as the
-# window holds them, then the same days with their years (1524 and 44 BC, in Roman numerals).
+# window holds them, then the same days with their years (1524 and 44 BC, in Roman numerals),
+# then whole dating clauses of 40 to 120 characters, the same dates among the words of bulls,
+# charters and letters.
 # Median of RUNS runs each, interleaved, output to /dev/null.
 #
 #   cmake --preset bench && cmake --build --preset bench
@@ -21,26 +23,34 @@ days() { # [/year]
 repeat() { awk -v n="$lines" '{ a[NR] = $0 } END { for (i = 0; i < n; i++) print a[i % NR + 1] }'; }
 days "" | repeat >"$work/lists"
 { days /1524; days "/44 a.C."; } | repeat >"$work/years"
+# The dates of "years" inside the words sources write around them, in turn.
+awk '{
+    n = NR % 4
+    if (n == 0) print "Datum Romae apud S. Petrum, " $0 ", pontificatus nostri anno quarto."
+    else if (n == 1) print "Actum Florentie, " $0 ", indictione VIII."
+    else if (n == 2) print "Scr. Thessalonicae in domo Planci, " $0 " (a. 696)"
+    else print "Dat. Later. " $0 " Honorio VIII et Theodosio III AA. conss."
+}' "$work/years" >"$work/clauses"
 
 elapsed() { # input command... -> milliseconds
     local start end input=$1
     shift
     start=$(date +%s%N)
-    "$@" <"$input" >/dev/null
+    "$@" <"$input" >/dev/null 2>&1
     end=$(date +%s%N)
     echo $(((end - start) / 1000000))
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 for _ in $(seq "$runs"); do
-    for input in lists years; do
+    for input in lists years clauses; do
         elapsed "$work/$input" "$program" --convert - >>"$work/tempidex-$input"
         elapsed "$work/$input" awk '{print $NF}' >>"$work/awk-$input"
     done
 done
-for input in lists years; do
+for input in lists years clauses; do
     for tool in tempidex awk; do
         ms=$(median <"$work/$tool-$input")
-        printf '%-6s %-9s %6d ms  %10.0f lines/s\n' "$input" "$tool" "$ms" \
+        printf '%-7s %-9s %6d ms  %10.0f lines/s\n' "$input" "$tool" "$ms" \
             "$(awk -v l="$lines" -v m="$ms" 'BEGIN { print l / (m / 1000) }')"
     done
 done

@@ -105,8 +105,6 @@ bool Batch::answer(std::string_view line) {
     m_warnings.clear();
     const bool failed = m_toLatin ? ModernToLatin(line, m_options, m_buffer)
                                   : LatinToModern(line, m_options, m_buffer, &m_warnings);
-    // A warning goes out with its answer, not a block later: flushed first, the answers
-    // before it keep their order with it on a terminal.
     if (!m_warnings.empty())
         warn();
     m_buffer.push_back('\n');
@@ -119,6 +117,9 @@ bool Batch::flush() {
     if (m_writable && !m_buffer.empty())
         m_writable = WriteOutput(m_out, m_buffer);
     m_buffer.clear();
+    if (!m_warningBuffer.empty())
+        WriteOutput(m_err, m_warningBuffer);
+    m_warningBuffer.clear();
     if (m_writable && std::fflush(m_out) != 0)
         m_writable = false;
     if (!m_writable)
@@ -126,14 +127,14 @@ bool Batch::flush() {
     return m_writable;
 }
 
+// Warnings go out with the answers they belong to: at once on a terminal, with each block of
+// answers otherwise.
 void Batch::warn() {
-    std::string lines;
     for (std::size_t at = 0; at < m_warnings.size();) {
         const std::size_t end = m_warnings.find('\n', at);
-        lines.append("tempidex: avviso: ").append(m_warnings, at, end - at + 1);
+        m_warningBuffer.append("tempidex: avviso: ").append(m_warnings, at, end - at + 1);
         at = end + 1;
     }
-    WriteOutput(m_err, lines);
 }
 
 void Batch::fail(std::string_view message) {

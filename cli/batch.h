@@ -36,7 +36,8 @@ private:
     LineOptions m_options;
     bool m_interactive; // a person at a terminal: each answer goes out at once
     std::string m_buffer;
-    std::string m_warnings; // for the line being answered
+    std::string m_warnings;      // for the line being answered
+    std::string m_warningBuffer; // what goes to standard error with the next flush
     bool m_writable = true;
     int m_status = AllConverted;
 };

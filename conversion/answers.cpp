@@ -65,9 +65,14 @@ constexpr std::array<YearStyle, 2> StylesOf(YearCount count) {
 struct Told {
     std::string_view line;
     std::string *warnings;
+    bool explain = false;
     std::string parts;
 
-    void add(const std::string &part) { parts.append("; ").append(part); }
+    // Only worked out when asked for: most lines are answered without a word of why.
+    template <typename Part> void add(Part &&part) {
+        if (explain)
+            parts.append("; ").append(part());
+    }
     void warn(const std::string &warning) {
         if (warnings)
             warnings->append(Quoted(line)).append(": ").append(warning).append("\n");
@@ -79,7 +84,7 @@ struct Told {
 int ModernYear(int written, DayOfMonth day, const ClauseNotes &notes, const LineOptions &options,
                Told &told) {
     if (notes.laterYear) {
-        told.add(ExplainDoubleYear(written, *notes.laterYear));
+        told.add([&] { return ExplainDoubleYear(written, *notes.laterYear); });
         return Before(day, {3, 25}) ? *notes.laterYear : written;
     }
     const int year = ModernYearOf(written, day, options.style);
@@ -91,7 +96,7 @@ int ModernYear(int written, DayOfMonth day, const ClauseNotes &notes, const Line
                 other != year && (differing == 0 || others[0].second != other))
                 others[differing++] = {style, other};
     if (options.styleGiven || differing > 0)
-        told.add(ExplainStyle(options.style, year, others));
+        told.add([&] { return ExplainStyle(options.style, year, others); });
     if (differing > 0)
         told.warn(ExplainStyle(options.style, year, others) + "; --style sceglie lo stile");
     return year;
@@ -103,12 +108,12 @@ void CheckDay(int year, DayOfMonth day, const ClauseNotes &notes, const LineOpti
     if (year < 1)
         return; // no weeks, no indictions: Rome counted market days
     const int weekday = WeekdayOf(year, day, options.reckoning);
-    told.add(ExplainWeekday(weekday, notes.weekday));
+    told.add([&] { return ExplainWeekday(weekday, notes.weekday); });
     if (notes.weekday >= 0 && notes.weekday != weekday)
         told.warn(ExplainWeekday(weekday, notes.weekday));
     if (notes.indiction > 0) {
         const int indiction = IndictionOf(year, day, options.indiction);
-        told.add(ExplainIndiction(indiction, notes.indiction, options.indiction));
+        told.add([&] { return ExplainIndiction(indiction, notes.indiction, options.indiction); });
         if (indiction != notes.indiction)
             told.warn(ExplainIndiction(indiction, notes.indiction, options.indiction));
     }
@@ -133,7 +138,10 @@ bool CountedInItsYear(const LatinReading &reading, const LineOptions &options, s
         const CountedDay counted = DayFromRoman(roman, shape);
         return counted.fault == CountFault::None ? std::optional(counted.date) : std::nullopt;
     };
-    if (year && *year >= 1 && IsChristianEra(notes.count))
+    // Most years are counted from 1 January and say nothing of another style: left as written.
+    const bool styled = options.style != YearStyle::Modern || notes.laterYear ||
+                        notes.count == YearCount::Incarnation || notes.count == YearCount::Nativity;
+    if (year && *year >= 1 && styled && IsChristianEra(notes.count))
         if (const std::optional<DayOfMonth> day = dayIn(YearShape{true, false})) {
             year = ModernYear(*year, *day, notes, options, told);
             if (*year < FirstYear || *year > LastYear)
@@ -141,11 +149,11 @@ bool CountedInItsYear(const LatinReading &reading, const LineOptions &options, s
                     return ExplainUnread(LatinPart::Year, ModernYearText(*year));
                 });
         }
-    const auto answer = [&](DayOfMonth day, const std::string &why) {
+    const auto answer = [&](DayOfMonth day, auto &&why) {
         if (year)
             CheckDay(*year, day, notes, options, told);
         AppendModernDate(out, day.day, day.month, year);
-        return Answered(out, {}, false, options, [&] { return why + told.parts; });
+        return Answered(out, {}, false, options, [&] { return why() + told.parts; });
     };
     if (notes.dayOfMonth > 0) {
         const DayOfMonth day{roman.month, notes.dayOfMonth};
@@ -155,7 +163,7 @@ bool CountedInItsYear(const LatinReading &reading, const LineOptions &options, s
             return nonexistent([&] { return ExplainNoSuchDay(day, shape, year); });
         if (year && InGregorianGap(*year, day.month, day.day, options.reckoning))
             return nonexistent([&] { return ExplainGap(day, *year); });
-        return answer(day, ExplainDayOfMonth(day));
+        return answer(day, [&] { return ExplainDayOfMonth(day); });
     }
     if (!year && date.leapYear && roman.reference != Reference::Calends)
         return nonexistent([] { return ExplainLeapMarchNonesIdes(); });
@@ -171,7 +179,7 @@ bool CountedInItsYear(const LatinReading &reading, const LineOptions &options, s
         return nonexistent([&] { return ExplainGap(day, *year); });
     LatinDate inItsYear = date;
     inItsYear.year = year;
-    return answer(day, ExplainCount(inItsYear, shape, counted));
+    return answer(day, [&] { return ExplainCount(inItsYear, shape, counted); });
 }
 
 } // namespace
@@ -181,7 +189,7 @@ bool LatinToModern(std::string_view line, const LineOptions &options, std::strin
     const LatinReading reading = ReadLatinDate(line);
     if (reading.blank)
         return false;
-    Told told{line, warnings, {}};
+    Told told{line, warnings, options.explain, {}};
     if (reading.unread == LatinPart::AmbiguousYear) {
         const auto why = [&] {
             return ExplainAmbiguousYear(reading.unreadText, *reading.date.year,
@@ -195,9 +203,9 @@ bool LatinToModern(std::string_view line, const LineOptions &options, std::strin
                         [&] { return ExplainUnread(reading.unread, reading.unreadText); });
     const LatinDate &date = reading.date;
     if (reading.notes.count == YearCount::Consuls)
-        told.add(ExplainConsuls());
+        told.add([] { return ExplainConsuls(); });
     if (reading.notes.pridieAsII)
-        told.add(ExplainPridieAsII());
+        told.add([] { return ExplainPridieAsII(); });
     // A date the window's lists hold gets the window's own answer.
     if (!date.year && !date.day.dayAfter && reading.notes.dayOfMonth == 0) {
         const bool failed = AppendRomanDate(out, date, MonthSpelling::Italian) != FocusTarget::None;

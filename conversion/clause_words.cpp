@@ -82,14 +82,14 @@ ClauseWords::ClauseWords(std::string_view line) {
 }
 
 std::string_view ClauseWords::written(std::size_t from, std::size_t to) const {
-    const std::string_view first = m_words[from].written, last = m_words[to].written;
+    const std::string_view first = m_words[from].word.written, last = m_words[to].word.written;
     return {first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())};
 }
 
 void ClauseWords::fold(std::string_view line) {
     bool inWord = false, pause = false;
     std::size_t begin = 0, end = 0, letters = 0, glossEnd = 0;
-    ClauseWord word;
+    ClauseWord word{};
     const auto finish = [&] {
         if (!inWord)
             return;
@@ -100,16 +100,16 @@ void ClauseWords::fold(std::string_view line) {
         }
         word.text = {m_letters.data() + letters, m_used - letters};
         word.written = line.substr(begin, end - begin);
-        m_words[m_count++] = word;
+        new (&m_words[m_count++].word) ClauseWord(word);
     };
     // A number right after "-" or "/": joined to a number just before it, or with a minus.
     const auto signBefore = [&](std::size_t at) {
         for (const std::string_view sign : {"-", "/", "\u2212", "\u2013"})
             if (at >= sign.size() && line.substr(at - sign.size(), sign.size()) == sign) {
-                const bool joined =
-                    m_count > 0 && IsDigits(m_words[m_count - 1].text) &&
-                    m_words[m_count - 1].written.data() + m_words[m_count - 1].written.size() ==
-                        line.data() + at - sign.size();
+                const ClauseWord *before = m_count > 0 ? &m_words[m_count - 1].word : nullptr;
+                const bool joined = before && IsDigits(before->text) &&
+                                    before->written.data() + before->written.size() ==
+                                        line.data() + at - sign.size();
                 word.joined = joined;
                 word.minus = !joined && (sign == "-" || sign == "\u2212");
                 begin -= word.minus ? sign.size() : 0; // quoted with its sign
@@ -121,7 +121,7 @@ void ClauseWords::fold(std::string_view line) {
             inWord = true;
             begin = at;
             letters = m_used;
-            word = {};
+            word = ClauseWord{};
             word.capital = capital;
             word.gloss = at < glossEnd;
             word.pause = pause;
@@ -135,6 +135,22 @@ void ClauseWords::fold(std::string_view line) {
         end = at + length;
     };
     for (std::size_t at = 0; at < line.size();) {
+        if (inWord) {
+            // Most of a line: a run of ASCII letters and digits going on with a word. The folded
+            // text is never longer than the line, nor the line than m_letters.
+            std::size_t used = m_used;
+            for (; at < line.size(); ++at) {
+                const auto byte = static_cast<unsigned char>(line[at]);
+                const char letter = Letters.letter[byte];
+                if (byte >= 0x80 || letter == '\0')
+                    break;
+                m_letters[used++] = letter;
+            }
+            end = at > end ? at : end;
+            m_used = used;
+            if (at == line.size())
+                break;
+        }
         const char c = line[at];
         if (static_cast<unsigned char>(c) < 0x80) {
             if (LetterOf(c) != '\0') {

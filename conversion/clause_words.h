@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <new>
 #include <string_view>
 
 namespace tempidex {
@@ -17,12 +18,11 @@ namespace tempidex {
 struct ClauseWord {
     std::string_view text;    // folded: lower case, J as I, ASCII where the letter has a base
     std::string_view written; // as written
-    bool capital = false;     // written with a capital: a name, or the start of a sentence
-    bool gloss = false;       // inside an editor's gloss
-    bool minus = false;       // a number written with a minus sign: -44
-    bool joined = false;      // a number joined to the one before by "-" or "/": 1195-6, 1620/21
-    bool pause = false;       // a comma, semicolon or colon before it: the parts of one date
-                              // are never parted so
+    bool capital;             // written with a capital: a name, or the start of a sentence
+    bool gloss;               // inside an editor's gloss
+    bool minus;               // a number written with a minus sign: -44
+    bool joined;              // a number joined to the one before by "-" or "/": 1195-6, 1620/21
+    bool pause; // a comma, semicolon or colon before it: the parts of one date are never parted so
 };
 
 class ClauseWords {
@@ -34,7 +34,7 @@ public:
 
     bool tooMany() const { return m_tooMany; }
     std::size_t size() const { return m_count; }
-    const ClauseWord &operator[](std::size_t i) const { return m_words[i]; }
+    const ClauseWord &operator[](std::size_t i) const { return m_words[i].word; }
     // The text from word `from` to word `to` (included), as written.
     std::string_view written(std::size_t from, std::size_t to) const;
 
@@ -43,7 +43,13 @@ private:
 
     std::array<char, LongestLine> m_letters;
     std::size_t m_used = 0;
-    std::array<ClauseWord, MostWords> m_words;
+    // Room for the words, set one by one as they are read and never cleared first: a line is
+    // read in about the time clearing room for 160 words would take.
+    union Slot {
+        Slot() {}
+        ClauseWord word;
+    };
+    std::array<Slot, MostWords> m_words;
     std::size_t m_count = 0;
     bool m_tooMany = false;
 };

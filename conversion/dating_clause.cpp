@@ -1,5 +1,6 @@
 #include "dating_clause.h"
 
+#include "clause_keywords.h"
 #include "clause_words.h"
 #include "latin_names.h"
 #include "numerals.h"
@@ -14,101 +15,6 @@ namespace {
 
 using Index = std::size_t;
 
-constexpr std::array<std::string_view, 3> PridieSpellings{"pridie", "prid", "pr"};
-constexpr std::array<std::string_view, 3> PostridieSpellings{"postridie", "postrid", "postr"};
-constexpr std::array<std::string_view, 3> AnnoSpellings{"anno", "ao", "an"};
-constexpr std::array<std::string_view, 9> ConsulWords{
-    "cos", "coss", "conss", "cons", "css", "consulibus", "consule", "consulatu", "consulatum"};
-constexpr std::array<std::string_view, 5> IndictionWords{"indictione", "indictionis", "indictio",
-                                                         "ind", "indict"};
-constexpr std::array<std::string_view, 4> HourWords{"hora", "horam", "horae", "horis"};
-// The years of a reign or a pontificate, never the year of the date.
-constexpr std::array<std::string_view, 10> ReignStems{
-    "pontificat", "pontif",  "pont",      "regni", "regno",
-    "regnum",     "imperii", "principat", "ducat", "episcopat"};
-
-// The weekdays as charters name them: feria secunda is Monday, dies Lunae too.
-struct WeekdayName {
-    std::string_view word;
-    std::int8_t weekday; // 0 Sunday
-};
-constexpr std::array<WeekdayName, 14> WeekdayNames{{{"dominica", 0},
-                                                    {"dominico", 0},
-                                                    {"solis", 0},
-                                                    {"lunae", 1},
-                                                    {"lune", 1},
-                                                    {"martis", 2},
-                                                    {"mercurii", 3},
-                                                    {"iovis", 4},
-                                                    {"veneris", 5},
-                                                    {"saturni", 6},
-                                                    {"sabbato", 6},
-                                                    {"sabbati", 6},
-                                                    {"sabbatum", 6},
-                                                    {"sabbatho", 6}}};
-
-// The words of the formulas that name the Christian era, and which beginning they count from.
-struct FormulaStem {
-    std::string_view stem;
-    YearCount count;
-};
-constexpr std::array<FormulaStem, 24> FormulaStems{{
-    {"incarnation", YearCount::Incarnation},
-    {"incarnacion", YearCount::Incarnation},
-    {"incarn", YearCount::Incarnation},
-    {"nativitat", YearCount::Nativity},
-    {"natali", YearCount::Nativity},
-    {"nat", YearCount::Nativity},
-    {"domini", YearCount::Christian},
-    {"dni", YearCount::Christian},
-    {"dom", YearCount::Christian},
-    {"christ", YearCount::Christian},
-    {"xpi", YearCount::Christian},
-    {"salutis", YearCount::Christian},
-    {"nostr", YearCount::Christian},
-    {"reparat", YearCount::Christian},
-    {"gratia", YearCount::Christian},
-    {"gratie", YearCount::Christian},
-    {"humanitatis", YearCount::Christian},
-    {"aerae", YearCount::Christian},
-    {"erae", YearCount::Christian},
-    {"post", YearCount::Christian},
-    {"urbis", YearCount::City},
-    {"urbe", YearCount::City},
-    {"condit", YearCount::City},
-    {"ab", YearCount::Unmarked},
-}};
-
-// A stem of six letters or more begins the word; a shorter one is the word.
-bool IsStem(std::string_view word, std::string_view stem) {
-    return stem.size() >= 6 ? BeginsWith(word, stem, Letters.nameLetter)
-                            : Is(word, stem, Letters.nameLetter);
-}
-
-bool IsReign(std::string_view word) {
-    return std::any_of(ReignStems.begin(), ReignStems.end(),
-                       [word](std::string_view stem) { return IsStem(word, stem); });
-}
-
-bool IsWeekday(std::string_view word) {
-    return std::any_of(WeekdayNames.begin(), WeekdayNames.end(),
-                       [word](const WeekdayName &d) { return Is(word, d.word); });
-}
-
-// The count a word of a year's formula names; nothing for a word that is none. "a" joins them
-// (anno a nativitate), "natum" ends one (post Christum natum).
-std::optional<YearCount> FormulaWord(std::string_view word) {
-    if (Is(word, "a") || Is(word, "natum") || Is(word, "nato") || Is(word, "nostri"))
-        return YearCount::Unmarked;
-    if (IsWeekday(word)) // dominica: Sunday, not the Lord's year
-        return std::nullopt;
-    for (const FormulaStem &f : FormulaStems)
-        if (f.stem.size() >= 4 ? BeginsWith(word, f.stem, Letters.nameLetter)
-                               : Is(word, f.stem, Letters.nameLetter))
-            return f.count;
-    return std::nullopt;
-}
-
 // A day's number as a numeral: XIX, 19, XIIo (with its ordinal mark); 0 for anything else.
 int NumeralValue(std::string_view word) {
     const int value = NumberValue(word);
@@ -120,10 +26,6 @@ int NumeralValue(std::string_view word) {
 bool IsDigits(std::string_view word) {
     return !word.empty() &&
            std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool IsRomanLetters(std::string_view word) {
-    return !word.empty() && !IsDigits(word) && LooksLikeANumber(word);
 }
 
 // Years written in words, as charters write them: the ordinals of the hundreds and the tens
@@ -180,7 +82,12 @@ constexpr int MostDaysCounted = 19;
 class Reader {
 public:
     explicit Reader(const ClauseWords &words)
-        : w(words) {}
+        : w(words) {
+        for (Index i = 0; i < w.size(); ++i) {
+            m_kinds[i] = Classify(w[i].text);
+            m_months[i] = -1;
+        }
+    }
     std::optional<LatinReading> read();
 
 private:
@@ -203,6 +110,19 @@ private:
 
     bool free(Index i) const { return i < w.size() && !used[i] && !w[i].gloss; }
     std::string_view text(Index i) const { return i < w.size() ? w[i].text : std::string_view{}; }
+    // Whether word i is there, is no gloss, and is that keyword.
+    bool is(Index i, Key key) const { return i < w.size() && m_kinds[i].is(key); }
+    const WordKind &kind(Index i) const { return m_kinds[i]; }
+    // The month a word names, looked up the first time it is asked: only the words after a
+    // reference day or "die" ever are.
+    int monthOf(Index i) const {
+        if (m_months[i] < 0)
+            m_months[i] = static_cast<std::int8_t>(MonthOf(w[i].text));
+        return m_months[i];
+    }
+    bool isFormula(Index i) const { // a word that names an era: not "a", "ab"
+        return is(i, Key::Formula) && kind(i).formula != YearCount::Unmarked;
+    }
     void use(Index from, Index to) {
         for (Index i = from; i < to && i < w.size(); ++i)
             used[i] = true;
@@ -225,6 +145,8 @@ private:
     void addYear(const Year &year);
 
     const ClauseWords &w;
+    std::array<WordKind, ClauseWords::MostWords> m_kinds;
+    mutable std::array<std::int8_t, ClauseWords::MostWords> m_months;
     std::array<bool, ClauseWords::MostWords> used{};
     std::optional<Year> m_year;
     std::optional<Year> m_otherYear;
@@ -236,10 +158,10 @@ private:
 
 // Whether "ante diem", "a. d." or "ad" stands before the number at `number`.
 bool Reader::saysAnteDiem(Index number) const {
-    return (number >= 1 && free(number - 1) && Is(text(number - 1), "ad")) ||
+    return (number >= 1 && free(number - 1) && is(number - 1, Key::AD)) ||
            (number >= 2 && free(number - 2) && free(number - 1) &&
-            ((Is(text(number - 2), "a") && Is(text(number - 1), "d")) ||
-             (Is(text(number - 2), "ante") && Is(text(number - 1), "diem"))));
+            ((is(number - 2, Key::A) && is(number - 1, Key::D)) ||
+             (is(number - 2, Key::Ante) && is(number - 1, Key::Diem))));
 }
 
 // The number of days a designation counts, ending before `reference`: a number past 19 is
@@ -255,24 +177,22 @@ int Reader::designationBefore(Index reference, Index &begin) const {
 
 // The designation before the reference day at `reference`, and the month after it.
 std::optional<Reader::Core> Reader::romanCoreAt(Index reference) const {
-    const std::optional<Reference> named =
-        free(reference) ? ReferenceOf(text(reference)) : std::nullopt;
-    if (!named || !free(reference + 1))
+    if (!free(reference) || kind(reference).reference < 0 || !free(reference + 1))
         return std::nullopt;
-    const int month = MonthOf(text(reference + 1));
+    const auto named = static_cast<Reference>(kind(reference).reference);
+    const int month = monthOf(reference + 1);
     if (month == 0)
         return std::nullopt;
     Core core;
     core.end = reference + 2;
-    if (free(core.end) && free(core.end + 1) && Is(text(core.end), "a") &&
-        Is(text(core.end + 1), "i")) {
+    if (free(core.end) && free(core.end + 1) && is(core.end, Key::A) && is(core.end + 1, Key::I)) {
         core.leap = true;
         core.end += 2;
-    } else if (free(core.end) && Is(text(core.end), "ai")) {
+    } else if (free(core.end) && is(core.end, Key::AI)) {
         core.leap = true;
         core.end += 1;
     }
-    if (free(core.end) && MonthOf(text(core.end)) != 0) { // Kal. Ianuarius Maius
+    if (free(core.end) && monthOf(core.end) != 0) { // Kal. Ianuarius Maius
         core.fault = LatinPart::Month;
         core.faultText = w.written(reference + 1, core.end);
         return core;
@@ -282,31 +202,29 @@ std::optional<Reader::Core> Reader::romanCoreAt(Index reference) const {
     Index begin = reference;
     if (w[reference].pause) {
         // "feria tertia, Kal. Ian.": the number before the comma is another day's
-    } else if (reference > 0 && free(reference - 1) &&
-               IsAny(text(reference - 1), PridieSpellings)) {
+    } else if (reference > 0 && free(reference - 1) && is(reference - 1, Key::Pridie)) {
         days = 2;
         begin = reference - 1;
-    } else if (reference > 0 && free(reference - 1) &&
-               IsAny(text(reference - 1), PostridieSpellings)) {
+    } else if (reference > 0 && free(reference - 1) && is(reference - 1, Key::Postridie)) {
         dayAfter = true;
         begin = reference - 1;
     } else if (const int counted = designationBefore(reference, begin); counted > 0) {
         days = counted;
-        doubled = begin > 0 && free(begin - 1) && Is(text(begin - 1), "bis");
+        doubled = begin > 0 && free(begin - 1) && is(begin - 1, Key::Bis);
         begin -= doubled ? 1 : 0;
         if (begin >= 2 && free(begin - 2) &&
-            ((Is(text(begin - 2), "a") && Is(text(begin - 1), "d")) ||
-             (Is(text(begin - 2), "ante") && Is(text(begin - 1), "diem"))))
+            ((is(begin - 2, Key::A) && is(begin - 1, Key::D)) ||
+             (is(begin - 2, Key::Ante) && is(begin - 1, Key::Diem))))
             begin -= 2;
-        else if (begin >= 1 && free(begin - 1) && Is(text(begin - 1), "ad"))
+        else if (begin >= 1 && free(begin - 1) && is(begin - 1, Key::AD))
             begin -= 1;
         // a. d. II, as manuscripts write the day before
         core.pridieAsII = days == 2 && !doubled;
     }
-    if (begin > 0 && free(begin - 1) && Is(text(begin - 1), "die"))
-        begin -= begin > 1 && free(begin - 2) && Is(text(begin - 2), "sub") ? 2 : 1;
+    if (begin > 0 && free(begin - 1) && is(begin - 1, Key::Die))
+        begin -= begin > 1 && free(begin - 2) && is(begin - 2, Key::Sub) ? 2 : 1;
     core.begin = begin;
-    core.day = {days, doubled, dayAfter, *named, month};
+    core.day = {days, doubled, dayAfter, named, month};
     if (core.leap && month != 3) { // "(a. i.)" belongs to March alone
         core.fault = LatinPart::Month;
         core.faultText = w.written(reference + 1, core.end - 1);
@@ -344,9 +262,11 @@ int Reader::dayNumberAt(Index at, Index &end) const {
 // nor is the number of a weekday, an hour, an indiction or a year of a reign.
 int Reader::dayNumberBefore(Index at, Index &begin) const {
     const auto countsAnother = [this](Index number) {
-        const std::string_view before = number > 0 ? text(number - 1) : std::string_view{};
-        return Is(before, "feria") || IsAny(before, HourWords) || IsAny(before, IndictionWords) ||
-               IsAny(before, AnnoSpellings) || IsReign(before);
+        if (number == 0)
+            return false;
+        const WordKind &before = kind(number - 1);
+        return before.is(Key::Feria) || before.is(Key::Hour) || before.is(Key::Indiction) ||
+               before.is(Key::Anno) || before.is(Key::Reign);
     };
     Index first = at;
     const int value = dayNumberBeforeAnything(at, first);
@@ -376,9 +296,9 @@ int Reader::dayNumberBeforeAnything(Index at, Index &begin) const {
 // "die Lunae XXV mensis Augusti".
 std::optional<Reader::Core> Reader::dayOfMonthCoreAt(Index die) const {
     Core core;
-    if (Is(text(die), "mensis")) {
+    if (is(die, Key::Mensis)) {
         const int day = dayNumberBefore(die, core.begin);
-        const int month = free(die + 1) ? MonthOf(text(die + 1)) : 0;
+        const int month = free(die + 1) ? monthOf(die + 1) : 0;
         if (day == 0 || day > 31 || month == 0)
             return std::nullopt;
         core.end = die + 2;
@@ -386,7 +306,7 @@ std::optional<Reader::Core> Reader::dayOfMonthCoreAt(Index die) const {
         core.day = {1, false, false, Reference::Calends, month};
         return core;
     }
-    if (!Is(text(die), "die"))
+    if (!is(die, Key::Die))
         return std::nullopt;
     Index after = die + 1, end = 0;
     int day = dayNumberAt(after, end);
@@ -396,8 +316,8 @@ std::optional<Reader::Core> Reader::dayOfMonthCoreAt(Index die) const {
     } else if ((day = dayNumberBefore(die, core.begin)) == 0) {
         return std::nullopt;
     }
-    after += free(after) && Is(text(after), "mensis") ? 1 : 0;
-    const int month = free(after) ? MonthOf(text(after)) : 0;
+    after += free(after) && is(after, Key::Mensis) ? 1 : 0;
+    const int month = free(after) ? monthOf(after) : 0;
     if (month == 0 || day > 31)
         return std::nullopt;
     core.end = after + 1;
@@ -411,7 +331,7 @@ Number Reader::numberAt(Index at, bool inWords) const {
     if (!free(at))
         return number;
     const std::string_view first = text(at);
-    if (IsDigits(first)) {
+    if (is(at, Key::Digits)) {
         number.value = DigitsValue(first);
         number.end = at + 1;
         number.minus = w[at].minus;
@@ -420,11 +340,11 @@ Number Reader::numberAt(Index at, bool inWords) const {
                 number.end = at + 2;
         return number;
     }
-    if (IsRomanLetters(first)) {
+    if (is(at, Key::Roman)) {
         // The longest run of words that makes one numeral: M. D. XXX.
         std::array<char, 48> letters{};
         std::size_t size = 0;
-        for (Index i = at; free(i) && IsRomanLetters(text(i)) && size + text(i).size() <= 40; ++i) {
+        for (Index i = at; free(i) && is(i, Key::Roman) && size + text(i).size() <= 40; ++i) {
             std::copy(text(i).begin(), text(i).end(),
                       letters.begin() + static_cast<std::ptrdiff_t>(size));
             size += text(i).size();
@@ -439,12 +359,12 @@ Number Reader::numberAt(Index at, bool inWords) const {
     if (!inWords)
         return number;
     for (Index i = at; free(i); ++i) {
-        if (Is(text(i), "et") || Is(text(i), "bis"))
+        if (is(i, Key::Et) || is(i, Key::Bis))
             continue;
         const int value = YearOrdinalValue(text(i));
         if (value == 0)
             break;
-        number.value += Is(text(i - (i > at ? 1 : 0)), "bis") && i > at ? 2 * value : value;
+        number.value += i > at && is(i - 1, Key::Bis) ? 2 * value : value;
         number.end = i + 1;
         number.inWords = true;
     }
@@ -453,24 +373,27 @@ Number Reader::numberAt(Index at, bool inWords) const {
 
 // An era written in up to four words from `at` (A. D., a. u. c., post Christum natum, B.C.).
 std::optional<Era> Reader::eraAt(Index at, Index &end) const {
-    for (Index words = 4; words >= 1; --words) {
-        std::array<char, 24> letters{};
-        std::size_t size = 0;
-        bool fits = true;
-        for (Index i = at; i < at + words && fits; ++i) {
-            fits = free(i) && size + text(i).size() <= letters.size();
-            for (const char c : fits ? text(i) : std::string_view{})
-                letters[size++] = c;
-        }
-        if (!fits)
-            continue;
-        const std::string_view spelt(letters.data(), size);
+    if (!is(at, Key::EraStart))
+        return std::nullopt;
+    // The letters of up to four words run together, and where each word ends among them.
+    std::array<char, 24> letters{};
+    std::array<std::size_t, 5> ends{};
+    Index words = 0;
+    for (std::size_t size = 0; words < 4 && free(at + words); ++words) {
+        const std::string_view word = text(at + words);
+        if (size + word.size() > letters.size())
+            break;
+        std::copy(word.begin(), word.end(), letters.begin() + static_cast<std::ptrdiff_t>(size));
+        size += word.size();
+        ends[words + 1] = size;
+    }
+    for (; words >= 1; --words) // the longest spelling first: "a u c" before "a"
         for (const EraSpelling &s : EraSpellings)
-            if (s.letters == spelt && s.era != Era::None) {
+            if (s.letters.size() == ends[words] &&
+                s.letters == std::string_view(letters.data(), ends[words])) {
                 end = at + words;
                 return s.era;
             }
-    }
     return std::nullopt;
 }
 
@@ -508,15 +431,15 @@ void Reader::readYearPhrase(Index at) {
     YearCount count = YearCount::Unmarked;
     bool anno = false, reign = false;
     for (; free(i) && i < at + 8; ++i) {
-        const std::string_view word = text(i);
-        if (IsAny(word, AnnoSpellings)) {
+        if (is(i, Key::Anno)) {
             anno = true;
-        } else if (IsReign(word)) {
+        } else if (is(i, Key::Reign)) {
             reign = true;
-        } else if (const std::optional<YearCount> named = FormulaWord(word)) {
-            if (*named != YearCount::Unmarked &&
+        } else if (is(i, Key::Formula)) {
+            const YearCount named = kind(i).formula;
+            if (named != YearCount::Unmarked &&
                 (count == YearCount::Unmarked || count == YearCount::Christian))
-                count = *named;
+                count = named;
         } else {
             break;
         }
@@ -531,7 +454,7 @@ void Reader::readYearPhrase(Index at) {
     }
     Index end = number.end;
     std::optional<Era> era = eraAt(end, end);
-    reign = reign || (free(end) && !w[end].pause && IsReign(text(end)));
+    reign = reign || (free(end) && !w[end].pause && is(end, Key::Reign));
     use(i, end);
     if (reign || (number.inWords && number.value < 100))
         return; // the year of a reign, or of an office
@@ -557,7 +480,7 @@ void Reader::readEraBefore(Index at) {
     Index after = number.end;
     // "a. d. VI bis Kal.": a designation gone wrong, not the year AD 6
     if (*era == Era::Christian && number.value <= MostDaysCounted && free(after) &&
-        (Is(text(after), "bis") || ReferenceOf(text(after)))) {
+        (is(after, Key::Bis) || kind(after).reference >= 0)) {
         m_wrongDesignation = at;
         return;
     }
@@ -588,7 +511,7 @@ void Reader::readBareNumber(Index at, const Core &core) {
     if (!era && !nextToTheDate && m_consuls)
         return; // Honorio VIII, Theodosio A. VII: the consuls' numbers
     // "a. 707": the year of the city, or AD 707, unless the editor's gloss says which.
-    if (!era && !number.lone && at > 0 && Is(text(at - 1), "a") && !used[at - 1]) {
+    if (!era && !number.lone && at > 0 && is(at - 1, Key::A) && !used[at - 1]) {
         const int city = YearInEra(number.value, Era::City);
         bool glossed = false;
         for (Index i = 0; i < w.size(); ++i)
@@ -615,7 +538,7 @@ void Reader::readBareNumber(Index at, const Core &core) {
 void Reader::readFollowing(Index at, int most, int lowest, int highest, std::int8_t *into) {
     Index i = at + 1;
     while (i < at + static_cast<Index>(most) && free(i) &&
-           (Is(text(i), "diei") || Is(text(i), "noctis") || Is(text(i), "die")))
+           (is(i, Key::Diei) || is(i, Key::Noctis) || is(i, Key::Die)))
         ++i;
     Index end = 0;
     const int value = dayNumberAt(i, end);
@@ -656,65 +579,59 @@ std::optional<LatinReading> Reader::read() {
 
     // Consuls name the year; their numbers (Honorio VIII et Theodosio III) are no years.
     for (Index i = 0; i < w.size(); ++i)
-        if (free(i) && IsAny(text(i), ConsulWords)) {
+        if (free(i) && is(i, Key::Consul)) {
             m_consuls = true;
             use(i, i + 1);
         }
     // What only looks like a number: initials before a name (L. Pisone, C. Iulio), and "D."
     // for data before the date.
     for (Index i = 0; i < w.size(); ++i) {
-        const std::string_view word = text(i);
-        if (!free(i) || word.size() != 1 || !IsRomanLetters(word))
+        if (!free(i) || text(i).size() != 1 || !is(i, Key::Roman))
             continue;
         Index eraEnd = 0;
         const bool inEra = eraAt(i, eraEnd) || (i > 0 && eraAt(i - 1, eraEnd) && eraEnd > i);
-        const bool initial = free(i + 1) && w[i + 1].capital && !IsRomanLetters(text(i + 1)) &&
-                             !IsAny(text(i + 1), AnnoSpellings) && !inEra;
-        const bool data = Is(word, "d") && (i == 0 || i + 1 == core->begin);
+        const bool initial = free(i + 1) && w[i + 1].capital && !is(i + 1, Key::Roman) &&
+                             !is(i + 1, Key::Anno) && !inEra;
+        const bool data = is(i, Key::D) && (i == 0 || i + 1 == core->begin);
         if (initial || data)
             use(i, i + 1);
     }
     for (Index i = 0; i < w.size(); ++i) {
         if (!free(i))
             continue;
-        const std::string_view word = text(i);
-        if (IsAny(word, IndictionWords)) {
+        if (is(i, Key::Indiction)) {
             readFollowing(i, 2, 1, 15, &m_notes.indiction);
-        } else if (IsAny(word, HourWords)) {
+        } else if (is(i, Key::Hour)) {
             readFollowing(i, 3, 1, 24, nullptr);
-        } else if (Is(word, "feria")) {
+        } else if (is(i, Key::Feria)) {
             std::int8_t feria = 0;
             readFollowing(i, 2, 2, 7, &feria);
             if (feria > 0)
                 m_notes.weekday = static_cast<std::int8_t>(feria - 1);
-        } else if (IsReign(word)) {
+        } else if (is(i, Key::Reign)) {
             // pontificatus nostri anno quarto: its number is no year; "anno Domini" after it
             // begins the year of the date
             Index end = i + 1;
-            while (
-                end < i + 4 && free(end) && numberAt(end, true).end == 0 &&
-                !(IsAny(text(end), AnnoSpellings) &&
-                  FormulaWord(text(end + 1)).value_or(YearCount::Unmarked) != YearCount::Unmarked))
+            while (end < i + 4 && free(end) && numberAt(end, true).end == 0 &&
+                   !(is(end, Key::Anno) && isFormula(end + 1)))
                 ++end;
             const Number number = numberAt(end, true);
             use(i, number.end > 0 ? number.end : i + 1);
-        } else if (IsAny(word, AnnoSpellings) ||
-                   FormulaWord(word).value_or(YearCount::Unmarked) != YearCount::Unmarked) {
+        } else if (is(i, Key::Anno) || isFormula(i)) {
             readYearPhrase(i);
         }
     }
     for (Index i = 0; i < w.size(); ++i) {
         if (!free(i))
             continue;
-        for (const WeekdayName &d : WeekdayNames)
-            if (Is(text(i), d.word)) {
-                m_notes.weekday = d.weekday;
-                use(i, i + 1);
-            }
+        if (is(i, Key::Weekday)) {
+            m_notes.weekday = kind(i).weekday;
+            use(i, i + 1);
+        }
         readEraBefore(i);
     }
     for (Index i = 0; i < w.size(); ++i)
-        if (free(i) && (IsDigits(text(i)) || IsRomanLetters(text(i))))
+        if (free(i) && (is(i, Key::Digits) || is(i, Key::Roman)))
             readBareNumber(i, *core);
     // What is left and looks like a number, but is none: 15x4, IIX.
     for (Index i = 0; i < w.size() && !m_consuls; ++i) {
@@ -724,10 +641,10 @@ std::optional<LatinReading> Reader::read() {
         const bool capitals = std::all_of(w[i].written.begin(), w[i].written.end(),
                                           [](char c) { return c < 'a' || c > 'z'; });
         if (!free(i) ||
-            !(digit || (IsRomanLetters(word) && (capitals || (i == core->end && word.size() > 2)))))
+            !(digit || (is(i, Key::Roman) && (capitals || (i == core->end && word.size() > 2)))))
             continue;
         if (i + 1 == core->begin) // a. d. IIIII Kal.: the count is what is wrong
-            m_wrongDesignation = i > 1 && Is(text(i - 2), "a") && Is(text(i - 1), "d") ? i - 2 : i;
+            m_wrongDesignation = i > 1 && is(i - 2, Key::A) && is(i - 1, Key::D) ? i - 2 : i;
         else
             m_wrongYear = m_wrongYear ? m_wrongYear : i;
     }

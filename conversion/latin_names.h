@@ -64,16 +64,31 @@ inline constexpr std::array<ReferenceSpelling, 34> ReferenceSpellings{{
 inline constexpr std::array<std::string_view, 3> ReferenceAccusative{"Kalendas", "Nonas", "Idus"};
 inline constexpr std::array<std::string_view, 3> ReferenceAblative{"Kalendis", "Nonis", "Idibus"};
 
+// The spellings by their first letter, so that a word is compared with a dozen at most.
+inline constexpr auto ReferenceSpellingsByLetter = [] {
+    std::array<std::array<std::uint8_t, 16>, 26> byLetter{};
+    for (auto &letter : byLetter)
+        letter.fill(UINT8_MAX);
+    std::array<std::size_t, 26> counts{};
+    for (std::size_t i = 0; i < ReferenceSpellings.size(); ++i) {
+        const auto letter = static_cast<std::size_t>(ReferenceSpellings[i].word[0] - 'a');
+        byLetter[letter][counts[letter]++] = static_cast<std::uint8_t>(i);
+    }
+    return byLetter;
+}();
+
 // The named day a word spells; nothing for any other word.
 constexpr std::optional<Reference> ReferenceOf(std::string_view typed) {
     // Most words of a date are no reference day: let them go at their first letter.
     const char first = typed.empty() ? '\0' : LetterOf(typed[0]);
-    if (first != 'k' && first != 'c' && first != 'n' && first != 'i' && first != 'e' &&
-        first != 'y')
+    if (first < 'a' || first > 'z')
         return std::nullopt;
-    for (const ReferenceSpelling &s : ReferenceSpellings) // EIDIBVS as inscriptions carve it
-        if (s.word[0] == first && Is(typed, s.word, Letters.nameLetter))
-            return s.reference;
+    for (const std::uint8_t i : ReferenceSpellingsByLetter[static_cast<std::size_t>(first - 'a')]) {
+        if (i == UINT8_MAX)
+            break;
+        if (Is(typed, ReferenceSpellings[i].word, Letters.nameLetter)) // EIDIBVS, as carved
+            return ReferenceSpellings[i].reference;
+    }
     return std::nullopt;
 }
 

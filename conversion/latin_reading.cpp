@@ -145,8 +145,9 @@ constexpr bool ListTextsReadAsTheyMean() {
 static_assert(ListTextsReadAsTheyMean());
 
 // A date alone, as the window's lists and most readers write it: the designation, the
-// reference day, the month, "(a. i.)" and a year, and nothing else.
-LatinReading ReadDateAlone(std::string_view text) {
+// reference day, the month, "(a. i.)" and a year, and nothing else. `quick`: give up at the
+// sixth word before any reference day, the error left unsaid.
+LatinReading ReadDateAlone(std::string_view text, bool quick) {
     // The reference day divides the date: the designation before it, the month after it.
     Words<5> before;
     Words<12> after;
@@ -156,7 +157,10 @@ LatinReading ReadDateAlone(std::string_view text) {
             after.add(word);
         else if (!(reference = ReferenceOf(word)))
             before.add(word);
+        return !quick || before.fits();
     });
+    if (!before.fits() && quick)
+        return LatinReading::Unread(LatinPart::Designation, {});
     if (before.count == 0 && !reference && after.count == 0 && IsBlankLine(text))
         return LatinReading::Blank();
     const Count count = DesignationCount(before);
@@ -193,11 +197,13 @@ LatinReading ReadDateAlone(std::string_view text) {
 LatinReading ReadLatinDate(std::string_view text) {
     if (text.size() > LongestLine)
         return LatinReading::Unread(LatinPart::WholeLine, {});
-    // Most lines are a date alone, read at once; the rest may be a whole clause.
-    const LatinReading alone = ReadDateAlone(text);
-    if (alone.unread == LatinPart::None)
+    // Most lines are a date alone, read at once; the rest may be a whole clause. A line with
+    // more words before a reference day than any designation has is one at once.
+    if (const LatinReading alone = ReadDateAlone(text, true); alone.unread == LatinPart::None)
         return alone;
-    return ReadDatingClause(text).value_or(alone);
+    if (std::optional<LatinReading> clause = ReadDatingClause(text))
+        return *clause;
+    return ReadDateAlone(text, false); // no date: the error of reading it as one
 }
 
 } // namespace tempidex

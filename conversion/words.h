@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <type_traits>
 
 namespace tempidex {
 
@@ -106,26 +107,30 @@ constexpr bool IsBlankLine(std::string_view text) {
     return true;
 }
 
-// Calls `add` with each word of `text`, in order. ASCII, nearly all there is, goes by the table
-// alone.
+// Calls `add` with each word of `text`, in order, while it returns true (or returns nothing).
+// ASCII, nearly all there is, goes by the table alone.
 template <typename Add> constexpr void ForEachWord(std::string_view text, Add &&add) {
-    std::size_t begin = 0;
-    bool inWord = false;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t separator = SeparatorAt(text, at);
-        if (separator == 0) {
-            begin = inWord ? begin : at;
-            inWord = true;
-            ++at;
+    const auto more = [&add](std::string_view word) {
+        if constexpr (std::is_same_v<decltype(add(word)), bool>)
+            return add(word);
+        add(word);
+        return true;
+    };
+    const std::size_t size = text.size();
+    for (std::size_t at = 0; at < size;) {
+        if (const std::size_t separator = SeparatorAt(text, at); separator > 0) {
+            at += separator;
             continue;
         }
-        if (inWord)
-            add(text.substr(begin, at - begin));
-        inWord = false;
-        at += separator;
+        const std::size_t begin = at;
+        for (++at; at < size; ++at) {
+            const auto byte = static_cast<unsigned char>(text[at]);
+            if (byte < 0x80 ? Letters.letter[byte] == '\0' : SeparatorAt(text, at) > 0)
+                break;
+        }
+        if (!more(text.substr(begin, at - begin)))
+            return;
     }
-    if (inWord)
-        add(text.substr(begin));
 }
 
 using LetterTable = std::array<char, 256>;
