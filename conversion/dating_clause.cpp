@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tempidex {
 namespace {
@@ -151,7 +152,7 @@ private:
     std::optional<Year> m_year;
     std::optional<Year> m_otherYear;
     std::optional<Index> m_wrongYear; // a number that is no year, or a lone letter
-    std::optional<Index> m_wrongDesignation;
+    std::optional<std::pair<Index, Index>> m_wrongDesignation; // its first and last words
     bool m_consuls = false;
     ClauseNotes m_notes;
 };
@@ -481,7 +482,7 @@ void Reader::readEraBefore(Index at) {
     // "a. d. VI bis Kal.": a designation gone wrong, not the year AD 6
     if (*era == Era::Christian && number.value <= MostDaysCounted && free(after) &&
         (is(after, Key::Bis) || kind(after).reference >= 0)) {
-        m_wrongDesignation = at;
+        m_wrongDesignation = {at, after - 1};
         return;
     }
     use(at, number.end);
@@ -644,14 +645,14 @@ std::optional<LatinReading> Reader::read() {
             !(digit || (is(i, Key::Roman) && (capitals || (i == core->end && word.size() > 2)))))
             continue;
         if (i + 1 == core->begin) // a. d. IIIII Kal.: the count is what is wrong
-            m_wrongDesignation = i > 1 && is(i - 2, Key::A) && is(i - 1, Key::D) ? i - 2 : i;
+            m_wrongDesignation = {i > 1 && is(i - 2, Key::A) && is(i - 1, Key::D) ? i - 2 : i, i};
         else
             m_wrongYear = m_wrongYear ? m_wrongYear : i;
     }
 
     if (m_wrongDesignation)
-        return LatinReading::Unread(LatinPart::Designation,
-                                    w.written(*m_wrongDesignation, core->begin - 1));
+        return LatinReading::Unread(LatinPart::Designation, w.written(m_wrongDesignation->first,
+                                                                      m_wrongDesignation->second));
     if (m_wrongYear)
         return LatinReading::Unread(LatinPart::Year, w[*m_wrongYear].written);
     ClauseNotes notes = m_notes;

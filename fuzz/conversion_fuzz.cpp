@@ -1,7 +1,8 @@
-// libFuzzer target: the input is read as one line of the command line, both ways, and, split
-// at its first two newlines, as the texts of the three lists. Every answer must be one the
-// program can show, on one line, for a reason that fits the texts it was given; and whatever
-// the command line writes in Latin must read back without an error.
+// libFuzzer target: the input is read as one line of the command line, both ways, alone and
+// inside the words of a dating clause, and, split at its first two newlines, as the texts of
+// the three lists. Every answer must be one the program can show, on one line, for a reason
+// that fits the texts it was given; every warning a line of its own; and whatever the command
+// line writes in Latin, in any year style, must read back without an error.
 #include "answers.h"
 #include "roman_date.h"
 #include "window_lists.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -33,8 +35,9 @@ void CheckLine(const tempidex::Answer &answer, std::string_view errorFree) {
     const std::string_view text = answer.text;
     const std::string_view shown = text.substr(0, text.find('\t'));
     const bool isError = shown.starts_with("ERRORE - ");
+    const std::string_view warnings = answer.warnings;
     if (text.find('\n') != std::string_view::npos || answer.failed != isError ||
-        (!errorFree.empty() && isError))
+        (!errorFree.empty() && isError) || (!warnings.empty() && !warnings.ends_with('\n')))
         std::abort();
 }
 
@@ -45,8 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const bool explain : {false, true})
         for (const auto reckoning :
              {tempidex::Reckoning::Historical, tempidex::Reckoning::Julian}) {
-            const tempidex::LineOptions options{reckoning, size % 2 == 0, size % 3 == 0, explain};
+            tempidex::LineOptions options{reckoning, size % 2 == 0, size % 3 == 0, explain};
+            const auto &style = tempidex::YearStyles[size % tempidex::YearStyles.size()];
+            options.style = style.style;
+            options.styleGiven = size % 5 != 0;
             CheckLine(tempidex::LatinToModern(input, options), {});
+            // The same among the words sources write around a date.
+            const std::string clause = "Datum Romae apud S. Petrum, " + std::string(input) +
+                                       ", indictione V, pontificatus nostri anno quarto.";
+            CheckLine(tempidex::LatinToModern(clause, options), {});
             const tempidex::Answer latin = tempidex::ModernToLatin(input, options);
             CheckLine(latin, {});
             if (!latin.failed && !latin.text.empty() && !explain)
