@@ -51,13 +51,14 @@ constexpr bool IsChristianEra(YearCount count) {
            count == YearCount::Incarnation || count == YearCount::Nativity;
 }
 
-// The styles a year of the Incarnation or of the Nativity was counted in, the charters' way.
-constexpr std::array<YearStyle, 2> StylesOf(YearCount count) {
+// The styles a year of the Incarnation or of the Nativity may have been counted in, the
+// charters' way, besides 1 January.
+constexpr std::array<YearStyle, 3> StylesOf(YearCount count) {
     if (count == YearCount::Incarnation)
-        return {YearStyle::Florentine, YearStyle::Pisan};
+        return {YearStyle::Modern, YearStyle::Florentine, YearStyle::Pisan};
     if (count == YearCount::Nativity)
-        return {YearStyle::Nativity, YearStyle::Nativity};
-    return {YearStyle::Modern, YearStyle::Modern};
+        return {YearStyle::Modern, YearStyle::Nativity, YearStyle::Nativity};
+    return {YearStyle::Modern, YearStyle::Modern, YearStyle::Modern};
 }
 
 // What the answer to one Latin line tells besides the day: the parts of its explanation after
@@ -88,16 +89,17 @@ int ModernYear(int written, DayOfMonth day, const ClauseNotes &notes, const Line
         return Before(day, {3, 25}) ? *notes.laterYear : written;
     }
     const int year = ModernYearOf(written, day, options.style);
+    // The years the formula's other styles give, where they differ from this one.
     std::array<std::pair<YearStyle, int>, 2> others{};
     std::size_t differing = 0;
-    if (!options.styleGiven)
-        for (const YearStyle style : StylesOf(notes.count))
-            if (const int other = ModernYearOf(written, day, style);
-                other != year && (differing == 0 || others[0].second != other))
-                others[differing++] = {style, other};
+    for (const YearStyle style : StylesOf(notes.count))
+        if (const int other = ModernYearOf(written, day, style);
+            other != year && differing < others.size() &&
+            (differing == 0 || others[0].second != other))
+            others[differing++] = {style, other};
     if (options.styleGiven || differing > 0)
         told.add([&] { return ExplainStyle(options.style, year, others); });
-    if (differing > 0)
+    if (differing > 0 && !options.styleGiven)
         told.warn(ExplainStyle(options.style, year, others) + "; --style sceglie lo stile");
     return year;
 }
