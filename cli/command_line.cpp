@@ -193,7 +193,7 @@ int RunCommandLine(const QStringList &given, std::FILE *in, std::FILE *out, std:
             return usage(tr("--%1 vale solo con --to-latin").arg(writing));
     const QStringList dates = parser.positionalArguments();
     if (dates.isEmpty())
-        return usage(tr("manca la DATA, o - per leggerle dallo standard input"));
+        return usage(tr("manca la DATA, o - per leggere le date dallo standard input"));
 
     LineOptions lineOptions;
     lineOptions.reckoning =

@@ -240,6 +240,11 @@ bool ModernToLatin(std::string_view line, const LineOptions &options, std::strin
     if (year && InGregorianGap(*year, day.month, day.day, options.reckoning))
         return Answered(out, ErrorDateNonexistent, true, options,
                         [&] { return ExplainGap(day, *year); });
+    // "lunedì 3 marzo 2025": a weekday that is not the date's is a wrong date.
+    if (const int weekday = year && *year >= 1 ? WeekdayOf(*year, day, options.reckoning) : -1;
+        modern.weekday >= 0 && weekday >= 0 && weekday != modern.weekday)
+        return Answered(out, ErrorDateNotCorrect, true, options,
+                        [&] { return ExplainWeekday(weekday, modern.weekday); });
     const RomanDay roman = RomanFromDay(day, shape);
     // Without a year, "(a. i.)" says which year the days before the March Calends belong to.
     const bool leapYear = !year && shape.leap && roman.reference == Reference::Calends &&

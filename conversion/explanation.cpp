@@ -11,7 +11,8 @@
 namespace tempidex {
 namespace {
 
-constexpr std::array<std::string_view, 3> NamedDays{"Calende", "None", "Idi"};
+// As Italian writes them, in lower case like the months.
+constexpr std::array<std::string_view, 3> NamedDays{"calende", "none", "idi"};
 
 // "gennaio", "febbraio": the month as a sentence names it.
 std::string ItalianMonthName(int month) {
@@ -48,7 +49,7 @@ std::string NamedDayNote(Reference reference, int month) {
     case Reference::Ides:
         break;
     }
-    return ", otto giorni dopo le None";
+    return ", otto giorni dopo le none";
 }
 
 // The date as the lists write it, with no year.
@@ -89,7 +90,7 @@ std::string ExplainCount(const LatinDate &date, YearShape shape, const CountedDa
     const std::string day = DateText(counted.date, year);
 
     if (counted.fault == CountFault::NoDoubledDay) {
-        std::string text = latin + ": a. d. bis VI c'è solo prima delle Calende di marzo di un "
+        std::string text = latin + ": a. d. bis VI c'è solo prima delle calende di marzo di un "
                                    "anno bisestile";
         if (roman.reference == Reference::Calends && roman.month == 3)
             text += year ? ", e il " + ModernYearText(*year) + " non lo è"
@@ -171,8 +172,8 @@ std::string ExplainCommonYear(int year) {
 }
 
 std::string ExplainLeapMarchNonesIdes() {
-    return "Mar. (a. i.), il marzo di un anno bisestile, vale solo per le Calende di marzo e i "
-           "giorni contati da esse: le None e le Idi di marzo sono quelle di ogni anno";
+    return "Mar. (a. i.), il marzo di un anno bisestile, vale solo per le calende di marzo e i "
+           "giorni contati da esse: le none e le idi di marzo sono quelle di ogni anno";
 }
 
 std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int> year) {

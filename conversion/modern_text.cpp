@@ -34,18 +34,53 @@ std::optional<int> TakeNumber(std::string_view &text, std::size_t most) {
     return value;
 }
 
-// The Italian month that `word` names, in any letter case, from the month list's own names.
+bool SameLetters(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The Italian month that `word` names, in any letter case, from the month list's own names:
+// whole, or three letters or more of it with a dot ("gen.", "sett."). 0 for none.
 int ItalianMonth(std::string_view word) {
+    const bool abbreviated = word.size() > 3 && word.back() == '.';
+    if (abbreviated)
+        word.remove_suffix(1);
     for (int month = 1; month <= CalendarMonths; ++month) {
         const std::string_view name = MonthRowOf(month).currentName;
-        if (word.size() == name.size() &&
-            std::equal(word.begin(), word.end(), name.begin(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) ==
-                       std::tolower(static_cast<unsigned char>(b));
-            }))
+        if (SameLetters(word, abbreviated ? name.substr(0, word.size()) : name))
             return month;
     }
     return 0;
+}
+
+// The Italian weekdays, with their accents or without (lunedi, as keyboards without them
+// write it).
+constexpr std::array<std::string_view, 7> ItalianWeekdays{
+    "domenica", "lunedì", "martedì", "mercoledì", "giovedì", "venerdì", "sabato"};
+
+// The weekday that begins `text`, which it moves past; -1 for none.
+int TakeWeekday(std::string_view &text) {
+    const std::size_t end = std::min(text.find_first_of(" \t,"), text.size());
+    const std::string_view word = text.substr(0, end);
+    for (std::size_t day = 0; day < ItalianWeekdays.size(); ++day) {
+        std::string_view name = ItalianWeekdays[day];
+        const bool accented = name.ends_with("ì");
+        if (SameLetters(word, name) ||
+            (accented && SameLetters(word, std::string(name.substr(0, name.size() - 2)) + "i"))) {
+            text = Trimmed(text.substr(std::min(text.size(), end + 1)));
+            return static_cast<int>(day);
+        }
+    }
+    return -1;
+}
+
+// "°" and "º" after the day: 1° gennaio.
+void SkipOrdinalMark(std::string_view &text) {
+    for (const std::string_view mark : {"\u00b0", "\u00ba"})
+        if (text.starts_with(mark))
+            text.remove_prefix(mark.size());
 }
 
 ModernDate WithYear(int day, int month, std::string_view rest) {
@@ -56,29 +91,37 @@ ModernDate WithYear(int day, int month, std::string_view rest) {
     return {year ? ModernReading::Read : ModernReading::WrongYear, day, month, year};
 }
 
-} // namespace
+// ISO 8601: the year first, in four digits or more; with a minus, an astronomical year
+// before AD 1 (-0043 is 44 BC). Nothing where `text` is no ISO date.
+std::optional<ModernDate> IsoDate(std::string_view text) {
+    const bool minus = text.starts_with('-');
+    std::string_view iso = text.substr(minus ? 1 : 0);
+    if (iso.size() < 10 || iso[4] != '-')
+        return std::nullopt;
+    const auto year = TakeNumber(iso, 5);
+    if (!year || iso.empty() || iso.front() != '-')
+        return std::nullopt;
+    iso.remove_prefix(1);
+    const auto month = iso.empty() ? std::nullopt : TakeNumber(iso, 2);
+    if (!month || iso.size() < 2 || iso.front() != '-')
+        return std::nullopt;
+    iso.remove_prefix(1);
+    const auto day = TakeNumber(iso, 2);
+    if (!day || !iso.empty())
+        return std::nullopt;
+    if (!minus)
+        return WithYear(*day, *month, text.substr(0, 4));
+    const int astronomical = -*year;
+    if (astronomical < FirstYear)
+        return ModernDate{ModernReading::WrongYear, *day, *month, std::nullopt};
+    return ModernDate{ModernReading::Read, *day, *month, astronomical};
+}
 
-ModernDate ReadModernDate(std::string_view text) {
-    text = Trimmed(text);
-    if (text.empty())
-        return {};
-    // ISO 8601: the year first, in four digits or more.
-    if (std::string_view iso = text; iso.size() >= 10 && iso[4] == '-') {
-        const auto year = TakeNumber(iso, 5);
-        if (year && !iso.empty() && iso.front() == '-') {
-            iso.remove_prefix(1);
-            const auto month = iso.empty() ? std::nullopt : TakeNumber(iso, 2);
-            if (month && iso.size() > 1 && iso.front() == '-') {
-                iso.remove_prefix(1);
-                const auto day = TakeNumber(iso, 2);
-                if (day && iso.empty())
-                    return WithYear(*day, *month, text.substr(0, 4));
-            }
-        }
-    }
+ModernDate ReadDayAndMonth(std::string_view text) {
     const auto day = TakeNumber(text, 2);
     if (!day)
         return {};
+    SkipOrdinalMark(text);
     text = Trimmed(text);
     if (!text.empty() && (text.front() == '/' || text.front() == '.' || text.front() == '-')) {
         const char separator = text.front();
@@ -97,6 +140,20 @@ ModernDate ReadModernDate(std::string_view text) {
         return {};
     return WithYear(*day, month,
                     end == std::string_view::npos ? std::string_view{} : text.substr(end));
+}
+
+} // namespace
+
+ModernDate ReadModernDate(std::string_view text) {
+    text = Trimmed(text);
+    if (text.empty())
+        return {};
+    if (const std::optional<ModernDate> iso = IsoDate(text))
+        return *iso;
+    const int weekday = TakeWeekday(text);
+    ModernDate date = ReadDayAndMonth(text);
+    date.weekday = date.reading == ModernReading::NoDate ? -1 : weekday;
+    return date;
 }
 
 void AppendModernDate(std::string &out, int day, int month, std::optional<int> year) {

@@ -184,6 +184,17 @@ TEST(ToLatin, ReadsTheDatesPeopleWrite) {
               "ante diem bis sextum Kalendas Martias (a. i.)\nKalendis Martiis\n");
     EXPECT_EQ(Tempidex({"-l", "--julian", "5/10/1582", "29/2/1700"}).out,
               "a. d. III Non. Oct. MDLXXXII\npridie Kal. Mar. MDCC\n");
+    // As Italians write dates: an ordinal mark, an abbreviated month, the weekday (checked),
+    // and the ISO year before AD 1 after "--".
+    const Outcome italian =
+        Tempidex({"-l", "1\u00b0 gennaio 2024", "1\u00ba maggio", "luned\u00ec 3 marzo 2025",
+                  "marted\u00ec 3 marzo 2025", "3 sett.", "1 gen. 2000", "--", "-0043-03-15"});
+    EXPECT_EQ(italian.out, "Kal. Ian. MMXXIV\nKal. Mai.\na. d. V Non. Mar. MMXXV\n"
+                           "ERRORE - Data non corretta\na. d. III Non. Sep.\nKal. Ian. MM\n"
+                           "Id. Mar. DCCX a.u.c.\n");
+    const Outcome minus = Tempidex({"-l", "-0043-03-15"});
+    EXPECT_EQ(minus.status, 2);
+    EXPECT_NE(minus.err.find("-- -0043-03-15"), std::string::npos) << minus.err;
     // The months are twelve; a blank line is answered with a blank line, and is no failure.
     EXPECT_EQ(Tempidex({"-l", "1/13", "1/0"}).out,
               "ERRORE - Data Inesistente\nERRORE - Data Inesistente\n");
@@ -195,10 +206,10 @@ TEST(ToLatin, ReadsTheDatesPeopleWrite) {
 // --explain reaches both directions: the answer, a tab, and how the day was counted.
 TEST(Explain, FollowsEachAnswerAfterATab) {
     EXPECT_EQ(Tempidex({"--convert", "--explain", "Kal. Ian."}).out,
-              "01 Gennaio\tKal. Ian. sono le Calende di gennaio, il primo giorno del mese: "
+              "01 Gennaio\tKal. Ian. sono le calende di gennaio, il primo giorno del mese: "
               "1 gennaio\n");
     EXPECT_EQ(Tempidex({"--to-latin", "--explain", "14/12"}).out,
-              "a. d. XIX Kal. Ian.\ta. d. XIX Kal. Ian. è il 19° giorno prima delle Calende di "
+              "a. d. XIX Kal. Ian.\ta. d. XIX Kal. Ian. è il 19° giorno prima delle calende di "
               "gennaio (1 gennaio), contando entrambi i giorni: 14 dicembre\n");
 }
 

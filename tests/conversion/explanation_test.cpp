@@ -44,26 +44,26 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
     const tempidex::LineOptions explain{tempidex::Reckoning::Historical, false, false, true};
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"a. d. XIX Kal. Ian.",
-         "14 Dicembre\ta. d. XIX Kal. Ian. è il 19° giorno prima delle Calende di gennaio "
+         "14 Dicembre\ta. d. XIX Kal. Ian. è il 19° giorno prima delle calende di gennaio "
          "(1 gennaio), contando entrambi i giorni: 14 dicembre"},
         {"a. d. XIX Kal. Mar.",
-         "ERRORE - Data Inesistente\ta. d. XIX Kal. Mar. cadrebbe l'11 febbraio, prima delle Idi "
-         "di febbraio (13): quel giorno si conta dalle Idi"},
+         "ERRORE - Data Inesistente\ta. d. XIX Kal. Mar. cadrebbe l'11 febbraio, prima delle idi "
+         "di febbraio (13): quel giorno si conta dalle idi"},
         {"a. d. XIX Kal. Ian. 1524",
-         "14 Dicembre 1524\ta. d. XIX Kal. Ian. è il 19° giorno prima delle Calende di gennaio "
+         "14 Dicembre 1524\ta. d. XIX Kal. Ian. è il 19° giorno prima delle calende di gennaio "
          "(1 gennaio 1525), contando entrambi i giorni: 14 dicembre 1524; era un mercoledì"},
         // Elided before 8 and 11, as Italian says them.
         {"a. d. XI Kal. Ian.", "22 Dicembre\ta. d. XI Kal. Ian. è l'11° giorno prima delle "
-                               "Calende di gennaio (1 gennaio), contando entrambi i giorni: 22 "
+                               "calende di gennaio (1 gennaio), contando entrambi i giorni: 22 "
                                "dicembre"},
-        {"a. d. VIII Id. Mai.", "08 Maggio\ta. d. VIII Id. Mai. è l'8° giorno prima delle Idi di "
+        {"a. d. VIII Id. Mai.", "08 Maggio\ta. d. VIII Id. Mai. è l'8° giorno prima delle idi di "
                                 "maggio (15 maggio), contando entrambi i giorni: 8 maggio"},
         {"postridie Idus Martias",
-         "16 Marzo\tpostridie Id. Mar. è il giorno dopo le Idi di marzo (15 marzo): 16 marzo"},
+         "16 Marzo\tpostridie Id. Mar. è il giorno dopo le idi di marzo (15 marzo): 16 marzo"},
         {"Non. Oct. 1582", "ERRORE - Data Inesistente\til 7 ottobre 1582 non esiste: nel "
                            "calendario gregoriano al 4 ottobre 1582 seguì il 15 ottobre"},
         {"a. d. XIX Kal. Mai. 12", "ERRORE - Data Inesistente\ta. d. XIX Kal. Mai. cadrebbe il "
-                                   "13 aprile, che sono le Idi di aprile"},
+                                   "13 aprile, che sono le idi di aprile"},
         {"Id. Mart. -44", "ERRORE - Anno non corretto\tanno non riconosciuto: «-44»; si legge un "
                           "anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, 44 a.C., DCCX a.u.c.)"},
         {"Kal. Ianuar. 1524 1525", "ERRORE - Anno non corretto\tanno non riconosciuto: «1525»; "

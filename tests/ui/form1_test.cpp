@@ -188,11 +188,11 @@ void Form1Test::calcolaWritesTheResultAndFocusesTheListAtFault_data() {
     QTest::newRow("no such day") << QStringList{"a. d. XVIII", "Kal.", "Apr."}
                                  << "ERRORE - Data Inesistente"
                                  << "Combo1"
-                                 << "cadrebbe il 15 marzo, che sono le Idi di marzo";
+                                 << "cadrebbe il 15 marzo, che sono le idi di marzo";
     QTest::newRow("no Nones in a leap March")
         << QStringList{" --- ", "Non.", "Mar. (a. i.)"} << "ERRORE - Data Inesistente"
         << "Combo2"
-        << "le None e le Idi di marzo sono quelle di ogni anno";
+        << "le none e le idi di marzo sono quelle di ogni anno";
     QTest::newRow("unknown month")
         << QStringList{"pridie", "Kal.", "Ianuarius"} << "ERRORE - Data non correta"
         << "Combo3"
