@@ -11,14 +11,13 @@
 namespace tempidex {
 namespace {
 
-// As Italian writes them, in lower case like the months.
+// As Italian writes them, in lower case.
 constexpr std::array<std::string_view, 3> NamedDays{"calende", "none", "idi"};
 
-// "gennaio", "febbraio": the month as a sentence names it.
+// "Gennaio", "Febbraio": a month is named in the sentence as the answer before it names it,
+// so that "14 Dicembre" reads the same on both sides of the tab.
 std::string ItalianMonthName(int month) {
-    std::string name(MonthRowOf(month).currentName);
-    name.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(name.front())));
-    return name;
+    return std::string(MonthRowOf(month).currentName);
 }
 
 std::string DateText(DayOfMonth date, std::optional<int> year = std::nullopt) {
@@ -26,7 +25,7 @@ std::string DateText(DayOfMonth date, std::optional<int> year = std::nullopt) {
     return year ? text + " " + ModernYearText(*year) : text;
 }
 
-// "il 14 febbraio", "l'11 febbraio", "il 1° febbraio".
+// "il 14 Febbraio", "l'11 Febbraio", "il 1° Febbraio".
 std::string On(DayOfMonth date) {
     if (date.day == 8 || date.day == 11)
         return "l'" + DateText(date);
@@ -43,9 +42,9 @@ std::string NamedDayNote(Reference reference, int month) {
     case Reference::Calends:
         return ", il primo giorno del mese";
     case Reference::Nones:
-        return NonesOf(month) == 7 ? ", il 7 come in marzo, maggio, luglio e ottobre"
-                                   : ", il 5 come in tutti i mesi fuorché marzo, maggio, luglio "
-                                     "e ottobre";
+        return NonesOf(month) == 7 ? ", il 7 come in Marzo, Maggio, Luglio e Ottobre"
+                                   : ", il 5 come in tutti i mesi fuorché Marzo, Maggio, Luglio "
+                                     "e Ottobre";
     case Reference::Ides:
         break;
     }
@@ -90,7 +89,7 @@ std::string ExplainCount(const LatinDate &date, YearShape shape, const CountedDa
     const std::string day = DateText(counted.date, year);
 
     if (counted.fault == CountFault::NoDoubledDay) {
-        std::string text = latin + ": a. d. bis VI c'è solo prima delle calende di marzo di un "
+        std::string text = latin + ": a. d. bis VI c'è solo prima delle calende di Marzo di un "
                                    "anno bisestile";
         if (roman.reference == Reference::Calends && roman.month == 3)
             text += year ? ", e il " + ModernYearText(*year) + " non lo è"
@@ -127,7 +126,7 @@ std::string ExplainCount(const LatinDate &date, YearShape shape, const CountedDa
                        "° giorno prima delle " + named + " (" + namedText +
                        "), contando entrambi i giorni";
     if (roman.reference == Reference::Calends && roman.month == 3 && shape.leap && roman.count >= 6)
-        text += " e il 24 e il 25 febbraio come un giorno solo, perché l'anno è bisestile";
+        text += " e il 24 e il 25 Febbraio come un giorno solo, perché l'anno è bisestile";
     if (roman.reference == Reference::Calends && shape.preJulian)
         text += " in un " + ItalianMonthName(counted.date.month) + " di " +
                 std::to_string(MonthLength(counted.date.month, shape)) +
@@ -163,8 +162,8 @@ std::string ExplainUnreadModernDate(std::string_view written) {
 }
 
 std::string ExplainGap(DayOfMonth date, int year) {
-    return "il " + DateText(date, year) + " non esiste: nel calendario gregoriano al 4 ottobre " +
-           std::to_string(GregorianYear) + " seguì il 15 ottobre";
+    return "il " + DateText(date, year) + " non esiste: nel calendario gregoriano al 4 Ottobre " +
+           std::to_string(GregorianYear) + " seguì il 15 Ottobre";
 }
 
 std::string ExplainCommonYear(int year) {
@@ -172,8 +171,8 @@ std::string ExplainCommonYear(int year) {
 }
 
 std::string ExplainLeapMarchNonesIdes() {
-    return "Mar. (a. i.), il marzo di un anno bisestile, vale solo per le calende di marzo e i "
-           "giorni contati da esse: le none e le idi di marzo sono quelle di ogni anno";
+    return "Mar. (a. i.), il Marzo di un anno bisestile, vale solo per le calende di Marzo e i "
+           "giorni contati da esse: le none e le idi di Marzo sono quelle di ogni anno";
 }
 
 std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int> year) {
@@ -251,7 +250,7 @@ std::string ExplainConsuls() {
 
 std::string ExplainDoubleYear(int year, int later) {
     return "anno doppio " + ModernYearText(year) + "/" + ModernYearText(later) +
-           ": il primo fino al 24 marzo nello stile fiorentino, il secondo dal 1° gennaio";
+           ": il primo fino al 24 Marzo nello stile fiorentino, il secondo dal 1° Gennaio";
 }
 
 std::string ExplainStyle(YearStyle style, int year,

@@ -206,11 +206,11 @@ TEST(ToLatin, ReadsTheDatesPeopleWrite) {
 // --explain reaches both directions: the answer, a tab, and how the day was counted.
 TEST(Explain, FollowsEachAnswerAfterATab) {
     EXPECT_EQ(Tempidex({"--convert", "--explain", "Kal. Ian."}).out,
-              "01 Gennaio\tKal. Ian. sono le calende di gennaio, il primo giorno del mese: "
-              "1 gennaio\n");
+              "01 Gennaio\tKal. Ian. sono le calende di Gennaio, il primo giorno del mese: "
+              "1 Gennaio\n");
     EXPECT_EQ(Tempidex({"--to-latin", "--explain", "14/12"}).out,
               "a. d. XIX Kal. Ian.\ta. d. XIX Kal. Ian. è il 19° giorno prima delle calende di "
-              "gennaio (1 gennaio), contando entrambi i giorni: 14 dicembre\n");
+              "Gennaio (1 Gennaio), contando entrambi i giorni: 14 Dicembre\n");
 }
 
 TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {

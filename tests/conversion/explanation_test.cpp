@@ -17,8 +17,7 @@ namespace {
 TEST(ExplainListReading, EndsWithTheDayTheWindowShows) {
     std::map<std::tuple<std::string, std::string, std::string>, std::string> named;
     for (const calendar::ListedDay &day : calendar::Days()) {
-        std::string month = calendar::Names[static_cast<std::size_t>(day.month - 1)];
-        month.front() = static_cast<char>(month.front() - 'A' + 'a');
+        const std::string month = calendar::Names[static_cast<std::size_t>(day.month - 1)];
         named[{day.designation, day.reference, day.monthEntry}] =
             ": " + std::to_string(day.day) + " " + month;
     }
@@ -44,26 +43,26 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
     const tempidex::LineOptions explain{tempidex::Reckoning::Historical, false, false, true};
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"a. d. XIX Kal. Ian.",
-         "14 Dicembre\ta. d. XIX Kal. Ian. è il 19° giorno prima delle calende di gennaio "
-         "(1 gennaio), contando entrambi i giorni: 14 dicembre"},
+         "14 Dicembre\ta. d. XIX Kal. Ian. è il 19° giorno prima delle calende di Gennaio "
+         "(1 Gennaio), contando entrambi i giorni: 14 Dicembre"},
         {"a. d. XIX Kal. Mar.",
-         "ERRORE - Data Inesistente\ta. d. XIX Kal. Mar. cadrebbe l'11 febbraio, prima delle idi "
-         "di febbraio (13): quel giorno si conta dalle idi"},
+         "ERRORE - Data Inesistente\ta. d. XIX Kal. Mar. cadrebbe l'11 Febbraio, prima delle idi "
+         "di Febbraio (13): quel giorno si conta dalle idi"},
         {"a. d. XIX Kal. Ian. 1524",
-         "14 Dicembre 1524\ta. d. XIX Kal. Ian. è il 19° giorno prima delle calende di gennaio "
-         "(1 gennaio 1525), contando entrambi i giorni: 14 dicembre 1524; era un mercoledì"},
+         "14 Dicembre 1524\ta. d. XIX Kal. Ian. è il 19° giorno prima delle calende di Gennaio "
+         "(1 Gennaio 1525), contando entrambi i giorni: 14 Dicembre 1524; era un mercoledì"},
         // Elided before 8 and 11, as Italian says them.
         {"a. d. XI Kal. Ian.", "22 Dicembre\ta. d. XI Kal. Ian. è l'11° giorno prima delle "
-                               "calende di gennaio (1 gennaio), contando entrambi i giorni: 22 "
-                               "dicembre"},
+                               "calende di Gennaio (1 Gennaio), contando entrambi i giorni: 22 "
+                               "Dicembre"},
         {"a. d. VIII Id. Mai.", "08 Maggio\ta. d. VIII Id. Mai. è l'8° giorno prima delle idi di "
-                                "maggio (15 maggio), contando entrambi i giorni: 8 maggio"},
+                                "Maggio (15 Maggio), contando entrambi i giorni: 8 Maggio"},
         {"postridie Idus Martias",
-         "16 Marzo\tpostridie Id. Mar. è il giorno dopo le idi di marzo (15 marzo): 16 marzo"},
-        {"Non. Oct. 1582", "ERRORE - Data Inesistente\til 7 ottobre 1582 non esiste: nel "
-                           "calendario gregoriano al 4 ottobre 1582 seguì il 15 ottobre"},
+         "16 Marzo\tpostridie Id. Mar. è il giorno dopo le idi di Marzo (15 Marzo): 16 Marzo"},
+        {"Non. Oct. 1582", "ERRORE - Data Inesistente\til 7 Ottobre 1582 non esiste: nel "
+                           "calendario gregoriano al 4 Ottobre 1582 seguì il 15 Ottobre"},
         {"a. d. XIX Kal. Mai. 12", "ERRORE - Data Inesistente\ta. d. XIX Kal. Mai. cadrebbe il "
-                                   "13 aprile, che sono le idi di aprile"},
+                                   "13 Aprile, che sono le idi di Aprile"},
         {"Id. Mart. -44", "ERRORE - Anno non corretto\tanno non riconosciuto: «-44»; si legge un "
                           "anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, 44 a.C., DCCX a.u.c.)"},
         {"Kal. Ianuar. 1524 1525", "ERRORE - Anno non corretto\tanno non riconosciuto: «1525»; "

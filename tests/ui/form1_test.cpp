@@ -184,15 +184,15 @@ void Form1Test::calcolaWritesTheResultAndFocusesTheListAtFault_data() {
     QTest::newRow("a date") << QStringList{"a. d. bis VI", "Kal.", "Mar. (a. i.)"}
                             << "25 Febbraio (anno bisestile)"
                             << "Command1"
-                            << "contato due volte: 25 febbraio";
+                            << "contato due volte: 25 Febbraio";
     QTest::newRow("no such day") << QStringList{"a. d. XVIII", "Kal.", "Apr."}
                                  << "ERRORE - Data Inesistente"
                                  << "Combo1"
-                                 << "cadrebbe il 15 marzo, che sono le idi di marzo";
+                                 << "cadrebbe il 15 Marzo, che sono le idi di Marzo";
     QTest::newRow("no Nones in a leap March")
         << QStringList{" --- ", "Non.", "Mar. (a. i.)"} << "ERRORE - Data Inesistente"
         << "Combo2"
-        << "le none e le idi di marzo sono quelle di ogni anno";
+        << "le none e le idi di Marzo sono quelle di ogni anno";
     QTest::newRow("unknown month")
         << QStringList{"pridie", "Kal.", "Ianuarius"} << "ERRORE - Data non correta"
         << "Combo3"
