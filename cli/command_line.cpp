@@ -79,6 +79,15 @@ bool Say(std::FILE *file, const QString &text) {
            std::fflush(file) == 0;
 }
 
+// The entry of a table of choices (the year styles, the indiction's starts) that `name` names,
+// in English or in Italian; the table's end for none.
+template <typename Table> auto Named(const Table &table, const QString &name) {
+    return std::find_if(table.begin(), table.end(), [&name](const auto &choice) {
+        return name == QString::fromUtf8(choice.english.data(), choice.english.size()) ||
+               name == QString::fromUtf8(choice.italian.data(), choice.italian.size());
+    });
+}
+
 QString HelpText(const Options &options) {
     constexpr qsizetype Indent = 19;
     QString list;
@@ -203,11 +212,7 @@ int RunCommandLine(const QStringList &given, std::FILE *in, std::FILE *out, std:
     lineOptions.explain = parser.isSet(options["explain"]);
     if (parser.isSet(options["style"])) {
         const QString name = parser.value(options["style"]).toLower();
-        const auto style =
-            std::find_if(YearStyles.begin(), YearStyles.end(), [&name](const YearStyleName &s) {
-                return name == QString::fromUtf8(s.english.data(), s.english.size()) ||
-                       name == QString::fromUtf8(s.italian.data(), s.italian.size());
-            });
+        const auto style = Named(YearStyles, name);
         if (style == YearStyles.end())
             return usage(tr("stile sconosciuto: %1; si sceglie fra moderno, fiorentino, pisano, "
                             "veneto, natività e bizantino")
@@ -217,11 +222,7 @@ int RunCommandLine(const QStringList &given, std::FILE *in, std::FILE *out, std:
     }
     if (parser.isSet(options["indiction"])) {
         const QString name = parser.value(options["indiction"]).toLower();
-        const auto start = std::find_if(
-            IndictionStarts.begin(), IndictionStarts.end(), [&name](const IndictionStartName &s) {
-                return name == QString::fromUtf8(s.english.data(), s.english.size()) ||
-                       name == QString::fromUtf8(s.italian.data(), s.italian.size());
-            });
+        const auto start = Named(IndictionStarts, name);
         if (start == IndictionStarts.end())
             return usage(tr("inizio dell'indizione sconosciuto: %1; si sceglie fra greca, bedana "
                             "e romana")

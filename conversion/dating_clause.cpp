@@ -41,14 +41,8 @@ constexpr std::array<Ordinal, 21> YearOrdinals{{
 }};
 
 int YearOrdinalValue(std::string_view word) {
-    for (const Ordinal &o : YearOrdinals) {
-        const std::string_view ending = word.substr(std::min(o.stem.size(), word.size()));
-        if (BeginsWith(word, o.stem, Letters.nameLetter) &&
-            std::any_of(OrdinalEndings.begin(), OrdinalEndings.end(),
-                        [ending](std::string_view e) { return Is(ending, e, Letters.nameLetter); }))
-            return o.value;
-    }
-    return OrdinalValue(word);
+    const int value = OrdinalValueIn(YearOrdinals, word);
+    return value > 0 ? value : OrdinalValue(word);
 }
 
 // A number where a year may stand: digits (with the later year of a double year, 1195-6),

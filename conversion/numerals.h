@@ -102,9 +102,10 @@ inline constexpr std::array<Ordinal, 21> Ordinals{{
 // tertio, die tertia, dies tertius.
 inline constexpr std::array<std::string_view, 4> OrdinalEndings{"um", "o", "us", "a"};
 
-// "tertium", "tertio": 3; 0 for a word that is no ordinal.
-constexpr int OrdinalValue(std::string_view word) {
-    for (const Ordinal &o : Ordinals) {
+// The value of the ordinal among `ordinals` that a word is, with one of its endings; 0 for none.
+template <std::size_t N>
+constexpr int OrdinalValueIn(const std::array<Ordinal, N> &ordinals, std::string_view word) {
+    for (const Ordinal &o : ordinals) {
         const std::string_view ending = word.substr(std::min(o.stem.size(), word.size()));
         if (BeginsWith(word, o.stem, Letters.nameLetter) &&
             std::any_of(OrdinalEndings.begin(), OrdinalEndings.end(),
@@ -112,6 +113,11 @@ constexpr int OrdinalValue(std::string_view word) {
             return o.value;
     }
     return 0;
+}
+
+// "tertium", "tertio": 3; 0 for a word that is no ordinal.
+constexpr int OrdinalValue(std::string_view word) {
+    return OrdinalValueIn(Ordinals, word);
 }
 
 // "tertium decimum" or "decimum tertium": thirteen to nineteen; 0 for anything else.

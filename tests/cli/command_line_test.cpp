@@ -214,8 +214,9 @@ TEST(Explain, FollowsEachAnswerAfterATab) {
 }
 
 TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
-    for (const QString wrong : {"--bogus", "--convert", "--convert --to-latin 1/1",
-                                "--leap -c Kal.", "--long -c Kal.", "Kal.", "--leap=1 -l 1/1"}) {
+    for (const QString wrong :
+         {"--bogus", "--convert", "--convert --to-latin 1/1", "--leap -c Kal.", "--long -c Kal.",
+          "Kal.", "--leap=1 -l 1/1", "--style=gregorian -c Kal.", "--indiction=9 -c Kal."}) {
         const Outcome run = Tempidex(wrong.split(' '));
         EXPECT_EQ(run.status, 2) << wrong.toStdString();
         EXPECT_EQ(run.out, "");
