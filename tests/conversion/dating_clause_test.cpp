@@ -60,6 +60,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Anagniae, Kalendis Augusti, pontificatus nostri anno nono.", "01 Agosto"},
         {"Datum Viterbii XV Kal. Februarii, pontificatus nostri anno quarto.", "18 Gennaio"},
         {"Dat. Lateran. VIII Id. Mart. pontificatus nostri anno XII.", "08 Marzo"},
+        {"Datum Avinione, Kal. Ian. anno IV pontificatus nostri.", "01 Gennaio"},
         {"Datum Romae apud S. Petrum sub annulo Piscatoris die XV Maii MDXX, pontificatus nostri "
          "anno octavo.",
          "15 Maggio 1520"},
@@ -309,6 +310,19 @@ TEST(DatingClause, SaysWhichYearEachStyleGives) {
     EXPECT_EQ(florentine.warnings, "");
     EXPECT_EQ(LatinToModern(bull, InStyle(YearStyle::Pisan)).text, "24 Febbraio 1581");
     EXPECT_EQ(LatinToModern(bull, InStyle(YearStyle::Venetian)).text, "24 Febbraio 1582");
+    // Each style's year turns on its first day: 24 March is still the year before in
+    // Florence, 25 March already the year after in Pisa.
+    EXPECT_EQ(LatinToModern("a. d. IX Kal. Apr. 1520", InStyle(YearStyle::Florentine)).text,
+              "24 Marzo 1521");
+    EXPECT_EQ(LatinToModern("a. d. VIII Kal. Apr. 1520", InStyle(YearStyle::Florentine)).text,
+              "25 Marzo 1520");
+    EXPECT_EQ(LatinToModern("a. d. IX Kal. Apr. 1520", InStyle(YearStyle::Pisan)).text,
+              "24 Marzo 1520");
+    EXPECT_EQ(LatinToModern("a. d. VIII Kal. Apr. 1520", InStyle(YearStyle::Pisan)).text,
+              "25 Marzo 1519");
+    EXPECT_EQ(LatinToModern("pridie Kal. Mart. 1520", InStyle(YearStyle::Venetian)).text,
+              "28 Febbraio 1521"); // 1521 is no leap year, whatever 1520 was
+    EXPECT_EQ(LatinToModern("Kal. Mart. 1520", InStyle(YearStyle::Venetian)).text, "01 Marzo 1520");
     // Each style moves the days before its first day of the year, and no others.
     const std::string_view june = "anno Domini MDXX, XVII Kal. Iulii";
     EXPECT_EQ(LatinToModern(june, InStyle(YearStyle::Pisan)).text, "15 Giugno 1519");
@@ -370,7 +384,9 @@ TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
                           (calendar::DayNumber(year, month, day, julianOnly) + 1) % 7)
                     << year << "-" << month << "-" << day;
             }
-    // 1 January 1524 was a Friday: feria sexta.
+    // 1 January 1524 was a Friday: feria sexta; 6 March 1524 a Sunday.
+    EXPECT_EQ(LatinToModern("dominica, pridie Non. Mart. anno Domini 1524", LineOptions{}).warnings,
+              "");
     EXPECT_EQ(LatinToModern("feria sexta, Kal. Ian. 1524", LineOptions{}).warnings, "");
     const tempidex::Answer tuesday = LatinToModern("feria tertia, Kal. Ian. 1524", LineOptions{});
     EXPECT_EQ(tuesday.text, "01 Gennaio 1524");
