@@ -1,6 +1,6 @@
-// The fonts of the two windows. Their layout was drawn for "MS Sans Serif", which Linux
-// lacks; the faces that stand in for it share Arial's proportions, so every text still fits
-// the box it was drawn for.
+// The fonts of the two windows. Their layout was drawn for "MS Sans Serif": Windows has its
+// scalable successor, "Microsoft Sans Serif", and Linux faces with Arial's proportions stand
+// in for it, so every text still fits the box it was drawn for. On both FreeType draws them.
 #pragma once
 
 #include <QFont>
@@ -11,5 +11,8 @@ namespace tempidex {
 inline constexpr qreal WindowFontPointSize = 8.0;
 
 QFont SansSerifFont(qreal pointSize, QFont::Weight weight = QFont::Normal);
+
+// Before the application is made: the engine that draws the fonts, where there is a choice.
+void ChooseFontEngine();
 
 } // namespace tempidex
