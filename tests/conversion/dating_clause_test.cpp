@@ -310,32 +310,31 @@ TEST(DatingClause, SaysWhichYearEachStyleGives) {
     EXPECT_EQ(florentine.warnings, "");
     EXPECT_EQ(LatinToModern(bull, InStyle(YearStyle::Pisan)).text, "24 Febbraio 1581");
     EXPECT_EQ(LatinToModern(bull, InStyle(YearStyle::Venetian)).text, "24 Febbraio 1582");
-    // Each style's year turns on its first day: 24 March is still the year before in
-    // Florence, 25 March already the year after in Pisa.
-    EXPECT_EQ(LatinToModern("a. d. IX Kal. Apr. 1520", InStyle(YearStyle::Florentine)).text,
-              "24 Marzo 1521");
-    EXPECT_EQ(LatinToModern("a. d. VIII Kal. Apr. 1520", InStyle(YearStyle::Florentine)).text,
-              "25 Marzo 1520");
-    EXPECT_EQ(LatinToModern("a. d. IX Kal. Apr. 1520", InStyle(YearStyle::Pisan)).text,
-              "24 Marzo 1520");
-    EXPECT_EQ(LatinToModern("a. d. VIII Kal. Apr. 1520", InStyle(YearStyle::Pisan)).text,
-              "25 Marzo 1519");
-    EXPECT_EQ(LatinToModern("pridie Kal. Mart. 1520", InStyle(YearStyle::Venetian)).text,
-              "28 Febbraio 1521"); // 1521 is no leap year, whatever 1520 was
-    EXPECT_EQ(LatinToModern("Kal. Mart. 1520", InStyle(YearStyle::Venetian)).text, "01 Marzo 1520");
-    // Each style moves the days before its first day of the year, and no others.
-    const std::string_view june = "anno Domini MDXX, XVII Kal. Iulii";
-    EXPECT_EQ(LatinToModern(june, InStyle(YearStyle::Pisan)).text, "15 Giugno 1519");
-    EXPECT_EQ(LatinToModern(june, InStyle(YearStyle::Florentine)).text, "15 Giugno 1520");
-    EXPECT_EQ(LatinToModern("Kal. Sept. 1520", InStyle(YearStyle::Byzantine)).text,
-              "01 Settembre 1519");
-    EXPECT_EQ(LatinToModern("prid. Kal. Sept. 1520", InStyle(YearStyle::Byzantine)).text,
-              "31 Agosto 1520");
-    EXPECT_EQ(LatinToModern("VIII Kal. Ian. 1520", InStyle(YearStyle::Nativity)).text,
-              "25 Dicembre 1519");
-    // Years of the city and before Christ have no style.
-    EXPECT_EQ(LatinToModern("Kal. Ian. DCCX a.u.c.", InStyle(YearStyle::Florentine)).text,
-              "01 Gennaio 44 a.C.");
+    // Each style's year turns on its first day, and moves only the days on its side of it.
+    struct Case {
+        YearStyle style;
+        std::string_view clause, answer;
+    };
+    const Case cases[] = {
+        // 24 March is still the year before in Florence, 25 March already the year after in Pisa.
+        {YearStyle::Florentine, "a. d. IX Kal. Apr. 1520", "24 Marzo 1521"},
+        {YearStyle::Florentine, "a. d. VIII Kal. Apr. 1520", "25 Marzo 1520"},
+        {YearStyle::Pisan, "a. d. IX Kal. Apr. 1520", "24 Marzo 1520"},
+        {YearStyle::Pisan, "a. d. VIII Kal. Apr. 1520", "25 Marzo 1519"},
+        // 1521 is no leap year, whatever 1520 was.
+        {YearStyle::Venetian, "pridie Kal. Mart. 1520", "28 Febbraio 1521"},
+        {YearStyle::Venetian, "Kal. Mart. 1520", "01 Marzo 1520"},
+        {YearStyle::Pisan, "anno Domini MDXX, XVII Kal. Iulii", "15 Giugno 1519"},
+        {YearStyle::Florentine, "anno Domini MDXX, XVII Kal. Iulii", "15 Giugno 1520"},
+        {YearStyle::Byzantine, "Kal. Sept. 1520", "01 Settembre 1519"},
+        {YearStyle::Byzantine, "prid. Kal. Sept. 1520", "31 Agosto 1520"},
+        {YearStyle::Nativity, "VIII Kal. Ian. 1520", "25 Dicembre 1519"},
+        {YearStyle::Nativity, "IX Kal. Ian. 1520", "24 Dicembre 1520"},
+        // Years of the city and before Christ have no style.
+        {YearStyle::Florentine, "Kal. Ian. DCCX a.u.c.", "01 Gennaio 44 a.C."},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(LatinToModern(c.clause, InStyle(c.style)).text, c.answer) << c.clause;
     // The Nativity style differs only from 25 December: in May nothing is said.
     EXPECT_EQ(LatinToModern("anno a nativitate Domini MCCCXL, Id. Mai.", LineOptions{}).warnings,
               "");
