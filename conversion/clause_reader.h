@@ -1,0 +1,117 @@
+// The reader of a dating clause (dating_clause.h), in three files by what each reads: the
+// date (clause_date.cpp), the year and the numbers around it (clause_years.cpp), and the
+// clause as a whole (dating_clause.cpp). For those three files alone.
+#pragma once
+
+#include "clause_keywords.h"
+#include "clause_words.h"
+#include "latin_date.h"
+#include "latin_names.h"
+#include "years.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace tempidex::clause_reading {
+
+using Index = std::size_t;
+
+// No named day is counted to from further back than this: a. d. XIX Kal.
+inline constexpr int MostDaysCounted = 19;
+
+bool IsDigits(std::string_view word);
+
+// A number where a year may stand: digits (with the later year of a double year, 1195-6),
+// a Roman numeral however dotted or spaced (M. D. XXX., . M. cccc. lxxij.), or, where
+// `inWords`, ordinals (millesimo quadringentesimo septuagesimo secundo).
+struct Number {
+    int value = 0;
+    Index end = 0;
+    bool lone = false;  // one letter alone: L, C, M
+    bool minus = false; // -44
+    bool inWords = false;
+    std::optional<int> later;
+};
+
+class Reader {
+public:
+    explicit Reader(const ClauseWords &words)
+        : w(words) {
+        for (Index i = 0; i < w.size(); ++i) {
+            m_kinds[i] = Classify(w[i].text);
+            m_months[i] = -1;
+        }
+    }
+    std::optional<LatinReading> read();
+
+private:
+    struct Core {
+        Index begin = 0, end = 0;
+        RomanDay day;
+        bool leap = false;
+        int dayOfMonth = 0;
+        bool pridieAsII = false;
+        LatinPart fault = LatinPart::None;
+        std::string_view faultText;
+    };
+    struct Year {
+        int year = 0;
+        YearCount count = YearCount::Unmarked;
+        std::optional<int> later;
+        Index from = 0, to = 0; // the words that wrote it
+        bool zero = false;      // written 0: no year counts so
+    };
+
+    bool free(Index i) const { return i < w.size() && !used[i] && !w[i].gloss; }
+    std::string_view text(Index i) const { return i < w.size() ? w[i].text : std::string_view{}; }
+    // Whether word i is there, is no gloss, and is that keyword.
+    bool is(Index i, Key key) const { return i < w.size() && m_kinds[i].is(key); }
+    const WordKind &kind(Index i) const { return m_kinds[i]; }
+    // The month a word names, looked up the first time it is asked: only the words after a
+    // reference day or "die" ever are.
+    int monthOf(Index i) const {
+        if (m_months[i] < 0)
+            m_months[i] = static_cast<std::int8_t>(MonthOf(w[i].text));
+        return m_months[i];
+    }
+    bool isFormula(Index i) const { // a word that names an era: not "a", "ab"
+        return is(i, Key::Formula) && kind(i).formula != YearCount::Unmarked;
+    }
+    void use(Index from, Index to) {
+        for (Index i = from; i < to && i < w.size(); ++i)
+            used[i] = true;
+    }
+
+    std::optional<Core> romanCoreAt(Index reference) const;
+    std::optional<Core> dayOfMonthCoreAt(Index die) const;
+    int dayNumberAt(Index at, Index &end) const;
+    int dayNumberBefore(Index at, Index &begin) const;
+    bool saysAnteDiem(Index number) const;
+    int designationBefore(Index reference, Index &begin) const;
+    int dayNumberBeforeAnything(Index at, Index &begin) const;
+    Number numberAt(Index at, bool inWords) const;
+    std::optional<Era> eraAt(Index at, Index &end) const;
+
+    void readYearPhrase(Index at);
+    void readEraBefore(Index at);
+    void readBareNumber(Index at, const Core &core);
+    void readFollowing(Index at, int most, int lowest, int highest, std::int8_t *into);
+    void addYear(const Year &year);
+
+    const ClauseWords &w;
+    std::array<WordKind, ClauseWords::MostWords> m_kinds;
+    mutable std::array<std::int8_t, ClauseWords::MostWords> m_months;
+    std::array<bool, ClauseWords::MostWords> used{};
+    std::optional<Year> m_year;
+    std::optional<Year> m_otherYear;
+    std::optional<Index> m_wrongYear; // a number that is no year, or a lone letter
+    std::optional<std::pair<Index, Index>> m_wrongDesignation; // its first and last words
+    bool m_consuls = false;
+    ClauseNotes m_notes;
+};
+
+} // namespace tempidex::clause_reading
