@@ -140,8 +140,8 @@ std::optional<LatinReading> Reader::read() {
 
 std::optional<LatinReading> ReadDatingClause(std::string_view line) {
     const ClauseWords words(line);
-    if (words.tooMany())
-        return LatinReading::Unread(LatinPart::WholeLine, {});
+    if (words.tooMany()) // more words than any clause has: the line's own error stands
+        return std::nullopt;
     return clause_reading::Reader(words).read();
 }
 

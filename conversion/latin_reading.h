@@ -1,5 +1,6 @@
 // Reading a Latin date written as one line, as sources write it, into the one value that says
-// what it means (latin_date.h).
+// what it means (latin_date.h). A line that is more than a date alone is read as a whole
+// dating clause (dating_clause.h), with the forms listed there besides these.
 //
 // What is read, in any letter case, dots optional, J for I (and V for U in names and ordinals):
 //   designation  a. d. | a.d. | ad | ante diem, then a Roman numeral (IIII and VIIII too),
