@@ -11,18 +11,8 @@ namespace {
 // The keywords by their first letter (V read as U, as words are), so that a word is compared
 // with a dozen at most.
 constexpr std::size_t MostPerLetter = 16;
-constexpr auto KeywordsByLetter = [] {
-    std::array<std::array<std::uint8_t, MostPerLetter>, 26> byLetter{};
-    std::array<std::size_t, 26> counts{};
-    for (std::size_t i = 0; i < Keywords.size(); ++i) {
-        const auto letter = static_cast<std::size_t>(NameLetterOf(Keywords[i].word[0]) - 'a');
-        byLetter[letter][counts[letter]++] = static_cast<std::uint8_t>(i);
-    }
-    for (std::size_t letter = 0; letter < 26; ++letter)
-        for (std::size_t i = counts[letter]; i < MostPerLetter; ++i)
-            byLetter[letter][i] = UINT8_MAX;
-    return byLetter;
-}();
+constexpr auto KeywordsByLetter =
+    IndexByFirstLetter<MostPerLetter>(Keywords, [](const Keyword &k) { return k.word; });
 
 // The first letters of the eras' spellings: A. D., a. u. c., P. C. N., B. C., d. C.
 constexpr auto EraFirstLetters = [] {

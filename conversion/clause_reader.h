@@ -23,8 +23,6 @@ using Index = std::size_t;
 // No named day is counted to from further back than this: a. d. XIX Kal.
 inline constexpr int MostDaysCounted = 19;
 
-bool IsDigits(std::string_view word);
-
 // A number where a year may stand: digits (with the later year of a double year, 1195-6),
 // a Roman numeral however dotted or spaced (M. D. XXX., . M. cccc. lxxij.), or, where
 // `inWords`, ordinals (millesimo quadringentesimo septuagesimo secundo).

@@ -1,5 +1,6 @@
 #include "clause_words.h"
 
+#include "numerals.h"
 #include "words.h"
 
 namespace tempidex {
@@ -68,11 +69,6 @@ constexpr std::size_t GlossEnd(std::string_view line, std::size_t open) {
         digit = digit || (c >= '0' && c <= '9');
     }
     return 0;
-}
-
-constexpr bool IsDigits(std::string_view word) {
-    return !word.empty() &&
-           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 } // namespace

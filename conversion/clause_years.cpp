@@ -39,11 +39,6 @@ std::optional<int> LaterYear(int first, std::string_view second) {
 
 } // namespace
 
-bool IsDigits(std::string_view word) {
-    return !word.empty() &&
-           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 Number Reader::numberAt(Index at, bool inWords) const {
     Number number;
     if (!free(at))

@@ -65,17 +65,8 @@ inline constexpr std::array<std::string_view, 3> ReferenceAccusative{"Kalendas",
 inline constexpr std::array<std::string_view, 3> ReferenceAblative{"Kalendis", "Nonis", "Idibus"};
 
 // The spellings by their first letter, so that a word is compared with a dozen at most.
-inline constexpr auto ReferenceSpellingsByLetter = [] {
-    std::array<std::array<std::uint8_t, 16>, 26> byLetter{};
-    for (auto &letter : byLetter)
-        letter.fill(UINT8_MAX);
-    std::array<std::size_t, 26> counts{};
-    for (std::size_t i = 0; i < ReferenceSpellings.size(); ++i) {
-        const auto letter = static_cast<std::size_t>(ReferenceSpellings[i].word[0] - 'a');
-        byLetter[letter][counts[letter]++] = static_cast<std::uint8_t>(i);
-    }
-    return byLetter;
-}();
+inline constexpr auto ReferenceSpellingsByLetter =
+    IndexByFirstLetter<16>(ReferenceSpellings, [](const ReferenceSpelling &s) { return s.word; });
 
 // The named day a word spells; nothing for any other word.
 constexpr std::optional<Reference> ReferenceOf(std::string_view typed) {
@@ -153,16 +144,8 @@ inline constexpr auto ReadNames = [] {
 }();
 
 // The names that begin with each letter, so that a word is compared with two or three at most.
-inline constexpr auto NamesByLetter = [] {
-    std::array<std::array<std::uint8_t, 4>, 26> byLetter{};
-    for (auto &names : byLetter)
-        names.fill(UINT8_MAX);
-    for (std::size_t i = 0; i < MonthNames.size(); ++i) {
-        auto &names = byLetter[static_cast<std::size_t>(ReadNames[i].first.letters[0] - 'a')];
-        *std::find(names.begin(), names.end(), UINT8_MAX) = static_cast<std::uint8_t>(i);
-    }
-    return byLetter;
-}();
+inline constexpr auto NamesByLetter =
+    IndexByFirstLetter<4>(ReadNames, [](const auto &names) { return names.first.view(); });
 
 } // namespace detail
 

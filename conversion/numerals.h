@@ -59,6 +59,12 @@ constexpr int DigitsValue(std::string_view word) {
     return value;
 }
 
+// Whether a word is digits alone: 1524, 0, 00.
+constexpr bool IsDigits(std::string_view word) {
+    return !word.empty() &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // A number in digits or in Roman numerals; 0 for anything else.
 constexpr int NumberValue(std::string_view word) {
     const char first = word.empty() ? '\0' : word[0];

@@ -191,6 +191,21 @@ template <std::size_t N> struct Words {
     }
 };
 
+// The places of a table's entries by the first letter of each (V read as U), so that a word is
+// compared only with those that begin as it does; UINT8_MAX ends each letter's list.
+template <std::size_t PerLetter, typename Table, typename WordOf>
+constexpr auto IndexByFirstLetter(const Table &table, WordOf &&wordOf) {
+    std::array<std::array<std::uint8_t, PerLetter>, 26> byLetter{};
+    for (auto &entries : byLetter)
+        entries.fill(UINT8_MAX);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const std::string_view word = wordOf(table[i]);
+        auto &entries = byLetter[static_cast<std::size_t>(NameLetterOf(word[0]) - 'a')];
+        *std::find(entries.begin(), entries.end(), UINT8_MAX) = static_cast<std::uint8_t>(i);
+    }
+    return byLetter;
+}
+
 template <std::size_t N> constexpr Words<N> Split(std::string_view text) {
     Words<N> words{}; // cleared: constant evaluation copies no unset values
     ForEachWord(text, [&words](std::string_view word) { words.add(word); });
