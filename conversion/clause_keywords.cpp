@@ -8,60 +8,102 @@
 namespace tempidex {
 namespace {
 
-// The keywords by their first letter (V read as U, as words are), so that a word is compared
-// with a dozen at most.
-constexpr std::size_t MostPerLetter = 16;
-constexpr auto KeywordsByLetter =
-    IndexByFirstLetter<MostPerLetter>(Keywords, [](const Keyword &k) { return k.word; });
-
-// The first letters of the eras' spellings: A. D., a. u. c., P. C. N., B. C., d. C.
-constexpr auto EraFirstLetters = [] {
-    std::array<bool, 26> first{};
-    for (const EraSpelling &s : EraSpellings)
-        first[static_cast<std::size_t>(NameLetterOf(s.letters[0]) - 'a')] = true;
-    return first;
-}();
-
-} // namespace
-
-WordKind Classify(std::string_view word) {
+// How the keywords name a word, compared one by one: every keyword it is, or that it begins
+// with where the keyword is a stem (incarnationis, pontificatus). An exact word of a formula
+// ("nostri", "a") says more than a stem that begins it; a weekday (dominica) is Sunday, not
+// the Lord's year. Compared under V as U, as words are.
+constexpr WordKind KeywordsOf(std::string_view word) {
     WordKind kind{0, -1, -1, YearCount::Unmarked};
-    bool digits = !word.empty(), roman = !word.empty();
-    for (const char c : word) {
-        digits = digits && c >= '0' && c <= '9';
-        roman = roman && NumberLetters[static_cast<unsigned char>(c)] && (c < '0' || c > '9');
-    }
-    if (digits)
-        kind.set(Key::Digits);
-    if (roman)
-        kind.set(Key::Roman);
-    const char first = word.empty() ? '\0' : NameLetterOf(word[0]);
-    if (first < 'a' || first > 'z')
-        return kind;
-    const auto letter = static_cast<std::size_t>(first - 'a');
-    if (EraFirstLetters[letter] && word.size() <= 5) // urbis, achrn: no era begins longer
-        kind.set(Key::EraStart);
     bool exactFormula = false;
-    for (const std::uint8_t i : KeywordsByLetter[letter]) {
-        if (i == UINT8_MAX)
-            break;
-        const Keyword &k = Keywords[i];
+    for (const Keyword &k : Keywords) {
         const bool exact = Is(word, k.word, Letters.nameLetter);
         if (!exact && !(k.stem && BeginsWith(word, k.word, Letters.nameLetter)))
             continue;
         kind.set(k.key);
         if (k.key == Key::Weekday)
             kind.weekday = k.value;
-        // An exact word of a formula ("nostri", "a") says more than a stem that begins it.
         if (k.key == Key::Formula && (exact || !exactFormula)) {
             kind.formula = static_cast<YearCount>(k.value);
             exactFormula = exactFormula || exact;
         }
     }
-    if (kind.is(Key::Weekday)) // dominica: Sunday, not the Lord's year
+    if (kind.is(Key::Weekday))
         kind.keys &= ~(1u << static_cast<unsigned>(Key::Formula));
     if (const std::optional<Reference> reference = ReferenceOf(word))
         kind.reference = static_cast<std::int8_t>(*reference);
+    return kind;
+}
+
+// Every keyword, reference day and era in one tree of their letters (V read as U), with what
+// a word is that ends at each node, and what a word is that goes on past it with letters no
+// keyword has (only stems still name it). A word that ends where an era's spelling goes on may
+// begin one: A. D., a. u. c., P. C. N.
+template <std::size_t N> struct KeywordTree {
+    LetterTree<N> letters;
+    std::array<WordKind, N> ends{}, goesOn{};
+};
+
+template <std::size_t N> constexpr KeywordTree<N> GrowKeywordTree() {
+    KeywordTree<N> tree;
+    const auto made = [&tree](std::size_t node, std::string_view beginning) {
+        std::array<char, 32> past{};
+        std::copy(beginning.begin(), beginning.end(), past.begin());
+        past[beginning.size()] = '#'; // no keyword has it
+        tree.ends[node] = KeywordsOf(beginning);
+        tree.goesOn[node] = KeywordsOf({past.data(), beginning.size() + 1});
+    };
+    for (const Keyword &k : Keywords)
+        tree.letters.insert(k.word, Letters.nameLetter, made);
+    for (const ReferenceSpelling &s : ReferenceSpellings)
+        tree.letters.insert(s.word, Letters.nameLetter, made);
+    for (const EraSpelling &s : EraSpellings)
+        tree.letters.insert(s.letters, Letters.nameLetter, made);
+    for (const EraSpelling &s : EraSpellings) {
+        std::size_t node = 0;
+        for (const char c : s.letters) {
+            node = tree.letters.next(node, c, Letters.nameLetter);
+            tree.ends[node].set(Key::EraStart);
+        }
+    }
+    tree.goesOn[0] = tree.ends[0] = KeywordsOf({});
+    return tree;
+}
+
+constexpr auto Tree = GrowKeywordTree<GrowKeywordTree<1024>().letters.size>();
+static_assert(Tree.letters.size < UINT16_MAX);
+
+// Whether each byte may be part of a number in digits or in Roman numerals.
+constexpr std::uint8_t DigitBit = 1, RomanBit = 2;
+constexpr auto NumberBits = [] {
+    std::array<std::uint8_t, 256> bits{};
+    for (std::size_t byte = 0; byte < 256; ++byte)
+        bits[byte] = byte >= '0' && byte <= '9' ? DigitBit : NumberLetters[byte] ? RomanBit : 0;
+    return bits;
+}();
+
+} // namespace
+
+WordKind Classify(std::string_view word) {
+    // Most words leave the tree at their first or second letter.
+    std::size_t node = 0, at = 0;
+    for (; at < word.size(); ++at) {
+        const std::size_t next = Tree.letters.next(node, word[at], Letters.nameLetter);
+        if (next == Tree.letters.None)
+            break;
+        node = next;
+    }
+    WordKind kind = at == word.size() ? Tree.ends[node] : Tree.goesOn[node];
+    std::uint8_t every = word.empty() ? 0 : DigitBit | RomanBit, any = 0;
+    for (const char c : word) {
+        every &= NumberBits[static_cast<unsigned char>(c)];
+        any |= NumberBits[static_cast<unsigned char>(c)];
+    }
+    if (every & DigitBit)
+        kind.set(Key::Digits);
+    if (every & RomanBit)
+        kind.set(Key::Roman);
+    if (any & DigitBit)
+        kind.set(Key::AnyDigit);
     return kind;
 }
 

@@ -206,6 +206,39 @@ constexpr auto IndexByFirstLetter(const Table &table, WordOf &&wordOf) {
     return byLetter;
 }
 
+// Words in a tree of their letters, grown at compile time, so that a word is looked up among
+// all of them in one walk over its own letters: each node is a beginning that some of them
+// share, the root the empty one. Letters are read through a table (V as U or not).
+template <std::size_t N> struct LetterTree {
+    static constexpr std::size_t None = 0; // the root is no letter's next node
+    std::array<std::array<std::uint16_t, 26>, N> nextNode{};
+    std::size_t size = 1;
+
+    // The node after `node` and the letter `c`; None where no word goes on so.
+    constexpr std::size_t next(std::size_t node, char c, const LetterTable &as) const {
+        const char letter = as[static_cast<unsigned char>(c)];
+        return letter >= 'a' && letter <= 'z'
+                   ? nextNode[node][static_cast<std::size_t>(letter - 'a')]
+                   : None;
+    }
+    // Adds a word, calling `made(node, beginning)` for each node it makes; returns its node.
+    template <typename Made>
+    constexpr std::size_t insert(std::string_view word, const LetterTable &as, Made &&made) {
+        std::size_t node = 0;
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            auto &next =
+                nextNode[node]
+                        [static_cast<std::size_t>(as[static_cast<unsigned char>(word[i])] - 'a')];
+            if (next == None) {
+                next = static_cast<std::uint16_t>(size++);
+                made(std::size_t{next}, word.substr(0, i + 1));
+            }
+            node = next;
+        }
+        return node;
+    }
+};
+
 template <std::size_t N> constexpr Words<N> Split(std::string_view text) {
     Words<N> words{}; // cleared: constant evaluation copies no unset values
     ForEachWord(text, [&words](std::string_view word) { words.add(word); });
