@@ -61,6 +61,14 @@ constexpr Count DesignationCount(const Words<5> &w) {
     return Count{days, doubled, true};
 }
 
+// Whether a word may be the first of a designation: anything else before the reference day
+// makes the line no date alone (Datum, Actum, sexto).
+constexpr bool BeginsADesignation(std::string_view word) {
+    return IsAny(word, PridieSpellings) || IsAny(word, PostridieSpellings) ||
+           IsAny(word, std::array<std::string_view, 4>{"a", "ad", "ante", "bis"}) ||
+           LooksLikeANumber(word);
+}
+
 // Whether the window's designation list holds a day of that count, or it is postridie.
 constexpr bool IsListed(const Count &c) {
     if (c.dayAfter)
@@ -146,20 +154,24 @@ static_assert(ListTextsReadAsTheyMean());
 
 // A date alone, as the window's lists and most readers write it: the designation, the
 // reference day, the month, "(a. i.)" and a year, and nothing else. `quick`: give up at the
-// sixth word before any reference day, the error left unsaid.
+// first word before any reference day that no designation begins with, or at the sixth, the
+// error left unsaid.
 LatinReading ReadDateAlone(std::string_view text, bool quick) {
     // The reference day divides the date: the designation before it, the month after it.
     Words<5> before;
     Words<12> after;
     std::optional<Reference> reference;
+    bool hopeless = false;
     ForEachWord(text, [&](std::string_view word) {
         if (reference)
             after.add(word);
         else if (!(reference = ReferenceOf(word)))
             before.add(word);
-        return !quick || before.fits();
+        hopeless = quick && (!before.fits() ||
+                             (before.count == 1 && !reference && !BeginsADesignation(before[0])));
+        return !hopeless;
     });
-    if (!before.fits() && quick)
+    if (hopeless)
         return LatinReading::Unread(LatinPart::Designation, {});
     if (before.count == 0 && !reference && after.count == 0 && IsBlankLine(text))
         return LatinReading::Blank();
