@@ -20,6 +20,15 @@ constexpr std::string_view ExtendedBases{
     "SsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs"};
 static_assert(Latin1Bases.size() == 64 && ExtendedBases.size() == 128);
 
+// How each ASCII byte reads in a word (Letters.letter); '\0' for the rest, and for every byte
+// of a character beyond ASCII.
+constexpr auto AsciiLetters = [] {
+    std::array<char, 256> letters{};
+    for (std::size_t byte = 0; byte < 0x80; ++byte)
+        letters[byte] = Letters.letter[byte];
+    return letters;
+}();
+
 struct Folded {
     std::array<char, 2> letters{};
     std::size_t size = 0;
@@ -83,99 +92,97 @@ std::string_view ClauseWords::written(std::size_t from, std::size_t to) const {
 }
 
 void ClauseWords::fold(std::string_view line) {
-    bool inWord = false, pause = false;
-    std::size_t begin = 0, end = 0, letters = 0, glossEnd = 0;
-    ClauseWord word{};
+    // The word being read (none between words), where it is written, and its first letter.
+    ClauseWord *word = nullptr;
+    std::size_t begin = 0, end = 0, first = 0, used = 0, glossEnd = 0;
+    bool pause = false;
     const auto finish = [&] {
-        if (!inWord)
+        if (word == nullptr)
             return;
-        inWord = false;
-        if (m_count == MostWords) {
-            m_tooMany = true;
-            return;
-        }
-        word.text = {m_letters.data() + letters, m_used - letters};
-        word.written = line.substr(begin, end - begin);
-        new (&m_words[m_count++].word) ClauseWord(word);
+        word->text = {m_letters.data() + first, used - first};
+        word->written = line.substr(begin, end - begin);
+        word = nullptr;
     };
     // A number right after "-" or "/": joined to a number just before it, or with a minus.
     const auto signBefore = [&](std::size_t at) {
         for (const std::string_view sign : {"-", "/", "\u2212", "\u2013"})
             if (at >= sign.size() && line.substr(at - sign.size(), sign.size()) == sign) {
-                const ClauseWord *before = m_count > 0 ? &m_words[m_count - 1].word : nullptr;
+                const ClauseWord *before = m_count > 1 ? &m_words[m_count - 2].word : nullptr;
                 const bool joined = before && IsDigits(before->text) &&
                                     before->written.data() + before->written.size() ==
                                         line.data() + at - sign.size();
-                word.joined = joined;
-                word.minus = !joined && (sign == "-" || sign == "\u2212");
-                begin -= word.minus ? sign.size() : 0; // quoted with its sign
+                word->joined = joined;
+                word->minus = !joined && (sign == "-" || sign == "\u2212");
+                begin -= word->minus ? sign.size() : 0; // quoted with its sign
             }
     };
-    const auto put = [&](std::string_view folded, bool capital, std::size_t at,
-                         std::size_t length) {
-        if (!inWord) {
-            inWord = true;
-            begin = at;
-            letters = m_used;
-            word = ClauseWord{};
-            word.capital = capital;
-            word.gloss = at < glossEnd;
-            word.pause = pause;
-            pause = false;
-            if (folded[0] >= '0' && folded[0] <= '9')
-                signBefore(at);
+    // Begins a word at `at`; false where the line has more words than any clause.
+    const auto start = [&](std::size_t at, bool capital, bool digit) {
+        if (m_count == MostWords) {
+            m_tooMany = true;
+            return false;
         }
-        for (const char c : folded)
-            if (m_used < m_letters.size())
-                m_letters[m_used++] = LetterOf(c);
-        end = at + length;
+        word = new (&m_words[m_count++].word) ClauseWord{};
+        word->capital = capital;
+        word->gloss = at < glossEnd;
+        word->pause = pause;
+        pause = false;
+        begin = at;
+        first = used;
+        if (digit)
+            signBefore(at);
+        return true;
     };
+    // The folded text is never longer than the line, nor the line than m_letters.
     for (std::size_t at = 0; at < line.size();) {
-        if (inWord) {
-            // Most of a line: a run of ASCII letters and digits going on with a word. The folded
-            // text is never longer than the line, nor the line than m_letters.
-            std::size_t used = m_used;
-            for (; at < line.size(); ++at) {
-                const auto byte = static_cast<unsigned char>(line[at]);
-                const char letter = Letters.letter[byte];
-                if (byte >= 0x80 || letter == '\0')
-                    break;
-                m_letters[used++] = letter;
-            }
-            end = at > end ? at : end;
-            m_used = used;
-            if (at == line.size())
-                break;
-        }
         const char c = line[at];
         if (static_cast<unsigned char>(c) < 0x80) {
+            // Most of a line: ASCII letters and digits.
             if (LetterOf(c) != '\0') {
-                put({&c, 1}, c >= 'A' && c <= 'Z', at, 1);
-            } else if (IsBracket(c)) {
-                if (!inWord && (c == '(' || c == '[') && at >= glossEnd)
-                    glossEnd = GlossEnd(line, at);
-            } else {
+                if (word == nullptr && !start(at, c >= 'A' && c <= 'Z', c >= '0' && c <= '9'))
+                    return;
+                // The run of them at once.
+                const char *from = line.data() + at, *stop = line.data() + line.size(),
+                           *next = from;
+                char *out = m_letters.data() + used;
+                for (char letter;
+                     next < stop &&
+                     (letter = AsciiLetters[static_cast<unsigned char>(*next)]) != '\0';
+                     ++next)
+                    *out++ = letter;
+                used += static_cast<std::size_t>(next - from);
+                at += static_cast<std::size_t>(next - from);
+                end = at;
+                continue;
+            }
+            if (!IsBracket(c)) {
                 finish();
                 pause = pause || c == ',' || c == ';' || c == ':';
+            } else if (word == nullptr && (c == '(' || c == '[') && at >= glossEnd) {
+                glossEnd = GlossEnd(line, at);
             }
             ++at;
             continue;
         }
         const Character character = Decode(line, at);
-        if (character.length == 0) {
-            put(line.substr(at, 1), false, at, 1);
-            ++at;
-            continue;
-        }
-        if (IsTransparent(character.code)) {
-        } else if (IsSeparator(character.code)) {
+        const std::size_t length = character.length > 0 ? character.length : 1;
+        const Folded folded = character.length > 0 ? FoldLetter(character.code) : Folded{};
+        if (character.length > 0 && IsTransparent(character.code)) {
+        } else if (character.length > 0 && IsSeparator(character.code)) {
             finish();
-        } else if (const Folded f = FoldLetter(character.code); f.size > 0) {
-            put({f.letters.data(), f.size}, f.capital, at, character.length);
         } else {
-            put(line.substr(at, character.length), false, at, character.length);
+            // A letter folded to its base, or a character kept as it is written (a byte that
+            // starts none alone).
+            const std::string_view letters =
+                folded.size > 0 ? std::string_view(folded.letters.data(), folded.size)
+                                : line.substr(at, length);
+            if (word == nullptr && !start(at, folded.capital, false))
+                return;
+            for (const char l : letters)
+                m_letters[used++] = LetterOf(l);
+            end = at + length;
         }
-        at += character.length;
+        at += length;
     }
     finish();
 }

@@ -42,7 +42,6 @@ private:
     void fold(std::string_view line);
 
     std::array<char, LongestLine> m_letters;
-    std::size_t m_used = 0;
     // Room for the words, set one by one as they are read and never cleared first: a line is
     // read in about the time clearing room for 160 words would take.
     union Slot {
