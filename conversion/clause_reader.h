@@ -38,10 +38,13 @@ struct Number {
 class Reader {
 public:
     explicit Reader(const ClauseWords &words)
-        : w(words) {
-        for (Index i = 0; i < w.size(); ++i) {
+        : w(words)
+        , m_size(words.size()) {
+        for (Index i = 0; i < m_size; ++i) {
             m_kinds[i] = Classify(w[i].text);
+            m_present |= m_kinds[i].keys;
             m_months[i] = -1;
+            m_state[i] = w[i].gloss ? Gloss : 0;
         }
     }
     std::optional<LatinReading> read();
@@ -64,10 +67,14 @@ private:
         bool zero = false;      // written 0: no year counts so
     };
 
-    bool free(Index i) const { return i < w.size() && !used[i] && !w[i].gloss; }
-    std::string_view text(Index i) const { return i < w.size() ? w[i].text : std::string_view{}; }
+    bool free(Index i) const { return i < m_size && m_state[i] == 0; }
+    bool used(Index i) const { return (m_state[i] & Used) != 0; }
+    bool gloss(Index i) const { return (m_state[i] & Gloss) != 0; }
+    std::string_view text(Index i) const { return i < m_size ? w[i].text : std::string_view{}; }
     // Whether word i is there, is no gloss, and is that keyword.
-    bool is(Index i, Key key) const { return i < w.size() && m_kinds[i].is(key); }
+    bool is(Index i, Key key) const { return i < m_size && m_kinds[i].is(key); }
+    // Whether any word of the clause is that keyword: most passes have nothing to look for.
+    bool anyIs(Key key) const { return WordKind{m_present, -1, -1, {}}.is(key); }
     const WordKind &kind(Index i) const { return m_kinds[i]; }
     // The month a word names, looked up the first time it is asked: only the words after a
     // reference day or "die" ever are.
@@ -80,8 +87,8 @@ private:
         return is(i, Key::Formula) && kind(i).formula != YearCount::Unmarked;
     }
     void use(Index from, Index to) {
-        for (Index i = from; i < to && i < w.size(); ++i)
-            used[i] = true;
+        for (Index i = from; i < to && i < m_size; ++i)
+            m_state[i] |= Used;
     }
 
     std::optional<Core> romanCoreAt(Index reference) const;
@@ -101,9 +108,13 @@ private:
     void addYear(const Year &year);
 
     const ClauseWords &w;
+    const Index m_size;
     std::array<WordKind, ClauseWords::MostWords> m_kinds;
+    std::uint32_t m_present = 0; // the keys of every word together
     mutable std::array<std::int8_t, ClauseWords::MostWords> m_months;
-    std::array<bool, ClauseWords::MostWords> used{};
+    // Whether each word is read already as part of something, or is an editor's gloss.
+    static constexpr std::uint8_t Used = 1, Gloss = 2;
+    std::array<std::uint8_t, ClauseWords::MostWords> m_state;
     std::optional<Year> m_year;
     std::optional<Year> m_otherYear;
     std::optional<Index> m_wrongYear; // a number that is no year, or a lone letter

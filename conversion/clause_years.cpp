@@ -37,6 +37,23 @@ std::optional<int> LaterYear(int first, std::string_view second) {
     return later == first + 1 ? std::optional(later) : std::nullopt;
 }
 
+// The eras' spellings in a tree of their letters (V kept: a. v. c. is no a. u. c.), so that
+// the words from a place are matched with all of them in one walk.
+template <std::size_t N> struct EraTree {
+    LetterTree<N> letters;
+    std::array<std::optional<Era>, N> era{};
+};
+
+template <std::size_t N> constexpr EraTree<N> GrowEraTree() {
+    EraTree<N> tree;
+    for (const EraSpelling &s : EraSpellings)
+        tree.era[tree.letters.insert(s.letters, Letters.letter,
+                                     [](std::size_t, std::string_view) {})] = s.era;
+    return tree;
+}
+
+constexpr auto Eras = GrowEraTree<GrowEraTree<256>().letters.size>();
+
 } // namespace
 
 Number Reader::numberAt(Index at, bool inWords) const {
@@ -88,26 +105,20 @@ Number Reader::numberAt(Index at, bool inWords) const {
 std::optional<Era> Reader::eraAt(Index at, Index &end) const {
     if (!is(at, Key::EraStart))
         return std::nullopt;
-    // The letters of up to four words run together, and where each word ends among them.
-    std::array<char, 24> letters{};
-    std::array<std::size_t, 5> ends{};
-    Index words = 0;
-    for (std::size_t size = 0; words < 4 && free(at + words); ++words) {
-        const std::string_view word = text(at + words);
-        if (size + word.size() > letters.size())
-            break;
-        std::copy(word.begin(), word.end(), letters.begin() + static_cast<std::ptrdiff_t>(size));
-        size += word.size();
-        ends[words + 1] = size;
+    // The letters of the words run on through the tree; the spelling that takes the most words
+    // is the era: "a u c" before "a".
+    std::optional<Era> era;
+    std::size_t node = 0;
+    for (Index i = at; i < at + 4 && free(i); ++i) {
+        for (const char c : text(i))
+            if ((node = Eras.letters.next(node, c, Letters.letter)) == Eras.letters.None)
+                return era;
+        if (Eras.era[node]) {
+            era = Eras.era[node];
+            end = i + 1;
+        }
     }
-    for (; words >= 1; --words) // the longest spelling first: "a u c" before "a"
-        for (const EraSpelling &s : EraSpellings)
-            if (s.letters.size() == ends[words] &&
-                s.letters == std::string_view(letters.data(), ends[words])) {
-                end = at + words;
-                return s.era;
-            }
-    return std::nullopt;
+    return era;
 }
 
 constexpr YearCount CountOf(Era era) {
@@ -224,11 +235,11 @@ void Reader::readBareNumber(Index at, const Core &core) {
     if (!era && !nextToTheDate && m_consuls)
         return; // Honorio VIII, Theodosio A. VII: the consuls' numbers
     // "a. 707": the year of the city, or AD 707, unless the editor's gloss says which.
-    if (!era && !number.lone && at > 0 && is(at - 1, Key::A) && !used[at - 1]) {
+    if (!era && !number.lone && at > 0 && is(at - 1, Key::A) && !used(at - 1)) {
         const int city = YearInEra(number.value, Era::City);
         bool glossed = false;
-        for (Index i = 0; i < w.size(); ++i)
-            glossed = glossed || (w[i].gloss && IsDigits(w[i].text) &&
+        for (Index i = 0; i < m_size; ++i)
+            glossed = glossed || (gloss(i) && IsDigits(w[i].text) &&
                                   DigitsValue(w[i].text) == (city < 1 ? 1 - city : city));
         if (glossed) {
             addYear({city, YearCount::City, std::nullopt, at - 1, end - 1});

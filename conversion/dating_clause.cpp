@@ -10,9 +10,11 @@ namespace clause_reading {
 std::optional<LatinReading> Reader::read() {
     // The date: a reference day and its month, or a day of the month.
     std::optional<Core> core;
-    for (Index i = 0; i < w.size(); ++i) {
+    for (Index i = 0; i < m_size; ++i) {
+        if (kind(i).reference < 0 && !is(i, Key::Die) && !is(i, Key::Mensis))
+            continue; // most words: no date is read from them
         std::optional<Core> found = romanCoreAt(i);
-        if (!found && !w[i].gloss)
+        if (!found && !gloss(i))
             found = dayOfMonthCoreAt(i);
         if (!found)
             continue;
@@ -29,19 +31,20 @@ std::optional<LatinReading> Reader::read() {
         return LatinReading::Unread(core->fault, core->faultText);
     use(core->begin, core->end);
     // A second mention of the same date is part of it too.
-    for (Index i = core->end; i < w.size(); ++i)
-        if (const std::optional<Core> again = romanCoreAt(i))
-            use(again->begin, again->end);
+    for (Index i = core->end; i < m_size; ++i)
+        if (kind(i).reference >= 0)
+            if (const std::optional<Core> again = romanCoreAt(i))
+                use(again->begin, again->end);
 
     // Consuls name the year; their numbers (Honorio VIII et Theodosio III) are no years.
-    for (Index i = 0; i < w.size(); ++i)
+    for (Index i = 0; i < m_size && anyIs(Key::Consul); ++i)
         if (free(i) && is(i, Key::Consul)) {
             m_consuls = true;
             use(i, i + 1);
         }
     // What only looks like a number: initials before a name (L. Pisone, C. Iulio), and "D."
     // for data before the date.
-    for (Index i = 0; i < w.size(); ++i) {
+    for (Index i = 0; i < m_size && anyIs(Key::Roman); ++i) {
         if (!free(i) || text(i).size() != 1 || !is(i, Key::Roman))
             continue;
         Index eraEnd = 0;
@@ -52,7 +55,10 @@ std::optional<LatinReading> Reader::read() {
         if (initial || data)
             use(i, i + 1);
     }
-    for (Index i = 0; i < w.size(); ++i) {
+    const bool wordsAroundTheYear = anyIs(Key::Indiction) || anyIs(Key::Hour) ||
+                                    anyIs(Key::Feria) || anyIs(Key::Reign) || anyIs(Key::Anno) ||
+                                    anyIs(Key::Formula);
+    for (Index i = 0; i < m_size && wordsAroundTheYear; ++i) {
         if (!free(i))
             continue;
         if (is(i, Key::Indiction)) {
@@ -77,7 +83,7 @@ std::optional<LatinReading> Reader::read() {
             readYearPhrase(i);
         }
     }
-    for (Index i = 0; i < w.size(); ++i) {
+    for (Index i = 0; i < m_size && (anyIs(Key::Weekday) || anyIs(Key::EraStart)); ++i) {
         if (!free(i))
             continue;
         if (is(i, Key::Weekday)) {
@@ -86,18 +92,17 @@ std::optional<LatinReading> Reader::read() {
         }
         readEraBefore(i);
     }
-    for (Index i = 0; i < w.size(); ++i)
+    const bool numbers = anyIs(Key::AnyDigit) || anyIs(Key::Roman);
+    for (Index i = 0; i < m_size && numbers; ++i)
         if (free(i) && (is(i, Key::Digits) || is(i, Key::Roman)))
             readBareNumber(i, *core);
     // What is left and looks like a number, but is none: 15x4, IIX.
-    for (Index i = 0; i < w.size() && !m_consuls; ++i) {
-        const std::string_view word = text(i);
-        const bool digit =
-            std::any_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+    for (Index i = 0; i < m_size && numbers && !m_consuls; ++i) {
+        if (!free(i) || !(is(i, Key::AnyDigit) || is(i, Key::Roman)))
+            continue;
         const bool capitals = std::all_of(w[i].written.begin(), w[i].written.end(),
                                           [](char c) { return c < 'a' || c > 'z'; });
-        if (!free(i) ||
-            !(digit || (is(i, Key::Roman) && (capitals || (i == core->end && word.size() > 2)))))
+        if (!is(i, Key::AnyDigit) && !capitals && !(i == core->end && text(i).size() > 2))
             continue;
         if (i + 1 == core->begin) // a. d. IIIII Kal.: the count is what is wrong
             m_wrongDesignation = {i > 1 && is(i - 2, Key::A) && is(i - 1, Key::D) ? i - 2 : i, i};
