@@ -109,7 +109,9 @@ int Reader::dayNumberAt(Index at, Index &end) const {
         end = at + 1;
         return value;
     }
-    if (free(at + 1))
+    if (!is(at, Key::Ordinal))
+        return 0;
+    if (free(at + 1) && is(at + 1, Key::Ordinal))
         if (const int value = DayOrdinalValue(text(at), text(at + 1)); value > 0) {
             end = at + 2;
             return value;
@@ -143,7 +145,9 @@ int Reader::dayNumberBeforeAnything(Index at, Index &begin) const {
         begin = at - 1;
         return value <= 31 ? value : 0;
     }
-    if (at >= 2 && free(at - 2))
+    if (!is(at - 1, Key::Ordinal))
+        return 0;
+    if (at >= 2 && free(at - 2) && is(at - 2, Key::Ordinal))
         if (const int value = DayOrdinalValue(text(at - 2), text(at - 1)); value > 0) {
             begin = at - 2;
             return value;

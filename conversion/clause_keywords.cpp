@@ -11,7 +11,8 @@ namespace {
 // How the keywords name a word, compared one by one: every keyword it is, or that it begins
 // with where the keyword is a stem (incarnationis, pontificatus). An exact word of a formula
 // ("nostri", "a") says more than a stem that begins it; a weekday (dominica) is Sunday, not
-// the Lord's year. Compared under V as U, as words are.
+// the Lord's year. Compared under V as U, as words are. Whether it begins as an ordinal does
+// is said too, so that only those words are ever read as one.
 constexpr WordKind KeywordsOf(std::string_view word) {
     WordKind kind{0, -1, -1, YearCount::Unmarked};
     bool exactFormula = false;
@@ -29,13 +30,19 @@ constexpr WordKind KeywordsOf(std::string_view word) {
     }
     if (kind.is(Key::Weekday))
         kind.keys &= ~(1u << static_cast<unsigned>(Key::Formula));
+    const auto beginsWith = [word](const Ordinal &o) {
+        return BeginsWith(word, o.stem, Letters.nameLetter);
+    };
+    if (std::any_of(Ordinals.begin(), Ordinals.end(), beginsWith) ||
+        std::any_of(YearOrdinals.begin(), YearOrdinals.end(), beginsWith))
+        kind.set(Key::Ordinal);
     if (const std::optional<Reference> reference = ReferenceOf(word))
         kind.reference = static_cast<std::int8_t>(*reference);
     return kind;
 }
 
-// Every keyword, reference day and era in one tree of their letters (V read as U), with what
-// a word is that ends at each node, and what a word is that goes on past it with letters no
+// Every keyword, reference day, era and ordinal in one tree of their letters (V read as U), with
+// what a word is that ends at each node, and what a word is that goes on past it with letters no
 // keyword has (only stems still name it). A word that ends where an era's spelling goes on may
 // begin one: A. D., a. u. c., P. C. N.
 template <std::size_t N> struct KeywordTree {
@@ -58,9 +65,15 @@ template <std::size_t N> constexpr KeywordTree<N> GrowKeywordTree() {
         tree.letters.insert(s.word, Letters.nameLetter, made);
     for (const EraSpelling &s : EraSpellings)
         tree.letters.insert(s.letters, Letters.nameLetter, made);
+    for (const Ordinal &o : Ordinals)
+        tree.letters.insert(o.stem, Letters.nameLetter, made);
+    for (const Ordinal &o : YearOrdinals)
+        tree.letters.insert(o.stem, Letters.nameLetter, made);
+    // No era's first word is longer than five letters (urbis, achrn): Domini begins one only
+    // after anno.
     for (const EraSpelling &s : EraSpellings) {
         std::size_t node = 0;
-        for (const char c : s.letters) {
+        for (const char c : s.letters.substr(0, 5)) {
             node = tree.letters.next(node, c, Letters.nameLetter);
             tree.ends[node].set(Key::EraStart);
         }
@@ -93,17 +106,14 @@ WordKind Classify(std::string_view word) {
         node = next;
     }
     WordKind kind = at == word.size() ? Tree.ends[node] : Tree.goesOn[node];
-    std::uint8_t every = word.empty() ? 0 : DigitBit | RomanBit, any = 0;
-    for (const char c : word) {
-        every &= NumberBits[static_cast<unsigned char>(c)];
-        any |= NumberBits[static_cast<unsigned char>(c)];
-    }
-    if (every & DigitBit)
+    // Most words show at their first letter that they are no number.
+    std::uint8_t number = word.empty() ? 0 : DigitBit | RomanBit;
+    for (std::size_t i = 0; i < word.size() && number != 0; ++i)
+        number &= NumberBits[static_cast<unsigned char>(word[i])];
+    if (number & DigitBit)
         kind.set(Key::Digits);
-    if (every & RomanBit)
+    if (number & RomanBit)
         kind.set(Key::Roman);
-    if (any & DigitBit)
-        kind.set(Key::AnyDigit);
     return kind;
 }
 

@@ -40,7 +40,7 @@ enum class Key : std::uint8_t {
     Noctis,
     Digits,   // 1524
     Roman,    // letters numerals are written with, a numeral or not: MDXXIV, IIX, di
-    AnyDigit, // a digit anywhere: 1524, 15x4
+    Ordinal,  // begins as an ordinal does: tertio, septimodecimo, millesimo (or nonas)
     EraStart, // may begin an era's spelling (A. D., a. u. c., P. C. N., B. C.)
 };
 

@@ -158,7 +158,9 @@ void ClauseWords::fold(std::string_view line) {
             if (!IsBracket(c)) {
                 finish();
                 pause = pause || c == ',' || c == ';' || c == ':';
-            } else if (word == nullptr && (c == '(' || c == '[') && at >= glossEnd) {
+            } else if (word != nullptr) {
+                end = at + 1; // quoted with the word: K(alendis)
+            } else if ((c == '(' || c == '[') && at >= glossEnd) {
                 glossEnd = GlossEnd(line, at);
             }
             ++at;
@@ -168,6 +170,7 @@ void ClauseWords::fold(std::string_view line) {
         const std::size_t length = character.length > 0 ? character.length : 1;
         const Folded folded = character.length > 0 ? FoldLetter(character.code) : Folded{};
         if (character.length > 0 && IsTransparent(character.code)) {
+            end = word != nullptr ? at + length : end;
         } else if (character.length > 0 && IsSeparator(character.code)) {
             finish();
         } else {

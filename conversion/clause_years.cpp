@@ -7,17 +7,6 @@
 namespace tempidex::clause_reading {
 namespace {
 
-// Years written in words, as charters write them: the ordinals of the hundreds and the tens
-// that the days never need.
-constexpr std::array<Ordinal, 21> YearOrdinals{{
-    {"millesim", 1000},   {"bismillesim", 2000},    {"centesim", 100},      {"ducentesim", 200},
-    {"trecentesim", 300}, {"quadringentesim", 400}, {"quingentesim", 500},  {"sexcentesim", 600},
-    {"sescentesim", 600}, {"septingentesim", 700},  {"octingentesim", 800}, {"nongentesim", 900},
-    {"quadragesim", 40},  {"quinquagesim", 50},     {"sexagesim", 60},      {"septuagesim", 70},
-    {"octogesim", 80},    {"nonagesim", 90},        {"tricesim", 30},       {"trigesim", 30},
-    {"octuagesim", 80}, // as the Curia wrote it in 1581
-}};
-
 int YearOrdinalValue(std::string_view word) {
     const int value = OrdinalValueIn(YearOrdinals, word);
     return value > 0 ? value : OrdinalValue(word);
@@ -91,7 +80,7 @@ Number Reader::numberAt(Index at, bool inWords) const {
     for (Index i = at; free(i); ++i) {
         if (is(i, Key::Et) || is(i, Key::Bis))
             continue;
-        const int value = YearOrdinalValue(text(i));
+        const int value = is(i, Key::Ordinal) ? YearOrdinalValue(text(i)) : 0;
         if (value == 0)
             break;
         number.value += i > at && is(i - 1, Key::Bis) ? 2 * value : value;

@@ -90,19 +90,22 @@ std::optional<LatinReading> Reader::read() {
             m_notes.weekday = kind(i).weekday;
             use(i, i + 1);
         }
-        readEraBefore(i);
+        if (is(i, Key::EraStart))
+            readEraBefore(i);
     }
-    const bool numbers = anyIs(Key::AnyDigit) || anyIs(Key::Roman);
-    for (Index i = 0; i < m_size && numbers; ++i)
+    for (Index i = 0; i < m_size && (anyIs(Key::Digits) || anyIs(Key::Roman)); ++i)
         if (free(i) && (is(i, Key::Digits) || is(i, Key::Roman)))
             readBareNumber(i, *core);
     // What is left and looks like a number, but is none: 15x4, IIX.
-    for (Index i = 0; i < m_size && numbers && !m_consuls; ++i) {
-        if (!free(i) || !(is(i, Key::AnyDigit) || is(i, Key::Roman)))
+    for (Index i = 0; i < m_size && !m_consuls; ++i) {
+        if (!free(i))
             continue;
+        const std::string_view word = text(i);
+        const bool digit =
+            std::any_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
         const bool capitals = std::all_of(w[i].written.begin(), w[i].written.end(),
                                           [](char c) { return c < 'a' || c > 'z'; });
-        if (!is(i, Key::AnyDigit) && !capitals && !(i == core->end && text(i).size() > 2))
+        if (!(digit || (is(i, Key::Roman) && (capitals || (i == core->end && word.size() > 2)))))
             continue;
         if (i + 1 == core->begin) // a. d. IIIII Kal.: the count is what is wrong
             m_wrongDesignation = {i > 1 && is(i - 2, Key::A) && is(i - 1, Key::D) ? i - 2 : i, i};

@@ -104,6 +104,17 @@ inline constexpr std::array<Ordinal, 21> Ordinals{{
     {"tricesim", 30},     {"trigesim", 30},
 }};
 
+// Years written in words, as charters write them: the ordinals of the hundreds and the tens
+// that the days never need.
+inline constexpr std::array<Ordinal, 21> YearOrdinals{{
+    {"millesim", 1000},   {"bismillesim", 2000},    {"centesim", 100},      {"ducentesim", 200},
+    {"trecentesim", 300}, {"quadringentesim", 400}, {"quingentesim", 500},  {"sexcentesim", 600},
+    {"sescentesim", 600}, {"septingentesim", 700},  {"octingentesim", 800}, {"nongentesim", 900},
+    {"quadragesim", 40},  {"quinquagesim", 50},     {"sexagesim", 60},      {"septuagesim", 70},
+    {"octogesim", 80},    {"nonagesim", 90},        {"tricesim", 30},       {"trigesim", 30},
+    {"octuagesim", 80}, // as the Curia wrote it in 1581
+}};
+
 // The endings an ordinal takes as a day names it: ante diem tertium, tertio Kalendas, die
 // tertio, die tertia, dies tertius.
 inline constexpr std::array<std::string_view, 4> OrdinalEndings{"um", "o", "us", "a"};
