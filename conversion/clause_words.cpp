@@ -29,6 +29,28 @@ constexpr auto AsciiLetters = [] {
     return letters;
 }();
 
+// What each byte does between words: ASCII letters and digits, the separators, the
+// punctuation that makes a pause, and the brackets read as nothing; None for the bytes of a
+// character beyond ASCII.
+enum class Ascii : std::uint8_t { None, Letter, Separator, Pause, Bracket };
+
+constexpr bool IsBracket(char c) {
+    return c == '(' || c == ')' || c == '[' || c == ']' || c == '<' || c == '>' || c == '{' ||
+           c == '}';
+}
+
+constexpr auto AsciiClasses = [] {
+    std::array<Ascii, 256> classes{};
+    for (std::size_t byte = 0; byte < 0x80; ++byte) {
+        const char c = static_cast<char>(byte);
+        classes[byte] = Letters.letter[byte] != '\0'       ? Ascii::Letter
+                        : IsBracket(c)                     ? Ascii::Bracket
+                        : c == ',' || c == ';' || c == ':' ? Ascii::Pause
+                                                           : Ascii::Separator;
+    }
+    return classes;
+}();
+
 struct Folded {
     std::array<char, 2> letters{};
     std::size_t size = 0;
@@ -61,11 +83,6 @@ constexpr bool IsTransparent(char32_t c) {
            (c >= 0x2E22 && c <= 0x2E25) || (c >= 0x27E6 && c <= 0x27E9);
 }
 
-constexpr bool IsBracket(char c) {
-    return c == '(' || c == ')' || c == '[' || c == ']' || c == '<' || c == '>' || c == '{' ||
-           c == '}';
-}
-
 // Where an editor's gloss opened at `open` ends: a bracket that holds a digit, "(412 mart. 3)",
 // "(47)", "[a. 1195]". 0 where it is no gloss: "(a. i.)", "K(alendis)".
 constexpr std::size_t GlossEnd(std::string_view line, std::size_t open) {
@@ -92,28 +109,32 @@ std::string_view ClauseWords::written(std::size_t from, std::size_t to) const {
 }
 
 void ClauseWords::fold(std::string_view line) {
-    // The word being read (none between words), where it is written, and its first letter.
-    ClauseWord *word = nullptr;
-    std::size_t begin = 0, end = 0, first = 0, used = 0, glossEnd = 0;
+    // The word being read, where it is written, and where its letters begin; all of it is
+    // stored once, as the word ends.
+    bool inWord = false;
+    ClauseWord word{};
+    std::size_t end = 0, first = 0, used = 0, glossEnd = 0;
     bool pause = false;
     const auto finish = [&] {
-        if (word == nullptr)
+        if (!inWord)
             return;
-        word->text = {m_letters.data() + first, used - first};
-        word->written = line.substr(begin, end - begin);
-        word = nullptr;
+        inWord = false;
+        word.text = {m_letters.data() + first, used - first};
+        word.written = {word.written.data(),
+                        static_cast<std::size_t>(line.data() + end - word.written.data())};
+        new (&m_words[m_count++].word) ClauseWord(word);
     };
     // A number right after "-" or "/": joined to a number just before it, or with a minus.
     const auto signBefore = [&](std::size_t at) {
         for (const std::string_view sign : {"-", "/", "\u2212", "\u2013"})
             if (at >= sign.size() && line.substr(at - sign.size(), sign.size()) == sign) {
-                const ClauseWord *before = m_count > 1 ? &m_words[m_count - 2].word : nullptr;
-                const bool joined = before && IsDigits(before->text) &&
-                                    before->written.data() + before->written.size() ==
-                                        line.data() + at - sign.size();
-                word->joined = joined;
-                word->minus = !joined && (sign == "-" || sign == "\u2212");
-                begin -= word->minus ? sign.size() : 0; // quoted with its sign
+                const ClauseWord *before = m_count > 0 ? &m_words[m_count - 1].word : nullptr;
+                word.joined = before && IsDigits(before->text) &&
+                              before->written.data() + before->written.size() ==
+                                  line.data() + at - sign.size();
+                word.minus = !word.joined && (sign == "-" || sign == "\u2212");
+                if (word.minus) // quoted with its sign
+                    word.written = line.substr(at - sign.size());
             }
     };
     // Begins a word at `at`; false where the line has more words than any clause.
@@ -122,12 +143,9 @@ void ClauseWords::fold(std::string_view line) {
             m_tooMany = true;
             return false;
         }
-        word = new (&m_words[m_count++].word) ClauseWord{};
-        word->capital = capital;
-        word->gloss = at < glossEnd;
-        word->pause = pause;
+        inWord = true;
+        word = {{}, line.substr(at), capital, at < glossEnd, false, false, pause};
         pause = false;
-        begin = at;
         first = used;
         if (digit)
             signBefore(at);
@@ -136,41 +154,44 @@ void ClauseWords::fold(std::string_view line) {
     // The folded text is never longer than the line, nor the line than m_letters.
     for (std::size_t at = 0; at < line.size();) {
         const char c = line[at];
-        if (static_cast<unsigned char>(c) < 0x80) {
-            // Most of a line: ASCII letters and digits.
-            if (LetterOf(c) != '\0') {
-                if (word == nullptr && !start(at, c >= 'A' && c <= 'Z', c >= '0' && c <= '9'))
-                    return;
-                // The run of them at once.
-                const char *from = line.data() + at, *stop = line.data() + line.size(),
-                           *next = from;
-                char *out = m_letters.data() + used;
-                for (char letter;
-                     next < stop &&
-                     (letter = AsciiLetters[static_cast<unsigned char>(*next)]) != '\0';
-                     ++next)
-                    *out++ = letter;
-                used += static_cast<std::size_t>(next - from);
-                at += static_cast<std::size_t>(next - from);
-                end = at;
-                continue;
-            }
-            if (!IsBracket(c)) {
-                finish();
-                pause = pause || c == ',' || c == ';' || c == ':';
-            } else if (word != nullptr) {
-                end = at + 1; // quoted with the word: K(alendis)
-            } else if ((c == '(' || c == '[') && at >= glossEnd) {
-                glossEnd = GlossEnd(line, at);
-            }
+        switch (AsciiClasses[static_cast<unsigned char>(c)]) {
+        case Ascii::Letter: {
+            if (!inWord && !start(at, c >= 'A' && c <= 'Z', c >= '0' && c <= '9'))
+                return;
+            // The run of them at once.
+            const char *from = line.data() + at, *stop = line.data() + line.size(), *next = from;
+            char *out = m_letters.data() + used;
+            for (char letter;
+                 next < stop && (letter = AsciiLetters[static_cast<unsigned char>(*next)]) != '\0';
+                 ++next)
+                *out++ = letter;
+            used += static_cast<std::size_t>(next - from);
+            at += static_cast<std::size_t>(next - from);
+            end = at;
+            continue;
+        }
+        case Ascii::Pause:
+            pause = true;
+            [[fallthrough]];
+        case Ascii::Separator:
+            finish();
             ++at;
             continue;
+        case Ascii::Bracket:
+            if (inWord)
+                end = at + 1; // quoted with the word: K(alendis)
+            else if ((c == '(' || c == '[') && at >= glossEnd)
+                glossEnd = GlossEnd(line, at);
+            ++at;
+            continue;
+        case Ascii::None:
+            break;
         }
         const Character character = Decode(line, at);
         const std::size_t length = character.length > 0 ? character.length : 1;
         const Folded folded = character.length > 0 ? FoldLetter(character.code) : Folded{};
         if (character.length > 0 && IsTransparent(character.code)) {
-            end = word != nullptr ? at + length : end;
+            end = inWord ? at + length : end;
         } else if (character.length > 0 && IsSeparator(character.code)) {
             finish();
         } else {
@@ -179,7 +200,7 @@ void ClauseWords::fold(std::string_view line) {
             const std::string_view letters =
                 folded.size > 0 ? std::string_view(folded.letters.data(), folded.size)
                                 : line.substr(at, length);
-            if (word == nullptr && !start(at, folded.capital, false))
+            if (!inWord && !start(at, folded.capital, false))
                 return;
             for (const char l : letters)
                 m_letters[used++] = LetterOf(l);
