@@ -8,6 +8,8 @@ namespace {
 
 // A day's number as a numeral: XIX, 19, XIIo (with its ordinal mark); 0 for anything else.
 int NumeralValue(std::string_view word) {
+    if (word.empty() || !NumberLetters[static_cast<unsigned char>(word[0])])
+        return 0;
     const int value = NumberValue(word);
     if (value == 0 && word.size() >= 2 && word.back() == 'o')
         return NumberValue(word.substr(0, word.size() - 1));

@@ -41,9 +41,9 @@ constexpr WordKind KeywordsOf(std::string_view word) {
     return kind;
 }
 
-// Every keyword, reference day, era and ordinal in one tree of their letters (V read as U), with
-// what a word is that ends at each node, and what a word is that goes on past it with letters no
-// keyword has (only stems still name it). A word that ends where an era's spelling goes on may
+// Every keyword, reference day, era, ordinal and month in one tree of their letters (V read as U),
+// with what a word is that ends at each node, and what a word is that goes on past it with letters
+// no keyword has (only stems still name it). A word that ends where an era's spelling goes on may
 // begin one: A. D., a. u. c., P. C. N.
 template <std::size_t N> struct KeywordTree {
     LetterTree<N> letters;
@@ -69,6 +69,22 @@ template <std::size_t N> constexpr KeywordTree<N> GrowKeywordTree() {
         tree.letters.insert(o.stem, Letters.nameLetter, made);
     for (const Ordinal &o : YearOrdinals)
         tree.letters.insert(o.stem, Letters.nameLetter, made);
+    // A month is named by three letters of its name or more, with any ending after them
+    // (latin_names.h): only the words that begin so are looked up. A node's parent is made
+    // before it.
+    std::array<bool, N> month{};
+    for (const MonthName &m : MonthNames) {
+        std::size_t node = tree.letters.insert(m.nominative, Letters.nameLetter, made);
+        tree.letters.insert(m.stem, Letters.nameLetter, made);
+        for (std::size_t depth = m.nominative.size(); depth > 3; --depth)
+            node = tree.letters.parent(node);
+        month[node] = true;
+    }
+    for (std::size_t node = 1; node < tree.letters.size; ++node)
+        if ((month[node] = month[node] || month[tree.letters.parent(node)])) {
+            tree.ends[node].set(Key::Month);
+            tree.goesOn[node].set(Key::Month);
+        }
     // No era's first word is longer than five letters (urbis, achrn): Domini begins one only
     // after anno.
     for (const EraSpelling &s : EraSpellings) {

@@ -41,6 +41,7 @@ enum class Key : std::uint8_t {
     Digits,   // 1524
     Roman,    // letters numerals are written with, a numeral or not: MDXXIV, IIX, di
     Ordinal,  // begins as an ordinal does: tertio, septimodecimo, millesimo (or nonas)
+    Month,    // begins as a month's name does, three letters or more: Ian, Martii (or mensis)
     EraStart, // may begin an era's spelling (A. D., a. u. c., P. C. N., B. C.)
 };
 

@@ -80,7 +80,7 @@ private:
     // reference day or "die" ever are.
     int monthOf(Index i) const {
         if (m_months[i] < 0)
-            m_months[i] = static_cast<std::int8_t>(MonthOf(w[i].text));
+            m_months[i] = static_cast<std::int8_t>(is(i, Key::Month) ? MonthOf(w[i].text) : 0);
         return m_months[i];
     }
     bool isFormula(Index i) const { // a word that names an era: not "a", "ab"

@@ -212,7 +212,10 @@ constexpr auto IndexByFirstLetter(const Table &table, WordOf &&wordOf) {
 template <std::size_t N> struct LetterTree {
     static constexpr std::size_t None = 0; // the root is no letter's next node
     std::array<std::array<std::uint16_t, 26>, N> nextNode{};
+    std::array<std::uint16_t, N> parentNode{};
     std::size_t size = 1;
+
+    constexpr std::size_t parent(std::size_t node) const { return parentNode[node]; }
 
     // The node after `node` and the letter `c`; None where no word goes on so.
     constexpr std::size_t next(std::size_t node, char c, const LetterTable &as) const {
@@ -230,6 +233,7 @@ template <std::size_t N> struct LetterTree {
                 nextNode[node]
                         [static_cast<std::size_t>(as[static_cast<unsigned char>(word[i])] - 'a')];
             if (next == None) {
+                parentNode[size] = static_cast<std::uint16_t>(node);
                 next = static_cast<std::uint16_t>(size++);
                 made(std::size_t{next}, word.substr(0, i + 1));
             }
