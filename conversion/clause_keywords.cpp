@@ -46,7 +46,7 @@ constexpr WordKind KeywordsOf(std::string_view word) {
 // no keyword has (only stems still name it). A word that ends where an era's spelling goes on may
 // begin one: A. D., a. u. c., P. C. N.
 template <std::size_t N> struct KeywordTree {
-    LetterTree<N> letters;
+    LetterTree<N> letters{Letters.nameLetter};
     std::array<WordKind, N> ends{}, goesOn{};
 };
 
@@ -60,22 +60,22 @@ template <std::size_t N> constexpr KeywordTree<N> GrowKeywordTree() {
         tree.goesOn[node] = KeywordsOf({past.data(), beginning.size() + 1});
     };
     for (const Keyword &k : Keywords)
-        tree.letters.insert(k.word, Letters.nameLetter, made);
+        tree.letters.insert(k.word, made);
     for (const ReferenceSpelling &s : ReferenceSpellings)
-        tree.letters.insert(s.word, Letters.nameLetter, made);
+        tree.letters.insert(s.word, made);
     for (const EraSpelling &s : EraSpellings)
-        tree.letters.insert(s.letters, Letters.nameLetter, made);
+        tree.letters.insert(s.letters, made);
     for (const Ordinal &o : Ordinals)
-        tree.letters.insert(o.stem, Letters.nameLetter, made);
+        tree.letters.insert(o.stem, made);
     for (const Ordinal &o : YearOrdinals)
-        tree.letters.insert(o.stem, Letters.nameLetter, made);
+        tree.letters.insert(o.stem, made);
     // A month is named by three letters of its name or more, with any ending after them
     // (latin_names.h): only the words that begin so are looked up. A node's parent is made
     // before it.
     std::array<bool, N> month{};
     for (const MonthName &m : MonthNames) {
-        std::size_t node = tree.letters.insert(m.nominative, Letters.nameLetter, made);
-        tree.letters.insert(m.stem, Letters.nameLetter, made);
+        std::size_t node = tree.letters.insert(m.nominative, made);
+        tree.letters.insert(m.stem, made);
         for (std::size_t depth = m.nominative.size(); depth > 3; --depth)
             node = tree.letters.parent(node);
         month[node] = true;
@@ -90,7 +90,7 @@ template <std::size_t N> constexpr KeywordTree<N> GrowKeywordTree() {
     for (const EraSpelling &s : EraSpellings) {
         std::size_t node = 0;
         for (const char c : s.letters.substr(0, 5)) {
-            node = tree.letters.next(node, c, Letters.nameLetter);
+            node = tree.letters.next(node, c);
             tree.ends[node].set(Key::EraStart);
         }
     }
@@ -116,7 +116,7 @@ WordKind Classify(std::string_view word) {
     // Most words leave the tree at their first or second letter.
     std::size_t node = 0, at = 0;
     for (; at < word.size(); ++at) {
-        const std::size_t next = Tree.letters.next(node, word[at], Letters.nameLetter);
+        const std::size_t next = Tree.letters.next(node, word[at]);
         if (next == Tree.letters.None)
             break;
         node = next;

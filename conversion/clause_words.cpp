@@ -151,18 +151,20 @@ void ClauseWords::fold(std::string_view line) {
             signBefore(at);
         return true;
     };
-    // The folded text is never longer than the line, nor the line than m_letters.
+    // The line is folded in place, in a copy that ends in a zero byte: no run of letters goes
+    // past it, and the folded text is never longer than what it was folded from.
+    std::copy(line.begin(), line.end(), m_letters.begin());
+    m_letters[line.size()] = '\0';
     for (std::size_t at = 0; at < line.size();) {
-        const char c = line[at];
+        const char c = m_letters[at];
         switch (AsciiClasses[static_cast<unsigned char>(c)]) {
         case Ascii::Letter: {
             if (!inWord && !start(at, c >= 'A' && c <= 'Z', c >= '0' && c <= '9'))
                 return;
             // The run of them at once.
-            const char *from = line.data() + at, *stop = line.data() + line.size(), *next = from;
+            const char *from = m_letters.data() + at, *next = from;
             char *out = m_letters.data() + used;
-            for (char letter;
-                 next < stop && (letter = AsciiLetters[static_cast<unsigned char>(*next)]) != '\0';
+            for (char letter; (letter = AsciiLetters[static_cast<unsigned char>(*next)]) != '\0';
                  ++next)
                 *out++ = letter;
             used += static_cast<std::size_t>(next - from);

@@ -41,7 +41,7 @@ public:
 private:
     void fold(std::string_view line);
 
-    std::array<char, LongestLine> m_letters;
+    std::array<char, LongestLine + 1> m_letters;
     // Room for the words, set one by one as they are read and never cleared first: a line is
     // read in about the time clearing room for 160 words would take.
     union Slot {

@@ -29,15 +29,14 @@ std::optional<int> LaterYear(int first, std::string_view second) {
 // The eras' spellings in a tree of their letters (V kept: a. v. c. is no a. u. c.), so that
 // the words from a place are matched with all of them in one walk.
 template <std::size_t N> struct EraTree {
-    LetterTree<N> letters;
+    LetterTree<N> letters{Letters.letter};
     std::array<std::optional<Era>, N> era{};
 };
 
 template <std::size_t N> constexpr EraTree<N> GrowEraTree() {
     EraTree<N> tree;
     for (const EraSpelling &s : EraSpellings)
-        tree.era[tree.letters.insert(s.letters, Letters.letter,
-                                     [](std::size_t, std::string_view) {})] = s.era;
+        tree.era[tree.letters.insert(s.letters, [](std::size_t, std::string_view) {})] = s.era;
     return tree;
 }
 
@@ -100,7 +99,7 @@ std::optional<Era> Reader::eraAt(Index at, Index &end) const {
     std::size_t node = 0;
     for (Index i = at; i < at + 4 && free(i); ++i) {
         for (const char c : text(i))
-            if ((node = Eras.letters.next(node, c, Letters.letter)) == Eras.letters.None)
+            if ((node = Eras.letters.next(node, c)) == Eras.letters.None)
                 return era;
         if (Eras.era[node]) {
             era = Eras.era[node];

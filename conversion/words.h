@@ -210,28 +210,32 @@ constexpr auto IndexByFirstLetter(const Table &table, WordOf &&wordOf) {
 // all of them in one walk over its own letters: each node is a beginning that some of them
 // share, the root the empty one. Letters are read through a table (V as U or not).
 template <std::size_t N> struct LetterTree {
-    static constexpr std::size_t None = 0; // the root is no letter's next node
-    std::array<std::array<std::uint16_t, 26>, N> nextNode{};
+    static constexpr std::size_t None = 0;       // the root is no letter's next node
+    static constexpr std::uint8_t NoLetter = 26; // its column leads nowhere from any node
+    std::array<std::uint8_t, 256> column{};      // each byte's letter, 0 to 25, or NoLetter
+    std::array<std::array<std::uint16_t, NoLetter + 1>, N> nextNode{};
     std::array<std::uint16_t, N> parentNode{};
     std::size_t size = 1;
 
+    constexpr explicit LetterTree(const LetterTable &as) {
+        for (std::size_t byte = 0; byte < column.size(); ++byte)
+            column[byte] = as[byte] >= 'a' && as[byte] <= 'z'
+                               ? static_cast<std::uint8_t>(as[byte] - 'a')
+                               : NoLetter;
+    }
+
+    // The node after `node` and the character `c`; None where no word goes on so.
+    constexpr std::size_t next(std::size_t node, char c) const {
+        return nextNode[node][column[static_cast<unsigned char>(c)]];
+    }
     constexpr std::size_t parent(std::size_t node) const { return parentNode[node]; }
 
-    // The node after `node` and the letter `c`; None where no word goes on so.
-    constexpr std::size_t next(std::size_t node, char c, const LetterTable &as) const {
-        const char letter = as[static_cast<unsigned char>(c)];
-        return letter >= 'a' && letter <= 'z'
-                   ? nextNode[node][static_cast<std::size_t>(letter - 'a')]
-                   : None;
-    }
-    // Adds a word, calling `made(node, beginning)` for each node it makes; returns its node.
-    template <typename Made>
-    constexpr std::size_t insert(std::string_view word, const LetterTable &as, Made &&made) {
+    // Adds a word of letters, calling `made(node, beginning)` for each node it makes; returns
+    // its node.
+    template <typename Made> constexpr std::size_t insert(std::string_view word, Made &&made) {
         std::size_t node = 0;
         for (std::size_t i = 0; i < word.size(); ++i) {
-            auto &next =
-                nextNode[node]
-                        [static_cast<std::size_t>(as[static_cast<unsigned char>(word[i])] - 'a')];
+            auto &next = nextNode[node][column[static_cast<unsigned char>(word[i])]];
             if (next == None) {
                 parentNode[size] = static_cast<std::uint16_t>(node);
                 next = static_cast<std::uint16_t>(size++);
