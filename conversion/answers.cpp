@@ -109,10 +109,12 @@ void CheckDay(int year, DayOfMonth day, const ClauseNotes &notes, const LineOpti
               Told &told) {
     if (year < 1)
         return; // no weeks, no indictions: Rome counted market days
-    const int weekday = WeekdayOf(year, day, options.reckoning);
-    told.add([&] { return ExplainWeekday(weekday, notes.weekday); });
-    if (notes.weekday >= 0 && notes.weekday != weekday)
-        told.warn(ExplainWeekday(weekday, notes.weekday));
+    if (told.explain || notes.weekday >= 0) {
+        const int weekday = WeekdayOf(year, day, options.reckoning);
+        told.add([&] { return ExplainWeekday(weekday, notes.weekday); });
+        if (notes.weekday >= 0 && notes.weekday != weekday)
+            told.warn(ExplainWeekday(weekday, notes.weekday));
+    }
     if (notes.indiction > 0) {
         const int indiction = IndictionOf(year, day, options.indiction);
         told.add([&] { return ExplainIndiction(indiction, notes.indiction, options.indiction); });

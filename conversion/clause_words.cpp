@@ -134,7 +134,7 @@ void ClauseWords::fold(std::string_view line) {
                                   line.data() + at - sign.size();
                 word.minus = !word.joined && (sign == "-" || sign == "\u2212");
                 if (word.minus) // quoted with its sign
-                    word.written = line.substr(at - sign.size());
+                    word.written = {line.data() + at - sign.size(), 0};
             }
     };
     // Begins a word at `at`; false where the line has more words than any clause.
@@ -144,7 +144,7 @@ void ClauseWords::fold(std::string_view line) {
             return false;
         }
         inWord = true;
-        word = {{}, line.substr(at), capital, at < glossEnd, false, false, pause};
+        word = {{}, {line.data() + at, 0}, capital, at < glossEnd, false, false, pause};
         pause = false;
         first = used;
         if (digit)

@@ -58,6 +58,12 @@ Number Reader::numberAt(Index at, bool inWords) const {
                 number.end = at + 2;
         return number;
     }
+    if (is(at, Key::Roman) && !(free(at + 1) && is(at + 1, Key::Roman))) {
+        number.value = RomanValue(first);
+        number.end = number.value > 0 ? at + 1 : 0;
+        number.lone = number.end > 0 && first.size() == 1;
+        return number;
+    }
     if (is(at, Key::Roman)) {
         // The longest run of words that makes one numeral: M. D. XXX.
         std::array<char, 48> letters{};

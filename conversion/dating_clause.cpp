@@ -45,7 +45,7 @@ std::optional<LatinReading> Reader::read() {
     // What only looks like a number: initials before a name (L. Pisone, C. Iulio), and "D."
     // for data before the date.
     for (Index i = 0; i < m_size && anyIs(Key::Roman); ++i) {
-        if (!free(i) || text(i).size() != 1 || !is(i, Key::Roman))
+        if (!is(i, Key::Roman) || !free(i) || text(i).size() != 1)
             continue;
         Index eraEnd = 0;
         const bool inEra = eraAt(i, eraEnd) || (i > 0 && eraAt(i - 1, eraEnd) && eraEnd > i);
