@@ -109,43 +109,49 @@ std::string_view ClauseWords::written(std::size_t from, std::size_t to) const {
 }
 
 void ClauseWords::fold(std::string_view line) {
-    // The word being read, where it is written, and where its letters begin; all of it is
-    // stored once, as the word ends.
-    bool inWord = false;
-    ClauseWord word{};
-    std::size_t end = 0, first = 0, used = 0, glossEnd = 0;
-    bool pause = false;
+    // The word being read: where it is written, where its letters begin, and what is known
+    // of it, kept apart and stored whole as it ends (a word built in memory and copied would
+    // wait for its own parts to be written).
+    bool inWord = false, capital = false, gloss = false, minus = false, joined = false;
+    bool pausedBefore = false, pause = false;
+    std::size_t begin = 0, end = 0, first = 0, used = 0, glossEnd = 0;
     const auto finish = [&] {
         if (!inWord)
             return;
         inWord = false;
-        word.text = {m_letters.data() + first, used - first};
-        word.written = {word.written.data(),
-                        static_cast<std::size_t>(line.data() + end - word.written.data())};
-        new (&m_words[m_count++].word) ClauseWord(word);
+        new (&m_words[m_count++].word) ClauseWord{{m_letters.data() + first, used - first},
+                                                  {line.data() + begin, end - begin},
+                                                  capital,
+                                                  gloss,
+                                                  minus,
+                                                  joined,
+                                                  pausedBefore};
     };
     // A number right after "-" or "/": joined to a number just before it, or with a minus.
     const auto signBefore = [&](std::size_t at) {
         for (const std::string_view sign : {"-", "/", "\u2212", "\u2013"})
             if (at >= sign.size() && line.substr(at - sign.size(), sign.size()) == sign) {
                 const ClauseWord *before = m_count > 0 ? &m_words[m_count - 1].word : nullptr;
-                word.joined = before && IsDigits(before->text) &&
-                              before->written.data() + before->written.size() ==
-                                  line.data() + at - sign.size();
-                word.minus = !word.joined && (sign == "-" || sign == "\u2212");
-                if (word.minus) // quoted with its sign
-                    word.written = {line.data() + at - sign.size(), 0};
+                joined = before && IsDigits(before->text) &&
+                         before->written.data() + before->written.size() ==
+                             line.data() + at - sign.size();
+                minus = !joined && (sign == "-" || sign == "\u2212");
+                begin -= minus ? sign.size() : 0; // quoted with its sign
             }
     };
     // Begins a word at `at`; false where the line has more words than any clause.
-    const auto start = [&](std::size_t at, bool capital, bool digit) {
+    const auto start = [&](std::size_t at, bool isCapital, bool digit) {
         if (m_count == MostWords) {
             m_tooMany = true;
             return false;
         }
         inWord = true;
-        word = {{}, {line.data() + at, 0}, capital, at < glossEnd, false, false, pause};
+        capital = isCapital;
+        gloss = at < glossEnd;
+        minus = joined = false;
+        pausedBefore = pause;
         pause = false;
+        begin = at;
         first = used;
         if (digit)
             signBefore(at);
