@@ -109,47 +109,40 @@ std::string_view ClauseWords::written(std::size_t from, std::size_t to) const {
 }
 
 void ClauseWords::fold(std::string_view line) {
-    // The word being read: where it is written, where its letters begin, and what is known
-    // of it, kept apart and stored whole as it ends (a word built in memory and copied would
-    // wait for its own parts to be written).
-    bool inWord = false, capital = false, gloss = false, minus = false, joined = false;
-    bool pausedBefore = false, pause = false;
+    // The word being read, in its slot: what is known of it as it begins is written there at
+    // once, its text and where it is written as it ends (a word built apart and copied in
+    // would wait for its own parts to be written).
+    ClauseWord *word = nullptr;
     std::size_t begin = 0, end = 0, first = 0, used = 0, glossEnd = 0;
+    bool pause = false;
     const auto finish = [&] {
-        if (!inWord)
+        if (word == nullptr)
             return;
-        inWord = false;
-        new (&m_words[m_count++].word) ClauseWord{{m_letters.data() + first, used - first},
-                                                  {line.data() + begin, end - begin},
-                                                  capital,
-                                                  gloss,
-                                                  minus,
-                                                  joined,
-                                                  pausedBefore};
+        word->text = {m_letters.data() + first, used - first};
+        word->written = {line.data() + begin, end - begin};
+        word = nullptr;
+        ++m_count;
     };
     // A number right after "-" or "/": joined to a number just before it, or with a minus.
     const auto signBefore = [&](std::size_t at) {
         for (const std::string_view sign : {"-", "/", "\u2212", "\u2013"})
             if (at >= sign.size() && line.substr(at - sign.size(), sign.size()) == sign) {
                 const ClauseWord *before = m_count > 0 ? &m_words[m_count - 1].word : nullptr;
-                joined = before && IsDigits(before->text) &&
-                         before->written.data() + before->written.size() ==
-                             line.data() + at - sign.size();
-                minus = !joined && (sign == "-" || sign == "\u2212");
-                begin -= minus ? sign.size() : 0; // quoted with its sign
+                word->joined = before && IsDigits(before->text) &&
+                               before->written.data() + before->written.size() ==
+                                   line.data() + at - sign.size();
+                word->minus = !word->joined && (sign == "-" || sign == "\u2212");
+                begin -= word->minus ? sign.size() : 0; // quoted with its sign
             }
     };
     // Begins a word at `at`; false where the line has more words than any clause.
-    const auto start = [&](std::size_t at, bool isCapital, bool digit) {
+    const auto start = [&](std::size_t at, bool capital, bool digit) {
         if (m_count == MostWords) {
             m_tooMany = true;
             return false;
         }
-        inWord = true;
-        capital = isCapital;
-        gloss = at < glossEnd;
-        minus = joined = false;
-        pausedBefore = pause;
+        word = new (&m_words[m_count].word)
+            ClauseWord{{}, {}, capital, at < glossEnd, false, false, pause};
         pause = false;
         begin = at;
         first = used;
@@ -165,7 +158,7 @@ void ClauseWords::fold(std::string_view line) {
         const char c = m_letters[at];
         switch (AsciiClasses[static_cast<unsigned char>(c)]) {
         case Ascii::Letter: {
-            if (!inWord && !start(at, c >= 'A' && c <= 'Z', c >= '0' && c <= '9'))
+            if (word == nullptr && !start(at, c >= 'A' && c <= 'Z', c >= '0' && c <= '9'))
                 return;
             // The run of them at once.
             const char *from = m_letters.data() + at, *next = from;
@@ -186,7 +179,7 @@ void ClauseWords::fold(std::string_view line) {
             ++at;
             continue;
         case Ascii::Bracket:
-            if (inWord)
+            if (word != nullptr)
                 end = at + 1; // quoted with the word: K(alendis)
             else if ((c == '(' || c == '[') && at >= glossEnd)
                 glossEnd = GlossEnd(line, at);
@@ -199,7 +192,7 @@ void ClauseWords::fold(std::string_view line) {
         const std::size_t length = character.length > 0 ? character.length : 1;
         const Folded folded = character.length > 0 ? FoldLetter(character.code) : Folded{};
         if (character.length > 0 && IsTransparent(character.code)) {
-            end = inWord ? at + length : end;
+            end = word != nullptr ? at + length : end;
         } else if (character.length > 0 && IsSeparator(character.code)) {
             finish();
         } else {
@@ -208,7 +201,7 @@ void ClauseWords::fold(std::string_view line) {
             const std::string_view letters =
                 folded.size > 0 ? std::string_view(folded.letters.data(), folded.size)
                                 : line.substr(at, length);
-            if (!inWord && !start(at, folded.capital, false))
+            if (word == nullptr && !start(at, folded.capital, false))
                 return;
             for (const char l : letters)
                 m_letters[used++] = LetterOf(l);
