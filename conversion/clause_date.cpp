@@ -38,14 +38,14 @@ int Reader::designationBefore(Index reference, Index &begin) const {
 }
 
 // The designation before the reference day at `reference`, and the month after it.
-std::optional<Reader::Core> Reader::romanCoreAt(Index reference) const {
+bool Reader::romanCoreAt(Index reference, Core &core) const {
     if (!free(reference) || kind(reference).reference < 0 || !free(reference + 1))
-        return std::nullopt;
+        return false;
     const auto named = static_cast<Reference>(kind(reference).reference);
     const int month = monthOf(reference + 1);
     if (month == 0)
-        return std::nullopt;
-    Core core;
+        return false;
+    core = Core{};
     core.end = reference + 2;
     if (free(core.end) && free(core.end + 1) && is(core.end, Key::A) && is(core.end + 1, Key::I)) {
         core.leap = true;
@@ -57,7 +57,7 @@ std::optional<Reader::Core> Reader::romanCoreAt(Index reference) const {
     if (free(core.end) && monthOf(core.end) != 0) { // Kal. Ianuarius Maius
         core.fault = LatinPart::Month;
         core.faultText = w.written(reference + 1, core.end);
-        return core;
+        return true;
     }
     int days = 1;
     bool doubled = false, dayAfter = false;
@@ -90,7 +90,7 @@ std::optional<Reader::Core> Reader::romanCoreAt(Index reference) const {
     if (core.leap && month != 3) { // "(a. i.)" belongs to March alone
         core.fault = LatinPart::Month;
         core.faultText = w.written(reference + 1, core.end - 1);
-        return core;
+        return true;
     }
     const bool listed = days <= 2 ? !doubled
                                   : (!doubled || days == 6) &&
@@ -99,7 +99,7 @@ std::optional<Reader::Core> Reader::romanCoreAt(Index reference) const {
         core.fault = LatinPart::Designation;
         core.faultText = w.written(begin, reference - 1);
     }
-    return core;
+    return true;
 }
 
 // A day's number at `at`, in a numeral or ordinals (one word or two): its value, and where it
@@ -160,36 +160,36 @@ int Reader::dayNumberBeforeAnything(Index at, Index &begin) const {
 
 // "die XX mensis Maii", "die quinta Iunii", "sexto die mensis Iulii", "die primo Octobris",
 // "die Lunae XXV mensis Augusti".
-std::optional<Reader::Core> Reader::dayOfMonthCoreAt(Index die) const {
-    Core core;
+bool Reader::dayOfMonthCoreAt(Index die, Core &core) const {
+    core = Core{};
     if (is(die, Key::Mensis)) {
         const int day = dayNumberBefore(die, core.begin);
         const int month = free(die + 1) ? monthOf(die + 1) : 0;
         if (day == 0 || day > 31 || month == 0)
-            return std::nullopt;
+            return false;
         core.end = die + 2;
         core.dayOfMonth = day;
         core.day = {1, false, false, Reference::Calends, month};
-        return core;
+        return true;
     }
     if (!is(die, Key::Die))
-        return std::nullopt;
+        return false;
     Index after = die + 1, end = 0;
     int day = dayNumberAt(after, end);
     if (day > 0) {
         core.begin = die;
         after = end;
     } else if ((day = dayNumberBefore(die, core.begin)) == 0) {
-        return std::nullopt;
+        return false;
     }
     after += free(after) && is(after, Key::Mensis) ? 1 : 0;
     const int month = free(after) ? monthOf(after) : 0;
     if (month == 0 || day > 31)
-        return std::nullopt;
+        return false;
     core.end = after + 1;
     core.dayOfMonth = day;
     core.day = {1, false, false, Reference::Calends, month};
-    return core;
+    return true;
 }
 
 } // namespace tempidex::clause_reading

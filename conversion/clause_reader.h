@@ -64,7 +64,6 @@ private:
         YearCount count = YearCount::Unmarked;
         std::optional<int> later;
         Index from = 0, to = 0; // the words that wrote it
-        bool zero = false;      // written 0: no year counts so
     };
 
     bool free(Index i) const { return i < m_size && m_state[i] == 0; }
@@ -91,8 +90,9 @@ private:
             m_state[i] |= Used;
     }
 
-    std::optional<Core> romanCoreAt(Index reference) const;
-    std::optional<Core> dayOfMonthCoreAt(Index die) const;
+    // Each writes the date it finds into `core` (and may write there when it finds none).
+    bool romanCoreAt(Index reference, Core &core) const;
+    bool dayOfMonthCoreAt(Index die, Core &core) const;
     int dayNumberAt(Index at, Index &end) const;
     int dayNumberBefore(Index at, Index &begin) const;
     bool saysAnteDiem(Index number) const;
@@ -105,7 +105,9 @@ private:
     void readEraBefore(Index at);
     void readBareNumber(Index at, const Core &core);
     void readFollowing(Index at, int most, int lowest, int highest, std::int8_t *into);
-    void addYear(const Year &year);
+    // `zero`: written 0, which no year counts so.
+    void addYear(int year, YearCount count, std::optional<int> later, Index from, Index to,
+                 bool zero = false);
 
     const ClauseWords &w;
     const Index m_size;

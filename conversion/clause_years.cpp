@@ -129,17 +129,25 @@ constexpr YearCount CountOf(Era era) {
     return YearCount::Unmarked;
 }
 
-void Reader::addYear(const Year &year) {
-    if (year.year < FirstYear || year.year > LastYear || year.zero) {
-        m_wrongYear = year.from;
+// The year's parts come apart, to be stored one by one: a year built whole and copied would
+// wait for its own parts to be written.
+void Reader::addYear(int year, YearCount count, std::optional<int> later, Index from, Index to,
+                     bool zero) {
+    if (year < FirstYear || year > LastYear || zero) {
+        m_wrongYear = from;
         return;
     }
-    if (!m_year)
-        m_year = year;
-    else if (m_year->year != year.year)
-        m_otherYear = year;
-    else if (year.count != YearCount::Unmarked)
-        m_year->count = year.count;
+    if (m_year && m_year->year == year) {
+        if (count != YearCount::Unmarked)
+            m_year->count = count;
+        return;
+    }
+    Year &stored = m_year ? m_otherYear.emplace() : m_year.emplace();
+    stored.year = year;
+    stored.count = count;
+    stored.later = later;
+    stored.from = from;
+    stored.to = to;
 }
 
 // anno [formula] number [era], or a formula then anno: "anno ab incarnatione Domini MCC",
@@ -183,7 +191,7 @@ void Reader::readYearPhrase(Index at) {
     if (era)
         count = CountOf(*era);
     const Era counted = era ? *era : count == YearCount::City ? Era::City : Era::None;
-    addYear({YearInEra(number.value, counted), count, number.later, i, end - 1, number.value == 0});
+    addYear(YearInEra(number.value, counted), count, number.later, i, end - 1, number.value == 0);
 }
 
 // An era, then the number: A. D. 1524.
@@ -207,8 +215,8 @@ void Reader::readEraBefore(Index at) {
         m_wrongYear = at;
         return;
     }
-    addYear({YearInEra(number.value, *era), CountOf(*era), number.later, at, number.end - 1,
-             number.value == 0});
+    addYear(YearInEra(number.value, *era), CountOf(*era), number.later, at, number.end - 1,
+            number.value == 0);
 }
 
 // A number in no formula: a year right after the date or right before it, with an era or
@@ -236,17 +244,17 @@ void Reader::readBareNumber(Index at, const Core &core) {
             glossed = glossed || (gloss(i) && IsDigits(w[i].text) &&
                                   DigitsValue(w[i].text) == (city < 1 ? 1 - city : city));
         if (glossed) {
-            addYear({city, YearCount::City, std::nullopt, at - 1, end - 1});
+            addYear(city, YearCount::City, std::nullopt, at - 1, end - 1);
         } else {
-            addYear({number.value, YearCount::Unmarked, std::nullopt, at - 1, end - 1});
-            addYear({city, YearCount::City, std::nullopt, at - 1, end - 1});
+            addYear(number.value, YearCount::Unmarked, std::nullopt, at - 1, end - 1);
+            addYear(city, YearCount::City, std::nullopt, at - 1, end - 1);
         }
         return;
     }
     if (era || (nextToTheDate && !number.lone))
-        addYear({YearInEra(number.value, era ? *era : Era::None),
-                 era ? CountOf(*era) : YearCount::Unmarked, number.later, at, end - 1,
-                 number.value == 0});
+        addYear(YearInEra(number.value, era ? *era : Era::None),
+                era ? CountOf(*era) : YearCount::Unmarked, number.later, at, end - 1,
+                number.value == 0);
     else if (!m_consuls)
         m_wrongYear = m_wrongYear ? m_wrongYear : at;
 }

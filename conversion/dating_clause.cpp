@@ -8,33 +8,30 @@ namespace tempidex {
 namespace clause_reading {
 
 std::optional<LatinReading> Reader::read() {
-    // The date: a reference day and its month, or a day of the month.
-    std::optional<Core> core;
+    // The date: a reference day and its month, or a day of the month; another date must be
+    // the same.
+    Core core, other;
+    bool found = false;
     for (Index i = 0; i < m_size; ++i) {
         if (kind(i).reference < 0 && !is(i, Key::Die) && !is(i, Key::Mensis))
             continue; // most words: no date is read from them
-        std::optional<Core> found = romanCoreAt(i);
-        if (!found && !gloss(i))
-            found = dayOfMonthCoreAt(i);
-        if (!found)
+        Core &date = found ? other : core;
+        if (!romanCoreAt(i, date) && (gloss(i) || !dayOfMonthCoreAt(i, date)))
             continue;
-        if (core && (found->day != core->day || found->dayOfMonth != core->dayOfMonth))
-            return LatinReading::Unread(LatinPart::TwoDates,
-                                        w.written(core->begin, found->end - 1));
-        if (!core)
-            core = found;
-        i = found->end - 1;
+        if (found && (other.day != core.day || other.dayOfMonth != core.dayOfMonth))
+            return LatinReading::Unread(LatinPart::TwoDates, w.written(core.begin, other.end - 1));
+        found = true;
+        i = date.end - 1;
     }
-    if (!core)
+    if (!found)
         return std::nullopt;
-    if (core->fault != LatinPart::None)
-        return LatinReading::Unread(core->fault, core->faultText);
-    use(core->begin, core->end);
+    if (core.fault != LatinPart::None)
+        return LatinReading::Unread(core.fault, core.faultText);
+    use(core.begin, core.end);
     // A second mention of the same date is part of it too.
-    for (Index i = core->end; i < m_size; ++i)
-        if (kind(i).reference >= 0)
-            if (const std::optional<Core> again = romanCoreAt(i))
-                use(again->begin, again->end);
+    for (Index i = core.end; i < m_size; ++i)
+        if (kind(i).reference >= 0 && romanCoreAt(i, other))
+            use(other.begin, other.end);
 
     // Consuls name the year; their numbers (Honorio VIII et Theodosio III) are no years.
     for (Index i = 0; i < m_size && anyIs(Key::Consul); ++i)
@@ -51,7 +48,7 @@ std::optional<LatinReading> Reader::read() {
         const bool inEra = eraAt(i, eraEnd) || (i > 0 && eraAt(i - 1, eraEnd) && eraEnd > i);
         const bool initial = free(i + 1) && w[i + 1].capital && !is(i + 1, Key::Roman) &&
                              !is(i + 1, Key::Anno) && !inEra;
-        const bool data = is(i, Key::D) && (i == 0 || i + 1 == core->begin);
+        const bool data = is(i, Key::D) && (i == 0 || i + 1 == core.begin);
         if (initial || data)
             use(i, i + 1);
     }
@@ -95,7 +92,7 @@ std::optional<LatinReading> Reader::read() {
     }
     for (Index i = 0; i < m_size && (anyIs(Key::Digits) || anyIs(Key::Roman)); ++i)
         if (free(i) && (is(i, Key::Digits) || is(i, Key::Roman)))
-            readBareNumber(i, *core);
+            readBareNumber(i, core);
     // What is left and looks like a number, but is none: 15x4, IIX.
     for (Index i = 0; i < m_size && !m_consuls; ++i) {
         if (!free(i))
@@ -105,9 +102,9 @@ std::optional<LatinReading> Reader::read() {
             std::any_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
         const bool capitals = std::all_of(w[i].written.begin(), w[i].written.end(),
                                           [](char c) { return c < 'a' || c > 'z'; });
-        if (!(digit || (is(i, Key::Roman) && (capitals || (i == core->end && word.size() > 2)))))
+        if (!(digit || (is(i, Key::Roman) && (capitals || (i == core.end && word.size() > 2)))))
             continue;
-        if (i + 1 == core->begin) // a. d. IIIII Kal.: the count is what is wrong
+        if (i + 1 == core.begin) // a. d. IIIII Kal.: the count is what is wrong
             m_wrongDesignation = {i > 1 && is(i - 2, Key::A) && is(i - 1, Key::D) ? i - 2 : i, i};
         else
             m_wrongYear = m_wrongYear ? m_wrongYear : i;
@@ -119,8 +116,8 @@ std::optional<LatinReading> Reader::read() {
     if (m_wrongYear)
         return LatinReading::Unread(LatinPart::Year, w[*m_wrongYear].written);
     ClauseNotes notes = m_notes;
-    notes.dayOfMonth = static_cast<std::int8_t>(core->dayOfMonth);
-    notes.pridieAsII = core->pridieAsII;
+    notes.dayOfMonth = static_cast<std::int8_t>(core.dayOfMonth);
+    notes.pridieAsII = core.pridieAsII;
     if (m_otherYear) {
         notes.otherYear = m_otherYear->year;
         LatinReading reading = LatinReading::Unread(
@@ -130,8 +127,8 @@ std::optional<LatinReading> Reader::read() {
         reading.notes = notes;
         return reading;
     }
-    RomanDay day = core->day;
-    bool leap = core->leap;
+    RomanDay day = core.day;
+    bool leap = core.leap;
     if (day.doubled && day.reference == Reference::Calends && day.month == 3 && !m_year)
         leap = true;
     if (m_year) {
