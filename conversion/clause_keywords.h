@@ -165,6 +165,7 @@ struct WordKind {
     constexpr void set(Key key) { keys |= 1u << static_cast<unsigned>(key); }
 };
 
+// A word as a clause's words are folded (clause_words.h): lower case, J as I.
 WordKind Classify(std::string_view word);
 
 } // namespace tempidex

@@ -60,10 +60,10 @@ private:
         std::string_view faultText;
     };
     struct Year {
-        int year = 0;
-        YearCount count = YearCount::Unmarked;
+        int year;
+        YearCount count;
         std::optional<int> later;
-        Index from = 0, to = 0; // the words that wrote it
+        Index from, to; // the words that wrote it
     };
 
     bool free(Index i) const { return i < m_size && m_state[i] == 0; }

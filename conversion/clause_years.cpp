@@ -37,6 +37,7 @@ template <std::size_t N> constexpr EraTree<N> GrowEraTree() {
     EraTree<N> tree;
     for (const EraSpelling &s : EraSpellings)
         tree.era[tree.letters.insert(s.letters, [](std::size_t, std::string_view) {})] = s.era;
+    tree.letters.readAlike();
     return tree;
 }
 

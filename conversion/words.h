@@ -224,9 +224,20 @@ template <std::size_t N> struct LetterTree {
                                : NoLetter;
     }
 
-    // The node after `node` and the character `c`; None where no word goes on so.
+    // The node after `node` and the character `c`, of a word as words are folded (lower case,
+    // J as I); None where no word goes on so. One load a letter: the walk waits on each.
     constexpr std::size_t next(std::size_t node, char c) const {
-        return nextNode[node][column[static_cast<unsigned char>(c)]];
+        const auto letter = static_cast<std::size_t>(static_cast<unsigned char>(c)) - 'a';
+        return letter < NoLetter ? nextNode[node][letter] : None;
+    }
+    // Once every word is in: each letter leads where the letter it is read as does (V as U).
+    constexpr void readAlike() {
+        for (char c = 'a'; c <= 'z'; ++c) {
+            const auto letter = static_cast<std::size_t>(c - 'a');
+            const std::size_t readAs = column[static_cast<unsigned char>(c)];
+            for (std::size_t node = 0; node < size && readAs != letter; ++node)
+                nextNode[node][letter] = nextNode[node][readAs];
+        }
     }
     constexpr std::size_t parent(std::size_t node) const { return parentNode[node]; }
 
