@@ -47,7 +47,8 @@ public:
             m_state[i] = w[i].gloss ? Gloss : 0;
         }
     }
-    std::optional<LatinReading> read();
+    // Whether the clause holds a date; `reading` then says what is read.
+    bool read(LatinReading &reading);
 
 private:
     struct Core {

@@ -7,7 +7,7 @@
 namespace tempidex {
 namespace clause_reading {
 
-std::optional<LatinReading> Reader::read() {
+bool Reader::read(LatinReading &reading) {
     // The date: a reference day and its month, or a day of the month; another date must be
     // the same.
     Core core, other;
@@ -18,15 +18,20 @@ std::optional<LatinReading> Reader::read() {
         Core &date = found ? other : core;
         if (!romanCoreAt(i, date) && (gloss(i) || !dayOfMonthCoreAt(i, date)))
             continue;
-        if (found && (other.day != core.day || other.dayOfMonth != core.dayOfMonth))
-            return LatinReading::Unread(LatinPart::TwoDates, w.written(core.begin, other.end - 1));
+        if (found && (other.day != core.day || other.dayOfMonth != core.dayOfMonth)) {
+            reading =
+                LatinReading::Unread(LatinPart::TwoDates, w.written(core.begin, other.end - 1));
+            return true;
+        }
         found = true;
         i = date.end - 1;
     }
     if (!found)
-        return std::nullopt;
-    if (core.fault != LatinPart::None)
-        return LatinReading::Unread(core.fault, core.faultText);
+        return false;
+    if (core.fault != LatinPart::None) {
+        reading = LatinReading::Unread(core.fault, core.faultText);
+        return true;
+    }
     use(core.begin, core.end);
     // A second mention of the same date is part of it too.
     for (Index i = core.end; i < m_size; ++i)
@@ -110,44 +115,52 @@ std::optional<LatinReading> Reader::read() {
             m_wrongYear = m_wrongYear ? m_wrongYear : i;
     }
 
-    if (m_wrongDesignation)
-        return LatinReading::Unread(LatinPart::Designation, w.written(m_wrongDesignation->first,
-                                                                      m_wrongDesignation->second));
-    if (m_wrongYear)
-        return LatinReading::Unread(LatinPart::Year, w[*m_wrongYear].written);
-    ClauseNotes notes = m_notes;
+    if (m_wrongDesignation) {
+        reading =
+            LatinReading::Unread(LatinPart::Designation,
+                                 w.written(m_wrongDesignation->first, m_wrongDesignation->second));
+        return true;
+    }
+    if (m_wrongYear) {
+        reading = LatinReading::Unread(LatinPart::Year, w[*m_wrongYear].written);
+        return true;
+    }
+    // Written where it is kept, part by part: a reading built whole and copied would wait for
+    // its own parts to be written.
+    reading = LatinReading{};
+    ClauseNotes &notes = reading.notes;
+    notes = m_notes;
     notes.dayOfMonth = static_cast<std::int8_t>(core.dayOfMonth);
     notes.pridieAsII = core.pridieAsII;
     if (m_otherYear) {
         notes.otherYear = m_otherYear->year;
-        LatinReading reading = LatinReading::Unread(
-            LatinPart::AmbiguousYear, w.written(std::min(m_year->from, m_otherYear->from),
-                                                std::max(m_year->to, m_otherYear->to)));
+        reading.unread = LatinPart::AmbiguousYear;
+        reading.unreadText = w.written(std::min(m_year->from, m_otherYear->from),
+                                       std::max(m_year->to, m_otherYear->to));
         reading.date.year = m_year->year;
-        reading.notes = notes;
-        return reading;
+        return true;
     }
-    RomanDay day = core.day;
-    bool leap = core.leap;
-    if (day.doubled && day.reference == Reference::Calends && day.month == 3 && !m_year)
-        leap = true;
+    reading.date.day = core.day;
+    reading.date.leapYear =
+        core.leap || (core.day.doubled && core.day.reference == Reference::Calends &&
+                      core.day.month == 3 && !m_year);
     if (m_year) {
+        reading.date.year = m_year->year;
         notes.count = m_year->count;
         notes.laterYear = m_year->later;
     } else if (m_consuls) {
         notes.count = YearCount::Consuls;
     }
-    return LatinReading::Of({day, leap, m_year ? std::optional(m_year->year) : std::nullopt},
-                            notes);
+    return true;
 }
 
 } // namespace clause_reading
 
-std::optional<LatinReading> ReadDatingClause(std::string_view line) {
+bool ReadDatingClause(std::string_view line, LatinReading &reading) {
     const ClauseWords words(line);
     if (words.tooMany()) // more words than any clause has: the line's own error stands
-        return std::nullopt;
-    return clause_reading::Reader(words).read();
+        return false;
+    return clause_reading::Reader(words).read(reading);
 }
 
 } // namespace tempidex

@@ -14,13 +14,12 @@
 
 #include "latin_date.h"
 
-#include <optional>
 #include <string_view>
 
 namespace tempidex {
 
-// Nothing where the line holds no date at all, so that the error of reading it as a date
-// alone stands.
-std::optional<LatinReading> ReadDatingClause(std::string_view line);
+// Whether the line holds a date, and then what `reading` reads in it (or could not read). False
+// where it holds none at all, so that the error of reading it as a date alone stands.
+bool ReadDatingClause(std::string_view line, LatinReading &reading);
 
 } // namespace tempidex

@@ -207,15 +207,17 @@ LatinReading ReadDateAlone(std::string_view text, bool quick) {
 } // namespace
 
 LatinReading ReadLatinDate(std::string_view text) {
-    if (text.size() > LongestLine)
-        return LatinReading::Unread(LatinPart::WholeLine, {});
-    // Most lines are a date alone, read at once; the rest may be a whole clause. A line with
-    // more words before a reference day than any designation has is one at once.
-    if (const LatinReading alone = ReadDateAlone(text, true); alone.unread == LatinPart::None)
-        return alone;
-    if (std::optional<LatinReading> clause = ReadDatingClause(text))
-        return *clause;
-    return ReadDateAlone(text, false); // no date: the error of reading it as one
+    // One reading, written in place by whichever reads the line (a reading copied from where
+    // it was just built waits for its parts to be written). Most lines are a date alone, read
+    // at once; the rest may be a whole clause. A line with more words before a reference day
+    // than any designation has is one at once.
+    LatinReading reading = text.size() > LongestLine
+                               ? LatinReading::Unread(LatinPart::WholeLine, {})
+                               : ReadDateAlone(text, true);
+    if (reading.unread != LatinPart::None && reading.unread != LatinPart::WholeLine &&
+        !ReadDatingClause(text, reading))
+        reading = ReadDateAlone(text, false); // no date: the error of reading it as one
+    return reading;
 }
 
 } // namespace tempidex
