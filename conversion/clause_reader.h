@@ -123,7 +123,7 @@ private:
     std::optional<Index> m_wrongYear; // a number that is no year, or a lone letter
     std::optional<std::pair<Index, Index>> m_wrongDesignation; // its first and last words
     bool m_consuls = false;
-    ClauseNotes m_notes;
+    std::int8_t m_weekday = -1, m_indiction = 0; // named in the clause: see ClauseNotes
 };
 
 } // namespace tempidex::clause_reading

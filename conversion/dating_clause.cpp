@@ -64,14 +64,14 @@ bool Reader::read(LatinReading &reading) {
         if (!free(i))
             continue;
         if (is(i, Key::Indiction)) {
-            readFollowing(i, 2, 1, 15, &m_notes.indiction);
+            readFollowing(i, 2, 1, 15, &m_indiction);
         } else if (is(i, Key::Hour)) {
             readFollowing(i, 3, 1, 24, nullptr);
         } else if (is(i, Key::Feria)) {
             std::int8_t feria = 0;
             readFollowing(i, 2, 2, 7, &feria);
             if (feria > 0)
-                m_notes.weekday = static_cast<std::int8_t>(feria - 1);
+                m_weekday = static_cast<std::int8_t>(feria - 1);
         } else if (is(i, Key::Reign)) {
             // pontificatus nostri anno quarto: its number is no year; "anno Domini" after it
             // begins the year of the date
@@ -89,7 +89,7 @@ bool Reader::read(LatinReading &reading) {
         if (!free(i))
             continue;
         if (is(i, Key::Weekday)) {
-            m_notes.weekday = kind(i).weekday;
+            m_weekday = kind(i).weekday;
             use(i, i + 1);
         }
         if (is(i, Key::EraStart))
@@ -129,7 +129,8 @@ bool Reader::read(LatinReading &reading) {
     // its own parts to be written.
     reading = LatinReading{};
     ClauseNotes &notes = reading.notes;
-    notes = m_notes;
+    notes.weekday = m_weekday;
+    notes.indiction = m_indiction;
     notes.dayOfMonth = static_cast<std::int8_t>(core.dayOfMonth);
     notes.pridieAsII = core.pridieAsII;
     if (m_otherYear) {
