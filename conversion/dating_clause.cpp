@@ -39,14 +39,18 @@ bool Reader::read(LatinReading &reading) {
             use(other.begin, other.end);
 
     // Consuls name the year; their numbers (Honorio VIII et Theodosio III) are no years.
-    for (Index i = 0; i < m_size && anyIs(Key::Consul); ++i)
+    // (Each pass looks only where some word is what it looks for.)
+    const bool consuls = anyIs(Key::Consul), numerals = anyIs(Key::Roman),
+               numbers = anyIs(Key::Digits) || numerals,
+               eras = anyIs(Key::Weekday) || anyIs(Key::EraStart);
+    for (Index i = 0; i < m_size && consuls; ++i)
         if (free(i) && is(i, Key::Consul)) {
             m_consuls = true;
             use(i, i + 1);
         }
     // What only looks like a number: initials before a name (L. Pisone, C. Iulio), and "D."
     // for data before the date.
-    for (Index i = 0; i < m_size && anyIs(Key::Roman); ++i) {
+    for (Index i = 0; i < m_size && numerals; ++i) {
         if (!is(i, Key::Roman) || !free(i) || text(i).size() != 1)
             continue;
         Index eraEnd = 0;
@@ -85,7 +89,7 @@ bool Reader::read(LatinReading &reading) {
             readYearPhrase(i);
         }
     }
-    for (Index i = 0; i < m_size && (anyIs(Key::Weekday) || anyIs(Key::EraStart)); ++i) {
+    for (Index i = 0; i < m_size && eras; ++i) {
         if (!free(i))
             continue;
         if (is(i, Key::Weekday)) {
@@ -95,7 +99,7 @@ bool Reader::read(LatinReading &reading) {
         if (is(i, Key::EraStart))
             readEraBefore(i);
     }
-    for (Index i = 0; i < m_size && (anyIs(Key::Digits) || anyIs(Key::Roman)); ++i)
+    for (Index i = 0; i < m_size && numbers; ++i)
         if (free(i) && (is(i, Key::Digits) || is(i, Key::Roman)))
             readBareNumber(i, core);
     // What is left and looks like a number, but is none: 15x4, IIX.
@@ -105,9 +109,11 @@ bool Reader::read(LatinReading &reading) {
         const std::string_view word = text(i);
         const bool digit =
             std::any_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digit && !is(i, Key::Roman))
+            continue;
         const bool capitals = std::all_of(w[i].written.begin(), w[i].written.end(),
                                           [](char c) { return c < 'a' || c > 'z'; });
-        if (!(digit || (is(i, Key::Roman) && (capitals || (i == core.end && word.size() > 2)))))
+        if (!digit && !capitals && !(i == core.end && word.size() > 2))
             continue;
         if (i + 1 == core.begin) // a. d. IIIII Kal.: the count is what is wrong
             m_wrongDesignation = {i > 1 && is(i - 2, Key::A) && is(i - 1, Key::D) ? i - 2 : i, i};
