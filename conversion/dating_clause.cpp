@@ -80,10 +80,10 @@ bool Reader::read(LatinReading &reading) {
             // pontificatus nostri anno quarto: its number is no year; "anno Domini" after it
             // begins the year of the date
             Index end = i + 1;
-            while (end < i + 4 && free(end) && numberAt(end, true).end == 0 &&
+            Number number = numberAt(end, true);
+            while (end < i + 4 && free(end) && number.end == 0 &&
                    !(is(end, Key::Anno) && isFormula(end + 1)))
-                ++end;
-            const Number number = numberAt(end, true);
+                number = numberAt(++end, true);
             use(i, number.end > 0 ? number.end : i + 1);
         } else if (is(i, Key::Anno) || isFormula(i)) {
             readYearPhrase(i);
