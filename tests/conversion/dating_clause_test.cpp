@@ -232,6 +232,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"a. d. bis VI Kal. Mart. MDXXIV", "25 Febbraio 1524"},
         {"ante diem bis sextum Kalendas Martias anno MDXXV", tempidex::ErrorDateNonexistent},
         {"a. d. VI Kal. Mart. (a. i.) MDXXIV", "24 Febbraio 1524"},
+        {"Datum Romae, a. d. V Kal. Mart. (a. i.)", "26 Febbraio (anno bisestile)"},
         // Modern diplomas, university records and parish registers
         {"Datum Pragae die XXV mensis Iunii anno Domini MDCCCLXXX", "25 Giugno 1880"},
         {"Baptizatus est die 3 mensis Martii anno 1750", "03 Marzo 1750"},
@@ -335,6 +336,12 @@ TEST(DatingClause, SaysWhichYearEachStyleGives) {
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, InStyle(c.style)).text, c.answer) << c.clause;
+    // A year written twice is counted as the mention with its formula says, first or not.
+    EXPECT_NE(LatinToModern("sexto Kalendas Martii anno MDLXXXI, anno ab incarnatione Domini "
+                            "MDLXXXI",
+                            LineOptions{})
+                  .warnings.find("1582"),
+              std::string::npos);
     // The Nativity style differs only from 25 December: in May nothing is said.
     EXPECT_EQ(LatinToModern("anno a nativitate Domini MCCCXL, Id. Mai.", LineOptions{}).warnings,
               "");

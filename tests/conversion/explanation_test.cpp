@@ -68,6 +68,10 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
         {"Kal. Ianuar. 1524 1525", "ERRORE - Anno non corretto\tanno non riconosciuto: «1525»; "
                                    "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "
                                    "44 a.C., DCCX a.u.c.)"},
+        // A word is quoted with the brackets that close it.
+        {"Kal. Ian. 15x(4)", "ERRORE - Anno non corretto\tanno non riconosciuto: «15x(4)»; "
+                             "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "
+                             "44 a.C., DCCX a.u.c.)"},
     };
     for (const auto &[line, answer] : cases)
         EXPECT_EQ(tempidex::LatinToModern(line, explain).text, answer);
