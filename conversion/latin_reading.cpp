@@ -209,11 +209,18 @@ LatinReading ReadDateAlone(std::string_view text, bool quick) {
 LatinReading ReadLatinDate(std::string_view text) {
     // One reading, written in place by whichever reads the line (a reading copied from where
     // it was just built waits for its parts to be written). Most lines are a date alone, read
-    // at once; the rest may be a whole clause. A line with more words before a reference day
-    // than any designation has is one at once.
+    // at once; the rest may be a whole clause, known at once where the first word begins no
+    // designation and is no reference day (Datum, Actum), or where more words stand before the
+    // reference day than any designation has.
+    bool mayBeAlone = true;
+    ForEachWord(text.substr(0, LongestLine + 1), [&mayBeAlone](std::string_view word) {
+        mayBeAlone = ReferenceOf(word) || BeginsADesignation(word);
+        return false;
+    });
     LatinReading reading = text.size() > LongestLine
                                ? LatinReading::Unread(LatinPart::WholeLine, {})
-                               : ReadDateAlone(text, true);
+                           : mayBeAlone ? ReadDateAlone(text, true)
+                                        : LatinReading::Unread(LatinPart::Designation, {});
     if (reading.unread != LatinPart::None && reading.unread != LatinPart::WholeLine &&
         !ReadDatingClause(text, reading))
         reading = ReadDateAlone(text, false); // no date: the error of reading it as one
