@@ -103,10 +103,16 @@ if links:
           "the shortcut does not lead to " + target)
     starter = subprocess.Popen(["wine", "start", "/unix", links[0]], env=env, cwd=work,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
-                            "^ %s$" % product], capture_output=True, timeout=60, text=True)
-    windows = found.stdout.split()
-    check(len(windows) == 1, "the shortcut opened no main window")
+    # Looked for until exactly one is there: while Wine starts a program, windows come and go,
+    # and a search that meets one going away finds nothing.
+    windows = []
+    deadline = time.monotonic() + 60
+    while len(windows) != 1 and time.monotonic() < deadline:
+        time.sleep(0.5)
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
+                                "^ %s$" % product], capture_output=True, timeout=30, text=True)
+        windows = found.stdout.split()
+    check(len(windows) == 1, "the shortcut opened %d main windows, not one" % len(windows))
     for window in windows:
         subprocess.run(["xdotool", "windowclose", window])
     starter.wait(timeout=60)
