@@ -1,7 +1,7 @@
 // The words a dating clause is read by, besides the date's own names (latin_names.h): "anno"
 // and the formulas of the Christian era, the years of reigns, consuls, indictions, hours,
-// weekdays, and the small words of a designation. Each word of a clause is looked up once,
-// among the keywords of its first letter only.
+// weekdays, and the small words of a designation. Each word of a clause is looked up once, in
+// one walk over its letters through a tree of all of them.
 #pragma once
 
 #include "latin_date.h"
@@ -41,7 +41,7 @@ enum class Key : std::uint8_t {
     Digits,   // 1524
     Roman,    // letters numerals are written with, a numeral or not: MDXXIV, IIX, di
     Ordinal,  // begins as an ordinal does: tertio, septimodecimo, millesimo (or nonas)
-    Month,    // begins as a month's name does, three letters or more: Ian, Martii (or mensis)
+    Month,    // begins as a month's name does, three letters or more: Ian, Martii (or Martis)
     EraStart, // may begin an era's spelling (A. D., a. u. c., P. C. N., B. C.)
 };
 
