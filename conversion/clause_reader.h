@@ -71,7 +71,7 @@ private:
     bool used(Index i) const { return (m_state[i] & Used) != 0; }
     bool gloss(Index i) const { return (m_state[i] & Gloss) != 0; }
     std::string_view text(Index i) const { return i < m_size ? w[i].text : std::string_view{}; }
-    // Whether word i is there, is no gloss, and is that keyword.
+    // Whether word i is there and is that keyword (a gloss too: free() says whether to read it).
     bool is(Index i, Key key) const { return i < m_size && m_kinds[i].is(key); }
     // Whether any word of the clause is that keyword: most passes have nothing to look for.
     bool anyIs(Key key) const { return WordKind{m_present, -1, -1, {}}.is(key); }
