@@ -26,7 +26,7 @@ fi
 
 dpkg-deb -x "$deb" "$work/root"
 share=$work/root/usr/share
-for file in ../bin/tempidex "applications/$id.desktop" "metainfo/$id.metainfo.xml" \
+for file in ../bin/tempidex ../libexec/tempidex/tempidex-window "applications/$id.desktop" "metainfo/$id.metainfo.xml" \
     man/man1/tempidex.1.gz man/it/man1/tempidex.1.gz icons/hicolor/scalable/apps/"$id".svg doc/tempidex/copyright; do
     [ -s "$share/$file" ] || fail "package lacks $file"
 done
@@ -34,6 +34,11 @@ for size in 16 32 48 64 128 256; do
     file "$share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "$size x $size" ||
         fail "no ${size}px icon"
 done
+# Where it is installed, the command hands the window over to its own program: without a
+# display, that program says so.
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/tempidex" 2>&1) &&
+    fail "the installed program started without a display"
+echo "$said" | grep -q "nessuno schermo" || fail "the installed program found no window program: $said"
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
 grep -qx "Icon=$id" "$share/applications/$id.desktop" || fail "desktop entry names another icon"
 # Infos are allowed (the example domain is no real one); warnings and errors are not.
