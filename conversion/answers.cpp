@@ -75,8 +75,10 @@ struct Told {
             parts.append("; ").append(part());
     }
     void warn(const std::string &warning) {
-        if (warnings)
-            warnings->append(Quoted(line)).append(": ").append(warning).append("\n");
+        if (!warnings)
+            return;
+        AppendQuoted(*warnings, line);
+        warnings->append(": ").append(warning).append("\n");
     }
 };
 

@@ -3,6 +3,7 @@
 #include "clause_reader.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace tempidex {
 namespace clause_reading {
@@ -132,8 +133,8 @@ bool Reader::read(LatinReading &reading) {
         return true;
     }
     // Written where it is kept, part by part: a reading built whole and copied would wait for
-    // its own parts to be written.
-    reading = LatinReading{};
+    // its own parts to be written (assigning LatinReading{} builds one on the stack first).
+    std::construct_at(&reading);
     ClauseNotes &notes = reading.notes;
     notes.weekday = m_weekday;
     notes.indiction = m_indiction;

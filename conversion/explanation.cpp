@@ -61,19 +61,26 @@ std::string LatinName(const RomanDay &roman, bool leapYear) {
 
 // What was written, on one line and not too long to read: controls become spaces, and a long
 // text is cut, at the start of a character, after 40 bytes.
-std::string Quoted(std::string_view text) {
+void AppendQuoted(std::string &out, std::string_view text) {
     constexpr std::size_t Longest = 40;
-    std::string quoted;
+    out.append("«");
+    const std::size_t start = out.size();
     for (const char c : text.substr(0, Longest))
-        quoted.push_back(static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c);
+        out.push_back(static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c);
     if (text.size() > Longest) {
-        while (!quoted.empty() && (static_cast<unsigned char>(quoted.back()) & 0xC0) == 0x80)
-            quoted.pop_back(); // a character cut short
-        if (!quoted.empty() && static_cast<unsigned char>(quoted.back()) >= 0xC0)
-            quoted.pop_back();
-        quoted += "…";
+        while (out.size() > start && (static_cast<unsigned char>(out.back()) & 0xC0) == 0x80)
+            out.pop_back(); // a character cut short
+        if (out.size() > start && static_cast<unsigned char>(out.back()) >= 0xC0)
+            out.pop_back();
+        out.append("…");
     }
-    return "«" + quoted + "»";
+    out.append("»");
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted;
+    AppendQuoted(quoted, text);
+    return quoted;
 }
 
 std::string ExplainCount(const LatinDate &date, YearShape shape, const CountedDay &counted) {
@@ -274,12 +281,22 @@ std::string ExplainWeekday(int weekday, int named) {
 
 std::string ExplainIndiction(int indiction, int named, IndictionStart start) {
     const IndictionStartName &s = IndictionStarts[static_cast<std::size_t>(start)];
-    const std::string from =
-        " (indizione " + std::string(s.italian) + ", dal " + On(s.day).substr(3) + ")";
+    // Said of every clause whose indiction disagrees, in a batch as much as in a window: built
+    // in one piece.
+    std::string text;
+    text.reserve(96);
     if (named == indiction)
-        return "l'indizione " + RomanNumeral(named) + " concorda" + from;
-    return "l'indizione scritta (" + RomanNumeral(named) + ") non concorda: era la " +
-           RomanNumeral(indiction) + from;
+        text.append("l'indizione ").append(RomanNumeral(named)).append(" concorda");
+    else
+        text.append("l'indizione scritta (")
+            .append(RomanNumeral(named))
+            .append(") non concorda: era la ")
+            .append(RomanNumeral(indiction));
+    return text.append(" (indizione ")
+        .append(s.italian)
+        .append(", dal ")
+        .append(On(s.day), 3)
+        .append(")");
 }
 
 std::string ExplainAmbiguousYear(std::string_view written, int year, int other) {

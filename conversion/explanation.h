@@ -37,6 +37,7 @@ std::string ExplainListReading(const LatinReading &reading);
 
 // What was written, quoted on one line and cut when long: «a. d. XIX Kal. Ian.».
 std::string Quoted(std::string_view text);
+void AppendQuoted(std::string &out, std::string_view text);
 
 // What the words around a date said, and how it was checked: appended after the count.
 std::string ExplainDayOfMonth(DayOfMonth date); // die XX mensis Maii
