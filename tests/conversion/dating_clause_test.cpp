@@ -417,6 +417,15 @@ TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
     LineOptions roman;
     roman.indiction = IndictionStart::January1;
     EXPECT_EQ(LatinToModern(september, roman).warnings, "");
+    // The whole warning: the clause quoted and cut after 40 bytes, never inside a character
+    // (the æ of Mariæ straddles the cut); 1 September 1524 began the 13th indiction,
+    // (1524 + 3) mod 15 + 1.
+    EXPECT_EQ(LatinToModern("Actum Florentie in eclesia sanctæ Mariæ, Kal. Sept. anno Domini "
+                            "MDXXIV, indictione VIII",
+                            LineOptions{})
+                  .warnings,
+              "«Actum Florentie in eclesia sanctæ Mari…»: l'indizione scritta (VIII) non "
+              "concorda: era la XIII (indizione greca, dal 1° Settembre)\n");
 }
 
 } // namespace
