@@ -4,268 +4,304 @@
 #include "build_info.h"
 #include "console.h"
 #include "options.h"
-#include "translations.h"
-
-#include <QCommandLineParser>
-#include <QCoreApplication>
 
 #include <algorithm>
-#include <vector>
+#include <array>
+#include <optional>
 
 namespace tempidex {
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("CommandLine", text);
+constexpr std::size_t OptionCount = options::All.size();
+
+// The option named `name` (long) or `shortName`; none where the program has no such option.
+std::optional<std::size_t> OptionNamed(std::string_view name, bool shortName) {
+    const auto found = std::find_if(
+        options::All.begin(), options::All.end(), [name, shortName](const options::Option &o) {
+            return shortName ? !o.shortName.empty() && o.shortName == name : o.name == name;
+        });
+    if (found == options::All.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - options::All.begin());
 }
 
-// The options, in the order --help lists them, as options.cmake gives them.
-struct Options {
-    std::vector<QCommandLineOption> all;
+std::size_t Option(std::string_view name) {
+    return *OptionNamed(name, false);
+}
 
-    Options() {
-        for (const options::Option &option : options::All) {
-            QStringList names;
-            if (!option.shortName.empty())
-                names << QString::fromUtf8(option.shortName.data(), option.shortName.size());
-            names << QString::fromUtf8(option.name.data(), option.name.size());
-            all.emplace_back(
-                names, QString::fromUtf8(option.description.data(), option.description.size()));
-            if (option.argument.starts_with('=')) // --style=STILE takes a value
-                all.back().setValueName(QString::fromUtf8(option.argument.substr(1).data(),
-                                                          option.argument.size() - 1));
+// The options given and the dates. Options may follow the dates; after "--" everything is a
+// date, "-" too (standard input). The last value given to an option counts.
+struct Parsed {
+    std::array<bool, OptionCount> set{};
+    std::array<std::string, OptionCount> values;
+    std::vector<std::string> dates;
+    std::string error; // why the arguments could not be parsed
+};
+
+Parsed Parse(std::span<const std::string> arguments) {
+    Parsed parsed;
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        if (optionsEnded || argument == "-" || !argument.starts_with('-')) {
+            parsed.dates.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const bool isLong = argument.starts_with("--");
+        const std::size_t equals = isLong ? argument.find('=') : std::string::npos;
+        const std::string typed = argument.substr(0, equals);
+        const std::optional<std::size_t> option =
+            OptionNamed(std::string_view(typed).substr(isLong ? 2 : 1), !isLong);
+        if (!option) { // the caller has named it already
+            parsed.error = "opzione sconosciuta: " + typed;
+            return parsed;
+        }
+        parsed.set[*option] = true;
+        if (!options::All[*option].argument.starts_with('=')) {
+            if (equals != std::string::npos) {
+                parsed.error = "Valore non previsto dopo '" + typed + "'.";
+                return parsed;
+            }
+        } else if (equals != std::string::npos) {
+            parsed.values[*option] = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            parsed.values[*option] = arguments[++i]; // --style fiorentino
+        } else {
+            parsed.error = "Valore mancante dopo '" + typed + "'.";
+            return parsed;
         }
     }
-    const QCommandLineOption &operator[](std::string_view name) const {
-        return all[static_cast<std::size_t>(
-            std::find_if(options::All.begin(), options::All.end(),
-                         [name](const options::Option &o) { return o.name == name; }) -
-            options::All.begin())];
-    }
-};
+    return parsed;
+}
+
+// The number of characters of UTF-8 `text`: the columns it takes on a console.
+std::size_t Columns(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
 
 // A console's width less one column: a line of 80 would make an 80-column console add a blank
 // line after it.
-constexpr qsizetype Columns = 79;
+constexpr std::size_t ConsoleWidth = 79;
 
 // Words of `text` in lines of at most `width` columns, each after `indent` columns.
-QString Wrapped(const QString &text, qsizetype indent, qsizetype width) {
-    QString wrapped, line;
-    for (const QString &word : text.split(' ')) {
-        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > width) {
-            wrapped += line + '\n' + QString(indent, ' ');
+std::string Wrapped(std::string_view text, std::size_t indent, std::size_t width) {
+    std::string wrapped, line;
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const std::string_view word = text.substr(at, end - at);
+        if (!line.empty() && indent + Columns(line) + 1 + Columns(word) > width) {
+            wrapped.append(line).append("\n").append(indent, ' ');
             line.clear();
         }
-        line += (line.isEmpty() ? "" : " ") + word;
+        line.append(line.empty() ? "" : " ").append(word);
+        at = end + 1;
     }
     return wrapped + line;
 }
 
 // "tempidex /?" at a Windows prompt, as every console program there takes it.
-const QString HelpAsWindowsAsksForIt = QStringLiteral("/?");
+constexpr std::string_view HelpAsWindowsAsksForIt = "/?";
 
-// Where the full list of what is read is found; never split across two lines of the help.
+// Where the full list of what is read is found; never split across two lines of the help (the
+// spaces are no-break spaces).
 #ifdef _WIN32
-const QString ManualHint =
-    QStringLiteral("il manuale, Manuale.txt accanto al programma").replace(' ', QChar::Nbsp);
+constexpr std::string_view ManualHint =
+    "il\u00a0manuale,\u00a0Manuale.txt\u00a0accanto\u00a0al\u00a0"
+    "programma";
 #else
-const QString ManualHint = QStringLiteral("man tempidex").replace(' ', QChar::Nbsp);
+constexpr std::string_view ManualHint = "man\u00a0tempidex";
 #endif
 
 // Writes `text` and makes sure it is out; false when it could not be written.
-bool Say(std::FILE *file, const QString &text) {
-    const QByteArray bytes = text.toUtf8();
-    return WriteOutput(file, {bytes.constData(), static_cast<std::size_t>(bytes.size())}) &&
-           std::fflush(file) == 0;
+bool Say(std::FILE *file, std::string_view text) {
+    return WriteOutput(file, text) && std::fflush(file) == 0;
+}
+
+// `text` in lower case, for the names of choices: ASCII and the accented capitals of Latin-1
+// (NATIVITÀ).
+std::string Lowered(std::string_view text) {
+    std::string lowered(text);
+    for (std::size_t i = 0; i < lowered.size(); ++i) {
+        auto &c = reinterpret_cast<unsigned char &>(lowered[i]);
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<unsigned char>(c - 'A' + 'a');
+        else if (c == 0xC3 && i + 1 < lowered.size()) {
+            auto &next = reinterpret_cast<unsigned char &>(lowered[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97) // À to Þ, not ×
+                next = static_cast<unsigned char>(next + 0x20);
+        }
+    }
+    return lowered;
 }
 
 // The entry of a table of choices (the year styles, the indiction's starts) that `name` names,
 // in English or in Italian; the table's end for none.
-template <typename Table> auto Named(const Table &table, const QString &name) {
-    return std::find_if(table.begin(), table.end(), [&name](const auto &choice) {
-        return name == QString::fromUtf8(choice.english.data(), choice.english.size()) ||
-               name == QString::fromUtf8(choice.italian.data(), choice.italian.size());
+template <typename Table> auto Named(const Table &table, std::string_view name) {
+    return std::find_if(table.begin(), table.end(), [name](const auto &choice) {
+        return name == choice.english || name == choice.italian;
     });
 }
 
-QString HelpText(const Options &options) {
-    constexpr qsizetype Indent = 19;
-    QString list;
-    for (std::size_t i = 0; i < options.all.size(); ++i) {
-        QStringList names;
-        for (const QString &name : options.all[i].names())
-            names << (name.size() == 1 ? "-" : "--") + name;
-        const std::string_view argument = options::All[i].argument;
-        QString shown = (names.size() == 1 ? "    " : "") + names.join(", ");
-        if (!argument.empty())
-            shown += (argument.starts_with('=') ? "" : " ") +
-                     QString::fromUtf8(argument.data(), argument.size());
-        shown = "  " + shown;
-        list += shown.size() < Indent ? shown.leftJustified(Indent)
-                                      : shown + '\n' + QString(Indent, ' ');
-        list += Wrapped(options.all[i].description(), Indent, Columns) + '\n';
+std::string HelpText() {
+    constexpr std::size_t Indent = 19;
+    std::string list;
+    for (const options::Option &option : options::All) {
+        std::string shown = "  ";
+        shown.append(option.shortName.empty() ? "    " : "-")
+            .append(option.shortName)
+            .append(option.shortName.empty() ? "" : ", ")
+            .append("--")
+            .append(option.name);
+        if (!option.argument.empty())
+            shown.append(option.argument.starts_with('=') ? "" : " ").append(option.argument);
+        if (Columns(shown) < Indent)
+            list.append(shown).append(Indent - Columns(shown), ' ');
+        else
+            list.append(shown).append("\n").append(Indent, ' ');
+        list.append(Wrapped(option.description, Indent, ConsoleWidth)).append("\n");
     }
-    return tr("Uso: tempidex --convert [--julian] [--style=STILE] [--indiction=INIZIO]\n"
-              "                        [--explain] DATA...\n"
-              "     tempidex --to-latin [--leap] [--long] [--julian] [--style=STILE]\n"
-              "                         [--explain] DATA...\n"
-              "Converte le date del calendario romano nel giorno e nel mese moderni, e\n"
-              "viceversa. Senza argomenti apre la finestra.\n\n") +
+    const std::string readings =
+        Wrapped("Un anno dopo la data (1524, MDXXIV, 44 a.C., DCCX a.u.c.) decide se è "
+                "bisestile: calendario giuliano fino al 4 ottobre 1582, gregoriano dal 15. Prima "
+                "del 45 a.C. i mesi hanno le lunghezze di prima della riforma di Cesare, e i mesi "
+                "intercalari non sono contati. Una riga può essere un'intera clausola di "
+                "datazione (Datum Romae, die XV Maii MDXX, pontificatus nostri anno octavo): si "
+                "leggono la data e l'anno, si saltano le altre parole, e il giorno della "
+                "settimana e l'indizione scritti si verificano. Un anno che gli stili contano in "
+                "modo diverso, e un giorno della settimana o un'indizione che non tornano, sono "
+                "segnalati sullo standard error. Le grafie latine che si leggono: " +
+                    std::string(ManualHint) + ".",
+                0, ConsoleWidth);
+    return "Uso: tempidex --convert [--julian] [--style=STILE] [--indiction=INIZIO]\n"
+           "                        [--explain] DATA...\n"
+           "     tempidex --to-latin [--leap] [--long] [--julian] [--style=STILE]\n"
+           "                         [--explain] DATA...\n"
+           "Converte le date del calendario romano nel giorno e nel mese moderni, e\n"
+           "viceversa. Senza argomenti apre la finestra.\n\n" +
            list +
-           tr("\nCon DATA \"-\" legge una data per riga dallo standard input e scrive una riga\n"
-              "per ciascuna; a una riga vuota risponde con una riga vuota.\n\n"
-              "%1\n\n"
-              "Esempi:\n"
-              "  tempidex --convert \"a. d. XIX Kal. Ian.\"          14 Dicembre\n"
-              "  tempidex --convert \"Idibus Martiis DCCX a.u.c.\"   15 Marzo 44 a.C.\n"
-              "  tempidex --convert --style=fiorentino \\\n"
-              "    \"anno Incarnationis MDLXXXI, sexto Kal. Martii\"  24 Febbraio 1582\n"
-              "  tempidex --to-latin --long \"15/3/44 a.C.\"         Idibus Martiis anno DCCX\n"
-              "                                                    ab urbe condita\n"
-              "  tempidex --convert - < latine.txt > moderne.txt\n\n"
-              "Stato di uscita: 0 se ogni data è stata convertita, 1 se almeno una ha dato\n"
-              "errore, 2 per un uso errato o un errore di lettura o scrittura.\n")
-               .arg(
-                   Wrapped(tr("Un anno dopo la data (1524, MDXXIV, 44 a.C., DCCX a.u.c.) decide se "
-                              "è bisestile: calendario giuliano fino al 4 ottobre 1582, "
-                              "gregoriano dal 15. Prima del 45 a.C. i mesi hanno le lunghezze di "
-                              "prima della riforma di Cesare, e i mesi intercalari non sono "
-                              "contati. Una riga può essere un'intera clausola di datazione "
-                              "(Datum Romae, die XV Maii MDXX, pontificatus nostri anno octavo): "
-                              "si leggono la data e l'anno, si saltano le altre parole, e il "
-                              "giorno della settimana e l'indizione scritti si verificano. Un "
-                              "anno che gli stili contano in modo diverso, e un giorno della "
-                              "settimana o un'indizione che non tornano, sono segnalati sullo "
-                              "standard error. Le grafie latine che si leggono: %1.")
-                               .arg(ManualHint),
-                           0, Columns));
+           "\nCon DATA \"-\" legge una data per riga dallo standard input e scrive una riga\n"
+           "per ciascuna; a una riga vuota risponde con una riga vuota.\n\n" +
+           readings +
+           "\n\n"
+           "Esempi:\n"
+           "  tempidex --convert \"a. d. XIX Kal. Ian.\"          14 Dicembre\n"
+           "  tempidex --convert \"Idibus Martiis DCCX a.u.c.\"   15 Marzo 44 a.C.\n"
+           "  tempidex --convert --style=fiorentino \\\n"
+           "    \"anno Incarnationis MDLXXXI, sexto Kal. Martii\"  24 Febbraio 1582\n"
+           "  tempidex --to-latin --long \"15/3/44 a.C.\"         Idibus Martiis anno DCCX\n"
+           "                                                    ab urbe condita\n"
+           "  tempidex --convert - < latine.txt > moderne.txt\n\n"
+           "Stato di uscita: 0 se ogni data è stata convertita, 1 se almeno una ha dato\n"
+           "errore, 2 per un uso errato o un errore di lettura o scrittura.\n";
 }
 
 } // namespace
 
-int RunCommandLine(const QStringList &given, std::FILE *in, std::FILE *out, std::FILE *err) {
-    QStringList arguments = given;
-    for (QString &argument : arguments)
+int RunCommandLine(std::span<const std::string> given, std::FILE *in, std::FILE *out,
+                   std::FILE *err) {
+    std::vector<std::string> arguments(given.begin(), given.end());
+    for (std::string &argument : arguments)
         if (argument == HelpAsWindowsAsksForIt)
-            argument = QStringLiteral("--help");
-    const Options options;
-    QCommandLineParser parser;
-    for (const QCommandLineOption &option : options.all)
-        parser.addOption(option);
-    const auto usage = [err](const QString &message) {
-        Say(err, QStringLiteral("tempidex: %1 (tempidex --help)\n").arg(message));
+            argument = "--help";
+    const auto usage = [err](std::string_view message) {
+        Say(err, "tempidex: " + std::string(message) + " (tempidex --help)\n");
         return Trouble;
     };
+    const std::span<const std::string> rest =
+        std::span(arguments).subspan(std::min<std::size_t>(1, arguments.size()));
     // An option the program does not have is named exactly as it was typed.
-    for (const QString &argument : arguments.mid(1)) {
-        const QString name = argument.section('=', 0, 0);
-        if (argument.startsWith("--") && argument != "--" &&
-            std::none_of(options::All.begin(), options::All.end(),
-                         [&name](const options::Option &o) {
-                             return name.mid(2) == QString::fromUtf8(o.name.data(), o.name.size());
-                         }))
-            return usage(tr("opzione sconosciuta: %1").arg(name));
+    for (const std::string &argument : rest) {
+        const std::string name = argument.substr(0, argument.find('='));
+        if (argument.starts_with("--") && argument != "--" &&
+            !OptionNamed(std::string_view(name).substr(2), false))
+            return usage("opzione sconosciuta: " + name);
     }
     // A date that starts with a minus (-0043-03-15) is no option: it comes after "--".
-    for (const QString &argument : arguments.mid(1)) {
+    for (const std::string &argument : rest) {
         if (argument == "--")
             break;
-        if (argument.size() > 1 && argument.startsWith('-') && !argument.startsWith("--") &&
-            std::none_of(options::All.begin(), options::All.end(),
-                         [&argument](const options::Option &o) {
-                             return !o.shortName.empty() &&
-                                    argument.mid(1) ==
-                                        QString::fromUtf8(o.shortName.data(), o.shortName.size());
-                         }))
-            return usage(tr("opzione sconosciuta: %1; una data che comincia con \"-\" va dopo "
-                            "\"--\": tempidex --to-latin -- %1")
-                             .arg(argument));
+        if (argument.size() > 1 && argument.starts_with('-') && !argument.starts_with("--") &&
+            !OptionNamed(std::string_view(argument).substr(1), true))
+            return usage("opzione sconosciuta: " + argument +
+                         "; una data che comincia con \"-\" va dopo \"--\": tempidex "
+                         "--to-latin -- " +
+                         argument);
     }
-    if (!parser.parse(arguments))
-        return usage(parser.errorText());
-    if (parser.isSet(options["help"])) {
-        return Say(out, HelpText(options)) ? AllConverted : Trouble;
-    }
-    if (parser.isSet(options["version"])) {
-        return Say(out, QStringLiteral("%1 %2 (%3)\n")
-                            .arg(build_info::ProductName, build_info::DisplayVersion,
-                                 build_info::Version))
+    const Parsed parsed = Parse(arguments);
+    if (!parsed.error.empty())
+        return usage(parsed.error);
+    const auto isSet = [&parsed](std::string_view name) { return parsed.set[Option(name)]; };
+    if (isSet("help"))
+        return Say(out, HelpText()) ? AllConverted : Trouble;
+    if (isSet("version"))
+        return Say(out, std::string(build_info::ProductName) + " " + build_info::DisplayVersion +
+                            " (" + build_info::Version + ")\n")
                    ? AllConverted
                    : Trouble;
-    }
-    const bool convert = parser.isSet(options["convert"]);
-    const bool toLatin = parser.isSet(options["to-latin"]);
+    const bool convert = isSet("convert");
+    const bool toLatin = isSet("to-latin");
     if (convert == toLatin)
-        return usage(tr("indicare --convert oppure --to-latin"));
-    for (const char *writing : {"leap", "long"})
-        if (parser.isSet(options[writing]) && !toLatin)
-            return usage(tr("--%1 vale solo con --to-latin").arg(writing));
-    const QStringList dates = parser.positionalArguments();
-    if (dates.isEmpty())
-        return usage(tr("manca la DATA, o - per leggere le date dallo standard input"));
+        return usage("indicare --convert oppure --to-latin");
+    for (const std::string_view writing : {"leap", "long"})
+        if (isSet(writing) && !toLatin)
+            return usage("--" + std::string(writing) + " vale solo con --to-latin");
+    if (parsed.dates.empty())
+        return usage("manca la DATA, o - per leggere le date dallo standard input");
 
     LineOptions lineOptions;
-    lineOptions.reckoning =
-        parser.isSet(options["julian"]) ? Reckoning::Julian : Reckoning::Historical;
-    lineOptions.leapYear = parser.isSet(options["leap"]);
-    lineOptions.longForm = parser.isSet(options["long"]);
-    lineOptions.explain = parser.isSet(options["explain"]);
-    if (parser.isSet(options["style"])) {
-        const QString name = parser.value(options["style"]).toLower();
+    lineOptions.reckoning = isSet("julian") ? Reckoning::Julian : Reckoning::Historical;
+    lineOptions.leapYear = isSet("leap");
+    lineOptions.longForm = isSet("long");
+    lineOptions.explain = isSet("explain");
+    if (isSet("style")) {
+        const std::string name = Lowered(parsed.values[Option("style")]);
         const auto style = Named(YearStyles, name);
         if (style == YearStyles.end())
-            return usage(tr("stile sconosciuto: %1; si sceglie fra moderno, fiorentino, pisano, "
-                            "veneto, natività e bizantino")
-                             .arg(name));
+            return usage("stile sconosciuto: " + name +
+                         "; si sceglie fra moderno, fiorentino, pisano, veneto, natività e "
+                         "bizantino");
         lineOptions.style = style->style;
         lineOptions.styleGiven = true;
     }
-    if (parser.isSet(options["indiction"])) {
-        const QString name = parser.value(options["indiction"]).toLower();
+    if (isSet("indiction")) {
+        const std::string name = Lowered(parsed.values[Option("indiction")]);
         const auto start = Named(IndictionStarts, name);
         if (start == IndictionStarts.end())
-            return usage(tr("inizio dell'indizione sconosciuto: %1; si sceglie fra greca, bedana "
-                            "e romana")
-                             .arg(name));
+            return usage("inizio dell'indizione sconosciuto: " + name +
+                         "; si sceglie fra greca, bedana e romana");
         lineOptions.indiction = start->start;
     }
     Batch batch(in, out, err, toLatin, lineOptions);
-    for (const QString &date : dates) {
-        const QByteArray text = date.toUtf8();
-        batch.run(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-    }
+    for (const std::string &date : parsed.dates)
+        batch.run(date);
     return batch.finish();
 }
 
-bool SelectsTheCommandLine(const QStringList &arguments) {
-    return std::any_of(
-        arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
-        [](const QString &argument) {
-            // Long options, the program's or unknown; and its own short ones.
-            // Qt's own start with a single dash and go to the window.
-            return argument.startsWith(QLatin1String("--")) || argument == HelpAsWindowsAsksForIt ||
-                   std::any_of(options::All.begin(), options::All.end(),
-                               [&argument](const options::Option &o) {
-                                   return !o.shortName.empty() &&
-                                          argument == '-' + QString::fromUtf8(o.shortName.data(),
-                                                                              o.shortName.size());
-                               });
-        });
+bool SelectsTheCommandLine(std::span<const std::string> arguments) {
+    return std::any_of(arguments.begin() + std::min<std::size_t>(1, arguments.size()),
+                       arguments.end(), [](const std::string &argument) {
+                           // Long options, the program's or unknown; and its own short ones.
+                           // Qt's own start with a single dash and go to the window.
+                           return argument.starts_with("--") ||
+                                  argument == HelpAsWindowsAsksForIt ||
+                                  (argument.size() > 1 && argument.starts_with('-') &&
+                                   OptionNamed(std::string_view(argument).substr(1), true));
+                       });
 }
 
 bool SelectsTheCommandLine(int argc, char **argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return SelectsTheCommandLine(arguments);
+    return SelectsTheCommandLine(ProgramArguments(argc, argv));
 }
 
 int RunCommandLine(int argc, char **argv) {
-    // No display, no window: only the arguments as typed, and Qt's own texts in Italian.
-    const QCoreApplication application(argc, argv);
-    InstallItalianTranslations();
     ReadStandardInputAsBytes();
-    return RunCommandLine(QCoreApplication::arguments(), stdin, stdout, stderr);
+    return RunCommandLine(ProgramArguments(argc, argv), stdin, stdout, stderr);
 }
 
 } // namespace tempidex

@@ -6,6 +6,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include <shellapi.h>
 #else
 #include <unistd.h>
 #endif
@@ -25,6 +27,22 @@ HANDLE ConsoleOf(std::FILE *file) {
 constexpr wchar_t CtrlZ = 0x1A; // typed at the start of a line, the end of the input
 
 } // namespace
+
+std::vector<std::string> ProgramArguments(int, char **) {
+    int count = 0;
+    wchar_t **const wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 0; wide && i < count; ++i) {
+        const int bytes =
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string argument(bytes > 0 ? static_cast<std::size_t>(bytes) : 1, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), bytes, nullptr, nullptr);
+        argument.pop_back(); // its terminating zero
+        arguments.push_back(std::move(argument));
+    }
+    LocalFree(wide);
+    return arguments;
+}
 
 bool IsTerminal(std::FILE *file) {
     return ConsoleOf(file) != nullptr;
@@ -86,6 +104,10 @@ bool IsTerminal(std::FILE *file) {
 }
 
 void ReadStandardInputAsBytes() {}
+
+std::vector<std::string> ProgramArguments(int argc, char **argv) {
+    return {argv, argv + argc};
+}
 
 void CloseOwnConsole() {}
 

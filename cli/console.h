@@ -6,9 +6,16 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tempidex {
+
+// The program's arguments in UTF-8, its name first. On Windows they are read from the wide
+// command line: argv holds them in the ANSI code page, where « and accented letters may be
+// lost.
+std::vector<std::string> ProgramArguments(int argc, char **argv);
 
 // Whether `file` is a terminal (on Windows, a console), where somebody reads and types.
 bool IsTerminal(std::FILE *file);

@@ -1,5 +1,5 @@
-// Qt's own texts (the edit fields' context menu, the standard buttons, the command line
-// parser's errors) in Italian, whatever the locale: the program speaks Italian everywhere.
+// Qt's own texts (the edit fields' context menu, the standard buttons) in Italian, whatever
+// the locale: the program speaks Italian everywhere.
 // Qt's Italian translation is embedded, so neither Linux nor Windows needs it at run time.
 #pragma once
 

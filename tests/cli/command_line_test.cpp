@@ -1,11 +1,13 @@
 // The command line, run in-process on temporary files standing for its standard streams.
 #include "command_line.h"
+#include "input_text.h"
 #include "latin_reading.h"
 #include "roman_date.h"
 #include "window_lists.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -33,12 +35,26 @@ std::string ReadAll(std::FILE *file) {
     return text;
 }
 
+using Arguments = std::vector<std::string>;
+
+std::vector<std::string> Split(std::string_view text, char separator) {
+    std::vector<std::string> parts(1);
+    for (const char c : text)
+        if (c == separator)
+            parts.emplace_back();
+        else
+            parts.back().push_back(c);
+    return parts;
+}
+
 // The command line's standard streams are temporary files.
-Outcome Tempidex(const QStringList &arguments, const std::string &input = {}) {
+Outcome Tempidex(const std::vector<std::string> &arguments, const std::string &input = {}) {
     std::FILE *in = std::tmpfile(), *out = std::tmpfile(), *err = std::tmpfile();
     std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
-    const int status = tempidex::RunCommandLine(QStringList{"tempidex"} + arguments, in, out, err);
+    std::vector<std::string> all{"tempidex"};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    const int status = tempidex::RunCommandLine(all, in, out, err);
     std::fclose(in);
     return {status, ReadAll(out), ReadAll(err)};
 }
@@ -107,9 +123,7 @@ TEST(Input, ReadsTheEncodingsWindowsAndLinuxWrite) {
     };
     for (const auto &[encoding, bytes] : files) {
         const Outcome run = Tempidex({"--convert", "--explain", "-"}, bytes);
-        std::vector<std::string> answers;
-        for (const QString &answer : QString::fromStdString(run.out).split('\n'))
-            answers.push_back(answer.toStdString());
+        const std::vector<std::string> answers = Split(run.out, '\n');
         ASSERT_EQ(answers.size(), 5) << encoding << ": " << run.out;
         EXPECT_TRUE(answers[0].starts_with("14 Dicembre\t")) << encoding;
         EXPECT_TRUE(answers[1].starts_with("15 Marzo 44 a.C.\t")) << encoding;
@@ -132,7 +146,7 @@ TEST(Input, ReadsTheEncodingsWindowsAndLinuxWrite) {
                                         "\x81\x8d\x8f\x90\x9d Kal. Ian.\nKal. \xe0\x80\xaf\nKal. "
                                         "\xed\xa0\x80\nKal. \xf4\x90\x80\x80\n")
                                    .out;
-    EXPECT_EQ(QString::fromUtf8(strays).toUtf8().toStdString(), strays);
+    EXPECT_TRUE(tempidex::IsValidUtf8(strays)) << strays;
 }
 
 // A line of the longest length is read whole, one byte more is too long, even where the line
@@ -214,11 +228,11 @@ TEST(Explain, FollowsEachAnswerAfterATab) {
 }
 
 TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
-    for (const QString wrong :
+    for (const std::string wrong :
          {"--bogus", "--convert", "--convert --to-latin 1/1", "--leap -c Kal.", "--long -c Kal.",
           "Kal.", "--leap=1 -l 1/1", "--style=gregorian -c Kal.", "--indiction=9 -c Kal."}) {
-        const Outcome run = Tempidex(wrong.split(' '));
-        EXPECT_EQ(run.status, 2) << wrong.toStdString();
+        const Outcome run = Tempidex(Split(wrong, ' '));
+        EXPECT_EQ(run.status, 2) << wrong;
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(run.err.starts_with("tempidex: ") && run.err.find('\n') == run.err.size() - 1)
             << run.err;
@@ -234,10 +248,13 @@ TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
                 help.out.find(manual) != std::string::npos);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(Tempidex({"/?"}).out, help.out); // as Windows' own console programs take it
-    EXPECT_TRUE(tempidex::SelectsTheCommandLine(QStringList{"tempidex", "/?"}));
-    const QStringList lines = QString::fromStdString(help.out).split('\n');
-    for (const QString &line : lines) // an 80-column console adds a blank line after 80
-        EXPECT_LE(line.size(), 79) << line.toStdString();
+    EXPECT_TRUE(tempidex::SelectsTheCommandLine(std::vector<std::string>{"tempidex", "/?"}));
+    for (const std::string &line : Split(help.out, '\n')) // an 80-column console adds a blank
+        EXPECT_LE(
+            std::count_if(line.begin(), line.end(), // line after 80; a character a column
+                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }),
+            79)
+            << line;
 }
 
 // A failure to read is status 2, whether a date failed before it or after it.
@@ -249,8 +266,8 @@ TEST(Input, AFailedReadIsStatusTwoWhateverElseFailed) {
     std::FILE *writeOnly = std::fopen(path.c_str(), "w");
     ASSERT_TRUE(writeOnly);
     std::FILE *out = std::tmpfile(), *err = std::tmpfile();
-    const int status = tempidex::RunCommandLine({"tempidex", "-c", "Kal. Iab.", "-", "Kal. Iab."},
-                                                writeOnly, out, err);
+    const int status = tempidex::RunCommandLine(
+        Arguments{"tempidex", "-c", "Kal. Iab.", "-", "Kal. Iab."}, writeOnly, out, err);
     std::fclose(writeOnly);
     std::remove(path.c_str());
     EXPECT_EQ(status, 2);
@@ -272,7 +289,7 @@ TEST(Input, ATerminalIsAnsweredLineByLine) {
     std::FILE *out = fdopen(answers[1], "w"), *err = std::tmpfile();
     int status = -1;
     std::thread run([&] {
-        status = tempidex::RunCommandLine({"tempidex", "-c", "-"}, in, out, err);
+        status = tempidex::RunCommandLine(Arguments{"tempidex", "-c", "-"}, in, out, err);
     });
     ASSERT_EQ(write(terminal, "Kal. Ian.\n", 10), 10);
     pollfd ready{answers[0], POLLIN, 0};
@@ -296,7 +313,8 @@ TEST(Input, ATerminalIsAnsweredLineByLine) {
 TEST(Output, AFailedWriteIsReported) {
     std::FILE *in = std::tmpfile(), *full = std::fopen("/dev/full", "w"), *err = std::tmpfile();
     ASSERT_TRUE(full);
-    const int status = tempidex::RunCommandLine({"tempidex", "-c", "Kal. Ian."}, in, full, err);
+    const int status =
+        tempidex::RunCommandLine(Arguments{"tempidex", "-c", "Kal. Ian."}, in, full, err);
     std::fclose(in);
     std::fclose(full);
     EXPECT_EQ(status, 2);
@@ -317,7 +335,7 @@ TEST(Input, AHugeLineIsNeverHeldWhole) {
     std::FILE *in = fdopen(pipeEnds[0], "r"), *out = std::tmpfile(), *err = std::tmpfile();
     rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);
-    const int status = tempidex::RunCommandLine({"tempidex", "-c", "-"}, in, out, err);
+    const int status = tempidex::RunCommandLine(Arguments{"tempidex", "-c", "-"}, in, out, err);
     getrusage(RUSAGE_SELF, &after);
     writer.join();
     std::fclose(in);
