@@ -257,6 +257,22 @@ TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
             << line;
 }
 
+// A value follows its option after "=" or as the next argument, in English or Italian and in
+// any case. The Nativity style begins the year on the 25 December before: that day of "1525"
+// is the 25 December 1524 of a year from 1 January.
+TEST(Usage, TakesAValueEitherWayInAnyCase) {
+    const std::string christmas = "a. d. VIII Kal. Ian. MDXXV";
+    for (const Arguments &given : {Arguments{"-c", "--style", "nativity", christmas},
+                                   Arguments{christmas, "--style=NATIVITÀ", "-c"},
+                                   Arguments{"--style=Natività", "--convert", christmas}})
+        EXPECT_EQ(Tempidex(given).out, "25 Dicembre 1524\n") << given[1];
+    EXPECT_EQ(Tempidex({"-c", christmas}).out, "25 Dicembre 1525\n");
+    // Every option in the help under the one before, its description at one column.
+    const std::string help = Tempidex({"--help"}).out;
+    EXPECT_NE(help.find("\n  -c, --convert DATA\n"), std::string::npos) << help;
+    EXPECT_NE(help.find("\n      --leap       Con --to-latin"), std::string::npos) << help;
+}
+
 // A failure to read is status 2, whether a date failed before it or after it.
 TEST(Input, AFailedReadIsStatusTwoWhateverElseFailed) {
 #ifdef _WIN32
