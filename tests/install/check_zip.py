@@ -98,10 +98,12 @@ check(help_text[0] == 0 and help_text[1].startswith("Uso: tempidex") and "Manual
 check(output(wine_run, com, "--convert", "-", stdin=b"a. d. XIX Kal. Ian.\nKal. Marzo\n") ==
       (1, "14 Dicembre\nERRORE - Data non correta\n"), "a batch through a pipe")
 check(output(wine_run, exe, "--to-latin", "14/12") == (0, "a. d. XIX Kal. Ian.\n"), "the .exe")
-# Qt's own texts come with the program, in Italian.
+# The arguments as typed, beyond ASCII too, and the complaints in Italian.
+check(output(wine_run, com, "--convert", "--style=NATIVITÀ", "a. d. VIII Kal. Ian. MDXXV") ==
+      (0, "25 Dicembre 1524\n"), "an argument beyond ASCII")
 complaint = subprocess.run([wine_run, com, "--convert=x"], capture_output=True, timeout=60,
                            env=dict(os.environ, WINEPATH="")).stderr.decode("utf-8", "replace")
-check("Valore non previsto dopo '--convert'" in complaint, "parser: " + complaint)
+check("Valore non previsto dopo '--convert'" in complaint, "a value after --convert: " + complaint)
 
 for failure in failures:
     print("zip: FAIL:", failure)
