@@ -40,6 +40,30 @@ struct Parsed {
 
 Parsed Parse(std::span<const std::string> arguments) {
     Parsed parsed;
+    // An option the program does not have is named exactly as it was typed, wherever it is.
+    const std::span<const std::string> rest =
+        arguments.subspan(std::min<std::size_t>(1, arguments.size()));
+    for (const std::string &argument : rest) {
+        const std::string name = argument.substr(0, argument.find('='));
+        if (argument.starts_with("--") && argument != "--" &&
+            !OptionNamed(std::string_view(name).substr(2), false)) {
+            parsed.error = "opzione sconosciuta: " + name;
+            return parsed;
+        }
+    }
+    // A date that starts with a minus (-0043-03-15) is no option: it comes after "--".
+    for (const std::string &argument : rest) {
+        if (argument == "--")
+            break;
+        if (argument.size() > 1 && argument.starts_with('-') && !argument.starts_with("--") &&
+            !OptionNamed(std::string_view(argument).substr(1), true)) {
+            parsed.error = "opzione sconosciuta: " + argument +
+                           "; una data che comincia con \"-\" va dopo \"--\": tempidex "
+                           "--to-latin -- " +
+                           argument;
+            return parsed;
+        }
+    }
     bool optionsEnded = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string &argument = arguments[i];
@@ -54,12 +78,8 @@ Parsed Parse(std::span<const std::string> arguments) {
         const bool isLong = argument.starts_with("--");
         const std::size_t equals = isLong ? argument.find('=') : std::string::npos;
         const std::string typed = argument.substr(0, equals);
-        const std::optional<std::size_t> option =
+        const std::optional<std::size_t> option = // known: every other one is named above
             OptionNamed(std::string_view(typed).substr(isLong ? 2 : 1), !isLong);
-        if (!option) { // the caller has named it already
-            parsed.error = "opzione sconosciuta: " + typed;
-            return parsed;
-        }
         parsed.set[*option] = true;
         if (!options::All[*option].argument.starts_with('=')) {
             if (equals != std::string::npos) {
@@ -213,26 +233,6 @@ int RunCommandLine(std::span<const std::string> given, std::FILE *in, std::FILE 
         Say(err, "tempidex: " + std::string(message) + " (tempidex --help)\n");
         return Trouble;
     };
-    const std::span<const std::string> rest =
-        std::span(arguments).subspan(std::min<std::size_t>(1, arguments.size()));
-    // An option the program does not have is named exactly as it was typed.
-    for (const std::string &argument : rest) {
-        const std::string name = argument.substr(0, argument.find('='));
-        if (argument.starts_with("--") && argument != "--" &&
-            !OptionNamed(std::string_view(name).substr(2), false))
-            return usage("opzione sconosciuta: " + name);
-    }
-    // A date that starts with a minus (-0043-03-15) is no option: it comes after "--".
-    for (const std::string &argument : rest) {
-        if (argument == "--")
-            break;
-        if (argument.size() > 1 && argument.starts_with('-') && !argument.starts_with("--") &&
-            !OptionNamed(std::string_view(argument).substr(1), true))
-            return usage("opzione sconosciuta: " + argument +
-                         "; una data che comincia con \"-\" va dopo \"--\": tempidex "
-                         "--to-latin -- " +
-                         argument);
-    }
     const Parsed parsed = Parse(arguments);
     if (!parsed.error.empty())
         return usage(parsed.error);
