@@ -2,7 +2,7 @@
 
 #include "console.h"
 #include "input_text.h"
-#include "latin_reading.h"
+#include "reading/latin_reading.h"
 
 #include <algorithm>
 #include <array>

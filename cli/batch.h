@@ -5,7 +5,7 @@
 // in command_line.cpp.
 #pragma once
 
-#include "answers.h"
+#include "writing/answers.h"
 
 #include <cstdio>
 #include <string>

@@ -1,14 +1,13 @@
 #include "form1.h"
 
 #include "build_info.h"
-#include "explanation.h"
 #include "fonts.h"
 #include "form2.h"
 #include "latin_list.h"
-#include "roman_date.h"
+#include "window/roman_date.h"
 #include "screen_centring.h"
 #include "twips.h"
-#include "window_lists.h"
+#include "window/window_lists.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -154,7 +153,7 @@ void Form1::Command1_Click() {
     const QByteArray designation = Combo1->currentText().toUtf8();
     const QByteArray reference = Combo2->currentText().toUtf8();
     const QByteArray month = Combo3->currentText().toUtf8();
-    const LatinReading date = ReadListTexts(ViewOf(designation), ViewOf(reference), ViewOf(month));
+    const ListReading date = ReadListTexts(ViewOf(designation), ViewOf(reference), ViewOf(month));
     const ConversionResult result = ConvertRomanDate(date);
     Text1->setText(QString::fromStdString(result.text));
     // How the day was counted, or why there is none, for whoever hovers over the result or

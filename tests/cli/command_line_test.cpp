@@ -1,9 +1,9 @@
 // The command line, run in-process on temporary files standing for its standard streams.
 #include "command_line.h"
 #include "input_text.h"
-#include "latin_reading.h"
-#include "roman_date.h"
-#include "window_lists.h"
+#include "reading/latin_reading.h"
+#include "window/roman_date.h"
+#include "window/window_lists.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Both directions of the command line's answer for a line, against the calendar's own rules:
 // Latin to modern in each year's calendar, and every day written in Latin, short and in full,
 // and read back to itself.
-#include "answers.h"
+#include "writing/answers.h"
 #include "calendar.h"
-#include "latin_reading.h"
+#include "reading/latin_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,11 @@ using tempidex::ModernToLatin;
 
 std::string YearText(int year) {
     return year > 0 ? std::to_string(year) : std::to_string(1 - year) + " a.C.";
+}
+
+// A year as a Latin date writes it: below a thousand, a number needs its era to be a year.
+std::string LatinYearText(int year) {
+    return (year > 0 && year < 1000 ? "A.D. " : "") + YearText(year);
 }
 
 LineOptions Options(bool julianOnly, bool longForm = false) {
@@ -38,12 +43,12 @@ TEST(LatinToModern, CountsEachYearByItsOwnCalendar) {
         const LineOptions options = Options(julianOnly);
         for (const int year : {1500, 1582, 1700, 1900, 2000, 2023, 2024, 1, 0, -3, -43, -44, -45}) {
             const int february = calendar::Length(year, 2, julianOnly);
-            EXPECT_EQ(LatinToModern("pridie Kal. Mar. " + YearText(year), options).text,
+            EXPECT_EQ(LatinToModern("pridie Kal. Mar. " + LatinYearText(year), options).text,
                       std::to_string(february) + " Febbraio " + YearText(year));
-            EXPECT_EQ(LatinToModern("a. d. bis VI Kal. Mar. " + YearText(year), options).text,
+            EXPECT_EQ(LatinToModern("a. d. bis VI Kal. Mar. " + LatinYearText(year), options).text,
                       february == 29 ? "25 Febbraio " + YearText(year)
                                      : "ERRORE - Data Inesistente");
-            EXPECT_EQ(LatinToModern("Kal. Mar. (a. i.) " + YearText(year), options).text,
+            EXPECT_EQ(LatinToModern("Kal. Mar. (a. i.) " + LatinYearText(year), options).text,
                       february == 29 ? "01 Marzo " + YearText(year) : "ERRORE - Data Inesistente");
         }
         // October 1582: the 4th, then the 15th.
@@ -131,8 +136,9 @@ TEST(ModernToLatin, EveryDayReadsBackToItself) {
                     const std::string shortForm =
                         (name.designation == " --- " ? "" : name.designation + " ") +
                         name.reference + " " + calendar::Entries[name.month - 1] + " " +
-                        // a letter alone is an initial: the year says its era
-                        (year > 0 && numeral.size() == 1 ? "A.D. " : "") + numeral +
+                        // below M, or a letter alone, a numeral is a year by its era alone
+                        (year > 0 && (year < 1000 || numeral.size() == 1) ? "A.D. " : "") +
+                        numeral +
                         (year > 0 ? "" : " a.u.c.");
                     const std::string longForm =
                         InFull(name) + (year > 0 ? " anno Domini " + numeral

@@ -1,9 +1,9 @@
 // The explanations say the day that the conversion gives, and why a count fails.
-#include "answers.h"
+#include "writing/answers.h"
 #include "calendar.h"
-#include "explanation.h"
-#include "roman_date.h"
-#include "window_lists.h"
+#include "writing/explanation.h"
+#include "window/roman_date.h"
+#include "window/window_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -61,8 +61,8 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
          "16 Marzo\tpostridie Id. Mar. è il giorno dopo le idi di Marzo (15 Marzo): 16 Marzo"},
         {"Non. Oct. 1582", "ERRORE - Data Inesistente\til 7 Ottobre 1582 non esiste: nel "
                            "calendario gregoriano al 4 Ottobre 1582 seguì il 15 Ottobre"},
-        {"a. d. XIX Kal. Mai. 12", "ERRORE - Data Inesistente\ta. d. XIX Kal. Mai. cadrebbe il "
-                                   "13 Aprile, che sono le idi di Aprile"},
+        {"a. d. XIX Kal. Mai. A.D. 12", "ERRORE - Data Inesistente\ta. d. XIX Kal. Mai. cadrebbe "
+                                        "il 13 Aprile, che sono le idi di Aprile"},
         {"Id. Mart. -44", "ERRORE - Anno non corretto\tanno non riconosciuto: «-44»; si legge un "
                           "anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, 44 a.C., DCCX a.u.c.)"},
         {"Kal. Ianuar. 1524 1525", "ERRORE - Anno non corretto\tanno non riconosciuto: «1525»; "

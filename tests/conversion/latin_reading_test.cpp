@@ -1,7 +1,7 @@
 // Reading a Latin date written as one line: the spellings and years readers write, each read
-// as the date the window's lists name, and the first part not understood named.
-#include "latin_reading.h"
-#include "window_lists.h"
+// as the date the window's lists name, and the fault of what cannot be read.
+#include "reading/latin_reading.h"
+#include "window/window_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,14 @@
 
 namespace {
 
-using tempidex::LatinPart;
-using tempidex::ReadLatinDate;
+using tempidex::LineFault;
+using tempidex::ReadLatinLine;
 
 TEST(ReadLatinDate, TakesTheSpellingsReadersWrite) {
     struct Case {
         std::string_view typed, designation, reference, month;
         bool dayAfter = false;
+        LineFault fault = LineFault::None; // where the parts are not given
     };
     const Case cases[] = {
         {"a.d. xix kal ian", "a. d. XIX", "Kal.", "Ian."},
@@ -58,39 +59,39 @@ TEST(ReadLatinDate, TakesTheSpellingsReadersWrite) {
         {"[a. d. III Kal. Mai.];", "a. d. III", "Kal.", "Mai."},
         {"--- Kal. Apr.", " --- ", "Kal.", "Apr."},
         // Parts the lists do not hold stay unread, for the conversion to report.
-        {"a. d. XX Kal. Ian.", "", "Kal.", "Ian."},
-        {"a. d. vicesimum Kal. Ian.", "", "Kal.", "Ian."},
+        {"a. d. XX Kal. Ian.", "", "", "", false, LineFault::Designation},
+        {"a. d. vicesimum Kal. Ian.", "", "", "", false, LineFault::Designation},
         // The day before, as manuscripts write it; an ordinal alone, as charters do.
         {"a. d. II Kal. Ian.", "pridie", "Kal.", "Ian."},
         {"II Kal. Ian.", "pridie", "Kal.", "Ian."},
         {"a. d. secundum Kal. Ian.", "pridie", "Kal.", "Ian."},
         {"tertium Kal. Ian.", "a. d. III", "Kal.", "Ian."},
-        {"a. d. VI bis Kal. Mar.", "", "Kal.", "Mar."},
-        {"a. d. bis V Kal. Mar.", "", "Kal.", "Mar."},
-        {"a. d. IIIII Kal. Ian.", "", "Kal.", "Ian."},
-        {"a. d. XIX Kal. Marzo", "a. d. XIX", "Kal.", ""},
-        {"a. d. XIX Kal. Feb. (a. i.)", "a. d. XIX", "Kal.", ""},
-        {"Kal. Ma", " --- ", "Kal.", ""},
-        {"a. d. X K\xc3\xa6l. Ian.", "", "", ""},
-        {"a. d. XIX Ian.", "", "", ""},
+        {"a. d. VI bis Kal. Mar.", "", "", "", false, LineFault::Designation},
+        {"a. d. bis V Kal. Mar.", "", "", "", false, LineFault::Designation},
+        {"a. d. IIIII Kal. Ian.", "", "", "", false, LineFault::Designation},
+        {"a. d. XIX Kal. Marzo", "", "", "", false, LineFault::Month},
+        {"a. d. XIX Kal. Feb. (a. i.)", "", "", "", false, LineFault::Month},
+        {"Kal. Ma", "", "", "", false, LineFault::Month},
+        // "(a. i.)" is the leap year's mark, and no other "a." after a month is.
+        {"Kal. Mar. A. D. 1523", " --- ", "Kal.", "Mar."},
+        {"a. d. X K\xc3\xa6l. Ian.", "", "", "", false, LineFault::NoDate},
+        {"a. d. XIX Ian.", "", "", "", false, LineFault::NoDate},
     };
     for (const Case &c : cases) {
-        const tempidex::LatinReading read = ReadLatinDate(c.typed);
-        // Read as the window reads its own lists' texts; or, where a part is not given, that
-        // part is the one not understood.
-        const LatinPart unread = c.designation.empty() ? LatinPart::Designation
-                                 : c.reference.empty() ? LatinPart::Reference
-                                 : c.month.empty()     ? LatinPart::Month
-                                                       : LatinPart::None;
-        ASSERT_EQ(read.unread, unread) << c.typed;
-        if (unread != LatinPart::None)
+        // Read as the window reads its own lists' texts, in one way only; or not at all.
+        const tempidex::LineReading read = ReadLatinLine(c.typed);
+        ASSERT_EQ(read.fault, c.fault) << c.typed;
+        if (c.fault != LineFault::None)
             continue;
+        ASSERT_EQ(read.readings.size(), 1u) << c.typed;
+        const tempidex::LatinDate &date = read.readings[0].date;
         tempidex::LatinDate listed =
             tempidex::ReadListTexts(c.designation, c.reference, c.month).date;
         listed.day.dayAfter = c.dayAfter;
-        EXPECT_EQ(read.date.day, listed.day) << c.typed;
-        EXPECT_EQ(read.date.leapYear, listed.leapYear) << c.typed;
-        EXPECT_FALSE(read.date.year) << c.typed;
+        EXPECT_EQ(date.day, listed.day) << c.typed;
+        EXPECT_EQ(date.leapYear, listed.leapYear) << c.typed;
+        EXPECT_EQ(date.year, c.typed.ends_with("1523") ? std::optional(1523) : std::nullopt)
+            << c.typed;
     }
 }
 
@@ -137,14 +138,20 @@ TEST(ReadLatinDate, ReadsTheYearsSourcesWrite) {
     };
     for (const auto &[typed, year] : cases) {
         const std::string line = "Kal. Ian. " + std::string(typed);
-        const tempidex::LatinReading read = ReadLatinDate(line);
+        const tempidex::LineReading read = ReadLatinLine(line);
         if (year == Wrong) {
-            EXPECT_EQ(read.unread, LatinPart::Year) << line;
+            // refused, or read two ways: never one year
+            const bool yearFault = read.fault == LineFault::Year ||
+                                   read.fault == LineFault::Number ||
+                                   read.fault == LineFault::Anno;
+            EXPECT_TRUE(yearFault || read.readings.size() > 1) << line;
             continue;
         }
-        ASSERT_EQ(read.unread, LatinPart::None) << line;
-        EXPECT_EQ(read.date.day.month, 1) << line;
-        EXPECT_EQ(read.date.year, year == None ? std::nullopt : std::optional(year)) << line;
+        ASSERT_EQ(read.fault, LineFault::None) << line;
+        ASSERT_EQ(read.readings.size(), 1u) << line;
+        EXPECT_EQ(read.readings[0].date.day.month, 1) << line;
+        EXPECT_EQ(read.readings[0].date.year, year == None ? std::nullopt : std::optional(year))
+            << line;
     }
 }
 

@@ -1,8 +1,8 @@
 // ConvertRomanDate against the calendar: every combination of the three lists, the order of
 // the checks, and input that no list offers.
 #include "calendar.h"
-#include "roman_date.h"
-#include "window_lists.h"
+#include "window/roman_date.h"
+#include "window/window_lists.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,138 @@
+// The rules that read what a clause says besides its date and year: an indiction and a weekday
+// to check, hours and the almanac's numbers to skip, initials that are no numbers, the verbs
+// that say whose date follows.
+#include "number_phrases.h"
+#include "rules.h"
+
+namespace tempidex {
+namespace {
+
+Phrase Spanning(PhraseKind kind, std::size_t begin, std::size_t end, int value = 0) {
+    Phrase p;
+    p.kind = kind;
+    p.begin = static_cast<std::uint8_t>(begin);
+    p.end = static_cast<std::uint8_t>(end);
+    p.value = value;
+    return p;
+}
+
+bool Parted(const Words &words, std::size_t i) {
+    return i < words.size() && words[i].pause;
+}
+
+// One letter, in capitals, alone: an initial or a numeral.
+bool IsLetterAlone(const Words &words, std::size_t i) {
+    return i < words.size() && !words[i].gloss && words[i].text.size() == 1 && words[i].capital &&
+           words[i].text[0] >= 'a' && words[i].text[0] <= 'z';
+}
+
+} // namespace
+
+void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (!words.is(at, Kind::Indiction))
+        return;
+    const auto value = [](int n) { return n >= 1 && n <= 15 ? n : 0; };
+    if (!Parted(words, at + 1)) // indictione tertia decima
+        for (const NumberRead &n : CountsFrom(words, at + 1))
+            phrases.push_back(Spanning(PhraseKind::Indiction, at, n.end, value(n.value)));
+    if (!Parted(words, at)) // tertia indictione
+        for (const NumberRead &n : CountsEndingAt(words, at))
+            phrases.push_back(Spanning(PhraseKind::Indiction, n.begin, at + 1, value(n.value)));
+}
+
+void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // feria secunda is Monday, feria sexta Friday
+    if (words.is(at, Kind::Feria) && !Parted(words, at + 1))
+        for (const NumberRead &n : CountsFrom(words, at + 1))
+            if (n.value >= 2 && n.value <= 7)
+                phrases.push_back(Spanning(PhraseKind::Weekday, at, n.end, n.value - 1));
+    // dominica, die dominico, sabbato
+    if (words.is(at, Kind::Weekday)) {
+        const std::size_t begin =
+            at >= 1 && words.is(at - 1, Kind::Die) && !Parted(words, at) ? at - 1 : at;
+        phrases.push_back(
+            Spanning(PhraseKind::Weekday, begin, at + 1, words.classOf(at).weekday));
+    }
+    // die Lunae ... die Veneris
+    if (words.is(at, Kind::Die) && words.is(at + 1, Kind::DayName) && !Parted(words, at + 1))
+        phrases.push_back(
+            Spanning(PhraseKind::Weekday, at, at + 2, words.classOf(at + 1).weekday));
+}
+
+void HourRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (!words.is(at, Kind::Hour))
+        return;
+    std::size_t i = at + 1;
+    while (i < at + 3 && (words.is(i, Kind::Diei) || words.is(i, Kind::Noctis)) &&
+           !Parted(words, i))
+        ++i;
+    if (Parted(words, i))
+        return;
+    for (const NumberRead &n : CountsFrom(words, i)) {
+        std::size_t end = n.end;
+        if ((words.is(end, Kind::Diei) || words.is(end, Kind::Noctis)) && !Parted(words, end))
+            ++end; // hora tertia noctis
+        if (n.value <= 24)
+            phrases.push_back(Spanning(PhraseKind::Hour, at, end));
+    }
+}
+
+void ComputusRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // epacta XXII, concurrente V, luna XIV, cyclo lunari XV
+    if (!words.is(at, Kind::Computus))
+        return;
+    for (std::size_t from = at + 1; from <= at + 2 && !Parted(words, from); ++from)
+        for (const NumberRead &n : CountsFrom(words, from))
+            phrases.push_back(Spanning(PhraseKind::Computus, at, n.end));
+}
+
+void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (!IsLetterAlone(words, at) || (at >= 1 && IsLetterAlone(words, at - 1) && !Parted(words, at)))
+        return;
+    // S. R. E., B. V. M., D. N.: letters alone, some of them no numeral.
+    std::size_t end = at;
+    bool noNumeral = false;
+    while (IsLetterAlone(words, end) && (end == at || !Parted(words, end))) {
+        noNumeral = noNumeral || words.numeralOf(end) == 0;
+        ++end;
+    }
+    // (A. D. is an era, not initials: its own rule reads it.)
+    if (end - at >= 2 && noNumeral && !EraFrom(words, at))
+        phrases.push_back(Spanning(PhraseKind::Initials, at, end));
+    // L. Pisone, C. Iulio, M. Tullius: a letter before a name.
+    const std::size_t next = at + 1;
+    if (next < words.size() && !Parted(words, next) && words[next].capital &&
+        words[next].text.size() > 1 && words.classOf(next).kinds == 0 && words.monthOf(next) == 0 &&
+        !words.isNumber(next) && words.numeralOf(next) == 0)
+        phrases.push_back(Spanning(PhraseKind::Initials, at, next));
+}
+
+void VerbRule(const Words &words, std::size_t at, Phrases &phrases) {
+    DateRole role = DateRole::Given;
+    if (words.is(at, Kind::Given) && (words[at].text != "d" || at == 0)) // D. for data
+        role = DateRole::Given;
+    else if (words.is(at, Kind::Received))
+        role = DateRole::Received;
+    else if (words.is(at, Kind::Posted))
+        role = DateRole::Posted;
+    else
+        return;
+    Phrase p = Spanning(PhraseKind::Verb, at, at + 1);
+    p.role = role;
+    phrases.push_back(p);
+}
+
+void IdEstRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (at + 1 < words.size() && words[at].text == "id" && words[at + 1].text == "est")
+        phrases.push_back(Spanning(PhraseKind::Skip, at, at + 2));
+}
+
+void OctaveRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // in octava Epiphaniae, infra octavas Paschae: the octave of a feast, a noun and no number
+    const std::string_view in = at < words.size() ? words[at].text : std::string_view{};
+    if ((in == "in" || in == "infra") && at + 1 < words.size() && !Parted(words, at + 1) &&
+        words[at + 1].key.starts_with("octau") && words.ordinalOf(at + 1) == 8)
+        phrases.push_back(Spanning(PhraseKind::Skip, at, at + 2));
+}
+
+} // namespace tempidex

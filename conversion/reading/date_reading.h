@@ -1,0 +1,72 @@
+// What a line of Latin says, as one value: the date (a Roman day, or a day counted from the
+// month's first), its year as written and how it was counted, and what the words around them
+// say (a weekday, an indiction, a year that only consuls or a reign give). Reading makes it
+// (latin_reading.h); computing the day (result/dating.h) and writing the answer take it from
+// there and never look at the text again, except to quote it.
+#pragma once
+
+#include "calendar/roman_day.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tempidex {
+
+// How the year was counted, as its words say. The year styles (1 January, 25 March...) apply
+// to years of the Christian era alone, and matter most where the Incarnation or the Nativity is
+// named.
+enum class YearCount : std::uint8_t {
+    Unmarked,     // 1524, MDXXIV, anno millesimo quingentesimo
+    Christian,    // anno Domini, A.D., anno salutis, post Christum natum
+    Incarnation,  // anno ab incarnatione Domini, anno dominicae incarnationis
+    Nativity,     // anno a nativitate Domini, anno a natali Christiano
+    City,         // a.u.c., ab urbe condita
+    BeforeChrist, // a.C., BC
+    SpanishEra,   // Era MCCCLXXVI: 38 years ahead
+};
+
+struct LatinDate {
+    RomanDay day;            // for a day of the month: that month's Calends
+    bool leapYear = false;   // "(a. i.)": counted back from the March Calends of a leap year
+    int dayOfMonth = 0;      // "die XX mensis Maii": the day counted from the first; else 0
+    std::optional<int> year; // astronomical (0 is 1 BC), as written: before any year style
+    constexpr bool operator==(const LatinDate &) const = default;
+};
+
+// Where the year is, when the clause has one that is not computed.
+enum class YearElsewhere : std::uint8_t {
+    None,
+    Consuls,     // Honorio VIII et Theodosio III conss.
+    Reign,       // pontificatus nostri anno nono, regni nostri anno XIII
+    Anno,        // Ao. IX: a year of a reign or pontificate, or of an era nobody names
+    AsAbove,     // anno ut supra, eodem anno
+    World,       // anno mundi
+    Anniversary, // decimo a Dogmatica Definitione: a count from an event
+};
+
+// A date of the clause besides the one answered: a law's "acc." or "pp." beside its "dat.".
+enum class DateRole : std::uint8_t { Given, Received, Posted };
+
+struct ClauseNotes {
+    YearCount count = YearCount::Unmarked;
+    std::optional<int> laterYear; // a double year, "1195-6", "1620/21": the later of the two
+    std::optional<int> spanishEra; // the era written beside a year of the Lord, to check
+    YearElsewhere elsewhere = YearElsewhere::None;
+    std::string_view elsewhereText; // the words that give it, as written
+    std::int8_t weekday = -1;       // named in the clause: 0 Sunday ... 6 Saturday
+    std::int8_t indiction = 0;      // named in the clause: 1 to 15
+    bool pridieAsII = false;        // "a. d. II", as manuscripts write the day before
+    std::int8_t readMonth = 0;      // a month read from a misspelt name, and that name
+    std::string_view misspeltMonth;
+    DateRole otherRole = DateRole::Given; // Received or Posted: the other date below
+    LatinDate otherDate;
+};
+
+// One way of reading the line: the date and what the words around it say.
+struct DateReading {
+    LatinDate date;
+    ClauseNotes notes;
+};
+
+} // namespace tempidex

@@ -1,0 +1,71 @@
+// The Latin names of the months: each name, the stem its other cases are built on and the
+// declension that ends them, and every form that is read: three letters or more of the name or
+// of its stem (Ian., Sept., Quinct.), or the stem with a case ending (Ianuarias, Martiis,
+// Octobribus, Mais). July's and August's names from before Caesar and Augustus, and March as
+// the Middle Ages spelt it, are read but never written. A name that scribes misspelt by one
+// letter (Febroarii, Magii, Setembris) is read where only one month is that close.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tempidex {
+
+struct MonthName {
+    std::string_view nominative, stem;
+    int month;
+    bool thirdDeclension; // Apriles, Aprilibus; the others Ianuarias, Ianuariis
+};
+
+inline constexpr auto MonthNames = std::to_array<MonthName>({
+    {"Ianuarius", "Ianuari", 1, false},
+    {"Februarius", "Februari", 2, false},
+    {"Martius", "Marti", 3, false},
+    {"Aprilis", "April", 4, true},
+    {"Maius", "Mai", 5, false},
+    {"Iunius", "Iuni", 6, false},
+    {"Iulius", "Iuli", 7, false},
+    {"Augustus", "August", 8, false},
+    {"September", "Septembr", 9, true},
+    {"October", "Octobr", 10, true},
+    {"November", "Novembr", 11, true},
+    {"December", "Decembr", 12, true},
+    {"Quintilis", "Quintil", 7, true},
+    {"Quinctilis", "Quinctil", 7, true},
+    {"Sextilis", "Sextil", 8, true},
+    {"Marcius", "Marci", 3, false}, // the medieval spelling: Kalendas Marcii
+});
+
+// "s" alone: the contracted ablative of inscriptions, Mais, Martis (for Maiis, Martiis).
+inline constexpr std::array<std::string_view, 18> CaseEndings{
+    "a",    "ae", "am",  "arum", "as",   "e",  "em", "es", "i",
+    "ibus", "is", "ium", "o",    "orum", "os", "s",  "um", "us"};
+
+// Calls `add(form, month)` with every form of every month that is read, as tokens.h folds
+// words (lower case, J as I) and with V as U.
+template <typename Add> void ForEachMonthForm(Add &&add) {
+    const auto asKey = [](std::string_view name) {
+        std::string key;
+        for (char c : name) {
+            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            key.push_back(c == 'v' ? 'u' : c == 'j' ? 'i' : c);
+        }
+        return key;
+    };
+    for (const MonthName &name : MonthNames) {
+        const std::string nominative = asKey(name.nominative), stem = asKey(name.stem);
+        for (const std::string &whole : {nominative, stem})
+            for (std::size_t size = 3; size <= whole.size(); ++size)
+                add(whole.substr(0, size), name.month);
+        for (const std::string_view ending : CaseEndings)
+            add(stem + std::string(ending), name.month);
+    }
+}
+
+// The month that a word misspelt by one letter names (a letter more, less, another, or two
+// swapped, the first letter kept), where one month alone is that close: 0 for none. `key` is
+// the word as read, V as U, of five letters or more.
+int MonthNear(std::string_view key);
+
+} // namespace tempidex

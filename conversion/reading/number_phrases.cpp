@@ -1,0 +1,244 @@
+#include "number_phrases.h"
+
+#include "numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace tempidex {
+namespace {
+
+constexpr int MostDays = 31;
+
+// A day's number in one word: XIX, xiiio, 19, tertio; 0 for none.
+int DayNumberOf(const Words &words, std::size_t i) {
+    const int value = words.ordinalOf(i) > 0 ? words.ordinalOf(i)
+                      : words.digitsOf(i) > 0 ? words.digitsOf(i)
+                                              : words.numeralOf(i);
+    return value <= MostDays ? value : 0;
+}
+
+// Two ordinals that make one number of days: septimo decimo, decimo septimo, vicesimo primo.
+int CompoundDays(int first, int second) {
+    const int ten = std::max(first, second), unit = std::min(first, second);
+    if (ten == 10 && unit >= 3 && unit <= 9)
+        return ten + unit;
+    if (first == 20 && second >= 1 && second <= 9)
+        return first + second;
+    return first == 30 && second == 1 ? 31 : 0;
+}
+
+// Ordinals of the words i and i + 1 (no comma between) as one count; 0 for none.
+int CompoundAt(const Words &words, std::size_t i) {
+    if (i + 1 >= words.size() || words[i + 1].pause)
+        return 0;
+    const int first = words.ordinalOf(i), second = words.ordinalOf(i + 1);
+    return first > 0 && second > 0 ? CompoundDays(first, second) : 0;
+}
+
+// "primo et vicesimo": a unit and a ten with "et" between, from word i.
+int UnitAndTenAt(const Words &words, std::size_t i) {
+    if (i + 2 >= words.size() || words[i + 1].pause || words[i + 2].pause ||
+        !words.is(i + 1, Kind::Et))
+        return 0;
+    const int unit = words.ordinalOf(i), ten = words.ordinalOf(i + 2);
+    return unit >= 1 && unit <= 9 && (ten == 20 || (ten == 30 && unit == 1)) ? ten + unit : 0;
+}
+
+// The largest power of ten that divides a number: a year's next part must stay below it, so
+// that MCCC can go on with septimo decimo, and MCCCXLII with nothing.
+int SmallestPlace(int value) {
+    int place = 1;
+    while (place < 1000 && value % (place * 10) == 0)
+        place *= 10;
+    return place;
+}
+
+// One part of a year in words or numerals at word i: its value and how many words it takes.
+struct Part {
+    int value;
+    std::size_t words;
+};
+
+// Every part that can begin at word i: a numeral (MCCC, M°, cc., xxmo), an ordinal (millesimo,
+// septimo decimo), "bis millesimo", "mille".
+Few<Part, 4> PartsAt(const Words &words, std::size_t i) {
+    Few<Part, 4> parts;
+    if (const int numeral = words.numeralOf(i))
+        parts.push_back({numeral, 1});
+    if (const int ordinal = words.ordinalOf(i)) {
+        parts.push_back({ordinal, 1});
+        if (const int teen = CompoundAt(words, i); teen > 10 && teen < 20)
+            parts.push_back({teen, 2});
+    }
+    if (i + 1 < words.size() && words.is(i, Kind::Bis) && words.ordinalOf(i + 1) == 1000)
+        parts.push_back({2000, 2});
+    if (words.is(i, Kind::Thousand))
+        parts.push_back({1000, 1});
+    return parts;
+}
+
+void ReadParts(const Words &words, std::size_t i, int total, std::size_t count,
+               YearNumbers &found) {
+    if (i >= words.size() || words[i].gloss || count >= 8)
+        return;
+    if (!words.mayBeNumber(i) && !words.is(i, Kind::Bis) && !words.is(i, Kind::Et) &&
+        !words.is(i, Kind::Thousand))
+        return;
+    if (count > 0 && words[i].pause)
+        return;
+    // "millesimo ducentesimo et quinquagesimo"
+    if (count > 0 && words.is(i, Kind::Et) && i + 1 < words.size() && !words[i + 1].pause)
+        if (words.ordinalOf(i + 1) > 0)
+            ++i;
+    const int below = count == 0 ? 1 << 20 : SmallestPlace(total);
+    for (const Part &part : PartsAt(words, i)) {
+        if (part.value >= below)
+            continue;
+        const int value = total + part.value;
+        const std::size_t end = i + part.words;
+        found.push_back({value, end, value >= 1000, false, false, 0});
+        ReadParts(words, end, value, count + 1, found);
+    }
+}
+
+// The later year of a double year: 1195-6 is 1196, 1620/21 is 1621; nothing unless it is the
+// year after.
+std::optional<int> LaterYear(int first, std::string_view second) {
+    if (second.empty() || second.size() > 4)
+        return std::nullopt;
+    int power = 1;
+    for (std::size_t i = 0; i < second.size(); ++i)
+        power *= 10;
+    int later = first - first % power + DigitsValue(second);
+    if (later <= first)
+        later += power;
+    return later == first + 1 ? std::optional(later) : std::nullopt;
+}
+
+struct EraSpelling {
+    std::string_view letters; // the words' letters run together
+    Era era;
+};
+
+constexpr auto EraSpellings = std::to_array<EraSpelling>({
+    {"ad", Era::Christian},
+    {"dc", Era::Christian}, // dopo Cristo
+    {"pcn", Era::Christian},
+    {"postchristumnatum", Era::Christian},
+    {"auc", Era::City},
+    {"uc", Era::City},
+    {"aburbecondita", Era::City},
+    {"urbisconditae", Era::City},
+    {"ac", Era::BeforeChrist}, // avanti Cristo
+    {"acn", Era::BeforeChrist},
+    {"avc", Era::BeforeChrist},
+    {"bc", Era::BeforeChrist},
+    {"bce", Era::BeforeChrist},
+    {"achr", Era::BeforeChrist},
+    {"achrn", Era::BeforeChrist},
+    {"antechristum", Era::BeforeChrist},
+    {"antechristumnatum", Era::BeforeChrist},
+    {"aec", Era::BeforeChrist}, // ante aeram Christianam
+});
+
+} // namespace
+
+Counts CountsEndingAt(const Words &words, std::size_t end) {
+    Counts counts;
+    if (end == 0 || end > words.size())
+        return counts;
+    const std::size_t last = end - 1;
+    if (const int value = DayNumberOf(words, last))
+        counts.push_back({value, last, end});
+    if (last >= 1)
+        if (const int value = CompoundAt(words, last - 1))
+            counts.push_back({value, last - 1, end});
+    if (last >= 2)
+        if (const int value = UnitAndTenAt(words, last - 2))
+            counts.push_back({value, last - 2, end});
+    return counts;
+}
+
+Counts CountsFrom(const Words &words, std::size_t begin) {
+    Counts counts;
+    if (!words.mayBeNumber(begin))
+        return counts;
+    if (const int value = DayNumberOf(words, begin))
+        counts.push_back({value, begin, begin + 1});
+    if (const int value = CompoundAt(words, begin))
+        counts.push_back({value, begin, begin + 2});
+    if (const int value = UnitAndTenAt(words, begin))
+        counts.push_back({value, begin, begin + 3});
+    return counts;
+}
+
+YearNumbers YearNumbersFrom(const Words &words, std::size_t begin) {
+    YearNumbers found;
+    if (begin >= words.size() || words[begin].gloss ||
+        (!words.mayBeNumber(begin) && !words.is(begin, Kind::Bis) &&
+         !words.is(begin, Kind::Thousand)))
+        return found;
+    const Token &first = words[begin];
+    if (HasDigit(first.text)) {
+        const int value = DigitsValue(first.text);
+        if (value == 0 && first.text.find_first_not_of('0') != std::string_view::npos)
+            return found; // 15x4, 123456: no number of ours
+        YearNumber number{value, begin + 1, value >= 1000 && first.text[0] != '0',
+                          first.minus, false, 0};
+        const std::size_t next = begin + 1;
+        if (next < words.size() && words[next].joined)
+            if (const std::optional<int> later = LaterYear(value, words[next].text)) {
+                number.later = *later;
+                number.end = next + 1;
+            }
+        found.push_back(number);
+        // "1 348": a year written in two groups of digits.
+        if (next < words.size() && first.text.size() <= 2 && !words[next].pause &&
+            !words[next].joined && words[next].text.size() == 3 &&
+            words[next].text.find_first_not_of("0123456789") == std::string_view::npos) {
+            const int grouped = value * 1000 + DigitsValue(words[next].text);
+            found.push_back({grouped, next + 1, grouped >= 1000, first.minus, false, 0});
+        }
+        return found;
+    }
+    ReadParts(words, begin, 0, 0, found);
+    if (!found.empty() && found.front().end == begin + 1 && first.text.size() == 1)
+        found.front().lone = true;
+    std::sort(found.begin(), found.end(),
+              [](const YearNumber &a, const YearNumber &b) { return a.end < b.end; });
+    return found;
+}
+
+std::optional<EraRead> EraFrom(const Words &words, std::size_t begin) {
+    // Only a few letters begin an era: most words are let go at the first.
+    if (begin >= words.size() || words[begin].gloss ||
+        std::string_view("abdpu").find(words[begin].text.empty() ? ' ' : words[begin].text[0]) ==
+            std::string_view::npos)
+        return std::nullopt;
+    std::optional<EraRead> era;
+    std::array<char, 24> letters{};
+    std::size_t size = 0;
+    for (std::size_t i = begin; i < words.size() && i < begin + 4 && !words[i].gloss; ++i) {
+        if (i > begin && words[i].pause)
+            break;
+        const std::string_view text = words[i].text;
+        if (size + text.size() > letters.size())
+            break;
+        std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(size));
+        size += text.size();
+        const std::string_view spelt(letters.data(), size);
+        for (const EraSpelling &s : EraSpellings) {
+            if (s.letters != spelt)
+                continue;
+            // "ac" and "ad" are also words (and, to): an era only in capitals or in letters.
+            const bool word = i == begin && (spelt == "ac" || spelt == "ad");
+            if (!word || words[i].capitals)
+                era = EraRead{s.era, i + 1};
+        }
+    }
+    return era;
+}
+
+} // namespace tempidex

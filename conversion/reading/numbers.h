@@ -1,0 +1,155 @@
+// Numbers as Latin dates write them: Roman numerals (MDXXIV, IIII, lxxij), with the ordinal
+// marks scribes add (XII°, xxmo, dco), numbers in digits, and the ordinals that write days and
+// years in words (tertio, undevicesimo, millesimo quingentesimo). Words are as tokens.h folds
+// them: lower case, J as I.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace tempidex {
+
+// Roman numerals: any number of M, then hundreds, tens and units, each written subtractively
+// (CM, XC, IX) or additively with up to four strokes (CCCC, IIII, VIIII), in either letter
+// case. 0 for anything else.
+constexpr int RomanValue(std::string_view word) {
+    if (word.empty() || word.size() > 32)
+        return 0;
+    std::size_t at = 0;
+    const auto next = [&](std::size_t ahead = 0) {
+        const char c = at + ahead < word.size() ? word[at + ahead] : '\0';
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    int value = 0;
+    for (; next() == 'm'; ++at)
+        value += 1000;
+    struct Place {
+        char one, five, ten;
+        int unit;
+    };
+    constexpr std::array<Place, 3> places{
+        {{'c', 'd', 'm', 100}, {'x', 'l', 'c', 10}, {'i', 'v', 'x', 1}}};
+    for (const auto &[one, five, ten, unit] : places) {
+        if (next() == one && (next(1) == five || next(1) == ten)) {
+            value += (next(1) == ten ? 9 : 4) * unit;
+            at += 2;
+            continue;
+        }
+        if (next() == five) {
+            value += 5 * unit;
+            ++at;
+        }
+        for (int strokes = 0; strokes < 4 && next() == one; ++strokes, ++at)
+            value += unit;
+    }
+    return at == word.size() ? value : 0;
+}
+
+// Whether every letter of a word is one numerals are written with: MDXXIV, but also IIX, di.
+constexpr bool HasNumeralLettersOnly(std::string_view word) {
+    for (const char c : word)
+        if (std::string_view("ivxlcdm").find(c) == std::string_view::npos)
+            return false;
+    return !word.empty();
+}
+
+// A numeral with the ordinal ending a scribe wrote after it, run into it: xiio, xxmo, dco, mo
+// (millesimo), iiiia; 0 for anything else.
+constexpr int MarkedRomanValue(std::string_view word) {
+    for (const std::string_view ending : {"o", "mo", "to", "no", "a", "us", "um"})
+        if (word.size() > ending.size() && word.ends_with(ending))
+            if (const int value = RomanValue(word.substr(0, word.size() - ending.size())))
+                return value;
+    return 0;
+}
+
+// A number in digits, of five at most; 0 for anything else.
+constexpr int DigitsValue(std::string_view word) {
+    if (word.empty() || word.size() > 5)
+        return 0;
+    int value = 0;
+    for (const char c : word) {
+        if (c < '0' || c > '9')
+            return 0;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+constexpr bool HasDigit(std::string_view word) {
+    return word.find_first_of("0123456789") != std::string_view::npos;
+}
+
+// Ordinals by their stems, which take the endings below; the first stem of each number is how
+// the program writes it.
+struct Ordinal {
+    std::string_view stem;
+    int value;
+};
+
+inline constexpr auto Ordinals = std::to_array<Ordinal>({
+    {"prim", 1},
+    {"secund", 2},
+    {"terti", 3},
+    {"terci", 3}, // as medieval scribes spell it
+    {"quart", 4},
+    {"quint", 5},
+    {"sext", 6},
+    {"septim", 7},
+    {"octav", 8},
+    {"non", 9},
+    {"decim", 10},
+    {"undecim", 11},
+    {"duodecim", 12},
+    {"duodevicesim", 18},
+    {"duodevigesim", 18},
+    {"undevicesim", 19},
+    {"undevigesim", 19},
+    {"vicesim", 20},
+    {"vigesim", 20},
+    {"vicessim", 20}, // and the doubled s of the scribes
+    {"vigessim", 20},
+    {"tricesim", 30},
+    {"trigesim", 30},
+    {"tricessim", 30},
+    {"trigessim", 30},
+    // The tens and hundreds that only years need.
+    {"quadragesim", 40},
+    {"quadragessim", 40},
+    {"quinquagesim", 50},
+    {"quinquagessim", 50},
+    {"sexagesim", 60},
+    {"sexagessim", 60},
+    {"septuagesim", 70},
+    {"septuagessim", 70},
+    {"octogesim", 80},
+    {"octuagesim", 80}, // as the Curia wrote it in 1581
+    {"octogessim", 80},
+    {"nonagesim", 90},
+    {"nonagessim", 90},
+    {"centesim", 100},
+    {"ducentesim", 200},
+    {"trecentesim", 300},
+    {"quadringentesim", 400},
+    {"quingentesim", 500},
+    {"sexcentesim", 600},
+    {"sescentesim", 600},
+    {"septingentesim", 700},
+    {"octingentesim", 800},
+    {"nongentesim", 900},
+    {"noningentesim", 900},
+    {"millesim", 1000},
+});
+
+// The endings an ordinal takes in a date: ante diem tertium, tertio Kalendas, die tertia,
+// dies tertius, anno millesimo, indictione quarta, luna quartadecima, indictionis tertiae.
+inline constexpr std::array<std::string_view, 8> OrdinalEndings{"o", "um", "us", "a",
+                                                                "ae", "e", "i", "am"};
+
+// Whether an ordinal of that value ends a number's places: a unit, a ten, a hundred...
+constexpr int PlaceOf(int value) {
+    return value >= 1000 ? 1000 : value >= 100 ? 100 : value >= 10 && value % 10 == 0 ? 10 : 1;
+}
+
+} // namespace tempidex

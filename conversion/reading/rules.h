@@ -1,0 +1,84 @@
+// The grammar of a dating clause: one small rule for each phrase a clause is made of. Each
+// rule looks at the words from `at` and adds every phrase that can begin there, one for each
+// way of reading its words; the words no rule takes are places, names and verbs, and are
+// skipped. Which phrases make the clause's reading is chosen afterwards (readings.h).
+//
+//   the date           [sub] [die] [a. d. | ante diem | ad] [bis] N Kal.|Non.|Id. Month [(a. i.)]
+//                      pridie | postridie Kal. Month;  Kalendis Month;  Kalendarum Month die
+//   the day of month   die N [mensis] Month;  N die [mensis] Month;  N [mensis] Month;
+//                      mense Month die N
+//   a year and formula anno [ab incarnatione Domini | salutis | a Christo nato ...] N [era];
+//                      [dominicae incarnationis] anno N;  anno N ab urbe condita
+//   a year and era     A. D. N;  N A.D. | a.u.c. | a.C. | P. C. N. | B.C.
+//   the Spanish era    Era N: the year of the Lord is N - 38
+//   a year alone       N of four digits, or a numeral from M up, next to the date
+//   an editor's year   a. N (the year of the city, as the editor's gloss says)
+//   a reign            pontificatus nostri anno N;  anno N regni;  regnante ... anno N;
+//                      anno N (no formula, no era): the year of a reign or a pontificate
+//   the year elsewhere anno ut supra | eodem anno;  anno mundi N;  N a <an event>
+//   consuls            <names and numbers> coss.;  consulibus | post consulatum <names>
+//   indiction          indictione N;  N indictione
+//   weekday            feria N;  dominica;  sabbato;  die Lunae ... die Veneris
+//   hour, almanac      hora [diei] N;  epacta N, concurrente N, luna N, cyclo N
+//   initials           B. V. M., S. R. E., L. Pisone: letters that are no numbers
+//   verbs              datum, actum, scriptum | acc. | pp., lecta: whose date follows
+//   id est             a gloss of the scribe's
+//   an octave          in octava Epiphaniae: a feast's, no number
+#pragma once
+
+#include "phrases.h"
+#include "words.h"
+
+#include <array>
+#include <cstddef>
+
+namespace tempidex {
+
+using Rule = void (*)(const Words &words, std::size_t at, Phrases &phrases);
+
+// The date (date_rules.cpp)
+void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases);
+void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases);
+
+// The year (year_rules.cpp)
+void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases);
+void EraYearRule(const Words &words, std::size_t at, Phrases &phrases);
+void SpanishEraRule(const Words &words, std::size_t at, Phrases &phrases);
+void BareYearRule(const Words &words, std::size_t at, Phrases &phrases);
+void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases);
+void ReignRule(const Words &words, std::size_t at, Phrases &phrases);
+void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases);
+void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases);
+
+// What else a clause says (context_rules.cpp)
+void IndictionRule(const Words &words, std::size_t at, Phrases &phrases);
+void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases);
+void HourRule(const Words &words, std::size_t at, Phrases &phrases);
+void ComputusRule(const Words &words, std::size_t at, Phrases &phrases);
+void InitialsRule(const Words &words, std::size_t at, Phrases &phrases);
+void VerbRule(const Words &words, std::size_t at, Phrases &phrases);
+void IdEstRule(const Words &words, std::size_t at, Phrases &phrases);
+void OctaveRule(const Words &words, std::size_t at, Phrases &phrases);
+
+inline constexpr auto Grammar = std::to_array<Rule>({
+    RomanDateRule,
+    DayOfMonthRule,
+    FormulaYearRule,
+    EraYearRule,
+    SpanishEraRule,
+    BareYearRule,
+    EditorsYearRule,
+    ReignRule,
+    YearElsewhereRule,
+    ConsulsRule,
+    IndictionRule,
+    WeekdayRule,
+    HourRule,
+    ComputusRule,
+    InitialsRule,
+    VerbRule,
+    IdEstRule,
+    OctaveRule,
+});
+
+} // namespace tempidex

@@ -1,0 +1,53 @@
+// A line of Latin split into its words once, each folded for reading: lower case, J as I,
+// letters with accents, macrons or a caudata as their base letter (Īdibus, dominicę), æ and œ
+// as two letters, the long s as s, and the brackets of the epigraphers' notation dropped inside
+// a word (K(alendas) [S]ept(embres)). Every word keeps where it stands in the line, to be
+// quoted, and what the line says around it: a capital, a comma before it, an ordinal mark
+// after it (M°, XIIº), a minus sign before a number, a bracket of an editor's gloss around it.
+//
+// Letters and digits make words; every other ASCII byte, the full stop included, and every
+// Unicode space or punctuation mark only separates them. A byte that starts no UTF-8 character
+// is part of a word.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tempidex {
+
+struct Token {
+    std::string_view text;    // folded
+    std::string_view key;     // folded, and V as U: how names and keywords are looked up
+    std::string_view written; // as the line writes it
+    bool capital = false;     // begins with a capital: a name, an initial, a numeral
+    bool capitals = false;    // every letter a capital: MDXX, not mdxx
+    bool pause = false;       // a comma, semicolon or colon before it
+    bool dotted = false;      // a full stop right after it: K. Mai., 14.
+    bool marked = false;      // an ordinal mark right after it: M°, XIIº, 3ª
+    bool gloss = false;       // inside an editor's bracket that holds a digit: (1249 mart. 3)
+    bool minus = false;       // a number written with a minus sign: -44
+    bool joined = false;      // a number joined to the one before by "-" or "/": 1195-6
+};
+
+class Tokens {
+public:
+    // More words than this make no dating clause.
+    static constexpr std::size_t MostWords = 160;
+
+    explicit Tokens(std::string_view line);
+
+    bool tooMany() const { return m_tooMany; }
+    std::size_t size() const { return m_tokens.size(); }
+    const Token &operator[](std::size_t i) const { return m_tokens[i]; }
+    // Words `from` to `to` (not included) as the line writes them.
+    std::string_view written(std::size_t from, std::size_t to) const;
+
+private:
+    std::string m_folded; // every word's text and key, one after another
+    std::vector<Token> m_tokens;
+    bool m_tooMany = false;
+};
+
+} // namespace tempidex

@@ -1,0 +1,78 @@
+// The words of a line, each split and folded once (tokens.h) and classified once: which
+// keywords it is (keywords.h), the month it names (month_names.h), the value it has as a
+// numeral, in digits or as an ordinal (numbers.h). The grammar's rules (rules.h) read the line
+// through this and nothing else.
+#pragma once
+
+#include "keywords.h"
+#include "tokens.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tempidex {
+
+// What a word can be. A word may be several things: "Martis" is a month (Eidibus Martis) and a
+// weekday (die Martis); "nona" an ordinal; "a" the a of a. d. and of anno a nativitate.
+struct WordClass {
+    std::uint64_t kinds = 0;
+    std::int8_t reference = -1; // a Reference, where the word is one
+    std::int8_t weekday = -1;   // of a Weekday or a DayName: 0 Sunday
+    YearCount formula = YearCount::Unmarked;
+    std::int8_t month = 0;    // 1 to 12: the month the word names
+    std::int16_t ordinal = 0; // tertio 3, septimodecimo 17, millesimo 1000
+
+    constexpr bool is(Kind kind) const {
+        return (kinds >> static_cast<unsigned>(kind) & 1u) != 0;
+    }
+};
+
+// How a word as read (tokens.h's key: V as U) is classified; an unknown word is nothing.
+WordClass ClassOf(std::string_view key);
+
+class Words {
+public:
+    explicit Words(std::string_view line);
+
+    bool tooMany() const { return m_tokens.tooMany(); }
+    std::size_t size() const { return m_tokens.size(); }
+    const Token &operator[](std::size_t i) const { return m_tokens[i]; }
+    const WordClass &classOf(std::size_t i) const { return m_words[i].word; }
+    // Whether word i is there, is no editor's gloss, and is that keyword.
+    bool is(std::size_t i, Kind kind) const {
+        return i < size() && !m_tokens[i].gloss && m_words[i].word.is(kind);
+    }
+    int monthOf(std::size_t i) const {
+        return i < size() && !m_tokens[i].gloss ? m_words[i].word.month : 0;
+    }
+    int ordinalOf(std::size_t i) const {
+        return i < size() && !m_tokens[i].gloss ? m_words[i].word.ordinal : 0;
+    }
+    // A numeral's value: XIX, xiio, MCCC (with its ordinal mark, M°); digits: 1524. 0 for none.
+    int numeralOf(std::size_t i) const { return i < size() ? m_words[i].numeral : 0; }
+    int digitsOf(std::size_t i) const { return i < size() ? m_words[i].digits : 0; }
+    // Words `from` to `to` (not included) as the line writes them.
+    std::string_view written(std::size_t from, std::size_t to) const {
+        return m_tokens.written(from, to);
+    }
+    // Whether the word is surely a number, one the clause must account for: digits, a numeral
+    // in capitals or of two letters and more, an ordinal, a numeral marked as one (M°).
+    bool isNumber(std::size_t i) const { return i < size() && m_words[i].number; }
+    // Whether it may be any number at all: a number, a numeral in lower case, an ordinal.
+    bool mayBeNumber(std::size_t i) const { return i < size() && m_words[i].mayBeNumber; }
+
+private:
+    // What each word is, worked out once.
+    struct Word {
+        WordClass word;
+        int numeral = 0;
+        int digits = 0;
+        bool number = false;
+        bool mayBeNumber = false;
+    };
+    Tokens m_tokens;
+    std::vector<Word> m_words;
+};
+
+} // namespace tempidex

@@ -1,0 +1,290 @@
+// The rules that read a year, and the years a clause names without giving one of ours: of a
+// reign, of consuls, "as above".
+#include "number_phrases.h"
+#include "numbers.h"
+#include "rules.h"
+
+#include "calendar/roman_calendar.h"
+
+#include <algorithm>
+
+namespace tempidex {
+namespace {
+
+constexpr int SpanishEraAhead = 38; // the Era of Spain began in 38 BC
+
+Phrase Spanning(PhraseKind kind, std::size_t begin, std::size_t end) {
+    Phrase p;
+    p.kind = kind;
+    p.begin = static_cast<std::uint8_t>(begin);
+    p.end = static_cast<std::uint8_t>(end);
+    return p;
+}
+
+Phrase ElsewherePhrase(YearElsewhere elsewhere, std::size_t begin, std::size_t end) {
+    Phrase p = Spanning(PhraseKind::Elsewhere, begin, end);
+    p.elsewhere = elsewhere;
+    return p;
+}
+
+// A year phrase; out of range, written 0 or with a minus sign, it stands as a fault.
+Phrase YearPhrase(std::size_t begin, std::size_t end, const YearNumber &number, YearCount count,
+                  int year) {
+    Phrase p = Spanning(PhraseKind::Year, begin, end);
+    p.year = year;
+    p.count = count;
+    if (number.later > 0)
+        p.later = number.later;
+    if (number.minus || number.value == 0 || year < FirstYear || year > LastYear)
+        p.fault = PhraseFault::Year;
+    p.faultBegin = p.begin;
+    p.faultEnd = p.end;
+    return p;
+}
+
+YearCount CountOf(Era era) {
+    switch (era) {
+    case Era::BeforeChrist:
+        return YearCount::BeforeChrist;
+    case Era::City:
+        return YearCount::City;
+    case Era::Christian:
+        break;
+    }
+    return YearCount::Christian;
+}
+
+// Which formula says more: the Incarnation or the Nativity more than "anno Domini".
+YearCount MoreExact(YearCount held, YearCount named) {
+    if (named == YearCount::Unmarked)
+        return held;
+    return held == YearCount::Unmarked || held == YearCount::Christian ? named : held;
+}
+
+bool Parted(const Words &words, std::size_t i) {
+    return i < words.size() && words[i].pause;
+}
+
+// The year phrases of a number at `from`, after words [begin, from) that counted it as
+// `count`: an era after the number decides it; a number with neither formula nor era is a
+// year only by its form, else a year of something else.
+void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount count,
+              Phrases &phrases) {
+    if (from >= words.size() || (from > begin && Parted(words, from)))
+        return;
+    for (const YearNumber &number : YearNumbersFrom(words, from)) {
+        std::size_t end = number.end;
+        if (number.minus) { // anno -44: no year we can tell
+            phrases.push_back(YearPhrase(begin, end, number, count, 0));
+            continue;
+        }
+        // The era after the number says how it was counted, over any formula before it.
+        YearCount counted = count;
+        Era inEra = count == YearCount::City ? Era::City : Era::Christian;
+        bool eraAfter = false;
+        if (!Parted(words, end))
+            if (const std::optional<EraRead> era = EraFrom(words, end)) {
+                counted = CountOf(era->era);
+                inEra = era->era;
+                end = era->end;
+                eraAfter = true;
+            }
+        if (!Parted(words, end) && (words.is(end, Kind::Reign))) {
+            // anno XIII regni nostri: the year of a reign
+            phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, begin, end + 1));
+            continue;
+        }
+        if (counted == YearCount::Unmarked && !number.yearForm) {
+            phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, begin, end));
+            continue;
+        }
+        Phrase p = YearPhrase(begin, end, number, counted, YearInEra(number.value, inEra));
+        if (eraAfter && !Parted(words, end) && EraFrom(words, end))
+            p.fault = PhraseFault::Year; // 1524 a.C. AD
+        phrases.push_back(p);
+    }
+}
+
+} // namespace
+
+void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (words.is(at, Kind::Anno)) {
+        // anno [ab incarnatione Domini | salutis | a Christo nato ...] N
+        std::size_t i = at + 1;
+        YearCount count = YearCount::Unmarked;
+        for (; i < at + 8 && words.is(i, Kind::Formula) && !Parted(words, i); ++i)
+            count = MoreExact(count, words.classOf(i).formula);
+        if (words.is(i, Kind::Reign) || words.is(i, Kind::World) || words.is(i, Kind::AsAbove))
+            return; // the year of a reign, of the world, or the one above: their own rules
+        AddYears(words, at, i, count, phrases);
+        return;
+    }
+    // dominicae incarnationis anno MCXXX
+    if (!words.is(at, Kind::Formula) || (at >= 1 && words.is(at - 1, Kind::Formula) &&
+                                         !Parted(words, at)))
+        return;
+    YearCount count = YearCount::Unmarked;
+    std::size_t i = at;
+    for (; i < at + 6 && words.is(i, Kind::Formula) && (i == at || !Parted(words, i)); ++i)
+        count = MoreExact(count, words.classOf(i).formula);
+    if (count != YearCount::Unmarked && words.is(i, Kind::Anno) && !Parted(words, i))
+        AddYears(words, at, i + 1, count, phrases);
+}
+
+void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // A. D. 1524; an era before the number. "a. d." and "ad" are also ante diem: before a count
+    // that a named day follows (a. d. XIX Kal., a. d. tertio decimo Kal., ad bis VI Kal.) they
+    // are no era.
+    if (const std::optional<EraRead> era = EraFrom(words, at); era && !Parted(words, era->end)) {
+        std::size_t count = era->end;
+        while (count < era->end + 3 && !Parted(words, count) &&
+               (words.isNumber(count) || words.numeralOf(count) > 0 || words.ordinalOf(count) > 0 ||
+                words.is(count, Kind::Bis)))
+            ++count;
+        if (!(words.is(count, Kind::Reference) && !Parted(words, count)))
+            for (const YearNumber &number : YearNumbersFrom(words, era->end)) {
+                Phrase p = YearPhrase(at, number.end, number, CountOf(era->era),
+                                      YearInEra(number.value, era->era));
+                if (!Parted(words, number.end) && EraFrom(words, number.end))
+                    p.fault = PhraseFault::Year; // A.D. 1524 a.C.
+                phrases.push_back(p);
+            }
+    }
+    // 1524 AD, DCCX a.u.c., 44 a.C.: an era after the number.
+    for (const YearNumber &number : YearNumbersFrom(words, at)) {
+        if (Parted(words, number.end))
+            continue;
+        const std::optional<EraRead> era = EraFrom(words, number.end);
+        if (!era)
+            continue;
+        Phrase p = YearPhrase(at, era->end, number, CountOf(era->era),
+                              YearInEra(number.value, era->era));
+        if (!Parted(words, era->end) && EraFrom(words, era->end))
+            p.fault = PhraseFault::Year;
+        phrases.push_back(p);
+    }
+}
+
+void SpanishEraRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (!words.is(at, Kind::Era) || Parted(words, at + 1))
+        return;
+    const std::size_t begin = at >= 1 && words.is(at - 1, Kind::Sub) && !Parted(words, at) ? at - 1
+                                                                                          : at;
+    for (const YearNumber &number : YearNumbersFrom(words, at + 1))
+        phrases.push_back(YearPhrase(begin, number.end, number, YearCount::SpanishEra,
+                                     number.value - SpanishEraAhead));
+}
+
+void BareYearRule(const Words &words, std::size_t at, Phrases &phrases) {
+    for (const YearNumber &number : YearNumbersFrom(words, at)) {
+        if (number.minus) { // -44: no AD 44, and no year we can tell
+            phrases.push_back(YearPhrase(at, number.end, number, YearCount::Unmarked, 0));
+            continue;
+        }
+        if (!number.yearForm || number.lone)
+            continue;
+        Phrase p = YearPhrase(at, number.end, number, YearCount::Unmarked, number.value);
+        p.bare = true;
+        phrases.push_back(p);
+    }
+}
+
+void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // "a. 707 (47)": editors write the year of the city after an "a."; AD 707 is as likely
+    // for a reader who does not know the edition, unless the gloss gives the year BC.
+    if (!words.is(at, Kind::A) || words.is(at + 1, Kind::D) || words.is(at + 1, Kind::I) ||
+        Parted(words, at + 1) || (at >= 1 && words.is(at - 1, Kind::Anno)))
+        return;
+    for (const YearNumber &number : YearNumbersFrom(words, at + 1)) {
+        if (number.yearForm || number.later > 0)
+            continue;
+        const int city = YearInEra(number.value, Era::City);
+        bool glossed = false;
+        for (std::size_t i = 0; i < words.size(); ++i)
+            glossed = glossed || (words[i].gloss && DigitsValue(words[i].text) > 0 &&
+                                  DigitsValue(words[i].text) == (city < 1 ? 1 - city : city));
+        phrases.push_back(YearPhrase(at, number.end, number, YearCount::City, city));
+        if (!glossed)
+            phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, at, number.end));
+    }
+}
+
+void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // pontificatus nostri anno decimo; anno pontificatus nostri quarto; regni nostri anno XIII;
+    // regnante domino nostro Ottone rege anno XIII. The words between are names and titles.
+    const bool anno = words.is(at, Kind::Anno) && words.is(at + 1, Kind::Reign);
+    const bool reign = words.is(at, Kind::Reign);
+    const bool reigning = words.is(at, Kind::Reigning);
+    if (!anno && !reign && !reigning)
+        return;
+    const std::size_t most = reigning ? 10 : 6;
+    for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {
+        if (Parted(words, i) && !reigning)
+            return;
+        if (words.is(i, Kind::Reference) || words.monthOf(i) || words.is(i, Kind::Given))
+            return;
+        // "pontificatus nostri anno quarto, anno Domini MDXX": the year of the Lord is not ours
+        if (words.is(i, Kind::Anno) && words.is(i + 1, Kind::Formula) &&
+            words.classOf(i + 1).formula != YearCount::Unmarked)
+            return;
+        if (!words.isNumber(i) && words.numeralOf(i) == 0)
+            continue;
+        if (reigning && !words.is(i - 1, Kind::Anno))
+            return; // regnante ... anno N: the number follows "anno"
+        for (const YearNumber &number : YearNumbersFrom(words, i))
+            if (!number.yearForm)
+                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
+        return;
+    }
+}
+
+void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (words.is(at, Kind::Anno)) {
+        std::size_t i = at + 1;
+        while (i < at + 4 && words.is(i, Kind::Formula) && !Parted(words, i))
+            ++i;
+        // anno ut supra, anno quo supra, anno praedicto, anno eodem
+        const bool ut = i < words.size() && !Parted(words, i) &&
+                        (words[i].text == "ut" || words[i].text == "quo");
+        if (words.is(i + (ut ? 1 : 0), Kind::AsAbove) && !Parted(words, i + (ut ? 1 : 0)))
+            phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, i + (ut ? 2 : 1)));
+        // anno mundi VIDCCC: a year of the world, not of ours
+        if (words.is(i, Kind::World) && !Parted(words, i))
+            for (const YearNumber &number : YearNumbersFrom(words, i + 1))
+                phrases.push_back(ElsewherePhrase(YearElsewhere::World, at, number.end));
+    }
+    if (words.is(at, Kind::AsAbove) && words.is(at + 1, Kind::Anno) && !Parted(words, at + 1))
+        phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, at + 2)); // eodem anno
+    // decimo a Dogmatica Definitione: a count of years from an event
+    const bool from = words.is(at + 1, Kind::A) || (at + 1 < words.size() && words[at + 1].text == "ab");
+    if (words.ordinalOf(at) > 0 && from && at + 2 < words.size() && !Parted(words, at + 1) &&
+        words[at + 2].capital && words.classOf(at + 2).kinds == 0 && words.monthOf(at + 2) == 0)
+        phrases.push_back(ElsewherePhrase(YearElsewhere::Anniversary, at, at + 2));
+}
+
+void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (!words.is(at, Kind::Consul))
+        return;
+    // A date's own words, a verb or a comma end the consuls' names on either side.
+    const auto ends = [&words](std::size_t i) {
+        return words.is(i, Kind::Reference) || words.monthOf(i) != 0 || words.is(i, Kind::Given) ||
+               words.is(i, Kind::Received) || words.is(i, Kind::Posted) ||
+               words.is(i, Kind::Anno) || words[i].gloss;
+    };
+    // Honorio VIII et Theodosio III AA. conss.
+    std::size_t begin = at;
+    while (begin > 0 && !Parted(words, begin) && !ends(begin - 1))
+        --begin;
+    if (begin < at)
+        phrases.push_back(ElsewherePhrase(YearElsewhere::Consuls, begin, at + 1));
+    // consulibus Honorio VIII et Theodosio III; post consulatum Lampadii et Orestis
+    std::size_t end = at + 1;
+    while (end < words.size() && !Parted(words, end) && !ends(end))
+        ++end;
+    const std::size_t from = at >= 1 && words[at - 1].text == "post" && !Parted(words, at) ? at - 1
+                                                                                         : at;
+    if (end > at + 1)
+        phrases.push_back(ElsewherePhrase(YearElsewhere::Consuls, from, end));
+}
+
+} // namespace tempidex

@@ -1,0 +1,84 @@
+// The day a Latin line names, computed before a word of the answer is written: the day and
+// its year (from 1 January, after the year's style), how the count reached it, the years the
+// other styles give, the weekday and the indiction that check it, or why the line names no
+// day. The answer, its explanation and its warnings are each written from this value
+// (writing/), never from the text again.
+#pragma once
+
+#include "calendar/roman_day.h"
+#include "calendar/year_styles.h"
+#include "reading/latin_reading.h"
+
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace tempidex {
+
+// How a line of Latin is counted, as the command line's options say.
+struct DatingOptions {
+    Reckoning reckoning = Reckoning::Historical;
+    YearStyle style = YearStyle::Modern; // --style: how years of the Christian era are counted
+    bool styleGiven = false;             // chosen, not assumed: no warning about the others
+    IndictionStart indiction = IndictionStart::September1;
+    bool explain = false; // the weekday is worked out only where asked or written
+};
+
+enum class Outcome : std::uint8_t {
+    Blank,     // nothing but spaces
+    Unread,    // the line could not be read: `fault`
+    Day,       // a day of the calendar
+    NoSuchDay, // a date read whole that names no day: `why`
+    TwoWays,   // the line reads as two different days or years: `ways`
+};
+
+enum class NoDay : std::uint8_t {
+    None,
+    CountedTooFar,      // a. d. XIX Kal. Mar.: the count runs back past the named day before
+    NoDoubledDay,       // a. d. bis VI anywhere but before the Calends of March in a leap year
+    LeapMarchNonesIdes, // Non. Mar. (a. i.): only the Calends have a leap March of their own
+    CommonYear,         // (a. i.) with a year that is no leap year
+    PastMonthEnd,       // die XXXI Februarii
+    Reform,             // 5 to 14 October 1582, in the Gregorian calendar
+    StyledOutOfRange,   // a year moved by its style past the years that are read
+};
+
+// One way of reading the line, counted: for a line that reads two ways.
+struct Way {
+    Outcome outcome = Outcome::Day;
+    DayOfMonth day;
+    std::optional<int> year;
+    bool leapYear = false;
+};
+
+struct Dating {
+    DatingOptions options; // as it was counted
+    Outcome outcome = Outcome::Blank;
+    LineFault fault = LineFault::None;
+    std::string_view faultText;
+    DateReading reading;
+
+    // The day, in the year from 1 January; the year's shape and the count that reached it.
+    DayOfMonth day;
+    std::optional<int> year;
+    YearShape shape;
+    CountedDay counted;
+    NoDay why = NoDay::None;
+    bool listed = false; // no year, no postridie, no day of the month: as the window's lists
+
+    // The year as its style gives it, and where the other styles differ.
+    bool styled = false;
+    std::array<std::pair<YearStyle, int>, 2> otherStyles{};
+    std::size_t stylesDiffering = 0;
+
+    int weekday = -1;   // where worked out: 0 Sunday
+    int indiction = 0;  // where the clause names one
+    std::optional<DayOfMonth> leapDay; // a year not computed that would move the day if leap
+    std::optional<DayOfMonth> otherDay; // the clause's other date (acc., pp.), in the same year
+
+    std::array<Way, 2> ways{}; // TwoWays: the first two
+};
+
+Dating DateLatinLine(std::string_view line, const DatingOptions &options);
+
+} // namespace tempidex

@@ -1,0 +1,390 @@
+#include "explanation.h"
+
+#include "latin_writing.h"
+#include "modern_writing.h"
+#include "reading/latin_reading.h"
+#include "reading/tokens.h"
+
+#include <array>
+
+namespace tempidex {
+namespace {
+
+// As Italian writes them, in lower case.
+constexpr std::array<std::string_view, 3> NamedDays{"calende", "none", "idi"};
+
+std::string MonthName(int month) {
+    return std::string(ItalianMonthName(month));
+}
+
+std::string DateText(DayOfMonth date, std::optional<int> year = std::nullopt) {
+    std::string text = std::to_string(date.day) + " " + MonthName(date.month);
+    return year ? text + " " + ModernYearText(*year) : text;
+}
+
+// "il 14 Febbraio", "l'11 Febbraio", "il 1° Febbraio".
+std::string On(DayOfMonth date, std::optional<int> year = std::nullopt) {
+    const std::string text = date.day == 1 ? "1° " + MonthName(date.month) +
+                                                 (year ? " " + ModernYearText(*year) : "")
+                                           : DateText(date, year);
+    return (date.day == 8 || date.day == 11 ? "l'" : "il ") + text;
+}
+
+std::string Named(Reference reference, int month) {
+    return std::string(NamedDays[static_cast<std::size_t>(reference)]) + " di " + MonthName(month);
+}
+
+std::string NamedDayNote(Reference reference, int month) {
+    switch (reference) {
+    case Reference::Calends:
+        return ", il primo giorno del mese";
+    case Reference::Nones:
+        return NonesOf(month) == 7 ? ", il 7 come in Marzo, Maggio, Luglio e Ottobre"
+                                   : ", il 5 come in tutti i mesi fuorché Marzo, Maggio, Luglio "
+                                     "e Ottobre";
+    case Reference::Ides:
+        break;
+    }
+    return ", otto giorni dopo le none";
+}
+
+// The date as the lists write it, with no year.
+std::string LatinName(const RomanDay &roman, bool leapYear) {
+    const std::string named = WriteLatinDate({roman, leapYear, 0, std::nullopt}, false);
+    return roman.dayAfter ? "postridie " + named : named;
+}
+
+constexpr std::array<std::string_view, 7> Weekdays{"una domenica", "un lunedì",  "un martedì",
+                                                   "un mercoledì", "un giovedì", "un venerdì",
+                                                   "un sabato"};
+
+std::string_view WeekdayName(int weekday) {
+    const std::string_view name = Weekdays[static_cast<std::size_t>(weekday)];
+    return name.substr(name.find(' ') + 1);
+}
+
+std::string StyleName(YearStyle style) {
+    const YearStyleName &s = StyleOf(style);
+    const std::string name =
+        style == YearStyle::Nativity ? "della Natività" : std::string(s.italian);
+    return "lo stile " + name + " (l'anno comincia " + On({s.start.month, s.start.day}) + ")";
+}
+
+std::string ExplainUnread(LineFault fault, std::string_view written) {
+    switch (fault) {
+    case LineFault::Designation:
+        return "designazione non riconosciuta: " + Quoted(written) +
+               "; i giorni si contano da a. d. III ad a. d. XIX, con pridie e a. d. bis VI";
+    case LineFault::Month:
+        return written.empty() ? "manca il mese" : "mese non riconosciuto: " + Quoted(written);
+    case LineFault::Year:
+    case LineFault::Number:
+        return ExplainUnreadYear(written);
+    case LineFault::Anno:
+        return Quoted(written) + " senza un anno dopo";
+    case LineFault::NoDate:
+        return "nessuna data: manca un giorno di riferimento (Kal., Non., Id.) con il suo mese, "
+               "o un giorno del mese (die XV mensis Maii)";
+    case LineFault::TwoDates:
+        return "la riga contiene due date diverse: " + Quoted(written);
+    case LineFault::TwoYears:
+        return "la riga contiene due anni diversi: " + Quoted(written);
+    case LineFault::TooComplex:
+        return "le parole si possono leggere in troppi modi: " + Quoted(written);
+    case LineFault::TooManyWords:
+        return "una riga di oltre " + std::to_string(Tokens::MostWords) +
+               " parole non è una clausola di datazione";
+    case LineFault::TooLong:
+    case LineFault::None:
+        break;
+    }
+    return ExplainTooLong();
+}
+
+std::string ExplainNoDay(const Dating &d) {
+    const LatinDate &date = d.reading.date;
+    switch (d.why) {
+    case NoDay::CountedTooFar:
+    case NoDay::NoDoubledDay: {
+        LatinDate inItsYear = date;
+        inItsYear.year = d.year;
+        return ExplainCount(inItsYear, d.shape, d.counted);
+    }
+    case NoDay::LeapMarchNonesIdes:
+        return ExplainLeapMarchNonesIdes();
+    case NoDay::CommonYear:
+        return "(a. i.) indica un anno bisestile, ma il " + ModernYearText(*d.year) + " non lo è";
+    case NoDay::PastMonthEnd:
+        return ExplainNoSuchDay(d.day, d.shape, d.year);
+    case NoDay::Reform:
+        return ExplainGap(d.day, *d.year);
+    case NoDay::StyledOutOfRange:
+        return ExplainUnreadYear(ModernYearText(*d.year));
+    case NoDay::None:
+        break;
+    }
+    return {};
+}
+
+std::string WayText(const Way &way) {
+    if (way.outcome != Outcome::Day)
+        return "una data inesistente";
+    std::string text = On(way.day, way.year);
+    if (way.leapYear && !way.year && way.day.month == 2)
+        text += " (anno bisestile)";
+    return way.year ? text : text + " senza anno";
+}
+
+std::string ElsewhereNote(const ClauseNotes &notes) {
+    const std::string words = Quoted(notes.elsewhereText);
+    switch (notes.elsewhere) {
+    case YearElsewhere::Consuls:
+        return "l'anno è dato dai consoli e non è calcolato";
+    case YearElsewhere::Reign:
+        return words + " è un anno di regno o di pontificato: l'anno non è calcolato";
+    case YearElsewhere::Anno:
+        return words + " è un anno di regno o di pontificato, o di un'era non scritta, non " +
+               "un anno dell'era cristiana (che si riconosce da «Domini», da un'era o dalla " +
+               "forma, 1524 o MDXXIV): l'anno non è calcolato";
+    case YearElsewhere::AsAbove:
+        return "l'anno è quello scritto prima, " + words + ": non è calcolato";
+    case YearElsewhere::World:
+        return words + " è un anno dalla creazione del mondo: non è calcolato";
+    case YearElsewhere::Anniversary:
+        return words + " conta gli anni da un evento: l'anno non è calcolato";
+    case YearElsewhere::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+// What was written, on one line and not too long to read: controls become spaces, and a long
+// text is cut, at the start of a character, after 40 bytes.
+void AppendQuoted(std::string &out, std::string_view text) {
+    constexpr std::size_t Longest = 40;
+    out.append("«");
+    const std::size_t start = out.size();
+    for (const char c : text.substr(0, Longest))
+        out.push_back(static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c);
+    if (text.size() > Longest) {
+        while (out.size() > start && (static_cast<unsigned char>(out.back()) & 0xC0) == 0x80)
+            out.pop_back(); // a character cut short
+        if (out.size() > start && static_cast<unsigned char>(out.back()) >= 0xC0)
+            out.pop_back();
+        out.append("…");
+    }
+    out.append("»");
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted;
+    AppendQuoted(quoted, text);
+    return quoted;
+}
+
+std::string ExplainCount(const LatinDate &date, YearShape shape, const CountedDay &counted) {
+    const RomanDay &roman = date.day;
+    const std::optional<int> year = date.year;
+    const std::string latin = LatinName(roman, date.leapYear);
+    const std::string named = Named(roman.reference, roman.month);
+    const DayOfMonth namedDate{roman.month, DayOfReference(roman.reference, roman.month)};
+    // A day counted back from the January Calends lies in the December before them.
+    const bool nextYear =
+        year && roman.count > 1 && roman.reference == Reference::Calends && roman.month == 1;
+    const std::string namedText = DateText(namedDate, nextYear ? std::optional(*year + 1) : year);
+    const std::string day = DateText(counted.date, year);
+
+    if (counted.fault == CountFault::NoDoubledDay) {
+        std::string text = latin + ": a. d. bis VI c'è solo prima delle calende di Marzo di un "
+                                   "anno bisestile";
+        if (roman.reference == Reference::Calends && roman.month == 3)
+            text += year ? ", e il " + ModernYearText(*year) + " non lo è"
+                         : "; un anno bisestile si indica con Mar. (a. i.)";
+        return text;
+    }
+    if (counted.fault == CountFault::TooFar) {
+        const DayOfMonth at = counted.date;
+        const NamedDay from = CountedFrom(at);
+        if (from.date == at)
+            return latin + " cadrebbe " + On(at) + ", che sono le " +
+                   Named(from.reference, at.month);
+        const NamedDay before = NamedDayBefore(roman);
+        std::string text = latin + " cadrebbe " + On(at) + ", prima delle " +
+                           Named(before.reference, before.date.month) + " (" +
+                           std::to_string(before.date.day) + "): quel giorno si conta dalle " +
+                           std::string(NamedDays[static_cast<std::size_t>(from.reference)]);
+        if (from.date.month != before.date.month)
+            text += " di " + MonthName(from.date.month);
+        return text;
+    }
+    if (roman.dayAfter)
+        return latin + " è il giorno dopo le " + named + " (" + namedText + "): " + day;
+    if (roman.count == 1)
+        return latin + " sono le " + named + NamedDayNote(roman.reference, roman.month) + ": " +
+               day;
+    if (roman.count == 2)
+        return latin + " è il giorno prima delle " + named + " (" + namedText + "): " + day;
+    if (roman.doubled)
+        return latin + " è il giorno che l'anno bisestile aggiunge: il 6° giorno prima delle " +
+               named + " (" + namedText + "), contato due volte: " + day;
+    const bool elided = roman.count == 8 || roman.count == 11; // l'8°, l'11°
+    std::string text = latin + (elided ? " è l'" : " è il ") + std::to_string(roman.count) +
+                       "° giorno prima delle " + named + " (" + namedText +
+                       "), contando entrambi i giorni";
+    if (roman.reference == Reference::Calends && roman.month == 3 && shape.leap && roman.count >= 6)
+        text += " e il 24 e il 25 Febbraio come un giorno solo, perché l'anno è bisestile";
+    if (roman.reference == Reference::Calends && shape.preJulian)
+        text += " in un " + MonthName(counted.date.month) + " di " +
+                std::to_string(MonthLength(counted.date.month, shape)) +
+                " giorni, come prima della riforma di Cesare";
+    return text + ": " + day;
+}
+
+std::string ExplainListDate(const LatinDate &date) {
+    if (date.leapYear && date.day.reference != Reference::Calends)
+        return ExplainLeapMarchNonesIdes();
+    const YearShape shape{date.leapYear, false};
+    return ExplainCount(date, shape, DayFromRoman(date.day, shape));
+}
+
+std::string ExplainUnreadModernDate(std::string_view written) {
+    return "data non riconosciuta: " + Quoted(written) +
+           "; si scrive G/M, G/M/A, AAAA-MM-GG o G mese A (14/12, 14/12/1524, 15 marzo)";
+}
+
+std::string ExplainUnreadYear(std::string_view written) {
+    return "anno non riconosciuto: " + Quoted(written) +
+           "; si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, 44 a.C., DCCX a.u.c.)";
+}
+
+std::string ExplainSignedYear(std::string_view written) {
+    return "anno con il segno meno: " + Quoted(written) +
+           " si legge in due modi, come lo scrivono gli storici o gli astronomi (-44 è il 44 "
+           "a.C. per gli uni, il 45 a.C. per gli altri); scrivere 44 a.C., o -0043-03-15 in ISO";
+}
+
+std::string ExplainTooLong() {
+    return "una riga di oltre " + std::to_string(LongestLine) + " byte non può essere una data";
+}
+
+std::string ExplainGap(DayOfMonth date, int year) {
+    return "il " + DateText(date, year) + " non esiste: nel calendario gregoriano al 4 Ottobre " +
+           std::to_string(GregorianYear) + " seguì il 15 Ottobre";
+}
+
+std::string ExplainLeapMarchNonesIdes() {
+    return "Mar. (a. i.), il Marzo di un anno bisestile, vale solo per le calende di Marzo e i "
+           "giorni contati da esse: le none e le idi di Marzo sono quelle di ogni anno";
+}
+
+std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int> year) {
+    if (date.month < 1 || date.month > CalendarMonths)
+        return "l'anno ha dodici mesi, non " + std::to_string(date.month);
+    if (date.day < 1)
+        return "i giorni del mese si contano da 1";
+    std::string text =
+        MonthName(date.month) + " ha " + std::to_string(MonthLength(date.month, shape)) + " giorni";
+    if (shape.preJulian)
+        return text + ", come prima della riforma di Cesare";
+    if (date.month == 2)
+        text += year         ? " nel " + ModernYearText(*year)
+                : shape.leap ? " negli anni bisestili"
+                             : " negli anni comuni";
+    return text;
+}
+
+std::string ExplainStyle(YearStyle style, int year,
+                         const std::array<std::pair<YearStyle, int>, 2> &others) {
+    std::string text = "anno " + ModernYearText(year) + " secondo " + StyleName(style);
+    for (const auto &[other, otherYear] : others)
+        if (otherYear != 0)
+            text += "; " + StyleName(other) + " dà il " + ModernYearText(otherYear);
+    return text;
+}
+
+std::string ExplainWeekday(int weekday, int named) {
+    if (named < 0)
+        return "era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]);
+    if (named == weekday)
+        return "era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]) +
+               ", come è scritto";
+    return "il giorno della settimana scritto (" + std::string(WeekdayName(named)) +
+           ") non concorda: era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]);
+}
+
+std::string ExplainIndiction(int indiction, int named, IndictionStart start) {
+    const IndictionStartName &s = IndictionStarts[static_cast<std::size_t>(start)];
+    std::string text;
+    if (named == indiction)
+        text.append("l'indizione ").append(RomanNumeral(named)).append(" concorda");
+    else
+        text.append("l'indizione scritta (")
+            .append(RomanNumeral(named))
+            .append(") non concorda: era la ")
+            .append(RomanNumeral(indiction));
+    return text.append(" (indizione ")
+        .append(s.italian)
+        .append(", dal ")
+        .append(On(s.day), 3)
+        .append(")");
+}
+
+std::string Explain(const Dating &d) {
+    switch (d.outcome) {
+    case Outcome::Blank:
+        return {};
+    case Outcome::Unread:
+        return ExplainUnread(d.fault, d.faultText);
+    case Outcome::NoSuchDay:
+        return ExplainNoDay(d);
+    case Outcome::TwoWays:
+        return "le parole " + Quoted(d.faultText) + " si leggono in due modi: " +
+               WayText(d.ways[0]) + " o " + WayText(d.ways[1]);
+    case Outcome::Day:
+        break;
+    }
+    const LatinDate &date = d.reading.date;
+    const ClauseNotes &notes = d.reading.notes;
+    std::string text;
+    if (d.listed) {
+        text = ExplainListDate(date);
+    } else if (date.dayOfMonth > 0) {
+        text = "giorno " + std::to_string(d.day.day) + " del mese, contato dal primo: " + On(d.day);
+    } else {
+        LatinDate inItsYear = date;
+        inItsYear.year = d.year;
+        text = ExplainCount(inItsYear, d.shape, d.counted);
+    }
+    const auto add = [&text](const std::string &part) { text.append("; ").append(part); };
+    if (notes.elsewhere != YearElsewhere::None)
+        add(ElsewhereNote(notes));
+    if (notes.pridieAsII)
+        add("«a. d. II» si legge pridie, il giorno prima, come lo scrivono i manoscritti");
+    if (notes.readMonth > 0)
+        add(Quoted(notes.misspeltMonth) + " si legge " + MonthName(notes.readMonth) +
+            ", l'unico mese che differisce per una lettera");
+    if (notes.laterYear && date.year)
+        add("anno doppio " + ModernYearText(*date.year) + "/" + ModernYearText(*notes.laterYear) +
+            ": il primo fino al 24 Marzo nello stile fiorentino, il secondo dal 1° Gennaio");
+    else if (d.styled)
+        add(ExplainStyle(d.options.style, *d.year, d.otherStyles));
+    if (d.weekday >= 0)
+        add(ExplainWeekday(d.weekday, notes.weekday));
+    if (d.indiction > 0)
+        add(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction));
+    if (notes.spanishEra && d.year)
+        add("era di Spagna " + RomanNumeral(*notes.spanishEra) +
+            (*notes.spanishEra - 38 == *date.year ? ", che concorda" : ", che non concorda") +
+            " (l'era conta 38 anni più dell'anno del Signore)");
+    if (d.leapDay)
+        add("se l'anno fosse bisestile sarebbe " + On(*d.leapDay));
+    if (d.otherDay)
+        add(std::string(notes.otherRole == DateRole::Received ? "ricevuta (acc.)"
+                                                              : "pubblicata (pp.)") +
+            " " + On(*d.otherDay, d.year));
+    return text;
+}
+
+} // namespace tempidex

@@ -1,0 +1,45 @@
+// Why a Latin date is the day it is, or why it is none, in one Italian sentence for whoever
+// wants to learn the count: the command line's --explain, and the tooltip of the window's
+// result. Written from the day already computed (result/dating.h); these only put it into
+// words.
+#pragma once
+
+#include "calendar/roman_day.h"
+#include "calendar/year_styles.h"
+#include "reading/date_reading.h"
+#include "result/dating.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tempidex {
+
+// The whole explanation of a line's answer: the count, then what the words around the date
+// said and how the day was checked, each after a semicolon.
+std::string Explain(const Dating &dating);
+
+// How `date` counts to the day it reached, `counted`, in a year of that shape: the day, or for
+// a fault where the count would have fallen.
+std::string ExplainCount(const LatinDate &date, YearShape shape, const CountedDay &counted);
+// A date the window's lists hold, with no year: its count, or why it names no day.
+std::string ExplainListDate(const LatinDate &date);
+
+// What was written, quoted on one line and cut when long: «a. d. XIX Kal. Ian.».
+std::string Quoted(std::string_view text);
+void AppendQuoted(std::string &out, std::string_view text);
+
+// The parts of a modern date's answer (--to-latin) that are explained alike.
+std::string ExplainUnreadModernDate(std::string_view written);
+std::string ExplainUnreadYear(std::string_view written);
+std::string ExplainSignedYear(std::string_view written);
+std::string ExplainTooLong();
+std::string ExplainGap(DayOfMonth date, int year); // 5 to 14 October 1582
+std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int> year);
+std::string ExplainWeekday(int weekday, int named); // named: -1 where none was written
+std::string ExplainStyle(YearStyle style, int year,
+                         const std::array<std::pair<YearStyle, int>, 2> &others);
+std::string ExplainIndiction(int indiction, int named, IndictionStart start);
+std::string ExplainLeapMarchNonesIdes();
+
+} // namespace tempidex

@@ -1,0 +1,42 @@
+#include "warnings.h"
+
+#include "explanation.h"
+#include "latin_writing.h"
+#include "modern_writing.h"
+
+namespace tempidex {
+
+void AppendWarnings(std::string &out, std::string_view line, const Dating &d) {
+    const auto warn = [&](const std::string &warning) {
+        AppendQuoted(out, line);
+        out.append(": ").append(warning).append("\n");
+    };
+    if (d.outcome == Outcome::TwoWays) {
+        warn(Explain(d));
+        return;
+    }
+    if (d.outcome != Outcome::Day)
+        return;
+    const ClauseNotes &notes = d.reading.notes;
+    if (d.stylesDiffering > 0 && !d.options.styleGiven)
+        warn(ExplainStyle(d.options.style, *d.year, d.otherStyles) + "; --style sceglie lo stile");
+    if (notes.weekday >= 0 && d.weekday >= 0 && notes.weekday != d.weekday)
+        warn(ExplainWeekday(d.weekday, notes.weekday));
+    if (notes.indiction > 0 && d.indiction > 0 && d.indiction != notes.indiction)
+        warn(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction));
+    if (notes.elsewhere == YearElsewhere::Anno)
+        warn(Quoted(notes.elsewhereText) +
+             " letto come anno di regno o di pontificato, non dell'era cristiana: la data è "
+             "senza anno");
+    if (d.leapDay) {
+        std::string text = "l'anno non è calcolato: se fosse bisestile il giorno sarebbe il ";
+        AppendModernDate(text, *d.leapDay, std::nullopt);
+        warn(text);
+    }
+    if (notes.spanishEra && d.reading.date.year && *notes.spanishEra - 38 != *d.reading.date.year)
+        warn("l'era di Spagna " + RomanNumeral(*notes.spanishEra) + " è il " +
+             ModernYearText(*notes.spanishEra - 38) + ", non il " +
+             ModernYearText(*d.reading.date.year));
+}
+
+} // namespace tempidex
