@@ -88,9 +88,9 @@ void Batch::run(std::string_view argument) {
     if (!m_writable)
         return;
     if (argument != "-")
-        answer(argument);
+        answer(argument, 0);
     else if (!ForEachLine(m_in, m_interactive,
-                          [this](std::string_view line) { return answer(line); }))
+                          [this](std::string_view line) { return answer(line, ++m_lines); }))
         fail("lettura dello standard input non riuscita");
 }
 
@@ -101,12 +101,12 @@ int Batch::finish() {
 
 // false once writing has failed (a full disk, a closed pipe): the rest of the input is not
 // read, and finish() says why.
-bool Batch::answer(std::string_view line) {
+bool Batch::answer(std::string_view line, std::size_t number) {
     m_warnings.clear();
     const bool failed = m_toLatin ? ModernToLatin(line, m_options, m_buffer)
                                   : LatinToModern(line, m_options, m_buffer, &m_warnings);
     if (!m_warnings.empty())
-        warn();
+        warn(number);
     m_buffer.push_back('\n');
     if (failed && m_status == AllConverted)
         m_status = SomeFailed;
@@ -128,11 +128,14 @@ bool Batch::flush() {
 }
 
 // Warnings go out with the answers they belong to: at once on a terminal, with each block of
-// answers otherwise.
-void Batch::warn() {
+// answers otherwise. A line of the input is named by its number, to be found among many alike.
+void Batch::warn(std::size_t line) {
     for (std::size_t at = 0; at < m_warnings.size();) {
         const std::size_t end = m_warnings.find('\n', at);
-        m_warningBuffer.append("tempidex: avviso: ").append(m_warnings, at, end - at + 1);
+        m_warningBuffer.append("tempidex: ");
+        if (line > 0)
+            m_warningBuffer.append("riga ").append(std::to_string(line)).append(": ");
+        m_warningBuffer.append("avviso: ").append(m_warnings, at, end - at + 1);
         at = end + 1;
     }
 }

@@ -26,9 +26,10 @@ public:
     int finish();
 
 private:
-    bool answer(std::string_view line);
+    // `number`: the line's number in the standard input, or 0 for an argument.
+    bool answer(std::string_view line, std::size_t number);
     bool flush();
-    void warn();
+    void warn(std::size_t line);
     void fail(std::string_view message);
 
     std::FILE *m_in, *m_out, *m_err;
@@ -39,6 +40,7 @@ private:
     std::string m_warnings;      // for the line being answered
     std::string m_warningBuffer; // what goes to standard error with the next flush
     bool m_writable = true;
+    std::size_t m_lines = 0; // read from the standard input so far
     int m_status = AllConverted;
 };
 

@@ -16,11 +16,11 @@ calendario giuliano, anche dopo il 1582."
     "style||=STYLE|=STILE|How the years of the Christian era were counted, in reading them and, \
 with --to-latin, in writing them: modern (from 1 January, the default), florentine (from the \
 25 March after), pisan (from the 25 March before), venetian (from the 1 March after), nativity \
-(from the 25 December before), byzantine (from the 1 September before), or their Italian \
-names.|Come si contano gli anni dell'era cristiana, leggendoli e, con --to-latin, scrivendoli: \
+(from the 25 December before), byzantine (from the 1 September before), easter (from Easter \
+after), or their Italian names.|Come si contano gli anni dell'era cristiana, leggendoli e, con --to-latin, scrivendoli: \
 moderno (dal 1° gennaio, il predefinito), fiorentino (dal 25 marzo seguente), pisano (dal 25 \
 marzo precedente), veneto (dal 1° marzo seguente), natività (dal 25 dicembre precedente), \
-bizantino (dal 1° settembre precedente), o i nomi inglesi."
+bizantino (dal 1° settembre precedente), pasquale (da Pasqua seguente), o i nomi inglesi."
     "indiction||=START|=INIZIO|When the indiction began its year, to check an indiction a \
 clause gives: greek (1 September, the default), bedan (24 September) or roman (1 \
 January).|Quando comincia l'anno dell'indizione, per verificare quella scritta nella data: \

@@ -6,10 +6,12 @@
 // 1 January of the same number: Florence counted the year of the Incarnation from 25 March
 // after it (24 February 1581 in Florence is 24 February 1582 for us), Pisa from the 25 March
 // before, Venice from 1 March after, the Nativity style from 25 December before, Byzantium
-// from 1 September before.
+// from 1 September before, France from Easter after (a year that begins on a day that moves:
+// some of its days come twice, others not at all).
 #pragma once
 
 #include "day_number.h"
+#include "easter.h"
 #include "roman_calendar.h"
 
 #include <array>
@@ -18,22 +20,31 @@
 
 namespace tempidex {
 
-enum class YearStyle : std::uint8_t { Modern, Florentine, Pisan, Venetian, Nativity, Byzantine };
+enum class YearStyle : std::uint8_t {
+    Modern,
+    Florentine,
+    Pisan,
+    Venetian,
+    Nativity,
+    Byzantine,
+    Easter,
+};
 
 struct YearStyleName {
     std::string_view english, italian;
     YearStyle style;
-    DayOfMonth start; // the year's first day
+    DayOfMonth start; // the year's first day; for Easter, none that stays
     bool early;       // begins before the 1 January of its number
 };
 
-inline constexpr std::array<YearStyleName, 6> YearStyles{{
+inline constexpr std::array<YearStyleName, 7> YearStyles{{
     {"modern", "moderno", YearStyle::Modern, {1, 1}, false},
     {"florentine", "fiorentino", YearStyle::Florentine, {3, 25}, false},
     {"pisan", "pisano", YearStyle::Pisan, {3, 25}, true},
     {"venetian", "veneto", YearStyle::Venetian, {3, 1}, false},
     {"nativity", "natività", YearStyle::Nativity, {12, 25}, true},
     {"byzantine", "bizantino", YearStyle::Byzantine, {9, 1}, true},
+    {"easter", "pasquale", YearStyle::Easter, {0, 0}, false},
 }};
 
 constexpr const YearStyleName &StyleOf(YearStyle style) {
@@ -44,9 +55,17 @@ constexpr bool Before(DayOfMonth a, DayOfMonth b) {
     return a.month < b.month || (a.month == b.month && a.day < b.day);
 }
 
+// The day a year written in `style` begins: Easter of that year, by the computus of its time.
+constexpr DayOfMonth StartOf(YearStyle style, int written) {
+    return style == YearStyle::Easter ? EasterOf(written, Reckoning::Historical)
+                                      : StyleOf(style).start;
+}
+
 // The year from 1 January of a date whose year is written in `style`.
 constexpr int ModernYearOf(int written, DayOfMonth date, YearStyle style) {
     const YearStyleName &s = StyleOf(style);
+    if (style == YearStyle::Easter)
+        return Before(date, StartOf(style, written)) ? written + 1 : written;
     if (s.early)
         return Before(date, s.start) ? written : written - 1;
     return Before(date, s.start) && style != YearStyle::Modern ? written + 1 : written;
@@ -55,6 +74,8 @@ constexpr int ModernYearOf(int written, DayOfMonth date, YearStyle style) {
 // The year a date of the modern year `year` is written with in `style`.
 constexpr int WrittenYearOf(int year, DayOfMonth date, YearStyle style) {
     const YearStyleName &s = StyleOf(style);
+    if (style == YearStyle::Easter)
+        return Before(date, StartOf(style, year)) ? year - 1 : year;
     if (s.early)
         return Before(date, s.start) ? year : year + 1;
     return Before(date, s.start) && style != YearStyle::Modern ? year - 1 : year;

@@ -41,11 +41,15 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
 }
 
 void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
-    // feria secunda is Monday, feria sexta Friday
+    // feria secunda is Monday, feria sexta Friday; VI feria too
     if (words.is(at, Kind::Feria) && !Parted(words, at + 1))
         for (const NumberRead &n : CountsFrom(words, at + 1))
             if (n.value >= 2 && n.value <= 7)
                 phrases.push_back(Spanning(PhraseKind::Weekday, at, n.end, n.value - 1));
+    if (words.is(at, Kind::Feria) && !Parted(words, at))
+        for (const NumberRead &n : CountsEndingAt(words, at))
+            if (n.value >= 2 && n.value <= 7)
+                phrases.push_back(Spanning(PhraseKind::Weekday, n.begin, at + 1, n.value - 1));
     // dominica, die dominico, sabbato
     if (words.is(at, Kind::Weekday)) {
         const std::size_t begin =
@@ -105,6 +109,13 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
         words[next].text.size() > 1 && words.classOf(next).kinds == 0 && words.monthOf(next) == 0 &&
         !words.isNumber(next) && words.numeralOf(next) == 0)
         phrases.push_back(Spanning(PhraseKind::Initials, at, next));
+}
+
+void PopeRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // Honorii papae III, Gregorii pape noni: the number in the pope's name
+    if (words.is(at, Kind::Pope) && !Parted(words, at + 1))
+        for (const NumberRead &n : CountsFrom(words, at + 1))
+            phrases.push_back(Spanning(PhraseKind::Initials, at, n.end));
 }
 
 void VerbRule(const Words &words, std::size_t at, Phrases &phrases) {

@@ -59,6 +59,8 @@ struct ClauseNotes {
     bool pridieAsII = false;        // "a. d. II", as manuscripts write the day before
     std::int8_t readMonth = 0;      // a month read from a misspelt name, and that name
     std::string_view misspeltMonth;
+    int readOrdinal = 0;            // an ordinal read from a misspelt word, and that word
+    std::string_view misspeltOrdinal;
     DateRole otherRole = DateRole::Given; // Received or Posted: the other date below
     LatinDate otherDate;
 };

@@ -9,6 +9,10 @@ namespace {
 // No named day is counted to from further back than this: a. d. XIX Kal.
 constexpr int MostDaysCounted = 19;
 
+bool Parted(const Words &words, std::size_t i) {
+    return i < words.size() && words[i].pause;
+}
+
 // The month named by word i, and whether it was read from a misspelling; 0 for none. A
 // misspelt name is read only where a month must stand.
 struct MonthRead {
@@ -49,7 +53,7 @@ std::size_t AnteDiemBefore(const Words &words, std::size_t end) {
 
 // "die" or "sub die" ending just before word `end`: where it begins, or `end`.
 std::size_t DieBefore(const Words &words, std::size_t end) {
-    if (end == 0 || words[end].pause || !words.is(end - 1, Kind::Die))
+    if (end == 0 || Parted(words, end) || !words.is(end - 1, Kind::Die))
         return end;
     return end >= 2 && !words[end - 1].pause && words.is(end - 2, Kind::Sub) ? end - 2 : end - 1;
 }
@@ -60,10 +64,13 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.is(at, Kind::Reference))
         return;
     const auto named = static_cast<Reference>(words.classOf(at).reference);
-    const MonthRead read = MonthAt(words, at + 1, true);
+    std::size_t monthAt = at + 1;
+    if (words.is(monthAt, Kind::Mensis) && !Parted(words, monthAt)) // septimo idus mensis maii
+        ++monthAt;
+    const MonthRead read = MonthAt(words, monthAt, true);
     if (read.month == 0)
         return; // the named day stands alone: its month is what is wrong
-    std::size_t end = at + 2;
+    std::size_t end = monthAt + 1;
     bool leap = false;
     if (words.is(end, Kind::A) && words.is(end + 1, Kind::I) && !words[end + 1].pause) {
         leap = true;
@@ -79,16 +86,16 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     LatinDate date;
     date.day = {1, false, false, named, read.month};
     date.leapYear = leap;
-    Phrase named1 = DatePhrase(at, end, date, at + 1, read);
+    Phrase named1 = DatePhrase(at, end, date, monthAt, read);
     if (leap && read.month != 3) { // (a. i.) belongs to the March Calends alone
         named1.fault = PhraseFault::Month;
-        named1.faultBegin = static_cast<std::uint8_t>(at + 1);
+        named1.faultBegin = static_cast<std::uint8_t>(monthAt);
         named1.faultEnd = static_cast<std::uint8_t>(end);
     }
     phrases.push_back(named1);
-    if (words[at].pause)
-        return; // "feria tertia, Kal. Ian.": what stands before a comma is no designation
 
+    if (words[at].pause)
+        return; // "anno MCC octavo, idus novembris": what stands before a comma is no count
     // A word between the count and the named day: "quarto decimo autem Kalendas Iulii".
     const std::size_t before =
         at >= 1 && words.is(at - 1, Kind::Connective) && !words[at - 1].pause ? at - 1 : at;
@@ -105,13 +112,18 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     // "a. d. VI bis Kal.": the doubled day written the wrong way round.
     const bool bisAfter = before >= 1 && words.is(before - 1, Kind::Bis);
     for (const NumberRead &count : CountsEndingAt(words, bisAfter ? before - 1 : before)) {
-        if (words[count.end].pause)
-            continue; // "Actum die tertio, Kal. Mai.": parted by a comma
+        const std::size_t last = count.end - 1;
+        const bool inWords = words.ordinalOf(last) > 0;
         std::size_t begin = count.begin;
         const bool doubled = begin >= 1 && !words[begin].pause && words.is(begin - 1, Kind::Bis);
         begin -= doubled ? 1 : 0;
         const std::size_t anteDiem = AnteDiemBefore(words, begin);
         const bool saysAnteDiem = anteDiem < begin;
+        // "mcccclxx quarto. Idus": an ordinal ended by a full stop ends the year before the date;
+        // "secundo Kal." is no Latin for the day before, which is pridie, unless "ante diem"
+        // says it is meant as a count.
+        if (inWords && (words[last].dotted || (count.value == 2 && !saysAnteDiem)))
+            continue;
         begin = DieBefore(words, anteDiem);
         // A number past 19 counts no days (M. D. XXIX. Calendis Aprilis: a year), unless
         // "ante diem" says it is meant as a count.
@@ -134,45 +146,53 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
 }
 
 void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
-    const auto add = [&](std::size_t begin, const NumberRead &count, std::size_t monthAt,
+    // A day of the month at `begin`, counted `count`, and its month at `monthAt` ("die Martis"
+    // is a Tuesday, never March).
+    const auto add = [&](std::size_t begin, int count, std::size_t monthAt, std::size_t end,
                          bool mustBeMonth) {
-        // "mensis" or "mense" may stand before the month.
-        if (words.is(monthAt, Kind::Mensis) && !words[monthAt].pause) {
-            ++monthAt;
-            mustBeMonth = true;
-        }
         const MonthRead read = MonthAt(words, monthAt, mustBeMonth);
-        if (read.month == 0)
+        if (read.month == 0 || words.is(monthAt, Kind::DayName))
             return;
         LatinDate date;
         date.day = {1, false, false, Reference::Calends, read.month};
-        date.dayOfMonth = count.value;
-        phrases.push_back(DatePhrase(begin, monthAt + 1, date, monthAt, read));
+        date.dayOfMonth = count;
+        phrases.push_back(DatePhrase(begin, end, date, monthAt, read));
     };
-    if (words.is(at, Kind::Die)) { // die XX mensis Maii; die quinta Iunii
+    // "mensis" or "mense" before the month.
+    const auto monthAfter = [&words](std::size_t i) {
+        return words.is(i, Kind::Mensis) && !Parted(words, i) ? i + 1 : i;
+    };
+    if (words.is(at, Kind::Die)) {
         const std::size_t begin = DieBefore(words, at + 1);
-        if (at + 1 < words.size() && !words[at + 1].pause)
-            for (const NumberRead &count : CountsFrom(words, at + 1))
-                add(begin, count, count.end, true);
+        if (!Parted(words, at + 1))
+            for (const NumberRead &count : CountsFrom(words, at + 1)) // die XX mensis Maii
+                add(begin, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
+        // die novembris septimo
+        if (words.monthOf(at + 1) && !Parted(words, at + 1) && !Parted(words, at + 2))
+            for (const NumberRead &count : CountsFrom(words, at + 2))
+                add(begin, count.value, at + 1, count.end, true);
     }
-    if (words.is(at, Kind::Mensis)) { // mense Maii die 3
-        const MonthRead read = MonthAt(words, at + 1, true);
-        if (read.month != 0 && words.is(at + 2, Kind::Die) && !words[at + 2].pause &&
-            at + 3 < words.size() && !words[at + 3].pause)
-            for (const NumberRead &count : CountsFrom(words, at + 3)) {
-                LatinDate date;
-                date.day = {1, false, false, Reference::Calends, read.month};
-                date.dayOfMonth = count.value;
-                phrases.push_back(DatePhrase(at, count.end, date, at + 1, read));
-            }
-    }
+    if (words.is(at, Kind::Mensis) && words.is(at + 2, Kind::Die) && !Parted(words, at + 2) &&
+        !Parted(words, at + 3)) // mense Maii die 3
+        for (const NumberRead &count : CountsFrom(words, at + 3))
+            add(at, count.value, at + 1, count.end, true);
     for (const NumberRead &count : CountsFrom(words, at)) {
-        if (count.end >= words.size() || words[count.end].pause)
+        if (Parted(words, count.end))
             continue;
-        if (words.is(count.end, Kind::Die)) // sexto die mensis Iulii
-            add(at, count, count.end + 1, true);
-        else // XXV mensis Augusti; 14. Novembris
-            add(at, count, count.end, false);
+        if (words.is(count.end, Kind::Die)) { // sexto die mensis Iulii
+            add(at, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1, true);
+            continue;
+        }
+        // XXV mensis Augusti; 14. Novembris: a number, but no ordinal, that "die" does not
+        // say is a day's ("septuagesimo primo mense augusti" ends a year)
+        if (words.ordinalOf(count.begin) > 0)
+            continue;
+        const std::size_t monthAt =
+            words.is(count.end, Kind::Mensis) && words[count.end].text == "mensis" &&
+                    !Parted(words, count.end + 1)
+                ? count.end + 1
+                : count.end;
+        add(at, count.value, monthAt, monthAt + 1, false);
     }
 }
 

@@ -39,6 +39,7 @@ enum class Kind : std::uint8_t {
     Era,        // Era MCCCLXXVI: the Spanish era, 38 years ahead of the Christian one
     Reign,      // pontificatus, regni, imperii: the year of a reign, never the date's
     Reigning,   // regnante, imperante: a reign named before its year
+    Pope,       // papae III: the pope's number, in his name
     Consul,     // coss., consulibus: the consuls give the year
     Indiction,  // indictione
     Computus,   // epacta, concurrente, luna, cyclo: the almanac's numbers
@@ -52,9 +53,10 @@ enum class Kind : std::uint8_t {
     AsAbove,    // supra, eodem, praedicto: the year written before
     Diei,       // hora diei tertia
     Noctis,     //
+    EraStart,   // how an era's spelling begins: a, ad, p, post (number_phrases.h)
 };
 
-inline constexpr int KindCount = static_cast<int>(Kind::Noctis) + 1;
+inline constexpr int KindCount = static_cast<int>(Kind::EraStart) + 1;
 
 struct Keyword {
     std::string_view word;

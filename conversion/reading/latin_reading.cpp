@@ -5,6 +5,10 @@
 #include "rules.h"
 #include "words.h"
 
+#include <array>
+#include <cstddef>
+#include <memory_resource>
+
 namespace tempidex {
 
 LineReading ReadLatinLine(std::string_view line) {
@@ -17,17 +21,22 @@ LineReading ReadLatinLine(std::string_view line) {
         reading.blank = true;
         return reading;
     }
-    const Words words(line);
+    // The words, their phrases and the readings tried are kept here while the line is read:
+    // most lines take a few kilobytes, and a longer line goes on in the heap.
+    std::array<std::byte, 32 * 1024> room;
+    std::pmr::monotonic_buffer_resource memory(room.data(), room.size());
+    const Words words(line, &memory);
     if (words.tooMany()) {
         reading.fault = LineFault::TooManyWords;
         return reading;
     }
     // Every phrase of every rule, over every word of the line.
-    Phrases phrases;
+    Phrases phrases(&memory);
+    phrases.reserve(2 * words.size());
     for (std::size_t at = 0; at < words.size(); ++at)
         for (const Rule rule : Grammar)
             rule(words, at, phrases);
-    return ChooseReadings(words, phrases);
+    return ChooseReadings(words, phrases, &memory);
 }
 
 } // namespace tempidex

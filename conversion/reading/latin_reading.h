@@ -8,11 +8,11 @@
 #pragma once
 
 #include "date_reading.h"
+#include "number_phrases.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace tempidex {
 
@@ -40,7 +40,7 @@ struct LineReading {
     std::string_view faultText; // the words at fault, as written
     // Without a fault: each different way of reading the line (one, unless the words read two
     // ways), the first the one that takes the most words first.
-    std::vector<DateReading> readings;
+    Few<DateReading, 4> readings;
 };
 
 LineReading ReadLatinLine(std::string_view line);

@@ -10,6 +10,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <memory_resource>
 #include <string>
 
 namespace tempidex {
@@ -93,7 +94,8 @@ ModernDate WithYear(int day, int month, std::string_view rest) {
     if (rest.empty())
         return {ModernReading::Read, day, month, std::nullopt, -1, {}};
     ModernDate date{ModernReading::WrongYear, day, month, std::nullopt, -1, rest};
-    const Words words(rest);
+    std::pmr::monotonic_buffer_resource memory;
+    const Words words(rest, &memory);
     std::size_t at = words.is(0, Kind::Anno) ? 1 : 0;
     const std::optional<EraRead> before = EraFrom(words, at);
     if (before)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 #include <string_view>
 
 namespace tempidex {
@@ -83,10 +84,13 @@ void ReadParts(const Words &words, std::size_t i, int total, std::size_t count,
                YearNumbers &found) {
     if (i >= words.size() || words[i].gloss || count >= 8)
         return;
-    if (!words.mayBeNumber(i) && !words.is(i, Kind::Bis) && !words.is(i, Kind::Et) &&
-        !words.is(i, Kind::Thousand))
-        return;
     if (count > 0 && words[i].pause)
+        return;
+    // "ccc. o secundo": a superscript o written as a word of its own marks the numeral before it
+    if (count > 0 && words[i].text == "o" && i + 1 < words.size() && !words[i + 1].pause)
+        ++i;
+    if (!words.mayBeNumber(i) && words.numeralOf(i) == 0 && !words.is(i, Kind::Bis) &&
+        !words.is(i, Kind::Et) && !words.is(i, Kind::Thousand))
         return;
     // "millesimo ducentesimo et quinquagesimo"
     if (count > 0 && words.is(i, Kind::Et) && i + 1 < words.size() && !words[i + 1].pause)
@@ -177,8 +181,8 @@ Counts CountsFrom(const Words &words, std::size_t begin) {
 YearNumbers YearNumbersFrom(const Words &words, std::size_t begin) {
     YearNumbers found;
     if (begin >= words.size() || words[begin].gloss ||
-        (!words.mayBeNumber(begin) && !words.is(begin, Kind::Bis) &&
-         !words.is(begin, Kind::Thousand)))
+        (!words.mayBeNumber(begin) && words.numeralOf(begin) == 0 &&
+         !words.is(begin, Kind::Bis) && !words.is(begin, Kind::Thousand)))
         return found;
     const Token &first = words[begin];
     if (HasDigit(first.text)) {
@@ -211,32 +215,38 @@ YearNumbers YearNumbersFrom(const Words &words, std::size_t begin) {
     return found;
 }
 
+std::vector<std::string_view> EraBeginnings() {
+    std::vector<std::string_view> beginnings;
+    for (const EraSpelling &s : EraSpellings)
+        for (std::size_t size = 1; size <= s.letters.size(); ++size)
+            beginnings.push_back(s.letters.substr(0, size));
+    return beginnings;
+}
+
 std::optional<EraRead> EraFrom(const Words &words, std::size_t begin) {
-    // Only a few letters begin an era: most words are let go at the first.
-    if (begin >= words.size() || words[begin].gloss ||
-        std::string_view("abdpu").find(words[begin].text.empty() ? ' ' : words[begin].text[0]) ==
-            std::string_view::npos)
+    if (!words.mayBeginEra(begin))
         return std::nullopt;
+    // Each spelling is matched against the words' letters, word after word (a. u. c.: "a", "u",
+    // "c"); the one that takes the most words is the era.
     std::optional<EraRead> era;
-    std::array<char, 24> letters{};
-    std::size_t size = 0;
-    for (std::size_t i = begin; i < words.size() && i < begin + 4 && !words[i].gloss; ++i) {
-        if (i > begin && words[i].pause)
-            break;
-        const std::string_view text = words[i].text;
-        if (size + text.size() > letters.size())
-            break;
-        std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(size));
-        size += text.size();
-        const std::string_view spelt(letters.data(), size);
-        for (const EraSpelling &s : EraSpellings) {
-            if (s.letters != spelt)
-                continue;
-            // "ac" and "ad" are also words (and, to): an era only in capitals or in letters.
-            const bool word = i == begin && (spelt == "ac" || spelt == "ad");
-            if (!word || words[i].capitals)
-                era = EraRead{s.era, i + 1};
+    for (const EraSpelling &s : EraSpellings) {
+        if (s.letters[0] != words[begin].text[0])
+            continue;
+        std::size_t used = 0, i = begin;
+        for (; used < s.letters.size() && i < words.size() && i < begin + 4; ++i) {
+            const std::string_view text = words[i].text;
+            if (words[i].gloss || (i > begin && words[i].pause) ||
+                text.size() > s.letters.size() - used ||
+                !std::equal(text.begin(), text.end(), s.letters.begin() + used))
+                break;
+            used += text.size();
         }
+        if (used < s.letters.size() || (era && era->end >= i))
+            continue;
+        // "ac" and "ad" are also words (and, to): an era only in capitals or in letters.
+        const bool word = i == begin + 1 && (s.letters == "ac" || s.letters == "ad");
+        if (!word || words[begin].capitals)
+            era = EraRead{s.era, i};
     }
     return era;
 }

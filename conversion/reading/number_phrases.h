@@ -9,6 +9,8 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace tempidex {
 
@@ -21,6 +23,7 @@ public:
     }
     bool empty() const { return m_size == 0; }
     std::size_t size() const { return m_size; }
+    const T &operator[](std::size_t i) const { return m_items[i]; }
     const T &front() const { return m_items[0]; }
     T &front() { return m_items[0]; }
     const T *begin() const { return m_items.data(); }
@@ -40,7 +43,7 @@ struct NumberRead {
 
 // Every count of days (1 to 31) that ends just before word `end`, or begins at word `begin`:
 // one word, or two or three as ordinals write them. None crosses a comma.
-using Counts = Few<NumberRead, 3>;
+using Counts = Few<NumberRead, 4>;
 Counts CountsEndingAt(const Words &words, std::size_t end);
 Counts CountsFrom(const Words &words, std::size_t begin);
 
@@ -64,6 +67,10 @@ struct EraRead {
     Era era = Era::Christian;
     std::size_t end = 0;
 };
+
+// Every way an era's spelling begins, as words are folded: a, ad, p, post, urbis... A word
+// that is one is classified as Kind::EraStart.
+std::vector<std::string_view> EraBeginnings();
 
 // The era spelt by the words from `begin`, their letters run together (a. u. c., A.D., P. C. N.,
 // B.C., ab urbe condita); the spelling of the most words. Nothing for none.

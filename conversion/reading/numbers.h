@@ -10,11 +10,22 @@
 
 namespace tempidex {
 
+// Whether every letter of a word is one numerals are written with, in either case: MDXXIV,
+// but also IIX, di.
+constexpr bool HasNumeralLettersOnly(std::string_view word) {
+    for (char c : word) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        if (c != 'i' && c != 'v' && c != 'x' && c != 'l' && c != 'c' && c != 'd' && c != 'm')
+            return false;
+    }
+    return !word.empty();
+}
+
 // Roman numerals: any number of M, then hundreds, tens and units, each written subtractively
 // (CM, XC, IX) or additively with up to four strokes (CCCC, IIII, VIIII), in either letter
 // case. 0 for anything else.
 constexpr int RomanValue(std::string_view word) {
-    if (word.empty() || word.size() > 32)
+    if (word.size() > 32 || !HasNumeralLettersOnly(word))
         return 0;
     std::size_t at = 0;
     const auto next = [&](std::size_t ahead = 0) {
@@ -46,18 +57,15 @@ constexpr int RomanValue(std::string_view word) {
     return at == word.size() ? value : 0;
 }
 
-// Whether every letter of a word is one numerals are written with: MDXXIV, but also IIX, di.
-constexpr bool HasNumeralLettersOnly(std::string_view word) {
-    for (const char c : word)
-        if (std::string_view("ivxlcdm").find(c) == std::string_view::npos)
-            return false;
-    return !word.empty();
-}
-
 // A numeral with the ordinal ending a scribe wrote after it, run into it: xiio, xxmo, dco, mo
 // (millesimo), iiiia; 0 for anything else.
 constexpr int MarkedRomanValue(std::string_view word) {
-    for (const std::string_view ending : {"o", "mo", "to", "no", "a", "us", "um"})
+    // The longer endings first: mmo is M with "mo" (millesimo), not MM with "o".
+    constexpr std::array<std::string_view, 9> endings{"mo", "to", "no", "vo", "us",
+                                                      "um", "o",  "a",  "e"};
+    if (word.size() < 2 || !HasNumeralLettersOnly(word.substr(0, 1)))
+        return 0;
+    for (const std::string_view ending : endings)
         if (word.size() > ending.size() && word.ends_with(ending))
             if (const int value = RomanValue(word.substr(0, word.size() - ending.size())))
                 return value;
@@ -78,7 +86,10 @@ constexpr int DigitsValue(std::string_view word) {
 }
 
 constexpr bool HasDigit(std::string_view word) {
-    return word.find_first_of("0123456789") != std::string_view::npos;
+    for (const char c : word)
+        if (c >= '0' && c <= '9')
+            return true;
+    return false;
 }
 
 // Ordinals by their stems, which take the endings below; the first stem of each number is how

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <memory_resource>
 #include <vector>
 
 namespace tempidex {
@@ -61,6 +62,6 @@ struct Phrase {
     bool overlaps(const Phrase &other) const { return begin < other.end && other.begin < end; }
 };
 
-using Phrases = std::vector<Phrase>;
+using Phrases = std::pmr::vector<Phrase>;
 
 } // namespace tempidex

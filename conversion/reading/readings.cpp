@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <cstdint>
 #include <optional>
 
 namespace tempidex {
@@ -12,13 +13,45 @@ namespace {
 constexpr std::size_t MostChoices = 4096;     // ways to read one group of overlapping phrases
 constexpr std::size_t MostCombinations = 256; // ways to read the whole line
 
-using Choice = std::vector<std::size_t>; // phrases, in the order of their words
+constexpr std::size_t MostInAGroup = 64; // phrases that overlap one another
+
+// The phrases of one group that a reading takes: bit k for the group's k-th phrase.
+using Choice = std::uint64_t;
+using Choices = std::pmr::vector<Choice>;
 using Coverage = std::bitset<Tokens::MostWords>;
 
-// The words a reading must account for: numbers, named days, "anno".
+// A group of phrases that overlap one another, [first, last) of the phrases in word order, over
+// the words [begin, end); and the ways of reading it.
+struct Group {
+    std::size_t first, last, begin, end;
+    Choices choices;
+};
+
+// The words a reading must account for: numbers, named days, "anno", the words of a count
+// (pridie, bis), the words that only stand with their number or names (feria, indictione,
+// coss.); and a
+// numeral that might be a word (v, vi, di) where it counts days before a named day (vi Kal.) or
+// stands among other numbers (lx. vi. ii.).
 bool MustRead(const Words &words, std::size_t i) {
-    return !words[i].gloss &&
-           (words.isNumber(i) || words.is(i, Kind::Reference) || words.is(i, Kind::Anno));
+    if (words[i].gloss)
+        return false;
+    if (words.isNumber(i) || words.is(i, Kind::Reference) || words.is(i, Kind::Anno) ||
+        words.is(i, Kind::Pridie) || words.is(i, Kind::Postridie) || words.is(i, Kind::Bis) ||
+        words.is(i, Kind::Feria) || words.is(i, Kind::Indiction) || words.is(i, Kind::Consul))
+        return true;
+    // A capital alone that begins an era (A. D., P. C. N.): an initial or the era's, said which.
+    if (words[i].text.size() == 1 && words[i].capital && words.is(i, Kind::EraStart))
+        return true;
+    if (words.numeralOf(i) == 0)
+        return false;
+    const auto joined = [&words](std::size_t b) { // b follows the word before it, no comma
+        return b < words.size() && !words[b].pause;
+    };
+    const auto number = [&words](std::size_t j) {
+        return words.mayBeNumber(j) || words.numeralOf(j) > 0;
+    };
+    return (joined(i + 1) && (words.is(i + 1, Kind::Reference) || number(i + 1))) ||
+           (i >= 1 && joined(i) && number(i - 1));
 }
 
 LineReading Fault(LineFault fault, std::string_view text) {
@@ -32,10 +65,11 @@ LineReading Fault(LineFault fault, std::string_view text) {
 // day without its month, no date at all, a count before a date that names no day, a lone
 // "anno", a number read as nothing.
 std::optional<LineReading> Unread(const Words &words, const Phrases &phrases) {
-    std::vector<bool> taken(words.size());
+    Coverage taken;
     bool date = false;
     for (const Phrase &p : phrases) {
-        std::fill(taken.begin() + p.begin, taken.begin() + p.end, true);
+        for (std::size_t i = p.begin; i < p.end; ++i)
+            taken.set(i);
         date = date || p.kind == PhraseKind::Date;
     }
     for (std::size_t i = 0; i < words.size(); ++i)
@@ -51,64 +85,91 @@ std::optional<LineReading> Unread(const Words &words, const Phrases &phrases) {
         if (words.is(i, Kind::Anno))
             return Fault(LineFault::Anno, words.written(i, i + 1));
         // A count that names no day, right before a date: a. d. IIIII Kal. Ian.
+        std::size_t end = i + 1;
+        while (end < words.size() && !taken[end] && MustRead(words, end))
+            ++end;
         for (const Phrase &p : phrases)
-            if (p.kind == PhraseKind::Date && p.begin == i + 1 && words.is(p.begin, Kind::Reference)) {
+            if (p.kind == PhraseKind::Date && p.begin == end && words.is(p.begin, Kind::Reference)) {
                 std::size_t begin = i;
                 if (begin >= 2 && words.is(begin - 2, Kind::A) && words.is(begin - 1, Kind::D))
                     begin -= 2;
-                return Fault(LineFault::Designation, words.written(begin, i + 1));
+                else if (i + 2 < end && words.is(i, Kind::A) && words.is(i + 1, Kind::D))
+                    begin = i;
+                return Fault(LineFault::Designation, words.written(begin, end));
             }
         return Fault(LineFault::Number, words.written(i, i + 1));
     }
     return std::nullopt;
 }
 
-// Every choice of phrases of one group, covering the group's words [begin, end) from `at`:
-// each word that must be read is taken by a phrase.
-void Enumerate(const Words &words, const Phrases &phrases, const std::vector<std::size_t> &group,
-               std::size_t at, std::size_t end, Choice &choice, std::vector<Choice> &choices) {
-    if (choices.size() > MostChoices)
+// Every choice of phrases of a group that reads its words from `at`: each word that must be
+// read is taken by a phrase.
+void Enumerate(const Words &words, const Phrases &phrases, Group &group, std::size_t at,
+               Choice choice) {
+    if (group.choices.size() > MostChoices)
         return;
-    if (at >= end) {
-        choices.push_back(choice);
+    if (at >= group.end) {
+        group.choices.push_back(choice);
         return;
     }
     if (!MustRead(words, at))
-        Enumerate(words, phrases, group, at + 1, end, choice, choices);
-    for (const std::size_t p : group) {
-        if (phrases[p].begin != at)
-            continue;
-        choice.push_back(p);
-        Enumerate(words, phrases, group, phrases[p].end, end, choice, choices);
-        choice.pop_back();
-    }
+        Enumerate(words, phrases, group, at + 1, choice);
+    for (std::size_t p = group.first; p < group.last; ++p)
+        if (phrases[p].begin == at)
+            Enumerate(words, phrases, group, phrases[p].end,
+                      choice | Choice{1} << (p - group.first));
 }
 
-Coverage CoverageOf(const Phrases &phrases, const Choice &choice) {
+Coverage CoverageOf(const Phrases &phrases, const Group &group, Choice choice) {
     Coverage words;
-    for (const std::size_t p : choice)
-        for (std::size_t i = phrases[p].begin; i < phrases[p].end; ++i)
-            words.set(i);
+    for (std::size_t p = group.first; p < group.last; ++p)
+        if (choice >> (p - group.first) & 1)
+            for (std::size_t i = phrases[p].begin; i < phrases[p].end; ++i)
+                words.set(i);
     return words;
 }
 
-// The choices that no other choice covers more than: of "VI Kal. Mai.", the one with the VI.
-std::vector<Choice> Widest(const Phrases &phrases, const std::vector<Choice> &choices) {
-    std::vector<Coverage> covered;
-    for (const Choice &choice : choices)
-        covered.push_back(CoverageOf(phrases, choice));
-    std::vector<Choice> widest;
-    for (std::size_t i = 0; i < choices.size(); ++i) {
-        bool narrower = false;
-        for (std::size_t j = 0; j < choices.size() && !narrower; ++j)
-            narrower = covered[j] != covered[i] && (covered[j] & covered[i]) == covered[i];
-        const bool again = std::any_of(widest.begin(), widest.end(), [&](const Choice &c) {
-            return CoverageOf(phrases, c) == covered[i] && c == choices[i];
-        });
-        if (!narrower && !again)
-            widest.push_back(choices[i]);
+// Whether two choices of a group read its dates and years alike.
+bool SameMeaning(const Phrases &phrases, const Group &group, Choice a, Choice b) {
+    const auto next = [&](Choice &choice) -> const Phrase * {
+        for (std::size_t p = group.first; p < group.last; ++p) {
+            const Choice bit = Choice{1} << (p - group.first);
+            if ((choice & bit) == 0)
+                continue;
+            choice &= ~bit;
+            if (phrases[p].kind == PhraseKind::Date || phrases[p].kind == PhraseKind::Year)
+                return &phrases[p];
+        }
+        return nullptr;
+    };
+    for (;;) {
+        const Phrase *x = next(a), *y = next(b);
+        if (!x || !y)
+            return x == y;
+        if (x->kind != y->kind || x->date != y->date || x->year != y->year ||
+            x->fault != y->fault)
+            return false;
     }
-    return widest;
+}
+
+// Keeps, of the choices that read the dates and years alike, those that no other covers more
+// than: of "a. d. VI Kal. Mai.", the one with "a. d.". Choices that read them differently are
+// all kept, to be told apart: "feria VI Kal. Ian." reads as a Friday on the Calends, and as
+// the sixth day before them.
+void KeepTheWidest(const Phrases &phrases, Group &group) {
+    std::pmr::vector<Coverage> covered(group.choices.get_allocator());
+    for (const Choice choice : group.choices)
+        covered.push_back(CoverageOf(phrases, group, choice));
+    Choices widest(group.choices.get_allocator());
+    for (std::size_t i = 0; i < group.choices.size(); ++i) {
+        bool narrower = false;
+        for (std::size_t j = 0; j < group.choices.size() && !narrower; ++j)
+            narrower = covered[j] != covered[i] && (covered[j] & covered[i]) == covered[i] &&
+                       SameMeaning(phrases, group, group.choices[i], group.choices[j]);
+        if (!narrower)
+            widest.push_back(group.choices[i]);
+    }
+    group.choices = std::move(widest);
 }
 
 // The day of the month a date names, in a common year: to tell two ways of writing one day.
@@ -127,9 +188,8 @@ struct Assembled {
     DateReading reading;
 };
 
-Assembled Assemble(const Words &words, const Phrases &phrases, Choice choice) {
-    std::sort(choice.begin(), choice.end(),
-              [&](std::size_t a, std::size_t b) { return phrases[a].begin < phrases[b].begin; });
+Assembled Assemble(const Words &words, const Phrases &phrases,
+                   const std::pmr::vector<std::size_t> &choice) {
     Assembled made;
     const auto fail = [&made](LineFault fault, std::string_view text) {
         made.fault = fault;
@@ -230,6 +290,13 @@ Assembled Assemble(const Words &words, const Phrases &phrases, Choice choice) {
         notes.readMonth = static_cast<std::int8_t>(given->date.day.month);
         notes.misspeltMonth = words[given->misspeltMonth - 1u].written;
     }
+    // An ordinal read from a misspelling, in any phrase the reading takes, is said.
+    for (const std::size_t i : choice)
+        for (std::size_t w = phrases[i].begin; w < phrases[i].end && notes.readOrdinal == 0; ++w)
+            if (words.misspeltOrdinal(w)) {
+                notes.readOrdinal = words.ordinalOf(w);
+                notes.misspeltOrdinal = words[w].written;
+            }
     if (other) {
         notes.otherDate = other->date;
     }
@@ -254,47 +321,54 @@ bool SameReading(const DateReading &a, const DateReading &b) {
 
 } // namespace
 
-LineReading ChooseReadings(const Words &words, const Phrases &given) {
+LineReading ChooseReadings(const Words &words, const Phrases &given,
+                           std::pmr::memory_resource *memory) {
     if (std::optional<LineReading> unread = Unread(words, given))
         return *unread;
-    Phrases phrases = given;
-    std::stable_sort(phrases.begin(), phrases.end(), [](const Phrase &a, const Phrase &b) {
+    Phrases phrases(given, memory);
+    std::sort(phrases.begin(), phrases.end(), [](const Phrase &a, const Phrase &b) {
         return a.begin < b.begin || (a.begin == b.begin && a.end > b.end);
     });
-    // Groups of phrases that overlap one another, each read apart.
-    std::vector<std::vector<Choice>> groups;
+    // Groups of phrases that overlap one another, each read apart. A phrase alone in its group
+    // is its only reading.
+    std::pmr::vector<Group> groups(memory);
     for (std::size_t first = 0; first < phrases.size();) {
-        std::vector<std::size_t> group{first};
-        std::size_t end = phrases[first].end;
-        std::size_t next = first + 1;
-        for (; next < phrases.size() && phrases[next].begin < end; ++next) {
-            group.push_back(next);
-            end = std::max<std::size_t>(end, phrases[next].end);
+        Group group{first, first + 1, phrases[first].begin, phrases[first].end, Choices(memory)};
+        for (; group.last < phrases.size() && phrases[group.last].begin < group.end; ++group.last)
+            group.end = std::max<std::size_t>(group.end, phrases[group.last].end);
+        if (group.last - group.first > MostInAGroup)
+            return Fault(LineFault::TooComplex, words.written(group.begin, group.end));
+        if (group.last - group.first == 1) {
+            group.choices.push_back(1);
+        } else {
+            Enumerate(words, phrases, group, group.begin, 0);
+            if (group.choices.size() > MostChoices)
+                return Fault(LineFault::TooComplex, words.written(group.begin, group.end));
+            KeepTheWidest(phrases, group);
         }
-        std::vector<Choice> choices;
-        Choice choice;
-        Enumerate(words, phrases, group, phrases[first].begin, end, choice, choices);
-        if (choices.size() > MostChoices)
-            return Fault(LineFault::TooComplex, words.written(phrases[first].begin, end));
-        groups.push_back(Widest(phrases, choices));
-        first = next;
+        first = group.last;
+        groups.push_back(std::move(group));
     }
     std::size_t combinations = 1;
-    for (const std::vector<Choice> &choices : groups) {
-        combinations *= std::max<std::size_t>(choices.size(), 1);
+    for (const Group &group : groups) {
+        combinations *= std::max<std::size_t>(group.choices.size(), 1);
         if (combinations > MostCombinations)
             return Fault(LineFault::TooComplex, words.written(0, words.size()));
     }
     LineReading line;
     std::optional<Assembled> firstFault, writtenFault;
+    std::pmr::vector<std::size_t> choice(memory); // the phrases of one reading, in word order
+    choice.reserve(phrases.size());
     for (std::size_t n = 0; n < combinations; ++n) {
-        Choice choice;
-        for (std::size_t rest = n; const std::vector<Choice> &choices : groups) {
-            if (choices.empty())
+        choice.clear();
+        for (std::size_t rest = n; const Group &group : groups) {
+            if (group.choices.empty())
                 continue;
-            const Choice &part = choices[rest % choices.size()];
-            choice.insert(choice.end(), part.begin(), part.end());
-            rest /= choices.size();
+            const Choice taken = group.choices[rest % group.choices.size()];
+            for (std::size_t p = group.first; p < group.last; ++p)
+                if (taken >> (p - group.first) & 1)
+                    choice.push_back(p);
+            rest /= group.choices.size();
         }
         const Assembled made = Assemble(words, phrases, choice);
         if (made.fault != LineFault::None) {

@@ -13,6 +13,8 @@
 
 namespace tempidex {
 
-LineReading ChooseReadings(const Words &words, const Phrases &phrases);
+// `memory` keeps the readings tried.
+LineReading ChooseReadings(const Words &words, const Phrases &phrases,
+                           std::pmr::memory_resource *memory);
 
 } // namespace tempidex

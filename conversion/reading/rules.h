@@ -9,9 +9,10 @@
 //                      mense Month die N
 //   a year and formula anno [ab incarnatione Domini | salutis | a Christo nato ...] N [era];
 //                      [dominicae incarnationis] anno N;  anno N ab urbe condita
-//   a year and era     A. D. N;  N A.D. | a.u.c. | a.C. | P. C. N. | B.C.
+//   an era, a number   A. D. N
+//   a number, an era   N A.D. | a.u.c. | a.C. | P. C. N. | B.C.;  or a year alone: N of four
+//                      digits, or a numeral from M up, next to the date
 //   the Spanish era    Era N: the year of the Lord is N - 38
-//   a year alone       N of four digits, or a numeral from M up, next to the date
 //   an editor's year   a. N (the year of the city, as the editor's gloss says)
 //   a reign            pontificatus nostri anno N;  anno N regni;  regnante ... anno N;
 //                      anno N (no formula, no era): the year of a reign or a pontificate
@@ -21,6 +22,7 @@
 //   weekday            feria N;  dominica;  sabbato;  die Lunae ... die Veneris
 //   hour, almanac      hora [diei] N;  epacta N, concurrente N, luna N, cyclo N
 //   initials           B. V. M., S. R. E., L. Pisone: letters that are no numbers
+//   a pope's number    Honorii papae III
 //   verbs              datum, actum, scriptum | acc. | pp., lecta: whose date follows
 //   id est             a gloss of the scribe's
 //   an octave          in octava Epiphaniae: a feast's, no number
@@ -44,7 +46,7 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases);
 void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases);
 void EraYearRule(const Words &words, std::size_t at, Phrases &phrases);
 void SpanishEraRule(const Words &words, std::size_t at, Phrases &phrases);
-void BareYearRule(const Words &words, std::size_t at, Phrases &phrases);
+void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases);
 void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases);
 void ReignRule(const Words &words, std::size_t at, Phrases &phrases);
 void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases);
@@ -56,6 +58,7 @@ void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases);
 void HourRule(const Words &words, std::size_t at, Phrases &phrases);
 void ComputusRule(const Words &words, std::size_t at, Phrases &phrases);
 void InitialsRule(const Words &words, std::size_t at, Phrases &phrases);
+void PopeRule(const Words &words, std::size_t at, Phrases &phrases);
 void VerbRule(const Words &words, std::size_t at, Phrases &phrases);
 void IdEstRule(const Words &words, std::size_t at, Phrases &phrases);
 void OctaveRule(const Words &words, std::size_t at, Phrases &phrases);
@@ -66,7 +69,7 @@ inline constexpr auto Grammar = std::to_array<Rule>({
     FormulaYearRule,
     EraYearRule,
     SpanishEraRule,
-    BareYearRule,
+    NumberYearRule,
     EditorsYearRule,
     ReignRule,
     YearElsewhereRule,
@@ -76,6 +79,7 @@ inline constexpr auto Grammar = std::to_array<Rule>({
     HourRule,
     ComputusRule,
     InitialsRule,
+    PopeRule,
     VerbRule,
     IdEstRule,
     OctaveRule,

@@ -2,38 +2,45 @@
 
 #include "characters.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
 namespace tempidex {
 namespace {
 
-// What each ASCII byte does in a line.
-enum class Byte : std::uint8_t { Letter, Separator, Pause, Dot, Bracket, Sign };
+// What each ASCII byte does in a line, and how a letter of a word reads: lower case, J as I.
+enum class Byte : std::uint8_t { Letter, Separator, Pause, Dot, Bracket, Beyond };
 
-constexpr std::array<Byte, 128> AsciiBytes = [] {
-    std::array<Byte, 128> bytes{};
+struct ByteReading {
+    Byte kind;
+    char letter;  // for a letter or a digit
+    bool capital; // a capital letter
+};
+
+constexpr std::array<ByteReading, 256> Bytes = [] {
+    std::array<ByteReading, 256> bytes{};
     for (std::size_t b = 0; b < bytes.size(); ++b) {
         const char c = static_cast<char>(b);
-        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        bytes[b] = letter                                       ? Byte::Letter
-                   : c == ',' || c == ';' || c == ':'           ? Byte::Pause
-                   : c == '.'                                   ? Byte::Dot
-                   : c == '(' || c == ')' || c == '[' || c == ']' ||
-                           c == '<' || c == '>' || c == '{' || c == '}'
-                       ? Byte::Bracket
-                   : c == '-' || c == '/' ? Byte::Sign
-                                          : Byte::Separator;
+        ByteReading &r = bytes[b];
+        r.kind = Byte::Separator;
+        if (b >= 0x80) {
+            r.kind = Byte::Beyond;
+        } else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+            r = {Byte::Letter, c == 'j' ? 'i' : c, false};
+        } else if (c >= 'A' && c <= 'Z') {
+            r = {Byte::Letter, c == 'J' ? 'i' : static_cast<char>(c - 'A' + 'a'), true};
+        } else if (c == ',' || c == ';' || c == ':') {
+            r.kind = Byte::Pause;
+        } else if (c == '.') {
+            r.kind = Byte::Dot;
+        } else if (c == '(' || c == ')' || c == '[' || c == ']' || c == '<' || c == '>' ||
+                   c == '{' || c == '}') {
+            r.kind = Byte::Bracket;
+        }
     }
     return bytes;
 }();
-
-// A letter as it is read: lower case, J as I.
-constexpr char Folded(char c) {
-    if (c >= 'A' && c <= 'Z')
-        c = static_cast<char>(c - 'A' + 'a');
-    return c == 'j' ? 'i' : c;
-}
 
 // The base letters of Latin-1's letters, U+00C0 to U+00FF, and of Latin Extended-A, U+0100 to
 // U+017F (ā ă ą ... ē ... ī ... ō ... ū ..., ſ); '*' for æ, '#' for œ, '\0' for × and ÷.
@@ -64,7 +71,7 @@ constexpr bool IsTransparent(char32_t c) {
            (c >= 0x2E22 && c <= 0x2E25) || (c >= 0x27E6 && c <= 0x27E9);
 }
 
-// The ordinal marks: º, ª, the degree sign as scribes' editors type it, a superscript o.
+// The ordinal marks: º, ª, the degree sign as editors type it, a superscript o.
 constexpr bool IsOrdinalMark(char32_t c) {
     return c == 0xBA || c == 0xAA || c == 0xB0 || c == 0x1D52;
 }
@@ -89,133 +96,139 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The sign written right before `at`, and its length: "-", "/", "−" (U+2212), "–" (U+2013).
+struct Sign {
+    std::size_t length = 0;
+    bool minus = false;
+};
+
+Sign SignBefore(std::string_view line, std::size_t at) {
+    if (at >= 1 && (line[at - 1] == '-' || line[at - 1] == '/'))
+        return {1, line[at - 1] == '-'};
+    if (at >= 3 && line.substr(at - 3, 3) == "\u2212")
+        return {3, true};
+    if (at >= 3 && line.substr(at - 3, 3) == "\u2013")
+        return {3, false};
+    return {};
+}
+
 } // namespace
 
-Tokens::Tokens(std::string_view line) {
-    // Each word's text, then its key; neither is longer than the line.
+Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
+    : m_folded(memory)
+    , m_tokens(memory) {
+    // Each word's text, then its key; neither is longer than the word as written.
     m_folded.reserve(2 * line.size());
-    m_tokens.reserve(24);
-    Token token;
-    std::size_t begin = 0, end = 0, textStart = 0, glossEnd = 0;
-    bool inWord = false, pause = false, letters = false, lowerLetter = false;
+    // Room for every word there can be: each takes a byte and a separator.
+    m_tokens.reserve(std::min(line.size() / 2 + 1, MostWords));
+    Token *word = nullptr; // the word being read
+    std::size_t textStart = 0, glossEnd = 0;
+    bool pause = false, lower = false;
 
-    const auto finish = [&] {
-        if (!inWord)
+    const auto finish = [&](std::size_t end) {
+        if (word == nullptr)
             return;
-        inWord = false;
-        const std::size_t textEnd = m_folded.size();
-        for (std::size_t i = textStart; i < textEnd; ++i)
+        const std::size_t size = m_folded.size() - textStart;
+        for (std::size_t i = textStart; i < textStart + size; ++i)
             m_folded.push_back(m_folded[i] == 'v' ? 'u' : m_folded[i]);
-        token.capitals = token.capital && letters && !lowerLetter;
-        token.written = line.substr(begin, end - begin);
-        // The views are set once the whole line is folded: the text may still grow.
-        token.text = {nullptr, textStart};
-        token.key = {nullptr, textEnd - textStart};
-        m_tokens.push_back(token);
+        // The views are set once every word is folded: the text may still move as it grows.
+        word->text = {nullptr, textStart};
+        word->key = {nullptr, size};
+        word->written = line.substr(word->written.size(), end - word->written.size());
+        word->capitals = word->capital && !lower;
+        word = nullptr;
     };
+    // Begins a word at `at`; false where the line has more words than any clause.
     const auto start = [&](std::size_t at, bool capital) {
         if (m_tokens.size() == MostWords) {
             m_tooMany = true;
             return false;
         }
-        token = Token{};
-        token.capital = capital;
-        token.pause = pause;
-        token.gloss = at < glossEnd;
-        pause = letters = lowerLetter = false;
-        begin = at;
+        word = &m_tokens.emplace_back();
+        word->capital = capital;
+        word->pause = pause;
+        word->gloss = at < glossEnd;
+        word->written = {nullptr, at}; // where it begins, until it ends
+        pause = lower = false;
         textStart = m_folded.size();
-        inWord = true;
         return true;
     };
-    const auto add = [&](char letter) {
-        const char folded = Folded(letter);
-        if (folded >= 'a' && folded <= 'z') {
-            letters = true;
-            lowerLetter = lowerLetter || (letter >= 'a' && letter <= 'z');
-        }
-        m_folded.push_back(folded);
-    };
-    // A number right after "-", "/", "−" or "–": joined to a number just before it, or signed.
-    const auto signBefore = [&](std::size_t at) {
-        for (const std::string_view sign : {"-", "/", "\u2212", "\u2013"}) {
-            if (at < sign.size() || line.substr(at - sign.size(), sign.size()) != sign)
-                continue;
-            const std::size_t signAt = at - sign.size();
-            const bool afterNumber = !m_tokens.empty() && !m_tokens.back().written.empty() &&
-                                     IsDigit(m_tokens.back().written.back()) &&
-                                     m_tokens.back().written.data() +
-                                             m_tokens.back().written.size() ==
-                                         line.data() + signAt;
-            token.joined = afterNumber;
-            token.minus = !afterNumber && (sign == "-" || sign == "\u2212");
-            if (token.minus)
-                begin = signAt; // quoted with its sign
-        }
-    };
 
+    std::size_t end = 0; // where the word being read ends, as written
     for (std::size_t at = 0; at < line.size();) {
-        const char c = line[at];
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            switch (AsciiBytes[byte]) {
-            case Byte::Letter:
-                if (!inWord) {
-                    if (!start(at, c >= 'A' && c <= 'Z'))
-                        return;
-                    if (IsDigit(c))
-                        signBefore(at);
+        const ByteReading byte = Bytes[static_cast<unsigned char>(line[at])];
+        switch (byte.kind) {
+        case Byte::Letter: {
+            if (word == nullptr) {
+                if (!start(at, byte.capital))
+                    return;
+                if (IsDigit(line[at])) { // -44 is signed; 1195-6 is a double year
+                    const Sign sign = SignBefore(line, at);
+                    const bool joined = sign.length > 0 && m_tokens.size() >= 2 &&
+                                        end == at - sign.length && IsDigit(line[end - 1]);
+                    word->joined = joined;
+                    word->minus = sign.minus && !joined;
+                    if (word->minus)
+                        word->written = {nullptr, at - sign.length}; // quoted with its sign
                 }
-                add(c);
-                end = ++at;
-                continue;
-            case Byte::Bracket:
-                if (inWord) {
-                    end = at + 1; // quoted with the word: K(alendis)
-                } else if ((c == '(' || c == '[') && at >= glossEnd) {
-                    glossEnd = GlossEnd(line, at);
-                }
-                ++at;
-                continue;
-            case Byte::Dot:
-                if (inWord)
-                    token.dotted = true;
-                finish();
-                ++at;
-                continue;
-            case Byte::Pause:
-                finish();
-                pause = true;
-                ++at;
-                continue;
-            case Byte::Sign:
-            case Byte::Separator:
-                finish();
-                ++at;
-                continue;
             }
+            for (; at < line.size(); ++at) { // the whole run of ASCII letters at once
+                const ByteReading letter = Bytes[static_cast<unsigned char>(line[at])];
+                if (letter.kind != Byte::Letter)
+                    break;
+                lower = lower || (!letter.capital && letter.letter >= 'a' && letter.letter <= 'z');
+                m_folded.push_back(letter.letter);
+            }
+            end = at;
+            continue;
+        }
+        case Byte::Bracket:
+            if (word != nullptr)
+                end = at + 1; // quoted with the word: K(alendis)
+            else if ((line[at] == '(' || line[at] == '[') && at >= glossEnd)
+                glossEnd = GlossEnd(line, at);
+            ++at;
+            continue;
+        case Byte::Dot:
+            if (word != nullptr)
+                word->dotted = true;
+            finish(end);
+            ++at;
+            continue;
+        case Byte::Pause:
+            finish(end);
+            pause = true;
+            ++at;
+            continue;
+        case Byte::Separator:
+            finish(end);
+            ++at;
+            continue;
+        case Byte::Beyond:
+            break;
         }
         const Character character = Decode(line, at);
         const std::size_t length = character.length > 0 ? character.length : 1;
         if (character.length > 0 && IsTransparent(character.code)) {
-            end = inWord ? at + length : end;
+            end = word != nullptr ? at + length : end;
         } else if (character.length > 0 && IsOrdinalMark(character.code)) {
-            if (inWord)
-                token.marked = true;
-            finish();
+            if (word != nullptr)
+                word->marked = true;
+            finish(end);
         } else if (character.length > 0 && IsSeparator(character.code)) {
-            finish();
+            finish(end);
         } else {
             const char base = character.length > 0 ? BaseLetter(character.code) : '\0';
             const bool capital = (base >= 'A' && base <= 'Z') || character.code == 0xC6 ||
                                  character.code == 0x152;
-            if (!inWord && !start(at, capital))
+            if (word == nullptr && !start(at, capital))
                 return;
-            if (base == '*' || base == '#') {
-                add(capital ? (base == '*' ? 'A' : 'O') : (base == '*' ? 'a' : 'o'));
-                add(capital ? 'E' : 'e');
+            if (base == '*' || base == '#') { // æ, œ
+                m_folded.append(base == '*' ? "ae" : "oe");
+                lower = lower || !capital;
             } else if (base != '\0') {
-                add(base);
+                m_folded.push_back(Bytes[static_cast<unsigned char>(base)].letter);
+                lower = lower || !(base >= 'A' && base <= 'Z');
             } else {
                 m_folded.append(line.substr(at, length)); // kept as it is: no letter of ours
             }
@@ -223,7 +236,7 @@ Tokens::Tokens(std::string_view line) {
         }
         at += length;
     }
-    finish();
+    finish(end);
     for (Token &t : m_tokens) {
         const std::size_t textStart = t.text.size(), size = t.key.size();
         t.text = {m_folded.data() + textStart, size};

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,7 +37,8 @@ public:
     // More words than this make no dating clause.
     static constexpr std::size_t MostWords = 160;
 
-    explicit Tokens(std::string_view line);
+    // `memory`: where the words are kept, for as long as they are read.
+    Tokens(std::string_view line, std::pmr::memory_resource *memory);
 
     bool tooMany() const { return m_tooMany; }
     std::size_t size() const { return m_tokens.size(); }
@@ -45,8 +47,8 @@ public:
     std::string_view written(std::size_t from, std::size_t to) const;
 
 private:
-    std::string m_folded; // every word's text and key, one after another
-    std::vector<Token> m_tokens;
+    std::pmr::string m_folded; // every word's text and key, one after another
+    std::pmr::vector<Token> m_tokens;
     bool m_tooMany = false;
 };
 

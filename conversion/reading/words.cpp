@@ -1,10 +1,14 @@
 #include "words.h"
 
 #include "month_names.h"
+#include "letters_apart.h"
+#include "number_phrases.h"
 #include "numbers.h"
 
 #include <string>
-#include <unordered_map>
+#include <cstdint>
+#include <map>
+#include <vector>
 
 namespace tempidex {
 namespace {
@@ -16,39 +20,56 @@ std::string AsKey(std::string_view word) {
     return key;
 }
 
-// Looked up by a view of the word, with no copy of it.
-struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
-};
-using WordIndex = std::unordered_map<std::string, WordClass, KeyHash, std::equal_to<>>;
-
-// Every word the tables above name, with all it can be, gathered once: the keywords, the forms
-// of the months, and the ordinals with their endings, alone and run together in one word as
-// charters write them (septimodecimo, decimoseptimo, vicesimoprimo).
-WordIndex BuildIndex() {
-    WordIndex index;
-    for (const Keyword &k : AllKeywords()) {
-        WordClass &c = index[AsKey(k.word)];
-        c.kinds |= std::uint64_t{1} << static_cast<unsigned>(k.kind);
-        if (k.kind == Kind::Reference)
-            c.reference = k.value;
-        if (k.kind == Kind::Weekday || k.kind == Kind::DayName)
-            c.weekday = k.value;
-        if (k.kind == Kind::Formula && k.value != 0)
-            c.formula = static_cast<YearCount>(k.value);
+// The words of the tables, each with all it can be, in a table of twice as many slots found by
+// a hash of the word's letters: most words are looked up in one slot, and a word that is none
+// of them in one or two.
+class WordIndex {
+public:
+    explicit WordIndex(const std::map<std::string, WordClass> &words) {
+        std::size_t size = 64;
+        while (size < 2 * words.size())
+            size *= 2;
+        m_slots.resize(size);
+        for (const auto &[key, word] : words) {
+            std::size_t at = HashOf(key) & (size - 1);
+            while (m_slots[at].used)
+                at = (at + 1) & (size - 1);
+            m_slots[at] = {key, word, true};
+        }
     }
-    ForEachMonthForm([&index](const std::string &form, int month) {
-        index[form].month = static_cast<std::int8_t>(month);
-    });
-    const auto ordinal = [&index](const std::string &form, int value) {
-        WordClass &c = index[AsKey(form)];
-        if (c.reference < 0) // nonae, nonas are the Nones
-            c.ordinal = static_cast<std::int16_t>(value);
+
+    WordClass find(std::string_view key) const {
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t at = HashOf(key) & mask; m_slots[at].used; at = (at + 1) & mask)
+            if (m_slots[at].key == key)
+                return m_slots[at].word;
+        return {};
+    }
+
+private:
+    // FNV-1a, over the word's bytes.
+    static std::size_t HashOf(std::string_view key) {
+        std::uint32_t hash = 2166136261u;
+        for (const char c : key)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        return hash;
+    }
+
+    struct Slot {
+        std::string key;
+        WordClass word;
+        bool used = false;
     };
+    std::vector<Slot> m_slots;
+};
+
+// Calls `add(form, value)` with every ordinal as read (V as U): each stem with each ending, and
+// a unit and a ten run together in one word as charters write them (septimodecimo,
+// decimoseptimo, vicesimoprimo).
+template <typename Add> void ForEachOrdinalForm(Add &&add) {
     for (const Ordinal &o : Ordinals)
         for (const std::string_view ending : OrdinalEndings)
-            ordinal(std::string(o.stem) + std::string(ending), o.value);
+            add(AsKey(std::string(o.stem) + std::string(ending)), o.value);
     for (const Ordinal &unit : Ordinals) {
         if (unit.value > 9)
             continue;
@@ -59,13 +80,40 @@ WordIndex BuildIndex() {
             for (const std::string_view e : OrdinalEndings) {
                 const std::string u = std::string(unit.stem) + std::string(e),
                                   t = std::string(ten.stem) + std::string(e);
-                ordinal(t + u, ten.value + unit.value);
+                add(AsKey(t + u), ten.value + unit.value);
                 if (teen)
-                    ordinal(u + t, ten.value + unit.value);
+                    add(AsKey(u + t), ten.value + unit.value);
             }
         }
     }
-    return index;
+}
+
+// Every word the tables above name, with all it can be, gathered once: the keywords, the forms
+// of the months, and the ordinals with their endings, alone and run together in one word as
+// charters write them (septimodecimo, decimoseptimo, vicesimoprimo).
+WordIndex BuildIndex() {
+    std::map<std::string, WordClass> index;
+    for (const Keyword &k : AllKeywords()) {
+        WordClass &c = index[AsKey(k.word)];
+        c.kinds |= std::uint64_t{1} << static_cast<unsigned>(k.kind);
+        if (k.kind == Kind::Reference)
+            c.reference = k.value;
+        if (k.kind == Kind::Weekday || k.kind == Kind::DayName)
+            c.weekday = k.value;
+        if (k.kind == Kind::Formula && k.value != 0)
+            c.formula = static_cast<YearCount>(k.value);
+    }
+    for (const std::string_view beginning : EraBeginnings())
+        index[std::string(beginning)].kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::EraStart);
+    ForEachMonthForm([&index](const std::string &form, int month) {
+        index[form].month = static_cast<std::int8_t>(month);
+    });
+    ForEachOrdinalForm([&index](const std::string &form, int value) {
+        WordClass &c = index[form];
+        if (c.reference < 0) // nonae, nonas are the Nones
+            c.ordinal = static_cast<std::int16_t>(value);
+    });
+    return WordIndex(index);
 }
 
 // Latin words written with the numerals' letters alone: read as numbers only where a rule
@@ -74,41 +122,116 @@ bool IsLatinWord(std::string_view text) {
     return text == "di" || text == "dii" || text == "mi" || text == "vi";
 }
 
-// Whether a word is surely a number, one the clause must account for.
-bool IsNumber(const Token &t, const WordClass &c) {
+// Whether a word is surely a number, one the clause must account for; `numeral`, its value as
+// a Roman numeral written with no ordinal ending, and `marked`, with one (xiio, IIIIto).
+bool IsNumber(const Token &t, const WordClass &c, int numeral, int marked) {
     if (HasDigit(t.text))
         return true;
     if (c.ordinal > 0)
         return t.text != "secundum"; // also "according to"
-    if (RomanValue(t.text) > 0)
+    if (numeral > 0)
         return t.marked || (t.text.size() == 1 ? t.capital : t.capitals || !IsLatinWord(t.text));
-    // A numeral written wrong, in capitals, where only numerals are: IIX, XVX, IIIII.
-    return t.capitals && t.text.size() >= 2 && t.text.find_first_not_of("ivx") == std::string::npos;
+    if (marked > 0) // but "do", "mo": a word, or a letter and its ending
+        return t.capital || t.text.size() >= 3;
+    // A count of days written wrong, a capital in it (IIX, XVX, IIIII, VIllI): never a word.
+    return t.capital && t.text.size() >= 2 && t.text.find_first_not_of("ivxl") == std::string::npos;
+}
+
+// The ordinals' stems as words are read (V as U).
+const std::vector<std::pair<std::string, int>> &OrdinalStems() {
+    static const std::vector<std::pair<std::string, int>> stems = [] {
+        std::vector<std::pair<std::string, int>> all;
+        for (const Ordinal &o : Ordinals)
+            all.emplace_back(AsKey(o.stem), o.value);
+        return all;
+    }();
+    return stems;
+}
+
+// The ordinals of a number written in words run together, as charters write a year
+// (septuagesimoprimo, millesimoquadringentesimosexagesimo, quingentesimodecimo): each part a
+// stem with its ending, each smaller than the place of the one before; 0 for any other word.
+int OrdinalsRunTogether(std::string_view key) {
+    int total = 0, place = 1 << 20;
+    while (!key.empty()) {
+        int value = 0;
+        std::size_t used = 0;
+        for (const auto &[stem, stemValue] : OrdinalStems()) {
+            if (stem.size() <= used || !key.starts_with(stem))
+                continue;
+            for (const std::string_view ending : OrdinalEndings)
+                if (key.substr(stem.size()).starts_with(ending) &&
+                    stem.size() + ending.size() > used) {
+                    value = stemValue;
+                    used = stem.size() + ending.size();
+                }
+        }
+        if (value == 0 || value >= place)
+            return 0;
+        total += value;
+        place = value >= 1000 ? 1000 : value >= 100 ? 100 : value >= 10 ? 10 : 1;
+        key.remove_prefix(used);
+    }
+    return total;
 }
 
 } // namespace
 
-WordClass ClassOf(std::string_view key) {
-    static const WordIndex index = BuildIndex();
-    const auto found = index.find(key);
-    return found == index.end() ? WordClass{} : found->second;
+int OrdinalNear(std::string_view key) {
+    // Every form, by its first letter: a word is compared with those that begin as it does.
+    static const std::array<std::vector<std::pair<std::string, int>>, 26> forms = [] {
+        std::array<std::vector<std::pair<std::string, int>>, 26> byLetter;
+        ForEachOrdinalForm([&byLetter](const std::string &form, int value) {
+            if (form[0] >= 'a' && form[0] <= 'z')
+                byLetter[static_cast<std::size_t>(form[0] - 'a')].emplace_back(form, value);
+        });
+        return byLetter;
+    }();
+    if (key.size() < 5 || key[0] < 'a' || key[0] > 'z')
+        return 0;
+    int found = 0;
+    for (const auto &[form, value] : forms[static_cast<std::size_t>(key[0] - 'a')]) {
+        if (form.size() + 1 < key.size() || key.size() + 1 < form.size() ||
+            !OneLetterApart(form, key))
+            continue;
+        if (found != 0 && found != value)
+            return 0;
+        found = value;
+    }
+    return found;
 }
 
-Words::Words(std::string_view line)
-    : m_tokens(line)
-    , m_words(m_tokens.size()) {
+WordClass ClassOf(std::string_view key) {
+    static const WordIndex index = BuildIndex();
+    return index.find(key);
+}
+
+Words::Words(std::string_view line, std::pmr::memory_resource *memory)
+    : m_tokens(line, memory)
+    , m_words(m_tokens.size(), memory) {
     for (std::size_t i = 0; i < m_tokens.size(); ++i) {
         const Token &t = m_tokens[i];
         Word &w = m_words[i];
         w.word = ClassOf(t.key);
+        // A word no table knows that is a number in words run together, or an ordinal misspelt
+        // by a letter: a number to account for all the same.
+        if (w.word.kinds == 0 && w.word.month == 0 && w.word.ordinal == 0 && !t.gloss &&
+            t.key.size() >= 5 && !HasDigit(t.key)) {
+            int value = OrdinalsRunTogether(t.key);
+            if (value == 0)
+                value = OrdinalNear(t.key);
+            w.word.ordinal = static_cast<std::int16_t>(value);
+            w.nearOrdinal = value > 0 && OrdinalsRunTogether(t.key) == 0;
+        }
         if (t.gloss)
             continue;
-        w.numeral = RomanValue(t.text);
-        if (w.numeral == 0 && t.text.size() >= 2)
-            w.numeral = MarkedRomanValue(t.text);
+        const int numeral = RomanValue(t.text);
+        w.numeral = numeral > 0 || t.text.size() < 2 ? numeral : MarkedRomanValue(t.text);
         w.digits = DigitsValue(t.text);
-        w.number = IsNumber(t, w.word);
-        w.mayBeNumber = w.number || w.numeral > 0 || w.digits > 0 || w.word.ordinal > 0;
+        w.number = IsNumber(t, w.word, numeral, numeral > 0 ? 0 : w.numeral);
+        // A letter alone in lower case (a. d., i) begins no number; within one, it goes on.
+        w.mayBeNumber = w.number || w.digits > 0 || w.word.ordinal > 0 ||
+                        (w.numeral > 0 && t.text.size() > 1);
     }
 }
 

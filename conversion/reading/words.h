@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <memory_resource>
 #include <vector>
 
 namespace tempidex {
@@ -31,9 +32,14 @@ struct WordClass {
 // How a word as read (tokens.h's key: V as U) is classified; an unknown word is nothing.
 WordClass ClassOf(std::string_view key);
 
+// The value of the ordinal that a word misspelt by one letter is (quatodecimo, octabo), the
+// first letter kept, where one value alone is that close; 0 for none. `key` as ClassOf's, of
+// five letters or more.
+int OrdinalNear(std::string_view key);
+
 class Words {
 public:
-    explicit Words(std::string_view line);
+    Words(std::string_view line, std::pmr::memory_resource *memory);
 
     bool tooMany() const { return m_tokens.tooMany(); }
     std::size_t size() const { return m_tokens.size(); }
@@ -61,6 +67,10 @@ public:
     bool isNumber(std::size_t i) const { return i < size() && m_words[i].number; }
     // Whether it may be any number at all: a number, a numeral in lower case, an ordinal.
     bool mayBeNumber(std::size_t i) const { return i < size() && m_words[i].mayBeNumber; }
+    // Whether its ordinal was read from a word misspelt by a letter (octano, quatodecimo).
+    bool misspeltOrdinal(std::size_t i) const { return i < size() && m_words[i].nearOrdinal; }
+    // Whether an era's spelling may begin with it: a, ad, P., post (number_phrases.h).
+    bool mayBeginEra(std::size_t i) const { return is(i, Kind::EraStart); }
 
 private:
     // What each word is, worked out once.
@@ -70,9 +80,10 @@ private:
         int digits = 0;
         bool number = false;
         bool mayBeNumber = false;
+        bool nearOrdinal = false;
     };
     Tokens m_tokens;
-    std::vector<Word> m_words;
+    std::pmr::vector<Word> m_words;
 };
 
 } // namespace tempidex

@@ -132,7 +132,7 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
 }
 
 void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
-    // A. D. 1524; an era before the number. "a. d." and "ad" are also ante diem: before a count
+    // A. D. 1524: an era before the number. "a. d." and "ad" are also ante diem: before a count
     // that a named day follows (a. d. XIX Kal., a. d. tertio decimo Kal., ad bis VI Kal.) they
     // are no era.
     if (const std::optional<EraRead> era = EraFrom(words, at); era && !Parted(words, era->end)) {
@@ -150,19 +150,6 @@ void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
                 phrases.push_back(p);
             }
     }
-    // 1524 AD, DCCX a.u.c., 44 a.C.: an era after the number.
-    for (const YearNumber &number : YearNumbersFrom(words, at)) {
-        if (Parted(words, number.end))
-            continue;
-        const std::optional<EraRead> era = EraFrom(words, number.end);
-        if (!era)
-            continue;
-        Phrase p = YearPhrase(at, era->end, number, CountOf(era->era),
-                              YearInEra(number.value, era->era));
-        if (!Parted(words, era->end) && EraFrom(words, era->end))
-            p.fault = PhraseFault::Year;
-        phrases.push_back(p);
-    }
 }
 
 void SpanishEraRule(const Words &words, std::size_t at, Phrases &phrases) {
@@ -175,12 +162,24 @@ void SpanishEraRule(const Words &words, std::size_t at, Phrases &phrases) {
                                      number.value - SpanishEraAhead));
 }
 
-void BareYearRule(const Words &words, std::size_t at, Phrases &phrases) {
+void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (!words.mayBeNumber(at))
+        return; // a letter alone, a. d., begins none
     for (const YearNumber &number : YearNumbersFrom(words, at)) {
         if (number.minus) { // -44: no AD 44, and no year we can tell
             phrases.push_back(YearPhrase(at, number.end, number, YearCount::Unmarked, 0));
             continue;
         }
+        // 1524 AD, DCCX a.u.c., 44 a.C.: an era after the number.
+        if (!Parted(words, number.end))
+            if (const std::optional<EraRead> era = EraFrom(words, number.end)) {
+                Phrase p = YearPhrase(at, era->end, number, CountOf(era->era),
+                                      YearInEra(number.value, era->era));
+                if (!Parted(words, era->end) && EraFrom(words, era->end))
+                    p.fault = PhraseFault::Year; // 1524 a.C. AD
+                phrases.push_back(p);
+            }
+        // 1524, MDXXIV: a year by its form alone, where it stands next to the date.
         if (!number.yearForm || number.lone)
             continue;
         Phrase p = YearPhrase(at, number.end, number, YearCount::Unmarked, number.value);
@@ -192,7 +191,9 @@ void BareYearRule(const Words &words, std::size_t at, Phrases &phrases) {
 void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     // "a. 707 (47)": editors write the year of the city after an "a."; AD 707 is as likely
     // for a reader who does not know the edition, unless the gloss gives the year BC.
-    if (!words.is(at, Kind::A) || words.is(at + 1, Kind::D) || words.is(at + 1, Kind::I) ||
+    // (A. in capitals is Augustus's, in the consuls' names: Theodosio A. VII.)
+    if (!words.is(at, Kind::A) || words[at].capital || words.is(at + 1, Kind::D) ||
+        words.is(at + 1, Kind::I) ||
         Parted(words, at + 1) || (at >= 1 && words.is(at - 1, Kind::Anno)))
         return;
     for (const YearNumber &number : YearNumbersFrom(words, at + 1)) {
@@ -211,26 +212,30 @@ void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases) {
 
 void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
     // pontificatus nostri anno decimo; anno pontificatus nostri quarto; regni nostri anno XIII;
-    // regnante domino nostro Ottone rege anno XIII. The words between are names and titles.
-    const bool anno = words.is(at, Kind::Anno) && words.is(at + 1, Kind::Reign);
+    // anno domni Ludovici, regis Junioris, secundo; regnante domino nostro Ottone rege anno
+    // XIII. The words between are names and titles.
+    const bool anno = words.is(at, Kind::Anno);
     const bool reign = words.is(at, Kind::Reign);
     const bool reigning = words.is(at, Kind::Reigning);
     if (!anno && !reign && !reigning)
         return;
+    bool named = reign || reigning; // a reign named before the number
     const std::size_t most = reigning ? 10 : 6;
     for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {
-        if (Parted(words, i) && !reigning)
+        if (Parted(words, i) && reign)
             return;
-        if (words.is(i, Kind::Reference) || words.monthOf(i) || words.is(i, Kind::Given))
+        if (words.is(i, Kind::Reference) || words.monthOf(i) || words.is(i, Kind::Given) ||
+            (anno && words.is(i, Kind::Anno)))
             return;
         // "pontificatus nostri anno quarto, anno Domini MDXX": the year of the Lord is not ours
         if (words.is(i, Kind::Anno) && words.is(i + 1, Kind::Formula) &&
             words.classOf(i + 1).formula != YearCount::Unmarked)
             return;
+        named = named || words.is(i, Kind::Reign);
         if (!words.isNumber(i) && words.numeralOf(i) == 0)
             continue;
-        if (reigning && !words.is(i - 1, Kind::Anno))
-            return; // regnante ... anno N: the number follows "anno"
+        if (!named || (reigning && !words.is(i - 1, Kind::Anno)))
+            return; // anno MCCXX: no reign's; regnante ... anno N: the number follows "anno"
         for (const YearNumber &number : YearNumbersFrom(words, i))
             if (!number.yearForm)
                 phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
@@ -265,11 +270,21 @@ void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
 void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.is(at, Kind::Consul))
         return;
-    // A date's own words, a verb or a comma end the consuls' names on either side.
+    // "sub die consule quod est": the day, in the charters of Freising, and no consuls
+    if (at >= 1 && words.is(at - 1, Kind::Die)) {
+        const bool which = at + 2 < words.size() && words[at + 1].text == "quod" &&
+                           (words[at + 2].text == "est" || words[at + 2].text == "facit");
+        phrases.push_back(ElsewherePhrase(YearElsewhere::None, at - 1, which ? at + 3 : at + 1));
+        phrases.back().kind = PhraseKind::Skip;
+        return;
+    }
+    // A date's own words (its count too), a verb or a comma end the consuls' names on either
+    // side.
     const auto ends = [&words](std::size_t i) {
         return words.is(i, Kind::Reference) || words.monthOf(i) != 0 || words.is(i, Kind::Given) ||
                words.is(i, Kind::Received) || words.is(i, Kind::Posted) ||
-               words.is(i, Kind::Anno) || words[i].gloss;
+               words.is(i, Kind::Anno) || words[i].gloss ||
+               (words.is(i + 1, Kind::Reference) && !Parted(words, i + 1));
     };
     // Honorio VIII et Theodosio III AA. conss.
     std::size_t begin = at;

@@ -12,14 +12,24 @@ constexpr bool IsChristianEra(YearCount count) {
            count == YearCount::Incarnation || count == YearCount::Nativity;
 }
 
-// The styles a year of the Incarnation or of the Nativity may have been counted in, the
-// charters' way, besides 1 January.
-constexpr std::array<YearStyle, 3> StylesOf(YearCount count) {
+// The last year some state of Europe still began on another day than 1 January: England
+// changed in 1752, after Tuscany in 1750.
+constexpr int LastYearOfTheOldStyles = 1752;
+
+// The styles a year of the Christian era may have been counted in, the charters' way, besides
+// 1 January: the Incarnation's from 25 March, after (Florence) or before (Pisa); the
+// Nativity's from 25 December; a year of the Lord with no beginning named, in either the
+// Annunciation's or the Nativity's, up to the last year they were used.
+constexpr std::array<YearStyle, 4> StylesOf(YearCount count, int year) {
+    constexpr YearStyle Modern = YearStyle::Modern;
     if (count == YearCount::Incarnation)
-        return {YearStyle::Modern, YearStyle::Florentine, YearStyle::Pisan};
+        return {Modern, YearStyle::Florentine, YearStyle::Pisan, YearStyle::Easter};
     if (count == YearCount::Nativity)
-        return {YearStyle::Modern, YearStyle::Nativity, YearStyle::Nativity};
-    return {YearStyle::Modern, YearStyle::Modern, YearStyle::Modern};
+        return {Modern, YearStyle::Nativity, Modern, Modern};
+    if ((count == YearCount::Christian || count == YearCount::Unmarked) &&
+        year <= LastYearOfTheOldStyles)
+        return {Modern, YearStyle::Florentine, YearStyle::Easter, YearStyle::Nativity};
+    return {Modern, Modern, Modern, Modern};
 }
 
 // The day a date names in a year of that shape, or nothing where it names none.
@@ -38,10 +48,14 @@ void CountTheYearsStyle(int written, DayOfMonth day, const DatingOptions &option
         return;
     }
     const int year = ModernYearOf(written, day, options.style);
-    for (const YearStyle style : StylesOf(notes.count))
+    // An Easter year runs from one Easter to the next: the days between the earlier and the later
+    // Easter of the two come twice.
+    if (options.style == YearStyle::Easter && !Before(day, StartOf(YearStyle::Easter, written)) &&
+        Before(day, StartOf(YearStyle::Easter, written + 1)))
+        d.alsoYear = written + 1;
+    for (const YearStyle style : StylesOf(notes.count, written))
         if (const int other = ModernYearOf(written, day, style);
-            other != year && d.stylesDiffering < d.otherStyles.size() &&
-            (d.stylesDiffering == 0 || d.otherStyles[0].second != other))
+            other != year && d.stylesDiffering < d.otherStyles.size())
             d.otherStyles[d.stylesDiffering++] = {style, other};
     d.styled = options.styleGiven || d.stylesDiffering > 0;
     d.year = year;
@@ -81,7 +95,7 @@ Dating Counted(const DateReading &reading, const DatingOptions &options) {
     // (no style begins its year on a day a leap year moves), so the style is settled on them,
     // counted as in a leap year: the doubled sixth day is February's in any year written.
     const bool styled = options.style != YearStyle::Modern || notes.laterYear ||
-                        notes.count == YearCount::Incarnation || notes.count == YearCount::Nativity;
+                        (date.year && StylesOf(notes.count, *date.year)[1] != YearStyle::Modern);
     if (d.year && *d.year >= 1 && styled && IsChristianEra(notes.count))
         if (const std::optional<DayOfMonth> day = DayIn(date, YearShape{true, false})) {
             CountTheYearsStyle(*date.year, *day, options, d);
@@ -102,6 +116,9 @@ Dating Counted(const DateReading &reading, const DatingOptions &options) {
             return none(NoDay::CommonYear);
         d.counted = DayFromRoman(roman, d.shape);
         d.day = d.counted.date;
+        if (d.year && d.shape.leap && roman.reference == Reference::Calends &&
+            roman.month == 3 && roman.count == 6 && d.counted.fault == CountFault::None)
+            d.medievalDay = DayOfMonth{2, roman.doubled ? 24 : 25};
         if (d.counted.fault == CountFault::TooFar)
             return none(NoDay::CountedTooFar);
         if (d.counted.fault == CountFault::NoDoubledDay)
@@ -148,13 +165,27 @@ Dating DateLatinLine(std::string_view line, const DatingOptions &options) {
         d.faultText = read.faultText;
         return d;
     }
-    d = Counted(read.readings.front(), options);
-    for (std::size_t i = 1; i < read.readings.size(); ++i) {
+    // A reading that names no day gives way to one that does: "octauo Non. Septembris" is
+    // no a. d. VIII Non., which there is not.
+    std::size_t first = 0;
+    d = Counted(read.readings[0], options);
+    for (std::size_t i = 1; i < read.readings.size() && d.outcome != Outcome::Day; ++i) {
+        Dating next = Counted(read.readings[i], options);
+        if (next.outcome == Outcome::Day) {
+            d = next;
+            first = i;
+        }
+    }
+    for (std::size_t i = 0; i < read.readings.size(); ++i) {
+        if (i == first)
+            continue;
         const Dating other = Counted(read.readings[i], options);
+        if (other.outcome != Outcome::Day && d.outcome == Outcome::Day)
+            continue;
         if (!SameWay(WayOf(d), WayOf(other))) {
-            const Way first = WayOf(d);
+            const Way one = WayOf(d);
             d.outcome = Outcome::TwoWays;
-            d.ways = {first, WayOf(other)};
+            d.ways = {one, WayOf(other)};
             d.faultText = line;
             return d;
         }

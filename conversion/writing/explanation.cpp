@@ -67,7 +67,9 @@ std::string StyleName(YearStyle style) {
     const YearStyleName &s = StyleOf(style);
     const std::string name =
         style == YearStyle::Nativity ? "della Natività" : std::string(s.italian);
-    return "lo stile " + name + " (l'anno comincia " + On({s.start.month, s.start.day}) + ")";
+    const std::string start =
+        style == YearStyle::Easter ? "a Pasqua" : On({s.start.month, s.start.day});
+    return "lo stile " + name + " (l'anno comincia " + start + ")";
 }
 
 std::string ExplainUnread(LineFault fault, std::string_view written) {
@@ -296,7 +298,7 @@ std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int
 }
 
 std::string ExplainStyle(YearStyle style, int year,
-                         const std::array<std::pair<YearStyle, int>, 2> &others) {
+                         const std::array<std::pair<YearStyle, int>, 3> &others) {
     std::string text = "anno " + ModernYearText(year) + " secondo " + StyleName(style);
     for (const auto &[other, otherYear] : others)
         if (otherYear != 0)
@@ -362,6 +364,9 @@ std::string Explain(const Dating &d) {
         add(ElsewhereNote(notes));
     if (notes.pridieAsII)
         add("«a. d. II» si legge pridie, il giorno prima, come lo scrivono i manoscritti");
+    if (notes.readOrdinal > 0)
+        add(Quoted(notes.misspeltOrdinal) + " si legge come il numero ordinale " +
+            std::to_string(notes.readOrdinal) + ", l'unico che differisce per una lettera");
     if (notes.readMonth > 0)
         add(Quoted(notes.misspeltMonth) + " si legge " + MonthName(notes.readMonth) +
             ", l'unico mese che differisce per una lettera");
@@ -370,6 +375,8 @@ std::string Explain(const Dating &d) {
             ": il primo fino al 24 Marzo nello stile fiorentino, il secondo dal 1° Gennaio");
     else if (d.styled)
         add(ExplainStyle(d.options.style, *d.year, d.otherStyles));
+    if (d.alsoYear)
+        add("nello stile pasquale lo stesso giorno cade anche nel " + ModernYearText(*d.alsoYear));
     if (d.weekday >= 0)
         add(ExplainWeekday(d.weekday, notes.weekday));
     if (d.indiction > 0)
@@ -380,6 +387,9 @@ std::string Explain(const Dating &d) {
             " (l'era conta 38 anni più dell'anno del Signore)");
     if (d.leapDay)
         add("se l'anno fosse bisestile sarebbe " + On(*d.leapDay));
+    if (d.medievalDay)
+        add("nel medioevo, che contava aggiunto il 24 Febbraio dell'anno bisestile, era " +
+            On(*d.medievalDay));
     if (d.otherDay)
         add(std::string(notes.otherRole == DateRole::Received ? "ricevuta (acc.)"
                                                               : "pubblicata (pp.)") +

@@ -38,7 +38,7 @@ std::string ExplainGap(DayOfMonth date, int year); // 5 to 14 October 1582
 std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int> year);
 std::string ExplainWeekday(int weekday, int named); // named: -1 where none was written
 std::string ExplainStyle(YearStyle style, int year,
-                         const std::array<std::pair<YearStyle, int>, 2> &others);
+                         const std::array<std::pair<YearStyle, int>, 3> &others);
 std::string ExplainIndiction(int indiction, int named, IndictionStart start);
 std::string ExplainLeapMarchNonesIdes();
 

@@ -33,6 +33,19 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d) {
         AppendModernDate(text, *d.leapDay, std::nullopt);
         warn(text);
     }
+    if (d.alsoYear)
+        warn("nello stile pasquale il " + std::to_string(d.day.day) + " " +
+             std::string(ItalianMonthName(d.day.month)) + " del " +
+             ModernYearText(*d.reading.date.year) + " cade due volte: nel " +
+             ModernYearText(*d.year) + " e nel " + ModernYearText(*d.alsoYear));
+    if (d.medievalDay) {
+        std::string text = "anno bisestile: il giorno è ";
+        AppendModernDate(text, d.day, std::nullopt);
+        text.append(" contando aggiunto il 25 Febbraio, come i Romani, ma ");
+        AppendModernDate(text, *d.medievalDay, std::nullopt);
+        text.append(" contando aggiunto il 24, come il medioevo");
+        warn(text);
+    }
     if (notes.spanishEra && d.reading.date.year && *notes.spanishEra - 38 != *d.reading.date.year)
         warn("l'era di Spagna " + RomanNumeral(*notes.spanishEra) + " è il " +
              ModernYearText(*notes.spanishEra - 38) + ", non il " +

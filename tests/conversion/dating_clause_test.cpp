@@ -354,6 +354,9 @@ TEST(DatingClause, SaysWhichYearEachStyleGives) {
 // the same style, is the same day.
 TEST(DatingClause, EachStyleReadsBackWhatItWrites) {
     for (const auto &style : tempidex::YearStyles) {
+        // An Easter year names some days twice (easter_test.cpp)
+        if (style.style == tempidex::YearStyle::Easter)
+            continue;
         LineOptions options = InStyle(style.style);
         for (int year = -99; year <= 2100; ++year)
             for (int month = 1; month <= 12; ++month)
@@ -390,10 +393,13 @@ TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
                           (calendar::DayNumber(year, month, day, julianOnly) + 1) % 7)
                     << year << "-" << month << "-" << day;
             }
-    // 1 January 1524 was a Friday: feria sexta; 6 March 1524 a Sunday.
-    EXPECT_EQ(LatinToModern("dominica, pridie Non. Mart. anno Domini 1524", LineOptions{}).warnings,
-              "");
-    EXPECT_EQ(LatinToModern("feria sexta, Kal. Ian. 1524", LineOptions{}).warnings, "");
+    // 1 January 1524 was a Friday: feria sexta; 6 March 1524 a Sunday. (Their years, before 25
+    // March, have a warning of their own: the styles.)
+    const auto weekdayWarning = [](std::string_view clause) {
+        return LatinToModern(clause, LineOptions{}).warnings.find("settimana") != std::string::npos;
+    };
+    EXPECT_FALSE(weekdayWarning("dominica, pridie Non. Mart. anno Domini 1524"));
+    EXPECT_FALSE(weekdayWarning("feria sexta, Kal. Ian. 1524"));
     const tempidex::Answer tuesday = LatinToModern("feria tertia, Kal. Ian. 1524", LineOptions{});
     EXPECT_EQ(tuesday.text, "01 Gennaio 1524");
     EXPECT_NE(tuesday.warnings.find("venerdì"), std::string::npos) << tuesday.warnings;
@@ -411,7 +417,7 @@ TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
     EXPECT_EQ(tempidex::IndictionOf(313, {1, 1}, IndictionStart::January1), 1);
     EXPECT_EQ(tempidex::IndictionOf(1356, {1, 10}, IndictionStart::September1), 9);
     const std::string_view bull = "Anno Domini MCCCLVI, indictione nona, IIII Idus Ianuarii";
-    EXPECT_EQ(LatinToModern(bull, LineOptions{}).warnings, "");
+    EXPECT_EQ(LatinToModern(bull, LineOptions{}).warnings.find("indizione"), std::string::npos);
     const std::string_view september = "Anno Domini MCCCLVI, indictione nona, Id. Sept.";
     EXPECT_NE(LatinToModern(september, LineOptions{}).warnings.find("era la X"), std::string::npos);
     LineOptions roman;
