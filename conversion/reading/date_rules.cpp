@@ -58,6 +58,16 @@ std::size_t DieBefore(const Words &words, std::size_t end) {
     return end >= 2 && !words[end - 1].pause && words.is(end - 2, Kind::Sub) ? end - 2 : end - 1;
 }
 
+// A named day whose month is wrong, words [monthAt, end): it stands, and the reading that
+// takes it fails.
+Phrase MonthFault(std::size_t at, std::size_t monthAt, std::size_t end) {
+    Phrase p = DatePhrase(at, end, {}, monthAt, {});
+    p.fault = PhraseFault::Month;
+    p.faultBegin = static_cast<std::uint8_t>(monthAt);
+    p.faultEnd = static_cast<std::uint8_t>(end);
+    return p;
+}
+
 } // namespace
 
 void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
@@ -78,6 +88,11 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     } else if (words.is(end, Kind::AI)) {
         leap = true;
         end += 1;
+    }
+    // "Kal. Ianuarius Maius": two months named, the second written out.
+    if (!leap && words.monthOf(end) != 0 && words.classOf(end).wholeMonth && !Parted(words, end)) {
+        phrases.push_back(MonthFault(at, monthAt, end + 1));
+        return;
     }
     // "Kalendarum Iuniarum die": the day of the Calends, in the genitive.
     if (!leap && words.is(end, Kind::Die) && words[at].key.ends_with("rum") &&

@@ -54,9 +54,14 @@ enum class Kind : std::uint8_t {
     Diei,       // hora diei tertia
     Noctis,     //
     EraStart,   // how an era's spelling begins: a, ad, p, post (number_phrases.h)
+    In,         // in, infra: in octava
+    // Not in the table: what words.h finds a word is.
+    Number,     // a number, or a word that can begin one
+    Capital,    // a capital letter alone: an initial, or an era's
 };
 
-inline constexpr int KindCount = static_cast<int>(Kind::EraStart) + 1;
+inline constexpr int KindCount = static_cast<int>(Kind::Capital) + 1;
+static_assert(KindCount <= 64, "a word's kinds are a 64-bit set");
 
 struct Keyword {
     std::string_view word;

@@ -30,12 +30,13 @@ LineReading ReadLatinLine(std::string_view line) {
         reading.fault = LineFault::TooManyWords;
         return reading;
     }
-    // Every phrase of every rule, over every word of the line.
+    // Every phrase of every rule, over every word of the line a phrase of it can begin with.
     Phrases phrases(&memory);
     phrases.reserve(2 * words.size());
     for (std::size_t at = 0; at < words.size(); ++at)
-        for (const Rule rule : Grammar)
-            rule(words, at, phrases);
+        for (const GrammarRule &rule : Grammar)
+            if ((words.kindsOf(at) & rule.begins) != 0)
+                rule.read(words, at, phrases);
     return ChooseReadings(words, phrases, &memory);
 }
 

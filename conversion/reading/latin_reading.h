@@ -25,7 +25,8 @@ enum class LineFault : std::uint8_t {
     TooManyWords, // more words than any clause has
     NoDate,       // neither a named day with its month nor a day of a month
     Designation,  // a. d. XX, a. d. VI bis: a count that names no day
-    Month,        // a named day whose month is missing or not a month
+    Month,        // a named day whose month is missing or not a month, in a date alone
+    ClauseMonth,  // the same among the words of a clause
     Year,         // a year out of range, written 0, with a minus sign or two eras
     Anno,         // "anno" and no year after it
     Number,       // a number that is neither the date's, nor a year, nor anything else read

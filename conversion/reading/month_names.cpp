@@ -9,7 +9,7 @@ int MonthNear(std::string_view key) {
         return 0;
     int found = 0;
     bool unique = true;
-    ForEachMonthForm([&](const std::string &form, int month) {
+    ForEachMonthForm([&](const std::string &form, int month, bool) {
         // Whole forms only: an abbreviation is too short to tell a slip from another word.
         if (form.size() < 4 || form[0] != key[0] || !OneLetterApart(form, key))
             return;

@@ -42,8 +42,9 @@ inline constexpr std::array<std::string_view, 18> CaseEndings{
     "a",    "ae", "am",  "arum", "as",   "e",  "em", "es", "i",
     "ibus", "is", "ium", "o",    "orum", "os", "s",  "um", "us"};
 
-// Calls `add(form, month)` with every form of every month that is read, as tokens.h folds
-// words (lower case, J as I) and with V as U.
+// Calls `add(form, month, whole)` with every form of every month that is read, as tokens.h
+// folds words (lower case, J as I) and with V as U; `whole` for a name written out, not cut
+// short (Ianuarius, Maii, but not Ian, Mai).
 template <typename Add> void ForEachMonthForm(Add &&add) {
     const auto asKey = [](std::string_view name) {
         std::string key;
@@ -57,9 +58,9 @@ template <typename Add> void ForEachMonthForm(Add &&add) {
         const std::string nominative = asKey(name.nominative), stem = asKey(name.stem);
         for (const std::string &whole : {nominative, stem})
             for (std::size_t size = 3; size <= whole.size(); ++size)
-                add(whole.substr(0, size), name.month);
+                add(whole.substr(0, size), name.month, size == nominative.size() && whole == nominative);
         for (const std::string_view ending : CaseEndings)
-            add(stem + std::string(ending), name.month);
+            add(stem + std::string(ending), name.month, true);
     }
 }
 

@@ -121,32 +121,6 @@ std::optional<int> LaterYear(int first, std::string_view second) {
     return later == first + 1 ? std::optional(later) : std::nullopt;
 }
 
-struct EraSpelling {
-    std::string_view letters; // the words' letters run together
-    Era era;
-};
-
-constexpr auto EraSpellings = std::to_array<EraSpelling>({
-    {"ad", Era::Christian},
-    {"dc", Era::Christian}, // dopo Cristo
-    {"pcn", Era::Christian},
-    {"postchristumnatum", Era::Christian},
-    {"auc", Era::City},
-    {"uc", Era::City},
-    {"aburbecondita", Era::City},
-    {"urbisconditae", Era::City},
-    {"ac", Era::BeforeChrist}, // avanti Cristo
-    {"acn", Era::BeforeChrist},
-    {"avc", Era::BeforeChrist},
-    {"bc", Era::BeforeChrist},
-    {"bce", Era::BeforeChrist},
-    {"achr", Era::BeforeChrist},
-    {"achrn", Era::BeforeChrist},
-    {"antechristum", Era::BeforeChrist},
-    {"antechristumnatum", Era::BeforeChrist},
-    {"aec", Era::BeforeChrist}, // ante aeram Christianam
-});
-
 } // namespace
 
 Counts CountsEndingAt(const Words &words, std::size_t end) {
@@ -221,34 +195,6 @@ std::vector<std::string_view> EraBeginnings() {
         for (std::size_t size = 1; size <= s.letters.size(); ++size)
             beginnings.push_back(s.letters.substr(0, size));
     return beginnings;
-}
-
-std::optional<EraRead> EraFrom(const Words &words, std::size_t begin) {
-    if (!words.mayBeginEra(begin))
-        return std::nullopt;
-    // Each spelling is matched against the words' letters, word after word (a. u. c.: "a", "u",
-    // "c"); the one that takes the most words is the era.
-    std::optional<EraRead> era;
-    for (const EraSpelling &s : EraSpellings) {
-        if (s.letters[0] != words[begin].text[0])
-            continue;
-        std::size_t used = 0, i = begin;
-        for (; used < s.letters.size() && i < words.size() && i < begin + 4; ++i) {
-            const std::string_view text = words[i].text;
-            if (words[i].gloss || (i > begin && words[i].pause) ||
-                text.size() > s.letters.size() - used ||
-                !std::equal(text.begin(), text.end(), s.letters.begin() + used))
-                break;
-            used += text.size();
-        }
-        if (used < s.letters.size() || (era && era->end >= i))
-            continue;
-        // "ac" and "ad" are also words (and, to): an era only in capitals or in letters.
-        const bool word = i == begin + 1 && (s.letters == "ac" || s.letters == "ad");
-        if (!word || words[begin].capitals)
-            era = EraRead{s.era, i};
-    }
-    return era;
 }
 
 } // namespace tempidex

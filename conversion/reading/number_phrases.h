@@ -61,28 +61,14 @@ struct YearNumber {
 using YearNumbers = Few<YearNumber, 16>;
 YearNumbers YearNumbersFrom(const Words &words, std::size_t begin);
 
-enum class Era : std::uint8_t { Christian, BeforeChrist, City };
-
-struct EraRead {
-    Era era = Era::Christian;
-    std::size_t end = 0;
-};
-
 // Every way an era's spelling begins, as words are folded: a, ad, p, post, urbis... A word
 // that is one is classified as Kind::EraStart.
 std::vector<std::string_view> EraBeginnings();
 
-// The era spelt by the words from `begin`, their letters run together (a. u. c., A.D., P. C. N.,
-// B.C., ab urbe condita); the spelling of the most words. Nothing for none.
-std::optional<EraRead> EraFrom(const Words &words, std::size_t begin);
-
-inline constexpr int YearsOfTheCityAtAD1 = 754; // AD 1 is the 754th year of the city
-
-// The astronomical year of a number written in an era.
-constexpr int YearInEra(int value, Era era) {
-    return era == Era::BeforeChrist ? 1 - value
-           : era == Era::City       ? value - (YearsOfTheCityAtAD1 - 1)
-                                    : value;
+// The era spelt by the words from `begin` (a. u. c., A.D., P. C. N., B.C., ab urbe condita): the
+// spelling of the most words; nothing for none. Worked out once for each word (words.h).
+inline std::optional<EraRead> EraFrom(const Words &words, std::size_t begin) {
+    return words.eraAt(begin);
 }
 
 } // namespace tempidex

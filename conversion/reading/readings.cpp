@@ -75,7 +75,17 @@ std::optional<LineReading> Unread(const Words &words, const Phrases &phrases) {
     for (std::size_t i = 0; i < words.size(); ++i)
         if (!taken[i] && words.is(i, Kind::Reference)) {
             const bool month = i + 1 < words.size() && !words[i + 1].pause;
-            return Fault(LineFault::Month, month ? words[i + 1].written : std::string_view{});
+            // A date alone, as the window's lists write it, has its month at fault; among other
+            // words, it is the date that is not read.
+            bool alone = true;
+            for (std::size_t w = 0; w < i && alone; ++w)
+                alone = words.mayBeNumber(w) || words.numeralOf(w) > 0 ||
+                        words.is(w, Kind::A) || words.is(w, Kind::D) || words.is(w, Kind::AD) ||
+                        words.is(w, Kind::Ante) || words.is(w, Kind::Diem) ||
+                        words.is(w, Kind::Bis) || words.is(w, Kind::Pridie) ||
+                        words.is(w, Kind::Postridie);
+            return Fault(alone ? LineFault::Month : LineFault::ClauseMonth,
+                         month ? words[i + 1].written : std::string_view{});
         }
     if (!date)
         return Fault(LineFault::NoDate, {});

@@ -33,6 +33,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 
 namespace tempidex {
 
@@ -63,26 +65,41 @@ void VerbRule(const Words &words, std::size_t at, Phrases &phrases);
 void IdEstRule(const Words &words, std::size_t at, Phrases &phrases);
 void OctaveRule(const Words &words, std::size_t at, Phrases &phrases);
 
-inline constexpr auto Grammar = std::to_array<Rule>({
-    RomanDateRule,
-    DayOfMonthRule,
-    FormulaYearRule,
-    EraYearRule,
-    SpanishEraRule,
-    NumberYearRule,
-    EditorsYearRule,
-    ReignRule,
-    YearElsewhereRule,
-    ConsulsRule,
-    IndictionRule,
-    WeekdayRule,
-    HourRule,
-    ComputusRule,
-    InitialsRule,
-    PopeRule,
-    VerbRule,
-    IdEstRule,
-    OctaveRule,
+// The kinds of word a set holds, one bit each.
+constexpr std::uint64_t KindsOf(std::initializer_list<Kind> kinds) {
+    std::uint64_t set = 0;
+    for (const Kind kind : kinds)
+        set |= std::uint64_t{1} << static_cast<unsigned>(kind);
+    return set;
+}
+
+// Each rule, and the kinds of word a phrase of it begins with: a word is given to the rules it
+// can begin, and no other.
+struct GrammarRule {
+    Rule read;
+    std::uint64_t begins;
+};
+
+inline constexpr auto Grammar = std::to_array<GrammarRule>({
+    {RomanDateRule, KindsOf({Kind::Reference})},
+    {DayOfMonthRule, KindsOf({Kind::Die, Kind::Mensis, Kind::Number})},
+    {FormulaYearRule, KindsOf({Kind::Anno, Kind::Formula})},
+    {EraYearRule, KindsOf({Kind::EraStart})},
+    {SpanishEraRule, KindsOf({Kind::Era})},
+    {NumberYearRule, KindsOf({Kind::Number})},
+    {EditorsYearRule, KindsOf({Kind::A})},
+    {ReignRule, KindsOf({Kind::Anno, Kind::Reign, Kind::Reigning})},
+    {YearElsewhereRule, KindsOf({Kind::Anno, Kind::AsAbove, Kind::Number})},
+    {ConsulsRule, KindsOf({Kind::Consul})},
+    {IndictionRule, KindsOf({Kind::Indiction})},
+    {WeekdayRule, KindsOf({Kind::Feria, Kind::Weekday, Kind::Die})},
+    {HourRule, KindsOf({Kind::Hour})},
+    {ComputusRule, KindsOf({Kind::Computus})},
+    {InitialsRule, KindsOf({Kind::Capital})},
+    {PopeRule, KindsOf({Kind::Pope})},
+    {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},
+    {IdEstRule, KindsOf({Kind::Reference})},
+    {OctaveRule, KindsOf({Kind::In})},
 });
 
 } // namespace tempidex

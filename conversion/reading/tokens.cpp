@@ -115,25 +115,25 @@ Sign SignBefore(std::string_view line, std::size_t at) {
 } // namespace
 
 Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
-    : m_folded(memory)
-    , m_tokens(memory) {
-    // Each word's text, then its key; neither is longer than the word as written.
-    m_folded.reserve(2 * line.size());
-    // Room for every word there can be: each takes a byte and a separator.
+    : m_text(line.size(), '\0', memory)
+    , m_key(line.size(), '\0', memory) {
+    // Room for every word there can be: each takes a byte and a separator. The folded words are
+    // never longer than they are written (æ is two bytes), so their views never move.
+    m_tokens = std::pmr::vector<Token>(memory);
     m_tokens.reserve(std::min(line.size() / 2 + 1, MostWords));
     Token *word = nullptr; // the word being read
-    std::size_t textStart = 0, glossEnd = 0;
+    std::size_t used = 0, textStart = 0, glossEnd = 0;
     bool pause = false, lower = false;
 
+    const auto put = [&](char c) {
+        m_text[used] = c;
+        m_key[used++] = c == 'v' ? 'u' : c;
+    };
     const auto finish = [&](std::size_t end) {
         if (word == nullptr)
             return;
-        const std::size_t size = m_folded.size() - textStart;
-        for (std::size_t i = textStart; i < textStart + size; ++i)
-            m_folded.push_back(m_folded[i] == 'v' ? 'u' : m_folded[i]);
-        // The views are set once every word is folded: the text may still move as it grows.
-        word->text = {nullptr, textStart};
-        word->key = {nullptr, size};
+        word->text = {m_text.data() + textStart, used - textStart};
+        word->key = {m_key.data() + textStart, used - textStart};
         word->written = line.substr(word->written.size(), end - word->written.size());
         word->capitals = word->capital && !lower;
         word = nullptr;
@@ -150,7 +150,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         word->gloss = at < glossEnd;
         word->written = {nullptr, at}; // where it begins, until it ends
         pause = lower = false;
-        textStart = m_folded.size();
+        textStart = used;
         return true;
     };
 
@@ -177,7 +177,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                 if (letter.kind != Byte::Letter)
                     break;
                 lower = lower || (!letter.capital && letter.letter >= 'a' && letter.letter <= 'z');
-                m_folded.push_back(letter.letter);
+                put(letter.letter);
             }
             end = at;
             continue;
@@ -224,24 +224,21 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             if (word == nullptr && !start(at, capital))
                 return;
             if (base == '*' || base == '#') { // æ, œ
-                m_folded.append(base == '*' ? "ae" : "oe");
+                put(base == '*' ? 'a' : 'o');
+                put('e');
                 lower = lower || !capital;
             } else if (base != '\0') {
-                m_folded.push_back(Bytes[static_cast<unsigned char>(base)].letter);
+                put(Bytes[static_cast<unsigned char>(base)].letter);
                 lower = lower || !(base >= 'A' && base <= 'Z');
             } else {
-                m_folded.append(line.substr(at, length)); // kept as it is: no letter of ours
+                for (std::size_t i = 0; i < length; ++i) // kept as it is: no letter of ours
+                    put(line[at + i]);
             }
             end = at + length;
         }
         at += length;
     }
     finish(end);
-    for (Token &t : m_tokens) {
-        const std::size_t textStart = t.text.size(), size = t.key.size();
-        t.text = {m_folded.data() + textStart, size};
-        t.key = {m_folded.data() + textStart + size, size};
-    }
 }
 
 std::string_view Tokens::written(std::size_t from, std::size_t to) const {

@@ -47,7 +47,7 @@ public:
     std::string_view written(std::size_t from, std::size_t to) const;
 
 private:
-    std::pmr::string m_folded; // every word's text and key, one after another
+    std::pmr::string m_text, m_key; // the words' texts and keys, one after another
     std::pmr::vector<Token> m_tokens;
     bool m_tooMany = false;
 };

@@ -105,8 +105,10 @@ WordIndex BuildIndex() {
     }
     for (const std::string_view beginning : EraBeginnings())
         index[std::string(beginning)].kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::EraStart);
-    ForEachMonthForm([&index](const std::string &form, int month) {
-        index[form].month = static_cast<std::int8_t>(month);
+    ForEachMonthForm([&index](const std::string &form, int month, bool whole) {
+        WordClass &c = index[form];
+        c.month = static_cast<std::int8_t>(month);
+        c.wholeMonth = c.wholeMonth || whole;
     });
     ForEachOrdinalForm([&index](const std::string &form, int value) {
         WordClass &c = index[form];
@@ -213,18 +215,6 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory)
         const Token &t = m_tokens[i];
         Word &w = m_words[i];
         w.word = ClassOf(t.key);
-        // A word no table knows that is a number in words run together, or an ordinal misspelt
-        // by a letter: a number to account for all the same.
-        if (w.word.kinds == 0 && w.word.month == 0 && w.word.ordinal == 0 && !t.gloss &&
-            t.key.size() >= 5 && !HasDigit(t.key)) {
-            int value = OrdinalsRunTogether(t.key);
-            if (value == 0)
-                value = OrdinalNear(t.key);
-            w.word.ordinal = static_cast<std::int16_t>(value);
-            w.nearOrdinal = value > 0 && OrdinalsRunTogether(t.key) == 0;
-        }
-        if (t.gloss)
-            continue;
         const int numeral = RomanValue(t.text);
         w.numeral = numeral > 0 || t.text.size() < 2 ? numeral : MarkedRomanValue(t.text);
         w.digits = DigitsValue(t.text);
@@ -232,8 +222,72 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory)
         // A letter alone in lower case (a. d., i) begins no number; within one, it goes on.
         w.mayBeNumber = w.number || w.digits > 0 || w.word.ordinal > 0 ||
                         (w.numeral > 0 && t.text.size() > 1);
+        if (w.mayBeNumber)
+            w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+        if (t.text.size() == 1 && t.capital)
+            w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Capital);
+    }
+    for (std::size_t i = 0; i < m_tokens.size(); ++i) {
+        if (is(i, Kind::EraStart))
+            readEra(i);
+        readOrdinalNoTableKnows(i);
     }
 }
 
+// A word no table knows, where a number may stand (beside another number, or a named day) or
+// that looks like part of one (-esim-, -decim-): a number in words run together
+// (septuagesimoprimo), or an ordinal misspelt by a letter (octano, quatodecimo). Either is a
+// number to account for.
+void Words::readOrdinalNoTableKnows(std::size_t i) {
+    Word &w = m_words[i];
+    const Token &t = m_tokens[i];
+    if (w.word.kinds != 0 || w.word.month != 0 || t.gloss || t.key.size() < 5 || w.digits > 0)
+        return;
+    const auto numberAt = [this](std::size_t j) {
+        return j < size() && !m_tokens[j].gloss &&
+               (m_words[j].mayBeNumber || is(j, Kind::Reference) || m_words[j].numeral > 0);
+    };
+    const bool between = (i >= 1 && !t.pause && numberAt(i - 1)) ||
+                         (i + 1 < size() && !m_tokens[i + 1].pause && numberAt(i + 1));
+    const bool looksLikeOne = t.key.find("esim") != std::string_view::npos ||
+                              t.key.find("decim") != std::string_view::npos;
+    if (!between && !looksLikeOne)
+        return;
+    int value = OrdinalsRunTogether(t.key);
+    w.nearOrdinal = value == 0;
+    if (value == 0)
+        value = OrdinalNear(t.key);
+    w.nearOrdinal = w.nearOrdinal && value > 0;
+    w.word.ordinal = static_cast<std::int16_t>(value);
+    if (value > 0) {
+        w.number = true;
+        w.mayBeNumber = true;
+        w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+    }
+}
+
+void Words::readEra(std::size_t begin) {
+    // The words' letters run on while some era's spelling goes on with them; the spelling of the
+    // most words is the era: "a u c" before "a".
+    std::array<char, 24> letters{};
+    std::size_t used = 0;
+    for (std::size_t i = begin; i < m_tokens.size() && i < begin + 4; ++i) {
+        const std::string_view text = m_tokens[i].text;
+        if (m_tokens[i].gloss || (i > begin && m_tokens[i].pause) ||
+            used + text.size() > letters.size())
+            return;
+        std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(used));
+        used += text.size();
+        const EraLetters read = EraOfLetters({letters.data(), used});
+        // "ac" and "ad" are also words (and, to): an era only in capitals or in letters.
+        const bool word = i == begin && (text == "ac" || text == "ad");
+        if (read.whole && (!word || m_tokens[begin].capitals)) {
+            m_words[begin].era = read.era;
+            m_words[begin].eraEnd = static_cast<std::uint8_t>(i + 1);
+        }
+        if (!read.begins)
+            return;
+    }
+}
 
 } // namespace tempidex

@@ -4,10 +4,12 @@
 // through this and nothing else.
 #pragma once
 
+#include "eras.h"
 #include "keywords.h"
 #include "tokens.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <memory_resource>
 #include <vector>
@@ -22,6 +24,7 @@ struct WordClass {
     std::int8_t weekday = -1;   // of a Weekday or a DayName: 0 Sunday
     YearCount formula = YearCount::Unmarked;
     std::int8_t month = 0;    // 1 to 12: the month the word names
+    bool wholeMonth = false;  // its name written out: Maius, Maii (not Mai.)
     std::int16_t ordinal = 0; // tertio 3, septimodecimo 17, millesimo 1000
 
     constexpr bool is(Kind kind) const {
@@ -69,8 +72,15 @@ public:
     bool mayBeNumber(std::size_t i) const { return i < size() && m_words[i].mayBeNumber; }
     // Whether its ordinal was read from a word misspelt by a letter (octano, quatodecimo).
     bool misspeltOrdinal(std::size_t i) const { return i < size() && m_words[i].nearOrdinal; }
-    // Whether an era's spelling may begin with it: a, ad, P., post (number_phrases.h).
-    bool mayBeginEra(std::size_t i) const { return is(i, Kind::EraStart); }
+    // Every kind the word is, Kind::Number and Kind::Capital included: which rules it begins.
+    std::uint64_t kindsOf(std::size_t i) const { return m_words[i].word.kinds; }
+    // The era spelt by the words from word i (a. u. c., A.D., P. C. N.), the spelling of the
+    // most words; nothing for none.
+    std::optional<EraRead> eraAt(std::size_t i) const {
+        return i < size() && m_words[i].eraEnd > 0
+                   ? std::optional(EraRead{m_words[i].era, m_words[i].eraEnd})
+                   : std::nullopt;
+    }
 
 private:
     // What each word is, worked out once.
@@ -81,7 +91,11 @@ private:
         bool number = false;
         bool mayBeNumber = false;
         bool nearOrdinal = false;
+        Era era = Era::Christian;
+        std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
     };
+    void readEra(std::size_t begin);
+    void readOrdinalNoTableKnows(std::size_t i);
     Tokens m_tokens;
     std::pmr::vector<Word> m_words;
 };

@@ -17,6 +17,7 @@ std::string_view ErrorFor(LineFault fault) {
     case LineFault::TwoYears:
         return ErrorYearNotCorrect;
     case LineFault::None:
+    case LineFault::ClauseMonth:
     case LineFault::TooLong:
     case LineFault::TooManyWords:
     case LineFault::NoDate:

@@ -78,6 +78,7 @@ std::string ExplainUnread(LineFault fault, std::string_view written) {
         return "designazione non riconosciuta: " + Quoted(written) +
                "; i giorni si contano da a. d. III ad a. d. XIX, con pridie e a. d. bis VI";
     case LineFault::Month:
+    case LineFault::ClauseMonth:
         return written.empty() ? "manca il mese" : "mese non riconosciuto: " + Quoted(written);
     case LineFault::Year:
     case LineFault::Number:
