@@ -101,7 +101,8 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     LatinDate date;
     date.day = {1, false, false, named, read.month};
     date.leapYear = leap;
-    Phrase named1 = DatePhrase(at, end, date, monthAt, read);
+    // "die idus ian.", "sub die Kalendarum Iuniarum": the named day itself.
+    Phrase named1 = DatePhrase(DieBefore(words, at), end, date, monthAt, read);
     if (leap && read.month != 3) { // (a. i.) belongs to the March Calends alone
         named1.fault = PhraseFault::Month;
         named1.faultBegin = static_cast<std::uint8_t>(monthAt);
@@ -134,10 +135,8 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         begin -= doubled ? 1 : 0;
         const std::size_t anteDiem = AnteDiemBefore(words, begin);
         const bool saysAnteDiem = anteDiem < begin;
-        // "mcccclxx quarto. Idus": an ordinal ended by a full stop ends the year before the date;
-        // "secundo Kal." is no Latin for the day before, which is pridie, unless "ante diem"
-        // says it is meant as a count.
-        if (inWords && (words[last].dotted || (count.value == 2 && !saysAnteDiem)))
+        // "mcccclxx quarto. Idus": an ordinal ended by a full stop ends the year before the date.
+        if (inWords && words[last].dotted)
             continue;
         begin = DieBefore(words, anteDiem);
         // A number past 19 counts no days (M. D. XXIX. Calendis Aprilis: a year), unless
@@ -187,10 +186,12 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             for (const NumberRead &count : CountsFrom(words, at + 2))
                 add(begin, count.value, at + 1, count.end, true);
     }
-    if (words.is(at, Kind::Mensis) && words.is(at + 2, Kind::Die) && !Parted(words, at + 2) &&
-        !Parted(words, at + 3)) // mense Maii die 3
-        for (const NumberRead &count : CountsFrom(words, at + 3))
-            add(at, count.value, at + 1, count.end, true);
+    if (words.is(at, Kind::Mensis) && !Parted(words, at + 1) && !Parted(words, at + 2)) {
+        const bool die = words.is(at + 2, Kind::Die); // mense Maii die 3; mense februarii IIIº
+        if (!die || !Parted(words, at + 3))
+            for (const NumberRead &count : CountsFrom(words, at + (die ? 3 : 2)))
+                add(at, count.value, at + 1, count.end, true);
+    }
     for (const NumberRead &count : CountsFrom(words, at)) {
         if (Parted(words, count.end))
             continue;
@@ -198,15 +199,13 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             add(at, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1, true);
             continue;
         }
-        // XXV mensis Augusti; 14. Novembris: a number, but no ordinal, that "die" does not
-        // say is a day's ("septuagesimo primo mense augusti" ends a year)
-        if (words.ordinalOf(count.begin) > 0)
+        // XXV mensis Augusti, decima mensis januarii, 14. Novembris: an ordinal only before
+        // "mensis" ("septuagesimo primo mense augusti" ends a year)
+        const bool mensis = words.is(count.end, Kind::Mensis) && words[count.end].text == "mensis" &&
+                            !Parted(words, count.end + 1);
+        if (words.ordinalOf(count.begin) > 0 && !mensis)
             continue;
-        const std::size_t monthAt =
-            words.is(count.end, Kind::Mensis) && words[count.end].text == "mensis" &&
-                    !Parted(words, count.end + 1)
-                ? count.end + 1
-                : count.end;
+        const std::size_t monthAt = mensis ? count.end + 1 : count.end;
         add(at, count.value, monthAt, monthAt + 1, false);
     }
 }

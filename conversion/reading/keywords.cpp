@@ -120,6 +120,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"humanitatis", Kind::Formula, Christian},
     {"i", Kind::I},
     {"id", Kind::Reference, Ides},
+    {"idib", Kind::Reference, Ides},
     {"idibus", Kind::Reference, Ides},
     {"idus", Kind::Reference, Ides},
     {"iduum", Kind::Reference, Ides},

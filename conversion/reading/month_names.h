@@ -35,6 +35,11 @@ inline constexpr auto MonthNames = std::to_array<MonthName>({
     {"Quinctilis", "Quinctil", 7, true},
     {"Sextilis", "Sextil", 8, true},
     {"Marcius", "Marci", 3, false}, // the medieval spelling: Kalendas Marcii
+    // The abbreviations of German and Danish chanceries: Septbr., Octbr., Novbr., Decbr.
+    {"Septbr", "Septbr", 9, true},
+    {"Octbr", "Octbr", 10, true},
+    {"Novbr", "Novbr", 11, true},
+    {"Decbr", "Decbr", 12, true},
 });
 
 // "s" alone: the contracted ablative of inscriptions, Mais, Martis (for Maiis, Martiis).

@@ -64,10 +64,27 @@ struct Part {
 
 // Every part that can begin at word i: a numeral (MCCC, M°, cc., xxmo), an ordinal (millesimo,
 // septimo decimo), "bis millesimo", "mille".
-Few<Part, 4> PartsAt(const Words &words, std::size_t i) {
-    Few<Part, 4> parts;
+Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
+    Few<Part, 6> parts;
     if (const int numeral = words.numeralOf(i))
         parts.push_back({numeral, 1});
+    // A numeral written in two or three words, its letters run on: "lº xxiº" is LXXI.
+    std::array<char, 24> letters{};
+    std::size_t used = 0;
+    for (std::size_t j = i; j < i + 3 && j < words.size() && words.numeralOf(j) > 0 &&
+                            !words[j].gloss && (j == i || !words[j].pause);
+         ++j) {
+        std::string_view text = words[j].text;
+        while (!text.empty() && RomanValue(text) == 0) // its ending: xxiº, xiio
+            text.remove_suffix(1);
+        if (text.empty() || used + text.size() > letters.size())
+            break;
+        std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(used));
+        used += text.size();
+        if (j > i)
+            if (const int value = RomanValue({letters.data(), used}))
+                parts.push_back({value, j - i + 1});
+    }
     if (const int ordinal = words.ordinalOf(i)) {
         parts.push_back({ordinal, 1});
         if (const int teen = CompoundAt(words, i); teen > 10 && teen < 20)
@@ -141,7 +158,7 @@ Counts CountsEndingAt(const Words &words, std::size_t end) {
 
 Counts CountsFrom(const Words &words, std::size_t begin) {
     Counts counts;
-    if (!words.mayBeNumber(begin))
+    if (!words.mayBeNumber(begin) && words.numeralOf(begin) == 0)
         return counts;
     if (const int value = DayNumberOf(words, begin))
         counts.push_back({value, begin, begin + 1});
@@ -160,7 +177,7 @@ YearNumbers YearNumbersFrom(const Words &words, std::size_t begin) {
         return found;
     const Token &first = words[begin];
     if (HasDigit(first.text)) {
-        const int value = DigitsValue(first.text);
+        const int value = words.digitsOf(begin);
         if (value == 0 && first.text.find_first_not_of('0') != std::string_view::npos)
             return found; // 15x4, 123456: no number of ours
         YearNumber number{value, begin + 1, value >= 1000 && first.text[0] != '0',

@@ -85,6 +85,19 @@ constexpr int DigitsValue(std::string_view word) {
     return value;
 }
 
+// A number in digits with the ordinal ending a scribe wrote after it: 3o, 8a, 1mo; 0 for
+// anything else.
+constexpr int MarkedDigitsValue(std::string_view word) {
+    std::size_t digits = 0;
+    while (digits < word.size() && word[digits] >= '0' && word[digits] <= '9')
+        ++digits;
+    const std::string_view ending = word.substr(digits);
+    for (const std::string_view e : {"o", "a", "mo", "us", "um", "e", "i"})
+        if (digits > 0 && ending == e)
+            return DigitsValue(word.substr(0, digits));
+    return 0;
+}
+
 constexpr bool HasDigit(std::string_view word) {
     for (const char c : word)
         if (c >= '0' && c <= '9')

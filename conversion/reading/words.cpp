@@ -218,6 +218,8 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory)
         const int numeral = RomanValue(t.text);
         w.numeral = numeral > 0 || t.text.size() < 2 ? numeral : MarkedRomanValue(t.text);
         w.digits = DigitsValue(t.text);
+        if (w.digits == 0)
+            w.digits = MarkedDigitsValue(t.text);
         w.number = IsNumber(t, w.word, numeral, numeral > 0 ? 0 : w.numeral);
         // A letter alone in lower case (a. d., i) begins no number; within one, it goes on.
         w.mayBeNumber = w.number || w.digits > 0 || w.word.ordinal > 0 ||
@@ -247,7 +249,12 @@ void Words::readOrdinalNoTableKnows(std::size_t i) {
         return j < size() && !m_tokens[j].gloss &&
                (m_words[j].mayBeNumber || is(j, Kind::Reference) || m_words[j].numeral > 0);
     };
-    const bool between = (i >= 1 && !t.pause && numberAt(i - 1)) ||
+    // the words a number follows: anno qninto, indictione tercia
+    const auto before = [this](std::size_t j) {
+        return is(j, Kind::Anno) || is(j, Kind::Indiction) || is(j, Kind::Feria) ||
+               is(j, Kind::Hour) || is(j, Kind::Reign) || is(j, Kind::Die);
+    };
+    const bool between = (i >= 1 && !t.pause && (numberAt(i - 1) || before(i - 1))) ||
                          (i + 1 < size() && !m_tokens[i + 1].pause && numberAt(i + 1));
     const bool looksLikeOne = t.key.find("esim") != std::string_view::npos ||
                               t.key.find("decim") != std::string_view::npos;
@@ -263,7 +270,12 @@ void Words::readOrdinalNoTableKnows(std::size_t i) {
         w.number = true;
         w.mayBeNumber = true;
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+        return;
     }
+    // Ending as an ordinal does (cdxxtercio, onono): a number no rule can read, never skipped.
+    for (std::size_t size = 4; size < t.key.size() && size <= 16; ++size)
+        if (ClassOf(t.key.substr(t.key.size() - size)).ordinal > 0)
+            w.number = true;
 }
 
 void Words::readEra(std::size_t begin) {

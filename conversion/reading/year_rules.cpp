@@ -70,7 +70,7 @@ bool Parted(const Words &words, std::size_t i) {
 // year only by its form, else a year of something else.
 void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount count,
               Phrases &phrases) {
-    if (from >= words.size() || (from > begin && Parted(words, from)))
+    if (from >= words.size())
         return;
     for (const YearNumber &number : YearNumbersFrom(words, from)) {
         std::size_t end = number.end;
@@ -112,7 +112,7 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         // anno [ab incarnatione Domini | salutis | a Christo nato ...] N
         std::size_t i = at + 1;
         YearCount count = YearCount::Unmarked;
-        for (; i < at + 8 && words.is(i, Kind::Formula) && !Parted(words, i); ++i)
+        for (; i < at + 8 && (words.is(i, Kind::Formula) || words.is(i, Kind::Connective)); ++i)
             count = MoreExact(count, words.classOf(i).formula);
         if (words.is(i, Kind::Reign) || words.is(i, Kind::World) || words.is(i, Kind::AsAbove))
             return; // the year of a reign, of the world, or the one above: their own rules
@@ -224,14 +224,14 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
     for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {
         if (Parted(words, i) && reign)
             return;
-        if (words.is(i, Kind::Reference) || words.monthOf(i) || words.is(i, Kind::Given) ||
+        if (words.is(i, Kind::Reference) || words.is(i, Kind::Given) ||
             (anno && words.is(i, Kind::Anno)))
             return;
         // "pontificatus nostri anno quarto, anno Domini MDXX": the year of the Lord is not ours
         if (words.is(i, Kind::Anno) && words.is(i + 1, Kind::Formula) &&
             words.classOf(i + 1).formula != YearCount::Unmarked)
             return;
-        named = named || words.is(i, Kind::Reign);
+        named = named || words.is(i, Kind::Reign) || words.is(i, Kind::Reigning);
         if (!words.isNumber(i) && words.numeralOf(i) == 0)
             continue;
         if (!named || (reigning && !words.is(i - 1, Kind::Anno)))
