@@ -178,8 +178,11 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
     };
     if (words.is(at, Kind::Die)) {
         const std::size_t begin = DieBefore(words, at + 1);
-        if (!Parted(words, at + 1))
-            for (const NumberRead &count : CountsFrom(words, at + 1)) // die XX mensis Maii
+        // die XX mensis Maii; die vero XX Maii
+        const std::size_t from =
+            words.is(at + 1, Kind::Connective) && !Parted(words, at + 1) ? at + 2 : at + 1;
+        if (!Parted(words, from))
+            for (const NumberRead &count : CountsFrom(words, from))
                 add(begin, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
         // die novembris septimo
         if (words.monthOf(at + 1) && !Parted(words, at + 1) && !Parted(words, at + 2))
@@ -199,11 +202,15 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             add(at, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1, true);
             continue;
         }
-        // XXV mensis Augusti, decima mensis januarii, 14. Novembris: an ordinal only before
-        // "mensis" ("septuagesimo primo mense augusti" ends a year)
+        // XXV mensis Augusti, decima mensis januarii, 14. Novembris, octavo junii: an ordinal
+        // not after another number, which it might end ("septuagesimo primo mense augusti" ends
+        // a year)
         const bool mensis = words.is(count.end, Kind::Mensis) && words[count.end].text == "mensis" &&
                             !Parted(words, count.end + 1);
-        if (words.ordinalOf(count.begin) > 0 && !mensis)
+        const bool afterNumber = at >= 1 && !Parted(words, at) &&
+                                 (words.mayBeNumber(at - 1) || words.numeralOf(at - 1) > 0);
+        if (words.ordinalOf(count.begin) > 0 && !mensis &&
+            (afterNumber || words.is(count.end, Kind::Mensis)))
             continue;
         const std::size_t monthAt = mensis ? count.end + 1 : count.end;
         add(at, count.value, monthAt, monthAt + 1, false);

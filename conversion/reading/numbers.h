@@ -91,10 +91,14 @@ constexpr int MarkedDigitsValue(std::string_view word) {
     std::size_t digits = 0;
     while (digits < word.size() && word[digits] >= '0' && word[digits] <= '9')
         ++digits;
+    // 1mo, 2do, 3tio, 4to, 8vo, 2a, 1us: an ending of up to three letters, as in the ordinal
     const std::string_view ending = word.substr(digits);
-    for (const std::string_view e : {"o", "a", "mo", "us", "um", "e", "i"})
-        if (digits > 0 && ending == e)
-            return DigitsValue(word.substr(0, digits));
+    const bool letters = ending.find_first_not_of("abcdefghijklmnopqrstuvwxyz") ==
+                         std::string_view::npos;
+    const char last = ending.empty() ? '\0' : ending.back();
+    if (digits > 0 && !ending.empty() && ending.size() <= 3 && letters &&
+        (last == 'o' || last == 'a' || last == 'i' || last == 's' || last == 'm' || last == 'e'))
+        return DigitsValue(word.substr(0, digits));
     return 0;
 }
 

@@ -47,9 +47,7 @@ bool MustRead(const Words &words, std::size_t i) {
     const auto joined = [&words](std::size_t b) { // b follows the word before it, no comma
         return b < words.size() && !words[b].pause;
     };
-    const auto number = [&words](std::size_t j) {
-        return words.mayBeNumber(j) || words.numeralOf(j) > 0;
-    };
+    const auto number = [&words](std::size_t j) { return words.mayBeNumber(j); };
     return (joined(i + 1) && (words.is(i + 1, Kind::Reference) || number(i + 1))) ||
            (i >= 1 && joined(i) && number(i - 1));
 }

@@ -182,13 +182,20 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             end = at;
             continue;
         }
-        case Byte::Bracket:
-            if (word != nullptr)
+        case Byte::Bracket: {
+            // An editor's gloss begins here, even right after a number: "a. 705(49)".
+            const bool opens = (line[at] == '(' || line[at] == '[') && at >= glossEnd;
+            const std::size_t gloss = opens ? GlossEnd(line, at) : 0;
+            const bool afterNumber = word != nullptr && at >= 1 && IsDigit(line[at - 1]);
+            if (gloss > 0 && (word == nullptr || afterNumber)) {
+                finish(end);
+                glossEnd = gloss;
+            } else if (word != nullptr) {
                 end = at + 1; // quoted with the word: K(alendis)
-            else if ((line[at] == '(' || line[at] == '[') && at >= glossEnd)
-                glossEnd = GlossEnd(line, at);
+            }
             ++at;
             continue;
+        }
         case Byte::Dot:
             if (word != nullptr)
                 word->dotted = true;

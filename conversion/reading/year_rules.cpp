@@ -280,8 +280,10 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
     // A date's own words (its count too), a verb or a comma end the consuls' names on either
     // side.
-    const auto ends = [&words](std::size_t i) {
-        return words.is(i, Kind::Reference) || words.monthOf(i) != 0 || words.is(i, Kind::Given) ||
+    const auto ends = [&words](std::size_t i) { // (Augusto is a title, after a name)
+        return words.is(i, Kind::Reference) ||
+               (words.monthOf(i) != 0 && i >= 1 && words.is(i - 1, Kind::Reference)) ||
+               words.is(i, Kind::Given) ||
                words.is(i, Kind::Received) || words.is(i, Kind::Posted) ||
                words.is(i, Kind::Anno) || words[i].gloss ||
                (words.is(i + 1, Kind::Reference) && !Parted(words, i + 1));
