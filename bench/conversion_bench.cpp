@@ -1,8 +1,8 @@
 // Time of one ConvertRomanDate call over every combination of the three lists, mixed with
 // the kinds of malformed text a user can type, and of the same answered from one line of text.
-#include "writing/answers.h"
 #include "window/roman_date.h"
 #include "window/window_lists.h"
+#include "writing/answers.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,9 +3,9 @@
 // the three lists. Every answer must be one the program can show, on one line, for a reason
 // that fits the texts it was given; every warning a line of its own; and whatever the command
 // line writes in Latin, in any year style, must read back without an error.
-#include "writing/answers.h"
 #include "window/roman_date.h"
 #include "window/window_lists.h"
+#include "writing/answers.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,9 +4,9 @@
 #include "fonts.h"
 #include "form2.h"
 #include "latin_list.h"
-#include "window/roman_date.h"
 #include "screen_centring.h"
 #include "twips.h"
+#include "window/roman_date.h"
 #include "window/window_lists.h"
 
 #include <QLabel>

@@ -72,8 +72,8 @@ constexpr Date GregorianFromFixed(long fixed) {
     const bool leap = detail::IsGregorianLeapYear(year);
     const long dayOfYear = fixed - FixedFromGregorian({static_cast<int>(year), 1, 1});
     const long correction = fixed < FixedFromGregorian({static_cast<int>(year), 3, 1}) ? 0
-                            : leap                                                 ? 1
-                                                                                   : 2;
+                            : leap                                                     ? 1
+                                                                                       : 2;
     const int month = static_cast<int>((12 * (dayOfYear + correction) + 373) / 367);
     return {static_cast<int>(year), month,
             static_cast<int>(fixed - FixedFromGregorian({static_cast<int>(year), month, 1}) + 1)};

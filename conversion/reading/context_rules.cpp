@@ -54,13 +54,11 @@ void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (words.is(at, Kind::Weekday)) {
         const std::size_t begin =
             at >= 1 && words.is(at - 1, Kind::Die) && !Parted(words, at) ? at - 1 : at;
-        phrases.push_back(
-            Spanning(PhraseKind::Weekday, begin, at + 1, words.classOf(at).weekday));
+        phrases.push_back(Spanning(PhraseKind::Weekday, begin, at + 1, words.classOf(at).weekday));
     }
     // die Lunae ... die Veneris
     if (words.is(at, Kind::Die) && words.is(at + 1, Kind::DayName) && !Parted(words, at + 1))
-        phrases.push_back(
-            Spanning(PhraseKind::Weekday, at, at + 2, words.classOf(at + 1).weekday));
+        phrases.push_back(Spanning(PhraseKind::Weekday, at, at + 2, words.classOf(at + 1).weekday));
 }
 
 void HourRule(const Words &words, std::size_t at, Phrases &phrases) {
@@ -91,7 +89,8 @@ void ComputusRule(const Words &words, std::size_t at, Phrases &phrases) {
 }
 
 void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
-    if (!IsLetterAlone(words, at) || (at >= 1 && IsLetterAlone(words, at - 1) && !Parted(words, at)))
+    if (!IsLetterAlone(words, at) ||
+        (at >= 1 && IsLetterAlone(words, at - 1) && !Parted(words, at)))
         return;
     // S. R. E., B. V. M., D. N.: letters alone, some of them no numeral.
     std::size_t end = at;

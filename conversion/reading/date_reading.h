@@ -50,7 +50,7 @@ enum class DateRole : std::uint8_t { Given, Received, Posted };
 
 struct ClauseNotes {
     YearCount count = YearCount::Unmarked;
-    std::optional<int> laterYear; // a double year, "1195-6", "1620/21": the later of the two
+    std::optional<int> laterYear;  // a double year, "1195-6", "1620/21": the later of the two
     std::optional<int> spanishEra; // the era written beside a year of the Lord, to check
     YearElsewhere elsewhere = YearElsewhere::None;
     std::string_view elsewhereText; // the words that give it, as written
@@ -59,7 +59,7 @@ struct ClauseNotes {
     bool pridieAsII = false;        // "a. d. II", as manuscripts write the day before
     std::int8_t readMonth = 0;      // a month read from a misspelt name, and that name
     std::string_view misspeltMonth;
-    int readOrdinal = 0;            // an ordinal read from a misspelt word, and that word
+    int readOrdinal = 0; // an ordinal read from a misspelt word, and that word
     std::string_view misspeltOrdinal;
     DateRole otherRole = DateRole::Given; // Received or Posted: the other date below
     LatinDate otherDate;

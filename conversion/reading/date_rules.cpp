@@ -115,7 +115,8 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     // A word between the count and the named day: "quarto decimo autem Kalendas Iulii".
     const std::size_t before =
         at >= 1 && words.is(at - 1, Kind::Connective) && !words[at - 1].pause ? at - 1 : at;
-    if (before >= 1 && (words.is(before - 1, Kind::Pridie) || words.is(before - 1, Kind::Postridie))) {
+    if (before >= 1 &&
+        (words.is(before - 1, Kind::Pridie) || words.is(before - 1, Kind::Postridie))) {
         Phrase p = named1;
         p.begin = static_cast<std::uint8_t>(DieBefore(words, before - 1));
         if (words.is(before - 1, Kind::Pridie))
@@ -205,8 +206,8 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         // XXV mensis Augusti, decima mensis januarii, 14. Novembris, octavo junii: an ordinal
         // not after another number, which it might end ("septuagesimo primo mense augusti" ends
         // a year)
-        const bool mensis = words.is(count.end, Kind::Mensis) && words[count.end].text == "mensis" &&
-                            !Parted(words, count.end + 1);
+        const bool mensis = words.is(count.end, Kind::Mensis) &&
+                            words[count.end].text == "mensis" && !Parted(words, count.end + 1);
         const bool afterNumber = at >= 1 && !Parted(words, at) &&
                                  (words.mayBeNumber(at - 1) || words.numeralOf(at - 1) > 0);
         if (words.ordinalOf(count.begin) > 0 && !mensis &&

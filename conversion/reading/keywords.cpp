@@ -105,7 +105,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"episcopatus", Kind::Reign},
     {"era", Kind::Era},
     {"et", Kind::Et},
-    {"etc", Kind::Formula, Unmarked},     // anno etc. millesimo: the formula left out
+    {"etc", Kind::Formula, Unmarked}, // anno etc. millesimo: the formula left out
     {"fer", Kind::Feria},
     {"feria", Kind::Feria},
     {"feriae", Kind::Feria},

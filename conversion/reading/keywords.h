@@ -56,8 +56,8 @@ enum class Kind : std::uint8_t {
     EraStart,   // how an era's spelling begins: a, ad, p, post (number_phrases.h)
     In,         // in, infra: in octava
     // Not in the table: what words.h finds a word is.
-    Number,     // a number, or a word that can begin one
-    Capital,    // a capital letter alone: an initial, or an era's
+    Number,  // a number, or a word that can begin one
+    Capital, // a capital letter alone: an initial, or an era's
 };
 
 inline constexpr int KindCount = static_cast<int>(Kind::Capital) + 1;

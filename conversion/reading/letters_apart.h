@@ -17,7 +17,7 @@ constexpr bool OneLetterApart(std::string_view a, std::string_view b) {
     while (same < a.size() && a[same] == b[same])
         ++same;
     if (same == b.size())
-        return false; // the same word
+        return false;        // the same word
     if (a.size() < b.size()) // a letter more in b
         return a.substr(same) == b.substr(same + 1);
     if (a.substr(same + 1) == b.substr(same + 1)) // one letter changed

@@ -111,7 +111,9 @@ ModernDate WithYear(int day, int month, std::string_view rest) {
             date.reading = ModernReading::SignedYear;
             return date;
         }
-        const int year = YearInEra(number.value, before ? before->era : after ? after->era : Era::Christian);
+        const int year = YearInEra(number.value, before  ? before->era
+                                                 : after ? after->era
+                                                         : Era::Christian);
         if (number.value > 0 && year >= FirstYear && year <= LastYear) {
             date.reading = ModernReading::Read;
             date.year = year;

@@ -18,9 +18,9 @@ enum class ModernReading : unsigned char { Read, NoDate, WrongYear, SignedYear }
 
 struct ModernDate {
     ModernReading reading = ModernReading::NoDate;
-    int day = 0, month = 0;  // as written: whether the day exists is the caller's to decide
-    std::optional<int> year; // astronomical (0 is 1 BC)
-    int weekday = -1;        // written before it ("lunedì 3 marzo 2025"): 0 Sunday; -1 none
+    int day = 0, month = 0;    // as written: whether the day exists is the caller's to decide
+    std::optional<int> year;   // astronomical (0 is 1 BC)
+    int weekday = -1;          // written before it ("lunedì 3 marzo 2025"): 0 Sunday; -1 none
     std::string_view yearText; // the year as written, where it is wrong
 };
 

@@ -63,7 +63,8 @@ template <typename Add> void ForEachMonthForm(Add &&add) {
         const std::string nominative = asKey(name.nominative), stem = asKey(name.stem);
         for (const std::string &whole : {nominative, stem})
             for (std::size_t size = 3; size <= whole.size(); ++size)
-                add(whole.substr(0, size), name.month, size == nominative.size() && whole == nominative);
+                add(whole.substr(0, size), name.month,
+                    size == nominative.size() && whole == nominative);
         for (const std::string_view ending : CaseEndings)
             add(stem + std::string(ending), name.month, true);
     }

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace tempidex {
 namespace {
@@ -14,7 +14,7 @@ constexpr int MostDays = 31;
 
 // A day's number in one word: XIX, xiiio, 19, tertio; 0 for none.
 int DayNumberOf(const Words &words, std::size_t i) {
-    const int value = words.ordinalOf(i) > 0 ? words.ordinalOf(i)
+    const int value = words.ordinalOf(i) > 0  ? words.ordinalOf(i)
                       : words.digitsOf(i) > 0 ? words.digitsOf(i)
                                               : words.numeralOf(i);
     return value <= MostDays ? value : 0;
@@ -172,16 +172,16 @@ Counts CountsFrom(const Words &words, std::size_t begin) {
 YearNumbers YearNumbersFrom(const Words &words, std::size_t begin) {
     YearNumbers found;
     if (begin >= words.size() || words[begin].gloss ||
-        (!words.mayBeNumber(begin) && words.numeralOf(begin) == 0 &&
-         !words.is(begin, Kind::Bis) && !words.is(begin, Kind::Thousand)))
+        (!words.mayBeNumber(begin) && words.numeralOf(begin) == 0 && !words.is(begin, Kind::Bis) &&
+         !words.is(begin, Kind::Thousand)))
         return found;
     const Token &first = words[begin];
     if (HasDigit(first.text)) {
         const int value = words.digitsOf(begin);
         if (value == 0 && first.text.find_first_not_of('0') != std::string_view::npos)
             return found; // 15x4, 123456: no number of ours
-        YearNumber number{value, begin + 1, value >= 1000 && first.text[0] != '0',
-                          first.minus, false, 0};
+        YearNumber number{value,       begin + 1, value >= 1000 && first.text[0] != '0',
+                          first.minus, false,     0};
         const std::size_t next = begin + 1;
         if (next < words.size() && words[next].joined)
             if (const std::optional<int> later = LaterYear(value, words[next].text)) {

@@ -93,8 +93,8 @@ constexpr int MarkedDigitsValue(std::string_view word) {
         ++digits;
     // 1mo, 2do, 3tio, 4to, 8vo, 2a, 1us: an ending of up to three letters, as in the ordinal
     const std::string_view ending = word.substr(digits);
-    const bool letters = ending.find_first_not_of("abcdefghijklmnopqrstuvwxyz") ==
-                         std::string_view::npos;
+    const bool letters =
+        ending.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string_view::npos;
     const char last = ending.empty() ? '\0' : ending.back();
     if (digits > 0 && !ending.empty() && ending.size() <= 3 && letters &&
         (last == 'o' || last == 'a' || last == 'i' || last == 's' || last == 'm' || last == 'e'))
@@ -172,8 +172,8 @@ inline constexpr auto Ordinals = std::to_array<Ordinal>({
 
 // The endings an ordinal takes in a date: ante diem tertium, tertio Kalendas, die tertia,
 // dies tertius, anno millesimo, indictione quarta, luna quartadecima, indictionis tertiae.
-inline constexpr std::array<std::string_view, 8> OrdinalEndings{"o", "um", "us", "a",
-                                                                "ae", "e", "i", "am"};
+inline constexpr std::array<std::string_view, 8> OrdinalEndings{"o",  "um", "us", "a",
+                                                                "ae", "e",  "i",  "am"};
 
 // Whether an ordinal of that value ends a number's places: a unit, a ten, a hundred...
 constexpr int PlaceOf(int value) {

@@ -7,8 +7,8 @@
 #include "date_reading.h"
 
 #include <cstdint>
-#include <optional>
 #include <memory_resource>
+#include <optional>
 #include <vector>
 
 namespace tempidex {

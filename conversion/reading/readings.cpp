@@ -77,11 +77,10 @@ std::optional<LineReading> Unread(const Words &words, const Phrases &phrases) {
             // words, it is the date that is not read.
             bool alone = true;
             for (std::size_t w = 0; w < i && alone; ++w)
-                alone = words.mayBeNumber(w) || words.numeralOf(w) > 0 ||
-                        words.is(w, Kind::A) || words.is(w, Kind::D) || words.is(w, Kind::AD) ||
-                        words.is(w, Kind::Ante) || words.is(w, Kind::Diem) ||
-                        words.is(w, Kind::Bis) || words.is(w, Kind::Pridie) ||
-                        words.is(w, Kind::Postridie);
+                alone = words.mayBeNumber(w) || words.numeralOf(w) > 0 || words.is(w, Kind::A) ||
+                        words.is(w, Kind::D) || words.is(w, Kind::AD) || words.is(w, Kind::Ante) ||
+                        words.is(w, Kind::Diem) || words.is(w, Kind::Bis) ||
+                        words.is(w, Kind::Pridie) || words.is(w, Kind::Postridie);
             return Fault(alone ? LineFault::Month : LineFault::ClauseMonth,
                          month ? words[i + 1].written : std::string_view{});
         }
@@ -97,7 +96,8 @@ std::optional<LineReading> Unread(const Words &words, const Phrases &phrases) {
         while (end < words.size() && !taken[end] && MustRead(words, end))
             ++end;
         for (const Phrase &p : phrases)
-            if (p.kind == PhraseKind::Date && p.begin == end && words.is(p.begin, Kind::Reference)) {
+            if (p.kind == PhraseKind::Date && p.begin == end &&
+                words.is(p.begin, Kind::Reference)) {
                 std::size_t begin = i;
                 if (begin >= 2 && words.is(begin - 2, Kind::A) && words.is(begin - 1, Kind::D))
                     begin -= 2;
@@ -154,8 +154,7 @@ bool SameMeaning(const Phrases &phrases, const Group &group, Choice a, Choice b)
         const Phrase *x = next(a), *y = next(b);
         if (!x || !y)
             return x == y;
-        if (x->kind != y->kind || x->date != y->date || x->year != y->year ||
-            x->fault != y->fault)
+        if (x->kind != y->kind || x->date != y->date || x->year != y->year || x->fault != y->fault)
             return false;
     }
 }

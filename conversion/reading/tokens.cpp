@@ -226,8 +226,8 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             finish(end);
         } else {
             const char base = character.length > 0 ? BaseLetter(character.code) : '\0';
-            const bool capital = (base >= 'A' && base <= 'Z') || character.code == 0xC6 ||
-                                 character.code == 0x152;
+            const bool capital =
+                (base >= 'A' && base <= 'Z') || character.code == 0xC6 || character.code == 0x152;
             if (word == nullptr && !start(at, capital))
                 return;
             if (base == '*' || base == '#') { // æ, œ

@@ -1,13 +1,13 @@
 #include "words.h"
 
-#include "month_names.h"
 #include "letters_apart.h"
+#include "month_names.h"
 #include "number_phrases.h"
 #include "numbers.h"
 
-#include <string>
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace tempidex {
@@ -104,7 +104,8 @@ WordIndex BuildIndex() {
             c.formula = static_cast<YearCount>(k.value);
     }
     for (const std::string_view beginning : EraBeginnings())
-        index[std::string(beginning)].kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::EraStart);
+        index[std::string(beginning)].kinds |= std::uint64_t{1}
+                                               << static_cast<unsigned>(Kind::EraStart);
     ForEachMonthForm([&index](const std::string &form, int month, bool whole) {
         WordClass &c = index[form];
         c.month = static_cast<std::int8_t>(month);
@@ -222,8 +223,8 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory)
             w.digits = MarkedDigitsValue(t.text);
         w.number = IsNumber(t, w.word, numeral, numeral > 0 ? 0 : w.numeral);
         // A letter alone in lower case (a. d., i) begins no number; within one, it goes on.
-        w.mayBeNumber = w.number || w.digits > 0 || w.word.ordinal > 0 ||
-                        (w.numeral > 0 && t.text.size() > 1);
+        w.mayBeNumber =
+            w.number || w.digits > 0 || w.word.ordinal > 0 || (w.numeral > 0 && t.text.size() > 1);
         if (w.mayBeNumber)
             w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
         if (t.text.size() == 1 && t.capital)

@@ -9,9 +9,9 @@
 #include "tokens.h"
 
 #include <cstdint>
+#include <memory_resource>
 #include <optional>
 #include <string_view>
-#include <memory_resource>
 #include <vector>
 
 namespace tempidex {
@@ -27,9 +27,7 @@ struct WordClass {
     bool wholeMonth = false;  // its name written out: Maius, Maii (not Mai.)
     std::int16_t ordinal = 0; // tertio 3, septimodecimo 17, millesimo 1000
 
-    constexpr bool is(Kind kind) const {
-        return (kinds >> static_cast<unsigned>(kind) & 1u) != 0;
-    }
+    constexpr bool is(Kind kind) const { return (kinds >> static_cast<unsigned>(kind) & 1u) != 0; }
 };
 
 // How a word as read (tokens.h's key: V as U) is classified; an unknown word is nothing.

@@ -120,8 +120,8 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     }
     // dominicae incarnationis anno MCXXX
-    if (!words.is(at, Kind::Formula) || (at >= 1 && words.is(at - 1, Kind::Formula) &&
-                                         !Parted(words, at)))
+    if (!words.is(at, Kind::Formula) ||
+        (at >= 1 && words.is(at - 1, Kind::Formula) && !Parted(words, at)))
         return;
     YearCount count = YearCount::Unmarked;
     std::size_t i = at;
@@ -155,8 +155,8 @@ void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
 void SpanishEraRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.is(at, Kind::Era) || Parted(words, at + 1))
         return;
-    const std::size_t begin = at >= 1 && words.is(at - 1, Kind::Sub) && !Parted(words, at) ? at - 1
-                                                                                          : at;
+    const std::size_t begin =
+        at >= 1 && words.is(at - 1, Kind::Sub) && !Parted(words, at) ? at - 1 : at;
     for (const YearNumber &number : YearNumbersFrom(words, at + 1))
         phrases.push_back(YearPhrase(begin, number.end, number, YearCount::SpanishEra,
                                      number.value - SpanishEraAhead));
@@ -193,8 +193,8 @@ void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     // for a reader who does not know the edition, unless the gloss gives the year BC.
     // (A. in capitals is Augustus's, in the consuls' names: Theodosio A. VII.)
     if (!words.is(at, Kind::A) || words[at].capital || words.is(at + 1, Kind::D) ||
-        words.is(at + 1, Kind::I) ||
-        Parted(words, at + 1) || (at >= 1 && words.is(at - 1, Kind::Anno)))
+        words.is(at + 1, Kind::I) || Parted(words, at + 1) ||
+        (at >= 1 && words.is(at - 1, Kind::Anno)))
         return;
     for (const YearNumber &number : YearNumbersFrom(words, at + 1)) {
         if (number.yearForm || number.later > 0)
@@ -261,7 +261,8 @@ void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (words.is(at, Kind::AsAbove) && words.is(at + 1, Kind::Anno) && !Parted(words, at + 1))
         phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, at + 2)); // eodem anno
     // decimo a Dogmatica Definitione: a count of years from an event
-    const bool from = words.is(at + 1, Kind::A) || (at + 1 < words.size() && words[at + 1].text == "ab");
+    const bool from =
+        words.is(at + 1, Kind::A) || (at + 1 < words.size() && words[at + 1].text == "ab");
     if (words.ordinalOf(at) > 0 && from && at + 2 < words.size() && !Parted(words, at + 1) &&
         words[at + 2].capital && words.classOf(at + 2).kinds == 0 && words.monthOf(at + 2) == 0)
         phrases.push_back(ElsewherePhrase(YearElsewhere::Anniversary, at, at + 2));
@@ -283,9 +284,8 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
     const auto ends = [&words](std::size_t i) { // (Augusto is a title, after a name)
         return words.is(i, Kind::Reference) ||
                (words.monthOf(i) != 0 && i >= 1 && words.is(i - 1, Kind::Reference)) ||
-               words.is(i, Kind::Given) ||
-               words.is(i, Kind::Received) || words.is(i, Kind::Posted) ||
-               words.is(i, Kind::Anno) || words[i].gloss ||
+               words.is(i, Kind::Given) || words.is(i, Kind::Received) ||
+               words.is(i, Kind::Posted) || words.is(i, Kind::Anno) || words[i].gloss ||
                (words.is(i + 1, Kind::Reference) && !Parted(words, i + 1));
     };
     // Honorio VIII et Theodosio III AA. conss.
@@ -298,8 +298,8 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
     std::size_t end = at + 1;
     while (end < words.size() && !Parted(words, end) && !ends(end))
         ++end;
-    const std::size_t from = at >= 1 && words[at - 1].text == "post" && !Parted(words, at) ? at - 1
-                                                                                         : at;
+    const std::size_t from =
+        at >= 1 && words[at - 1].text == "post" && !Parted(words, at) ? at - 1 : at;
     if (end > at + 1)
         phrases.push_back(ElsewherePhrase(YearElsewhere::Consuls, from, end));
 }

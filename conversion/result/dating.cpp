@@ -116,8 +116,8 @@ Dating Counted(const DateReading &reading, const DatingOptions &options) {
             return none(NoDay::CommonYear);
         d.counted = DayFromRoman(roman, d.shape);
         d.day = d.counted.date;
-        if (d.year && d.shape.leap && roman.reference == Reference::Calends &&
-            roman.month == 3 && roman.count == 6 && d.counted.fault == CountFault::None)
+        if (d.year && d.shape.leap && roman.reference == Reference::Calends && roman.month == 3 &&
+            roman.count == 6 && d.counted.fault == CountFault::None)
             d.medievalDay = DayOfMonth{2, roman.doubled ? 24 : 25};
         if (d.counted.fault == CountFault::TooFar)
             return none(NoDay::CountedTooFar);

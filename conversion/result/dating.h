@@ -71,9 +71,9 @@ struct Dating {
     std::array<std::pair<YearStyle, int>, 3> otherStyles{};
     std::size_t stylesDiffering = 0;
 
-    std::optional<int> alsoYear; // an Easter year that names the day twice: its second year
-    int weekday = -1;   // where worked out: 0 Sunday
-    int indiction = 0;  // where the clause names one
+    std::optional<int> alsoYear;       // an Easter year that names the day twice: its second year
+    int weekday = -1;                  // where worked out: 0 Sunday
+    int indiction = 0;                 // where the clause names one
     std::optional<DayOfMonth> leapDay; // a year not computed that would move the day if leap
     // In a leap year the Middle Ages counted the 24th of February as the day added, so that their
     // VI Kal. Mar. is the 25th and their bis VI the 24th: the day as they count it.

@@ -171,9 +171,9 @@ constexpr std::size_t EntryOf(MonthMeaning meaning) {
 enum class ListPart : std::uint8_t { None, Designation, Reference, Month };
 
 struct ListReading {
-    LatinDate date;                 // meaningful where `unread` is None
+    LatinDate date; // meaningful where `unread` is None
     ListPart unread = ListPart::None;
-    std::string_view unreadText;    // that list's text: a view of the text given
+    std::string_view unreadText; // that list's text: a view of the text given
 };
 
 // The date that three list texts name, or the first list, in list order, whose text is none

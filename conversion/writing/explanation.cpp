@@ -24,9 +24,9 @@ std::string DateText(DayOfMonth date, std::optional<int> year = std::nullopt) {
 
 // "il 14 Febbraio", "l'11 Febbraio", "il 1° Febbraio".
 std::string On(DayOfMonth date, std::optional<int> year = std::nullopt) {
-    const std::string text = date.day == 1 ? "1° " + MonthName(date.month) +
-                                                 (year ? " " + ModernYearText(*year) : "")
-                                           : DateText(date, year);
+    const std::string text =
+        date.day == 1 ? "1° " + MonthName(date.month) + (year ? " " + ModernYearText(*year) : "")
+                      : DateText(date, year);
     return (date.day == 8 || date.day == 11 ? "l'" : "il ") + text;
 }
 
@@ -343,8 +343,8 @@ std::string Explain(const Dating &d) {
     case Outcome::NoSuchDay:
         return ExplainNoDay(d);
     case Outcome::TwoWays:
-        return "le parole " + Quoted(d.faultText) + " si leggono in due modi: " +
-               WayText(d.ways[0]) + " o " + WayText(d.ways[1]);
+        return "le parole " + Quoted(d.faultText) +
+               " si leggono in due modi: " + WayText(d.ways[0]) + " o " + WayText(d.ways[1]);
     case Outcome::Day:
         break;
     }

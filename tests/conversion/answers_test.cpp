@@ -1,9 +1,9 @@
 // Both directions of the command line's answer for a line, against the calendar's own rules:
 // Latin to modern in each year's calendar, and every day written in Latin, short and in full,
 // and read back to itself.
-#include "writing/answers.h"
 #include "calendar.h"
 #include "reading/latin_reading.h"
+#include "writing/answers.h"
 
 #include <gtest/gtest.h>
 
@@ -138,8 +138,7 @@ TEST(ModernToLatin, EveryDayReadsBackToItself) {
                         name.reference + " " + calendar::Entries[name.month - 1] + " " +
                         // below M, or a letter alone, a numeral is a year by its era alone
                         (year > 0 && (year < 1000 || numeral.size() == 1) ? "A.D. " : "") +
-                        numeral +
-                        (year > 0 ? "" : " a.u.c.");
+                        numeral + (year > 0 ? "" : " a.u.c.");
                     const std::string longForm =
                         InFull(name) + (year > 0 ? " anno Domini " + numeral
                                                  : " anno " + numeral + " ab urbe condita");

@@ -2,9 +2,9 @@
 // them, each with the day it names, worked out by hand from the rules of the Roman calendar
 // (or the error it must get): the date among its words, every year formula, and the numbers
 // that are no year.
-#include "writing/answers.h"
 #include "calendar.h"
 #include "window/window_lists.h"
+#include "writing/answers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The explanations say the day that the conversion gives, and why a count fails.
-#include "writing/answers.h"
 #include "calendar.h"
-#include "writing/explanation.h"
 #include "window/roman_date.h"
 #include "window/window_lists.h"
+#include "writing/answers.h"
+#include "writing/explanation.h"
 
 #include <gtest/gtest.h>
 

@@ -142,8 +142,7 @@ TEST(ReadLatinDate, ReadsTheYearsSourcesWrite) {
         if (year == Wrong) {
             // refused, or read two ways: never one year
             const bool yearFault = read.fault == LineFault::Year ||
-                                   read.fault == LineFault::Number ||
-                                   read.fault == LineFault::Anno;
+                                   read.fault == LineFault::Number || read.fault == LineFault::Anno;
             EXPECT_TRUE(yearFault || read.readings.size() > 1) << line;
             continue;
         }
