@@ -1,0 +1,201 @@
+// Dating clauses quoted from printed and online editions (tests/data/clauses.tsv), each with
+// the date its editor gives it: the reader must give the editor's day or refuse the line, and
+// never another day. Where the editor's day does not follow from the clause by the calendar's
+// rules, the row says which day does and why. Feast-dated rows ("church year") may be refused;
+// when read, they too must give the editor's day.
+#include "writing/answers.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+extern const char ClausesText[]; // the data file, compiled in
+
+namespace {
+
+using tempidex::LatinToModern;
+using tempidex::LineOptions;
+
+struct Row {
+    std::string clause, year, expect, edition;
+    int month = 0, day = 0;
+};
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const auto end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string_view::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+// An edition's name without its volume and number: "Diplomatarium Norvegicum XVII nr. 797".
+std::string_view EditionOf(std::string_view source) {
+    source = source.substr(0, source.find_first_of(",("));
+    std::size_t end = 0;
+    for (const auto word : Split(source, ' ')) {
+        if (word.empty() ||
+            word.find_first_not_of("IVXLCDM0123456789.") == std::string_view::npos || word == "nr.")
+            break;
+        end = static_cast<std::size_t>(word.data() + word.size() - source.data());
+    }
+    return source.substr(0, end);
+}
+
+const std::vector<Row> &Rows() {
+    static const std::vector<Row> rows = [] {
+        std::vector<Row> read;
+        bool header = true;
+        for (const auto line : Split(ClausesText, '\n')) {
+            if (line.empty() || line.front() == '#')
+                continue;
+            if (std::exchange(header, false))
+                continue;
+            const auto fields = Split(line, '\t');
+            if (fields.size() != 8) {
+                ADD_FAILURE() << "a row without its eight fields: " << line;
+                continue;
+            }
+            const auto edition = EditionOf(fields[5]);
+            read.push_back({std::string(fields[0]), std::string(fields[1]), std::string(fields[4]),
+                            std::string(edition), std::atoi(std::string(fields[2]).c_str()),
+                            std::atoi(std::string(fields[3]).c_str())});
+        }
+        return read;
+    }();
+    return rows;
+}
+
+// A date as the answer writes it: "07 Aprile 1231", "15 Marzo", "25 Novembre 58 a.C.".
+struct Shown {
+    int day = 0, month = 0;
+    std::string year; // "-58" before Christ; empty when the answer gives none
+};
+
+constexpr std::array<std::string_view, 12> MonthNames = {
+    "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+    "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+
+Shown ReadAnswer(std::string_view answer) {
+    Shown shown;
+    const auto words = Split(answer.substr(0, answer.find('\t')), ' ');
+    shown.day = std::atoi(std::string(words.at(0)).c_str());
+    for (std::size_t m = 0; m < MonthNames.size(); ++m)
+        if (words.at(1) == MonthNames[m])
+            shown.month = static_cast<int>(m) + 1;
+    for (std::size_t i = 2; i < words.size(); ++i)
+        if (!words[i].empty() && words[i].front() >= '0' && words[i].front() <= '9')
+            shown.year =
+                (i + 1 < words.size() && words[i + 1] == "a.C." ? "-" : "") + std::string(words[i]);
+    return shown;
+}
+
+// The editor's year as the answer would write it: "58 BC" is -58.
+std::string EditorsYear(std::string_view year) {
+    if (year.ends_with(" BC"))
+        return "-" + std::string(year.substr(0, year.size() - 3));
+    return std::string(year);
+}
+
+// Whether an answer is the one the row expects; `warnings` may name the editor's year where
+// the clause writes another (a scribe's year style).
+bool Agrees(const Row &row, const Shown &shown, std::string_view warnings) {
+    if (row.expect == "editor" || row.expect == "church year") {
+        const std::string year = EditorsYear(row.year);
+        return shown.day == row.day && shown.month == row.month &&
+               (shown.year.empty() || year.empty() || shown.year == year ||
+                warnings.find(row.year) != std::string_view::npos);
+    }
+    // A day defended by the rules: "DD-MM" or "DD-MM YEAR".
+    const std::string expected = row.expect;
+    return shown.day == std::atoi(expected.substr(0, 2).c_str()) &&
+           shown.month == std::atoi(expected.substr(3, 2).c_str()) &&
+           shown.year == (expected.size() > 6 ? expected.substr(6) : "");
+}
+
+TEST(Corpus, GivesTheEditorsDayOrRefusesNeverAnother) {
+    LineOptions options;
+    options.explain = true;
+    struct Figures {
+        int rows = 0, right = 0, refused = 0;
+    };
+    std::map<std::string, Figures> editions;
+    Figures claimed;
+    for (const Row &row : Rows()) {
+        const auto answer = LatinToModern(row.clause, options);
+        auto &edition = editions[row.edition];
+        ++edition.rows;
+        if (row.expect != "church year")
+            ++claimed.rows;
+        if (answer.failed) {
+            ++edition.refused;
+            // A refusal that quotes the line quotes its own words.
+            const auto open = answer.text.find("«");
+            if (open != std::string::npos) {
+                const auto start = open + std::string_view("«").size();
+                std::string quoted = answer.text.substr(start, answer.text.find("»") - start);
+                if (quoted.ends_with("…"))
+                    quoted.resize(quoted.size() - std::string_view("…").size());
+                EXPECT_NE(row.clause.find(quoted), std::string::npos) << row.clause << "\n"
+                                                                      << answer.text;
+            }
+            continue;
+        }
+        const bool agrees = Agrees(row, ReadAnswer(answer.text), answer.warnings);
+        EXPECT_TRUE(agrees) << row.clause << "\nthe editor: " << row.year << "-" << row.month << "-"
+                            << row.day << " (" << row.expect << ")\nanswered: " << answer.text
+                            << "\n"
+                            << answer.warnings;
+        edition.right += agrees;
+        if (row.expect != "church year")
+            claimed.right += agrees;
+    }
+    for (const auto &[name, figures] : editions)
+        std::cout << figures.right << " of " << figures.rows << " read right, " << figures.refused
+                  << " refused: " << name << "\n";
+    std::cout << claimed.right << " of the " << claimed.rows
+              << " clauses dated by the Roman calendar or the day of the month read right\n";
+    // What the reader reads today, less a margin: a rule lost makes the share fall.
+    EXPECT_GE(claimed.right * 100, claimed.rows * 80);
+}
+
+// Words around a date never change its answer: a place, a witness list, a pontifical year, an
+// invocation. Each clause read right keeps its answer, or is refused, in every setting.
+TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
+    const std::array<std::pair<std::string_view, std::string_view>, 5> settings = {{
+        {"In nomine Domini amen. ", ""},
+        {"", " feliciter. Amen."},
+        {"", ", presentibus testibus infrascriptis."},
+        {"Actum publice in villa, ", ""},
+        {"", ", pontificatus nostri anno tertio."},
+    }};
+    int kept = 0, tried = 0;
+    for (const Row &row : Rows()) {
+        const auto alone = LatinToModern(row.clause, {});
+        if (alone.failed || !Agrees(row, ReadAnswer(alone.text), alone.warnings))
+            continue;
+        for (const auto &[before, after] : settings) {
+            const std::string clause = std::string(before) + row.clause + std::string(after);
+            const auto set = LatinToModern(clause, {});
+            ++tried;
+            if (set.failed)
+                continue;
+            ++kept;
+            EXPECT_EQ(set.text, alone.text) << clause;
+        }
+    }
+    std::cout << kept << " of " << tried << " clauses in other words kept their answer\n";
+    EXPECT_GE(kept * 10, tried * 9);
+}
+
+} // namespace
