@@ -139,6 +139,11 @@ TEST(Input, ReadsTheEncodingsWindowsAndLinuxWrite) {
                                     "ept.\n")
                   .out,
               "01 Settembre\n");
+    // A character beyond the Basic Multilingual Plane, as a surrogate pair, is quoted whole.
+    EXPECT_EQ(Tempidex({"-c", "--explain", "-"},
+                       std::string("\xff\xfeK\0a\0l\0.\0 \0\x35\xd8\x10\xdd\r\0\n\0", 20))
+                  .out,
+              "ERRORE - Data non correta\tmese non riconosciuto: \u00ab\U0001D510\u00bb\n");
     // Not even a byte that no encoding reads is copied into the answers.
     // (bytes no character starts with, an overlong "/", a lone surrogate, a code point past
     // U+10FFFF), each quoted back by --explain.
@@ -212,6 +217,10 @@ TEST(ToLatin, ReadsTheDatesPeopleWrite) {
     // The months are twelve; a blank line is answered with a blank line, and is no failure.
     EXPECT_EQ(Tempidex({"-l", "1/13", "1/0"}).out,
               "ERRORE - Data Inesistente\nERRORE - Data Inesistente\n");
+    // Windows' line ends leave a date without a year a date, and a minus year is no AD year.
+    EXPECT_EQ(Tempidex({"--to-latin", "-"}, "14/12\r\n1/3\r\n").out,
+              "a. d. XIX Kal. Ian.\nKal. Mar.\n");
+    EXPECT_EQ(Tempidex({"-l", "1/1/-45"}).out, "ERRORE - Anno non corretto\n");
     const Outcome blank = Tempidex({"--to-latin", "-"}, "1/1\n\n \t\n");
     EXPECT_EQ(blank.out, "Kal. Ian.\n\n\n");
     EXPECT_EQ(blank.status, 0);
@@ -267,10 +276,23 @@ TEST(Usage, TakesAValueEitherWayInAnyCase) {
                                    Arguments{"--style=Natività", "--convert", christmas}})
         EXPECT_EQ(Tempidex(given).out, "25 Dicembre 1524\n") << given[1];
     EXPECT_EQ(Tempidex({"-c", christmas}).out, "25 Dicembre 1525\n");
+    // Given twice, the last value counts: Florentine, not Pisan.
+    EXPECT_EQ(Tempidex({"--style=pisan", "--style=florentine", "-c", "Kal. Feb. 1500"}).out,
+              "01 Febbraio 1501\n");
     // Every option in the help under the one before, its description at one column.
     const std::string help = Tempidex({"--help"}).out;
     EXPECT_NE(help.find("\n  -c, --convert DATA\n"), std::string::npos) << help;
     EXPECT_NE(help.find("\n      --leap       Con --to-latin"), std::string::npos) << help;
+}
+
+// What the answer cannot say goes to standard error, with the number of the line it is about.
+TEST(Convert, WarnsOnStandardErrorNamingTheLine) {
+    const Outcome run = Tempidex({"-c", "-"}, "Kal. Ian.\na. d. VIII Kal. Ian. MDXXV\n");
+    EXPECT_EQ(run.out, "01 Gennaio\n25 Dicembre 1525\n");
+    EXPECT_TRUE(run.err.starts_with("tempidex: riga 2: avviso: \u00aba. d. VIII Kal. Ian. MDXXV"
+                                    "\u00bb: anno 1525 secondo lo stile moderno"))
+        << run.err;
+    EXPECT_EQ(run.status, 0);
 }
 
 // A failure to read is status 2, whether a date failed before it or after it.

@@ -51,6 +51,10 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
         {"a. d. XIX Kal. Ian. 1524",
          "14 Dicembre 1524\ta. d. XIX Kal. Ian. è il 19° giorno prima delle calende di Gennaio "
          "(1 Gennaio 1525), contando entrambi i giorni: 14 Dicembre 1524; era un mercoledì"},
+        // The manuscripts' "a. d. II" is the day before, and the explanation says so.
+        {"a. d. II Kal. Ian.", "31 Dicembre\tpridie Kal. Ian. è il giorno prima delle calende di "
+                               "Gennaio (1 Gennaio): 31 Dicembre; «a. d. II» si legge pridie, il "
+                               "giorno prima, come lo scrivono i manoscritti"},
         // Elided before 8 and 11, as Italian says them.
         {"a. d. XI Kal. Ian.", "22 Dicembre\ta. d. XI Kal. Ian. è l'11° giorno prima delle "
                                "calende di Gennaio (1 Gennaio), contando entrambi i giorni: 22 "

@@ -10,8 +10,9 @@
 
 namespace test_support {
 
-// Polls every few milliseconds, for up to five seconds.
-inline void WhenModalOpens(std::function<void(QWidget *)> handle) {
+// Polls every few milliseconds, for up to five seconds; a test that may end before then deletes
+// the poll it is given, so that it never handles the next test's windows.
+inline QTimer *WhenModalOpens(std::function<void(QWidget *)> handle) {
     auto *poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline = QDeadlineTimer(5000), handle] {
         QWidget *modal = QApplication::activeModalWidget();
@@ -23,6 +24,7 @@ inline void WhenModalOpens(std::function<void(QWidget *)> handle) {
             handle(modal);
     });
     poll->start(10);
+    return poll;
 }
 
 } // namespace test_support
