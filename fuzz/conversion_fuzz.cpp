@@ -1,8 +1,9 @@
 // libFuzzer target: the input is read as one line of the command line, both ways, alone and
-// inside the words of a dating clause, and, split at its first two newlines, as the texts of
-// the three lists. Every answer must be one the program can show, on one line, for a reason
-// that fits the texts it was given; every warning a line of its own; and whatever the command
-// line writes in Latin, in any year style, must read back without an error.
+// inside the words of a dating clause (where it must keep its day or be refused), and, split at its
+// first two newlines, as the texts of the three lists. Every answer must be one the program can
+// show, on one line, for a reason that fits the texts it was given; every warning a line of its
+// own; and whatever the command line writes in Latin, in any year style, must read back without an
+// error.
 #include "window/roman_date.h"
 #include "window/window_lists.h"
 #include "writing/answers.h"
@@ -52,11 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const auto &style = tempidex::YearStyles[size % tempidex::YearStyles.size()];
             options.style = style.style;
             options.styleGiven = size % 5 != 0;
-            CheckLine(tempidex::LatinToModern(input, options), {});
-            // The same among the words sources write around a date.
+            const tempidex::Answer alone = tempidex::LatinToModern(input, options);
+            CheckLine(alone, {});
+            // The same among the words sources write around a date: the same day, or an error.
             const std::string clause = "Datum Romae apud S. Petrum, " + std::string(input) +
                                        ", indictione V, pontificatus nostri anno quarto.";
-            CheckLine(tempidex::LatinToModern(clause, options), {});
+            const tempidex::Answer set = tempidex::LatinToModern(clause, options);
+            CheckLine(set, {});
+            if (!alone.failed && !set.failed && !explain && set.text != alone.text)
+                std::abort();
             const tempidex::Answer latin = tempidex::ModernToLatin(input, options);
             CheckLine(latin, {});
             if (!latin.failed && !latin.text.empty() && !explain)
