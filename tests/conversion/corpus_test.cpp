@@ -94,17 +94,22 @@ Shown ReadAnswer(std::string_view answer) {
         if (words.at(1) == MonthNames[m])
             shown.month = static_cast<int>(m) + 1;
     for (std::size_t i = 2; i < words.size(); ++i)
-        if (!words[i].empty() && words[i].front() >= '0' && words[i].front() <= '9')
-            shown.year =
-                (i + 1 < words.size() && words[i + 1] == "a.C." ? "-" : "") + std::string(words[i]);
+        if (!words[i].empty() && words[i].front() >= '0' && words[i].front() <= '9') {
+            shown.year.clear();
+            if (i + 1 < words.size() && words[i + 1] == "a.C.")
+                shown.year.push_back('-');
+            shown.year.append(words[i]);
+        }
     return shown;
 }
 
 // The editor's year as the answer would write it: "58 BC" is -58.
 std::string EditorsYear(std::string_view year) {
+    std::string written;
     if (year.ends_with(" BC"))
-        return "-" + std::string(year.substr(0, year.size() - 3));
-    return std::string(year);
+        written.push_back('-');
+    written.append(year.substr(0, year.size() - (year.ends_with(" BC") ? 3 : 0)));
+    return written;
 }
 
 // Whether an answer is the one the row expects; `warnings` may name the editor's year where
