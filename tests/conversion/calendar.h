@@ -62,6 +62,18 @@ inline int Length(int year, int month, bool julianOnly) {
                : GregorianDayNumber(nextYear, next, 1) - GregorianDayNumber(year, month, 1));
 }
 
+// The days a test of every year reads: every day of years that stand for the rest (every 37th,
+// so leap and common years of both calendars, the years of the reform, the centuries that are
+// leap years in one calendar only), and two days of each month of the others, which still
+// gives every year's numeral and every day's name.
+inline bool Sampled(int year, int month, int day) {
+    constexpr std::array wholeYears = {-44,  -43,  1,    4,    1582, 1583,
+                                       1584, 1700, 1752, 1900, 2000, 2100};
+    if (year % 37 == 0 || std::find(wholeYears.begin(), wholeYears.end(), year) != wholeYears.end())
+        return true;
+    return day == 1 + (year * 7 + month * 3) % 28 || day == 29 - (year * 5 + month) % 5;
+}
+
 inline bool IsLeap(int year, bool julianOnly) {
     return Length(year, 2, julianOnly) == 29;
 }
