@@ -43,12 +43,6 @@ constexpr YearShape ShapeOf(int year, Reckoning reckoning) {
     return {IsLeapYear(year, reckoning), year < FirstJulianYear};
 }
 
-// The ten days that the Gregorian reform left out: 5 to 14 October 1582.
-constexpr bool InGregorianGap(int year, int month, int day, Reckoning reckoning) {
-    return reckoning == Reckoning::Historical && year == GregorianYear && month == 10 && day >= 5 &&
-           day <= 14;
-}
-
 // Month 1 to 12.
 constexpr int MonthLength(int month, YearShape shape) {
     constexpr std::array<int, CalendarMonths> julian{31, 28, 31, 30, 31, 30,

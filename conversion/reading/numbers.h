@@ -175,9 +175,4 @@ inline constexpr auto Ordinals = std::to_array<Ordinal>({
 inline constexpr std::array<std::string_view, 8> OrdinalEndings{"o",  "um", "us", "a",
                                                                 "ae", "e",  "i",  "am"};
 
-// Whether an ordinal of that value ends a number's places: a unit, a ten, a hundred...
-constexpr int PlaceOf(int value) {
-    return value >= 1000 ? 1000 : value >= 100 ? 100 : value >= 10 && value % 10 == 0 ? 10 : 1;
-}
-
 } // namespace tempidex
