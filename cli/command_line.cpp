@@ -29,6 +29,31 @@ std::size_t Option(std::string_view name) {
     return *OptionNamed(name, false);
 }
 
+// A switch as Windows' own console programs take them: "/" and a word, or "/?". No date
+// looks so (15/3/44 does not begin with "/").
+bool IsWindowsSwitch(std::string_view argument) {
+    return argument.size() > 1 && argument.front() == '/' &&
+           std::all_of(argument.begin() + 1, argument.end(), [](char c) {
+               return c == '?' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+           });
+}
+
+// The long option a Windows user's switch stands for (/?, /h, /help and -? for --help; /v
+// and /version for --version; in any case, as cmd takes them); itself for any other.
+std::string AsLongOption(const std::string &argument) {
+    std::string lowered = argument;
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    for (const std::string_view help : {"/?", "/h", "/help", "-?"})
+        if (lowered == help)
+            return "--help";
+    for (const std::string_view version : {"/v", "/version"})
+        if (lowered == version)
+            return "--version";
+    return argument;
+}
+
 // The options given and the dates. Options may follow the dates; after "--" everything is a
 // date, "-" too (standard input). The last value given to an option counts.
 struct Parsed {
@@ -44,6 +69,10 @@ Parsed Parse(std::span<const std::string> arguments) {
     const std::span<const std::string> rest =
         arguments.subspan(std::min<std::size_t>(1, arguments.size()));
     for (const std::string &argument : rest) {
+        if (IsWindowsSwitch(argument)) {
+            parsed.error = "opzione sconosciuta: " + argument;
+            return parsed;
+        }
         const std::string name = argument.substr(0, argument.find('='));
         if (argument.starts_with("--") && argument != "--" &&
             !OptionNamed(std::string_view(name).substr(2), false)) {
@@ -124,9 +153,6 @@ std::string Wrapped(std::string_view text, std::size_t indent, std::size_t width
     }
     return wrapped + line;
 }
-
-// "tempidex /?" at a Windows prompt, as every console program there takes it.
-constexpr std::string_view HelpAsWindowsAsksForIt = "/?";
 
 // Where the full list of what is read is found; never split across two lines of the help (the
 // spaces are no-break spaces).
@@ -212,8 +238,8 @@ std::string HelpText() {
            "Esempi:\n"
            "  tempidex --convert \"a. d. XIX Kal. Ian.\"          14 Dicembre\n"
            "  tempidex --convert \"Idibus Martiis DCCX a.u.c.\"   15 Marzo 44 a.C.\n"
-           "  tempidex --convert --style=fiorentino \\\n"
-           "    \"anno Incarnationis MDLXXXI, sexto Kal. Martii\"  24 Febbraio 1582\n"
+           "  tempidex --convert --style=fiorentino \"anno MDLXXXI, VI Kal. Mart.\"\n"
+           "                                                    24 Febbraio 1582\n"
            "  tempidex --to-latin --long \"15/3/44 a.C.\"         Idibus Martiis anno DCCX\n"
            "                                                    ab urbe condita\n"
            "  tempidex --convert - < latine.txt > moderne.txt\n\n"
@@ -226,9 +252,7 @@ std::string HelpText() {
 int RunCommandLine(std::span<const std::string> given, std::FILE *in, std::FILE *out,
                    std::FILE *err) {
     std::vector<std::string> arguments(given.begin(), given.end());
-    for (std::string &argument : arguments)
-        if (argument == HelpAsWindowsAsksForIt)
-            argument = "--help";
+    std::transform(arguments.begin(), arguments.end(), arguments.begin(), AsLongOption);
     const auto usage = [err](std::string_view message) {
         Say(err, "tempidex: " + std::string(message) + " (tempidex --help)\n");
         return Trouble;
@@ -286,10 +310,11 @@ int RunCommandLine(std::span<const std::string> given, std::FILE *in, std::FILE 
 bool SelectsTheCommandLine(std::span<const std::string> arguments) {
     return std::any_of(arguments.begin() + std::min<std::size_t>(1, arguments.size()),
                        arguments.end(), [](const std::string &argument) {
-                           // Long options, the program's or unknown; and its own short ones.
-                           // Qt's own start with a single dash and go to the window.
-                           return argument.starts_with("--") ||
-                                  argument == HelpAsWindowsAsksForIt ||
+                           // Long options, the program's or unknown; its own short ones;
+                           // and Windows' switches, which a prompt waits for. Qt's own start
+                           // with a single dash and go to the window.
+                           return argument.starts_with("--") || IsWindowsSwitch(argument) ||
+                                  AsLongOption(argument) != argument ||
                                   (argument.size() > 1 && argument.starts_with('-') &&
                                    OptionNamed(std::string_view(argument).substr(1), true));
                        });

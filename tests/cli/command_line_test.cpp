@@ -256,8 +256,17 @@ TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
     EXPECT_TRUE(help.out.starts_with("Uso: tempidex") &&
                 help.out.find(manual) != std::string::npos);
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(Tempidex({"/?"}).out, help.out); // as Windows' own console programs take it
-    EXPECT_TRUE(tempidex::SelectsTheCommandLine(std::vector<std::string>{"tempidex", "/?"}));
+    // Windows' own console programs' switches answer at the prompt, never open the window.
+    const std::string version = Tempidex({"--version"}).out;
+    for (const std::string given : {"/?", "/h", "/HELP", "-?", "/v", "/Version"}) {
+        const bool asksHelp = given.find_first_of("hH?") != std::string::npos;
+        EXPECT_EQ(Tempidex({given}).out, asksHelp ? help.out : version) << given;
+        EXPECT_TRUE(tempidex::SelectsTheCommandLine(std::vector<std::string>{"tempidex", given}));
+    }
+    const Outcome unknown = Tempidex({"/x", "Kal. Ian."});
+    EXPECT_EQ(unknown.err, "tempidex: opzione sconosciuta: /x (tempidex --help)\n");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(tempidex::SelectsTheCommandLine(std::vector<std::string>{"tempidex", "/x"}));
     for (const std::string &line : Split(help.out, '\n')) // an 80-column console adds a blank
         EXPECT_LE(
             std::count_if(line.begin(), line.end(), // line after 80; a character a column

@@ -58,6 +58,11 @@ check("6.4.2+dfsg" in open(os.path.join(folder, "LICENSE-Qt.txt"), encoding="utf
 manual = open(os.path.join(folder, "Manuale.txt"), "rb").read()
 check(manual.startswith(b"\xef\xbb\xbf") and b"--convert" in manual.replace(b"\xe2\x80\x90", b"-"),
       "Manuale.txt")
+# Its accents are read as UTF-8, not as Latin-1 (which writes "è" as "Ã¨", "°" as "Â°").
+text = manual.decode("utf-8", "replace")
+check("\u00c3" not in text and "\u00c2" not in text, "Manuale.txt: accents read as Latin-1")
+for word in ("non è", "1° gennaio", "natività"):
+    check(word in text, "Manuale.txt lacks %r" % word)
 # Explorer starts the window program with no console; a prompt waits for the console one.
 for program, subsystem in ((exe, "(Windows GUI)"), (com, "(Windows CUI)")):
     headers = output("x86_64-w64-mingw32-objdump", "-hp", program)[1]
