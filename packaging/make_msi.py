@@ -9,6 +9,9 @@ afterwards with msibuild. tempidex.com, the console program, is installed hidden
 shows one "tempidex", while a prompt still finds the .com first.
 
     packaging/make_msi.py FOLDER VERSION PRODUCT PUBLISHER HOST ICON OUTPUT
+
+VERSION has the three fields Windows Installer compares (1.0.0 for the program's 1.0.0.0); the
+product code is named after the program's four.
 """
 import os, shutil, subprocess, sys, tempfile, uuid
 from xml.sax.saxutils import quoteattr
@@ -58,6 +61,7 @@ wxs = """<?xml version="1.0" encoding="utf-8"?>
   <Product Id=%(code)s Name=%(product)s Language="1040" Codepage="1252" Version=%(version)s
            Manufacturer=%(publisher)s UpgradeCode=%(upgrade)s>
     <Package InstallerVersion="500" Compressed="yes" InstallScope="perMachine"
+             Languages="1040" SummaryCodepage="1252"
              Description=%(product)s Manufacturer=%(publisher)s/>
     <Media Id="1" Cabinet="tempidex.cab" EmbedCab="yes"/>
     <MajorUpgrade DowngradeErrorMessage="Una versione più recente è già installata."/>
@@ -78,7 +82,7 @@ wxs = """<?xml version="1.0" encoding="utf-8"?>
     </Feature>
   </Product>
 </Wix>
-""" % dict(code=quoteattr(str(uuid.uuid5(NAMESPACE, "product " + version))),
+""" % dict(code=quoteattr(str(uuid.uuid5(NAMESPACE, "product %s.0" % version))),
            product=quoteattr(product), version=quoteattr(version), publisher=quoteattr(publisher),
            upgrade=quoteattr(UPGRADE_CODE), icon=quoteattr("tempidex.ico"),
            site=quoteattr("http://%s/" % host), files="\n".join(files),

@@ -17,7 +17,7 @@ if(WIXL AND MSIBUILD AND PYTHON3)
     add_custom_target(msi
         COMMAND ${CMAKE_COMMAND} -E rm -rf ${msi_folder}
         COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${msi_folder} --strip
-        COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/make_msi.py ${msi_folder} ${PROJECT_VERSION}
+        COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/make_msi.py ${msi_folder} ${TEMPIDEX_PACKAGE_VERSION}
                 ${TEMPIDEX_PRODUCT_NAME} ${CPACK_PACKAGE_VENDOR} ${TEMPIDEX_MAKER_HOST}
                 ${PROJECT_SOURCE_DIR}/resources/tempidex.ico ${TEMPIDEX_MSI}
         COMMENT "Making ${CPACK_PACKAGE_FILE_NAME}.msi" VERBATIM)

@@ -54,10 +54,13 @@ void AdvanceFocus(QWidget *target) {
 
 } // namespace
 
+// A window of fixed size: no maximize button, and on Windows a frame that cannot be dragged
+// (without the last hint Windows gets a resizable frame, and Wine a maximize button with it),
+// since the controls stand where they are placed and would not follow.
 Form1::Form1(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1Char(' ') + QLatin1String(build_info::ProductName));
     setFont(SansSerifFont(WindowFontPointSize));

@@ -3,9 +3,9 @@
 # with a window manager, driven as a user drives it. Nothing is on Wine's path: the folder
 # must hold everything the program loads.
 #
-#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/run_e2e_wine.sh WINE_RUN FOLDER
+#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/run_e2e_wine.sh WINE_RUN FOLDER WINDOW_STYLES
 set -euo pipefail
-wine_run=$1 folder=$2
+wine_run=$1 folder=$2 window_styles=$3
 trap 'kill "${wm:-}" 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
 . "$(dirname "$0")/x11.sh"
 
@@ -23,6 +23,11 @@ main=$(window " Tempidex 02") || fail "no main window"
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
 sleep 0.5
 xprop -id "$main" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "main window has no 32x32 icon"
+# The frame Windows gives it: a caption, a system menu and a minimize box; no maximize box and
+# no frame to drag, since the controls would not follow (WS_CAPTION 0xc00000, WS_SYSMENU
+# 0x80000, WS_MINIMIZEBOX 0x20000, WS_MAXIMIZEBOX 0x10000, WS_THICKFRAME 0x40000).
+styles=$("$wine_run" "$window_styles" " Tempidex 02" | tr -d '\r') || fail "no window styles"
+(((16#$styles & 0xcf0000) == 0xca0000)) || fail "main window styles $styles"
 
 xdotool type --delay 20 "a. d. XIX" # replaces the selected " --- "
 xdotool key Tab Tab Tab Return      # Kal., Ian., then Calcola

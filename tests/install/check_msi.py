@@ -9,6 +9,7 @@ as it found it, file for file and registry value for registry value. Run in an X
 import os, re, shutil, subprocess, sys, tempfile, time
 
 build, msi, version, product, wine_run = sys.argv[1:]
+msi_file = msi
 msi = "Z:" + os.path.abspath(msi).replace("/", "\\")
 numbers = [int(n) for n in version.split(".")]
 failures = []
@@ -26,7 +27,10 @@ work = tempfile.mkdtemp()
 prefix = os.path.join(work, "prefix")
 shutil.copytree(os.path.join(build, "wineprefix"), prefix, symlinks=True)
 env = {k: v for k, v in os.environ.items() if k != "WINEPATH"}  # the prefix's own PATH only
-env.update(WINEPREFIX=prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+# Wine's menu builder would turn the Start-menu entry into .desktop and .menu files in the home
+# folder and keep registry keys of its own: the test depends on nothing outside its prefix.
+env.update(WINEPREFIX=prefix, WINEDEBUG="-all",
+           WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
 
 
 def wine(*arguments, timeout=120):
@@ -76,6 +80,16 @@ INSTALLER_OWN = re.compile(r"^(windows\\Installer|windows/Installer)$|\\\\Instal
 # in them.
 WINDOWS_OWN = re.compile(r"\\\\Windows NT\\\\CurrentVersion\\\\Fonts\]$|"
                          r"\\\\Avalon\.Graphics(\\\\DISPLAY\d+)?\]$")
+
+# The installer's version has the three fields Windows Installer compares, its language is
+# Italian.
+properties = subprocess.run(["msiinfo", "export", msi_file, "Property"], capture_output=True,
+                            text=True, check=True).stdout
+check("\nProductVersion\t%s\n" % ".".join(version.split(".")[:3]) in properties,
+      "ProductVersion is not the version's three fields")
+summary = subprocess.run(["msiinfo", "suminfo", msi_file], capture_output=True, text=True,
+                         check=True).stdout
+check("Template: x64;1040\n" in summary, "the package's language: " + summary)
 
 before_files, before_registry = snapshot()
 status, _ = wine("msiexec", "/i", msi, "/qn")

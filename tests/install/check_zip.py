@@ -88,6 +88,9 @@ for program in (exe, com):
         for size, depth in ((32, 4), (16, 4), (48, 32), (256, 32)):
             check("--width=%d --height=%d --bit-depth=%d" % (size, size, depth) in listed,
                   "icon of %s: %s" % (program, listed))
+    listed = output("wrestool", "-l", program)[1].splitlines()
+    check(listed and all("--language=1040" in line for line in listed),
+          "resources of %s not in Italian: %s" % (program, listed))
     manifest = subprocess.run(["wrestool", "-x", "--raw", "--type=24", program],
                               capture_output=True, check=True).stdout.decode("utf-8", "replace")
     for setting in ("PerMonitorV2", "<activeCodePage", ">UTF-8<", "8e0f7a12-bfb3-4fe8-b9a5"):
@@ -100,6 +103,14 @@ check(output(wine_run, "cmd", "/c", "tempidex --version", cwd=folder) == (0, sai
 help_text = output(wine_run, "cmd", "/c", "tempidex /?", cwd=folder)
 check(help_text[0] == 0 and help_text[1].startswith("Uso: tempidex") and "Manuale.txt" in help_text[1],
       "tempidex /? at a prompt")
+# Windows' other switches answer too, and never open the window (which would hold the prompt).
+for switch in ("/h", "/help", "-?", "/v", "/VERSION"):
+    try:
+        answer = output(wine_run, "cmd", "/c", "tempidex " + switch, cwd=folder)
+    except subprocess.TimeoutExpired:
+        answer = (None, "the window opened")
+    check(answer == (0, said if "v" in switch.lower() else help_text[1]),
+          "tempidex %s at a prompt: %s" % (switch, answer))
 check(output(wine_run, com, "--convert", "-", stdin=b"a. d. XIX Kal. Ian.\nKal. Marzo\n") ==
       (1, "14 Dicembre\nERRORE - Data non correta\n"), "a batch through a pipe")
 check(output(wine_run, exe, "--to-latin", "14/12") == (0, "a. d. XIX Kal. Ian.\n"), "the .exe")
