@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Builds the Windows installer, an MSI, from the folder the zip holds, with Debian's wixl.
 
-It installs for every user into Program Files\\PRODUCT, puts a Start-menu entry for the window,
+It installs for every user into Program Files\\PRODUCT (with a welcome and a last page when
+double-clicked: msi_dialogs.py), puts a Start-menu entry for the window,
 adds the folder to the system PATH so that "tempidex" works at a new prompt, and registers
 with "Apps & features" (version, publisher, icon); uninstalling removes all of it. wixl does
 not know WiX's Environment element, so the PATH entry is written into the package's tables
@@ -14,6 +15,7 @@ VERSION has the three fields Windows Installer compares (1.0.0 for the program's
 product code is named after the program's four.
 """
 import os, shutil, subprocess, sys, tempfile, uuid
+import msi_dialogs
 from xml.sax.saxutils import quoteattr
 
 folder, version, product, publisher, host, icon, output = sys.argv[1:]
@@ -61,7 +63,7 @@ wxs = """<?xml version="1.0" encoding="utf-8"?>
   <Product Id=%(code)s Name=%(product)s Language="1040" Codepage="1252" Version=%(version)s
            Manufacturer=%(publisher)s UpgradeCode=%(upgrade)s>
     <Package InstallerVersion="500" Compressed="yes" InstallScope="perMachine"
-             Languages="1040" SummaryCodepage="1252"
+             SummaryCodepage="1252"
              Description=%(product)s Manufacturer=%(publisher)s/>
     <Media Id="1" Cabinet="tempidex.cab" EmbedCab="yes"/>
     <MajorUpgrade DowngradeErrorMessage="Una versione più recente è già installata."/>
@@ -98,6 +100,18 @@ with tempfile.TemporaryDirectory(dir=folder) as work:
                            capture_output=True, text=True)
     if built.returncode != 0:
         sys.exit("wixl: " + built.stderr)
+    # The dialogs a double click shows (msi_dialogs.py), with the program's licence to accept.
+    with open(os.path.join(folder, "LICENSE.txt"), encoding="utf-8") as f:
+        licence = f.read() + ("\nQt, and the MinGW libraries that come with it, have licences "
+                              "of their own: LICENSE-Qt.txt, LICENSE-Qt-third-party.txt and "
+                              "LICENSE-MinGW.txt, in the program's folder.\n")
+    # The package's language is Italian, as the product's (wixl writes 1033 whatever it is told).
+    subprocess.run(["msibuild", output, "-s", product, publisher, "x64;1040"], check=True)
+    tables, queries = msi_dialogs.write(work, licence)
+    for table in tables:
+        subprocess.run(["msibuild", output, "-i", table], check=True)
+    for query in queries:
+        subprocess.run(["msibuild", output, "-q", query], check=True)
 
 component = ident("Cmp", "tempidex.com")
 com_file = ident("File", "tempidex.com")

@@ -2,7 +2,9 @@
 """The Windows installer as a user meets it, under Wine, in a copy of the build's Wine prefix:
 a silent install puts the program in Program Files with a Start-menu entry that starts the
 window and the folder on the PATH of a new prompt; a silent uninstall then leaves the prefix
-as it found it, file for file and registry value for registry value. Run in an X server.
+as it found it, file for file and registry value for registry value. Then as a double click
+meets it: its pages, driven from the keyboard, install and remove the program, and a refused
+downgrade is said before the page that says it failed. Run in an X server.
 
     tests/install/check_msi.py BUILD_DIR MSI VERSION PRODUCT WINE_RUN
 """
@@ -146,6 +148,101 @@ for hive, key, value in sorted(after_registry ^ before_registry, key=str):
     if not ((hive, key, value) in after_registry and value is None and
             (INSTALLER_OWN.search(key) or WINDOWS_OWN.search(key))):
         failures.append("left behind or removed: %s %s %s" % (hive, key, value or ""))
+
+# A double click: the welcome, whose Installa waits until the licence is accepted, then the
+# last page; opened again, the offer to remove the program, then the last page again. Each
+# page a user meets is left as a picture in BUILD_DIR/screenshots.
+shots = os.path.join(build, "screenshots")
+os.makedirs(shots, exist_ok=True)
+
+
+def window_named(title, seconds=60):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
+                                "^%s$" % re.escape(title)], capture_output=True, text=True)
+        if found.stdout.split():
+            time.sleep(0.5)  # drawn
+            return found.stdout.split()[0]
+        time.sleep(0.3)
+    return None
+
+
+def typed(window, *keys):
+    """Keys typed on the keyboard while window has the focus: Wine takes no other."""
+    subprocess.run(["xdotool", "windowactivate", "--sync", window], stderr=subprocess.DEVNULL)
+    for key in keys:
+        time.sleep(0.3)
+        subprocess.run(["xdotool", "key", key])
+
+
+def picture(name):
+    subprocess.run(["import", "-window", "root", os.path.join(shots, name)])
+
+
+def double_click(package):
+    return subprocess.Popen(["wine", "msiexec", "/i", package], env=env, cwd=work,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+finished = product + " - Completato"
+program = os.path.join(installed, "tempidex.exe")
+running = double_click(msi)
+welcome = window_named("Installazione di " + product)
+check(welcome, "double click: no welcome")
+if welcome:
+    picture("installer-welcome.png")
+    typed(welcome, "Return")  # Installa, the default, is off until the licence is accepted
+    check(window_named(finished, 3) is None and window_named("Installazione di " + product, 1),
+          "Installa went on before the licence was accepted")
+    typed(welcome, "space", "Return")  # the box that accepts it has the focus first
+    last = window_named(finished)
+    check(last and os.path.isfile(program), "double click: not installed, or no last page")
+    if last:
+        picture("installer-finished.png")
+        typed(last, "Return")
+check(running.wait(timeout=60) == 0, "double click: status %s" % running.returncode)
+running = double_click(msi)
+removal = window_named("Rimozione di " + product)
+check(removal, "opened again: no offer to remove")
+if removal:
+    typed(removal, "Return")  # Rimuovi
+    last = window_named(finished)
+    check(last and not os.path.exists(program), "opened again: not removed, or no last page")
+    if last:
+        typed(last, "Return")
+check(running.wait(timeout=60) == 0, "opened again: status %s" % running.returncode)
+
+# A refused downgrade is said to the user before the last page, which says it failed.
+newer = os.path.join(work, "newer.msi")
+subprocess.run([sys.executable, os.path.join(os.path.dirname(__file__), "..", "..", "packaging",
+                                             "make_msi.py"), os.path.join(build, "msi-folder"),
+                "%d.%d.%d" % (numbers[0], numbers[1], numbers[2] + 1), product, "Tempidex",
+                "tempidex.example", os.path.join(os.path.dirname(__file__), "..", "..",
+                                                 "resources", "tempidex.ico"), newer],
+               check=True, stdout=subprocess.DEVNULL)
+newer = "Z:" + newer.replace("/", "\\")
+check(wine("msiexec", "/i", newer, "/qn")[0] == 0, "newer version: not installed")
+running = double_click(msi)
+failed = message = None
+deadline = time.monotonic() + 60
+while message is None and time.monotonic() < deadline:  # the first window it opens
+    time.sleep(0.5)
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."],
+                           capture_output=True, text=True).stdout.split()
+    message = found[0] if found else None
+if message:
+    time.sleep(0.5)
+    check(subprocess.run(["xdotool", "getwindowname", message], capture_output=True,
+                         text=True).stdout.strip() != product + " - Errore",
+          "downgrade: the last page came without the refusal")
+    picture("installer-downgrade.png")
+    typed(message, "Return")  # the message's OK
+    failed = window_named(product + " - Errore", 20)
+check(failed, "downgrade: the refusal was not shown, or no last page saying it failed")
+if failed:
+    typed(failed, "Return")
+check(running.wait(timeout=60) != 0, "downgrade: status 0")
 
 subprocess.run(["wineserver", "-k"], env=env)
 shutil.rmtree(work, ignore_errors=True)
