@@ -2,7 +2,9 @@
 
 #include "console.h"
 #include "input_text.h"
+#include "json_lines.h"
 #include "reading/latin_reading.h"
+#include "writing/explanation.h"
 
 #include <algorithm>
 #include <array>
@@ -74,13 +76,17 @@ template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each 
 
 } // namespace
 
-Batch::Batch(std::FILE *in, std::FILE *out, std::FILE *err, bool toLatin, LineOptions options)
+Batch::Batch(std::FILE *in, std::FILE *out, std::FILE *err, bool toLatin, LineOptions options,
+             bool json)
     : m_in(in)
     , m_out(out)
     , m_err(err)
     , m_toLatin(toLatin)
     , m_options(options)
+    , m_json(json)
     , m_interactive(IsTerminal(in)) {
+    if (m_json)
+        m_options.explain = true; // an object always has its explanation
     m_buffer.reserve(BlockSize);
 }
 
@@ -103,14 +109,33 @@ int Batch::finish() {
 // read, and finish() says why.
 bool Batch::answer(std::string_view line, std::size_t number) {
     m_warnings.clear();
-    const bool failed = m_toLatin ? ModernToLatin(line, m_options, m_buffer)
-                                  : LatinToModern(line, m_options, m_buffer, &m_warnings);
+    const bool failed = m_json      ? answerInJson(line)
+                        : m_toLatin ? ModernToLatin(line, m_options, m_buffer)
+                                    : LatinToModern(line, m_options, m_buffer, &m_warnings);
     if (!m_warnings.empty())
         warn(number);
     m_buffer.push_back('\n');
     if (failed && m_status == AllConverted)
         m_status = SomeFailed;
     return m_interactive || m_buffer.size() >= BlockSize ? flush() : m_writable;
+}
+
+// The line's object; its warnings also go to standard error, as the plain answers' do.
+bool Batch::answerInJson(std::string_view line) {
+    if (m_toLatin) {
+        const Answer answer = ModernToLatin(line, m_options);
+        m_buffer.append(JsonLatinLine(line, answer));
+        return answer.failed;
+    }
+    const DatedAnswer answer = LatinToModernDated(line, m_options);
+    m_buffer.append(JsonLine(line, answer));
+    for (std::size_t at = 0; at < answer.warnings.size();) {
+        const std::size_t end = answer.warnings.find('\n', at);
+        AppendQuoted(m_warnings, line);
+        m_warnings.append(": ").append(answer.warnings, at, end - at + 1);
+        at = end + 1;
+    }
+    return answer.failed;
 }
 
 bool Batch::flush() {

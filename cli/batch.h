@@ -18,7 +18,9 @@ inline constexpr int AllConverted = 0, SomeFailed = 1, Trouble = 2;
 
 class Batch {
 public:
-    Batch(std::FILE *in, std::FILE *out, std::FILE *err, bool toLatin, LineOptions options);
+    // `json`: each answer as a JSON object (json_lines.h) instead of a line of text.
+    Batch(std::FILE *in, std::FILE *out, std::FILE *err, bool toLatin, LineOptions options,
+          bool json = false);
 
     // One argument: a date, or "-" for a date on each line of the input.
     void run(std::string_view argument);
@@ -28,6 +30,7 @@ public:
 private:
     // `number`: the line's number in the standard input, or 0 for an argument.
     bool answer(std::string_view line, std::size_t number);
+    bool answerInJson(std::string_view line);
     bool flush();
     void warn(std::size_t line);
     void fail(std::string_view message);
@@ -35,6 +38,7 @@ private:
     std::FILE *m_in, *m_out, *m_err;
     bool m_toLatin;
     LineOptions m_options;
+    bool m_json;
     bool m_interactive; // a person at a terminal: each answer goes out at once
     std::string m_buffer;
     std::string m_warnings;      // for the line being answered

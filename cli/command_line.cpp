@@ -4,6 +4,9 @@
 #include "build_info.h"
 #include "console.h"
 #include "options.h"
+#include "spreadsheet.h"
+#include "tei_edition.h"
+#include "whole_file.h"
 
 #include <algorithm>
 #include <array>
@@ -225,9 +228,11 @@ std::string HelpText() {
                     std::string(ManualHint) + ".",
                 0, ConsoleWidth);
     return "Uso: tempidex --convert [--julian] [--style=STILE] [--indiction=INIZIO]\n"
-           "                        [--explain] DATA...\n"
+           "                        [--explain] [--json] DATA...\n"
            "     tempidex --to-latin [--leap] [--long] [--julian] [--style=STILE]\n"
-           "                         [--explain] DATA...\n"
+           "                         [--explain] [--json] DATA...\n"
+           "     tempidex --convert|--to-latin --csv=COLONNA [--separator=SEP] [...] FILE\n"
+           "     tempidex --convert --tei [...] FILE\n"
            "Converte le date del calendario romano nel giorno e nel mese moderni, e\n"
            "viceversa. Senza argomenti apre la finestra.\n\n" +
            list +
@@ -242,9 +247,60 @@ std::string HelpText() {
            "                                                    24 Febbraio 1582\n"
            "  tempidex --to-latin --long \"15/3/44 a.C.\"         Idibus Martiis anno DCCX\n"
            "                                                    ab urbe condita\n"
-           "  tempidex --convert - < latine.txt > moderne.txt\n\n"
+           "  tempidex --convert - < latine.txt > moderne.txt\n"
+           "  tempidex --convert --json - < latine.txt > date.jsonl\n"
+           "  tempidex --convert --csv=Datazione catalogo.csv > catalogo-date.csv\n"
+           "  tempidex --convert --tei edizione.xml > edizione-date.xml\n\n"
            "Stato di uscita: 0 se ogni data è stata convertita, 1 se almeno una ha dato\n"
            "errore, 2 per un uso errato o un errore di lettura o scrittura.\n";
+}
+
+// A run over a whole file: its result on standard output, its warnings (each "riga N: avviso:
+// ...") on standard error; or, where it cannot be converted, an error and nothing else.
+template <typename Run>
+int Finish(const Run &run, const std::string &name, std::FILE *out, std::FILE *err) {
+    if (!run.error.empty()) {
+        Say(err, "tempidex: " + name + ": " + run.error + "\n");
+        return Trouble;
+    }
+    std::string warnings;
+    for (std::size_t at = 0; at < run.warnings.size();) {
+        const std::size_t end = run.warnings.find('\n', at);
+        warnings.append("tempidex: ").append(run.warnings, at, end - at + 1);
+        at = end + 1;
+    }
+    const bool written = Say(out, run.out);
+    if (!warnings.empty())
+        Say(err, warnings);
+    if (!written) {
+        Say(err, "tempidex: scrittura dei risultati non riuscita\n");
+        return Trouble;
+    }
+    return run.someFailed ? SomeFailed : AllConverted;
+}
+
+int ConvertSpreadsheetFile(const std::string &name, const SpreadsheetOptions &options,
+                           std::FILE *in, std::FILE *out, std::FILE *err) {
+    const std::optional<std::string> bytes = ReadWholeFile(name, in);
+    if (!bytes) {
+        Say(err, "tempidex: " + name + ": lettura non riuscita\n");
+        return Trouble;
+    }
+    const Utf8Text text = AsUtf8Text(*bytes);
+    SpreadsheetRun run = ConvertSpreadsheet(text.text, options);
+    if (text.marked && run.error.empty())
+        run.out.insert(0, "\xEF\xBB\xBF"); // UTF-8, as Excel knows it by its mark
+    return Finish(run, name, out, err);
+}
+
+int DateEdition(const std::string &name, const LineOptions &options, std::FILE *in, std::FILE *out,
+                std::FILE *err) {
+    const std::optional<std::string> bytes = ReadWholeFile(name, in);
+    if (!bytes) {
+        Say(err, "tempidex: " + name + ": lettura non riuscita\n");
+        return Trouble;
+    }
+    return Finish(DateTeiEdition(*bytes, options), name, out, err);
 }
 
 } // namespace
@@ -301,7 +357,29 @@ int RunCommandLine(std::span<const std::string> given, std::FILE *in, std::FILE 
                          "; si sceglie fra greca, bedana e romana");
         lineOptions.indiction = start->start;
     }
-    Batch batch(in, out, err, toLatin, lineOptions);
+    const bool csv = isSet("csv"), tei = isSet("tei"), json = isSet("json");
+    if (isSet("separator") && !csv)
+        return usage("--separator vale solo con --csv");
+    if (int{csv} + int{tei} + int{json} > 1)
+        return usage("--csv, --tei e --json sono tre modi diversi: se ne sceglie uno");
+    if (tei && toLatin)
+        return usage("--tei vale solo con --convert");
+    if (csv || tei) {
+        if (parsed.dates.size() != 1)
+            return usage(std::string(csv ? "--csv" : "--tei") +
+                         " legge un FILE solo, o - per lo standard input");
+        if (!csv)
+            return DateEdition(parsed.dates.front(), lineOptions, in, out, err);
+        SpreadsheetOptions spreadsheet{parsed.values[Option("csv")], 0, toLatin, lineOptions};
+        if (isSet("separator")) {
+            spreadsheet.separator = SeparatorNamed(parsed.values[Option("separator")]);
+            if (spreadsheet.separator == 0)
+                return usage("separatore sconosciuto: " + parsed.values[Option("separator")] +
+                             "; si sceglie fra \",\", \";\" e tab");
+        }
+        return ConvertSpreadsheetFile(parsed.dates.front(), spreadsheet, in, out, err);
+    }
+    Batch batch(in, out, err, toLatin, lineOptions, json);
     for (const std::string &date : parsed.dates)
         batch.run(date);
     return batch.finish();

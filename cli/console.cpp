@@ -48,6 +48,15 @@ bool IsTerminal(std::FILE *file) {
     return ConsoleOf(file) != nullptr;
 }
 
+std::FILE *OpenToRead(const std::string &path) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
+    if (length <= 0)
+        return nullptr;
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), length);
+    return _wfopen(wide.c_str(), L"rb");
+}
+
 void ReadStandardInputAsBytes() {
     _setmode(_fileno(stdin), _O_BINARY);
 }
@@ -101,6 +110,10 @@ bool WriteOutput(std::FILE *out, std::string_view text) {
 
 bool IsTerminal(std::FILE *file) {
     return isatty(fileno(file)) != 0;
+}
+
+std::FILE *OpenToRead(const std::string &path) {
+    return std::fopen(path.c_str(), "rb");
 }
 
 void ReadStandardInputAsBytes() {}

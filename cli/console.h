@@ -17,6 +17,10 @@ namespace tempidex {
 // lost.
 std::vector<std::string> ProgramArguments(int argc, char **argv);
 
+// The file named `path` (UTF-8) opened to read its bytes; null where it cannot be. On Windows
+// the name goes through the wide API, so that accented folders are found.
+std::FILE *OpenToRead(const std::string &path);
+
 // Whether `file` is a terminal (on Windows, a console), where somebody reads and types.
 bool IsTerminal(std::FILE *file);
 

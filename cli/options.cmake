@@ -28,6 +28,23 @@ greca (1° settembre, il predefinito), bedana (24 settembre) o romana (1° genna
     "explain||||After each answer, a tab and why: how the days were counted, or why there is \
 no such day.|Dopo ogni risposta, una tabulazione e il perché: come si contano i giorni, o \
 perché quel giorno non c'è."
+    "csv||=COLUMN|=COLONNA|Reads FILE as a spreadsheet (CSV) and converts its COLUMN, named by \
+its header or its number from 1: the whole file is written out with five columns added, Data, \
+ISO, Giuliano, Spiegazione (with --explain) and Avvisi.|Legge FILE come foglio di calcolo (CSV) \
+e converte la COLONNA, indicata dall'intestazione o dal numero da 1: scrive tutto il file con \
+cinque colonne in più, Data, ISO, Giuliano, Spiegazione (con --explain) e Avvisi."
+    "separator||=SEP|=SEP|With --csv: the separator of the fields, a comma, a semicolon or tab, \
+instead of the one found in the header line.|Con --csv: il separatore dei campi, virgola, punto \
+e virgola o tab, invece di quello trovato nella riga d'intestazione."
+    "tei||||With --convert: reads FILE as a TEI edition and gives each date element whose text \
+is a Latin date the attribute when, and for a Julian day when-custom and datingMethod, leaving \
+every other byte as it was.|Con --convert: legge FILE come edizione TEI e dà a ogni elemento \
+date con una data latina l'attributo when e, per un giorno giuliano, when-custom e \
+datingMethod, lasciando com'è ogni altro byte."
+    "json||||Writes one JSON object per line read: the day, the ISO dates, the calendar, the \
+years of the styles, the checks, the explanation and the warnings.|Scrive un oggetto JSON per \
+riga letta: il giorno, le date ISO, il calendario, gli anni degli stili, le verifiche, la \
+spiegazione e gli avvisi."
     "help|h|||Shows the options, in Italian.|Mostra questo aiuto."
     "version|v|||Shows the version.|Mostra la versione.")
 

@@ -6,9 +6,10 @@
 #
 #   tools/build-qt-windows.sh PREFIX [WORK]
 #
-# The source package comes through apt with a private list of Debian's source archive, so the
-# machine's own apt set-up is left as it is. Needs: g++-mingw-w64-x86-64-posix, cmake,
-# ninja-build, perl, dpkg-dev, and Debian's qt6-base-dev and qt6-base-dev-tools as the host Qt.
+# The source package comes through apt with a private list of Debian's source archive
+# (debian-source.sh), so the machine's own apt set-up is left as it is. Needs:
+# g++-mingw-w64-x86-64-posix, cmake, ninja-build, perl, dpkg-dev, and Debian's qt6-base-dev
+# and qt6-base-dev-tools as the host Qt.
 set -euo pipefail
 prefix=$(realpath -m "$1")
 work=$(realpath -m "${2:-$prefix.work}")
@@ -16,16 +17,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/qt-windows.env" # QT_WINDOWS_SOURCE_PACKAGE, QT_WINDOWS_SOURCE_VERSION
 package=$QT_WINDOWS_SOURCE_PACKAGE version=$QT_WINDOWS_SOURCE_VERSION
 
-mkdir -p "$work/apt/lists/partial" "$work/apt/cache" "$work/source"
-if [ ! -e "$work/source/${package}_$version.dsc" ]; then
-    echo "deb-src http://deb.debian.org/debian bookworm main" >"$work/apt/sources.list"
-    apt=(apt-get -o Dir::Etc::SourceList="$work/apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
-         -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache="$work/apt/cache")
-    "${apt[@]}" update
-    (cd "$work/source" && "${apt[@]}" source --download-only "$package=$version")
-fi
+dsc=$("$here/debian-source.sh" "$work" "$package=$version")
 rm -rf "$work/qtbase" "$work/build"
-dpkg-source -x "$work/source/${package}_$version.dsc" "$work/qtbase"
+dpkg-source -x "$dsc" "$work/qtbase"
 
 mkdir "$work/build"
 cd "$work/build"

@@ -102,6 +102,19 @@ Answer LatinToModern(std::string_view line, const LineOptions &options) {
     return answer;
 }
 
+DatedAnswer LatinToModernDated(std::string_view line, const LineOptions &options) {
+    DatedAnswer answer;
+    answer.dating = DateLatinLine(
+        line, {options.reckoning, options.style, options.styleGiven, options.indiction, true});
+    if (answer.dating.outcome == Outcome::Blank)
+        return answer;
+    answer.failed = AppendAnswerText(answer.text, answer.dating);
+    if (options.explain)
+        answer.explanation = Explain(answer.dating);
+    AppendWarnings(answer.warnings, line, answer.dating, false);
+    return answer;
+}
+
 Answer ModernToLatin(std::string_view line, const LineOptions &options) {
     Answer answer;
     answer.failed = ModernToLatin(line, options, answer.text);

@@ -7,6 +7,7 @@
 
 #include "calendar/roman_calendar.h"
 #include "calendar/year_styles.h"
+#include "result/dating.h"
 
 #include <string>
 #include <string_view>
@@ -38,5 +39,17 @@ struct Answer {
 };
 Answer LatinToModern(std::string_view line, const LineOptions &options);
 Answer ModernToLatin(std::string_view line, const LineOptions &options);
+
+// A Latin line's answer with the day behind it, each part apart, for the files the command line
+// fills in (a spreadsheet's columns, a TEI date's attributes, a JSON object). The dating's
+// words are views of `line`.
+struct DatedAnswer {
+    std::string text; // the answer, without the explanation
+    bool failed = false;
+    std::string explanation; // where options.explain
+    std::string warnings;    // a line each, without the line quoted
+    Dating dating;
+};
+DatedAnswer LatinToModernDated(std::string_view line, const LineOptions &options);
 
 } // namespace tempidex

@@ -6,10 +6,13 @@
 
 namespace tempidex {
 
-void AppendWarnings(std::string &out, std::string_view line, const Dating &d) {
+void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bool quoteLine) {
     const auto warn = [&](const std::string &warning) {
-        AppendQuoted(out, line);
-        out.append(": ").append(warning).append("\n");
+        if (quoteLine) {
+            AppendQuoted(out, line);
+            out.append(": ");
+        }
+        out.append(warning).append("\n");
     };
     if (d.outcome == Outcome::TwoWays) {
         warn(Explain(d));

@@ -11,7 +11,9 @@
 
 namespace tempidex {
 
-// Appends each warning about `line` as "«line»: warning" and a newline.
-void AppendWarnings(std::string &out, std::string_view line, const Dating &dating);
+// Appends each warning about `line` as "«line»: warning" and a newline; without the quoted
+// line where `quoteLine` is false (a spreadsheet's row, a JSON object, which hold the line).
+void AppendWarnings(std::string &out, std::string_view line, const Dating &dating,
+                    bool quoteLine = true);
 
 } // namespace tempidex

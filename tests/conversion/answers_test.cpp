@@ -4,14 +4,19 @@
 #include "calendar.h"
 #include "reading/latin_reading.h"
 #include "writing/answers.h"
+#include "writing/iso_dates.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
 
+using tempidex::IsoDates;
+using tempidex::IsoDatesOf;
 using tempidex::LatinToModern;
+using tempidex::LatinToModernDated;
 using tempidex::LineOptions;
 using tempidex::ModernToLatin;
 
@@ -118,8 +123,29 @@ std::string InFull(const calendar::RomanName &name) {
     return "ante diem " + ordinals[static_cast<std::size_t>(count)] + " " + named;
 }
 
+// The ISO dates of the day `modern` names are those of its day number: the Gregorian always,
+// the Julian where the day was reckoned in it.
+void ExpectIsoDatesOf(const std::string &modern, int day, int month, int year, bool julianOnly) {
+    const LineOptions options = Options(julianOnly, false);
+    const std::string latin = ModernToLatin(modern, options).text;
+    const IsoDates iso = IsoDatesOf(LatinToModernDated(latin, options).dating);
+    const long number = calendar::DayNumber(year, month, day, julianOnly);
+    const auto numberOf = [](const std::string &text, bool gregorian) {
+        int y = 0, m = 0, d = 0;
+        if (std::sscanf(text.c_str(), "%d-%d-%d", &y, &m, &d) != 3 ||
+            text.size() < (y < 0 ? 11U : 10U))
+            return -1L;
+        return gregorian ? calendar::GregorianDayNumber(y, m, d)
+                         : calendar::JulianDayNumber(y, m, d);
+    };
+    EXPECT_EQ(numberOf(iso.gregorian, true), number) << latin << " " << iso.gregorian;
+    const bool julian = julianOnly || number <= calendar::LastJulianDay;
+    EXPECT_EQ(iso.julian.empty() ? 0 : numberOf(iso.julian, false), julian ? number : 0)
+        << latin << " " << iso.julian;
+}
+
 // Every day from 100 BC to AD 2100, in both calendars, short and in full: written as the
-// calendar names it, and read back to the same day.
+// calendar names it, and read back to the same day, whose ISO dates are its day number's.
 TEST(ModernToLatin, EveryDayReadsBackToItself) {
     for (const bool julianOnly : {false, true})
         for (int year = -99; year <= 2100; ++year)
@@ -149,6 +175,8 @@ TEST(ModernToLatin, EveryDayReadsBackToItself) {
                         ASSERT_EQ(latin, inFull ? longForm : shortForm) << modern;
                         ASSERT_EQ(LatinToModern(latin, options).text, shown) << latin;
                     }
+                    if (year >= -44)
+                        ExpectIsoDatesOf(modern, day, month, year, julianOnly);
                 }
 }
 

@@ -1,0 +1,83 @@
+#include "json_lines.h"
+
+#include "calendar/day_number.h"
+#include "writing/iso_dates.h"
+
+#include <nlohmann/json.hpp>
+
+namespace tempidex {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json TextOrNull(std::string_view text) {
+    return text.empty() ? Json() : Json(std::string(text));
+}
+
+std::string Dumped(const Json &object) {
+    // The input is valid UTF-8 already (input_text.h); replace is there for safety alone.
+    return object.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+const char *CalendarName(const Dating &d) {
+    if (*d.year < FirstJulianYear)
+        return "pre-julian";
+    const long fixed = FixedFromDate({*d.year, d.day.month, d.day.day}, d.options.reckoning);
+    return d.options.reckoning == Reckoning::Julian || fixed <= LastJulianDay ? "julian"
+                                                                              : "gregorian";
+}
+
+} // namespace
+
+std::string JsonLine(std::string_view input, const DatedAnswer &answer) {
+    const Dating &d = answer.dating;
+    const bool day = d.outcome == Outcome::Day;
+    const bool dated = day && d.year.has_value();
+    const IsoDates iso = IsoDatesOf(d);
+    Json styles = Json::object();
+    for (std::size_t i = 0; dated && i < d.stylesDiffering; ++i)
+        styles[StyleOf(d.otherStyles[i].first).english] = d.otherStyles[i].second;
+    const ClauseNotes &notes = d.reading.notes;
+    const auto check = [](bool written, bool agrees) { return written ? Json(agrees) : Json(); };
+    Json warnings = Json::array();
+    for (std::size_t at = 0; at < answer.warnings.size();) {
+        const std::size_t end = answer.warnings.find('\n', at);
+        warnings.push_back(answer.warnings.substr(at, end - at));
+        at = end + 1;
+    }
+    const Json object = {
+        {"input", std::string(input)},
+        {"answer", d.outcome == Outcome::Blank ? Json() : Json(answer.text)},
+        {"error", answer.failed ? Json(answer.text) : Json()},
+        {"day", day ? Json(d.day.day) : Json()},
+        {"month", day ? Json(d.day.month) : Json()},
+        {"year", dated ? Json(*d.year) : Json()},
+        {"calendar", dated ? Json(CalendarName(d)) : Json()},
+        {"iso", TextOrNull(iso.gregorian)},
+        {"julian", TextOrNull(iso.julian)},
+        {"styles", styles},
+        {"weekday", day && d.weekday >= 0 ? Json(d.weekday) : Json()},
+        {"checks",
+         {{"weekday",
+           check(day && notes.weekday >= 0 && d.weekday >= 0, notes.weekday == d.weekday)},
+          {"indiction",
+           check(day && notes.indiction > 0 && d.indiction > 0, notes.indiction == d.indiction)}}},
+        {"explanation", TextOrNull(answer.explanation)},
+        {"warnings", warnings},
+    };
+    return Dumped(object);
+}
+
+std::string JsonLatinLine(std::string_view input, const Answer &answer) {
+    const std::size_t tab = answer.text.find('\t');
+    const std::string text = answer.text.substr(0, tab);
+    const Json object = {
+        {"input", std::string(input)},
+        {"answer", text.empty() ? Json() : Json(text)},
+        {"error", answer.failed ? Json(text) : Json()},
+        {"explanation", tab == std::string::npos ? Json() : Json(answer.text.substr(tab + 1))},
+    };
+    return Dumped(object);
+}
+
+} // namespace tempidex
