@@ -269,6 +269,7 @@ int Finish(const Run &run, const std::string &name, std::FILE *out, std::FILE *e
         warnings.append("tempidex: ").append(run.warnings, at, end - at + 1);
         at = end + 1;
     }
+    WriteAsBytes(out);
     const bool written = Say(out, run.out);
     if (!warnings.empty())
         Say(err, warnings);

@@ -61,6 +61,11 @@ void ReadStandardInputAsBytes() {
     _setmode(_fileno(stdin), _O_BINARY);
 }
 
+void WriteAsBytes(std::FILE *out) {
+    std::fflush(out);
+    _setmode(_fileno(out), _O_BINARY);
+}
+
 std::size_t ReadInput(std::FILE *in, char *buffer, std::size_t size, bool asTyped) {
     const HANDLE console = ConsoleOf(in);
     if (!console)
@@ -117,6 +122,8 @@ std::FILE *OpenToRead(const std::string &path) {
 }
 
 void ReadStandardInputAsBytes() {}
+
+void WriteAsBytes(std::FILE *) {}
 
 std::vector<std::string> ProgramArguments(int argc, char **argv) {
     return {argv, argv + argc};

@@ -28,6 +28,10 @@ bool IsTerminal(std::FILE *file);
 // (Windows' C library reads in text mode otherwise).
 void ReadStandardInputAsBytes();
 
+// `out` writes its bytes as they are: no "\n" becomes "\r\n" (Windows' C library writes
+// in text mode otherwise), for a file whose own line ends are kept.
+void WriteAsBytes(std::FILE *out);
+
 // Reads up to `size` bytes of UTF-8 into `buffer`: from a console, what was typed, as UTF-8;
 // elsewhere the bytes as they are. `asTyped`: return as soon as anything was read. 0 at the
 // end of the input or on an error (std::ferror tells which).

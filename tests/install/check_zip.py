@@ -121,6 +121,21 @@ complaint = subprocess.run([wine_run, com, "--convert=x"], capture_output=True, 
                            env=dict(os.environ, WINEPATH="")).stderr.decode("utf-8", "replace")
 check("Valore non previsto dopo '--convert'" in complaint, "a value after --convert: " + complaint)
 
+# A spreadsheet Excel saved in Windows-1252, in a folder with an accent, named at a prompt: it
+# comes back in UTF-8 with a byte-order mark, its Windows line ends kept.
+with tempfile.TemporaryDirectory() as work:
+    os.mkdir(os.path.join(work, "città"))
+    with open(os.path.join(work, "città", "registro.csv"), "wb") as sheet:
+        sheet.write("Datazione;Luogo\r\nId. Iun. MDXXV;Forlì\r\n".encode("cp1252"))
+    path = "Z:" + os.path.join(work, "città", "registro.csv").replace("/", "\\")
+    # (unquoted: Wine hands cmd /c a command line whose quotes come escaped)
+    converted = subprocess.run([wine_run, "cmd", "/c", "tempidex --convert --csv=Datazione " +
+                                path], capture_output=True, cwd=folder, timeout=60,
+                               env=dict(os.environ, WINEPATH="")).stdout
+    check(converted == ("\ufeffDatazione;Luogo;Data;ISO;Giuliano;Spiegazione;Avvisi\r\n"
+                        "Id. Iun. MDXXV;Forlì;13 Giugno 1525;1525-06-23;1525-06-13;;\r\n"
+                        ).encode("utf-8"), "a Windows-1252 spreadsheet at a prompt: %r" % converted)
+
 for failure in failures:
     print("zip: FAIL:", failure)
 sys.exit(1 if failures else 0)
