@@ -44,6 +44,11 @@ TEST(Spreadsheet, AddsFiveColumnsAndKeepsEveryOtherByte) {
     EXPECT_NE(rows[1].find(",anno 1525 secondo lo stile moderno"), std::string::npos) << rows[1];
     EXPECT_TRUE(numbered.err.starts_with("tempidex: riga 2: avviso: anno 1525")) << numbered.err;
     EXPECT_EQ(numbered.status, 0);
+    // An added cell with a quote in it is quoted, the quote doubled.
+    EXPECT_EQ(Tempidex({"-l", "--explain", "--csv=1", "-"}, "d\n\"1\"\"2\"\n").out,
+              "d,Data,ISO,Giuliano,Spiegazione,Avvisi\n\"1\"\"2\",ERRORE - Data non corretta,,,"
+              "\"data non riconosciuta: «1\"\"2»; si scrive G/M, G/M/A, AAAA-MM-GG o G mese A "
+              "(14/12, 14/12/1524, 15 marzo)\",\n");
     // --to-latin, with a tab named as the separator.
     EXPECT_EQ(Tempidex({"-l", "--csv=1", "--separator=tab", "-"}, "data;x\t\n14/12\t\n").out,
               "data;x\t\tData\tISO\tGiuliano\tSpiegazione\tAvvisi\n14/12\t\ta. d. XIX Kal. "
