@@ -8,7 +8,7 @@ downgrade is said before the page that says it failed. Run in an X server.
 
     tests/install/check_msi.py BUILD_DIR MSI VERSION PRODUCT WINE_RUN
 """
-import os, re, shutil, subprocess, sys, tempfile, time
+import os, re, shutil, subprocess, sys, tempfile, time, uuid
 
 build, msi, version, product, wine_run = sys.argv[1:]
 msi_file = msi
@@ -214,13 +214,16 @@ if removal:
 check(running.wait(timeout=60) == 0, "opened again: status %s" % running.returncode)
 
 # A refused downgrade is said to the user before the last page, which says it failed.
+# The newer version is this package with a higher version and codes of its own.
 newer = os.path.join(work, "newer.msi")
-subprocess.run([sys.executable, os.path.join(os.path.dirname(__file__), "..", "..", "packaging",
-                                             "make_msi.py"), os.path.join(build, "msi-folder"),
-                "%d.%d.%d" % (numbers[0], numbers[1], numbers[2] + 1), product, "Tempidex",
-                "tempidex.example", os.path.join(os.path.dirname(__file__), "..", "..",
-                                                 "resources", "tempidex.ico"), newer],
-               check=True, stdout=subprocess.DEVNULL)
+shutil.copy(msi_file, newer)
+for query in ("UPDATE `Property` SET `Value` = '%d.%d.%d' WHERE `Property` = 'ProductVersion'"
+              % (numbers[0], numbers[1], numbers[2] + 1),
+              "UPDATE `Property` SET `Value` = '{%s}' WHERE `Property` = 'ProductCode'"
+              % str(uuid.uuid4()).upper()):
+    subprocess.run(["msibuild", newer, "-q", query], check=True)
+subprocess.run(["msibuild", newer, "-s", product, "Tempidex", "x64;1040",
+                "{%s}" % str(uuid.uuid4()).upper()], check=True)
 newer = "Z:" + newer.replace("/", "\\")
 check(wine("msiexec", "/i", newer, "/qn")[0] == 0, "newer version: not installed")
 running = double_click(msi)
