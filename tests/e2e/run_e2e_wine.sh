@@ -20,7 +20,7 @@ app=$!
 # Wine takes no keys sent to a window, only those typed on the keyboard: the window that has
 # the focus gets them.
 main=$(window " Tempidex 02") || fail "no main window"
-xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+timeout 10 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true # --sync may wait forever
 sleep 0.5
 xprop -id "$main" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "main window has no 32x32 icon"
 # The frame Windows gives it: a caption, a system menu and a minimize box; no maximize box and
@@ -39,6 +39,11 @@ sleep 0.3
 xdotool key space # "Chiudi"
 window " Tempidex 02 - About" gone || fail "about window still open"
 xdotool key shift+Tab shift+Tab Return # "Chiudi"
+for _ in $(seq 100); do # the program ends within ten seconds of "Chiudi"
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$app" 2>/dev/null && fail "program still running after Chiudi"
 status=0
 wait "$app" || status=$?
 [ "$status" = 0 ] || fail "program ended with status $status"

@@ -183,7 +183,11 @@ def window_named(title, seconds=60):
 
 def typed(window, *keys):
     """Keys typed on the keyboard while window has the focus: Wine takes no other."""
-    subprocess.run(["xdotool", "windowactivate", "--sync", window], stderr=subprocess.DEVNULL)
+    try:  # --sync may wait forever for a window that takes the focus its own way
+        subprocess.run(["xdotool", "windowactivate", "--sync", window], stderr=subprocess.DEVNULL,
+                       timeout=10)
+    except subprocess.TimeoutExpired:
+        pass
     for key in keys:
         time.sleep(0.3)
         subprocess.run(["xdotool", "key", key])
