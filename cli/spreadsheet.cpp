@@ -1,5 +1,6 @@
 #include "spreadsheet.h"
 
+#include "reading/modern_reading.h"
 #include "writing/iso_dates.h"
 
 #include <algorithm>
@@ -129,6 +130,14 @@ std::array<std::string, 5> Answered(std::string_view cell, const SpreadsheetOpti
         if (tab != std::string::npos)
             cells[3] = answer.text.substr(tab + 1);
         failed = answer.failed;
+        // The day the modern date names, where it has a year and the answer is no error.
+        if (const ModernDate modern = ReadModernDate(line);
+            !failed && modern.reading == ModernReading::Read && modern.year) {
+            const IsoDates iso =
+                IsoDatesOfDay(*modern.year, modern.month, modern.day, options.line.reckoning);
+            cells[1] = iso.gregorian;
+            cells[2] = iso.julian;
+        }
         return cells;
     }
     const DatedAnswer answer = LatinToModernDated(line, options.line);

@@ -14,17 +14,23 @@ std::string IsoDateText(int year, int month, int day) {
     return text;
 }
 
-IsoDates IsoDatesOf(const Dating &d) {
+IsoDates IsoDatesOfDay(int year, int month, int day, Reckoning reckoning) {
     IsoDates dates;
-    if (d.outcome != Outcome::Day || !d.year || *d.year < FirstJulianYear)
+    const Date date{year, month, day};
+    if (year < FirstJulianYear || !IsDayOfTheCalendar(date, reckoning))
         return dates;
-    const Date date{*d.year, d.day.month, d.day.day};
-    const long fixed = FixedFromDate(date, d.options.reckoning);
+    const long fixed = FixedFromDate(date, reckoning);
     const Date gregorian = GregorianFromFixed(fixed);
     dates.gregorian = IsoDateText(gregorian.year, gregorian.month, gregorian.day);
-    if (d.options.reckoning == Reckoning::Julian || fixed <= LastJulianDay)
+    if (reckoning == Reckoning::Julian || fixed <= LastJulianDay)
         dates.julian = IsoDateText(date.year, date.month, date.day);
     return dates;
+}
+
+IsoDates IsoDatesOf(const Dating &d) {
+    if (d.outcome != Outcome::Day || !d.year)
+        return {};
+    return IsoDatesOfDay(*d.year, d.day.month, d.day.day, d.options.reckoning);
 }
 
 } // namespace tempidex

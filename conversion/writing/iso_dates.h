@@ -19,6 +19,9 @@ struct IsoDates {
 
 IsoDates IsoDatesOf(const Dating &dating);
 
+// The same for a day of the calendar `reckoning` counts (a modern date written back in Latin).
+IsoDates IsoDatesOfDay(int year, int month, int day, Reckoning reckoning);
+
 // "2026-12-07", "-0043-03-13", "12345-01-01".
 std::string IsoDateText(int year, int month, int day);
 

@@ -49,10 +49,13 @@ TEST(Spreadsheet, AddsFiveColumnsAndKeepsEveryOtherByte) {
               "d,Data,ISO,Giuliano,Spiegazione,Avvisi\n\"1\"\"2\",ERRORE - Data non corretta,,,"
               "\"data non riconosciuta: «1\"\"2»; si scrive G/M, G/M/A, AAAA-MM-GG o G mese A "
               "(14/12, 14/12/1524, 15 marzo)\",\n");
-    // --to-latin, with a tab named as the separator.
-    EXPECT_EQ(Tempidex({"-l", "--csv=1", "--separator=tab", "-"}, "data;x\t\n14/12\t\n").out,
-              "data;x\t\tData\tISO\tGiuliano\tSpiegazione\tAvvisi\n14/12\t\ta. d. XIX Kal. "
-              "Ian.\t\t\t\t\n");
+    // --to-latin, with a tab named as the separator: a date with a year has its ISO dates.
+    EXPECT_EQ(
+        Tempidex({"-l", "--csv=1", "--separator=tab", "-"}, "data;x\t\n14/12\t\n14/12/1524\t\n")
+            .out,
+        "data;x\t\tData\tISO\tGiuliano\tSpiegazione\tAvvisi\n14/12\t\ta. d. XIX Kal. "
+        "Ian.\t\t\t\t\n14/12/1524\t\ta. d. XIX Kal. Ian. MDXXIV\t1524-12-24\t1524-12-14"
+        "\t\t\n");
 }
 
 // Excel's Windows-1252 comes back as UTF-8 with a byte-order mark, which Excel reads with its
