@@ -4,6 +4,7 @@
 #include "input_text.h"
 #include "json_lines.h"
 #include "reading/latin_reading.h"
+#include "text_lines.h"
 #include "writing/explanation.h"
 
 #include <algorithm>
@@ -129,12 +130,10 @@ bool Batch::answerInJson(std::string_view line) {
     }
     const DatedAnswer answer = LatinToModernDated(line, m_options);
     m_buffer.append(JsonLine(line, answer));
-    for (std::size_t at = 0; at < answer.warnings.size();) {
-        const std::size_t end = answer.warnings.find('\n', at);
+    ForEachLineOf(answer.warnings, [&](std::string_view warning) {
         AppendQuoted(m_warnings, line);
-        m_warnings.append(": ").append(answer.warnings, at, end - at + 1);
-        at = end + 1;
-    }
+        m_warnings.append(": ").append(warning).append("\n");
+    });
     return answer.failed;
 }
 
@@ -155,14 +154,12 @@ bool Batch::flush() {
 // Warnings go out with the answers they belong to: at once on a terminal, with each block of
 // answers otherwise. A line of the input is named by its number, to be found among many alike.
 void Batch::warn(std::size_t line) {
-    for (std::size_t at = 0; at < m_warnings.size();) {
-        const std::size_t end = m_warnings.find('\n', at);
+    ForEachLineOf(m_warnings, [&](std::string_view warning) {
         m_warningBuffer.append("tempidex: ");
         if (line > 0)
             m_warningBuffer.append("riga ").append(std::to_string(line)).append(": ");
-        m_warningBuffer.append("avviso: ").append(m_warnings, at, end - at + 1);
-        at = end + 1;
-    }
+        m_warningBuffer.append("avviso: ").append(warning).append("\n");
+    });
 }
 
 void Batch::fail(std::string_view message) {

@@ -6,6 +6,7 @@
 #include "options.h"
 #include "spreadsheet.h"
 #include "tei_edition.h"
+#include "text_lines.h"
 #include "whole_file.h"
 
 #include <algorithm>
@@ -39,22 +40,6 @@ bool IsWindowsSwitch(std::string_view argument) {
            std::all_of(argument.begin() + 1, argument.end(), [](char c) {
                return c == '?' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
            });
-}
-
-// The long option a Windows user's switch stands for (/?, /h, /help and -? for --help; /v
-// and /version for --version; in any case, as cmd takes them); itself for any other.
-std::string AsLongOption(const std::string &argument) {
-    std::string lowered = argument;
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    for (const std::string_view help : {"/?", "/h", "/help", "-?"})
-        if (lowered == help)
-            return "--help";
-    for (const std::string_view version : {"/v", "/version"})
-        if (lowered == version)
-            return "--version";
-    return argument;
 }
 
 // The options given and the dates. Options may follow the dates; after "--" everything is a
@@ -189,6 +174,19 @@ std::string Lowered(std::string_view text) {
     return lowered;
 }
 
+// The long option a Windows user's switch stands for (/?, /h, /help and -? for --help; /v
+// and /version for --version; in any case, as cmd takes them); itself for any other.
+std::string AsLongOption(const std::string &argument) {
+    const std::string lowered = Lowered(argument);
+    for (const std::string_view help : {"/?", "/h", "/help", "-?"})
+        if (lowered == help)
+            return "--help";
+    for (const std::string_view version : {"/v", "/version"})
+        if (lowered == version)
+            return "--version";
+    return argument;
+}
+
 // The entry of a table of choices (the year styles, the indiction's starts) that `name` names,
 // in English or in Italian; the table's end for none.
 template <typename Table> auto Named(const Table &table, std::string_view name) {
@@ -264,11 +262,9 @@ int Finish(const Run &run, const std::string &name, std::FILE *out, std::FILE *e
         return Trouble;
     }
     std::string warnings;
-    for (std::size_t at = 0; at < run.warnings.size();) {
-        const std::size_t end = run.warnings.find('\n', at);
-        warnings.append("tempidex: ").append(run.warnings, at, end - at + 1);
-        at = end + 1;
-    }
+    ForEachLineOf(run.warnings, [&warnings](std::string_view warning) {
+        warnings.append("tempidex: ").append(warning).append("\n");
+    });
     WriteAsBytes(out);
     const bool written = Say(out, run.out);
     if (!warnings.empty())
@@ -280,13 +276,20 @@ int Finish(const Run &run, const std::string &name, std::FILE *out, std::FILE *e
     return run.someFailed ? SomeFailed : AllConverted;
 }
 
+// The whole file `name` ("-": standard input), or nothing when it could not be read, which is
+// said on `err`.
+std::optional<std::string> ReadOrSay(const std::string &name, std::FILE *in, std::FILE *err) {
+    std::optional<std::string> bytes = ReadWholeFile(name, in);
+    if (!bytes)
+        Say(err, "tempidex: " + name + ": lettura non riuscita\n");
+    return bytes;
+}
+
 int ConvertSpreadsheetFile(const std::string &name, const SpreadsheetOptions &options,
                            std::FILE *in, std::FILE *out, std::FILE *err) {
-    const std::optional<std::string> bytes = ReadWholeFile(name, in);
-    if (!bytes) {
-        Say(err, "tempidex: " + name + ": lettura non riuscita\n");
+    const std::optional<std::string> bytes = ReadOrSay(name, in, err);
+    if (!bytes)
         return Trouble;
-    }
     const Utf8Text text = AsUtf8Text(*bytes);
     SpreadsheetRun run = ConvertSpreadsheet(text.text, options);
     if (text.marked && run.error.empty())
@@ -296,11 +299,9 @@ int ConvertSpreadsheetFile(const std::string &name, const SpreadsheetOptions &op
 
 int DateEdition(const std::string &name, const LineOptions &options, std::FILE *in, std::FILE *out,
                 std::FILE *err) {
-    const std::optional<std::string> bytes = ReadWholeFile(name, in);
-    if (!bytes) {
-        Say(err, "tempidex: " + name + ": lettura non riuscita\n");
+    const std::optional<std::string> bytes = ReadOrSay(name, in, err);
+    if (!bytes)
         return Trouble;
-    }
     return Finish(DateTeiEdition(*bytes, options), name, out, err);
 }
 

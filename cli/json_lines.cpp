@@ -1,6 +1,7 @@
 #include "json_lines.h"
 
-#include "calendar/day_number.h"
+#include "text_lines.h"
+
 #include "writing/iso_dates.h"
 
 #include <nlohmann/json.hpp>
@@ -19,12 +20,10 @@ std::string Dumped(const Json &object) {
     return object.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-const char *CalendarName(const Dating &d) {
-    if (*d.year < FirstJulianYear)
-        return "pre-julian";
-    const long fixed = FixedFromDate({*d.year, d.day.month, d.day.day}, d.options.reckoning);
-    return d.options.reckoning == Reckoning::Julian || fixed <= LastJulianDay ? "julian"
-                                                                              : "gregorian";
+// A day of a known year has a Julian date where it was reckoned in that calendar; before 45 BC
+// it has no ISO date at all.
+const char *CalendarName(const IsoDates &iso) {
+    return iso.gregorian.empty() ? "pre-julian" : iso.julian.empty() ? "gregorian" : "julian";
 }
 
 } // namespace
@@ -40,11 +39,8 @@ std::string JsonLine(std::string_view input, const DatedAnswer &answer) {
     const ClauseNotes &notes = d.reading.notes;
     const auto check = [](bool written, bool agrees) { return written ? Json(agrees) : Json(); };
     Json warnings = Json::array();
-    for (std::size_t at = 0; at < answer.warnings.size();) {
-        const std::size_t end = answer.warnings.find('\n', at);
-        warnings.push_back(answer.warnings.substr(at, end - at));
-        at = end + 1;
-    }
+    ForEachLineOf(answer.warnings,
+                  [&warnings](std::string_view warning) { warnings.push_back(warning); });
     const Json object = {
         {"input", std::string(input)},
         {"answer", d.outcome == Outcome::Blank ? Json() : Json(answer.text)},
@@ -52,7 +48,7 @@ std::string JsonLine(std::string_view input, const DatedAnswer &answer) {
         {"day", day ? Json(d.day.day) : Json()},
         {"month", day ? Json(d.day.month) : Json()},
         {"year", dated ? Json(*d.year) : Json()},
-        {"calendar", dated ? Json(CalendarName(d)) : Json()},
+        {"calendar", dated ? Json(CalendarName(iso)) : Json()},
         {"iso", TextOrNull(iso.gregorian)},
         {"julian", TextOrNull(iso.julian)},
         {"styles", styles},

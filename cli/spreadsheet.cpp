@@ -1,5 +1,7 @@
 #include "spreadsheet.h"
 
+#include "text_lines.h"
+
 #include "reading/modern_reading.h"
 #include "writing/iso_dates.h"
 
@@ -142,12 +144,10 @@ std::array<std::string, 5> Answered(std::string_view cell, const SpreadsheetOpti
     }
     const DatedAnswer answer = LatinToModernDated(line, options.line);
     const IsoDates iso = IsoDatesOf(answer.dating);
-    cells = {answer.text, iso.gregorian, iso.julian, answer.explanation, answer.warnings};
-    std::string &warnings = cells[4];
-    if (!warnings.empty())
-        warnings.pop_back(); // the last newline
-    for (std::size_t at; (at = warnings.find('\n')) != std::string::npos;)
-        warnings.replace(at, 1, "; ");
+    cells = {answer.text, iso.gregorian, iso.julian, answer.explanation, ""};
+    ForEachLineOf(answer.warnings, [&warnings = cells[4]](std::string_view warning) {
+        warnings.append(warnings.empty() ? "" : "; ").append(warning);
+    });
     failed = answer.failed;
     return cells;
 }

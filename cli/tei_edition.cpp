@@ -1,5 +1,7 @@
 #include "tei_edition.h"
 
+#include "text_lines.h"
+
 #include "writing/explanation.h"
 #include "writing/iso_dates.h"
 
@@ -131,11 +133,8 @@ EditionRun DateTeiEdition(std::string_view document, const LineOptions &options)
         if (words.empty())
             continue;
         const DatedAnswer answer = LatinToModernDated(words, explained);
-        for (std::size_t at = 0; at < answer.warnings.size();) {
-            const std::size_t end = answer.warnings.find('\n', at);
-            warn(date, words, std::string_view(answer.warnings).substr(at, end - at));
-            at = end + 1;
-        }
+        ForEachLineOf(answer.warnings,
+                      [&](std::string_view warning) { warn(date, words, warning); });
         if (answer.failed) {
             run.someFailed = true;
             warn(date, words, "non letta, lasciata com'è: " + answer.explanation);
