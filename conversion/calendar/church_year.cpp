@@ -1,0 +1,355 @@
+#include "church_year.h"
+
+#include "year_styles.h"
+
+#include <array>
+#include <vector>
+
+extern const char FeastsText[]; // data/feasts.tsv, compiled in
+
+namespace tempidex {
+namespace {
+
+// The movable days, by their days from Easter, with the names charters give them: the Sundays
+// before Lent and in it by the first words of their Introit (Invocavit, Reminiscere...), Holy
+// Week, Eastertide's Sundays likewise (Quasimodo, Misericordia Domini...), Ascension,
+// Pentecost, Trinity, Corpus Christi; the Sundays of Advent, counted back from Christmas.
+constexpr auto Movable = std::to_array<Feast>({
+    {"Septuagesimae",
+     "Settuagesima",
+     FeastAnchor::Easter,
+     {},
+     -63,
+     "septuagesimae | circumdederunt",
+     {},
+     "Grotefend I"},
+    {"Sexagesimae",
+     "Sessagesima",
+     FeastAnchor::Easter,
+     {},
+     -56,
+     "sexagesimae | exsurge | exurge",
+     {},
+     "Grotefend I"},
+    {"Quinquagesimae",
+     "Quinquagesima",
+     FeastAnchor::Easter,
+     {},
+     -49,
+     "quinquagesimae | esto mihi",
+     {},
+     "Grotefend I"},
+    {"cinerum",
+     "Mercoledì delle Ceneri",
+     FeastAnchor::Easter,
+     {},
+     -46,
+     "cinerum | capitis ieiunii | caput ieiunii",
+     {},
+     "Grotefend I"},
+    {"Invocavit",
+     "I domenica di Quaresima (Invocavit)",
+     FeastAnchor::Easter,
+     {},
+     -42,
+     "invocavit | brandonum | brandones | brandos",
+     {},
+     "Grotefend I"},
+    {"Reminiscere",
+     "II domenica di Quaresima (Reminiscere)",
+     FeastAnchor::Easter,
+     {},
+     -35,
+     "reminiscere",
+     {},
+     "Grotefend I"},
+    {"Oculi",
+     "III domenica di Quaresima (Oculi)",
+     FeastAnchor::Easter,
+     {},
+     -28,
+     "oculi",
+     {},
+     "Grotefend I"},
+    {"Laetare",
+     "IV domenica di Quaresima (Laetare)",
+     FeastAnchor::Easter,
+     {},
+     -21,
+     "laetare",
+     {},
+     "Grotefend I"},
+    {"Iudica",
+     "V domenica di Quaresima (Iudica)",
+     FeastAnchor::Easter,
+     {},
+     -14,
+     "iudica",
+     {},
+     "Grotefend I"},
+    {"Palmarum",
+     "Domenica delle Palme",
+     FeastAnchor::Easter,
+     {},
+     -7,
+     "palmarum | ramis palmarum | ramorum palmarum | ramos palmarum | palmas | florum | "
+     "pascha floridum | paschae floridi | pascha florum",
+     {},
+     "Grotefend I"},
+    {"cenae Domini",
+     "Giovedì santo",
+     FeastAnchor::Easter,
+     {},
+     -3,
+     "cenae domini",
+     {},
+     "Grotefend I"},
+    {"Parasceves",
+     "Venerdì santo",
+     FeastAnchor::Easter,
+     {},
+     -2,
+     "parasceves | parasceve",
+     {},
+     "Grotefend I"},
+    {"Paschae",
+     "Pasqua",
+     FeastAnchor::Easter,
+     {},
+     0,
+     "paschae | pascha | paschatis | resurrectionis domini",
+     {},
+     "Grotefend I"},
+    {"Quasimodo",
+     "Domenica in Albis (Quasimodo)",
+     FeastAnchor::Easter,
+     {},
+     7,
+     "quasimodo | quasi modo | albis",
+     {},
+     "Grotefend I"},
+    {"Misericordia Domini",
+     "II domenica dopo Pasqua (Misericordia)",
+     FeastAnchor::Easter,
+     {},
+     14,
+     "misericordia domini",
+     {},
+     "Grotefend I"},
+    {"Iubilate",
+     "III domenica dopo Pasqua (Iubilate)",
+     FeastAnchor::Easter,
+     {},
+     21,
+     "iubilate",
+     {},
+     "Grotefend I"},
+    {"Cantate",
+     "IV domenica dopo Pasqua (Cantate)",
+     FeastAnchor::Easter,
+     {},
+     28,
+     "cantate",
+     {},
+     "Grotefend I"},
+    {"Vocem iucunditatis",
+     "V domenica dopo Pasqua (Rogate)",
+     FeastAnchor::Easter,
+     {},
+     35,
+     "vocem iucunditatis | rogate",
+     {},
+     "Grotefend I"},
+    {"Ascensionis Domini",
+     "Ascensione",
+     FeastAnchor::Easter,
+     {},
+     39,
+     "ascensionis domini | ascensionis",
+     {},
+     "Grotefend I"},
+    {"Exaudi",
+     "Domenica dopo l'Ascensione (Exaudi)",
+     FeastAnchor::Easter,
+     {},
+     42,
+     "exaudi",
+     {},
+     "Grotefend I"},
+    {"Pentecostes",
+     "Pentecoste",
+     FeastAnchor::Easter,
+     {},
+     49,
+     "pentecostes | pentecoste",
+     {},
+     "Grotefend I"},
+    {"Trinitatis",
+     "Santissima Trinità",
+     FeastAnchor::Easter,
+     {},
+     56,
+     "trinitatis",
+     {},
+     "Grotefend I"},
+    {"Corporis Christi",
+     "Corpus Domini",
+     FeastAnchor::Easter,
+     {},
+     60,
+     "corporis christi | corporis domini",
+     {},
+     "Grotefend I"},
+    {"prima Adventus",
+     "I domenica d'Avvento",
+     FeastAnchor::Advent,
+     {},
+     1,
+     "adventus",
+     {},
+     "Grotefend I"},
+    {"secunda Adventus",
+     "II domenica d'Avvento",
+     FeastAnchor::Advent,
+     {},
+     2,
+     "",
+     {},
+     "Grotefend I"},
+    {"tertia Adventus",
+     "III domenica d'Avvento",
+     FeastAnchor::Advent,
+     {},
+     3,
+     "",
+     {},
+     "Grotefend I"},
+    {"quarta Adventus", "IV domenica d'Avvento", FeastAnchor::Advent, {}, 4, "", {}, "Grotefend I"},
+});
+
+std::string_view NextField(std::string_view &line) {
+    const std::size_t tab = line.find('\t');
+    const std::string_view field = line.substr(0, tab);
+    line = tab == std::string_view::npos ? std::string_view{} : line.substr(tab + 1);
+    return field;
+}
+
+int TwoDigits(std::string_view text) {
+    return text.size() == 2 ? (text[0] - '0') * 10 + (text[1] - '0') : 0;
+}
+
+// The feasts of the data file after the movable ones: "MM-DD", names, other days, source.
+std::vector<Feast> ReadFeasts() {
+    std::vector<Feast> feasts(Movable.begin(), Movable.end());
+    std::string_view text(FeastsText);
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (line.empty() || line.front() == '#')
+            continue;
+        const std::string_view day = NextField(line), names = NextField(line),
+                               also = NextField(line), source = NextField(line);
+        Feast feast;
+        feast.day = {TwoDigits(day.substr(0, 2)), TwoDigits(day.substr(3, 2))};
+        feast.names = names;
+        feast.latin = names.substr(0, names.find(" | "));
+        feast.italian = feast.latin;
+        feast.also = also == "-" ? std::string_view{} : also;
+        feast.source = source;
+        feasts.push_back(feast);
+    }
+    return feasts;
+}
+
+} // namespace
+
+std::span<const Feast> Feasts() {
+    static const std::vector<Feast> feasts = ReadFeasts();
+    return feasts;
+}
+
+bool NeedsItsYear(const ChurchDay &day) {
+    return Feasts()[static_cast<std::size_t>(day.feast)].movable() ||
+           day.relation == FeastRelation::WeekdayAfter ||
+           day.relation == FeastRelation::WeekdayBefore;
+}
+
+long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning) {
+    switch (feast.anchor) {
+    case FeastAnchor::Fixed:
+        break;
+    case FeastAnchor::Easter: {
+        const DayOfMonth easter = EasterOf(year, reckoning);
+        return FixedFromDate({year, easter.month, easter.day}, reckoning) + feast.offset;
+    }
+    case FeastAnchor::Advent: {
+        // The fourth Sunday of Advent is the last Sunday before Christmas.
+        const long christmas = FixedFromDate({year, 12, 25}, reckoning);
+        const int weekday = WeekdayOfFixed(christmas);
+        const long fourth = christmas - (weekday == 0 ? 7 : weekday);
+        return fourth - 7 * (4 - feast.offset);
+    }
+    }
+    return FixedFromDate({year, feast.day.month, feast.day.day}, reckoning);
+}
+
+std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning reckoning) {
+    const long feast =
+        FixedOfFeast(Feasts()[static_cast<std::size_t>(day.feast)], year, reckoning) + day.octave;
+    switch (day.relation) {
+    case FeastRelation::On:
+        return feast;
+    case FeastRelation::Eve:
+        return feast - 1;
+    case FeastRelation::Morrow:
+        return feast + 1;
+    case FeastRelation::Octave:
+        return feast + 7;
+    case FeastRelation::WithinOctave:
+        return std::nullopt;
+    case FeastRelation::DaysAfter:
+        return feast + day.days;
+    case FeastRelation::WeekdayAfter:
+        return feast + 1 + (day.weekday - WeekdayOfFixed(feast + 1) + 7) % 7;
+    case FeastRelation::WeekdayBefore:
+        return feast - 1 - (WeekdayOfFixed(feast - 1) - day.weekday + 7) % 7;
+    }
+    return std::nullopt;
+}
+
+std::optional<DayOfMonth> DayOfChurchDay(const ChurchDay &day) {
+    // Any common year counts alike: 1 (AD 1) is one, and before the reform.
+    const std::optional<long> fixed = FixedOfChurchDay(day, 1, Reckoning::Julian);
+    if (!fixed)
+        return std::nullopt;
+    const Date date = DateFromFixed(*fixed, Reckoning::Julian);
+    return DayOfMonth{date.month, date.day};
+}
+
+YearTable TableOf(int year, Reckoning reckoning) {
+    YearTable table;
+    table.goldenNumber = year % 19 + 1;
+    const bool gregorian = reckoning == Reckoning::Historical && year > GregorianYear;
+    if (gregorian) {
+        // Lilius's epact: the Julian one moved by the solar and the lunar equations.
+        const int century = year / 100 + 1;
+        const int solar = 3 * century / 4, lunar = (8 * century + 5) / 25;
+        table.epact = ((11 * (table.goldenNumber - 1) - solar + lunar + 8) % 30 + 30) % 30;
+    } else {
+        table.epact = 11 * (table.goldenNumber - 1) % 30;
+    }
+    const long first = FixedFromDate({year, 1, 1}, reckoning);
+    const auto letterOf = [](long day) { // the letter of the first Sunday from `day`
+        return static_cast<char>('A' + (7 - WeekdayOfFixed(day)) % 7);
+    };
+    table.letters[0] = letterOf(first);
+    if (IsLeapYear(year, reckoning)) // from the day added on, one letter back
+        table.letters[1] = table.letters[0] == 'A' ? 'G' : static_cast<char>(table.letters[0] - 1);
+    table.indiction = IndictionOf(year, {1, 1}, IndictionStart::January1);
+    table.easter = EasterOf(year, reckoning);
+    table.easterTable = table.easter.month == 3 ? table.easter.day - 21 : table.easter.day + 10;
+    return table;
+}
+
+} // namespace tempidex
