@@ -137,12 +137,4 @@ void IdEstRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(Spanning(PhraseKind::Skip, at, at + 2));
 }
 
-void OctaveRule(const Words &words, std::size_t at, Phrases &phrases) {
-    // in octava Epiphaniae, infra octavas Paschae: the octave of a feast, a noun and no number
-    const std::string_view in = at < words.size() ? words[at].text : std::string_view{};
-    if ((in == "in" || in == "infra") && at + 1 < words.size() && !Parted(words, at + 1) &&
-        words[at + 1].key.starts_with("octau") && words.ordinalOf(at + 1) == 8)
-        phrases.push_back(Spanning(PhraseKind::Skip, at, at + 2));
-}
-
 } // namespace tempidex

@@ -5,6 +5,7 @@
 // there and never look at the text again, except to quote it.
 #pragma once
 
+#include "calendar/church_year.h"
 #include "calendar/roman_day.h"
 
 #include <cstdint>
@@ -27,10 +28,12 @@ enum class YearCount : std::uint8_t {
 };
 
 struct LatinDate {
-    RomanDay day;            // for a day of the month: that month's Calends
-    bool leapYear = false;   // "(a. i.)": counted back from the March Calends of a leap year
-    int dayOfMonth = 0;      // "die XX mensis Maii": the day counted from the first; else 0
-    std::optional<int> year; // astronomical (0 is 1 BC), as written: before any year style
+    RomanDay day;              // for a day of the month: that month's Calends
+    bool leapYear = false;     // "(a. i.)": counted back from the March Calends of a leap year
+    int dayOfMonth = 0;        // "die XX mensis Maii": the day counted from the first; else 0
+    std::optional<int> year;   // astronomical (0 is 1 BC), as written: before any year style
+    bool fromMonthEnd = false; // Bologna's "die II exeunte": dayOfMonth counted back from the end
+    ChurchDay church;          // "in festo sancti Martini": a day of the church year, not `day`
     constexpr bool operator==(const LatinDate &) const = default;
 };
 

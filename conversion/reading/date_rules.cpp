@@ -183,8 +183,22 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         const std::size_t from =
             words.is(at + 1, Kind::Connective) && !Parted(words, at + 1) ? at + 2 : at + 1;
         if (!Parted(words, from))
-            for (const NumberRead &count : CountsFrom(words, from))
+            for (const NumberRead &count : CountsFrom(words, from)) {
                 add(begin, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
+                // Bologna's custom: die tertio intrante mense iunio, die secundo exeunte
+                const std::string_view key =
+                    count.end < words.size() ? words[count.end].key : std::string_view{};
+                const bool intrante = key == "intrante" || key == "introeunte" ||
+                                      key == "intrantis" || key == "stante" || key == "astante";
+                if ((intrante || key == "exeunte" || key == "exeuntis") &&
+                    !Parted(words, count.end) && !Parted(words, count.end + 1)) {
+                    const std::size_t monthAt = monthAfter(count.end + 1);
+                    const std::size_t before = phrases.size();
+                    add(begin, count.value, monthAt, monthAt + 1, true);
+                    if (!intrante && phrases.size() > before)
+                        phrases.back().date.fromMonthEnd = true;
+                }
+            }
         // die novembris septimo
         if (words.monthOf(at + 1) && !Parted(words, at + 1) && !Parted(words, at + 2))
             for (const NumberRead &count : CountsFrom(words, at + 2))

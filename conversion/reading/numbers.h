@@ -61,8 +61,8 @@ constexpr int RomanValue(std::string_view word) {
 // (millesimo), iiiia; 0 for anything else.
 constexpr int MarkedRomanValue(std::string_view word) {
     // The longer endings first: mmo is M with "mo" (millesimo), not MM with "o".
-    constexpr std::array<std::string_view, 9> endings{"mo", "to", "no", "vo", "us",
-                                                      "um", "o",  "a",  "e"};
+    constexpr std::array<std::string_view, 10> endings{"mo", "to", "no", "vo", "uo",
+                                                       "us", "um", "o",  "a",  "e"};
     if (word.size() < 2 || !HasNumeralLettersOnly(word.substr(0, 1)))
         return 0;
     for (const std::string_view ending : endings)

@@ -181,6 +181,11 @@ void KeepTheWidest(const Phrases &phrases, Group &group) {
 
 // The day of the month a date names, in a common year: to tell two ways of writing one day.
 DayOfMonth DayOf(const LatinDate &date) {
+    if (date.church.named()) // a movable day has none without its year: {0, 0}
+        return NeedsItsYear(date.church) ? DayOfMonth{0, 0}
+                                         : DayOfChurchDay(date.church).value_or(DayOfMonth{0, 0});
+    if (date.fromMonthEnd)
+        return {date.day.month, MonthLength(date.day.month, YearShape{}) + 1 - date.dayOfMonth};
     if (date.dayOfMonth > 0)
         return {date.day.month, date.dayOfMonth};
     return DayFromRoman(date.day, YearShape{date.leapYear}).date;

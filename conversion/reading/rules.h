@@ -25,7 +25,10 @@
 //   a pope's number    Honorii papae III
 //   verbs              datum, actum, scriptum | acc. | pp., lecta: whose date follows
 //   id est             a gloss of the scribe's
-//   an octave          in octava Epiphaniae: a feast's, no number
+//   the church year    in festo | vigilia | crastino | octava <feast>;  feria N | die Veneris
+//                      post | ante <feast>;  dominica Invocavit;  dominica N post Pentecosten
+//                      (church_rules.cpp)
+//   Bologna's days     die N intrante | exeunte [mense] Month: counted from the first or the last
 #pragma once
 
 #include "phrases.h"
@@ -63,7 +66,9 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases);
 void PopeRule(const Words &words, std::size_t at, Phrases &phrases);
 void VerbRule(const Words &words, std::size_t at, Phrases &phrases);
 void IdEstRule(const Words &words, std::size_t at, Phrases &phrases);
-void OctaveRule(const Words &words, std::size_t at, Phrases &phrases);
+
+// The church year (church_rules.cpp)
+void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases);
 
 // The kinds of word a set holds, one bit each.
 constexpr std::uint64_t KindsOf(std::initializer_list<Kind> kinds) {
@@ -99,7 +104,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {PopeRule, KindsOf({Kind::Pope})},
     {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},
     {IdEstRule, KindsOf({Kind::Reference})},
-    {OctaveRule, KindsOf({Kind::In})},
+    {ChurchDayRule, KindsOf({Kind::In, Kind::Church, Kind::Die, Kind::Feria, Kind::Weekday})},
 });
 
 } // namespace tempidex

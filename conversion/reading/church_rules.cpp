@@ -1,0 +1,232 @@
+// The rules that read a day named by the church year: a feast, and how the clause relates its
+// day to it.
+//
+//   on, eve, morrow, octave  [in] festo | die | vigilia | crastino | octava [festi] <feast>;
+//                            in <feast>;  infra octavam <feast> (a span, no day)
+//   a weekday by a feast     feria N | die Lunae | dominica | sabbato [proxima] post | ante
+//                            [festum | dominicam [qua cantatur]] <feast>
+//   a Sunday by its name     dominica [in] <a Sunday's name>: dominica Invocavit, in ramis palmarum
+//   a Sunday counted         dominica N post Pentecosten | Trinitatem;  dominica N Adventus
+#include "calendar/church_year.h"
+#include "feast_names.h"
+#include "number_phrases.h"
+#include "rules.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tempidex {
+namespace {
+
+bool Parted(const Words &words, std::size_t i) {
+    return i < words.size() && words[i].pause;
+}
+
+// The stem of word i (feast_names.h), or nothing past the line or across a comma.
+std::string StemAt(const Words &words, std::size_t i, std::size_t first) {
+    if (i >= words.size() || words[i].gloss || (i > first && words[i].pause))
+        return {};
+    return NameStem(words[i].key);
+}
+
+bool IsOneOf(std::string_view stem, std::initializer_list<std::string_view> stems) {
+    return std::find(stems.begin(), stems.end(), stem) != stems.end();
+}
+
+// How the word before a feast relates the day to it: in festo, in vigilia, in crastino...
+std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
+    const std::string_view key = i < words.size() ? words[i].key : std::string_view{};
+    const std::string stem = StemAt(words, i, i);
+    if (IsOneOf(stem, {"fest", "festiuitat", "solemnitat", "solempnitat"}) || key == "die" ||
+        key == "diem")
+        return FeastRelation::On;
+    if (stem == "uigili")
+        return FeastRelation::Eve;
+    if (stem == "crastin")
+        return FeastRelation::Morrow;
+    if (stem == "octau" || stem == "octab")
+        return FeastRelation::Octave;
+    return std::nullopt;
+}
+
+// Words that may stand between "post" or "ante" and the feast, or between the weekday and
+// them: proxima, predicta, immediate sequenti; festum, festivitatem.
+bool IsBetween(std::string_view stem) {
+    return IsOneOf(stem, {"proxim", "proxime", "predict", "inmediat", "imediat", "sequent", "fest",
+                          "festiuitat", "solemnitat", "solempnitat"});
+}
+
+Phrase ChurchPhrase(std::size_t begin, std::size_t end, const ChurchDay &day) {
+    Phrase p;
+    p.kind = PhraseKind::Date;
+    p.begin = static_cast<std::uint8_t>(begin);
+    p.end = static_cast<std::uint8_t>(end);
+    p.date.church = day;
+    return p;
+}
+
+bool IsSunday(int feast) {
+    const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
+    return f.anchor == FeastAnchor::Advent ||
+           (f.anchor == FeastAnchor::Easter && f.offset % 7 == 0);
+}
+
+// The feast named from word `at`: "dominicam [qua cantatur]" before a Sunday's name, "festi"
+// after vigilia, "octabas" or "octavarum" before the feast whose octave the day is counted
+// from. Feasts two saints share a name with are no feast.
+struct FeastNamed {
+    int feast;
+    std::size_t end;
+    int octave; // 7 for the octave
+};
+
+std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
+    std::size_t i = at;
+    int octave = 0;
+    if (const std::string stem = StemAt(words, i, at);
+        (stem == "octau" || stem == "octab") && !Parted(words, i + 1)) {
+        octave = 7;
+        ++i;
+    }
+    if (i < words.size() && IsOneOf(StemAt(words, i, at), {"fest", "festiuitat"}))
+        ++i;
+    bool sunday = false;
+    if (StemAt(words, i, at) == "dominic" && !Parted(words, i + 1)) { // dominicam, dominice
+        sunday = true;
+        ++i;
+        if (i + 1 < words.size() && words[i].key == "qua" && words[i + 1].key == "cantatur")
+            i += 2;
+        else if (i < words.size() && words[i].key == "in")
+            ++i;
+    }
+    if (Parted(words, i))
+        return std::nullopt;
+    const std::optional<FeastRead> feast = FeastAt(words, i);
+    if (!feast || feast->feast < 0 || (sunday && !IsSunday(feast->feast)))
+        return std::nullopt;
+    return FeastNamed{feast->feast, feast->end, octave};
+}
+
+// The day so named: the feast, and the octave it is counted from.
+ChurchDay DayOf(const FeastNamed &feast, FeastRelation relation = FeastRelation::On) {
+    ChurchDay day;
+    day.feast = static_cast<std::int16_t>(feast.feast);
+    day.octave = static_cast<std::int8_t>(feast.octave);
+    day.relation = relation;
+    return day;
+}
+
+// The weekday a clause names at word `at` (feria secunda, die Veneris, sabbato, dominica) and
+// the word after it; each way it reads.
+struct WeekdayRead {
+    int weekday;
+    std::size_t end;
+};
+
+Few<WeekdayRead, 4> WeekdaysAt(const Words &words, std::size_t at) {
+    Few<WeekdayRead, 4> read;
+    if (words.is(at, Kind::Feria) && !Parted(words, at + 1))
+        for (const NumberRead &n : CountsFrom(words, at + 1))
+            if (n.value >= 2 && n.value <= 7)
+                read.push_back({n.value - 1, n.end});
+    if (words.is(at, Kind::Weekday))
+        read.push_back({words.classOf(at).weekday, at + 1});
+    if (words.is(at, Kind::Die) && !Parted(words, at + 1) &&
+        (words.is(at + 1, Kind::DayName) || words.is(at + 1, Kind::Weekday)))
+        read.push_back({words.classOf(at + 1).weekday, at + 2});
+    return read;
+}
+
+// A Sunday counted after Pentecost or Trinity, or in Advent: dominica tertia post Pentecosten.
+void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
+    if (!words.is(at, Kind::Weekday) || words.classOf(at).weekday != 0 || Parted(words, at + 1))
+        return;
+    for (const NumberRead &n : CountsFrom(words, at + 1)) {
+        std::size_t i = n.end;
+        const bool post = i < words.size() && words[i].key == "post" && !Parted(words, i);
+        const std::optional<FeastRead> feast = FeastAt(words, post ? i + 1 : i);
+        if (!feast || feast->feast < 0 || Parted(words, post ? i + 1 : i))
+            continue;
+        const Feast &f = Feasts()[static_cast<std::size_t>(feast->feast)];
+        ChurchDay day;
+        day.feast = static_cast<std::int16_t>(feast->feast);
+        if (!post && f.anchor == FeastAnchor::Advent && n.value <= 4) { // dominica tertia Adventus
+            day.feast = static_cast<std::int16_t>(feast->feast + n.value - 1);
+        } else if (post && f.anchor == FeastAnchor::Easter && (f.offset == 49 || f.offset == 56) &&
+                   n.value <= 27) {
+            day.relation = FeastRelation::DaysAfter;
+            day.days = static_cast<std::int16_t>(7 * n.value);
+        } else {
+            continue;
+        }
+        phrases.push_back(ChurchPhrase(at, feast->end, day));
+    }
+}
+
+} // namespace
+
+void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // [in | infra] festo, vigilia, crastino, octava <feast>; in <feast>
+    std::size_t i = at;
+    const bool in = words.is(at, Kind::In) && !Parted(words, at + 1);
+    const bool infra = in && words[at].key == "infra";
+    if (in)
+        ++i;
+    // Without "in", "festo sancti Martini" is the day only where a phrase begins: after a comma,
+    // a verb of dating or a year. "post festum", "estivale festum" are part of another phrase.
+    const bool begins =
+        at == 0 || words[at].pause || words.is(at - 1, Kind::Given) || words.mayBeNumber(at - 1);
+    if (const std::optional<FeastRelation> relation = RelationOf(words, i);
+        relation && !Parted(words, i + 1) && (in || begins)) {
+        if (const std::optional<FeastNamed> feast = FeastFrom(words, i + 1)) {
+            ChurchDay day = DayOf(*feast, *relation);
+            // "infra octavam", and "in octavas" (into the octave): the seven days, no one day
+            const std::string_view word = words[i].key;
+            if (*relation == FeastRelation::Octave &&
+                (infra || word == "octauas" || word == "octabas" || word == "octauam"))
+                day.relation = FeastRelation::WithinOctave;
+            phrases.push_back(ChurchPhrase(at, feast->end, day));
+        }
+    }
+    if (in && !infra)
+        if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 1))
+            phrases.push_back(ChurchPhrase(at, feast->end, DayOf(*feast)));
+    // feria secunda | die Veneris | sabbato [proxima] post | ante [festum] <feast>
+    for (const WeekdayRead &weekday : WeekdaysAt(words, at)) {
+        std::size_t j = weekday.end;
+        while (j < words.size() && !Parted(words, j) && IsBetween(StemAt(words, j, j)))
+            ++j;
+        const std::string_view key = j < words.size() ? words[j].key : std::string_view{};
+        // feria tertia infra octavam: the first such day after the feast, within its week
+        if (key == "infra" && !Parted(words, j + 1) && RelationOf(words, j + 1) &&
+            StemAt(words, j + 1, j + 1).starts_with("octa") && !Parted(words, j + 2))
+            if (const std::optional<FeastNamed> feast = FeastFrom(words, j + 2);
+                feast && feast->octave == 0) {
+                ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);
+                day.weekday = static_cast<std::int8_t>(weekday.weekday);
+                phrases.push_back(ChurchPhrase(at, feast->end, day));
+            }
+        if (Parted(words, j) || (key != "post" && key != "ante")) {
+            // dominica Invocavit, dominica in ramis palmarum: the Sunday so named
+            if (weekday.weekday == 0 && weekday.end == at + 1)
+                if (const std::optional<FeastNamed> feast = FeastFrom(words, at);
+                    feast && feast->octave == 0 && IsSunday(feast->feast))
+                    phrases.push_back(ChurchPhrase(at, feast->end, DayOf(*feast)));
+            continue;
+        }
+        std::size_t k = j + 1;
+        while (k < words.size() && !Parted(words, k) && IsBetween(StemAt(words, k, k)))
+            ++k;
+        if (Parted(words, k))
+            continue;
+        if (const std::optional<FeastNamed> feast = FeastFrom(words, k)) {
+            ChurchDay day = DayOf(*feast, key == "post" ? FeastRelation::WeekdayAfter
+                                                        : FeastRelation::WeekdayBefore);
+            day.weekday = static_cast<std::int8_t>(weekday.weekday);
+            phrases.push_back(ChurchPhrase(at, feast->end, day));
+        }
+    }
+    CountedSunday(words, at, phrases);
+}
+
+} // namespace tempidex
