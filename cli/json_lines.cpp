@@ -35,7 +35,7 @@ std::string JsonLine(std::string_view input, const DatedAnswer &answer) {
     const IsoDates iso = IsoDatesOf(d);
     Json styles = Json::object();
     for (std::size_t i = 0; dated && i < d.stylesDiffering; ++i)
-        styles[StyleOf(d.otherStyles[i].first).english] = d.otherStyles[i].second;
+        styles[StyleOf(d.otherStyles[i].style).english] = d.otherStyles[i].year;
     const ClauseNotes &notes = d.reading.notes;
     const auto check = [](bool written, bool agrees) { return written ? Json(agrees) : Json(); };
     Json warnings = Json::array();

@@ -1,5 +1,6 @@
 #include "dating.h"
 
+#include "calendar/church_year.h"
 #include "calendar/day_number.h"
 
 namespace tempidex {
@@ -56,7 +57,7 @@ void CountTheYearsStyle(int written, DayOfMonth day, const DatingOptions &option
     for (const YearStyle style : StylesOf(notes.count, written))
         if (const int other = ModernYearOf(written, day, style);
             other != year && d.stylesDiffering < d.otherStyles.size())
-            d.otherStyles[d.stylesDiffering++] = {style, other};
+            d.otherStyles[d.stylesDiffering++] = {style, other, std::nullopt};
     d.styled = options.styleGiven || d.stylesDiffering > 0;
     d.year = year;
 }
@@ -76,6 +77,91 @@ void Check(const DatingOptions &options, Dating &d) {
         d.indiction = IndictionOf(*d.year, d.day, options.indiction);
 }
 
+// The first day of the year written `written` in `style`, as a day number.
+long StyledYearStart(int written, YearStyle style, Reckoning reckoning) {
+    if (style == YearStyle::Easter) {
+        const DayOfMonth easter = EasterOf(written, reckoning);
+        return FixedFromDate({written, easter.month, easter.day}, reckoning);
+    }
+    const YearStyleName &s = StyleOf(style);
+    return FixedFromDate({s.early ? written - 1 : written, s.start.month, s.start.day}, reckoning);
+}
+
+// The day a church day names when its year is written `written` in `style`: the feast of the
+// year from 1 January whose day falls within that written year (a movable feast falls on
+// another day each year, and an Easter year holds some days of two springs), or nothing.
+std::optional<Date> ChurchDayIn(const ChurchDay &church, int written, YearStyle style,
+                                Reckoning reckoning) {
+    const long start = StyledYearStart(written, style, reckoning),
+               end = StyledYearStart(written + 1, style, reckoning);
+    for (const int year : {written, written + 1, written - 1}) {
+        const std::optional<long> fixed = FixedOfChurchDay(church, year, reckoning);
+        if (!fixed)
+            return std::nullopt;
+        if (*fixed >= start && *fixed < end)
+            return DateFromFixed(*fixed, reckoning);
+    }
+    return std::nullopt;
+}
+
+// A day of the church year with its year: in the style asked for, and in every other style
+// the year may have been written in, each with its own day where the feast moves.
+void CountChurchDay(int written, const DatingOptions &options, Dating &d) {
+    const ChurchDay &church = d.reading.date.church;
+    const std::optional<Date> day = ChurchDayIn(church, written, options.style, options.reckoning);
+    if (!day)
+        return;
+    d.year = day->year;
+    d.day = {day->month, day->day};
+    if (IsChristianEra(d.reading.notes.count))
+        for (const YearStyle style : StylesOf(d.reading.notes.count, written)) {
+            const std::optional<Date> other =
+                ChurchDayIn(church, written, style, options.reckoning);
+            if (!other || *other == *day || d.stylesDiffering >= d.otherStyles.size())
+                continue;
+            const DayOfMonth otherDay{other->month, other->day};
+            d.otherStyles[d.stylesDiffering++] = {
+                style, other->year, otherDay != d.day ? std::optional(otherDay) : std::nullopt};
+        }
+    d.styled = options.styleGiven || d.stylesDiffering > 0;
+}
+
+// A line dated by the church year: the feast's day, found in its year where it moves.
+Dating CountedByTheChurchYear(Dating d, const DatingOptions &options) {
+    const LatinDate &date = d.reading.date;
+    const ChurchDay &church = date.church;
+    const auto none = [&d](NoDay why) {
+        d.outcome = Outcome::NoSuchDay;
+        d.why = why;
+        return d;
+    };
+    if (church.relation == FeastRelation::WithinOctave)
+        return none(NoDay::FeastSpan);
+    if (date.year && *date.year >= 1) {
+        d.day = {};
+        CountChurchDay(*date.year, options, d);
+        if (d.day.month == 0)
+            return none(NoDay::StyledOutOfRange);
+        if (*d.year < FirstYear || *d.year > LastYear)
+            return none(NoDay::StyledOutOfRange);
+        d.shape = ShapeOf(*d.year, options.reckoning);
+    } else if (NeedsItsYear(church)) {
+        return none(NoDay::FeastNeedsYear);
+    } else {
+        d.year = date.year;
+        d.day = *DayOfChurchDay(church);
+        // A day by a feast in February's last days moves in a leap year.
+        const std::optional<long> leap = FixedOfChurchDay(church, 4, Reckoning::Julian);
+        const Date inLeap = DateFromFixed(*leap, Reckoning::Julian);
+        if (DayOfMonth{inLeap.month, inLeap.day} != d.day && !date.year)
+            d.leapDay = DayOfMonth{inLeap.month, inLeap.day};
+        if (date.year) // a year before Christ: no feasts, only the day of the month
+            return none(NoDay::FeastNeedsYear);
+    }
+    Check(options, d);
+    return d;
+}
+
 Dating Counted(const DateReading &reading, const DatingOptions &options) {
     Dating d;
     d.options = options;
@@ -84,7 +170,9 @@ Dating Counted(const DateReading &reading, const DatingOptions &options) {
     const LatinDate &date = reading.date;
     const RomanDay &roman = date.day;
     const ClauseNotes &notes = reading.notes;
-    d.listed = !date.year && !roman.dayAfter && date.dayOfMonth == 0;
+    d.listed = !date.year && !roman.dayAfter && date.dayOfMonth == 0 && !date.church.named();
+    if (date.church.named())
+        return CountedByTheChurchYear(d, options);
     const auto none = [&d](NoDay why) {
         d.outcome = Outcome::NoSuchDay;
         d.why = why;
@@ -106,6 +194,16 @@ Dating Counted(const DateReading &reading, const DatingOptions &options) {
         d.day = {roman.month, date.dayOfMonth};
         d.shape = d.year ? ShapeOf(*d.year, options.reckoning)
                          : YearShape{d.day.month == 2 && d.day.day == 29};
+        if (date.fromMonthEnd) {
+            // Bologna's custom: "die primo exeunte" is the last day, and the days counted back
+            // are those of the month's second half (the 16th of a month of 31 days at most).
+            const int length = MonthLength(d.day.month, d.shape);
+            if (date.dayOfMonth > length - 15)
+                return none(NoDay::ExeunteTooFar);
+            d.day.day = length + 1 - date.dayOfMonth;
+            if (!d.year && d.day.month == 2)
+                d.leapDay = DayOfMonth{2, 30 - date.dayOfMonth};
+        }
         if (d.day.day > MonthLength(d.day.month, d.shape))
             return none(NoDay::PastMonthEnd);
     } else {

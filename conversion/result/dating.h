@@ -41,6 +41,17 @@ enum class NoDay : std::uint8_t {
     PastMonthEnd,       // die XXXI Februarii
     Reform,             // 5 to 14 October 1582, in the Gregorian calendar
     StyledOutOfRange,   // a year moved by its style past the years that are read
+    FeastNeedsYear,     // a movable feast, or a weekday by a feast, and no year of ours
+    FeastSpan,          // infra octavam: seven days, not one
+    ExeunteTooFar,      // Bologna's "die XX exeunte": counted back past the month's half
+};
+
+// What another year style gives: its year, and its day where that differs too (a movable
+// feast falls on another day in another year).
+struct StyledYear {
+    YearStyle style = YearStyle::Modern;
+    int year = 0;
+    std::optional<DayOfMonth> day;
 };
 
 // One way of reading the line, counted: for a line that reads two ways.
@@ -68,7 +79,7 @@ struct Dating {
 
     // The year as its style gives it, and where the other styles differ.
     bool styled = false;
-    std::array<std::pair<YearStyle, int>, 3> otherStyles{};
+    std::array<StyledYear, 3> otherStyles{};
     std::size_t stylesDiffering = 0;
 
     std::optional<int> alsoYear;       // an Easter year that names the day twice: its second year

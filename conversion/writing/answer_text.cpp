@@ -39,7 +39,9 @@ bool AppendAnswerText(std::string &out, const Dating &d) {
         out.append(ErrorFor(d.fault));
         return true;
     case Outcome::NoSuchDay:
-        out.append(d.why == NoDay::StyledOutOfRange ? ErrorYearNotCorrect : ErrorDateNonexistent);
+        out.append(d.why == NoDay::StyledOutOfRange || d.why == NoDay::FeastNeedsYear
+                       ? ErrorYearNotCorrect
+                       : ErrorDateNonexistent);
         return true;
     case Outcome::TwoWays:
         out.append(d.ways[0].day == d.ways[1].day && d.ways[0].outcome == d.ways[1].outcome

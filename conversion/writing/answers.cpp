@@ -81,10 +81,10 @@ bool ModernToLatin(std::string_view line, const LineOptions &options, std::strin
     // Without a year, "(a. i.)" says which year the days before the March Calends belong to.
     const bool leapYear = !year && shape.leap && roman.reference == Reference::Calends &&
                           roman.month == 3 && roman.count > 1;
-    const LatinDate date{roman, leapYear, 0, year};
+    const LatinDate date{roman, leapYear, 0, year, false, {}};
     // A year of the Christian era in the style asked for; a day the style would put before
     // AD 1 is dated by the city instead, which no style touches.
-    LatinDate written{roman, leapYear, 0, std::nullopt};
+    LatinDate written{roman, leapYear, 0, std::nullopt, false, {}};
     std::string latin;
     if (year && *year >= 1 && WrittenYearOf(*year, day, options.style) < 1) {
         latin = WriteLatinDate(written, options.longForm) + " " +

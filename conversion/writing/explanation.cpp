@@ -5,10 +5,45 @@
 #include "reading/latin_reading.h"
 #include "reading/tokens.h"
 
+#include "calendar/church_year.h"
+
 #include <array>
 
 namespace tempidex {
 namespace {
+
+// Weekdays after "il primo" or "l'ultimo": "il primo venerdì".
+constexpr std::array<std::string_view, 7> WeekdaysAfterArticle{
+    "domenica", "lunedì", "martedì", "mercoledì", "giovedì", "venerdì", "sabato"};
+
+const Feast &FeastOf(const ChurchDay &day) {
+    return Feasts()[static_cast<std::size_t>(day.feast)];
+}
+
+// What a relation to a feast means: "la vigilia, il giorno prima".
+std::string RelationText(const ChurchDay &day) {
+    const std::string weekday(
+        day.weekday >= 0 ? WeekdaysAfterArticle[static_cast<std::size_t>(day.weekday)] : "");
+    switch (day.relation) {
+    case FeastRelation::On:
+        return "il giorno della festa";
+    case FeastRelation::Eve:
+        return "la vigilia, il giorno prima";
+    case FeastRelation::Morrow:
+        return "il giorno dopo (in crastino)";
+    case FeastRelation::Octave:
+        return "l'ottava, sette giorni dopo";
+    case FeastRelation::WithinOctave:
+        return "i sette giorni dopo (infra octavam)";
+    case FeastRelation::WeekdayAfter:
+        return (day.weekday == 0 ? "la prima " : "il primo ") + weekday + " dopo la festa";
+    case FeastRelation::WeekdayBefore:
+        return (day.weekday == 0 ? "l'ultima " : "l'ultimo ") + weekday + " prima della festa";
+    case FeastRelation::DaysAfter:
+        return std::to_string(day.days) + " giorni dopo";
+    }
+    return {};
+}
 
 // As Italian writes them, in lower case.
 constexpr std::array<std::string_view, 3> NamedDays{"calende", "none", "idi"};
@@ -50,7 +85,10 @@ std::string NamedDayNote(Reference reference, int month) {
 
 // The date as the lists write it, with no year.
 std::string LatinName(const RomanDay &roman, bool leapYear) {
-    const std::string named = WriteLatinDate({roman, leapYear, 0, std::nullopt}, false);
+    LatinDate date;
+    date.day = roman;
+    date.leapYear = leapYear;
+    const std::string named = WriteLatinDate(date, false);
     return roman.dayAfter ? "postridie " + named : named;
 }
 
@@ -123,6 +161,22 @@ std::string ExplainNoDay(const Dating &d) {
         return ExplainGap(d.day, *d.year);
     case NoDay::StyledOutOfRange:
         return ExplainUnreadYear(ModernYearText(*d.year));
+    case NoDay::FeastNeedsYear:
+        return ExplainChurchDay(d) + ": " +
+               (FeastOf(date.church).movable()
+                    ? "una festa mobile cade ogni anno in un altro giorno"
+                    : "il giorno della settimana dopo o prima di una "
+                      "festa cambia ogni anno") +
+               ", e la data non ha un anno dell'era cristiana";
+    case NoDay::FeastSpan:
+        return ExplainChurchDay(d) + ": un periodo, non un giorno";
+    case NoDay::ExeunteTooFar:
+        return "«die " + std::to_string(date.dayOfMonth) +
+               " exeunte» conta i giorni all'indietro dall'ultimo del mese, solo nella sua "
+               "seconda metà: " +
+               MonthName(date.day.month) + " ne ha " +
+               std::to_string(MonthLength(date.day.month, d.shape)) + ", e si conta fino a " +
+               std::to_string(MonthLength(date.day.month, d.shape) - 15) + " exeunte";
     case NoDay::None:
         break;
     }
@@ -185,6 +239,36 @@ std::string Quoted(std::string_view text) {
     std::string quoted;
     AppendQuoted(quoted, text);
     return quoted;
+}
+
+// "la festa di «Martini» (11 Novembre)", "Pasqua (16 Aprile 1256)": the feast, its day that year.
+std::string FeastText(const ChurchDay &day, std::optional<int> year, Reckoning reckoning) {
+    const Feast &feast = FeastOf(day);
+    if (!feast.movable())
+        return "la festa " + std::string(feast.latin) + " (" + DateText(feast.day) + ")";
+    std::string text(feast.italian);
+    if (!year)
+        return text;
+    const Date date = DateFromFixed(FixedOfFeast(feast, *year, reckoning), reckoning);
+    text += " (" + DateText(DayOfMonth{date.month, date.day}, date.year);
+    if (feast.anchor == FeastAnchor::Easter && feast.offset != 0)
+        text += ", " + std::to_string(feast.offset < 0 ? -feast.offset : feast.offset) +
+                (feast.offset < 0 ? " giorni prima di Pasqua, il " : " giorni dopo Pasqua, il ") +
+                DateText(EasterOf(*year, reckoning));
+    return text + ")";
+}
+
+std::string ExplainChurchDay(const Dating &d) {
+    const ChurchDay &day = d.reading.date.church;
+    std::string text = FeastText(day, d.year, d.options.reckoning) + ": ";
+    if (day.octave > 0)
+        text += "contando dalla sua ottava, sette giorni dopo, ";
+    text += RelationText(day);
+    if (d.outcome == Outcome::Day)
+        text += ", " + On(d.day, d.year);
+    if (!FeastOf(day).also.empty())
+        text += "; la festa si teneva altrove anche: " + std::string(FeastOf(day).also);
+    return text;
 }
 
 std::string ExplainCount(const LatinDate &date, YearShape shape, const CountedDay &counted) {
@@ -298,12 +382,12 @@ std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int
     return text;
 }
 
-std::string ExplainStyle(YearStyle style, int year,
-                         const std::array<std::pair<YearStyle, int>, 3> &others) {
+std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others) {
     std::string text = "anno " + ModernYearText(year) + " secondo " + StyleName(style);
-    for (const auto &[other, otherYear] : others)
-        if (otherYear != 0)
-            text += "; " + StyleName(other) + " dà il " + ModernYearText(otherYear);
+    for (const StyledYear &other : others)
+        if (other.year != 0)
+            text += "; " + StyleName(other.style) + " dà " +
+                    (other.day ? On(*other.day, other.year) : "il " + ModernYearText(other.year));
     return text;
 }
 
@@ -353,6 +437,11 @@ std::string Explain(const Dating &d) {
     std::string text;
     if (d.listed) {
         text = ExplainListDate(date);
+    } else if (date.church.named()) {
+        text = ExplainChurchDay(d);
+    } else if (date.fromMonthEnd) {
+        text = "giorno " + std::to_string(date.dayOfMonth) +
+               " exeunte, contato all'indietro dall'ultimo del mese, come a Bologna: " + On(d.day);
     } else if (date.dayOfMonth > 0) {
         text = "giorno " + std::to_string(d.day.day) + " del mese, contato dal primo: " + On(d.day);
     } else {

@@ -37,8 +37,9 @@ std::string ExplainTooLong();
 std::string ExplainGap(DayOfMonth date, int year); // 5 to 14 October 1582
 std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int> year);
 std::string ExplainWeekday(int weekday, int named); // named: -1 where none was written
-std::string ExplainStyle(YearStyle style, int year,
-                         const std::array<std::pair<YearStyle, int>, 3> &others);
+// A day by the church year: the feast, its day in that year, the relation and the day named.
+std::string ExplainChurchDay(const Dating &d);
+std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others);
 std::string ExplainIndiction(int indiction, int named, IndictionStart start);
 std::string ExplainLeapMarchNonesIdes();
 

@@ -4,6 +4,8 @@
 #include "latin_writing.h"
 #include "modern_writing.h"
 
+#include "calendar/church_year.h"
+
 namespace tempidex {
 
 void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bool quoteLine) {
@@ -48,6 +50,19 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         AppendModernDate(text, *d.medievalDay, std::nullopt);
         text.append(" contando aggiunto il 24, come il medioevo");
         warn(text);
+    }
+    if (const ChurchDay &church = d.reading.date.church; church.named()) {
+        const Feast &feast = Feasts()[static_cast<std::size_t>(church.feast)];
+        if (!feast.also.empty())
+            warn("la festa " + std::string(feast.latin) +
+                 " si teneva altrove anche: " + std::string(feast.also));
+        // The chronologists' rule: a vigil that fell on a Sunday was kept on the Saturday.
+        if (church.relation == FeastRelation::Eve && d.year &&
+            WeekdayOf(*d.year, d.day, d.options.reckoning) == 0) {
+            std::string text = "la vigilia cade di domenica, e si osservava il sabato prima: ";
+            AppendModernDate(text, DaysBefore(d.day, 1, d.shape), d.year);
+            warn(text);
+        }
     }
     if (notes.spanishEra && d.reading.date.year && *notes.spanishEra - 38 != *d.reading.date.year)
         warn("l'era di Spagna " + RomanNumeral(*notes.spanishEra) + " è il " +
