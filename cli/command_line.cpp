@@ -9,6 +9,8 @@
 #include "text_lines.h"
 #include "whole_file.h"
 
+#include "writing/year_calendar.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -305,6 +307,32 @@ int DateEdition(const std::string &name, const LineOptions &options, std::FILE *
     return Finish(DateTeiEdition(*bytes, options), name, out, err);
 }
 
+// --calendar YEAR [MONTH]: the year's table, or the month day by day.
+template <typename Usage>
+int PerpetualCalendar(const std::vector<std::string> &arguments, bool julian, std::FILE *out,
+                      const Usage &usage) {
+    const auto number = [](const std::string &text, int least, int most) {
+        if (text.empty() || text.size() > 4 ||
+            text.find_first_not_of("0123456789") != std::string::npos)
+            return 0;
+        const int value = std::stoi(text);
+        return value >= least && value <= most ? value : 0;
+    };
+    if (arguments.empty() || arguments.size() > 2)
+        return usage("--calendar vuole un ANNO, e se si vuole un MESE (1-12)");
+    const int year = number(arguments[0], 1, LastYear);
+    const int month = arguments.size() == 2 ? number(arguments[1], 1, 12) : 0;
+    if (year == 0)
+        return usage("anno non valido per --calendar: " + arguments[0] + " (da 1 a 9999)");
+    if (arguments.size() == 2 && month == 0)
+        return usage("mese non valido per --calendar: " + arguments[1] + " (da 1 a 12)");
+    const Reckoning reckoning = julian ? Reckoning::Julian : Reckoning::Historical;
+    return Say(out, month > 0 ? MonthCalendarText(year, month, reckoning)
+                              : YearCalendarText(year, reckoning))
+               ? AllConverted
+               : Trouble;
+}
+
 } // namespace
 
 int RunCommandLine(std::span<const std::string> given, std::FILE *in, std::FILE *out,
@@ -326,6 +354,8 @@ int RunCommandLine(std::span<const std::string> given, std::FILE *in, std::FILE 
                             " (" + build_info::Version + ")\n")
                    ? AllConverted
                    : Trouble;
+    if (isSet("calendar"))
+        return PerpetualCalendar(parsed.dates, isSet("julian"), out, usage);
     const bool convert = isSet("convert");
     const bool toLatin = isSet("to-latin");
     if (convert == toLatin)

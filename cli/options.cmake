@@ -45,6 +45,11 @@ datingMethod, lasciando com'è ogni altro byte."
 years of the styles, the checks, the explanation and the warnings.|Scrive un oggetto JSON per \
 riga letta: il giorno, le date ISO, il calendario, gli anni degli stili, le verifiche, la \
 spiegazione e gli avvisi."
+    "calendar||YEAR [MONTH]|ANNO [MESE]|Prints the perpetual calendar of YEAR: golden number, epact, dominical \
+letters, indiction, Easter's table and every movable day, or with a MONTH, that month day by day \
+with weekday, Roman name and feasts.|Stampa il calendario perpetuo dell'ANNO: numero d'oro, \
+epatta, lettere domenicali, indizione, tavola pasquale e ogni festa mobile, o con un MESE, quel \
+mese giorno per giorno con giorno della settimana, nome romano e feste."
     "help|h|||Shows the options, in Italian.|Mostra questo aiuto."
     "version|v|||Shows the version.|Mostra la versione.")
 
