@@ -24,7 +24,7 @@ using tempidex::LatinToModern;
 using tempidex::LineOptions;
 
 struct Row {
-    std::string clause, year, expect, edition;
+    std::string clause, year, expect, edition, note;
     int month = 0, day = 0;
 };
 
@@ -68,7 +68,8 @@ const std::vector<Row> &Rows() {
             }
             const auto edition = EditionOf(fields[5]);
             read.push_back({std::string(fields[0]), std::string(fields[1]), std::string(fields[4]),
-                            std::string(edition), std::atoi(std::string(fields[2]).c_str()),
+                            std::string(edition), std::string(fields[7]),
+                            std::atoi(std::string(fields[2]).c_str()),
                             std::atoi(std::string(fields[3]).c_str())});
         }
         return read;
@@ -113,19 +114,26 @@ std::string EditorsYear(std::string_view year) {
 }
 
 // Whether an answer is the one the row expects; `warnings` may name the editor's year where
-// the clause writes another (a scribe's year style).
+// the clause writes another (a scribe's year style), or the editor's whole day where a feast
+// that moves falls on another day in that year.
 bool Agrees(const Row &row, const Shown &shown, std::string_view warnings) {
-    if (row.expect == "editor" || row.expect == "church year") {
-        const std::string year = EditorsYear(row.year);
-        return shown.day == row.day && shown.month == row.month &&
-               (shown.year.empty() || year.empty() || shown.year == year ||
-                warnings.find(row.year) != std::string_view::npos);
-    }
+    const bool editors = row.expect == "editor" || row.expect == "church year";
     // A day defended by the rules: "DD-MM" or "DD-MM YEAR".
-    const std::string expected = row.expect;
-    return shown.day == std::atoi(expected.substr(0, 2).c_str()) &&
-           shown.month == std::atoi(expected.substr(3, 2).c_str()) &&
-           shown.year == (expected.size() > 6 ? expected.substr(6) : "");
+    const int day = editors ? row.day : std::atoi(row.expect.substr(0, 2).c_str());
+    const int month = editors ? row.month : std::atoi(row.expect.substr(3, 2).c_str());
+    const std::string year =
+        editors ? EditorsYear(row.year) : (row.expect.size() > 6 ? row.expect.substr(6) : "");
+    const std::string styled = std::to_string(day) + " " +
+                               std::string(MonthNames[static_cast<std::size_t>(month - 1)]) + " " +
+                               year;
+    if (!year.empty() && warnings.find(styled) != std::string_view::npos)
+        return true;
+    if (shown.day != day || shown.month != month)
+        return false;
+    if (!editors && shown.year == year)
+        return true;
+    return shown.year.empty() || year.empty() || shown.year == year ||
+           warnings.find(editors ? row.year : year) != std::string_view::npos;
 }
 
 TEST(Corpus, GivesTheEditorsDayOrRefusesNeverAnother) {
@@ -135,13 +143,14 @@ TEST(Corpus, GivesTheEditorsDayOrRefusesNeverAnother) {
         int rows = 0, right = 0, refused = 0;
     };
     std::map<std::string, Figures> editions;
-    Figures claimed;
+    Figures claimed, church;
     for (const Row &row : Rows()) {
         const auto answer = LatinToModern(row.clause, options);
         auto &edition = editions[row.edition];
         ++edition.rows;
-        if (row.expect != "church year")
-            ++claimed.rows;
+        const bool byTheChurchYear = row.expect == "church year" ||
+                                     row.note.find("dated by a feast") != std::string::npos;
+        ++(byTheChurchYear ? church : claimed).rows;
         if (answer.failed) {
             ++edition.refused;
             // A refusal that quotes the line quotes its own words.
@@ -162,16 +171,18 @@ TEST(Corpus, GivesTheEditorsDayOrRefusesNeverAnother) {
                             << "\n"
                             << answer.warnings;
         edition.right += agrees;
-        if (row.expect != "church year")
-            claimed.right += agrees;
+        (byTheChurchYear ? church : claimed).right += agrees;
     }
     for (const auto &[name, figures] : editions)
         std::cout << figures.right << " of " << figures.rows << " read right, " << figures.refused
                   << " refused: " << name << "\n";
     std::cout << claimed.right << " of the " << claimed.rows
               << " clauses dated by the Roman calendar or the day of the month read right\n";
+    std::cout << church.right << " of the " << church.rows
+              << " clauses dated by the church year read right\n";
     // What the reader reads today, less a margin: a rule lost makes the share fall.
     EXPECT_GE(claimed.right * 100, claimed.rows * 80);
+    EXPECT_GE(church.right, 150);
 }
 
 // Words around a date never change its answer: a place, a witness list, a pontifical year, an

@@ -1,0 +1,192 @@
+// The church year checked against the calendar's rules worked out a second way: Easter from
+// the epact and the dominical letter, as the chronologists' tables find it; a weekday by a
+// feast from a plain count of days; Bologna's days counted back from the month's end.
+#include "calendar/church_year.h"
+#include "writing/answers.h"
+#include "writing/year_calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace {
+
+using namespace tempidex;
+
+// The Julian day number of a date, by the textbook formula (no table of this program).
+long JulianDayNumber(int year, int month, int day, bool gregorian) {
+    const int a = (14 - month) / 12, y = year + 4800 - a, m = month + 12 * a - 3;
+    const long common = day + (153 * m + 2) / 5 + 365L * y + y / 4;
+    return gregorian ? common - y / 100 + y / 400 - 32045 : common - 32083;
+}
+
+// Easter from the year's epact and dominical letter, the way the tables were read: the
+// paschal full moon from the epact, then the Sunday after it by the letter.
+DayOfMonth EasterFromTheTables(int year, Reckoning reckoning) {
+    const YearTable table = TableOf(year, reckoning);
+    const bool gregorian = reckoning == Reckoning::Historical && year > GregorianYear;
+    int fullMoon = 0; // days after 21 March
+    if (gregorian) {
+        fullMoon = ((23 - table.epact) % 30 + 30) % 30;
+        if (table.epact == 24 || (table.epact == 25 && table.goldenNumber > 11))
+            --fullMoon;
+    } else {
+        fullMoon = ((15 - table.epact) % 30 + 30) % 30;
+    }
+    const bool leap = table.letters[1] != '\0';
+    const char letter = leap ? table.letters[1] : table.letters[0]; // the letter from March
+    // Day of the year of 21 March + fullMoon, and its letter: A on 1 January, in turn.
+    const int dayOfYear = 31 + 28 + 21 + fullMoon; // counted as in a common year: letters skip
+    int sunday = dayOfYear + 1;
+    while ((sunday - 1) % 7 != letter - 'A')
+        ++sunday;
+    const int fromMarch = sunday - 59;
+    return fromMarch > 31 ? DayOfMonth{4, fromMarch - 31} : DayOfMonth{3, fromMarch};
+}
+
+TEST(ChurchYear, EasterAgreesWithTheTablesFrom532To2500) {
+    for (const Reckoning reckoning : {Reckoning::Historical, Reckoning::Julian})
+        for (int year = 532; year <= 2500; ++year)
+            ASSERT_EQ(EasterOf(year, reckoning), EasterFromTheTables(year, reckoning))
+                << year << (reckoning == Reckoning::Julian ? " Julian" : "");
+}
+
+TEST(ChurchYear, MovableDaysKeepTheirDistanceFromEasterAndTheirWeekday) {
+    for (int year = 1000; year <= 2100; year += 7)
+        for (const Feast &feast : Feasts()) {
+            if (!feast.movable())
+                break;
+            const long day = FixedOfFeast(feast, year, Reckoning::Historical);
+            const DayOfMonth easter = EasterOf(year, Reckoning::Historical);
+            const bool gregorian = year > GregorianYear;
+            const long easterJdn = JulianDayNumber(year, easter.month, easter.day, gregorian);
+            if (feast.anchor == FeastAnchor::Easter) {
+                EXPECT_EQ(
+                    day - FixedFromDate({year, easter.month, easter.day}, Reckoning::Historical),
+                    feast.offset)
+                    << feast.italian << " " << year;
+                // Sundays are Sundays: Easter's Julian day number + 1 is 0 mod 7 on a Sunday.
+                EXPECT_EQ((easterJdn + 1) % 7, 0) << year;
+            } else { // Advent: Sundays from 27 November to 24 December
+                const Date date = DateFromFixed(day, Reckoning::Historical);
+                EXPECT_EQ(WeekdayOfFixed(day), 0) << year;
+                EXPECT_TRUE((date.month == 11 && date.day >= 27) || date.month == 12)
+                    << feast.italian << " " << year;
+            }
+        }
+}
+
+// Each fixed feast of the data file by each relation, in seven years whose feast falls on each
+// weekday in turn, against a count of days of its own.
+TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
+    const std::array<std::string_view, 7> days{"dominica",     "die lune",  "die martis",
+                                               "die mercurii", "die iovis", "die veneris",
+                                               "sabbato"};
+    constexpr std::array<std::string_view, 12> months{
+        "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+        "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    int checked = 0;
+    for (const Feast &feast : Feasts()) {
+        if (feast.movable() || (feast.day.month == 2 && feast.day.day >= 24) ||
+            (feast.day.month == 3 && feast.day.day == 1))
+            continue; // days a leap year moves are checked apart
+        const std::string name(feast.latin);
+        for (int year = 1301; year <= 1307; ++year) {
+            const long feastDay = JulianDayNumber(year, feast.day.month, feast.day.day, false);
+            // The answer for the day `shift` days from the feast, in the year written: the
+            // feast of the year before or after where the day falls in another year.
+            const auto expect = [&](int shift) {
+                for (const int y : {year, year - 1, year + 1}) {
+                    const long jdn =
+                        JulianDayNumber(y, feast.day.month, feast.day.day, false) + shift;
+                    const long c = jdn + 32082, d = (4 * c + 3) / 1461, e = c - 1461 * d / 4,
+                               m = (5 * e + 2) / 153;
+                    const long dd = e - (153 * m + 2) / 5 + 1, mm = m + 3 - 12 * (m / 10),
+                               yy = d - 4800 + m / 10;
+                    if (yy == year)
+                        return (dd < 10 ? "0" : "") + std::to_string(dd) + " " +
+                               std::string(months[static_cast<std::size_t>(mm - 1)]) + " " +
+                               std::to_string(yy);
+                }
+                return std::string();
+            };
+            const std::string in = " anno " + std::to_string(year);
+            const auto answer = [](const std::string &clause) {
+                const auto a = LatinToModern(clause, {});
+                return a.failed ? a.text : a.text.substr(0, a.text.find('\t'));
+            };
+            // The feast's names may be shared by another feast's in a longer form: read alone,
+            // each must still name its own day.
+            EXPECT_EQ(answer("in festo sancti " + name + in), expect(0)) << name;
+            EXPECT_EQ(answer("in vigilia sancti " + name + in), expect(-1)) << name;
+            EXPECT_EQ(answer("in crastino sancti " + name + in), expect(1)) << name;
+            EXPECT_EQ(answer("in octava sancti " + name + in), expect(7)) << name;
+            const int weekday = static_cast<int>((feastDay + 1) % 7); // 0 Sunday
+            const int next = (weekday + 3) % 7, last = (weekday + 5) % 7;
+            EXPECT_EQ(answer(std::string(days[static_cast<std::size_t>(next)]) + " post festum " +
+                             name + in),
+                      expect(3))
+                << name;
+            EXPECT_EQ(answer(std::string(days[static_cast<std::size_t>(last)]) + " ante festum " +
+                             name + in),
+                      expect(-2))
+                << name;
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 7 * 250);
+}
+
+TEST(ChurchYear, AMovableFeastWithoutItsYearIsAnError) {
+    const auto answer = LatinToModern("dominica Invocavit", {});
+    EXPECT_TRUE(answer.failed);
+    EXPECT_EQ(answer.text.substr(0, answer.text.find('\t')), "ERRORE - Anno non corretto");
+    EXPECT_TRUE(LatinToModern("infra octavam sancti Martini anno 1300", {}).failed);
+}
+
+TEST(ChurchYear, TheCalendarNamesAsEasterTheDayTheReaderGives) {
+    for (int year = 1000; year <= 2100; ++year) {
+        const DayOfMonth easter = TableOf(year, Reckoning::Historical).easter;
+        const std::string text = YearCalendarText(year, Reckoning::Historical);
+        const std::size_t line = text.find("\nPasqua ");
+        ASSERT_NE(line, std::string::npos);
+        const std::string shown = text.substr(line, text.find('\n', line + 1) - line);
+        const auto answer = LatinToModern("dominica Paschae anno " + std::to_string(year), {});
+        const std::string day = answer.text.substr(0, answer.text.find(' '));
+        EXPECT_NE(shown.find(" " + std::to_string(easter.day) + " "), std::string::npos) << year;
+        EXPECT_EQ(std::stoi(day), easter.day) << year << " " << answer.text;
+        EXPECT_NE(answer.text.find(easter.month == 3 ? "Marzo" : "Aprile"), std::string::npos);
+    }
+}
+
+TEST(ChurchYear, BolognaCountsTheMonthInAndOut) {
+    const auto day = [](const std::string &clause) {
+        const auto a = LatinToModern(clause, {});
+        return a.text.substr(0, a.text.find('\t'));
+    };
+    EXPECT_EQ(day("die tertio intrante mense iunio anno 1300"), "03 Giugno 1300");
+    EXPECT_EQ(day("die primo exeunte decembri anno 1300"), "31 Dicembre 1300");
+    EXPECT_EQ(day("die secundo exeunte mense februarii anno 1300"), "28 Febbraio 1300"); // leap
+    EXPECT_EQ(day("die secundo exeunte mense februarii anno 1301"), "27 Febbraio 1301");
+    EXPECT_EQ(day("die sextodecimo exeunte iulio anno 1301"), "16 Luglio 1301");
+    EXPECT_TRUE(LatinToModern("die decimo septimo exeunte iulio anno 1301", {}).failed);
+}
+
+TEST(ChurchYear, MonthCalendarFitsAndSkipsTheReformsDays) {
+    const std::string october = MonthCalendarText(1582, 10, Reckoning::Historical);
+    EXPECT_NE(october.find("\n 4 giovedì"), std::string::npos);
+    EXPECT_NE(october.find("\n15 venerdì"), std::string::npos);
+    EXPECT_EQ(october.find("\n 5 "), std::string::npos);
+    for (std::size_t start = 0; start < october.size();) {
+        const std::size_t end = october.find('\n', start);
+        const std::string line = october.substr(start, end - start);
+        std::size_t letters = 0;
+        for (const char c : line)
+            letters += (c & 0xC0) != 0x80;
+        EXPECT_LE(letters, 79u) << line;
+        start = end + 1;
+    }
+}
+
+} // namespace
