@@ -274,7 +274,10 @@ void Words::readOrdinalNoTableKnows(std::size_t i) {
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
         return;
     }
-    // Ending as an ordinal does (cdxxtercio, onono): a number no rule can read, never skipped.
+    // Written as an ordinal is (uicesimoni, cdxxtercio, onono): a number no rule can read,
+    // never skipped.
+    if (looksLikeOne && between)
+        w.number = true;
     for (std::size_t size = 4; size < t.key.size() && size <= 16; ++size)
         if (ClassOf(t.key.substr(t.key.size() - size)).ordinal > 0)
             w.number = true;
