@@ -37,8 +37,11 @@ std::string Padded(std::string text, std::size_t width) {
 }
 
 std::string DayText(const Date &date) {
-    return std::to_string(date.day) + " " + std::string(ItalianMonthName(date.month)) +
-           (date.month == 1 || date.month == 12 ? " " + ModernYearText(date.year) : "");
+    std::string text = std::to_string(date.day);
+    text.append(" ").append(ItalianMonthName(date.month));
+    if (date.month == 1 || date.month == 12) // Advent may begin in November, or not
+        text.append(" ").append(ModernYearText(date.year));
+    return text;
 }
 
 } // namespace
@@ -59,8 +62,8 @@ std::string YearCalendarText(int year, Reckoning reckoning) {
             break; // the movable days come first
         const long day = FixedOfFeast(feast, year, reckoning);
         const std::string weekday(WeekdayNames[static_cast<std::size_t>(WeekdayOfFixed(day))]);
-        text += Padded(std::string(feast.italian), 44) + Padded(weekday, 11) +
-                DayText(DateFromFixed(day, reckoning)) + "\n";
+        text.append(Padded(std::string(feast.italian), 44)).append(Padded(weekday, 11));
+        text.append(DayText(DateFromFixed(day, reckoning))).append("\n");
     }
     return text;
 }
@@ -80,16 +83,18 @@ std::string MonthCalendarText(int year, int month, Reckoning reckoning) {
         const Date date = DateFromFixed(day, reckoning);
         LatinDate latin;
         latin.day = RomanFromDay({date.month, date.day}, shape);
-        std::string line =
-            (date.day < 10 ? " " : "") + std::to_string(date.day) + " " +
-            Padded(std::string(WeekdayNames[static_cast<std::size_t>(WeekdayOfFixed(day))]), 10) +
-            Padded(WriteLatinDate(latin, false), 22);
+        std::string line(date.day < 10 ? 1 : 0, ' ');
+        line.append(std::to_string(date.day)).append(" ");
+        line.append(
+            Padded(std::string(WeekdayNames[static_cast<std::size_t>(WeekdayOfFixed(day))]), 10));
+        line.append(Padded(WriteLatinDate(latin, false), 22));
         const std::size_t indent = line.size();
         bool firstFeast = true;
         for (const auto &[feastDay, name] : feasts) {
             if (feastDay != day)
                 continue;
-            const std::string part = (firstFeast ? "" : "; ") + std::string(name);
+            std::string part(firstFeast ? "" : "; ");
+            part.append(name);
             if (!firstFeast && line.size() + part.size() > Width) { // go on below, in its column
                 text += line + ";\n";
                 line = std::string(indent, ' ') + std::string(name);
