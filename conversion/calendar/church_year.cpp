@@ -309,6 +309,7 @@ std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning r
     case FeastRelation::WithinOctave:
         return std::nullopt;
     case FeastRelation::DaysAfter:
+    case FeastRelation::WeeksAfter:
         return feast + day.days;
     case FeastRelation::WeekdayAfter:
         return feast + 1 + (day.weekday - WeekdayOfFixed(feast + 1) + 7) % 7;

@@ -45,6 +45,7 @@ enum class FeastRelation : std::uint8_t {
     WeekdayAfter,  // die Veneris post festum: the first Friday strictly after it
     WeekdayBefore, // feria secunda ante: the last Monday strictly before it
     DaysAfter,     // tertio die post festum: so many days after it
+    WeeksAfter,    // dominica tertia post Pentecosten: `days` days, whole weeks, after it
 };
 
 // A day named by the church year, as a clause names it.

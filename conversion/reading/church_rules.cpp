@@ -7,6 +7,7 @@
 //                            [festum | dominicam [qua cantatur]] <feast>
 //   a Sunday by its name     dominica [in] <a Sunday's name>: dominica Invocavit, in ramis palmarum
 //   a Sunday counted         dominica N post Pentecosten | Trinitatem;  dominica N Adventus
+//   days after a feast       tertio die post festum <feast>;  die tertio post <feast>
 #include "calendar/church_year.h"
 #include "feast_names.h"
 #include "number_phrases.h"
@@ -91,7 +92,9 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     if (i < words.size() && IsOneOf(StemAt(words, i, at), {"fest", "festiuitat"}))
         ++i;
     bool sunday = false;
-    if (StemAt(words, i, at) == "dominic" && !Parted(words, i + 1)) { // dominicam, dominice
+    // dominicam, dominice: the Sunday; Dominici is St Dominic
+    if (i < words.size() && StemAt(words, i, at) == "dominic" &&
+        (DeclensionsOf(words[i].key) & 1u) != 0 && !Parted(words, i + 1)) {
         sunday = true;
         ++i;
         if (i + 1 < words.size() && words[i].key == "qua" && words[i + 1].key == "cantatur")
@@ -154,12 +157,32 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
             day.feast = static_cast<std::int16_t>(feast->feast + n.value - 1);
         } else if (post && f.anchor == FeastAnchor::Easter && (f.offset == 49 || f.offset == 56) &&
                    n.value <= 27) {
-            day.relation = FeastRelation::DaysAfter;
+            day.relation = FeastRelation::WeeksAfter;
             day.days = static_cast<std::int16_t>(7 * n.value);
         } else {
             continue;
         }
         phrases.push_back(ChurchPhrase(at, feast->end, day));
+    }
+}
+
+// So many days after a feast: tertio die post festum, die tertio post Pascha.
+void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
+    const bool die = words.is(at, Kind::Die) && !Parted(words, at + 1);
+    for (const NumberRead &n : CountsFrom(words, die ? at + 1 : at)) {
+        std::size_t i = n.end;
+        if (!die && words.is(i, Kind::Die) && !Parted(words, i))
+            ++i;
+        else if (!die)
+            continue;
+        if (i >= words.size() || words[i].key != "post" || Parted(words, i) ||
+            Parted(words, i + 1) || n.value > 40)
+            continue;
+        if (const std::optional<FeastNamed> feast = FeastFrom(words, i + 1)) {
+            ChurchDay day = DayOf(*feast, FeastRelation::DaysAfter);
+            day.days = static_cast<std::int16_t>(n.value);
+            phrases.push_back(ChurchPhrase(at, feast->end, day));
+        }
     }
 }
 
@@ -188,7 +211,8 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             phrases.push_back(ChurchPhrase(at, feast->end, day));
         }
     }
-    if (in && !infra)
+    // in <feast>: in Pascha, in Nativitate Domini; "in vigilia" is never St Vigilius's day
+    if (in && !infra && !RelationOf(words, at + 1))
         if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 1))
             phrases.push_back(ChurchPhrase(at, feast->end, DayOf(*feast)));
     // feria secunda | die Veneris | sabbato [proxima] post | ante [festum] <feast>
@@ -227,6 +251,7 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         }
     }
     CountedSunday(words, at, phrases);
+    DaysAfterAFeast(words, at, phrases);
 }
 
 } // namespace tempidex

@@ -17,69 +17,97 @@ constexpr auto Endings =
                                      "am", "as", "os", "e", "i", "o", "a"});
 
 // The titles before a saint's name and among its words, skipped: sancti, beatae, gloriosae
-// virginis, episcopi et confessoris; dominicae (of the Lord's Ascension) likewise.
+// virginis; dominicae (of the Lord's Ascension) likewise. Episcopi, papae, abbatis tell saints
+// of one name apart (Martini, Martini papae) and are compared.
 constexpr auto Titles = std::to_array<std::string_view>(
-    {"abbatis", "beati", "beatissimi", "confessoris", "dominicae", "doctoris", "episcopi",
-     "gloriosi", "gloriosissimi", "papae", "sancti", "sanctissimi", "virginis"});
+    {"beatae", "beati", "beatissimae", "beatissimi", "beatorum", "dominicae", "gloriosae",
+     "gloriosi", "gloriosissimae", "gloriosissimi", "sanctae", "sancti", "sanctissimae",
+     "sanctissimi", "sanctorum", "virginis"});
 
-// Words as their stems, worked out once.
-std::vector<std::string> StemsOfWords(std::span<const std::string_view> words) {
-    std::vector<std::string> stems;
+// Words as their stems and declensions, worked out once.
+struct StemOf {
+    std::string stem;
+    unsigned declensions;
+};
+
+std::vector<StemOf> StemsOfWords(std::span<const std::string_view> words) {
+    std::vector<StemOf> stems;
     for (const std::string_view word : words) {
         std::string key(word);
         for (char &c : key)
             c = c == 'v' ? 'u' : c;
-        stems.push_back(NameStem(key));
+        stems.push_back({NameStem(key), DeclensionsOf(key)});
     }
     return stems;
 }
 
-bool IsOneOf(const std::vector<std::string> &stems, std::string_view stem) {
-    return std::find(stems.begin(), stems.end(), stem) != stems.end();
+bool IsOneOf(const std::vector<StemOf> &stems, std::string_view stem, unsigned declensions) {
+    return std::any_of(stems.begin(), stems.end(), [&](const StemOf &s) {
+        return s.stem == stem && (s.declensions & declensions) != 0;
+    });
 }
 
-bool IsTitle(std::string_view stem) {
-    static const std::vector<std::string> titles = StemsOfWords(Titles);
-    return IsOneOf(titles, stem);
+// A title agrees with its saint: dominicae (of the Lord's) is one, Dominici (St Dominic) none.
+bool IsTitle(std::string_view stem, unsigned declensions) {
+    static const std::vector<StemOf> titles = StemsOfWords(Titles);
+    return IsOneOf(titles, stem, declensions);
 }
 
 // What follows a saint's name and says which of the saint's feasts is meant (Martini
 // aestivalis, Petri ad vincula, Mariae ad nives): a name that one of these follows and that is
 // not read with it is no feast the reader knows. The saint's epithets are skipped before them.
 constexpr auto Qualifiers = std::to_array<std::string_view>(
-    {"ad", "ante", "apparitionis", "conversionis", "decollationis", "dedicationis", "depositionis",
-     "elevationis", "aestivalis", "estivalis", "in", "inventionis", "ordinationis", "passionis",
-     "translationis"});
+    {"ad",           "ante",         "apparitionis", "conversionis", "decollationis",
+     "dedicationis", "depositionis", "elevationis",  "aestivalis",   "estivalis",
+     "in",           "inventionis",  "ordinationis", "passionis",    "translationis",
+     "octava",       "octavis",      "octabis",      "octavas",      "octabas",
+     "vigilia",      "crastino"});
 constexpr auto Epithets = std::to_array<std::string_view>(
     {"apostoli", "evangelistae", "et", "martyris", "regis", "baptistae"});
 
 bool QualifiedAfter(const Words &words, std::size_t end) {
-    static const std::vector<std::string> qualifiers = StemsOfWords(Qualifiers),
-                                          epithets = StemsOfWords(Epithets);
+    static const std::vector<StemOf> qualifiers = StemsOfWords(Qualifiers),
+                                     epithets = StemsOfWords(Epithets);
     for (std::size_t i = end; i < words.size() && !words[i].pause && !words[i].gloss; ++i) {
         const std::string stem = NameStem(words[i].key);
-        if (IsTitle(stem) || IsOneOf(epithets, stem))
+        const unsigned declensions = DeclensionsOf(words[i].key);
+        if (IsTitle(stem, declensions) || IsOneOf(epithets, stem, declensions))
             continue;
-        return IsOneOf(qualifiers, stem);
+        return IsOneOf(qualifiers, stem, declensions);
     }
     return false;
 }
 
-// Every name of every feast, its words' stems joined by spaces, with the feast it names; a
-// name two feasts share names neither (-1).
+// A word of a feast's name as compared: its stem and the declensions of its ending.
+struct NameWord {
+    std::string stem;
+    unsigned declensions;
+};
+
+// Every name of every feast by its words' stems, joined by spaces: each with its feast and
+// the declensions of its words.
+struct Name {
+    int feast;
+    std::vector<unsigned> declensions;
+};
+
 struct NameIndex {
-    std::map<std::string, int, std::less<>> names;
+    std::multimap<std::string, Name, std::less<>> names;
     std::size_t longest = 0; // words in the longest name
 };
 
-std::vector<std::string> StemsOf(std::string_view name) {
-    std::vector<std::string> stems;
+NameWord ReadNameWord(std::string_view key) {
+    return {NameStem(key), DeclensionsOf(key)};
+}
+
+std::vector<NameWord> WordsOfName(std::string_view name) {
+    std::vector<NameWord> read;
     std::string key;
     const auto flush = [&] {
         if (!key.empty()) {
-            std::string stem = NameStem(key);
-            if (!IsTitle(stem))
-                stems.push_back(std::move(stem));
+            NameWord word = ReadNameWord(key);
+            if (!IsTitle(word.stem, word.declensions))
+                read.push_back(std::move(word));
         }
         key.clear();
     };
@@ -93,7 +121,14 @@ std::vector<std::string> StemsOf(std::string_view name) {
         key.push_back(k);
     }
     flush();
-    return stems;
+    return read;
+}
+
+std::string Joined(const std::vector<NameWord> &words, std::size_t count) {
+    std::string joined;
+    for (std::size_t k = 0; k < count; ++k)
+        joined.append(k == 0 ? "" : " ").append(words[k].stem);
+    return joined;
 }
 
 NameIndex BuildNames() {
@@ -105,16 +140,14 @@ NameIndex BuildNames() {
             const std::size_t bar = names.find(" | ");
             const std::string_view name = names.substr(0, bar);
             names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 3);
-            const std::vector<std::string> stems = StemsOf(name);
-            if (stems.empty())
+            const std::vector<NameWord> words = WordsOfName(name);
+            if (words.empty())
                 continue;
-            std::string joined;
-            for (const std::string &stem : stems)
-                joined.append(joined.empty() ? "" : " ").append(stem);
-            const auto [at, added] = index.names.emplace(joined, static_cast<int>(f));
-            if (!added && at->second != static_cast<int>(f))
-                at->second = -1;
-            index.longest = std::max(index.longest, stems.size());
+            Name entry{static_cast<int>(f), {}};
+            for (const NameWord &word : words)
+                entry.declensions.push_back(word.declensions);
+            index.names.emplace(Joined(words, words.size()), std::move(entry));
+            index.longest = std::max(index.longest, words.size());
         }
     }
     return index;
@@ -160,27 +193,66 @@ std::string NameStem(std::string_view key) {
     return folded;
 }
 
+unsigned DeclensionsOf(std::string_view key) {
+    constexpr unsigned First = 1, Second = 2, Third = 4, Any = 7;
+    // The longest ending first, as NameStem takes it off.
+    struct Ending {
+        std::string_view text;
+        unsigned declensions;
+    };
+    constexpr auto endings = std::to_array<Ending>({{"orum", Second},
+                                                    {"arum", First},
+                                                    {"ibus", Third},
+                                                    {"ae", First},
+                                                    {"oe", First},
+                                                    {"is", Third},
+                                                    {"em", Third},
+                                                    {"en", Third},
+                                                    {"es", Third},
+                                                    {"um", Second | Third},
+                                                    {"us", Second},
+                                                    {"am", First},
+                                                    {"as", First},
+                                                    {"os", Second},
+                                                    {"e", First | Third},
+                                                    {"i", Second},
+                                                    {"o", Second},
+                                                    {"a", First}});
+    for (const Ending &ending : endings)
+        if (key.size() >= ending.text.size() + 3 && key.ends_with(ending.text))
+            return ending.declensions;
+    return Any;
+}
+
 std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
     static const NameIndex index = BuildNames();
-    // The stems of the words from `at`, titles skipped, and the word after each.
-    std::vector<std::pair<std::string, std::size_t>> stems;
-    for (std::size_t i = at; i < words.size() && stems.size() < index.longest; ++i) {
+    // The words from `at`, titles skipped, and the word after each.
+    std::vector<NameWord> read;
+    std::vector<std::size_t> after;
+    for (std::size_t i = at; i < words.size() && read.size() < index.longest; ++i) {
         if (words[i].gloss || (i > at && words[i].pause))
             break;
-        std::string stem = NameStem(words[i].key);
-        if (IsTitle(stem))
+        NameWord word = ReadNameWord(words[i].key);
+        if (IsTitle(word.stem, word.declensions))
             continue;
-        stems.emplace_back(std::move(stem), i + 1);
+        read.push_back(std::move(word));
+        after.push_back(i + 1);
     }
-    for (std::size_t n = stems.size(); n > 0; --n) {
-        std::string joined;
-        for (std::size_t k = 0; k < n; ++k)
-            joined.append(k == 0 ? "" : " ").append(stems[k].first);
-        if (const auto found = index.names.find(joined); found != index.names.end()) {
-            if (QualifiedAfter(words, stems[n - 1].second))
-                return std::nullopt;
-            return FeastRead{found->second, stems[n - 1].second};
+    for (std::size_t n = read.size(); n > 0; --n) {
+        int found = -2; // none yet; -1 for two feasts
+        const auto [first, last] = index.names.equal_range(Joined(read, n));
+        for (auto entry = first; entry != last; ++entry) {
+            bool meet = true;
+            for (std::size_t k = 0; k < n && meet; ++k)
+                meet = (entry->second.declensions[k] & read[k].declensions) != 0;
+            if (meet)
+                found = found == -2 || found == entry->second.feast ? entry->second.feast : -1;
         }
+        if (found == -2)
+            continue;
+        if (QualifiedAfter(words, after[n - 1]))
+            return std::nullopt;
+        return FeastRead{found, after[n - 1]};
     }
     return std::nullopt;
 }

@@ -19,6 +19,11 @@ namespace tempidex {
 // double letters single.
 std::string NameStem(std::string_view key);
 
+// The declensions a word's case ending may belong to, one bit each: first (Luciae, Luciam),
+// second (Lucii, Lucium), third (Nativitatis, Nativitatem). Two forms are one name's only
+// where their stems are equal and their declensions meet: Luciae is never Lucii.
+unsigned DeclensionsOf(std::string_view key);
+
 struct FeastRead {
     int feast = -1;      // in Feasts(); -1 where the words name two feasts alike
     std::size_t end = 0; // the word after the name

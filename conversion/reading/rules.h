@@ -104,7 +104,8 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {PopeRule, KindsOf({Kind::Pope})},
     {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},
     {IdEstRule, KindsOf({Kind::Reference})},
-    {ChurchDayRule, KindsOf({Kind::In, Kind::Church, Kind::Die, Kind::Feria, Kind::Weekday})},
+    {ChurchDayRule,
+     KindsOf({Kind::In, Kind::Church, Kind::Die, Kind::Feria, Kind::Weekday, Kind::Number})},
 });
 
 } // namespace tempidex

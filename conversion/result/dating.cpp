@@ -159,6 +159,10 @@ Dating CountedByTheChurchYear(Dating d, const DatingOptions &options) {
             return none(NoDay::FeastNeedsYear);
     }
     Check(options, d);
+    // A weekday written beside a feast that was no such day that year: another saint of the
+    // name, another year, or a slip; no day is answered for it.
+    if (d.reading.notes.weekday >= 0 && d.weekday >= 0 && d.weekday != d.reading.notes.weekday)
+        return none(NoDay::FeastWeekday);
     return d;
 }
 

@@ -44,6 +44,7 @@ enum class NoDay : std::uint8_t {
     FeastNeedsYear,     // a movable feast, or a weekday by a feast, and no year of ours
     FeastSpan,          // infra octavam: seven days, not one
     ExeunteTooFar,      // Bologna's "die XX exeunte": counted back past the month's half
+    FeastWeekday,       // "die martis in festo": the feast was no Tuesday that year
 };
 
 // What another year style gives: its year, and its day where that differs too (a movable

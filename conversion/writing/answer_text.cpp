@@ -41,7 +41,8 @@ bool AppendAnswerText(std::string &out, const Dating &d) {
     case Outcome::NoSuchDay:
         out.append(d.why == NoDay::StyledOutOfRange || d.why == NoDay::FeastNeedsYear
                        ? ErrorYearNotCorrect
-                       : ErrorDateNonexistent);
+                   : d.why == NoDay::FeastWeekday ? ErrorDateNotCorrect
+                                                  : ErrorDateNonexistent);
         return true;
     case Outcome::TwoWays:
         out.append(d.ways[0].day == d.ways[1].day && d.ways[0].outcome == d.ways[1].outcome

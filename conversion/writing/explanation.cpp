@@ -41,6 +41,8 @@ std::string RelationText(const ChurchDay &day) {
         return (day.weekday == 0 ? "l'ultima " : "l'ultimo ") + weekday + " prima della festa";
     case FeastRelation::DaysAfter:
         return std::to_string(day.days) + " giorni dopo";
+    case FeastRelation::WeeksAfter:
+        return "la " + std::to_string(day.days / 7) + "ª domenica dopo";
     }
     return {};
 }
@@ -170,6 +172,9 @@ std::string ExplainNoDay(const Dating &d) {
                ", e la data non ha un anno dell'era cristiana";
     case NoDay::FeastSpan:
         return ExplainChurchDay(d) + ": un periodo, non un giorno";
+    case NoDay::FeastWeekday:
+        return ExplainChurchDay(d) + "; " + ExplainWeekday(d.weekday, d.reading.notes.weekday) +
+               ": forse un altro santo dello stesso nome, o un altro anno";
     case NoDay::ExeunteTooFar:
         return "«die " + std::to_string(date.dayOfMonth) +
                " exeunte» conta i giorni all'indietro dall'ultimo del mese, solo nella sua "

@@ -56,6 +56,13 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         if (!feast.also.empty())
             warn("la festa " + std::string(feast.latin) +
                  " si teneva altrove anche: " + std::string(feast.also));
+        // "tertio die post festum": counted as the Romans counted, the feast's day is the first.
+        if (church.relation == FeastRelation::DaysAfter) {
+            std::string text = "contando anche il giorno della festa, come spesso si contava, "
+                               "sarebbe il ";
+            AppendModernDate(text, DaysBefore(d.day, 1, d.shape), d.year);
+            warn(text);
+        }
         // The chronologists' rule: a vigil that fell on a Sunday was kept on the Saturday.
         if (church.relation == FeastRelation::Eve && d.year &&
             WeekdayOf(*d.year, d.day, d.options.reckoning) == 0) {
