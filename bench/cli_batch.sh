@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # A batch of Latin dates through `tempidex --convert -` against `awk '{print $NF}'` on the same
 # file, the cheapest useful thing a script can do with each line: first the list texts as the
-# window holds them, then the same days with their years (1524 and 44 BC, in Roman numerals),
-# then whole dating clauses of 40 to 120 characters, the same dates among the words of bulls,
-# charters and letters.
+# window holds them (365 texts, repeated, as a list of dates repeats them), then days with their
+# years in Roman numerals, every line a different date (each day of the years from 1001 on),
+# then whole dating clauses of 40 to 120 characters, those dates among the words of bulls,
+# charters and letters. The program remembers the answers to lines it has seen; only the list
+# texts repeat, so the other two measure the reading of every line.
 # Median of RUNS runs each, interleaved, output to /dev/null.
 #
 #   cmake --preset bench && cmake --build --preset bench
@@ -22,7 +24,16 @@ days() { # [/year]
 }
 repeat() { awk -v n="$lines" '{ a[NR] = $0 } END { for (i = 0; i < n; i++) print a[i % NR + 1] }'; }
 days "" | repeat >"$work/lists"
-{ days /1524; days "/44 a.C."; } | repeat >"$work/years"
+# Every day of as many years from 1001 as the lines need: no line twice.
+awk -v n="$lines" 'BEGIN {
+    split("31 28 31 30 31 30 31 31 30 31 30 31", length_of)
+    for (year = 1001; count < n; year++)
+        for (month = 1; month <= 12 && count < n; month++)
+            for (day = 1; day <= length_of[month] && count < n; day++) {
+                print day "/" month "/" year
+                count++
+            }
+}' | "$program" --to-latin - 2>/dev/null >"$work/years"
 # The dates of "years" inside the words sources write around them, in turn.
 awk '{
     n = NR % 4

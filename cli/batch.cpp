@@ -110,9 +110,20 @@ int Batch::finish() {
 // read, and finish() says why.
 bool Batch::answer(std::string_view line, std::size_t number) {
     m_warnings.clear();
-    const bool failed = m_json      ? answerInJson(line)
-                        : m_toLatin ? ModernToLatin(line, m_options, m_buffer)
-                                    : LatinToModern(line, m_options, m_buffer, &m_warnings);
+    m_key.assign(line);
+    bool failed = false;
+    if (const auto known = m_remembered.find(m_key); known != m_remembered.end()) {
+        m_buffer.append(known->second.answer);
+        m_warnings.append(known->second.warnings);
+        failed = known->second.failed;
+    } else {
+        const std::size_t start = m_buffer.size();
+        failed = m_json      ? answerInJson(line)
+                 : m_toLatin ? ModernToLatin(line, m_options, m_buffer)
+                             : LatinToModern(line, m_options, m_buffer, &m_warnings);
+        if (m_remembered.size() < MostRemembered)
+            m_remembered.emplace(m_key, Remembered{m_buffer.substr(start), m_warnings, failed});
+    }
     if (!m_warnings.empty())
         warn(number);
     m_buffer.push_back('\n');

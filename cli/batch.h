@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace tempidex {
 
@@ -45,6 +46,17 @@ private:
     std::string m_warningBuffer; // what goes to standard error with the next flush
     bool m_writable = true;
     std::size_t m_lines = 0; // read from the standard input so far
+
+    // The answers already given, by the line's text: a list of dates says the same few dates
+    // again and again (the window's lists make 780), and a line's answer depends on nothing
+    // else. Up to MostRemembered lines, the first met.
+    struct Remembered {
+        std::string answer, warnings;
+        bool failed;
+    };
+    static constexpr std::size_t MostRemembered = 4096;
+    std::unordered_map<std::string, Remembered> m_remembered;
+    std::string m_key;
     int m_status = AllConverted;
 };
 
