@@ -148,8 +148,8 @@ TEST(Corpus, GivesTheEditorsDayOrRefusesNeverAnother) {
         const auto answer = LatinToModern(row.clause, options);
         auto &edition = editions[row.edition];
         ++edition.rows;
-        const bool byTheChurchYear = row.expect == "church year" ||
-                                     row.note.find("dated by a feast") != std::string::npos;
+        const bool byTheChurchYear =
+            row.expect == "church year" || row.note.find("dated by a feast") != std::string::npos;
         ++(byTheChurchYear ? church : claimed).rows;
         if (answer.failed) {
             ++edition.refused;
