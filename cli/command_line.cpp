@@ -222,7 +222,11 @@ std::string HelpText() {
                 "intercalari non sono contati. Una riga può essere un'intera clausola di "
                 "datazione (Datum Romae, die XV Maii MDXX, pontificatus nostri anno octavo): si "
                 "leggono la data e l'anno, si saltano le altre parole, e il giorno della "
-                "settimana e l'indizione scritti si verificano. Un anno che gli stili contano in "
+                "settimana e l'indizione scritti si verificano. Si leggono anche i giorni "
+                "dell'anno liturgico (in festo, in vigilia, in crastino, in octava di una festa; "
+                "feria II post, sabbato ante una festa; dominica Invocavit) e i giorni "
+                "bolognesi (die III intrante, die II exeunte); le feste mobili richiedono "
+                "l'anno. Un anno che gli stili contano in "
                 "modo diverso, e un giorno della settimana o un'indizione che non tornano, sono "
                 "segnalati sullo standard error. Le grafie latine che si leggono: " +
                     std::string(ManualHint) + ".",
@@ -233,6 +237,7 @@ std::string HelpText() {
            "                         [--explain] [--json] DATA...\n"
            "     tempidex --convert|--to-latin --csv=COLONNA [--separator=SEP] [...] FILE\n"
            "     tempidex --convert --tei [...] FILE\n"
+           "     tempidex --calendar [--julian] ANNO [MESE]\n"
            "Converte le date del calendario romano nel giorno e nel mese moderni, e\n"
            "viceversa. Senza argomenti apre la finestra.\n\n" +
            list +
@@ -250,7 +255,9 @@ std::string HelpText() {
            "  tempidex --convert - < latine.txt > moderne.txt\n"
            "  tempidex --convert --json - < latine.txt > date.jsonl\n"
            "  tempidex --convert --csv=Datazione catalogo.csv > catalogo-date.csv\n"
-           "  tempidex --convert --tei edizione.xml > edizione-date.xml\n\n"
+           "  tempidex --convert --tei edizione.xml > edizione-date.xml\n"
+           "  tempidex --convert \"in vigilia sancti Martini\"    10 Novembre\n"
+           "  tempidex --calendar 1582 10\n\n"
            "Stato di uscita: 0 se ogni data è stata convertita, 1 se almeno una ha dato\n"
            "errore, 2 per un uso errato o un errore di lettura o scrittura.\n";
 }
