@@ -54,8 +54,9 @@ bool IsTitle(std::string_view stem, unsigned declensions) {
 }
 
 // What follows a saint's name and says which of the saint's feasts is meant (Martini
-// aestivalis, Petri ad vincula, Mariae ad nives): a name that one of these follows and that is
-// not read with it is no feast the reader knows. The saint's epithets are skipped before them.
+// aestivalis, Petri ad vincula, Mariae ad nives), or which saint (Thome Becket): a name that
+// one of these follows and that is not read with it is no feast the reader knows. The saint's
+// epithets are skipped before them.
 constexpr auto Qualifiers = std::to_array<std::string_view>(
     {"ad",           "ante",         "apparitionis", "conversionis", "decollationis",
      "dedicationis", "depositionis", "elevationis",  "aestivalis",   "estivalis",
@@ -63,7 +64,11 @@ constexpr auto Qualifiers = std::to_array<std::string_view>(
      "octava",       "octavis",      "octabis",      "octavas",      "octabas",
      "vigilia",      "crastino"});
 constexpr auto Epithets = std::to_array<std::string_view>(
-    {"apostoli", "evangelistae", "et", "martyris", "regis", "baptistae"});
+    {"abbatis", "apostoli", "archiepiscopi", "baptistae", "confessoris", "diaconi", "doctoris",
+     "episcopi", "et", "evangelistae", "levitae", "martyris", "martyrum", "papae", "presbyteri",
+     "regis", "sociorum", "virginum",
+     // the rest of an Introit's first words: Laetare Ierusalem, Oculi mei; Gregorii Magni
+     "ierusalem", "mei", "magni"});
 
 bool QualifiedAfter(const Words &words, std::size_t end) {
     static const std::vector<StemOf> qualifiers = StemsOfWords(Qualifiers),
@@ -73,7 +78,11 @@ bool QualifiedAfter(const Words &words, std::size_t end) {
         const unsigned declensions = DeclensionsOf(words[i].key);
         if (IsTitle(stem, declensions) || IsOneOf(epithets, stem, declensions))
             continue;
-        return IsOneOf(qualifiers, stem, declensions);
+        // A name the table does not know after the saint's (Thome Becket, Martini Turonensis)
+        // may be another saint of the name, or another of his feasts.
+        const bool unknownName = words[i].capital && words.classOf(i).kinds == 0 &&
+                                 words.monthOf(i) == 0 && !words.mayBeNumber(i);
+        return unknownName || IsOneOf(qualifiers, stem, declensions);
     }
     return false;
 }

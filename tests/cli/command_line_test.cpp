@@ -266,6 +266,15 @@ TEST(Convert, WarnsOnStandardErrorNamingTheLine) {
                                     "\u00bb: anno 1525 secondo lo stile moderno"))
         << run.err;
     EXPECT_EQ(run.status, 0);
+    // A line said again is answered again, its warning with its own line's number, and a
+    // failure still counts.
+    const Outcome again =
+        Tempidex({"-c", "-"}, "Kal. Ian. MDXXV\nKal. Iab.\nKal. Ian. MDXXV\nKal. Iab.\n");
+    EXPECT_EQ(again.out, "01 Gennaio 1525\nERRORE - Data non correta\n01 Gennaio 1525\n"
+                         "ERRORE - Data non correta\n");
+    EXPECT_NE(again.err.find("tempidex: riga 1: avviso:"), std::string::npos) << again.err;
+    EXPECT_NE(again.err.find("tempidex: riga 3: avviso:"), std::string::npos) << again.err;
+    EXPECT_EQ(again.status, 1);
 }
 
 // A failure to read is status 2, whether a date failed before it or after it.

@@ -144,6 +144,24 @@ TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
     EXPECT_GE(checked, 7 * 250);
 }
 
+// What the reader cannot tell apart it refuses: a feast another word qualifies, a weekday the
+// feast did not fall on, an octave's span, a feast named after its octave.
+TEST(ChurchYear, RefusesWhatItCannotTellApart) {
+    for (const char *clause : {
+             "die jovis post estivale festum beati Martini anno 1277",
+             "die Veneris post festum sancti Benedicti elevationis anno 1277",
+             "Datum die Jovis in Annunciationis Dominice octabis anno 1293",
+             "die martis in festo beati Arnulphi anno 1255", // 18 July 1255 was a Sunday
+             "infra octavam Epiphaniae anno 1300",
+             "in festo sancti Thome Becket elevationis anno 1300",
+         })
+        EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
+    // Two saints of one stem, told apart by their declension: Lucia, 13 December; Lucius,
+    // 4 March; and the eve is never St Vigilius's day.
+    EXPECT_EQ(LatinToModern("in festo sanctae Luciae", {}).text, "13 Dicembre");
+    EXPECT_EQ(LatinToModern("in vigilia sancti Martini", {}).text, "10 Novembre");
+}
+
 TEST(ChurchYear, AMovableFeastWithoutItsYearIsAnError) {
     const auto answer = LatinToModern("dominica Invocavit", {});
     EXPECT_TRUE(answer.failed);
