@@ -139,6 +139,15 @@ TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
                              name + in),
                       expect(-2))
                 << name;
+            // On the feast's own weekday: a week after it, or before it, never the feast.
+            EXPECT_EQ(answer(std::string(days[static_cast<std::size_t>(weekday)]) +
+                             " post festum " + name + in),
+                      expect(7))
+                << name;
+            EXPECT_EQ(answer(std::string(days[static_cast<std::size_t>(weekday)]) +
+                             " ante festum " + name + in),
+                      expect(-7))
+                << name;
         }
     }
     EXPECT_GE(checked, 7 * 250);
