@@ -90,10 +90,15 @@ TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
     for (const Feast &feast : Feasts()) {
         if (feast.movable() || (feast.day.month == 2 && feast.day.day >= 24) ||
             (feast.day.month == 3 && feast.day.day == 1))
-            continue; // days a leap year moves are checked apart
+            continue; // days a leap year moves are checked on their own, below
         const std::string name(feast.latin);
-        for (int year = 1301; year <= 1307; ++year) {
+        unsigned weekdaysSeen = 0; // the feast on each weekday once, in the years from 1301
+        for (int year = 1301; weekdaysSeen != 0x7F; ++year) {
             const long feastDay = JulianDayNumber(year, feast.day.month, feast.day.day, false);
+            const unsigned bit = 1u << ((feastDay + 1) % 7);
+            if ((weekdaysSeen & bit) != 0)
+                continue;
+            weekdaysSeen |= bit;
             // The answer for the day `shift` days from the feast, in the year written: the
             // feast of the year before or after where the day falls in another year.
             const auto expect = [&](int shift) {
@@ -169,6 +174,18 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
     // 4 March; and the eve is never St Vigilius's day.
     EXPECT_EQ(LatinToModern("in festo sanctae Luciae", {}).text, "13 Dicembre");
     EXPECT_EQ(LatinToModern("in vigilia sancti Martini", {}).text, "10 Novembre");
+}
+
+// In a leap year the 24th of February came twice, and St Matthias's day moved to the 25th.
+TEST(ChurchYear, ALeapYearMovesTheFeastsFromTheTwentyFourthOfFebruary) {
+    EXPECT_EQ(LatinToModern("in festo sancti Matthiae apostoli anno 1300", {}).text,
+              "25 Febbraio 1300");
+    EXPECT_EQ(LatinToModern("in festo sancti Matthiae apostoli anno 1301", {}).text,
+              "24 Febbraio 1301");
+    EXPECT_EQ(LatinToModern("in vigilia sancti Matthiae anno 1304", {}).text, "24 Febbraio 1304");
+    const auto noYear = LatinToModern("in festo sancti Matthiae", {});
+    EXPECT_EQ(noYear.text, "24 Febbraio");
+    EXPECT_NE(noYear.warnings.find("bisestile"), std::string::npos) << noYear.warnings;
 }
 
 TEST(ChurchYear, AMovableFeastWithoutItsYearIsAnError) {
