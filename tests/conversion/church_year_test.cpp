@@ -109,10 +109,12 @@ TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
                                m = (5 * e + 2) / 153;
                     const long dd = e - (153 * m + 2) / 5 + 1, mm = m + 3 - 12 * (m / 10),
                                yy = d - 4800 + m / 10;
-                    if (yy == year)
-                        return (dd < 10 ? "0" : "") + std::to_string(dd) + " " +
-                               std::string(months[static_cast<std::size_t>(mm - 1)]) + " " +
-                               std::to_string(yy);
+                    if (yy == year) {
+                        std::string text(dd < 10 ? 1 : 0, '0');
+                        text.append(std::to_string(dd)).append(" ");
+                        text.append(months[static_cast<std::size_t>(mm - 1)]).append(" ");
+                        return text.append(std::to_string(yy));
+                    }
                 }
                 return std::string();
             };
@@ -202,9 +204,12 @@ TEST(ChurchYear, TheCalendarNamesAsEasterTheDayTheReaderGives) {
         const std::size_t line = text.find("\nPasqua ");
         ASSERT_NE(line, std::string::npos);
         const std::string shown = text.substr(line, text.find('\n', line + 1) - line);
-        const auto answer = LatinToModern("dominica Paschae anno " + std::to_string(year), {});
+        std::string clause = "dominica Paschae anno ";
+        const auto answer = LatinToModern(clause.append(std::to_string(year)), {});
         const std::string day = answer.text.substr(0, answer.text.find(' '));
-        EXPECT_NE(shown.find(" " + std::to_string(easter.day) + " "), std::string::npos) << year;
+        std::string shownDay(1, ' ');
+        shownDay.append(std::to_string(easter.day)).push_back(' ');
+        EXPECT_NE(shown.find(shownDay), std::string::npos) << year;
         EXPECT_EQ(std::stoi(day), easter.day) << year << " " << answer.text;
         EXPECT_NE(answer.text.find(easter.month == 3 ? "Marzo" : "Aprile"), std::string::npos);
     }
