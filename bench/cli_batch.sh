@@ -33,7 +33,7 @@ awk -v n="$lines" 'BEGIN {
                 print day "/" month "/" year
                 count++
             }
-}' | "$program" --to-latin - 2>/dev/null >"$work/years"
+}' | { "$program" --to-latin - 2>/dev/null || true; } | grep -v ERRORE >"$work/years" # 5-14 Oct 1582
 # The dates of "years" inside the words sources write around them, in turn.
 awk '{
     n = NR % 4
