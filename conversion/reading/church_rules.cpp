@@ -3,8 +3,9 @@
 //
 //   on, eve, morrow, octave  [in] festo | die | vigilia | crastino | octava [festi] <feast>;
 //                            in <feast>;  infra octavam <feast> (a span, no day)
-//   a weekday by a feast     feria N | die Lunae | dominica | sabbato [proxima] post | ante
-//                            [festum | dominicam [qua cantatur]] <feast>
+//   a weekday by a feast     feria N | N feria | die Lunae | dominica | sabbato [proxima]
+//                            post | ante [festum | dominicam [qua cantatur]] <feast>;
+//                            feria N Paschae | Pentecostes: a day of that week
 //   a Sunday by its name     dominica [in] <a Sunday's name>: dominica Invocavit, in ramis palmarum
 //   a Sunday counted         dominica N post Pentecosten | Trinitatem;  dominica N Adventus
 //   days after a feast       tertio die post festum <feast>;  die tertio post <feast>
@@ -41,7 +42,7 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
     if (IsOneOf(stem, {"fest", "festiuitat", "solemnitat", "solempnitat"}) || key == "die" ||
         key == "diem")
         return FeastRelation::On;
-    if (stem == "uigili")
+    if (stem == "uigili" || stem == "profest") // profesto: the eve
         return FeastRelation::Eve;
     if (stem == "crastin")
         return FeastRelation::Morrow;
@@ -70,6 +71,12 @@ bool IsSunday(int feast) {
     const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
     return f.anchor == FeastAnchor::Advent ||
            (f.anchor == FeastAnchor::Easter && f.offset % 7 == 0);
+}
+
+// Easter and Pentecost, whose weeks charters count by their days: feria quarta Paschae.
+bool IsWeekOf(int feast) {
+    const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
+    return f.anchor == FeastAnchor::Easter && (f.offset == 0 || f.offset == 49);
 }
 
 // The feast named from word `at`: "dominicam [qua cantatur]" before a Sunday's name, "festi"
@@ -132,6 +139,11 @@ Few<WeekdayRead, 4> WeekdaysAt(const Words &words, std::size_t at) {
         for (const NumberRead &n : CountsFrom(words, at + 1))
             if (n.value >= 2 && n.value <= 7)
                 read.push_back({n.value - 1, n.end});
+    if (!words.is(at, Kind::Feria)) // sexta feria
+        for (const NumberRead &n : CountsFrom(words, at))
+            if (n.value >= 2 && n.value <= 7 && words.is(n.end, Kind::Feria) &&
+                !Parted(words, n.end))
+                read.push_back({n.value - 1, n.end + 1});
     if (words.is(at, Kind::Weekday))
         read.push_back({words.classOf(at).weekday, at + 1});
     if (words.is(at, Kind::Die) && !Parted(words, at + 1) &&
@@ -226,6 +238,14 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             StemAt(words, j + 1, j + 1).starts_with("octa") && !Parted(words, j + 2))
             if (const std::optional<FeastNamed> feast = FeastFrom(words, j + 2);
                 feast && feast->octave == 0) {
+                ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);
+                day.weekday = static_cast<std::int8_t>(weekday.weekday);
+                phrases.push_back(ChurchPhrase(at, feast->end, day));
+            }
+        // feria quarta Paschae, feria secunda Pentecostes: a day of the feast's own week
+        if (!Parted(words, weekday.end) && weekday.weekday != 0)
+            if (const std::optional<FeastNamed> feast = FeastFrom(words, weekday.end);
+                feast && feast->octave == 0 && IsWeekOf(feast->feast)) {
                 ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);
                 day.weekday = static_cast<std::int8_t>(weekday.weekday);
                 phrases.push_back(ChurchPhrase(at, feast->end, day));

@@ -199,6 +199,14 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                         phrases.back().date.fromMonthEnd = true;
                 }
             }
+        // die ultima mensis februarii, die ultimo Maii: the month's last day
+        if (const std::string_view last = at + 1 < words.size() ? words[at + 1].key : "";
+            (last == "ultima" || last == "ultimo" || last == "ultimi") && !Parted(words, at + 1)) {
+            const std::size_t before = phrases.size();
+            add(begin, 1, monthAfter(at + 2), monthAfter(at + 2) + 1, true);
+            if (phrases.size() > before)
+                phrases.back().date.fromMonthEnd = true;
+        }
         // die novembris septimo
         if (words.monthOf(at + 1) && !Parted(words, at + 1) && !Parted(words, at + 2))
             for (const NumberRead &count : CountsFrom(words, at + 2))

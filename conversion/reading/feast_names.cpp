@@ -21,8 +21,8 @@ constexpr auto Endings =
 // of one name apart (Martini, Martini papae) and are compared.
 constexpr auto Titles = std::to_array<std::string_view>(
     {"beatae", "beati", "beatissimae", "beatissimi", "beatorum", "dominicae", "gloriosae",
-     "gloriosi", "gloriosissimae", "gloriosissimi", "sanctae", "sancti", "sanctissimae",
-     "sanctissimi", "sanctorum", "virginis"});
+     "gloriosi", "gloriosissimae", "gloriosissimi", "sacrae", "sacri", "sacratissimi", "sanctae",
+     "sancti", "sanctissimae", "sanctissimi", "sanctorum", "virginis"});
 
 // Words as their stems and declensions, worked out once.
 struct StemOf {
@@ -67,8 +67,11 @@ constexpr auto Epithets = std::to_array<std::string_view>(
     {"abbatis", "apostoli", "archiepiscopi", "baptistae", "confessoris", "diaconi", "doctoris",
      "episcopi", "et", "evangelistae", "levitae", "martyris", "martyrum", "papae", "presbyteri",
      "regis", "sociorum", "virginum",
-     // the rest of an Introit's first words: Laetare Ierusalem, Oculi mei; Gregorii Magni
-     "ierusalem", "mei", "magni"});
+     // the rest of an Introit's first words: Laetare Ierusalem, Oculi mei
+     "ierusalem", "mei"});
+
+struct NameWord;
+bool IsEpithet(const NameWord &word);
 
 bool QualifiedAfter(const Words &words, std::size_t end) {
     static const std::vector<StemOf> qualifiers = StemsOfWords(Qualifiers),
@@ -107,6 +110,11 @@ struct NameIndex {
 
 NameWord ReadNameWord(std::string_view key) {
     return {NameStem(key), DeclensionsOf(key)};
+}
+
+bool IsEpithet(const NameWord &word) {
+    static const std::vector<StemOf> epithets = StemsOfWords(Epithets);
+    return IsOneOf(epithets, word.stem, word.declensions);
 }
 
 std::vector<NameWord> WordsOfName(std::string_view name) {
@@ -193,11 +201,17 @@ std::string NameStem(std::string_view key) {
     for (std::size_t i = 0; i + 2 < folded.size(); ++i)
         if (folded[i] == 't' && folded[i + 1] == 'i' && IsVowel(folded[i + 2]) && i > 0)
             folded[i] = 'c';
+
     for (const std::string_view ending : Endings)
         if (folded.size() >= ending.size() + 3 && folded.ends_with(ending)) {
             folded.resize(folded.size() - ending.size());
             break;
         }
+    // c before e and i as s, once the ending is off: Ascencionis, Ascensionis; Vincencii,
+    // Vincentii; dominice keeps its c
+    for (std::size_t i = 0; i + 1 < folded.size(); ++i)
+        if (folded[i] == 'c' && (folded[i + 1] == 'e' || folded[i + 1] == 'i'))
+            folded[i] = 's';
     folded.erase(std::unique(folded.begin(), folded.end()), folded.end());
     return folded;
 }
@@ -242,7 +256,8 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
         if (words[i].gloss || (i > at && words[i].pause))
             break;
         NameWord word = ReadNameWord(words[i].key);
-        if (IsTitle(word.stem, word.declensions))
+        // beati apostoli Iacobi: the titles, and an epithet before the name, are skipped
+        if (IsTitle(word.stem, word.declensions) || (read.empty() && IsEpithet(word)))
             continue;
         read.push_back(std::move(word));
         after.push_back(i + 1);

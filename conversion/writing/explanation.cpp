@@ -444,6 +444,8 @@ std::string Explain(const Dating &d) {
         text = ExplainListDate(date);
     } else if (date.church.named()) {
         text = ExplainChurchDay(d);
+    } else if (date.fromMonthEnd && date.dayOfMonth == 1) {
+        text = "l'ultimo giorno del mese: " + On(d.day);
     } else if (date.fromMonthEnd) {
         text = "giorno " + std::to_string(date.dayOfMonth) +
                " exeunte, contato all'indietro dall'ultimo del mese, come a Bologna: " + On(d.day);

@@ -226,6 +226,26 @@ TEST(ChurchYear, BolognaCountsTheMonthInAndOut) {
     EXPECT_EQ(day("die secundo exeunte mense februarii anno 1301"), "27 Febbraio 1301");
     EXPECT_EQ(day("die sextodecimo exeunte iulio anno 1301"), "16 Luglio 1301");
     EXPECT_TRUE(LatinToModern("die decimo septimo exeunte iulio anno 1301", {}).failed);
+    // The month's last day, as chanceries wrote it
+    EXPECT_EQ(day("die ultima mensis februarii anno 1300"), "29 Febbraio 1300");
+    EXPECT_EQ(day("die ultimo Maii MDXV"), "31 Maggio 1515");
+}
+
+// A weekday of Easter week or Pentecost's, by its feria: feria quarta Paschae is Wednesday.
+TEST(ChurchYear, ReadsTheDaysOfEasterWeek) {
+    for (int year = 1300; year <= 1320; ++year) {
+        const DayOfMonth easter = EasterOf(year, Reckoning::Historical);
+        const long wednesday = JulianDayNumber(year, easter.month, easter.day, false) + 3;
+        std::string clause = "quarta feria sacri pasce anno ";
+        const auto answer = LatinToModern(clause.append(std::to_string(year)), {});
+        const auto wanted = JulianDayNumber(year, easter.month, easter.day + 3, false);
+        ASSERT_EQ(wanted, wednesday);
+        const int day = std::stoi(answer.text.substr(0, 2));
+        EXPECT_EQ(JulianDayNumber(year, answer.text.find("Aprile") != std::string::npos ? 4 : 3,
+                                  day, false),
+                  wednesday)
+            << year << " " << answer.text;
+    }
 }
 
 TEST(ChurchYear, MonthCalendarFitsAndSkipsTheReformsDays) {
