@@ -110,9 +110,13 @@ int Batch::finish() {
 // read, and finish() says why.
 bool Batch::answer(std::string_view line, std::size_t number) {
     m_warnings.clear();
-    m_key.assign(line);
+    // Only a date alone is short enough to come again: a clause is looked up for nothing.
+    const bool remembered = line.size() <= LongestRemembered;
+    if (remembered)
+        m_key.assign(line);
     bool failed = false;
-    if (const auto known = m_remembered.find(m_key); known != m_remembered.end()) {
+    if (const auto known = remembered ? m_remembered.find(m_key) : m_remembered.end();
+        known != m_remembered.end()) {
         m_buffer.append(known->second.answer);
         m_warnings.append(known->second.warnings);
         failed = known->second.failed;
@@ -121,7 +125,7 @@ bool Batch::answer(std::string_view line, std::size_t number) {
         failed = m_json      ? answerInJson(line)
                  : m_toLatin ? ModernToLatin(line, m_options, m_buffer)
                              : LatinToModern(line, m_options, m_buffer, &m_warnings);
-        if (m_remembered.size() < MostRemembered)
+        if (remembered && m_remembered.size() < MostRemembered)
             m_remembered.emplace(m_key, Remembered{m_buffer.substr(start), m_warnings, failed});
     }
     if (!m_warnings.empty())

@@ -49,12 +49,12 @@ private:
 
     // The answers already given, by the line's text: a list of dates says the same few dates
     // again and again (the window's lists make 780), and a line's answer depends on nothing
-    // else. Up to MostRemembered lines, the first met.
+    // else. Up to MostRemembered lines of LongestRemembered bytes at most, the first met.
     struct Remembered {
         std::string answer, warnings;
         bool failed;
     };
-    static constexpr std::size_t MostRemembered = 4096;
+    static constexpr std::size_t MostRemembered = 4096, LongestRemembered = 48;
     std::unordered_map<std::string, Remembered> m_remembered;
     std::string m_key;
     int m_status = AllConverted;
