@@ -188,12 +188,19 @@ TEST(Corpus, GivesTheEditorsDayOrRefusesNeverAnother) {
 // Words around a date never change its answer: a place, a witness list, a pontifical year, an
 // invocation. Each clause read right keeps its answer, or is refused, in every setting.
 TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
-    const std::array<std::pair<std::string_view, std::string_view>, 5> settings = {{
+    const std::array<std::pair<std::string_view, std::string_view>, 12> settings = {{
         {"In nomine Domini amen. ", ""},
         {"", " feliciter. Amen."},
         {"", ", presentibus testibus infrascriptis."},
         {"Actum publice in villa, ", ""},
         {"", ", pontificatus nostri anno tertio."},
+        {"", ", regnante domino nostro Ottone rege anno XIII."},
+        {"", ", hora tertia."},
+        {"", ", indictione quinta."},
+        {"S. R. E. ", ""},
+        {"", " (ed. 1862, p. 45)"},
+        {"Datum per manum Petri notarii, ", ""},
+        {"", ", Honorio et Theodosio conss."},
     }};
     int kept = 0, tried = 0;
     for (const Row &row : Rows()) {
@@ -202,6 +209,22 @@ TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
             continue;
         for (const auto &[before, after] : settings) {
             const std::string clause = std::string(before) + row.clause + std::string(after);
+            const auto set = LatinToModern(clause, {});
+            ++tried;
+            if (set.failed)
+                continue;
+            ++kept;
+            EXPECT_EQ(set.text, alone.text) << clause;
+        }
+        // Inside the clause too, after its first comma: between a date and its year, or a
+        // place and its date.
+        const std::size_t comma = row.clause.find(',');
+        if (comma == std::string::npos)
+            continue;
+        for (const std::string_view inside : {" hora nona,", " in presentia testium,",
+                                              " regnante Heinrico rege anno VII,"}) {
+            std::string clause = row.clause;
+            clause.insert(comma + 1, inside);
             const auto set = LatinToModern(clause, {});
             ++tried;
             if (set.failed)
