@@ -284,6 +284,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"a. d. XX Kal. Ian.", tempidex::ErrorDateNotCorrect},
         {"die XXXII Maii", tempidex::ErrorDateNotCorrect},
         {"in festo Sancti Marci", "25 Aprile"}, // a feast: St Mark's day
+        // a ruler's year, his title after his name, on either side of the number
+        {"anno XI Hludowici imperatoris, die lunis, XII kal. iul.", "20 Giugno"},
+        {"Actum XIII. kal. ian. Hludouuici imperatoris anno XVII.", "20 Dicembre"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
