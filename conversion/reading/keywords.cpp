@@ -108,7 +108,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"era", Kind::Era},
     {"et", Kind::Et},
     {"etc", Kind::Formula, Unmarked}, // anno etc. millesimo: the formula left out
-    {"feneris", Kind::DayName, 5}, // in die feneris, f for v
+    {"feneris", Kind::DayName, 5},    // in die feneris, f for v
     {"fer", Kind::Feria},
     {"feria", Kind::Feria},
     {"feriae", Kind::Feria},
@@ -182,7 +182,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"lunae", Kind::DayName, 1},
     {"lune", Kind::DayName, 1},
     {"lunis", Kind::DayName, 1}, // die lunis, in the charters of St Gall
-    {"m", Kind::Mensis}, // die XVII m. Martii
+    {"m", Kind::Mensis},         // die XVII m. Martii
     {"martis", Kind::DayName, 2},
     {"mens", Kind::Mensis},
     {"mense", Kind::Mensis},

@@ -40,6 +40,13 @@ inline constexpr auto MonthNames = std::to_array<MonthName>({
     {"Octbr", "Octbr", 10, true},
     {"Novbr", "Novbr", 11, true},
     {"Decbr", "Decbr", 12, true},
+    // The last four months by their numbers as the year of Romulus counted them, as letters
+    // of the 16th century write them: 7bris is September, Xbris December.
+    {"7bris", "7br", 9, true},
+    {"8bris", "8br", 10, true},
+    {"9bris", "9br", 11, true},
+    {"10bris", "10br", 12, true},
+    {"Xbris", "Xbr", 12, true},
 });
 
 // "s" alone: the contracted ablative of inscriptions, Mais, Martis (for Maiis, Martiis).

@@ -221,8 +221,8 @@ TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
         const std::size_t comma = row.clause.find(',');
         if (comma == std::string::npos)
             continue;
-        for (const std::string_view inside : {" hora nona,", " in presentia testium,",
-                                              " regnante Heinrico rege anno VII,"}) {
+        for (const std::string_view inside :
+             {" hora nona,", " in presentia testium,", " regnante Heinrico rege anno VII,"}) {
             std::string clause = row.clause;
             clause.insert(comma + 1, inside);
             const auto set = LatinToModern(clause, {});

@@ -287,6 +287,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // a ruler's year, his title after his name, on either side of the number
         {"anno XI Hludowici imperatoris, die lunis, XII kal. iul.", "20 Giugno"},
         {"Actum XIII. kal. ian. Hludouuici imperatoris anno XVII.", "20 Dicembre"},
+        // the last months by their old numbers: 7bris September, Xbris December
+        {"Datum Romae die 14. 7bris 1517.", "14 Settembre 1517"},
+        {"die 3 Xbris MDXX", "03 Dicembre 1520"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
