@@ -235,7 +235,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"prid", Kind::Pridie},
     {"pridie", Kind::Pridie},
     {"principatus", Kind::Reign},
-    {"profesto", Kind::Church}, // the eve of a feast
+    {"profesto", Kind::Church},   // the eve of a feast
     {"propitio", Kind::Reigning}, // anno Christo propitio imperii ...: a reign's year follows
     {"proposita", Kind::Posted},
     {"recitata", Kind::Posted},
