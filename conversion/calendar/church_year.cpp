@@ -350,6 +350,8 @@ YearTable TableOf(int year, Reckoning reckoning) {
     table.letters[0] = letterOf(first);
     if (IsLeapYear(year, reckoning)) // from the day added on, one letter back
         table.letters[1] = table.letters[0] == 'A' ? 'G' : static_cast<char>(table.letters[0] - 1);
+    if (reckoning == Reckoning::Historical && year == GregorianYear) // G, then C from 15 October
+        table.letters[1] = letterOf(FixedFromGregorian({year, 1, 1}));
     table.indiction = IndictionOf(year, {1, 1}, IndictionStart::January1);
     table.easter = EasterOf(year, reckoning);
     table.easterTable = table.easter.month == 3 ? table.easter.day - 21 : table.easter.day + 10;

@@ -203,7 +203,9 @@ TEST(Explain, FollowsEachAnswerAfterATab) {
 TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
     for (const std::string wrong :
          {"--bogus", "--convert", "--convert --to-latin 1/1", "--leap -c Kal.", "--long -c Kal.",
-          "Kal.", "--leap=1 -l 1/1", "--style=gregorian -c Kal.", "--indiction=9 -c Kal."}) {
+          "Kal.", "--leap=1 -l 1/1", "--style=gregorian -c Kal.", "--indiction=9 -c Kal.",
+          "--calendar", "--calendar 0", "--calendar 1582 13", "--calendar MDLXXXII",
+          "--calendar 1582 10 1"}) {
         const Outcome run = Tempidex(Split(wrong, ' '));
         EXPECT_EQ(run.status, 2) << wrong;
         EXPECT_EQ(run.out, "");
@@ -211,6 +213,14 @@ TEST(Usage, WrongOptionsGetOneLineAndStatusTwo) {
             << run.err;
     }
     EXPECT_EQ(Tempidex({"--version"}).out, "Tempidex 02 1.00 (1.0.0.0)\n");
+    // The perpetual calendar of a year and of a month, in each reckoning around the reform
+    const Outcome year = Tempidex({"--calendar", "1582"});
+    EXPECT_EQ(year.status, 0);
+    EXPECT_NE(year.out.find("lettera domenicale GC"), std::string::npos) << year.out; // reform
+    EXPECT_NE(year.out.find("Pasqua"), std::string::npos);
+    EXPECT_EQ(Tempidex({"--calendar", "1582", "10"}).out.find("\n 5 "), std::string::npos);
+    EXPECT_NE(Tempidex({"--calendar", "--julian", "1582", "10"}).out.find("\n 5 venerd"),
+              std::string::npos);
     const Outcome help = Tempidex({"--help"});
 #ifdef _WIN32
     const std::string manual = "Manuale.txt";

@@ -34,8 +34,9 @@ DayOfMonth EasterFromTheTables(int year, Reckoning reckoning) {
     } else {
         fullMoon = ((15 - table.epact) % 30 + 30) % 30;
     }
-    const bool leap = table.letters[1] != '\0';
-    const char letter = leap ? table.letters[1] : table.letters[0]; // the letter from March
+    // the letter from March: a leap year's second; 1582's second is October's, after Easter
+    const bool leap = IsLeapYear(year, reckoning);
+    const char letter = leap ? table.letters[1] : table.letters[0];
     // Day of the year of 21 March + fullMoon, and its letter: A on 1 January, in turn.
     const int dayOfYear = 31 + 28 + 21 + fullMoon; // counted as in a common year: letters skip
     int sunday = dayOfYear + 1;
