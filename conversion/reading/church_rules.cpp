@@ -38,9 +38,13 @@ bool IsOneOf(std::string_view stem, std::initializer_list<std::string_view> stem
 // How the word before a feast relates the day to it: in festo, in vigilia, in crastino...
 std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
     const std::string_view key = i < words.size() ? words[i].key : std::string_view{};
+    if (key == "die" || key == "diem")
+        return FeastRelation::On;
+    // Every other relation's word begins so, and is longer: most words are none.
+    if (key.size() < 5 || std::string_view("cfopsu").find(key.front()) == std::string_view::npos)
+        return std::nullopt;
     const std::string stem = StemAt(words, i, i);
-    if (IsOneOf(stem, {"fest", "festiuitat", "solemnitat", "solempnitat"}) || key == "die" ||
-        key == "diem")
+    if (IsOneOf(stem, {"fest", "festiuitat", "solemnitat", "solempnitat"}))
         return FeastRelation::On;
     if (stem == "uigili" || stem == "profest") // profesto: the eve
         return FeastRelation::Eve;
@@ -181,6 +185,11 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
 // So many days after a feast: tertio die post festum, die tertio post Pascha.
 void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
     const bool die = words.is(at, Kind::Die) && !Parted(words, at + 1);
+    bool post = false; // "post" within the next words: else no phrase of this kind begins here
+    for (std::size_t i = at + 1; i < words.size() && i <= at + 4 && !post; ++i)
+        post = words[i].key == "post";
+    if (!post)
+        return;
     for (const NumberRead &n : CountsFrom(words, die ? at + 1 : at)) {
         std::size_t i = n.end;
         if (!die && words.is(i, Kind::Die) && !Parted(words, i))
