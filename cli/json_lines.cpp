@@ -33,9 +33,14 @@ std::string JsonLine(std::string_view input, const DatedAnswer &answer) {
     const bool day = d.outcome == Outcome::Day;
     const bool dated = day && d.year.has_value();
     const IsoDates iso = IsoDatesOf(d);
-    Json styles = Json::object();
-    for (std::size_t i = 0; dated && i < d.stylesDiffering; ++i)
-        styles[StyleOf(d.otherStyles[i].style).english] = d.otherStyles[i].year;
+    Json styles = Json::object(), styleDays = Json::object();
+    for (std::size_t i = 0; dated && i < d.stylesDiffering; ++i) {
+        const StyledYear &other = d.otherStyles[i];
+        styles[StyleOf(other.style).english] = other.year;
+        if (other.day) // a movable feast, in another year, falls on another day
+            styleDays[StyleOf(other.style).english] = {{"day", other.day->day},
+                                                       {"month", other.day->month}};
+    }
     const ClauseNotes &notes = d.reading.notes;
     const auto check = [](bool written, bool agrees) { return written ? Json(agrees) : Json(); };
     Json warnings = Json::array();
@@ -52,6 +57,7 @@ std::string JsonLine(std::string_view input, const DatedAnswer &answer) {
         {"iso", TextOrNull(iso.gregorian)},
         {"julian", TextOrNull(iso.julian)},
         {"styles", styles},
+        {"styleDays", styleDays},
         {"weekday", day && d.weekday >= 0 ? Json(d.weekday) : Json()},
         {"checks",
          {{"weekday",

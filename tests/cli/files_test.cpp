@@ -169,6 +169,12 @@ TEST(JsonLines, GiveEachLineItsObject) {
     EXPECT_EQ(christmas["checks"]["weekday"], false);
     EXPECT_EQ(christmas["checks"]["indiction"], false);
     EXPECT_EQ(christmas["styles"], nlohmann::json({{"nativity", 1524}}));
+    EXPECT_TRUE(christmas["styleDays"].empty()); // the same day in either year
+    // A movable feast counted in another style falls in another year, on another day.
+    const nlohmann::json invocavit = nlohmann::json::parse(
+        Tempidex({"--convert", "--json", "dominica Invocavit anno 1256"}).out);
+    EXPECT_EQ(invocavit["styles"]["florentine"], 1257);
+    EXPECT_EQ(invocavit["styleDays"]["florentine"], nlohmann::json({{"day", 25}, {"month", 2}}));
     EXPECT_EQ(christmas["warnings"].size(), 3U);
     EXPECT_EQ(objects[4]["calendar"], "gregorian");
     EXPECT_EQ(objects[4]["iso"], "1700-10-07");
