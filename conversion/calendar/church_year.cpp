@@ -262,6 +262,14 @@ std::vector<Feast> ReadFeasts() {
     return feasts;
 }
 
+// Where the first Sunday of Advent stands among the feasts.
+std::size_t FirstSundayOfAdvent() {
+    std::size_t at = 0;
+    while (Movable[at].anchor != FeastAnchor::Advent)
+        ++at;
+    return at;
+}
+
 } // namespace
 
 std::span<const Feast> Feasts() {
@@ -298,8 +306,16 @@ long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning) {
 }
 
 std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning reckoning) {
-    const long feast =
-        FixedOfFeast(Feasts()[static_cast<std::size_t>(day.feast)], year, reckoning) + day.octave;
+    const Feast &named = Feasts()[static_cast<std::size_t>(day.feast)];
+    // A fixed feast of 5 to 14 October 1582 had no day that year: the reform left them out.
+    if (named.anchor == FeastAnchor::Fixed &&
+        !IsDayOfTheCalendar({year, named.day.month, named.day.day}, reckoning))
+        return std::nullopt;
+    const long feast = FixedOfFeast(named, year, reckoning) + day.octave;
+    // The Sundays after Pentecost end where Advent begins.
+    if (day.relation == FeastRelation::WeeksAfter &&
+        feast + day.days >= FixedOfFeast(Feasts()[FirstSundayOfAdvent()], year, reckoning))
+        return std::nullopt;
     switch (day.relation) {
     case FeastRelation::On:
         return feast;

@@ -66,7 +66,8 @@ bool NeedsItsYear(const ChurchDay &day);
 long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning);
 
 // The day a church day names in `year`, from the feast's own day in that year, or nothing
-// where it names a span (infra octavam). The day may fall in the year before or after (the
+// where it names a span (infra octavam) or no day that year (a feast of 5 to 14 October 1582,
+// a Sunday after Pentecost past Advent). The day may fall in the year before or after (the
 // eve of the Circumcision, a Friday after St Thomas the Apostle).
 std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning reckoning);
 

@@ -71,10 +71,51 @@ Phrase ChurchPhrase(std::size_t begin, std::size_t end, const ChurchDay &day) {
     return p;
 }
 
+// A feast followed by proximo futuro, venturo, preterito: a term of payment or of a
+// promise, never the day the document was given.
+bool IsATerm(const Words &words, std::size_t end) {
+    for (std::size_t i = end; i < words.size() && i < end + 2 && !words[i].gloss; ++i) {
+        const std::string_view key = words[i].key;
+        if (key == "futuro" || key == "uenturo" || key == "preterito" || key == "praeterito" ||
+            key == "instanti" || key == "instante" || key == "proximo" || key == "proxime" ||
+            key == "proxima" || key == "subsequenti")
+            return true;
+        if (!words.is(i, Kind::Church) && NameStem(key) != "fest")
+            return false;
+    }
+    return false;
+}
+
+// The phrase of a day by a feast; of a term, a phrase that names no day.
+void AddChurchDay(const Words &words, Phrases &phrases, std::size_t begin, std::size_t end,
+                  const ChurchDay &day) {
+    Phrase p = ChurchPhrase(begin, end, day);
+    if (IsATerm(words, end)) {
+        p.kind = PhraseKind::Skip;
+        p.date = {};
+    }
+    phrases.push_back(p);
+}
+
 bool IsSunday(int feast) {
     const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
     return f.anchor == FeastAnchor::Advent ||
            (f.anchor == FeastAnchor::Easter && f.offset % 7 == 0);
+}
+
+// A feast one word names as a day: a movable one (Pascha, Pentecoste), or the Lord's and the
+// Virgin's (Epiphania, Purificatione, Assumptione), never a saint's name.
+bool IsDayByItsName(int feast) {
+    const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
+    if (f.movable())
+        return true;
+    const std::string first = NameStem(f.latin.substr(0, f.latin.find(' ')));
+    for (const std::string_view event :
+         {"epiphaniae", "circumcisionis", "purificationis", "assumptionis", "annuntiationis",
+          "nativitatis", "natalis"})
+        if (first == NameStem(event))
+            return true;
+    return false;
 }
 
 // Easter and Pentecost, whose weeks charters count by their days: feria quarta Paschae.
@@ -178,7 +219,7 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
         } else {
             continue;
         }
-        phrases.push_back(ChurchPhrase(at, feast->end, day));
+        AddChurchDay(words, phrases, at, feast->end, day);
     }
 }
 
@@ -202,7 +243,7 @@ void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
         if (const std::optional<FeastNamed> feast = FeastFrom(words, i + 1)) {
             ChurchDay day = DayOf(*feast, FeastRelation::DaysAfter);
             day.days = static_cast<std::int16_t>(n.value);
-            phrases.push_back(ChurchPhrase(at, feast->end, day));
+            AddChurchDay(words, phrases, at, feast->end, day);
         }
     }
 }
@@ -229,13 +270,16 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             if (*relation == FeastRelation::Octave &&
                 (infra || word == "octauas" || word == "octabas" || word == "octauam"))
                 day.relation = FeastRelation::WithinOctave;
-            phrases.push_back(ChurchPhrase(at, feast->end, day));
+            AddChurchDay(words, phrases, at, feast->end, day);
         }
     }
-    // in <feast>: in Pascha, in Nativitate Domini; "in vigilia" is never St Vigilius's day
+    // in <feast>: in Pascha, in Nativitate Domini, in Epiphania. A saint's name alone after
+    // "in" is no day: "in fidem" is not St Faith's, "in sede" not St Chad's. "in vigilia" is
+    // never St Vigilius's day.
     if (in && !infra && !RelationOf(words, at + 1))
-        if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 1))
-            phrases.push_back(ChurchPhrase(at, feast->end, DayOf(*feast)));
+        if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 1);
+            feast && (feast->end > at + 2 || IsDayByItsName(feast->feast)))
+            AddChurchDay(words, phrases, at, feast->end, DayOf(*feast));
     // feria secunda | die Veneris | sabbato [proxima] post | ante [festum] <feast>
     for (const WeekdayRead &weekday : WeekdaysAt(words, at)) {
         std::size_t j = weekday.end;
@@ -249,7 +293,7 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                 feast && feast->octave == 0) {
                 ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);
                 day.weekday = static_cast<std::int8_t>(weekday.weekday);
-                phrases.push_back(ChurchPhrase(at, feast->end, day));
+                AddChurchDay(words, phrases, at, feast->end, day);
             }
         // feria quarta Paschae, feria secunda Pentecostes: a day of the feast's own week
         if (!Parted(words, weekday.end) && weekday.weekday != 0)
@@ -257,14 +301,14 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                 feast && feast->octave == 0 && IsWeekOf(feast->feast)) {
                 ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);
                 day.weekday = static_cast<std::int8_t>(weekday.weekday);
-                phrases.push_back(ChurchPhrase(at, feast->end, day));
+                AddChurchDay(words, phrases, at, feast->end, day);
             }
         if (Parted(words, j) || (key != "post" && key != "ante")) {
             // dominica Invocavit, dominica in ramis palmarum: the Sunday so named
             if (weekday.weekday == 0 && weekday.end == at + 1)
                 if (const std::optional<FeastNamed> feast = FeastFrom(words, at);
                     feast && feast->octave == 0 && IsSunday(feast->feast))
-                    phrases.push_back(ChurchPhrase(at, feast->end, DayOf(*feast)));
+                    AddChurchDay(words, phrases, at, feast->end, DayOf(*feast));
             continue;
         }
         std::size_t k = j + 1;
@@ -276,7 +320,7 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             ChurchDay day = DayOf(*feast, key == "post" ? FeastRelation::WeekdayAfter
                                                         : FeastRelation::WeekdayBefore);
             day.weekday = static_cast<std::int8_t>(weekday.weekday);
-            phrases.push_back(ChurchPhrase(at, feast->end, day));
+            AddChurchDay(words, phrases, at, feast->end, day);
         }
     }
     CountedSunday(words, at, phrases);

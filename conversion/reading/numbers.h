@@ -66,7 +66,8 @@ constexpr int MarkedRomanValue(std::string_view word) {
     if (word.size() < 2 || !HasNumeralLettersOnly(word.substr(0, 1)))
         return 0;
     for (const std::string_view ending : endings)
-        if (word.size() > ending.size() && word.ends_with(ending))
+        // "uo" ends viiiuo, never duo (two): it follows a numeral of two letters or more
+        if (word.size() > ending.size() + (ending == "uo" ? 1 : 0) && word.ends_with(ending))
             if (const int value = RomanValue(word.substr(0, word.size() - ending.size())))
                 return value;
     return 0;

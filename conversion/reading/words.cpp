@@ -125,10 +125,24 @@ bool IsLatinWord(std::string_view text) {
     return text == "di" || text == "dii" || text == "mi" || text == "vi";
 }
 
+// The cardinals, which no rule reads: beside a year ("mille duo") they are part of it, so a
+// line with one is refused rather than read without it.
+bool IsCardinal(std::string_view key) {
+    for (const std::string_view cardinal :
+         {"duo",          "duobus",    "duorum",       "tres",      "tribus",    "quattuor",
+          "quatuor",      "quinque",   "sex",          "septem",    "octo",      "nouem",
+          "decem",        "undecim",   "duodecim",     "uiginti",   "triginta",  "quadraginta",
+          "quinquaginta", "sexaginta", "septuaginta",  "octoginta", "nonaginta", "centum",
+          "ducenti",      "trecenti",  "quadringenti", "quingenti"})
+        if (key == cardinal)
+            return true;
+    return false;
+}
+
 // Whether a word is surely a number, one the clause must account for; `numeral`, its value as
 // a Roman numeral written with no ordinal ending, and `marked`, with one (xiio, IIIIto).
 bool IsNumber(const Token &t, const WordClass &c, int numeral, int marked) {
-    if (HasDigit(t.text))
+    if (HasDigit(t.text) || IsCardinal(t.key))
         return true;
     if (c.ordinal > 0)
         return t.text != "secundum"; // also "according to"

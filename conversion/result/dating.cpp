@@ -106,24 +106,27 @@ std::optional<Date> ChurchDayIn(const ChurchDay &church, int written, YearStyle 
 
 // A day of the church year with its year: in the style asked for, and in every other style
 // the year may have been written in, each with its own day where the feast moves.
-void CountChurchDay(int written, const DatingOptions &options, Dating &d) {
+bool CountChurchDay(int written, const DatingOptions &options, Dating &d) {
     const ChurchDay &church = d.reading.date.church;
     const std::optional<Date> day = ChurchDayIn(church, written, options.style, options.reckoning);
-    if (!day)
-        return;
-    d.year = day->year;
-    d.day = {day->month, day->day};
+    if (day) {
+        d.year = day->year;
+        d.day = {day->month, day->day};
+    }
+    // Where the style asked for has no such day in the year written, the others are said.
     if (IsChristianEra(d.reading.notes.count))
         for (const YearStyle style : StylesOf(d.reading.notes.count, written)) {
             const std::optional<Date> other =
                 ChurchDayIn(church, written, style, options.reckoning);
-            if (!other || *other == *day || d.stylesDiffering >= d.otherStyles.size())
+            if (!other || other == day || d.stylesDiffering >= d.otherStyles.size())
                 continue;
             const DayOfMonth otherDay{other->month, other->day};
             d.otherStyles[d.stylesDiffering++] = {
-                style, other->year, otherDay != d.day ? std::optional(otherDay) : std::nullopt};
+                style, other->year,
+                !day || otherDay != d.day ? std::optional(otherDay) : std::nullopt};
         }
     d.styled = options.styleGiven || d.stylesDiffering > 0;
+    return day.has_value();
 }
 
 // A line dated by the church year: the feast's day, found in its year where it moves.
@@ -138,10 +141,9 @@ Dating CountedByTheChurchYear(Dating d, const DatingOptions &options) {
     if (church.relation == FeastRelation::WithinOctave)
         return none(NoDay::FeastSpan);
     if (date.year && *date.year >= 1) {
-        d.day = {};
-        CountChurchDay(*date.year, options, d);
-        if (d.day.month == 0)
-            return none(NoDay::StyledOutOfRange);
+        if (!CountChurchDay(*date.year, options, d))
+            return none(d.stylesDiffering > 0 ? NoDay::FeastInAnotherStyle
+                                              : NoDay::FeastNotThatYear);
         if (*d.year < FirstYear || *d.year > LastYear)
             return none(NoDay::StyledOutOfRange);
         d.shape = ShapeOf(*d.year, options.reckoning);

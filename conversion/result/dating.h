@@ -34,17 +34,19 @@ enum class Outcome : std::uint8_t {
 
 enum class NoDay : std::uint8_t {
     None,
-    CountedTooFar,      // a. d. XIX Kal. Mar.: the count runs back past the named day before
-    NoDoubledDay,       // a. d. bis VI anywhere but before the Calends of March in a leap year
-    LeapMarchNonesIdes, // Non. Mar. (a. i.): only the Calends have a leap March of their own
-    CommonYear,         // (a. i.) with a year that is no leap year
-    PastMonthEnd,       // die XXXI Februarii
-    Reform,             // 5 to 14 October 1582, in the Gregorian calendar
-    StyledOutOfRange,   // a year moved by its style past the years that are read
-    FeastNeedsYear,     // a movable feast, or a weekday by a feast, and no year of ours
-    FeastSpan,          // infra octavam: seven days, not one
-    ExeunteTooFar,      // Bologna's "die XX exeunte": counted back past the month's half
-    FeastWeekday,       // "die martis in festo": the feast was no Tuesday that year
+    CountedTooFar,       // a. d. XIX Kal. Mar.: the count runs back past the named day before
+    NoDoubledDay,        // a. d. bis VI anywhere but before the Calends of March in a leap year
+    LeapMarchNonesIdes,  // Non. Mar. (a. i.): only the Calends have a leap March of their own
+    CommonYear,          // (a. i.) with a year that is no leap year
+    PastMonthEnd,        // die XXXI Februarii
+    Reform,              // 5 to 14 October 1582, in the Gregorian calendar
+    StyledOutOfRange,    // a year moved by its style past the years that are read
+    FeastNeedsYear,      // a movable feast, or a weekday by a feast, and no year of ours
+    FeastSpan,           // infra octavam: seven days, not one
+    ExeunteTooFar,       // Bologna's "die XX exeunte": counted back past the month's half
+    FeastWeekday,        // "die martis in festo": the feast was no Tuesday that year
+    FeastNotThatYear,    // a feast of 5 to 14 October 1582; a Sunday after Pentecost past Advent
+    FeastInAnotherStyle, // no such day in the year written in this style; other styles have one
 };
 
 // What another year style gives: its year, and its day where that differs too (a movable

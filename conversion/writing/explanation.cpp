@@ -40,7 +40,7 @@ std::string RelationText(const ChurchDay &day) {
     case FeastRelation::WeekdayBefore:
         return (day.weekday == 0 ? "l'ultima " : "l'ultimo ") + weekday + " prima della festa";
     case FeastRelation::DaysAfter:
-        return std::to_string(day.days) + " giorni dopo";
+        return std::to_string(day.days) + (day.days == 1 ? " giorno dopo" : " giorni dopo");
     case FeastRelation::WeeksAfter:
         return "la " + std::to_string(day.days / 7) + "ª domenica dopo";
     }
@@ -172,6 +172,18 @@ std::string ExplainNoDay(const Dating &d) {
                ", e la data non ha un anno dell'era cristiana";
     case NoDay::FeastSpan:
         return ExplainChurchDay(d) + ": un periodo, non un giorno";
+    case NoDay::FeastNotThatYear:
+        return ExplainChurchDay(d) + ": quell'anno non c'è (i giorni dal 5 al 14 ottobre 1582 "
+                                     "la riforma li tolse; le domeniche dopo Pentecoste finiscono "
+                                     "con l'Avvento)";
+    case NoDay::FeastInAnotherStyle: {
+        std::string text = ExplainChurchDay(d) + ": secondo " + StyleName(d.options.style) +
+                           " non cade nel " + ModernYearText(*date.year);
+        for (std::size_t i = 0; i < d.stylesDiffering; ++i)
+            text += "; " + StyleName(d.otherStyles[i].style) + " dà " +
+                    On(*d.otherStyles[i].day, d.otherStyles[i].year);
+        return text + "; --style sceglie lo stile";
+    }
     case NoDay::FeastWeekday:
         return ExplainChurchDay(d) + "; " + ExplainWeekday(d.weekday, d.reading.notes.weekday) +
                ": forse un altro santo dello stesso nome, o un altro anno";

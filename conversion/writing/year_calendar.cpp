@@ -75,9 +75,15 @@ std::string MonthCalendarText(int year, int month, Reckoning reckoning) {
     const long next = FixedFromDate({month == 12 ? year + 1 : year, month % 12 + 1, 1}, reckoning);
     // The feasts of the month's days: the movable ones of this year, the fixed ones by date.
     std::vector<std::pair<long, std::string_view>> feasts;
-    for (const Feast &feast : Feasts())
-        if (const long day = FixedOfFeast(feast, year, reckoning); day >= first && day < next)
-            feasts.emplace_back(day, feast.movable() ? feast.italian : feast.latin);
+    const auto all = Feasts();
+    for (std::size_t f = 0; f < all.size(); ++f) {
+        ChurchDay feast;
+        feast.feast = static_cast<std::int16_t>(f);
+        // none for the feasts the reform of 1582 left out
+        if (const std::optional<long> day = FixedOfChurchDay(feast, year, reckoning);
+            day && *day >= first && *day < next)
+            feasts.emplace_back(*day, all[f].movable() ? all[f].italian : all[f].latin);
+    }
     const YearShape shape = ShapeOf(year, reckoning);
     for (long day = first; day < next; ++day) {
         const Date date = DateFromFixed(day, reckoning);
