@@ -57,30 +57,55 @@ bool IsTitle(std::string_view stem, unsigned declensions) {
 // aestivalis, Petri ad vincula, Mariae ad nives), or which saint (Thome Becket): a name that
 // one of these follows and that is not read with it is no feast the reader knows. The saint's
 // epithets are skipped before them.
-constexpr auto Qualifiers = std::to_array<std::string_view>(
-    {"ad",           "ante",         "apparitionis", "conversionis", "decollationis",
-     "dedicationis", "depositionis", "elevationis",  "aestivalis",   "estivalis",
-     "in",           "inventionis",  "ordinationis", "passionis",    "translationis",
-     "octava",       "octavis",      "octabis",      "octavas",      "octabas",
-     "vigilia",      "crastino"});
+constexpr auto Qualifiers = std::to_array<std::string_view>({"ad",           "ante",
+                                                             "de",           "maioris",
+                                                             "minoris",      "apparitionis",
+                                                             "conversionis", "decollationis",
+                                                             "dedicationis", "depositionis",
+                                                             "elevationis",  "aestivalis",
+                                                             "estivalis",    "in",
+                                                             "inventionis",  "ordinationis",
+                                                             "passionis",    "translationis",
+                                                             "octava",       "octavis",
+                                                             "octabis",      "octavas",
+                                                             "octabas",      "vigilia",
+                                                             "crastino"});
 constexpr auto Epithets = std::to_array<std::string_view>(
     {"abbatis", "apostoli", "archiepiscopi", "baptistae", "confessoris", "diaconi", "doctoris",
-     "episcopi", "et", "evangelistae", "levitae", "martyris", "martyrum", "papae", "presbyteri",
-     "regis", "sociorum", "virginum",
+     "episcopi", "evangelistae", "levitae", "martyris", "martyrum", "papae", "presbyteri", "regis",
+     "sociorum", "virginum",
      // the rest of an Introit's first words: Laetare Ierusalem, Oculi mei
      "ierusalem", "mei"});
 
 struct NameWord;
 bool IsEpithet(const NameWord &word);
 
-bool QualifiedAfter(const Words &words, std::size_t end) {
+// `sharedBy`: whether saints of other feasts share the name matched (Thome: the Apostle,
+// Becket, Aquinas). Then an epithet the table did not read with the name may be another's
+// (Thome episcopi is Becket's), and the name is no feast the reader knows.
+bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
     static const std::vector<StemOf> qualifiers = StemsOfWords(Qualifiers),
                                      epithets = StemsOfWords(Epithets);
     for (std::size_t i = end; i < words.size() && !words[i].pause && !words[i].gloss; ++i) {
         const std::string stem = NameStem(words[i].key);
         const unsigned declensions = DeclensionsOf(words[i].key);
-        if (IsTitle(stem, declensions) || IsOneOf(epithets, stem, declensions))
+        if (IsTitle(stem, declensions))
             continue;
+        if (IsOneOf(epithets, stem, declensions)) {
+            if (sharedBy)
+                return true;
+            continue;
+        }
+        // "et": another epithet follows (abbatis et confessoris), or another saint, a pair
+        // the table did not read (Iacobi et Philippi)
+        if (words[i].key == "et") {
+            const bool epithet =
+                i + 1 < words.size() &&
+                IsOneOf(epithets, NameStem(words[i + 1].key), DeclensionsOf(words[i + 1].key));
+            if (!epithet || sharedBy)
+                return true;
+            continue;
+        }
         // A name the table does not know after the saint's (Thome Becket, Martini Turonensis)
         // may be another saint of the name, or another of his feasts.
         const bool unknownName = words[i].capital && words.classOf(i).kinds == 0 &&
@@ -274,7 +299,15 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
         }
         if (found == -2)
             continue;
-        if (QualifiedAfter(words, after[n - 1]))
+        // Other feasts whose names begin as this one: the same saint's other feasts, or
+        // another saint of the name.
+        const std::string prefix = Joined(read, n);
+        bool shared = false;
+        for (auto other = index.names.lower_bound(prefix);
+             other != index.names.end() && !shared && other->first.starts_with(prefix); ++other)
+            shared = other->second.feast != found &&
+                     (other->first.size() == prefix.size() || other->first[prefix.size()] == ' ');
+        if (QualifiedAfter(words, after[n - 1], shared))
             return std::nullopt;
         return FeastRead{found, after[n - 1]};
     }

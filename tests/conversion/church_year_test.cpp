@@ -171,6 +171,21 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "die martis in festo beati Arnulphi anno 1255", // 18 July 1255 was a Sunday
              "infra octavam Epiphaniae anno 1300",
              "in festo sancti Thome Becket elevationis anno 1300",
+             // an ordinary word that is a saint's name: in fidem is no St Faith's day
+             "In fidem premissorum sigillum nostrum duximus apponendum. Datum anno Domini 1300",
+             // a term of payment, not the day of the document
+             "Solvendos in festo sancti Martini proximo futuro. Datum anno Domini 1300",
+             // St Denis's day 1582 was one of the days the reform left out
+             "Datum anno Domini 1582 in festo sancti Dionysii",
+             // in 1280 Advent began on 1 December: there was no 25th Sunday after Pentecost
+             "dominica XXV post Pentecosten anno 1280",
+             // an epithet another saint of the name has: Becket, not the Apostle
+             "in festo sancti Thome episcopi anno 1300",
+             "in festo sancti Ludovici de Tolosa anno 1300",
+             "in festo sanctorum iacobi et philippi anno 1300",
+             "in festo omnium apostolorum anno 1300",
+             // a cardinal in the year: mille duo is 1002, never 1000
+             "anno Domini mille duo, die XV mensis maii",
          })
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
     // Two saints of one stem, told apart by their declension: Lucia, 13 December; Lucius,
