@@ -171,6 +171,15 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         LatinDate date;
         date.day = {1, false, false, Reference::Calends, read.month};
         date.dayOfMonth = count;
+        // die quarto mensis iunii exeunte: Bologna's count, after the month, is part of it
+        const std::string_view after =
+            end < words.size() && !Parted(words, end) ? words[end].key : std::string_view{};
+        if (after == "exeunte" || after == "exeuntis") {
+            date.fromMonthEnd = true;
+            ++end;
+        } else if (after == "intrante" || after == "introeunte" || after == "intrantis") {
+            ++end;
+        }
         phrases.push_back(DatePhrase(begin, end, date, monthAt, read));
     };
     // "mensis" or "mense" before the month.

@@ -5,8 +5,25 @@
 #include "modern_writing.h"
 
 #include "calendar/church_year.h"
+#include "calendar/day_number.h"
 
 namespace tempidex {
+
+namespace {
+
+// The day before the answer's, in its own year: the day before 1 January is in the year before.
+void AppendDayBefore(std::string &out, const Dating &d) {
+    if (!d.year) {
+        AppendModernDate(out, DaysBefore(d.day, 1, d.shape), std::nullopt);
+        return;
+    }
+    const Reckoning reckoning = d.options.reckoning;
+    const Date before =
+        DateFromFixed(FixedFromDate({*d.year, d.day.month, d.day.day}, reckoning) - 1, reckoning);
+    AppendModernDate(out, {before.month, before.day}, before.year);
+}
+
+} // namespace
 
 void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bool quoteLine) {
     const auto warn = [&](const std::string &warning) {
@@ -60,14 +77,14 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         if (church.relation == FeastRelation::DaysAfter) {
             std::string text = "contando anche il giorno della festa, come spesso si contava, "
                                "sarebbe il ";
-            AppendModernDate(text, DaysBefore(d.day, 1, d.shape), d.year);
+            AppendDayBefore(text, d);
             warn(text);
         }
         // The chronologists' rule: a vigil that fell on a Sunday was kept on the Saturday.
         if (church.relation == FeastRelation::Eve && d.year &&
             WeekdayOf(*d.year, d.day, d.options.reckoning) == 0) {
             std::string text = "la vigilia cade di domenica, e si osservava il sabato prima: ";
-            AppendModernDate(text, DaysBefore(d.day, 1, d.shape), d.year);
+            AppendDayBefore(text, d);
             warn(text);
         }
     }

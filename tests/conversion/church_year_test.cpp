@@ -241,6 +241,7 @@ TEST(ChurchYear, BolognaCountsTheMonthInAndOut) {
     EXPECT_EQ(day("die secundo exeunte mense februarii anno 1300"), "28 Febbraio 1300"); // leap
     EXPECT_EQ(day("die secundo exeunte mense februarii anno 1301"), "27 Febbraio 1301");
     EXPECT_EQ(day("die sextodecimo exeunte iulio anno 1301"), "16 Luglio 1301");
+    EXPECT_EQ(day("die quarto mensis iunii exeunte anno 1300"), "27 Giugno 1300");
     EXPECT_TRUE(LatinToModern("die decimo septimo exeunte iulio anno 1301", {}).failed);
     // The month's last day, as chanceries wrote it
     EXPECT_EQ(day("die ultima mensis februarii anno 1300"), "29 Febbraio 1300");
