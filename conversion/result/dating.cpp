@@ -90,28 +90,45 @@ long StyledYearStart(int written, YearStyle style, Reckoning reckoning) {
 // The day a church day names when its year is written `written` in `style`: the feast of the
 // year from 1 January whose day falls within that written year (a movable feast falls on
 // another day each year, and an Easter year holds some days of two springs), or nothing.
+// `second`, where given: a second such day in the same written year (Florence's year 1257,
+// from 25 March 1257 to 24 March 1258, held two Easters).
 std::optional<Date> ChurchDayIn(const ChurchDay &church, int written, YearStyle style,
-                                Reckoning reckoning) {
+                                Reckoning reckoning, std::optional<Date> *second = nullptr) {
     const long start = StyledYearStart(written, style, reckoning),
                end = StyledYearStart(written + 1, style, reckoning);
+    std::optional<Date> found;
     for (const int year : {written, written + 1, written - 1}) {
         const std::optional<long> fixed = FixedOfChurchDay(church, year, reckoning);
         if (!fixed)
             return std::nullopt;
-        if (*fixed >= start && *fixed < end)
-            return DateFromFixed(*fixed, reckoning);
+        if (*fixed < start || *fixed >= end)
+            continue;
+        if (!found) {
+            found = DateFromFixed(*fixed, reckoning);
+        } else if (second) {
+            *second = DateFromFixed(*fixed, reckoning);
+            break;
+        }
     }
-    return std::nullopt;
+    return found;
 }
 
 // A day of the church year with its year: in the style asked for, and in every other style
 // the year may have been written in, each with its own day where the feast moves.
 bool CountChurchDay(int written, const DatingOptions &options, Dating &d) {
     const ChurchDay &church = d.reading.date.church;
-    const std::optional<Date> day = ChurchDayIn(church, written, options.style, options.reckoning);
+    std::optional<Date> second;
+    const std::optional<Date> day =
+        ChurchDayIn(church, written, options.style, options.reckoning, &second);
     if (day) {
         d.year = day->year;
         d.day = {day->month, day->day};
+    }
+    if (day && second) { // the year written holds two such days: never the first found
+        d.outcome = Outcome::TwoWays;
+        d.ways = {Way{Outcome::Day, d.day, d.year, false},
+                  Way{Outcome::Day, {second->month, second->day}, second->year, false}};
+        return true;
     }
     // Where the style asked for has no such day in the year written, the others are said.
     if (IsChristianEra(d.reading.notes.count))
@@ -144,6 +161,8 @@ Dating CountedByTheChurchYear(Dating d, const DatingOptions &options) {
         if (!CountChurchDay(*date.year, options, d))
             return none(d.stylesDiffering > 0 ? NoDay::FeastInAnotherStyle
                                               : NoDay::FeastNotThatYear);
+        if (d.outcome == Outcome::TwoWays)
+            return d;
         if (*d.year < FirstYear || *d.year > LastYear)
             return none(NoDay::StyledOutOfRange);
         d.shape = ShapeOf(*d.year, options.reckoning);
@@ -273,7 +292,7 @@ Dating DateLatinLine(std::string_view line, const DatingOptions &options) {
     // no a. d. VIII Non., which there is not.
     std::size_t first = 0;
     d = Counted(read.readings[0], options);
-    for (std::size_t i = 1; i < read.readings.size() && d.outcome != Outcome::Day; ++i) {
+    for (std::size_t i = 1; i < read.readings.size() && d.outcome == Outcome::NoSuchDay; ++i) {
         Dating next = Counted(read.readings[i], options);
         if (next.outcome == Outcome::Day) {
             d = next;
@@ -286,6 +305,8 @@ Dating DateLatinLine(std::string_view line, const DatingOptions &options) {
         const Dating other = Counted(read.readings[i], options);
         if (other.outcome != Outcome::Day && d.outcome == Outcome::Day)
             continue;
+        if (d.outcome == Outcome::TwoWays)
+            break; // already two ways within one reading
         if (!SameWay(WayOf(d), WayOf(other))) {
             const Way one = WayOf(d);
             d.outcome = Outcome::TwoWays;
@@ -294,6 +315,8 @@ Dating DateLatinLine(std::string_view line, const DatingOptions &options) {
             return d;
         }
     }
+    if (d.outcome == Outcome::TwoWays) // a feast twice in the year written: the words quoted
+        d.faultText = line;
     return d;
 }
 

@@ -206,6 +206,24 @@ TEST(ChurchYear, ALeapYearMovesTheFeastsFromTheTwentyFourthOfFebruary) {
     EXPECT_NE(noYear.warnings.find("bisestile"), std::string::npos) << noYear.warnings;
 }
 
+// A year counted from 25 March or from Easter may hold a feast twice: both are said, and no
+// day is answered. Florence's 1257 ran from 25 March 1257 to 24 March 1258, and held the
+// Easters of 8 April 1257 and 24 March 1258.
+TEST(ChurchYear, AYearThatHoldsAFeastTwiceGivesNoDay) {
+    LineOptions florentine;
+    florentine.style = YearStyle::Florentine;
+    florentine.styleGiven = true;
+    florentine.explain = true;
+    const auto easter = LatinToModern("in festo Pasche anno 1257", florentine);
+    EXPECT_TRUE(easter.failed);
+    EXPECT_NE(easter.text.find("8 Aprile 1257 o il 24 Marzo 1258"), std::string::npos)
+        << easter.text;
+    LineOptions easterStyle = florentine;
+    easterStyle.style = YearStyle::Easter;
+    EXPECT_TRUE(LatinToModern("in festo sancti Ambrosii anno 1301", easterStyle).failed);
+    EXPECT_FALSE(LatinToModern("in festo sancti Ambrosii anno 1301", florentine).failed);
+}
+
 TEST(ChurchYear, AMovableFeastWithoutItsYearIsAnError) {
     const auto answer = LatinToModern("dominica Invocavit", {});
     EXPECT_TRUE(answer.failed);
