@@ -61,6 +61,13 @@ void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(Spanning(PhraseKind::Weekday, at, at + 2, words.classOf(at + 1).weekday));
 }
 
+void MonthRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // mense Maio, mensis Iunii, beside a date that names its day otherwise (a feast, a
+    // weekday after one): the month is checked
+    if (words.is(at, Kind::Mensis) && !Parted(words, at + 1) && words.monthOf(at + 1) > 0)
+        phrases.push_back(Spanning(PhraseKind::Month, at, at + 2, words.monthOf(at + 1)));
+}
+
 void HourRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.is(at, Kind::Hour))
         return;

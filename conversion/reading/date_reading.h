@@ -59,6 +59,7 @@ struct ClauseNotes {
     std::string_view elsewhereText; // the words that give it, as written
     std::int8_t weekday = -1;       // named in the clause: 0 Sunday ... 6 Saturday
     std::int8_t indiction = 0;      // named in the clause: 1 to 15
+    std::int8_t month = 0;          // "mense Maio" beside the date: the month it falls in
     bool pridieAsII = false;        // "a. d. II", as manuscripts write the day before
     std::int8_t readMonth = 0;      // a month read from a misspelt name, and that name
     std::string_view misspeltMonth;

@@ -23,6 +23,7 @@ enum class PhraseKind : std::uint8_t {
     Computus, // epacta, concurrentes, luna: skipped
     Initials, // B. V. M., S. R. E., L. before a name: no numbers
     Verb,     // datum, acc., pp.: what the next date is the date of
+    Month,    // mense Maio alone: the month the date must fall in
     Skip,     // id est
 };
 
@@ -55,7 +56,7 @@ struct Phrase {
     // Elsewhere: what gives the year instead.
     YearElsewhere elsewhere = YearElsewhere::None;
 
-    // Indiction 1 to 15, weekday 0 (Sunday) to 6; the role of a verb.
+    // Indiction 1 to 15, weekday 0 (Sunday) to 6, month 1 to 12; the role of a verb.
     int value = 0;
     DateRole role = DateRole::Given;
 

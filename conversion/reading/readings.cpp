@@ -277,6 +277,9 @@ Assembled Assemble(const Words &words, const Phrases &phrases,
         case PhraseKind::Weekday:
             notes.weekday = notes.weekday >= 0 ? notes.weekday : static_cast<std::int8_t>(p.value);
             break;
+        case PhraseKind::Month:
+            notes.month = notes.month > 0 ? notes.month : static_cast<std::int8_t>(p.value);
+            break;
         case PhraseKind::Hour:
         case PhraseKind::Computus:
         case PhraseKind::Initials:

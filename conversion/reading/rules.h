@@ -20,6 +20,7 @@
 //   consuls            <names and numbers> coss.;  consulibus | post consulatum <names>
 //   indiction          indictione N;  N indictione
 //   weekday            feria N;  dominica;  sabbato;  die Lunae ... die Veneris
+//   a month            mense Maio: the month the date falls in, checked
 //   hour, almanac      hora [diei] N;  epacta N, concurrente N, luna N, cyclo N
 //   initials           B. V. M., S. R. E., L. Pisone: letters that are no numbers
 //   a pope's number    Honorii papae III
@@ -61,6 +62,7 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases);
 void IndictionRule(const Words &words, std::size_t at, Phrases &phrases);
 void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases);
 void HourRule(const Words &words, std::size_t at, Phrases &phrases);
+void MonthRule(const Words &words, std::size_t at, Phrases &phrases);
 void ComputusRule(const Words &words, std::size_t at, Phrases &phrases);
 void InitialsRule(const Words &words, std::size_t at, Phrases &phrases);
 void PopeRule(const Words &words, std::size_t at, Phrases &phrases);
@@ -99,6 +101,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {IndictionRule, KindsOf({Kind::Indiction})},
     {WeekdayRule, KindsOf({Kind::Feria, Kind::Weekday, Kind::Die})},
     {HourRule, KindsOf({Kind::Hour})},
+    {MonthRule, KindsOf({Kind::Mensis})},
     {ComputusRule, KindsOf({Kind::Computus})},
     {InitialsRule, KindsOf({Kind::Capital})},
     {PopeRule, KindsOf({Kind::Pope})},

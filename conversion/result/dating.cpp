@@ -184,6 +184,8 @@ Dating CountedByTheChurchYear(Dating d, const DatingOptions &options) {
     // name, another year, or a slip; no day is answered for it.
     if (d.reading.notes.weekday >= 0 && d.weekday >= 0 && d.weekday != d.reading.notes.weekday)
         return none(NoDay::FeastWeekday);
+    if (d.reading.notes.month > 0 && d.day.month != d.reading.notes.month)
+        return none(NoDay::MonthDisagrees);
     return d;
 }
 
@@ -260,6 +262,9 @@ Dating Counted(const DateReading &reading, const DatingOptions &options) {
     }
     if (notes.otherRole != DateRole::Given)
         d.otherDay = DayIn(notes.otherDate, d.shape);
+    // "mense Maio" beside a date of another month: one of the two is wrong
+    if (notes.month > 0 && d.day.month != notes.month)
+        return none(NoDay::MonthDisagrees);
     return d;
 }
 

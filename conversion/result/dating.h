@@ -47,6 +47,7 @@ enum class NoDay : std::uint8_t {
     FeastWeekday,        // "die martis in festo": the feast was no Tuesday that year
     FeastNotThatYear,    // a feast of 5 to 14 October 1582; a Sunday after Pentecost past Advent
     FeastInAnotherStyle, // no such day in the year written in this style; other styles have one
+    MonthDisagrees,      // "mense Maio, in festo sancti Martini": the day is in another month
 };
 
 // What another year style gives: its year, and its day where that differs too (a movable

@@ -41,8 +41,9 @@ bool AppendAnswerText(std::string &out, const Dating &d) {
     case Outcome::NoSuchDay:
         out.append(d.why == NoDay::StyledOutOfRange || d.why == NoDay::FeastNeedsYear
                        ? ErrorYearNotCorrect
-                   : d.why == NoDay::FeastWeekday ? ErrorDateNotCorrect
-                                                  : ErrorDateNonexistent);
+                   : d.why == NoDay::FeastWeekday || d.why == NoDay::MonthDisagrees
+                       ? ErrorDateNotCorrect
+                       : ErrorDateNonexistent);
         return true;
     case Outcome::TwoWays:
         out.append(d.ways[0].day == d.ways[1].day && d.ways[0].outcome == d.ways[1].outcome

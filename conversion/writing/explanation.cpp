@@ -184,6 +184,10 @@ std::string ExplainNoDay(const Dating &d) {
                     On(*d.otherStyles[i].day, d.otherStyles[i].year);
         return text + "; --style sceglie lo stile";
     }
+    case NoDay::MonthDisagrees:
+        return (date.church.named() ? ExplainChurchDay(d) + "; " : std::string()) +
+               "il mese scritto (" + MonthName(d.reading.notes.month) +
+               ") non è quello del giorno, " + On(d.day, d.year);
     case NoDay::FeastWeekday:
         return ExplainChurchDay(d) + "; " + ExplainWeekday(d.weekday, d.reading.notes.weekday) +
                ": forse un altro santo dello stesso nome, o un altro anno";

@@ -184,6 +184,8 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo sancti Ludovici de Tolosa anno 1300",
              "in festo sanctorum iacobi et philippi anno 1300",
              "in festo omnium apostolorum anno 1300",
+             // a month written beside a feast of another month
+             "Datum anno Domini 1300 mense maio, in festo sancti Martini",
              // a cardinal in the year: mille duo is 1002, never 1000
              "anno Domini mille duo, die XV mensis maii",
          })
