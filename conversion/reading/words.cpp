@@ -5,6 +5,8 @@
 #include "number_phrases.h"
 #include "numbers.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -127,16 +129,15 @@ bool IsLatinWord(std::string_view text) {
 
 // The cardinals, which no rule reads: beside a year ("mille duo") they are part of it, so a
 // line with one is refused rather than read without it.
+constexpr auto Cardinals = std::to_array<std::string_view>(
+    {"duo",          "duobus",    "duorum",       "tres",      "tribus",    "quattuor",
+     "quatuor",      "quinque",   "sex",          "septem",    "octo",      "nouem",
+     "decem",        "undecim",   "duodecim",     "uiginti",   "triginta",  "quadraginta",
+     "quinquaginta", "sexaginta", "septuaginta",  "octoginta", "nonaginta", "centum",
+     "ducenti",      "trecenti",  "quadringenti", "quingenti"});
+
 bool IsCardinal(std::string_view key) {
-    for (const std::string_view cardinal :
-         {"duo",          "duobus",    "duorum",       "tres",      "tribus",    "quattuor",
-          "quatuor",      "quinque",   "sex",          "septem",    "octo",      "nouem",
-          "decem",        "undecim",   "duodecim",     "uiginti",   "triginta",  "quadraginta",
-          "quinquaginta", "sexaginta", "septuaginta",  "octoginta", "nonaginta", "centum",
-          "ducenti",      "trecenti",  "quadringenti", "quingenti"})
-        if (key == cardinal)
-            return true;
-    return false;
+    return std::find(Cardinals.begin(), Cardinals.end(), key) != Cardinals.end();
 }
 
 // Whether a word is surely a number, one the clause must account for; `numeral`, its value as
