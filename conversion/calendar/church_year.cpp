@@ -93,7 +93,7 @@ constexpr auto Movable = std::to_array<Feast>({
      {},
      -7,
      "palmarum | ramis palmarum | ramorum palmarum | ramos palmarum | palmas | florum | "
-     "pascha floridum | paschae floridi | pascha florum",
+     "pascha floridum | paschae floridi | pascha florum | pascha florida | paschae floridae",
      {},
      "Grotefend I"},
     {"cenae Domini",

@@ -57,18 +57,31 @@ bool IsTitle(std::string_view stem, unsigned declensions) {
 // aestivalis, Petri ad vincula, Mariae ad nives), or which saint (Thome Becket): a name that
 // one of these follows and that is not read with it is no feast the reader knows. The saint's
 // epithets are skipped before them.
-constexpr auto Qualifiers = std::to_array<std::string_view>({"ad",           "ante",
-                                                             "de",           "maioris",
-                                                             "minoris",      "apparitionis",
-                                                             "conversionis", "decollationis",
-                                                             "dedicationis", "depositionis",
-                                                             "elevationis",  "aestivalis",
-                                                             "estivalis",    "in",
-                                                             "inventionis",  "ordinationis",
-                                                             "passionis",    "translationis",
-                                                             "octava",       "octavis",
-                                                             "octabis",      "octavas",
-                                                             "octabas",      "vigilia",
+constexpr auto Qualifiers = std::to_array<std::string_view>({"ad",
+                                                             "annotini",
+                                                             "ante",
+                                                             "de",
+                                                             "maioris",
+                                                             "minoris",
+                                                             "apparitionis",
+                                                             "conversionis",
+                                                             "decollationis",
+                                                             "dedicationis",
+                                                             "depositionis",
+                                                             "elevationis",
+                                                             "aestivalis",
+                                                             "estivalis",
+                                                             "in",
+                                                             "inventionis",
+                                                             "ordinationis",
+                                                             "passionis",
+                                                             "translationis",
+                                                             "octava",
+                                                             "octavis",
+                                                             "octabis",
+                                                             "octavas",
+                                                             "octabas",
+                                                             "vigilia",
                                                              "crastino"});
 constexpr auto Epithets = std::to_array<std::string_view>(
     {"abbatis", "apostoli", "archiepiscopi", "baptistae", "confessoris", "diaconi", "doctoris",
@@ -302,12 +315,23 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
         // Other feasts whose names begin as this one: the same saint's other feasts, or
         // another saint of the name.
         const std::string prefix = Joined(read, n);
-        bool shared = false;
+        bool shared = false, continued = false;
         for (auto other = index.names.lower_bound(prefix);
-             other != index.names.end() && !shared && other->first.starts_with(prefix); ++other)
-            shared = other->second.feast != found &&
-                     (other->first.size() == prefix.size() || other->first[prefix.size()] == ' ');
-        if (QualifiedAfter(words, after[n - 1], shared))
+             other != index.names.end() && other->first.starts_with(prefix); ++other) {
+            if (other->second.feast == found ||
+                (other->first.size() > prefix.size() && other->first[prefix.size()] != ' '))
+                continue;
+            shared = true;
+            // Another feast's name goes on with the next word's stem, in another case: Pascha
+            // florida is Palm Sunday's (Pascha floridum), never Easter.
+            const std::string_view rest =
+                other->first.size() > prefix.size()
+                    ? std::string_view(other->first).substr(prefix.size() + 1)
+                    : std::string_view{};
+            continued = continued || (n < read.size() && !rest.empty() &&
+                                      rest.substr(0, rest.find(' ')) == read[n].stem);
+        }
+        if (continued || QualifiedAfter(words, after[n - 1], shared))
             return std::nullopt;
         return FeastRead{found, after[n - 1]};
     }

@@ -184,6 +184,8 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo sancti Ludovici de Tolosa anno 1300",
              "in festo sanctorum iacobi et philippi anno 1300",
              "in festo omnium apostolorum anno 1300",
+             // Pascha annotino, the anniversary of a baptism at Easter, is no Easter
+             "die Veneris ante Pascha annotinum anno 1300",
              // a month written beside a feast of another month
              "Datum anno Domini 1300 mense maio, in festo sancti Martini",
              // a cardinal in the year: mille duo is 1002, never 1000
@@ -194,6 +196,9 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
     // 4 March; and the eve is never St Vigilius's day.
     EXPECT_EQ(LatinToModern("in festo sanctae Luciae", {}).text, "13 Dicembre");
     EXPECT_EQ(LatinToModern("in vigilia sancti Martini", {}).text, "10 Novembre");
+    // Pascha floridum, florida, floridam: Palm Sunday in any case, never Easter
+    EXPECT_EQ(LatinToModern("die Veneris ante Pascha floridam anno 1300", {}).text,
+              "01 Aprile 1300");
 }
 
 // In a leap year the 24th of February came twice, and St Matthias's day moved to the 25th.
