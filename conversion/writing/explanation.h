@@ -37,7 +37,13 @@ std::string ExplainTooLong();
 std::string ExplainGap(DayOfMonth date, int year); // 5 to 14 October 1582
 std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int> year);
 std::string ExplainWeekday(int weekday, int named); // named: -1 where none was written
-// A day by the church year: the feast, its day in that year, the relation and the day named.
+// A day as the explanations write it: "14 Febbraio 1524"; with its article, "il 14 Febbraio",
+// "l'11 Febbraio", "il 1° Febbraio".
+std::string DateText(DayOfMonth date, std::optional<int> year = std::nullopt);
+std::string On(DayOfMonth date, std::optional<int> year = std::nullopt);
+
+// A day by the church year: the feast, its day in that year, the relation and the day named
+// (church_explanation.cpp).
 std::string ExplainChurchDay(const Dating &d);
 std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others);
 std::string ExplainIndiction(int indiction, int named, IndictionStart start);

@@ -1,0 +1,80 @@
+// The explanation of a day named by the church year: the feast, its day that year (and
+// Easter's, for a movable one), how the clause relates its day to the feast, and the other days
+// the feast was kept.
+#include "explanation.h"
+
+#include "calendar/church_year.h"
+
+#include <array>
+
+namespace tempidex {
+namespace {
+
+// Weekdays after "il primo" or "l'ultimo": "il primo venerdì".
+constexpr std::array<std::string_view, 7> WeekdaysAfterArticle{
+    "domenica", "lunedì", "martedì", "mercoledì", "giovedì", "venerdì", "sabato"};
+
+const Feast &FeastOf(const ChurchDay &day) {
+    return Feasts()[static_cast<std::size_t>(day.feast)];
+}
+
+// What a relation to a feast means: "la vigilia, il giorno prima".
+std::string RelationText(const ChurchDay &day) {
+    const std::string weekday(
+        day.weekday >= 0 ? WeekdaysAfterArticle[static_cast<std::size_t>(day.weekday)] : "");
+    switch (day.relation) {
+    case FeastRelation::On:
+        return "il giorno della festa";
+    case FeastRelation::Eve:
+        return "la vigilia, il giorno prima";
+    case FeastRelation::Morrow:
+        return "il giorno dopo (in crastino)";
+    case FeastRelation::Octave:
+        return "l'ottava, sette giorni dopo";
+    case FeastRelation::WithinOctave:
+        return "i sette giorni dopo (infra octavam)";
+    case FeastRelation::WeekdayAfter:
+        return (day.weekday == 0 ? "la prima " : "il primo ") + weekday + " dopo la festa";
+    case FeastRelation::WeekdayBefore:
+        return (day.weekday == 0 ? "l'ultima " : "l'ultimo ") + weekday + " prima della festa";
+    case FeastRelation::DaysAfter:
+        return std::to_string(day.days) + (day.days == 1 ? " giorno dopo" : " giorni dopo");
+    case FeastRelation::WeeksAfter:
+        return "la " + std::to_string(day.days / 7) + "ª domenica dopo";
+    }
+    return {};
+}
+
+} // namespace
+
+// "la festa di «Martini» (11 Novembre)", "Pasqua (16 Aprile 1256)": the feast, its day that year.
+std::string FeastText(const ChurchDay &day, std::optional<int> year, Reckoning reckoning) {
+    const Feast &feast = FeastOf(day);
+    if (!feast.movable())
+        return "la festa " + std::string(feast.latin) + " (" + DateText(feast.day) + ")";
+    std::string text(feast.italian);
+    if (!year)
+        return text;
+    const Date date = DateFromFixed(FixedOfFeast(feast, *year, reckoning), reckoning);
+    text += " (" + DateText(DayOfMonth{date.month, date.day}, date.year);
+    if (feast.anchor == FeastAnchor::Easter && feast.offset != 0)
+        text += ", " + std::to_string(feast.offset < 0 ? -feast.offset : feast.offset) +
+                (feast.offset < 0 ? " giorni prima di Pasqua, il " : " giorni dopo Pasqua, il ") +
+                DateText(EasterOf(*year, reckoning));
+    return text + ")";
+}
+
+std::string ExplainChurchDay(const Dating &d) {
+    const ChurchDay &day = d.reading.date.church;
+    std::string text = FeastText(day, d.year, d.options.reckoning) + ": ";
+    if (day.octave > 0)
+        text += "contando dalla sua ottava, sette giorni dopo, ";
+    text += RelationText(day);
+    if (d.outcome == Outcome::Day)
+        text += ", " + On(d.day, d.year);
+    if (!FeastOf(day).also.empty())
+        text += "; la festa si teneva altrove anche: " + std::string(FeastOf(day).also);
+    return text;
+}
+
+} // namespace tempidex
