@@ -116,10 +116,10 @@ Sign SignBefore(std::string_view line, std::size_t at) {
 
 Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
     : m_text(line.size(), '\0', memory)
-    , m_key(line.size(), '\0', memory) {
+    , m_key(line.size(), '\0', memory)
+    , m_tokens(memory) {
     // Room for every word there can be: each takes a byte and a separator. The folded words are
     // never longer than they are written (æ is two bytes), so their views never move.
-    m_tokens = std::pmr::vector<Token>(memory);
     m_tokens.reserve(std::min(line.size() / 2 + 1, MostWords));
     Token *word = nullptr; // the word being read
     std::size_t used = 0, textStart = 0, glossEnd = 0;
