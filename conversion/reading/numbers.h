@@ -89,6 +89,8 @@ constexpr int DigitsValue(std::string_view word) {
 // A number in digits with the ordinal ending a scribe wrote after it: 3o, 8a, 1mo; 0 for
 // anything else.
 constexpr int MarkedDigitsValue(std::string_view word) {
+    if (word.empty() || word[0] < '0' || word[0] > '9')
+        return 0;
     std::size_t digits = 0;
     while (digits < word.size() && word[digits] >= '0' && word[digits] <= '9')
         ++digits;

@@ -33,24 +33,26 @@ public:
             size *= 2;
         m_slots.resize(size);
         for (const auto &[key, word] : words) {
-            std::size_t at = HashOf(key) & (size - 1);
+            const std::uint32_t hash = HashOf(key);
+            std::size_t at = hash & (size - 1);
             while (m_slots[at].used)
                 at = (at + 1) & (size - 1);
-            m_slots[at] = {key, word, true};
+            m_slots[at] = {key, word, hash, true};
         }
     }
 
     WordClass find(std::string_view key) const {
         const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t at = HashOf(key) & mask; m_slots[at].used; at = (at + 1) & mask)
-            if (m_slots[at].key == key)
+        const std::uint32_t hash = HashOf(key);
+        for (std::size_t at = hash & mask; m_slots[at].used; at = (at + 1) & mask)
+            if (m_slots[at].hash == hash && m_slots[at].key == key)
                 return m_slots[at].word;
         return {};
     }
 
 private:
     // FNV-1a, over the word's bytes.
-    static std::size_t HashOf(std::string_view key) {
+    static std::uint32_t HashOf(std::string_view key) {
         std::uint32_t hash = 2166136261u;
         for (const char c : key)
             hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
@@ -60,10 +62,20 @@ private:
     struct Slot {
         std::string key;
         WordClass word;
+        std::uint32_t hash = 0; // compared first: most words are in no table
         bool used = false;
     };
     std::vector<Slot> m_slots;
 };
+
+// The cardinals, which no rule reads: beside a year ("mille duo") they are part of it, so a
+// line with one is refused rather than read without it.
+constexpr auto Cardinals = std::to_array<std::string_view>(
+    {"duo",          "duobus",    "duorum",       "tres",      "tribus",    "quattuor",
+     "quatuor",      "quinque",   "sex",          "septem",    "octo",      "nouem",
+     "decem",        "undecim",   "duodecim",     "uiginti",   "triginta",  "quadraginta",
+     "quinquaginta", "sexaginta", "septuaginta",  "octoginta", "nonaginta", "centum",
+     "ducenti",      "trecenti",  "quadringenti", "quingenti"});
 
 // Calls `add(form, value)` with every ordinal as read (V as U): each stem with each ending, and
 // a unit and a ten run together in one word as charters write them (septimodecimo,
@@ -105,6 +117,8 @@ WordIndex BuildIndex() {
         if (k.kind == Kind::Formula && k.value != 0)
             c.formula = static_cast<YearCount>(k.value);
     }
+    for (const std::string_view cardinal : Cardinals)
+        index[std::string(cardinal)].cardinal = true;
     for (const std::string_view beginning : EraBeginnings())
         index[std::string(beginning)].kinds |= std::uint64_t{1}
                                                << static_cast<unsigned>(Kind::EraStart);
@@ -127,23 +141,10 @@ bool IsLatinWord(std::string_view text) {
     return text == "di" || text == "dii" || text == "mi" || text == "vi";
 }
 
-// The cardinals, which no rule reads: beside a year ("mille duo") they are part of it, so a
-// line with one is refused rather than read without it.
-constexpr auto Cardinals = std::to_array<std::string_view>(
-    {"duo",          "duobus",    "duorum",       "tres",      "tribus",    "quattuor",
-     "quatuor",      "quinque",   "sex",          "septem",    "octo",      "nouem",
-     "decem",        "undecim",   "duodecim",     "uiginti",   "triginta",  "quadraginta",
-     "quinquaginta", "sexaginta", "septuaginta",  "octoginta", "nonaginta", "centum",
-     "ducenti",      "trecenti",  "quadringenti", "quingenti"});
-
-bool IsCardinal(std::string_view key) {
-    return std::find(Cardinals.begin(), Cardinals.end(), key) != Cardinals.end();
-}
-
 // Whether a word is surely a number, one the clause must account for; `numeral`, its value as
 // a Roman numeral written with no ordinal ending, and `marked`, with one (xiio, IIIIto).
 bool IsNumber(const Token &t, const WordClass &c, int numeral, int marked) {
-    if (HasDigit(t.text) || IsCardinal(t.key))
+    if (c.cardinal || HasDigit(t.text))
         return true;
     if (c.ordinal > 0)
         return t.text != "secundum"; // also "according to"

@@ -26,6 +26,7 @@ struct WordClass {
     std::int8_t month = 0;    // 1 to 12: the month the word names
     bool wholeMonth = false;  // its name written out: Maius, Maii (not Mai.)
     std::int16_t ordinal = 0; // tertio 3, septimodecimo 17, millesimo 1000
+    bool cardinal = false;    // duo, tres, quattuor: no rule reads them
 
     constexpr bool is(Kind kind) const { return (kinds >> static_cast<unsigned>(kind) & 1u) != 0; }
 };
