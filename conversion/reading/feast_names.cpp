@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
+#include <set>
 #include <span>
 #include <vector>
 
@@ -143,7 +145,8 @@ struct Name {
 
 struct NameIndex {
     std::multimap<std::string, Name, std::less<>> names;
-    std::size_t longest = 0; // words in the longest name
+    std::set<std::string, std::less<>> firstWords; // the stem each name begins with
+    std::size_t longest = 0;                       // words in the longest name
 };
 
 NameWord ReadNameWord(std::string_view key) {
@@ -202,6 +205,7 @@ NameIndex BuildNames() {
             for (const NameWord &word : words)
                 entry.declensions.push_back(word.declensions);
             index.names.emplace(Joined(words, words.size()), std::move(entry));
+            index.firstWords.insert(words.front().stem);
             index.longest = std::max(index.longest, words.size());
         }
     }
@@ -297,6 +301,9 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
         // beati apostoli Iacobi: the titles, and an epithet before the name, are skipped
         if (IsTitle(word.stem, word.declensions) || (read.empty() && IsEpithet(word)))
             continue;
+        // Most words after "in" begin no feast's name (in domo, in palatio): no more to read.
+        if (read.empty() && !index.firstWords.contains(word.stem))
+            return std::nullopt;
         read.push_back(std::move(word));
         after.push_back(i + 1);
     }
