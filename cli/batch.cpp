@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
+#include <thread>
 
 namespace tempidex {
 namespace {
@@ -77,6 +79,12 @@ template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each 
 
 } // namespace
 
+// Lines answered together: enough that starting a thread for half of them costs nothing
+// worth measuring, few enough that the answers follow the input closely through a pipe.
+constexpr std::size_t LinesAtOnce = 4096;
+// Fewer lines than this are answered by one thread: a second would only cost its start.
+constexpr std::size_t LinesWorthAThread = 64;
+
 Batch::Batch(std::FILE *in, std::FILE *out, std::FILE *err, bool toLatin, LineOptions options,
              bool json)
     : m_in(in)
@@ -94,11 +102,18 @@ Batch::Batch(std::FILE *in, std::FILE *out, std::FILE *err, bool toLatin, LineOp
 void Batch::run(std::string_view argument) {
     if (!m_writable)
         return;
-    if (argument != "-")
-        answer(argument, 0);
-    else if (!ForEachLine(m_in, m_interactive,
-                          [this](std::string_view line) { return answer(line, ++m_lines); }))
+    if (argument != "-") {
+        answer(argument, 0, m_answers[0]);
+        handOn(m_answers[0]);
+        if (m_buffer.size() >= BlockSize)
+            flush();
+    } else if (!ForEachLine(m_in, m_interactive,
+                            [this](std::string_view line) { return take(line); })) {
+        answerWaiting();
         fail("lettura dello standard input non riuscita");
+    } else {
+        answerWaiting();
+    }
 }
 
 int Batch::finish() {
@@ -106,50 +121,105 @@ int Batch::finish() {
     return m_status;
 }
 
-// false once writing has failed (a full disk, a closed pipe): the rest of the input is not
-// read, and finish() says why.
-bool Batch::answer(std::string_view line, std::size_t number) {
-    m_warnings.clear();
+bool Batch::take(std::string_view line) {
+    ++m_lines;
+    if (m_interactive) { // a person waits for this answer
+        answer(line, m_lines, m_answers[0]);
+        handOn(m_answers[0]);
+        return flush();
+    }
+    m_waiting.append(line);
+    m_waitingEnds.push_back(m_waiting.size());
+    return m_waitingEnds.size() < LinesAtOnce || answerWaiting();
+}
+
+bool Batch::answerWaiting() {
+    const std::size_t count = m_waitingEnds.size();
+    const std::size_t first = m_lines - count + 1; // the number of the first line waiting
+    const auto answerLines = [&](std::size_t from, std::size_t to, Answers &into) {
+        for (std::size_t i = from; i < to; ++i) {
+            const std::size_t begin = i == 0 ? 0 : m_waitingEnds[i - 1];
+            answer(std::string_view(m_waiting).substr(begin, m_waitingEnds[i] - begin), first + i,
+                   into);
+        }
+    };
+    if (count < LinesWorthAThread) {
+        answerLines(0, count, m_answers[0]);
+    } else {
+        // Every line's answer depends on its text alone: the halves are answered side by side.
+        std::thread secondHalf(answerLines, count / 2, count, std::ref(m_answers[1]));
+        answerLines(0, count / 2, m_answers[0]);
+        secondHalf.join();
+    }
+    m_waiting.clear();
+    m_waitingEnds.clear();
+    handOn(m_answers[0]);
+    handOn(m_answers[1]);
+    return m_buffer.size() < BlockSize ? m_writable : flush();
+}
+
+void Batch::answer(std::string_view line, std::size_t number, Answers &into) const {
+    std::string &warnings = into.lineWarnings;
+    warnings.clear();
     // Only a date alone is short enough to come again: a clause is looked up for nothing.
-    const bool remembered = line.size() <= LongestRemembered;
-    if (remembered)
-        m_key.assign(line);
+    const bool remembered = line.size() <= LongestRemembered && into.worthLookingUp();
+    if (remembered) {
+        into.key.assign(line);
+        ++into.lookedUp;
+    }
     bool failed = false;
-    if (const auto known = remembered ? m_remembered.find(m_key) : m_remembered.end();
-        known != m_remembered.end()) {
-        m_buffer.append(known->second.answer);
-        m_warnings.append(known->second.warnings);
+    if (const auto known = remembered ? into.remembered.find(into.key) : into.remembered.end();
+        known != into.remembered.end()) {
+        ++into.found;
+        into.text.append(known->second.answer);
+        warnings.append(known->second.warnings);
         failed = known->second.failed;
     } else {
-        const std::size_t start = m_buffer.size();
-        failed = m_json      ? answerInJson(line)
-                 : m_toLatin ? ModernToLatin(line, m_options, m_buffer)
-                             : LatinToModern(line, m_options, m_buffer, &m_warnings);
-        if (remembered && m_remembered.size() < MostRemembered)
-            m_remembered.emplace(m_key, Remembered{m_buffer.substr(start), m_warnings, failed});
+        const std::size_t start = into.text.size();
+        failed = m_json      ? answerInJson(line, into.text, warnings)
+                 : m_toLatin ? ModernToLatin(line, m_options, into.text)
+                             : LatinToModern(line, m_options, into.text, &warnings);
+        if (remembered && into.remembered.size() < MostRemembered)
+            into.remembered.emplace(into.key,
+                                    Remembered{into.text.substr(start), warnings, failed});
     }
-    if (!m_warnings.empty())
-        warn(number);
-    m_buffer.push_back('\n');
-    if (failed && m_status == AllConverted)
-        m_status = SomeFailed;
-    return m_interactive || m_buffer.size() >= BlockSize ? flush() : m_writable;
+    into.text.push_back('\n');
+    into.failed = into.failed || failed;
+    // A line of the input is named by its number, to be found among many alike.
+    ForEachLineOf(warnings, [&](std::string_view warning) {
+        into.warnings.append("tempidex: ");
+        if (number > 0)
+            into.warnings.append("riga ").append(std::to_string(number)).append(": ");
+        into.warnings.append("avviso: ").append(warning).append("\n");
+    });
 }
 
 // The line's object; its warnings also go to standard error, as the plain answers' do.
-bool Batch::answerInJson(std::string_view line) {
+bool Batch::answerInJson(std::string_view line, std::string &text, std::string &warnings) const {
     if (m_toLatin) {
         const Answer answer = ModernToLatin(line, m_options);
-        m_buffer.append(JsonLatinLine(line, answer));
+        text.append(JsonLatinLine(line, answer));
         return answer.failed;
     }
     const DatedAnswer answer = LatinToModernDated(line, m_options);
-    m_buffer.append(JsonLine(line, answer));
+    text.append(JsonLine(line, answer));
     ForEachLineOf(answer.warnings, [&](std::string_view warning) {
-        AppendQuoted(m_warnings, line);
-        m_warnings.append(": ").append(warning).append("\n");
+        AppendQuoted(warnings, line);
+        warnings.append(": ").append(warning).append("\n");
     });
     return answer.failed;
+}
+
+// Warnings go out with the answers they belong to: at once on a terminal, with each block of
+// answers otherwise.
+void Batch::handOn(Answers &answers) {
+    m_buffer.append(answers.text);
+    m_warningBuffer.append(answers.warnings);
+    if (answers.failed && m_status == AllConverted)
+        m_status = SomeFailed;
+    answers.text.clear();
+    answers.warnings.clear();
+    answers.failed = false;
 }
 
 bool Batch::flush() {
@@ -164,17 +234,6 @@ bool Batch::flush() {
     if (!m_writable)
         fail("scrittura dei risultati non riuscita");
     return m_writable;
-}
-
-// Warnings go out with the answers they belong to: at once on a terminal, with each block of
-// answers otherwise. A line of the input is named by its number, to be found among many alike.
-void Batch::warn(std::size_t line) {
-    ForEachLineOf(m_warnings, [&](std::string_view warning) {
-        m_warningBuffer.append("tempidex: ");
-        if (line > 0)
-            m_warningBuffer.append("riga ").append(std::to_string(line)).append(": ");
-        m_warningBuffer.append("avviso: ").append(warning).append("\n");
-    });
 }
 
 void Batch::fail(std::string_view message) {

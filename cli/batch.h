@@ -1,16 +1,19 @@
 // A run of the command line over its dates: each argument, and each line of the standard
 // input for an argument "-", answered on a line of its own, so the answers stay line for line
 // with what was read. Lines are read in blocks, or as they are typed at a terminal; a line
-// longer than any date is answered without being held whole. Qt-free: the options are read
-// in command_line.cpp.
+// longer than any date is answered without being held whole. A file or a pipe is answered a
+// few thousand lines at a time, each half of them by a thread of its own, and the answers are
+// written in the lines' order. Qt-free: the options are read in command_line.cpp.
 #pragma once
 
 #include "writing/answers.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace tempidex {
 
@@ -29,24 +32,6 @@ public:
     int finish();
 
 private:
-    // `number`: the line's number in the standard input, or 0 for an argument.
-    bool answer(std::string_view line, std::size_t number);
-    bool answerInJson(std::string_view line);
-    bool flush();
-    void warn(std::size_t line);
-    void fail(std::string_view message);
-
-    std::FILE *m_in, *m_out, *m_err;
-    bool m_toLatin;
-    LineOptions m_options;
-    bool m_json;
-    bool m_interactive; // a person at a terminal: each answer goes out at once
-    std::string m_buffer;
-    std::string m_warnings;      // for the line being answered
-    std::string m_warningBuffer; // what goes to standard error with the next flush
-    bool m_writable = true;
-    std::size_t m_lines = 0; // read from the standard input so far
-
     // The answers already given, by the line's text: a list of dates says the same few dates
     // again and again (the window's lists make 780), and a line's answer depends on nothing
     // else. Up to MostRemembered lines of LongestRemembered bytes at most, the first met.
@@ -55,8 +40,48 @@ private:
         bool failed;
     };
     static constexpr std::size_t MostRemembered = 4096, LongestRemembered = 48;
-    std::unordered_map<std::string, Remembered> m_remembered;
-    std::string m_key;
+
+    // What answering a run of lines leaves: their answers, one line each, and their warnings,
+    // each beginning with its line's number. Each thread answers into one of its own.
+    struct Answers {
+        std::string text, warnings;
+        bool failed = false;
+        std::unordered_map<std::string, Remembered> remembered;
+        // A file of different dates never comes back to one: once the table is full and few
+        // lines were found in it, lines are no longer looked up (a tenth of their time).
+        std::size_t lookedUp = 0, found = 0;
+        bool worthLookingUp() const {
+            return remembered.size() < MostRemembered || found * 4 >= lookedUp;
+        }
+        std::string key, lineWarnings; // for the line being answered
+    };
+
+    // `number`: the line's number in the standard input, or 0 for an argument.
+    void answer(std::string_view line, std::size_t number, Answers &into) const;
+    bool answerInJson(std::string_view line, std::string &text, std::string &warnings) const;
+    // Takes a line of the standard input; false once writing has failed (a full disk, a
+    // closed pipe): the rest of the input is not read, and finish() says why.
+    bool take(std::string_view line);
+    // Answers the lines taken and not yet answered, and hands their answers on.
+    bool answerWaiting();
+    void handOn(Answers &answers);
+    bool flush();
+    void fail(std::string_view message);
+
+    std::FILE *m_in, *m_out, *m_err;
+    bool m_toLatin;
+    LineOptions m_options;
+    bool m_json;
+    bool m_interactive; // a person at a terminal: each answer goes out at once
+    std::string m_buffer;
+    std::string m_warningBuffer; // what goes to standard error with the next flush
+    bool m_writable = true;
+    std::size_t m_lines = 0; // read from the standard input so far
+
+    // The lines read and not yet answered, one after another, and where each ends.
+    std::string m_waiting;
+    std::vector<std::size_t> m_waitingEnds;
+    std::array<Answers, 2> m_answers; // the first half's, and the second's
     int m_status = AllConverted;
 };
 

@@ -287,6 +287,36 @@ TEST(Convert, WarnsOnStandardErrorNamingTheLine) {
     EXPECT_EQ(again.status, 1);
 }
 
+// A long input is answered some thousands of lines at a time, by two threads: every answer
+// stays on its line, every warning names its own line, and a failure anywhere still counts.
+TEST(Convert, ALongInputKeepsEveryAnswerAndWarningOnItsLine) {
+    std::string input, expected;
+    // The lines of January, which the styles of the years before 1700 put in two years.
+    std::vector<std::size_t> warned;
+    for (std::size_t line = 1; line <= 10'000; ++line) {
+        const std::string year = std::to_string(1000 + line % 700);
+        if (line % 7 == 0) {
+            input += "Kal. Iab.\n";
+            expected += "ERRORE - Data non correta\n";
+        } else if (line % 2 == 0) {
+            input += "Kal. Ian. " + year + "\n";
+            expected += "01 Gennaio " + year + "\n";
+            warned.push_back(line);
+        } else {
+            input += "Kal. Mai. " + year + "\n";
+            expected += "01 Maggio " + year + "\n";
+        }
+    }
+    const Outcome run = Tempidex({"-c", "-"}, input);
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.status, 1);
+    std::vector<std::size_t> named;
+    for (const std::string &warning : Split(run.err, '\n'))
+        if (warning.starts_with("tempidex: riga "))
+            named.push_back(std::stoul(warning.substr(15)));
+    EXPECT_EQ(named, warned);
+}
+
 // A failure to read is status 2, whether a date failed before it or after it.
 TEST(Input, AFailedReadIsStatusTwoWhateverElseFailed) {
 #ifdef _WIN32
