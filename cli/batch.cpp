@@ -80,8 +80,9 @@ template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each 
 } // namespace
 
 // Lines answered together: enough that starting a thread for half of them costs nothing
-// worth measuring, few enough that the answers follow the input closely through a pipe.
-constexpr std::size_t LinesAtOnce = 4096;
+// worth measuring, few enough that the answers follow the input closely through a pipe and
+// that long lines take a megabyte at most.
+constexpr std::size_t LinesAtOnce = 8192, BytesAtOnce = std::size_t{1} << 20;
 // Fewer lines than this are answered by one thread: a second would only cost its start.
 constexpr std::size_t LinesWorthAThread = 64;
 
@@ -130,7 +131,8 @@ bool Batch::take(std::string_view line) {
     }
     m_waiting.append(line);
     m_waitingEnds.push_back(m_waiting.size());
-    return m_waitingEnds.size() < LinesAtOnce || answerWaiting();
+    return (m_waitingEnds.size() < LinesAtOnce && m_waiting.size() < BytesAtOnce) ||
+           answerWaiting();
 }
 
 bool Batch::answerWaiting() {

@@ -43,7 +43,7 @@ private:
 
     // What answering a run of lines leaves: their answers, one line each, and their warnings,
     // each beginning with its line's number. Each thread answers into one of its own.
-    struct Answers {
+    struct alignas(64) Answers { // a cache line of its own: each thread writes its counts
         std::string text, warnings;
         bool failed = false;
         std::unordered_map<std::string, Remembered> remembered;
