@@ -242,6 +242,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"regis", Kind::Reign},
     {"regnante", Kind::Reigning},
     {"regnantibus", Kind::Reigning},
+    {"regnantis", Kind::Reign}, // anno tertii Ottonis regnantis XV
     {"regni", Kind::Reign},
     {"regno", Kind::Reign},
     {"regnorum", Kind::Reign},

@@ -7,6 +7,7 @@
 #include "calendar/roman_calendar.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tempidex {
 namespace {
@@ -65,6 +66,19 @@ bool Parted(const Words &words, std::size_t i) {
     return i < words.size() && words[i].pause;
 }
 
+// Where a second count joined to the one ending at `end` by "et" ends, each way it reads: the
+// years of two reigns kept together (anno octavo et secundo regni nostri, Charlemagne's as
+// king of the Franks and of the Lombards; anno pietatis eorum tertio decimo et quinto).
+std::vector<std::size_t> JoinedCountEnds(const Words &words, std::size_t end) {
+    std::vector<std::size_t> ends;
+    if (end + 1 < words.size() && words[end].text == "et" && !words[end].gloss &&
+        !Parted(words, end) && !Parted(words, end + 1))
+        for (const YearNumber &number : YearNumbersFrom(words, end + 1))
+            if (!number.yearForm)
+                ends.push_back(number.end);
+    return ends;
+}
+
 // The year phrases of a number at `from`, after words [begin, from) that counted it as
 // `count`: an era after the number decides it; a number with neither formula nor era is a
 // year only by its form, else a year of something else.
@@ -94,6 +108,9 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
             phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, begin, end + 1));
             continue;
         }
+        for (const std::size_t joined : JoinedCountEnds(words, end))
+            if (!Parted(words, joined) && words.is(joined, Kind::Reign))
+                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, begin, joined + 1));
         if (counted == YearCount::Unmarked && !number.yearForm) {
             phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, begin, end));
             continue;
@@ -220,7 +237,7 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!anno && !reign && !reigning)
         return;
     bool named = reign || reigning; // a reign named before the number
-    const std::size_t most = reigning ? 10 : 6;
+    const std::size_t most = reigning ? 10 : 8;
     for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {
         if (Parted(words, i) && reign)
             return;
@@ -232,13 +249,22 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             words.classOf(i + 1).formula != YearCount::Unmarked)
             return;
         named = named || words.is(i, Kind::Reign) || words.is(i, Kind::Reigning);
-        if (!words.isNumber(i) && words.numeralOf(i) == 0)
+        // Ottonis tertii, secundi Heinrici: the ruler's number, in the genitive of his name; a
+        // year after "anno" agrees with it (tertio, octavo)
+        const bool rulersNumber =
+            words.ordinalOf(i) > 0 && words.numeralOf(i) == 0 && words[i].text.ends_with('i') &&
+            (words[i - 1].capital || (i + 1 < words.size() && words[i + 1].capital));
+        if ((!words.isNumber(i) && words.numeralOf(i) == 0) || rulersNumber)
             continue;
         if (!named || (reigning && !words.is(i - 1, Kind::Anno)))
             return; // anno MCCXX: no reign's; regnante ... anno N: the number follows "anno"
-        for (const YearNumber &number : YearNumbersFrom(words, i))
-            if (!number.yearForm)
-                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
+        for (const YearNumber &number : YearNumbersFrom(words, i)) {
+            if (number.yearForm)
+                continue;
+            phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
+            for (const std::size_t joined : JoinedCountEnds(words, number.end))
+                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, joined));
+        }
         return;
     }
 }
