@@ -234,7 +234,9 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory)
         Word &w = m_words[i];
         w.word = ClassOf(t.key);
         const int numeral = RomanValue(t.text);
-        w.numeral = numeral > 0 || t.text.size() < 2 ? numeral : MarkedRomanValue(t.text);
+        // "cum" and "dum" (with, while) are no C and D with an ending
+        const bool word = t.text == "cum" || t.text == "dum";
+        w.numeral = numeral > 0 || t.text.size() < 2 || word ? numeral : MarkedRomanValue(t.text);
         w.digits = DigitsValue(t.text);
         if (w.digits == 0)
             w.digits = MarkedDigitsValue(t.text);
