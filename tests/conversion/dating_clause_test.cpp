@@ -208,6 +208,17 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Anno Domini MCCCLVI, indictione nona, IIII Idus Ianuarii, regni nostri anno decimo",
          "10 Gennaio 1356"},
         {"quinto decimo die iunii, anno regni nostri decimo septimo", "15 Giugno"},
+        // Two reigns counted together, the king's names and titles between "anno" and his year,
+        // the ruler's own number in the genitive: years of reigns, no year of ours
+        {"Data VIII Kal. Nov. anno sexto et tertio regni nostri", "25 Ottobre"},
+        {"anno pietatis eorum vigesimo sexto et tertio, sub die V Id. Iun.", "09 Giugno"},
+        {"Data V Kal. Mar. anno incarnationis domini DCCCCXXI, anno vero regni domni Heinrici "
+         "serenissimi regis II",
+         "25 Febbraio 921"},
+        {"Data III Id. Mai. anno dominicae incarnationis MXX, anno autem tertii Ottonis regnantis "
+         "quinto",
+         "13 Maggio 1020"},
+        {"Datum una cum sigillo nostro, V Id. Mai. MCCCXX", "11 Maggio 1320"},
         {"Anno Domini MCCLXXX, die Martis, VI Id. Iun.", "08 Giugno 1280"},
         {"Anno Domini MCCLXXX, sub die VI Id. Iun.", "08 Giugno 1280"},
         // Humanists' letters (Petrarch, Poggio, Erasmus, Manutius; editors' headings)
