@@ -110,11 +110,32 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
     phrases.push_back(named1);
 
-    if (words[at].pause)
-        return; // "anno MCC octavo, idus novembris": what stands before a comma is no count
+    // "anno MCC octavo, idus novembris": what stands before a comma is no count, unless it
+    // stands alone, after a comma or a place: "Datum Laterani, II, idus novembris", "Data Rome
+    // III, Idus Septembris".
+    const bool comma = words[at].pause;
+    const auto alone = [&words](std::size_t begin) {
+        return begin == 0 || words[begin].pause ||
+               (words[begin - 1].capital && words.classOf(begin - 1).kinds == 0 &&
+                words.monthOf(begin - 1) == 0);
+    };
     // A word between the count and the named day: "quarto decimo autem Kalendas Iulii".
     const std::size_t before =
         at >= 1 && words.is(at - 1, Kind::Connective) && !words[at - 1].pause ? at - 1 : at;
+    if (comma && before == at) {
+        for (const NumberRead &count : CountsEndingAt(words, at))
+            if (count.value >= 2 && count.value <= MostDaysCounted &&
+                words.numeralOf(count.begin) > 0 && count.end == at && alone(count.begin)) {
+                Phrase p = named1;
+                p.begin = static_cast<std::uint8_t>(count.begin);
+                p.date.day.count = count.value;
+                p.pridieAsII = count.value == 2;
+                phrases.push_back(p);
+            }
+        return;
+    }
+    if (comma)
+        return;
     if (before >= 1 &&
         (words.is(before - 1, Kind::Pridie) || words.is(before - 1, Kind::Postridie))) {
         Phrase p = named1;

@@ -219,6 +219,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "quinto",
          "13 Maggio 1020"},
         {"Datum una cum sigillo nostro, V Id. Mai. MCCCXX", "11 Maggio 1320"},
+        // A count alone before a comma still counts; after a year's last part it does not
+        {"Data Romae IIII, Idus Octobris, indictione XII.", "12 Ottobre"},
+        {"Datum Pisis, III, Kal. Mai.", "29 Aprile"},
+        {"anno MCC septimo, Kal. Mai.", "01 Maggio 1207"},
         {"Anno Domini MCCLXXX, die Martis, VI Id. Iun.", "08 Giugno 1280"},
         {"Anno Domini MCCLXXX, sub die VI Id. Iun.", "08 Giugno 1280"},
         // Humanists' letters (Petrarch, Poggio, Erasmus, Manutius; editors' headings)
