@@ -215,9 +215,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Data V Kal. Mar. anno incarnationis domini DCCCCXXI, anno vero regni domni Heinrici "
          "serenissimi regis II",
          "25 Febbraio 921"},
-        {"Data III Id. Mai. anno dominicae incarnationis MXX, anno autem tertii Ottonis regnantis "
-         "quinto",
-         "13 Maggio 1020"},
+        {"Data III Id. Mai. anno dominicae incarnationis MXXV, anno vero domni Conradi secundi "
+         "regnantis primo",
+         "13 Maggio 1025"},
         {"Datum una cum sigillo nostro, V Id. Mai. MCCCXX", "11 Maggio 1320"},
         // A count alone before a comma still counts; after a year's last part it does not
         {"Data Romae IIII, Idus Octobris, indictione XII.", "12 Ottobre"},
