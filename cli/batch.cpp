@@ -145,7 +145,10 @@ bool Batch::answerWaiting() {
                    into);
         }
     };
-    if (count < LinesWorthAThread) {
+    // Lines found among the answers already given cost less than starting a thread: after a
+    // batch of them, as a list of dates makes, the next is answered by this one alone.
+    const std::size_t foundBefore = m_answers[0].found + m_answers[1].found;
+    if (count < LinesWorthAThread || m_mostlyRemembered) {
         answerLines(0, count, m_answers[0]);
     } else {
         // Every line's answer depends on its text alone: the halves are answered side by side.
@@ -153,6 +156,7 @@ bool Batch::answerWaiting() {
         answerLines(0, count / 2, m_answers[0]);
         secondHalf.join();
     }
+    m_mostlyRemembered = (m_answers[0].found + m_answers[1].found - foundBefore) * 4 >= count * 3;
     m_waiting.clear();
     m_waitingEnds.clear();
     handOn(m_answers[0]);

@@ -82,6 +82,7 @@ private:
     std::string m_waiting;
     std::vector<std::size_t> m_waitingEnds;
     std::array<Answers, 2> m_answers; // the first half's, and the second's
+    bool m_mostlyRemembered = false;  // the last batch was found among the answers given
     int m_status = AllConverted;
 };
 
