@@ -69,8 +69,10 @@ bool Parted(const Words &words, std::size_t i) {
 // Where a second count joined to the one ending at `end` by "et" ends, each way it reads: the
 // years of two reigns kept together (anno octavo et secundo regni nostri, Charlemagne's as
 // king of the Franks and of the Lombards; anno pietatis eorum tertio decimo et quinto).
-std::vector<std::size_t> JoinedCountEnds(const Words &words, std::size_t end) {
-    std::vector<std::size_t> ends;
+using Ends = std::vector<std::size_t>;
+
+Ends JoinedCountEnds(const Words &words, std::size_t end) {
+    Ends ends;
     if (end + 1 < words.size() && words[end].text == "et" && !words[end].gloss &&
         !Parted(words, end) && !Parted(words, end + 1))
         for (const YearNumber &number : YearNumbersFrom(words, end + 1))
@@ -103,12 +105,14 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
                 end = era->end;
                 eraAfter = true;
             }
-        if (!Parted(words, end) && (words.is(end, Kind::Reign))) {
-            // anno XIII regni nostri: the year of a reign
+        // anno XIII regni nostri: the year of a reign. A formula or a year's form says it is
+        // ours: "anno incarnationis MDV pontificatus nostri anno secundo" has both.
+        const bool reigns = counted == YearCount::Unmarked && !number.yearForm;
+        if (reigns && !Parted(words, end) && words.is(end, Kind::Reign)) {
             phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, begin, end + 1));
             continue;
         }
-        for (const std::size_t joined : JoinedCountEnds(words, end))
+        for (const std::size_t joined : reigns ? JoinedCountEnds(words, end) : Ends{})
             if (!Parted(words, joined) && words.is(joined, Kind::Reign))
                 phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, begin, joined + 1));
         if (counted == YearCount::Unmarked && !number.yearForm) {
