@@ -77,7 +77,9 @@ Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
         std::string_view text = words[j].text;
         while (!text.empty() && RomanValue(text) == 0) // its ending: xxiº, xiio
             text.remove_suffix(1);
-        if (text.empty() || used + text.size() > letters.size())
+        // more than an ending off (mocccc, parts run together): no numeral to run on
+        if (text.empty() || words[j].text.size() - text.size() > 2 ||
+            used + text.size() > letters.size())
             break;
         std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(used));
         used += text.size();

@@ -194,6 +194,41 @@ int OrdinalsRunTogether(std::string_view key) {
     return total;
 }
 
+// The value of a number written as one word of parts run together, each numeral with the
+// ending scribes wrote after it and the last part perhaps in words: mocccc (M° CCCC),
+// moccccmolmo, mocdosecundo, mcdxxxprimo, lxxoprimo, modv. Each part is below the place of
+// the one before, and an ending or a last part in words tells the parts apart ("dixi" and
+// "civi" are words); -1 for any other word. `text` as folded, V kept.
+int PartsRunTogether(std::string_view text, int place = 1 << 20, bool told = false) {
+    if (text.empty())
+        return told ? 0 : -1;
+    if (place < (1 << 20)) { // the last part in words: primo, decimoseptimo
+        const int ordinal =
+            ClassOf(text.find('v') == std::string_view::npos ? text : AsKey(text)).ordinal;
+        if (ordinal > 0 && ordinal < place)
+            return ordinal;
+    }
+    constexpr std::array<std::string_view, 7> endings{"mo", "no", "to", "do", "uo", "o", ""};
+    std::size_t letters = 0;
+    while (letters < text.size() && HasNumeralLettersOnly(text.substr(letters, 1)))
+        ++letters;
+    for (std::size_t n = letters; n > 0; --n) {
+        const int value = RomanValue(text.substr(0, n));
+        if (value == 0 || value >= place)
+            continue;
+        const int next = value >= 1000 ? 1000 : value >= 100 ? 100 : value >= 10 ? 10 : 1;
+        for (const std::string_view ending : endings) {
+            if (!text.substr(n).starts_with(ending) || (ending.empty() && n < letters))
+                continue;
+            const int rest =
+                PartsRunTogether(text.substr(n + ending.size()), next, told || !ending.empty());
+            if (rest >= 0)
+                return value + rest;
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
 int OrdinalNear(std::string_view key) {
@@ -234,9 +269,15 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory)
         Word &w = m_words[i];
         w.word = ClassOf(t.key);
         const int numeral = RomanValue(t.text);
-        // "cum" and "dum" (with, while) are no C and D with an ending
-        const bool word = t.text == "cum" || t.text == "dum";
+        // "cum", "dum" and "modo" (with, while, only) are no numerals with endings
+        const bool word = t.text == "cum" || t.text == "dum" || t.text == "modo";
         w.numeral = numeral > 0 || t.text.size() < 2 || word ? numeral : MarkedRomanValue(t.text);
+        // mocdosecundo, mcdxxxprimo: a number no table knows, in parts run together
+        const bool runTogether = w.numeral == 0 && !word && w.word.kinds == 0 &&
+                                 w.word.month == 0 && w.word.ordinal == 0 && t.text.size() >= 4 &&
+                                 HasNumeralLettersOnly(t.text.substr(0, 1));
+        if (runTogether)
+            w.numeral = std::max(PartsRunTogether(t.text), 0);
         w.digits = DigitsValue(t.text);
         if (w.digits == 0)
             w.digits = MarkedDigitsValue(t.text);
