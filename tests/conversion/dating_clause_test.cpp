@@ -219,6 +219,15 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "regnantis primo",
          "13 Maggio 1025"},
         {"Datum una cum sigillo nostro, V Id. Mai. MCCCXX", "11 Maggio 1320"},
+        // A year's parts run together in one word, each with its scribe's ending; words that
+        // look alike stay words
+        {"Datum Bergis anno domini mocdosecundo V Id. Mai.", "11 Maggio 1402"},
+        {"Datum anno domini mcdxxxprimo, V Id. Mai.", "11 Maggio 1431"},
+        {"Datum anno domini mocccc lxxoprimo V Id. Mai.", "11 Maggio 1471"},
+        {"quo modo dixi, V Id. Mai. anno MCCC", "11 Maggio 1300"},
+        // The year of the Lord before the pontificate's year is no year of the pontificate
+        {"Datum die prima Iunii anno incarnationis dominice MDV pontificatus nostri anno secundo",
+         "01 Giugno 1505"},
         // A count alone before a comma still counts; after a year's last part it does not
         {"Data Romae IIII, Idus Octobris, indictione XII.", "12 Ottobre"},
         {"Datum Pisis, III, Kal. Mai.", "29 Aprile"},
