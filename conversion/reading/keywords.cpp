@@ -228,8 +228,10 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"postridie", Kind::Postridie},
     {"pp", Kind::Posted},
     {"pr", Kind::Pridie},
+    {"praedictis", Kind::AsAbove}, // anno et pontificatu praedictis
     {"praedicto", Kind::AsAbove},
     {"praesulatus", Kind::Reign},
+    {"predictis", Kind::AsAbove},
     {"predicto", Kind::AsAbove},
     {"presulatus", Kind::Reign},
     {"prid", Kind::Pridie},

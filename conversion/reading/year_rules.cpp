@@ -278,11 +278,17 @@ void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
         std::size_t i = at + 1;
         while (i < at + 4 && words.is(i, Kind::Formula) && !Parted(words, i))
             ++i;
-        // anno ut supra, anno quo supra, anno praedicto, anno eodem
-        const bool ut = i < words.size() && !Parted(words, i) &&
-                        (words[i].text == "ut" || words[i].text == "quo");
-        if (words.is(i + (ut ? 1 : 0), Kind::AsAbove) && !Parted(words, i + (ut ? 1 : 0)))
-            phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, i + (ut ? 2 : 1)));
+        // anno ut supra, anno quo supra, anno praedicto, anno eodem; and what else is dated
+        // with the year: anno, indictione et pontificatu quibus supra
+        std::size_t j = i;
+        while (j < i + 4 && (j == i || !Parted(words, j)) &&
+               (words.is(j, Kind::Indiction) || words.is(j, Kind::Et) || words.is(j, Kind::Reign)))
+            ++j;
+        const bool ut =
+            j < words.size() && !Parted(words, j) &&
+            (words[j].text == "ut" || words[j].text == "quo" || words[j].text == "quibus");
+        if (words.is(j + (ut ? 1 : 0), Kind::AsAbove) && !Parted(words, j + (ut ? 1 : 0)))
+            phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, j + (ut ? 2 : 1)));
         // anno mundi VIDCCC: a year of the world, not of ours
         if (words.is(i, Kind::World) && !Parted(words, i))
             for (const YearNumber &number : YearNumbersFrom(words, i + 1))

@@ -225,6 +225,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum anno domini mcdxxxprimo, V Id. Mai.", "11 Maggio 1431"},
         {"Datum anno domini mocccc lxxoprimo V Id. Mai.", "11 Maggio 1471"},
         {"quo modo dixi, V Id. Mai. anno MCCC", "11 Maggio 1300"},
+        // The year and all else dated with it as above
+        {"Datum Avinione XV Kal. Iun. anno et pontificatu predictis", "18 Maggio"},
+        {"Datum die XV Maii anno, indictione et pontificatu quibus supra", "15 Maggio"},
         // The year of the Lord before the pontificate's year is no year of the pontificate
         {"Datum die prima Iunii anno incarnationis dominice MDV pontificatus nostri anno secundo",
          "01 Giugno 1505"},
