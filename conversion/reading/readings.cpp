@@ -359,6 +359,11 @@ LineReading ChooseReadings(const Words &words, const Phrases &given,
             Enumerate(words, phrases, group, group.begin, 0);
             if (group.choices.size() > MostChoices)
                 return Fault(LineFault::TooComplex, words.written(group.begin, group.end));
+            // Every way of reading these words leaves one that must be read: a number two
+            // phrases both want and neither can do without ("anno Domini Mº quinº", where
+            // "Mº quinº" is also "mense Quintili")
+            if (group.choices.empty())
+                return Fault(LineFault::Number, words.written(group.begin, group.end));
             KeepTheWidest(phrases, group);
         }
         first = group.last;
