@@ -19,12 +19,15 @@ constexpr auto Endings =
                                      "am", "as", "os", "e", "i", "o", "a"});
 
 // The titles before a saint's name and among its words, skipped: sancti, beatae, gloriosae
-// virginis; dominicae (of the Lord's Ascension) likewise. Episcopi, papae, abbatis tell saints
-// of one name apart (Martini, Martini papae) and are compared.
+// virginis, and their initials (S. Petri, BB. Petri et Pauli); dominicae (of the Lord's
+// Ascension) likewise. Episcopi, papae, abbatis tell saints of one name apart (Martini, Martini
+// papae) and are compared.
 constexpr auto Titles = std::to_array<std::string_view>(
-    {"beatae", "beati", "beatissimae", "beatissimi", "beatorum", "dominicae", "gloriosae",
-     "gloriosi", "gloriosissimae", "gloriosissimi", "sacrae", "sacri", "sacratissimi", "sanctae",
-     "sancti", "sanctissimae", "sanctissimi", "sanctorum", "virginis"});
+    {"b", // and BB., as stems keep one of two letters alike
+     "s",         "beatae",       "beati",    "beatissimae",    "beatissimi",    "beatorum",
+     "dominicae", "gloriosae",    "gloriosi", "gloriosissimae", "gloriosissimi", "sacrae",
+     "sacri",     "sacratissimi", "sanctae",  "sancti",         "sanctissimae",  "sanctissimi",
+     "sanctorum", "virginis"});
 
 // Words as their stems and declensions, worked out once.
 struct StemOf {
@@ -234,9 +237,9 @@ std::string NameStem(std::string_view key) {
             folded.back() = 'e';
             continue;
         }
-        if (c == 't' && !folded.empty() && folded.back() == 'p' && folded.size() >= 2 &&
-            folded[folded.size() - 2] == 'm')
-            folded.back() = 't'; // assumptio, assumtio
+        if ((c == 't' || c == 'c') && !folded.empty() && folded.back() == 'p' &&
+            folded.size() >= 2 && folded[folded.size() - 2] == 'm')
+            folded.back() = c; // assumptio, assumtio, assumpcio
         else
             folded.push_back(c);
     }
