@@ -194,6 +194,23 @@ int OrdinalsRunTogether(std::string_view key) {
     return total;
 }
 
+// An ordinal cut short and marked as one (millº, ducº, nonagº, septuagº): the value of the
+// ordinals whose stems begin so, where they all have one; 0 for none, -1 for several (quinº:
+// quintus, quinquagesimus, quingentesimus). `key` as ClassOf's.
+int ShortenedOrdinal(std::string_view key) {
+    if (key.size() < 3)
+        return 0;
+    int found = 0;
+    for (const auto &[stem, value] : OrdinalStems()) {
+        if (!std::string_view(stem).starts_with(key))
+            continue;
+        if (found != 0 && found != value)
+            return -1;
+        found = value;
+    }
+    return found;
+}
+
 // The value of a number written as one word of parts run together, each numeral with the
 // ending scribes wrote after it and the last part perhaps in words: mocccc (M° CCCC),
 // moccccmolmo, mocdosecundo, mcdxxxprimo, lxxoprimo, modv. Each part is below the place of
@@ -278,10 +295,17 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory)
                                  HasNumeralLettersOnly(t.text.substr(0, 1));
         if (runTogether)
             w.numeral = std::max(PartsRunTogether(t.text), 0);
+        const int shortened = t.marked && w.numeral == 0 && w.word.kinds == 0 &&
+                                      w.word.ordinal == 0 && !HasDigit(t.text)
+                                  ? ShortenedOrdinal(t.key)
+                                  : 0;
+        if (shortened > 0)
+            w.word.ordinal = static_cast<std::int16_t>(shortened);
         w.digits = DigitsValue(t.text);
         if (w.digits == 0)
             w.digits = MarkedDigitsValue(t.text);
-        w.number = IsNumber(t, w.word, numeral, numeral > 0 ? 0 : w.numeral);
+        // a shortened ordinal that could be several is still a number to account for
+        w.number = IsNumber(t, w.word, numeral, numeral > 0 ? 0 : w.numeral) || shortened < 0;
         // A letter alone in lower case (a. d., i) begins no number; within one, it goes on.
         w.mayBeNumber =
             w.number || w.digits > 0 || w.word.ordinal > 0 || (w.numeral > 0 && t.text.size() > 1);

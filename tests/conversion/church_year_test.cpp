@@ -2,6 +2,7 @@
 // the epact and the dominical letter, as the chronologists' tables find it; a weekday by a
 // feast from a plain count of days; Bologna's days counted back from the month's end.
 #include "calendar/church_year.h"
+#include "window/window_lists.h"
 #include "writing/answers.h"
 #include "writing/year_calendar.h"
 
@@ -288,6 +289,24 @@ TEST(ChurchYear, ReadsTheDaysOfEasterWeek) {
                   wednesday)
             << year << " " << answer.text;
     }
+}
+
+// Saints' titles by their initials, names spelt as scribes spelt them, and the year's
+// ordinals cut short with their mark (millº, ducº, octogº); a cut that several ordinals begin
+// with (sexº: sextus, sexagesimus, sexcentesimus) is a number no one can read.
+TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"anno 1266 in festo S. Nicholai", "06 Dicembre 1266"},
+        {"anno 1266 in festo BB. Petri et Pauli", "29 Giugno 1266"},
+        {"anno 1308 in vigilia assumpcionis sancte Marie", "14 Agosto 1308"},
+        {"Datum anno Domini millº trecº quarto in festo beati Marci", "25 Aprile 1304"},
+        {"anno Domini Mº ducº octogº tercio in festo S. Marci", "25 Aprile 1283"},
+        {"anno Domini Mº ccº sexº, in festo S. Marci", ErrorYearNotCorrect},
+        // and "Mº quinº" is also "mense Quintili": neither reading takes every number
+        {"anno Domini Mº quinº, in festo S. Marci", ErrorYearNotCorrect},
+    };
+    for (const auto &[clause, wanted] : cases)
+        EXPECT_EQ(LatinToModern(clause, {}).text, wanted) << clause;
 }
 
 TEST(ChurchYear, MonthCalendarFitsAndSkipsTheReformsDays) {
