@@ -188,6 +188,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"mense", Kind::Mensis},
     {"menses", Kind::Mensis},
     {"mensis", Kind::Mensis},
+    {"mercuri", Kind::DayName, 3},
     {"mercurii", Kind::DayName, 3},
     {"mill", Kind::Thousand}, // mill°, millesimo cut short
     {"mille", Kind::Thousand},
@@ -251,6 +252,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"regum", Kind::Reign},
     {"reparatae", Kind::Formula, Christian},
     {"reparate", Kind::Formula, Christian},
+    {"sabati", Kind::Weekday, 6}, // and as scribes spelt it with one b
+    {"sabato", Kind::Weekday, 6},
     {"sabbathi", Kind::Weekday, 6},
     {"sabbatho", Kind::Weekday, 6},
     {"sabbati", Kind::Weekday, 6},
