@@ -240,17 +240,6 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
     const bool reigning = words.is(at, Kind::Reigning);
     if (!anno && !reign && !reigning)
         return;
-    // Primo anno regnante Karlo, V annum Hludowici regis: the count before "anno", the reign
-    // after it
-    if (anno && !Parted(words, at)) {
-        bool named = false;
-        for (std::size_t i = at + 1; i < words.size() && i <= at + 3 && !Parted(words, i); ++i)
-            named = named || words.is(i, Kind::Reign) || words.is(i, Kind::Reigning) ||
-                    words.is(i, Kind::Pope);
-        if (named)
-            for (const NumberRead &count : CountsEndingAt(words, at))
-                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, count.begin, at + 1));
-    }
     bool named = reign || reigning; // a reign named before the number
     const std::size_t most = reigning ? 10 : 8;
     for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {
