@@ -58,8 +58,8 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
 // Words that may stand between "post" or "ante" and the feast, or between the weekday and
 // them: proxima, predicta, immediate sequenti; festum, festivitatem.
 bool IsBetween(std::string_view stem) {
-    return IsOneOf(stem, {"prim", "proxim", "proxime", "predict", "inmediat", "imediat", "sequent",
-                          "fest", "festiuitat", "solemnitat", "solempnitat"});
+    return IsOneOf(stem, {"proxim", "proxime", "predict", "inmediat", "imediat", "sequent", "fest",
+                          "festiuitat", "solemnitat", "solempnitat"});
 }
 
 Phrase ChurchPhrase(std::size_t begin, std::size_t end, const ChurchDay &day) {

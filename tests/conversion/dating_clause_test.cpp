@@ -211,8 +211,6 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // Two reigns counted together, the king's names and titles between "anno" and his year,
         // the ruler's own number in the genitive: years of reigns, no year of ours
         {"Data VIII Kal. Nov. anno sexto et tertio regni nostri", "25 Ottobre"},
-        {"Actum XV. kal. Apr. Primo anno regnante Karlo, anno incarnationis domini DCCCVIII.",
-         "18 Marzo 808"},
         {"anno pietatis eorum vigesimo sexto et tertio, sub die V Id. Iun.", "09 Giugno"},
         {"Data V Kal. Mar. anno incarnationis domini DCCCCXXI, anno vero regni domni Heinrici "
          "serenissimi regis II",
