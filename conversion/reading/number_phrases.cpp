@@ -103,7 +103,16 @@ void ReadParts(const Words &words, std::size_t i, int total, std::size_t count,
                YearNumbers &found) {
     if (i >= words.size() || words[i].gloss || count >= 8)
         return;
-    if (count > 0 && words[i].pause)
+    // A comma ends the number, unless the scribe marked the parts on both sides of it as a
+    // year's (mº, cccº xlº; mº cccº, quadragesimo quinto) and its tens or hundreds follow: a
+    // unit or a ten below twenty may count the days (MCCº, tertio Kal.; decimo tertio Kal.).
+    const auto marked = [&words](std::size_t j) {
+        return words[j].marked || words.ordinalOf(j) > 0 ||
+               (words.numeralOf(j) > 0 && RomanValue(words[j].text) == 0);
+    };
+    const bool goesOn = count > 0 && total % 10 == 0 && total >= 1000 && marked(i - 1) &&
+                        marked(i) && std::max(words.ordinalOf(i), words.numeralOf(i)) >= 20;
+    if (count > 0 && words[i].pause && !goesOn)
         return;
     // "ccc. o secundo": a superscript o written as a word of its own marks the numeral before it
     if (count > 0 && words[i].text == "o" && i + 1 < words.size() && !words[i + 1].pause)
