@@ -213,13 +213,14 @@ int ShortenedOrdinal(std::string_view key) {
 
 // The value of a number written as one word of parts run together, each numeral with the
 // ending scribes wrote after it and the last part perhaps in words: mocccc (M° CCCC),
-// moccccmolmo, mocdosecundo, mcdxxxprimo, lxxoprimo, modv. Each part is below the place of
-// the one before, and an ending or a last part in words tells the parts apart ("dixi" and
-// "civi" are words); -1 for any other word. `text` as folded, V kept.
-int PartsRunTogether(std::string_view text, int place = 1 << 20, bool told = false) {
+// moccccmolmo, mocdosecundo, mcdxxxprimo, lxxoprimo, modv. Two parts at least, each below the
+// place of the one before, and an ending or a last part in words to tell them apart ("dixi"
+// and "civi" are words, "diuo" and "lido" one numeral and an ending); -1 for any other word.
+// `text` as folded, V kept; `parts` read before it, the last of them below `place`.
+int PartsRunTogether(std::string_view text, int place = 1 << 20, int parts = 0, bool told = false) {
     if (text.empty())
-        return told ? 0 : -1;
-    if (place < (1 << 20)) { // the last part in words: primo, decimoseptimo
+        return told && parts >= 2 ? 0 : -1;
+    if (parts > 0) { // the last part in words: primo, decimoseptimo
         const int ordinal =
             ClassOf(text.find('v') == std::string_view::npos ? text : AsKey(text)).ordinal;
         if (ordinal > 0 && ordinal < place)
@@ -237,8 +238,8 @@ int PartsRunTogether(std::string_view text, int place = 1 << 20, bool told = fal
         for (const std::string_view ending : endings) {
             if (!text.substr(n).starts_with(ending) || (ending.empty() && n < letters))
                 continue;
-            const int rest =
-                PartsRunTogether(text.substr(n + ending.size()), next, told || !ending.empty());
+            const int rest = PartsRunTogether(text.substr(n + ending.size()), next, parts + 1,
+                                              told || !ending.empty());
             if (rest >= 0)
                 return value + rest;
         }

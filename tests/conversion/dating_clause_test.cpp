@@ -225,6 +225,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum anno domini mcdxxxprimo, V Id. Mai.", "11 Maggio 1431"},
         {"Datum anno domini mocccc lxxoprimo V Id. Mai.", "11 Maggio 1471"},
         {"quo modo dixi, V Id. Mai. anno MCCC", "11 Maggio 1300"},
+        {"Datum in Lido, V Id. Mai. anno MCCC", "11 Maggio 1300"},
         // A year's marked parts go on past a comma, but not into the count of the days
         {"anno domini mº.cccº, quadragesimo quinto. septimo idus mensis maii.", "09 Maggio 1345"},
         {"anno Domini MCCº, tertio Kal. Maii", "29 Aprile 1200"},
