@@ -189,8 +189,11 @@ Few<WeekdayRead, 4> WeekdaysAt(const Words &words, std::size_t at) {
             if (n.value >= 2 && n.value <= 7 && words.is(n.end, Kind::Feria) &&
                 !Parted(words, n.end))
                 read.push_back({n.value - 1, n.end + 1});
-    if (words.is(at, Kind::Weekday))
+    if (words.is(at, Kind::Weekday)) {
         read.push_back({words.classOf(at).weekday, at + 1});
+        if (words.is(at + 1, Kind::Die) && !Parted(words, at + 1)) // dominica die
+            read.push_back({words.classOf(at).weekday, at + 2});
+    }
     if (words.is(at, Kind::Die) && !Parted(words, at + 1) &&
         (words.is(at + 1, Kind::DayName) || words.is(at + 1, Kind::Weekday)))
         read.push_back({words.classOf(at + 1).weekday, at + 2});

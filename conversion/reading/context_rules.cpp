@@ -50,11 +50,13 @@ void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
         for (const NumberRead &n : CountsEndingAt(words, at))
             if (n.value >= 2 && n.value <= 7)
                 phrases.push_back(Spanning(PhraseKind::Weekday, n.begin, at + 1, n.value - 1));
-    // dominica, die dominico, sabbato
+    // dominica, die dominico, dominica die, sabbato
     if (words.is(at, Kind::Weekday)) {
         const std::size_t begin =
             at >= 1 && words.is(at - 1, Kind::Die) && !Parted(words, at) ? at - 1 : at;
         phrases.push_back(Spanning(PhraseKind::Weekday, begin, at + 1, words.classOf(at).weekday));
+        if (begin == at && words.is(at + 1, Kind::Die) && !Parted(words, at + 1))
+            phrases.push_back(Spanning(PhraseKind::Weekday, at, at + 2, words.classOf(at).weekday));
     }
     // die Lunae ... die Veneris
     if (words.is(at, Kind::Die) && words.is(at + 1, Kind::DayName) && !Parted(words, at + 1))

@@ -305,6 +305,8 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"anno 1251 die Jovis post festum beatorum Jacobi et Christofori", "27 Luglio 1251"},
         {"anno 1283 die mercuri post festum sancti Petri ad Vincla", "04 Agosto 1283"},
         {"anno 1259 die sabati proximo post Pascham", "19 Aprile 1259"},
+        {"anno 1300 dominica die in vigilia Assumptionis", "14 Agosto 1300"},
+        {"anno 1300 sabbato die post festum conceptionis beate virginis", "10 Dicembre 1300"},
         {"anno Domini Mº ccº sexº, in festo S. Marci", ErrorYearNotCorrect},
         // and "Mº quinº" is also "mense Quintili": neither reading takes every number
         {"anno Domini Mº quinº, in festo S. Marci", ErrorYearNotCorrect},
