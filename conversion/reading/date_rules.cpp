@@ -122,7 +122,9 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     // A word between the count and the named day: "quarto decimo autem Kalendas Iulii".
     const std::size_t before =
         at >= 1 && words.is(at - 1, Kind::Connective) && !words[at - 1].pause ? at - 1 : at;
-    if (comma && before == at) {
+    if (comma) {
+        if (before != at) // a word between the count and the named day, after a comma
+            return;
         for (const NumberRead &count : CountsEndingAt(words, at))
             if (count.value >= 2 && count.value <= MostDaysCounted &&
                 words.numeralOf(count.begin) > 0 && count.end == at && alone(count.begin)) {
@@ -134,8 +136,6 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
             }
         return;
     }
-    if (comma)
-        return;
     if (before >= 1 &&
         (words.is(before - 1, Kind::Pridie) || words.is(before - 1, Kind::Postridie))) {
         Phrase p = named1;

@@ -371,7 +371,7 @@ LineReading ChooseReadings(const Words &words, const Phrases &given,
     }
     std::size_t combinations = 1;
     for (const Group &group : groups) {
-        combinations *= std::max<std::size_t>(group.choices.size(), 1);
+        combinations *= group.choices.size(); // never none: a group no choice reads is refused
         if (combinations > MostCombinations)
             return Fault(LineFault::TooComplex, words.written(0, words.size()));
     }
@@ -382,8 +382,6 @@ LineReading ChooseReadings(const Words &words, const Phrases &given,
     for (std::size_t n = 0; n < combinations; ++n) {
         choice.clear();
         for (std::size_t rest = n; const Group &group : groups) {
-            if (group.choices.empty())
-                continue;
             const Choice taken = group.choices[rest % group.choices.size()];
             for (std::size_t p = group.first; p < group.last; ++p)
                 if (taken >> (p - group.first) & 1)

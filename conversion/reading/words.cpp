@@ -141,6 +141,12 @@ bool IsLatinWord(std::string_view text) {
     return text == "di" || text == "dii" || text == "mi" || text == "vi";
 }
 
+// Latin words written as a numeral with an ordinal's ending (cum, dum, modo: with, while,
+// only): never numerals.
+bool IsWordLikeAMarkedNumeral(std::string_view text) {
+    return text == "cum" || text == "dum" || text == "modo";
+}
+
 // Whether a word is surely a number, one the clause must account for; `numeral`, its value as
 // a Roman numeral written with no ordinal ending, and `marked`, with one (xiio, IIIIto).
 bool IsNumber(const Token &t, const WordClass &c, int numeral, int marked) {
@@ -287,8 +293,7 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory)
         Word &w = m_words[i];
         w.word = ClassOf(t.key);
         const int numeral = RomanValue(t.text);
-        // "cum", "dum" and "modo" (with, while, only) are no numerals with endings
-        const bool word = t.text == "cum" || t.text == "dum" || t.text == "modo";
+        const bool word = IsWordLikeAMarkedNumeral(t.text);
         w.numeral = numeral > 0 || t.text.size() < 2 || word ? numeral : MarkedRomanValue(t.text);
         // mocdosecundo, mcdxxxprimo: a number no table knows, in parts run together
         const bool runTogether = w.numeral == 0 && !word && w.word.kinds == 0 &&
