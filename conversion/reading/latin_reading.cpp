@@ -6,10 +6,33 @@
 #include "words.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <memory_resource>
 
 namespace tempidex {
+namespace {
+
+// For each kind of word, the rules a phrase of which it can begin, one bit each in the grammar's
+// order: a word is one kind or two, and is given to those rules alone, in that order.
+constexpr auto RulesOfKind = [] {
+    static_assert(Grammar.size() <= 32);
+    std::array<std::uint32_t, 64> rules{};
+    for (std::size_t kind = 0; kind < rules.size(); ++kind)
+        for (std::size_t rule = 0; rule < Grammar.size(); ++rule)
+            if ((Grammar[rule].begins >> kind & 1u) != 0)
+                rules[kind] |= std::uint32_t{1} << rule;
+    return rules;
+}();
+
+std::uint32_t RulesBegunBy(std::uint64_t kinds) {
+    std::uint32_t rules = 0;
+    for (; kinds != 0; kinds &= kinds - 1)
+        rules |= RulesOfKind[static_cast<std::size_t>(std::countr_zero(kinds))];
+    return rules;
+}
+
+} // namespace
 
 LineReading ReadLatinLine(std::string_view line) {
     LineReading reading;
@@ -34,9 +57,8 @@ LineReading ReadLatinLine(std::string_view line) {
     Phrases phrases(&memory);
     phrases.reserve(2 * words.size());
     for (std::size_t at = 0; at < words.size(); ++at)
-        for (const GrammarRule &rule : Grammar)
-            if ((words.kindsOf(at) & rule.begins) != 0)
-                rule.read(words, at, phrases);
+        for (std::uint32_t rules = RulesBegunBy(words.kindsOf(at)); rules != 0; rules &= rules - 1)
+            Grammar[static_cast<std::size_t>(std::countr_zero(rules))].read(words, at, phrases);
     return ChooseReadings(words, phrases, &memory);
 }
 
