@@ -57,15 +57,20 @@ constexpr int RomanValue(std::string_view word) {
     return at == word.size() ? value : 0;
 }
 
+// The ordinal endings a scribe writes after a numeral, the longer first: mmo is M with "mo"
+// (millesimo), not MM with "o".
+inline constexpr std::array<std::string_view, 10> NumeralEndings{"mo", "to", "no", "vo", "uo",
+                                                                 "us", "um", "o",  "a",  "e"};
+
 // A numeral with the ordinal ending a scribe wrote after it, run into it: xiio, xxmo, dco, mo
 // (millesimo), iiiia; 0 for anything else.
 constexpr int MarkedRomanValue(std::string_view word) {
-    // The longer endings first: mmo is M with "mo" (millesimo), not MM with "o".
-    constexpr std::array<std::string_view, 10> endings{"mo", "to", "no", "vo", "uo",
-                                                       "us", "um", "o",  "a",  "e"};
-    if (word.size() < 2 || !HasNumeralLettersOnly(word.substr(0, 1)))
+    std::size_t numerals = 0; // numeral letters, then an ending of two letters at most
+    while (numerals < word.size() && HasNumeralLettersOnly(word.substr(numerals, 1)))
+        ++numerals;
+    if (word.size() < 2 || numerals == 0 || numerals + 2 < word.size())
         return 0;
-    for (const std::string_view ending : endings)
+    for (const std::string_view ending : NumeralEndings)
         // "uo" ends viiiuo, never duo (two): it follows a numeral of two letters or more
         if (word.size() > ending.size() + (ending == "uo" ? 1 : 0) && word.ends_with(ending))
             if (const int value = RomanValue(word.substr(0, word.size() - ending.size())))

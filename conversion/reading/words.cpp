@@ -147,10 +147,27 @@ bool IsWordLikeAMarkedNumeral(std::string_view text) {
     return text == "cum" || text == "dum" || text == "modo";
 }
 
-// Whether a word is surely a number, one the clause must account for; `numeral`, its value as
-// a Roman numeral written with no ordinal ending, and `marked`, with one (xiio, IIIIto).
-bool IsNumber(const Token &t, const WordClass &c, int numeral, int marked) {
-    if (c.cardinal || HasDigit(t.text))
+// What a word's letters say it may be, read once: how many of its first letters are the
+// numerals' (i, v, x, l, c, d, m), and whether it holds a digit.
+struct Spelling {
+    std::size_t numeralLetters = 0;
+    bool digit = false;
+};
+
+Spelling SpellingOf(std::string_view text) {
+    Spelling spelling;
+    while (spelling.numeralLetters < text.size() &&
+           HasNumeralLettersOnly(text.substr(spelling.numeralLetters, 1)))
+        ++spelling.numeralLetters;
+    spelling.digit = HasDigit(text.substr(spelling.numeralLetters));
+    return spelling;
+}
+
+// Whether a word is surely a number, one the clause must account for; `digit`, whether it
+// holds one; `numeral`, its value as a Roman numeral written with no ordinal ending, and
+// `marked`, with one (xiio, IIIIto).
+bool IsNumber(const Token &t, const WordClass &c, bool digit, int numeral, int marked) {
+    if (c.cardinal || digit)
         return true;
     if (c.ordinal > 0)
         return t.text != "secundum"; // also "according to"
@@ -232,7 +249,7 @@ int PartsRunTogether(std::string_view text, int place = 1 << 20, int parts = 0, 
         if (ordinal > 0 && ordinal < place)
             return ordinal;
     }
-    constexpr std::array<std::string_view, 7> endings{"mo", "no", "to", "do", "uo", "o", ""};
+    static constexpr std::array<std::string_view, 7> endings{"mo", "no", "to", "do", "uo", "o", ""};
     std::size_t letters = 0;
     while (letters < text.size() && HasNumeralLettersOnly(text.substr(letters, 1)))
         ++letters;
@@ -292,26 +309,34 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory)
         const Token &t = m_tokens[i];
         Word &w = m_words[i];
         w.word = ClassOf(t.key);
-        const int numeral = RomanValue(t.text);
+        // Most words begin with no numeral's letter and hold no digit: they are no number.
+        const Spelling spelling = SpellingOf(t.text);
+        const bool numeralLetters = spelling.numeralLetters > 0;
+        const int numeral = spelling.numeralLetters == t.text.size() ? RomanValue(t.text) : 0;
         const bool word = IsWordLikeAMarkedNumeral(t.text);
-        w.numeral = numeral > 0 || t.text.size() < 2 || word ? numeral : MarkedRomanValue(t.text);
+        w.numeral = numeral > 0 || t.text.size() < 2 || word || !numeralLetters
+                        ? numeral
+                        : MarkedRomanValue(t.text);
         // mocdosecundo, mcdxxxprimo: a number no table knows, in parts run together
         const bool runTogether = w.numeral == 0 && !word && w.word.kinds == 0 &&
                                  w.word.month == 0 && w.word.ordinal == 0 && t.text.size() >= 4 &&
-                                 HasNumeralLettersOnly(t.text.substr(0, 1));
+                                 numeralLetters;
         if (runTogether)
             w.numeral = std::max(PartsRunTogether(t.text), 0);
         const int shortened = t.marked && w.numeral == 0 && w.word.kinds == 0 &&
-                                      w.word.ordinal == 0 && !HasDigit(t.text)
+                                      w.word.ordinal == 0 && !spelling.digit
                                   ? ShortenedOrdinal(t.key)
                                   : 0;
         if (shortened > 0)
             w.word.ordinal = static_cast<std::int16_t>(shortened);
-        w.digits = DigitsValue(t.text);
-        if (w.digits == 0)
-            w.digits = MarkedDigitsValue(t.text);
+        if (spelling.digit) {
+            w.digits = DigitsValue(t.text);
+            if (w.digits == 0)
+                w.digits = MarkedDigitsValue(t.text);
+        }
         // a shortened ordinal that could be several is still a number to account for
-        w.number = IsNumber(t, w.word, numeral, numeral > 0 ? 0 : w.numeral) || shortened < 0;
+        w.number = IsNumber(t, w.word, spelling.digit, numeral, numeral > 0 ? 0 : w.numeral) ||
+                   shortened < 0;
         // A letter alone in lower case (a. d., i) begins no number; within one, it goes on.
         w.mayBeNumber =
             w.number || w.digits > 0 || w.word.ordinal > 0 || (w.numeral > 0 && t.text.size() > 1);
