@@ -41,6 +41,7 @@ std::string ExplainWeekday(int weekday, int named); // named: -1 where none was 
 // "l'11 Febbraio", "il 1° Febbraio".
 std::string DateText(DayOfMonth date, std::optional<int> year = std::nullopt);
 std::string On(DayOfMonth date, std::optional<int> year = std::nullopt);
+void AppendOn(std::string &out, DayOfMonth date, std::optional<int> year = std::nullopt);
 
 // A day by the church year: the feast, its day in that year, the relation and the day named
 // (church_explanation.cpp).
