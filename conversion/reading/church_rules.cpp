@@ -135,18 +135,18 @@ struct FeastNamed {
 
 std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     std::size_t i = at;
+    std::string stem = StemAt(words, i, at); // word i's, stemmed once
+    const auto next = [&] { stem = StemAt(words, ++i, at); };
     int octave = 0;
-    if (const std::string stem = StemAt(words, i, at);
-        (stem == "octau" || stem == "octab") && !Parted(words, i + 1)) {
+    if ((stem == "octau" || stem == "octab") && !Parted(words, i + 1)) {
         octave = 7;
-        ++i;
+        next();
     }
-    if (i < words.size() && IsOneOf(StemAt(words, i, at), {"fest", "festiuitat"}))
-        ++i;
+    if (IsOneOf(stem, {"fest", "festiuitat"}))
+        next();
     bool sunday = false;
     // dominicam, dominice: the Sunday; Dominici is St Dominic
-    if (i < words.size() && StemAt(words, i, at) == "dominic" &&
-        (DeclensionsOf(words[i].key) & 1u) != 0 && !Parted(words, i + 1)) {
+    if (stem == "dominic" && (DeclensionsOf(words[i].key) & 1u) != 0 && !Parted(words, i + 1)) {
         sunday = true;
         ++i;
         if (i + 1 < words.size() && words[i].key == "qua" && words[i + 1].key == "cantatur")
