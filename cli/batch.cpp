@@ -184,7 +184,7 @@ void Batch::answer(std::string_view line, std::size_t number, Answers &into) con
         const std::size_t start = into.text.size();
         failed = m_json      ? answerInJson(line, into.text, warnings)
                  : m_toLatin ? ModernToLatin(line, m_options, into.text)
-                             : LatinToModern(line, m_options, into.text, &warnings);
+                             : LatinToModern(line, m_options, into.text, &warnings, &into.words);
         if (remembered && into.remembered.size() < MostRemembered)
             into.remembered.emplace(into.key,
                                     Remembered{into.text.substr(start), warnings, failed});

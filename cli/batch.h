@@ -6,6 +6,7 @@
 // written in the lines' order. Qt-free: the options are read in command_line.cpp.
 #pragma once
 
+#include "reading/word_memo.h"
 #include "writing/answers.h"
 
 #include <array>
@@ -54,6 +55,7 @@ private:
             return remembered.size() < MostRemembered || found * 4 >= lookedUp;
         }
         std::string key, lineWarnings; // for the line being answered
+        WordMemo words;                // the words of the lines this thread has read
     };
 
     // `number`: the line's number in the standard input, or 0 for an argument.

@@ -34,7 +34,7 @@ std::uint32_t RulesBegunBy(std::uint64_t kinds) {
 
 } // namespace
 
-LineReading ReadLatinLine(std::string_view line) {
+LineReading ReadLatinLine(std::string_view line, WordMemo *memo) {
     LineReading reading;
     if (line.size() > LongestLine) {
         reading.fault = LineFault::TooLong;
@@ -48,7 +48,7 @@ LineReading ReadLatinLine(std::string_view line) {
     // most lines take a few kilobytes, and a longer line goes on in the heap.
     std::array<std::byte, 32 * 1024> room;
     std::pmr::monotonic_buffer_resource memory(room.data(), room.size());
-    const Words words(line, &memory);
+    const Words words(line, &memory, memo);
     if (words.tooMany()) {
         reading.fault = LineFault::TooManyWords;
         return reading;

@@ -44,6 +44,9 @@ struct LineReading {
     Few<DateReading, 4> readings;
 };
 
-LineReading ReadLatinLine(std::string_view line);
+class WordMemo;
+
+// `memo`: where a caller that reads many lines keeps their words (word_memo.h).
+LineReading ReadLatinLine(std::string_view line, WordMemo *memo = nullptr);
 
 } // namespace tempidex

@@ -1,5 +1,7 @@
 #include "words.h"
 
+#include "word_memo.h"
+
 #include "letters_apart.h"
 #include "month_names.h"
 #include "number_phrases.h"
@@ -302,49 +304,51 @@ WordClass ClassOf(std::string_view key) {
     return index.find(key);
 }
 
-Words::Words(std::string_view line, std::pmr::memory_resource *memory)
+Words::Word Words::Classify(const Token &t) {
+    Word w;
+    w.word = ClassOf(t.key);
+    // Most words begin with no numeral's letter and hold no digit: they are no number.
+    const Spelling spelling = SpellingOf(t.text);
+    const bool numeralLetters = spelling.numeralLetters > 0;
+    const int numeral = spelling.numeralLetters == t.text.size() ? RomanValue(t.text) : 0;
+    const bool word = IsWordLikeAMarkedNumeral(t.text);
+    w.numeral = numeral > 0 || t.text.size() < 2 || word || !numeralLetters
+                    ? numeral
+                    : MarkedRomanValue(t.text);
+    // mocdosecundo, mcdxxxprimo: a number no table knows, in parts run together
+    const bool runTogether = w.numeral == 0 && !word && w.word.kinds == 0 && w.word.month == 0 &&
+                             w.word.ordinal == 0 && t.text.size() >= 4 && numeralLetters;
+    if (runTogether)
+        w.numeral = std::max(PartsRunTogether(t.text), 0);
+    const int shortened =
+        t.marked && w.numeral == 0 && w.word.kinds == 0 && w.word.ordinal == 0 && !spelling.digit
+            ? ShortenedOrdinal(t.key)
+            : 0;
+    if (shortened > 0)
+        w.word.ordinal = static_cast<std::int16_t>(shortened);
+    if (spelling.digit) {
+        w.digits = DigitsValue(t.text);
+        if (w.digits == 0)
+            w.digits = MarkedDigitsValue(t.text);
+    }
+    // a shortened ordinal that could be several is still a number to account for
+    w.number =
+        IsNumber(t, w.word, spelling.digit, numeral, numeral > 0 ? 0 : w.numeral) || shortened < 0;
+    // A letter alone in lower case (a. d., i) begins no number; within one, it goes on.
+    w.mayBeNumber =
+        w.number || w.digits > 0 || w.word.ordinal > 0 || (w.numeral > 0 && t.text.size() > 1);
+    if (w.mayBeNumber)
+        w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+    if (t.text.size() == 1 && t.capital)
+        w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Capital);
+    return w;
+}
+
+Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo *memo)
     : m_tokens(line, memory)
     , m_words(m_tokens.size(), memory) {
-    for (std::size_t i = 0; i < m_tokens.size(); ++i) {
-        const Token &t = m_tokens[i];
-        Word &w = m_words[i];
-        w.word = ClassOf(t.key);
-        // Most words begin with no numeral's letter and hold no digit: they are no number.
-        const Spelling spelling = SpellingOf(t.text);
-        const bool numeralLetters = spelling.numeralLetters > 0;
-        const int numeral = spelling.numeralLetters == t.text.size() ? RomanValue(t.text) : 0;
-        const bool word = IsWordLikeAMarkedNumeral(t.text);
-        w.numeral = numeral > 0 || t.text.size() < 2 || word || !numeralLetters
-                        ? numeral
-                        : MarkedRomanValue(t.text);
-        // mocdosecundo, mcdxxxprimo: a number no table knows, in parts run together
-        const bool runTogether = w.numeral == 0 && !word && w.word.kinds == 0 &&
-                                 w.word.month == 0 && w.word.ordinal == 0 && t.text.size() >= 4 &&
-                                 numeralLetters;
-        if (runTogether)
-            w.numeral = std::max(PartsRunTogether(t.text), 0);
-        const int shortened = t.marked && w.numeral == 0 && w.word.kinds == 0 &&
-                                      w.word.ordinal == 0 && !spelling.digit
-                                  ? ShortenedOrdinal(t.key)
-                                  : 0;
-        if (shortened > 0)
-            w.word.ordinal = static_cast<std::int16_t>(shortened);
-        if (spelling.digit) {
-            w.digits = DigitsValue(t.text);
-            if (w.digits == 0)
-                w.digits = MarkedDigitsValue(t.text);
-        }
-        // a shortened ordinal that could be several is still a number to account for
-        w.number = IsNumber(t, w.word, spelling.digit, numeral, numeral > 0 ? 0 : w.numeral) ||
-                   shortened < 0;
-        // A letter alone in lower case (a. d., i) begins no number; within one, it goes on.
-        w.mayBeNumber =
-            w.number || w.digits > 0 || w.word.ordinal > 0 || (w.numeral > 0 && t.text.size() > 1);
-        if (w.mayBeNumber)
-            w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
-        if (t.text.size() == 1 && t.capital)
-            w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Capital);
-    }
+    for (std::size_t i = 0; i < m_tokens.size(); ++i)
+        m_words[i] = memo != nullptr ? memo->classOf(m_tokens[i]) : Classify(m_tokens[i]);
     for (std::size_t i = 0; i < m_tokens.size(); ++i) {
         if (is(i, Kind::EraStart))
             readEra(i);

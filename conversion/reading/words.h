@@ -39,9 +39,12 @@ WordClass ClassOf(std::string_view key);
 // five letters or more.
 int OrdinalNear(std::string_view key);
 
+class WordMemo;
+
 class Words {
 public:
-    Words(std::string_view line, std::pmr::memory_resource *memory);
+    // `memo`: the words of lines read before, where the caller keeps them (word_memo.h).
+    Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo *memo = nullptr);
 
     bool tooMany() const { return m_tokens.tooMany(); }
     std::size_t size() const { return m_tokens.size(); }
@@ -82,6 +85,7 @@ public:
     }
 
 private:
+    friend class WordMemo;
     // What each word is, worked out once.
     struct Word {
         WordClass word;
@@ -93,6 +97,8 @@ private:
         Era era = Era::Christian;
         std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
     };
+    // What a word is by itself: all but its era and an ordinal read from its neighbours.
+    static Word Classify(const Token &t);
     void readEra(std::size_t begin);
     void readOrdinalNoTableKnows(std::size_t i);
     Tokens m_tokens;

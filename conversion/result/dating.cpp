@@ -281,8 +281,8 @@ bool SameWay(const Way &a, const Way &b) {
 
 } // namespace
 
-Dating DateLatinLine(std::string_view line, const DatingOptions &options) {
-    const LineReading read = ReadLatinLine(line);
+Dating DateLatinLine(std::string_view line, const DatingOptions &options, WordMemo *memo) {
+    const LineReading read = ReadLatinLine(line, memo);
     Dating d;
     d.options = options;
     if (read.blank)

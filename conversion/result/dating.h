@@ -98,6 +98,6 @@ struct Dating {
     std::array<Way, 2> ways{}; // TwoWays: the first two
 };
 
-Dating DateLatinLine(std::string_view line, const DatingOptions &options);
+Dating DateLatinLine(std::string_view line, const DatingOptions &options, WordMemo *memo = nullptr);
 
 } // namespace tempidex

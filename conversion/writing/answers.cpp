@@ -28,10 +28,10 @@ bool Answered(std::string &out, std::string_view text, bool failed, const LineOp
 } // namespace
 
 bool LatinToModern(std::string_view line, const LineOptions &options, std::string &out,
-                   std::string *warnings) {
+                   std::string *warnings, WordMemo *memo) {
     const DatingOptions counting{options.reckoning, options.style, options.styleGiven,
                                  options.indiction, options.explain};
-    const Dating dating = DateLatinLine(line, counting);
+    const Dating dating = DateLatinLine(line, counting, memo);
     if (dating.outcome == Outcome::Blank)
         return false;
     const bool failed = AppendAnswerText(out, dating);

@@ -26,9 +26,10 @@ struct LineOptions {
 
 // Each appends the answer to `out`, one line without its newline (nothing for a blank line), and
 // says whether it is an error text. What the reader should know but the answer cannot say goes
-// to `warnings`, a line each (warnings.h), where given.
+// to `warnings`, a line each (warnings.h), where given. `memo`: where a caller that reads many
+// lines keeps their words (reading/word_memo.h).
 bool LatinToModern(std::string_view line, const LineOptions &options, std::string &out,
-                   std::string *warnings = nullptr);
+                   std::string *warnings = nullptr, WordMemo *memo = nullptr);
 bool ModernToLatin(std::string_view line, const LineOptions &options, std::string &out);
 
 // The same as a value of its own.

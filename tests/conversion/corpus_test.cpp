@@ -3,11 +3,14 @@
 // never another day. Where the editor's day does not follow from the clause by the calendar's
 // rules, the row says which day does and why. Feast-dated rows ("church year") may be refused;
 // when read, they too must give the editor's day.
+#include "reading/word_memo.h"
 #include "writing/answers.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -231,6 +234,32 @@ TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
     }
     std::cout << kept << " of " << tried << " clauses in other words kept their answer\n";
     EXPECT_GE(kept * 10, tried * 9);
+}
+
+// A file's clauses read one after another, each word kept for the lines after it, answer as
+// each read alone: the same words in capitals, in lower case and with a mark (MI, mi, mº) are
+// different words, and a word that meets another in the table is never taken for it.
+TEST(Corpus, WordsKeptFromEarlierLinesChangeNoAnswer) {
+    tempidex::WordMemo memo;
+    int differ = 0;
+    for (const Row &row : Rows()) {
+        std::string upper = row.clause, lower = row.clause;
+        std::transform(upper.begin(), upper.end(), upper.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        for (const std::string &clause : {row.clause, upper, lower}) {
+            const auto alone = LatinToModern(clause, {});
+            std::string text, warnings;
+            const bool failed = LatinToModern(clause, {}, text, &warnings, &memo);
+            if (failed != alone.failed || text != alone.text || warnings != alone.warnings) {
+                ADD_FAILURE() << clause << "\n  alone: " << alone.text
+                              << "\n  after others: " << text;
+                if (++differ == 5)
+                    return;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+#include "word_memo.h"
+
+#include <algorithm>
+
+namespace tempidex {
+
+WordMemo::WordMemo()
+    : m_slots(Slots) {}
+
+Words::Word WordMemo::classOf(const Token &t) {
+    if (t.text.size() > Longest)
+        return Words::Classify(t);
+    const auto marks =
+        static_cast<std::uint8_t>((t.capital ? 1 : 0) | (t.capitals ? 2 : 0) | (t.marked ? 4 : 0));
+    // FNV-1a over the letters and the marks; each word has one slot, and a word that meets
+    // another there takes its place.
+    std::uint32_t hash = 2166136261u ^ marks;
+    for (const char c : t.text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    Slot &slot = m_slots[hash & (Slots - 1)];
+    if (slot.size == t.text.size() && slot.marks == marks &&
+        std::equal(t.text.begin(), t.text.end(), slot.text.begin()))
+        return slot.word;
+    slot.word = Words::Classify(t);
+    std::copy(t.text.begin(), t.text.end(), slot.text.begin());
+    slot.size = static_cast<std::uint8_t>(t.text.size());
+    slot.marks = marks;
+    return slot.word;
+}
+
+} // namespace tempidex
