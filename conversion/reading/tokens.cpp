@@ -42,6 +42,16 @@ constexpr std::array<ByteReading, 256> Bytes = [] {
     return bytes;
 }();
 
+// Each ASCII letter and digit as a word reads it, '\0' for every other byte: the table of the
+// loop over a word's letters, which is most of splitting a line.
+constexpr std::array<char, 256> Letters = [] {
+    std::array<char, 256> letters{};
+    for (std::size_t b = 0; b < letters.size(); ++b)
+        if (Bytes[b].kind == Byte::Letter)
+            letters[b] = Bytes[b].letter;
+    return letters;
+}();
+
 // The base letters of Latin-1's letters, U+00C0 to U+00FF, and of Latin Extended-A, U+0100 to
 // U+017F (ā ă ą ... ē ... ī ... ō ... ū ..., ſ); '*' for æ, '#' for œ, '\0' for × and ÷.
 constexpr std::string_view Latin1Bases{"AAAAAA*CEEEEIIIIDNOOOOO\0OUUUUYPs"
@@ -125,15 +135,18 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
     std::size_t used = 0, textStart = 0, glossEnd = 0;
     bool pause = false, lower = false;
 
+    // Written through pointers of their own: a char written through the strings could be
+    // their own bookkeeping, for all the compiler knows, and each letter would read it again.
+    char *const text = m_text.data(), *const key = m_key.data();
     const auto put = [&](char c) {
-        m_text[used] = c;
-        m_key[used++] = c == 'v' ? 'u' : c;
+        text[used] = c;
+        key[used++] = c == 'v' ? 'u' : c;
     };
     const auto finish = [&](std::size_t end) {
         if (word == nullptr)
             return;
-        word->text = {m_text.data() + textStart, used - textStart};
-        word->key = {m_key.data() + textStart, used - textStart};
+        word->text = {text + textStart, used - textStart};
+        word->key = {key + textStart, used - textStart};
         word->written = line.substr(word->written.size(), end - word->written.size());
         word->capitals = word->capital && !lower;
         word = nullptr;
@@ -173,11 +186,11 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                 }
             }
             for (; at < line.size(); ++at) { // the whole run of ASCII letters at once
-                const ByteReading letter = Bytes[static_cast<unsigned char>(line[at])];
-                if (letter.kind != Byte::Letter)
+                const char letter = Letters[static_cast<unsigned char>(line[at])];
+                if (letter == '\0')
                     break;
-                lower = lower || (!letter.capital && letter.letter >= 'a' && letter.letter <= 'z');
-                put(letter.letter);
+                lower = lower || (line[at] >= 'a' && line[at] <= 'z');
+                put(letter);
             }
             end = at;
             continue;
