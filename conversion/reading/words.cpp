@@ -201,7 +201,7 @@ int OrdinalsRunTogether(std::string_view key) {
         int value = 0;
         std::size_t used = 0;
         for (const auto &[stem, stemValue] : OrdinalStems()) {
-            if (stem.size() <= used || !key.starts_with(stem))
+            if (stem[0] != key[0] || stem.size() <= used || !key.starts_with(stem))
                 continue;
             for (const std::string_view ending : OrdinalEndings)
                 if (key.substr(stem.size()).starts_with(ending) &&
@@ -272,30 +272,51 @@ int PartsRunTogether(std::string_view text, int place = 1 << 20, int parts = 0, 
     return -1;
 }
 
+// Whether a word's last four letters end some ordinal's form (-rtio, -simo): a word that ends
+// otherwise ends with no ordinal, and its endings need not be looked up one by one.
+bool EndsAsAnOrdinalMay(std::string_view key) {
+    static const std::vector<std::string> tails = [] {
+        std::vector<std::string> all;
+        ForEachOrdinalForm([&all](const std::string &form, int) {
+            if (form.size() >= 4)
+                all.push_back(form.substr(form.size() - 4));
+        });
+        std::sort(all.begin(), all.end());
+        all.erase(std::unique(all.begin(), all.end()), all.end());
+        return all;
+    }();
+    return key.size() >= 4 &&
+           std::binary_search(tails.begin(), tails.end(), key.substr(key.size() - 4));
+}
+
 } // namespace
 
 int OrdinalNear(std::string_view key) {
-    // Every form, by its first letter: a word is compared with those that begin as it does.
-    static const std::array<std::vector<std::pair<std::string, int>>, 26> forms = [] {
-        std::array<std::vector<std::pair<std::string, int>>, 26> byLetter;
+    // Every form, by its first letter and its length: a word is compared with those that begin
+    // as it does and are a letter longer or shorter at most.
+    constexpr std::size_t Longest = 40;
+    using Forms = std::vector<std::pair<std::string, int>>;
+    static const std::array<std::array<Forms, Longest + 2>, 26> forms = [] {
+        std::array<std::array<Forms, Longest + 2>, 26> byLetter;
         ForEachOrdinalForm([&byLetter](const std::string &form, int value) {
-            if (form[0] >= 'a' && form[0] <= 'z')
-                byLetter[static_cast<std::size_t>(form[0] - 'a')].emplace_back(form, value);
+            if (form[0] >= 'a' && form[0] <= 'z' && form.size() <= Longest)
+                byLetter[static_cast<std::size_t>(form[0] - 'a')][form.size()].emplace_back(form,
+                                                                                            value);
         });
         return byLetter;
     }();
-    if (key.size() < 5 || key[0] < 'a' || key[0] > 'z')
+    if (key.size() < 5 || key.size() > Longest || key[0] < 'a' || key[0] > 'z')
         return 0;
     int found = 0;
-    for (const auto &[form, value] : forms[static_cast<std::size_t>(key[0] - 'a')]) {
-        // OneLetterApart compares the lengths itself: comparing them here as well made GCC 12
-        // at -O3 lose every match (Windows and Release builds read "octano" as no number).
-        if (!OneLetterApart(form, key))
-            continue;
-        if (found != 0 && found != value)
-            return 0;
-        found = value;
-    }
+    const auto &byLength = forms[static_cast<std::size_t>(key[0] - 'a')];
+    for (std::size_t length = key.size() - 1; length <= key.size() + 1; ++length)
+        for (const auto &[form, value] : byLength[length]) {
+            if (!OneLetterApart(form, key))
+                continue;
+            if (found != 0 && found != value)
+                return 0;
+            found = value;
+        }
     return found;
 }
 
@@ -341,6 +362,23 @@ Words::Word Words::Classify(const Token &t) {
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
     if (t.text.size() == 1 && t.capital)
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Capital);
+    // A word no table knows, of five letters or more: the number it may be where a number
+    // stands (readOrdinalNoTableKnows), worked out here because it depends on the word alone.
+    if (w.word.kinds == 0 && w.word.month == 0 && t.key.size() >= 5 && w.digits == 0) {
+        Unknown &u = w.unknown;
+        u.looksLikeOne = t.key.find("esim") != std::string_view::npos ||
+                         t.key.find("decim") != std::string_view::npos;
+        int value = OrdinalsRunTogether(t.key);
+        u.near = value == 0;
+        if (value == 0)
+            value = OrdinalNear(t.key);
+        u.near = u.near && value > 0;
+        u.ordinal = static_cast<std::int16_t>(value);
+        if (value == 0 && EndsAsAnOrdinalMay(t.key))
+            for (std::size_t size = 4; size < t.key.size() && size <= 16; ++size)
+                u.endsAsOrdinal =
+                    u.endsAsOrdinal || ClassOf(t.key.substr(t.key.size() - size)).ordinal > 0;
+    }
     return w;
 }
 
@@ -376,17 +414,11 @@ void Words::readOrdinalNoTableKnows(std::size_t i) {
     };
     const bool between = (i >= 1 && !t.pause && (numberAt(i - 1) || before(i - 1))) ||
                          (i + 1 < size() && !m_tokens[i + 1].pause && numberAt(i + 1));
-    const bool looksLikeOne = t.key.find("esim") != std::string_view::npos ||
-                              t.key.find("decim") != std::string_view::npos;
-    if (!between && !looksLikeOne)
+    if (!between && !w.unknown.looksLikeOne)
         return;
-    int value = OrdinalsRunTogether(t.key);
-    w.nearOrdinal = value == 0;
-    if (value == 0)
-        value = OrdinalNear(t.key);
-    w.nearOrdinal = w.nearOrdinal && value > 0;
-    w.word.ordinal = static_cast<std::int16_t>(value);
-    if (value > 0) {
+    w.nearOrdinal = w.unknown.near;
+    w.word.ordinal = w.unknown.ordinal;
+    if (w.unknown.ordinal > 0) {
         w.number = true;
         w.mayBeNumber = true;
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
@@ -394,11 +426,8 @@ void Words::readOrdinalNoTableKnows(std::size_t i) {
     }
     // Written as an ordinal is (uicesimoni, cdxxtercio, onono): a number no rule can read,
     // never skipped.
-    if (looksLikeOne && between)
+    if ((w.unknown.looksLikeOne && between) || w.unknown.endsAsOrdinal)
         w.number = true;
-    for (std::size_t size = 4; size < t.key.size() && size <= 16; ++size)
-        if (ClassOf(t.key.substr(t.key.size() - size)).ordinal > 0)
-            w.number = true;
 }
 
 void Words::readEra(std::size_t begin) {

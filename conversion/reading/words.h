@@ -86,6 +86,15 @@ public:
 
 private:
     friend class WordMemo;
+    // What a word no table knows would be, where a number may stand: an ordinal run together
+    // (septuagesimoprimo) or misspelt by a letter (octano), or a word written as an ordinal is
+    // (cdxxtercio).
+    struct Unknown {
+        std::int16_t ordinal = 0;
+        bool near = false;         // the ordinal read from a misspelling
+        bool looksLikeOne = false; // -esim-, -decim-
+        bool endsAsOrdinal = false;
+    };
     // What each word is, worked out once.
     struct Word {
         WordClass word;
@@ -96,6 +105,7 @@ private:
         bool nearOrdinal = false;
         Era era = Era::Christian;
         std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
+        Unknown unknown;
     };
     // What a word is by itself: all but its era and an ordinal read from its neighbours.
     static Word Classify(const Token &t);
