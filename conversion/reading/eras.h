@@ -48,8 +48,10 @@ struct EraLetters {
 constexpr EraLetters EraOfLetters(std::string_view letters) {
     EraLetters found;
     for (const EraSpelling &s : EraSpellings) {
+        // the first two letters tell most spellings apart without comparing the rest
         if (s.letters.size() < letters.size() || s.letters[0] != letters[0] ||
-            s.letters.substr(0, letters.size()) != letters)
+            (letters.size() > 1 &&
+             (s.letters[1] != letters[1] || s.letters.substr(0, letters.size()) != letters)))
             continue;
         found.begins = true;
         if (s.letters.size() == letters.size()) {
