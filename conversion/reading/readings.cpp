@@ -52,17 +52,18 @@ bool MustRead(const Words &words, std::size_t i) {
            (i >= 1 && joined(i) && number(i - 1));
 }
 
-LineReading Fault(LineFault fault, std::string_view text) {
-    LineReading reading;
-    reading.fault = fault;
-    reading.faultText = text;
-    return reading;
-}
+// What keeps a line from being read, and the words at fault. A line's reading is large (four
+// readings of a date and all they say) and is written once, where the line is read, not copied
+// from each place that finds a fault.
+struct Fault {
+    LineFault fault;
+    std::string_view text;
+};
 
 // The first word that no phrase takes and that must be read, as the fault it makes: a named
 // day without its month, no date at all, a count before a date that names no day, a lone
 // "anno", a number read as nothing.
-std::optional<LineReading> Unread(const Words &words, const Phrases &phrases) {
+std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
     Coverage taken;
     bool date = false;
     for (const Phrase &p : phrases) {
@@ -81,16 +82,16 @@ std::optional<LineReading> Unread(const Words &words, const Phrases &phrases) {
                         words.is(w, Kind::D) || words.is(w, Kind::AD) || words.is(w, Kind::Ante) ||
                         words.is(w, Kind::Diem) || words.is(w, Kind::Bis) ||
                         words.is(w, Kind::Pridie) || words.is(w, Kind::Postridie);
-            return Fault(alone ? LineFault::Month : LineFault::ClauseMonth,
-                         month ? words[i + 1].written : std::string_view{});
+            return Fault{alone ? LineFault::Month : LineFault::ClauseMonth,
+                         month ? words[i + 1].written : std::string_view{}};
         }
     if (!date)
-        return Fault(LineFault::NoDate, {});
+        return Fault{LineFault::NoDate, {}};
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (taken[i] || !MustRead(words, i))
             continue;
         if (words.is(i, Kind::Anno))
-            return Fault(LineFault::Anno, words.written(i, i + 1));
+            return Fault{LineFault::Anno, words.written(i, i + 1)};
         // A count that names no day, right before a date: a. d. IIIII Kal. Ian.
         std::size_t end = i + 1;
         while (end < words.size() && !taken[end] && MustRead(words, end))
@@ -103,9 +104,9 @@ std::optional<LineReading> Unread(const Words &words, const Phrases &phrases) {
                     begin -= 2;
                 else if (i + 2 < end && words.is(i, Kind::A) && words.is(i + 1, Kind::D))
                     begin = i;
-                return Fault(LineFault::Designation, words.written(begin, end));
+                return Fault{LineFault::Designation, words.written(begin, end)};
             }
-        return Fault(LineFault::Number, words.written(i, i + 1));
+        return Fault{LineFault::Number, words.written(i, i + 1)};
     }
     return std::nullopt;
 }
@@ -200,13 +201,11 @@ struct Assembled {
     DateReading reading;
 };
 
-Assembled Assemble(const Words &words, const Phrases &phrases,
-                   const std::pmr::vector<std::size_t> &choice) {
-    Assembled made;
+void Assemble(const Words &words, const Phrases &phrases,
+              const std::pmr::vector<std::size_t> &choice, Assembled &made) {
     const auto fail = [&made](LineFault fault, std::string_view text) {
         made.fault = fault;
         made.faultText = text;
-        return made;
     };
     for (const std::size_t i : choice) {
         const Phrase &p = phrases[i];
@@ -326,7 +325,6 @@ Assembled Assemble(const Words &words, const Phrases &phrases,
     if (!date.year && date.day.doubled && date.day.reference == Reference::Calends &&
         date.day.month == 3)
         date.leapYear = true;
-    return made;
 }
 
 bool SameReading(const DateReading &a, const DateReading &b) {
@@ -336,10 +334,13 @@ bool SameReading(const DateReading &a, const DateReading &b) {
 
 } // namespace
 
-LineReading ChooseReadings(const Words &words, const Phrases &given,
-                           std::pmr::memory_resource *memory) {
-    if (std::optional<LineReading> unread = Unread(words, given))
-        return *unread;
+namespace {
+
+// The readings of the line, into `readings`; or what keeps it from being read.
+std::optional<Fault> Choose(const Words &words, const Phrases &given,
+                            std::pmr::memory_resource *memory, Few<DateReading, 4> &readings) {
+    if (std::optional<Fault> unread = Unread(words, given))
+        return unread;
     Phrases phrases(given, memory);
     std::sort(phrases.begin(), phrases.end(), [](const Phrase &a, const Phrase &b) {
         return a.begin < b.begin || (a.begin == b.begin && a.end > b.end);
@@ -352,18 +353,18 @@ LineReading ChooseReadings(const Words &words, const Phrases &given,
         for (; group.last < phrases.size() && phrases[group.last].begin < group.end; ++group.last)
             group.end = std::max<std::size_t>(group.end, phrases[group.last].end);
         if (group.last - group.first > MostInAGroup)
-            return Fault(LineFault::TooComplex, words.written(group.begin, group.end));
+            return Fault{LineFault::TooComplex, words.written(group.begin, group.end)};
         if (group.last - group.first == 1) {
             group.choices.push_back(1);
         } else {
             Enumerate(words, phrases, group, group.begin, 0);
             if (group.choices.size() > MostChoices)
-                return Fault(LineFault::TooComplex, words.written(group.begin, group.end));
+                return Fault{LineFault::TooComplex, words.written(group.begin, group.end)};
             // Every way of reading these words leaves one that must be read: a number two
             // phrases both want and neither can do without ("anno Domini Mº quinº", where
             // "Mº quinº" is also "mense Quintili")
             if (group.choices.empty())
-                return Fault(LineFault::Number, words.written(group.begin, group.end));
+                return Fault{LineFault::Number, words.written(group.begin, group.end)};
             KeepTheWidest(phrases, group);
         }
         first = group.last;
@@ -373,10 +374,9 @@ LineReading ChooseReadings(const Words &words, const Phrases &given,
     for (const Group &group : groups) {
         combinations *= group.choices.size(); // never none: a group no choice reads is refused
         if (combinations > MostCombinations)
-            return Fault(LineFault::TooComplex, words.written(0, words.size()));
+            return Fault{LineFault::TooComplex, words.written(0, words.size())};
     }
-    LineReading line;
-    std::optional<Assembled> firstFault, writtenFault;
+    std::optional<Fault> firstFault, writtenFault;
     std::pmr::vector<std::size_t> choice(memory); // the phrases of one reading, in word order
     choice.reserve(phrases.size());
     for (std::size_t n = 0; n < combinations; ++n) {
@@ -388,23 +388,38 @@ LineReading ChooseReadings(const Words &words, const Phrases &given,
                     choice.push_back(p);
             rest /= group.choices.size();
         }
-        const Assembled made = Assemble(words, phrases, choice);
+        Assembled made;
+        Assemble(words, phrases, choice, made);
         if (made.fault != LineFault::None) {
-            firstFault = firstFault ? firstFault : made;
+            const Fault fault{made.fault, made.faultText};
+            firstFault = firstFault ? firstFault : fault;
             if (made.written && !writtenFault)
-                writtenFault = made;
+                writtenFault = fault;
             continue;
         }
-        if (std::none_of(line.readings.begin(), line.readings.end(),
+        if (std::none_of(readings.begin(), readings.end(),
                          [&](const DateReading &r) { return SameReading(r, made.reading); }))
-            line.readings.push_back(made.reading);
+            readings.push_back(made.reading);
     }
     // A phrase written wrong fails the line: it may be what the writer meant. A reading whose
     // phrases do not fit together is only no reading.
     if (writtenFault)
-        return Fault(writtenFault->fault, writtenFault->faultText);
-    if (line.readings.empty() && firstFault)
-        return Fault(firstFault->fault, firstFault->faultText);
+        return writtenFault;
+    if (readings.empty() && firstFault)
+        return firstFault;
+    return std::nullopt;
+}
+
+} // namespace
+
+LineReading ChooseReadings(const Words &words, const Phrases &phrases,
+                           std::pmr::memory_resource *memory) {
+    LineReading line;
+    if (const std::optional<Fault> fault = Choose(words, phrases, memory, line.readings)) {
+        line.fault = fault->fault;
+        line.faultText = fault->text;
+        line.readings = {};
+    }
     return line;
 }
 
