@@ -134,6 +134,8 @@ struct FeastNamed {
 };
 
 std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
+    if (!words.mayBeginFeast(at))
+        return std::nullopt;
     std::size_t i = at;
     std::string stem = StemAt(words, i, at); // word i's, stemmed once
     const auto next = [&] { stem = StemAt(words, ++i, at); };

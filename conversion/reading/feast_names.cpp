@@ -215,6 +215,11 @@ NameIndex BuildNames() {
     return index;
 }
 
+const NameIndex &Names() {
+    static const NameIndex index = BuildNames();
+    return index;
+}
+
 bool IsVowel(char c) {
     return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
 }
@@ -292,8 +297,17 @@ unsigned DeclensionsOf(std::string_view key) {
     return Any;
 }
 
+bool MayBeginFeast(std::string_view key) {
+    const NameWord word = ReadNameWord(key);
+    return Names().firstWords.contains(word.stem) || IsTitle(word.stem, word.declensions) ||
+           IsEpithet(word) || word.stem == "octau" || word.stem == "octab" || word.stem == "fest" ||
+           word.stem == "festiuitat" || word.stem == "dominic";
+}
+
 std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
-    static const NameIndex index = BuildNames();
+    if (!words.mayBeginFeast(at))
+        return std::nullopt;
+    const NameIndex &index = Names();
     // The words from `at`, titles skipped, and the word after each.
     std::vector<NameWord> read;
     std::vector<std::size_t> after;

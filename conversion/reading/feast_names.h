@@ -24,6 +24,11 @@ std::string NameStem(std::string_view key);
 // where their stems are equal and their declensions meet: Luciae is never Lucii.
 unsigned DeclensionsOf(std::string_view key);
 
+// Whether the name of a feast, or the words before one (octava, festum, dominica), may begin
+// with this word (tokens.h's key): the first word of a name, a title, an epithet. Most words are
+// none, and no name is looked for from them.
+bool MayBeginFeast(std::string_view key);
+
 struct FeastRead {
     int feast = -1;      // in Feasts(); -1 where the words name two feasts alike
     std::size_t end = 0; // the word after the name

@@ -2,6 +2,7 @@
 
 #include "word_memo.h"
 
+#include "feast_names.h"
 #include "letters_apart.h"
 #include "month_names.h"
 #include "number_phrases.h"
@@ -362,6 +363,7 @@ Words::Word Words::Classify(const Token &t) {
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
     if (t.text.size() == 1 && t.capital)
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Capital);
+    w.feast = MayBeginFeast(t.key);
     // A word no table knows, of five letters or more: the number it may be where a number
     // stands (readOrdinalNoTableKnows), worked out here because it depends on the word alone.
     if (w.word.kinds == 0 && w.word.month == 0 && t.key.size() >= 5 && w.digits == 0) {

@@ -72,6 +72,8 @@ public:
     bool isNumber(std::size_t i) const { return i < size() && m_words[i].number; }
     // Whether it may be any number at all: a number, a numeral in lower case, an ordinal.
     bool mayBeNumber(std::size_t i) const { return i < size() && m_words[i].mayBeNumber; }
+    // Whether a feast's name, or the words before one, may begin with it (feast_names.h).
+    bool mayBeginFeast(std::size_t i) const { return i < size() && m_words[i].feast; }
     // Whether its ordinal was read from a word misspelt by a letter (octano, quatodecimo).
     bool misspeltOrdinal(std::size_t i) const { return i < size() && m_words[i].nearOrdinal; }
     // Every kind the word is, Kind::Number and Kind::Capital included: which rules it begins.
@@ -106,6 +108,7 @@ private:
         Era era = Era::Christian;
         std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
         Unknown unknown;
+        bool feast = false; // may begin a feast's name
     };
     // What a word is by itself: all but its era and an ordinal read from its neighbours.
     static Word Classify(const Token &t);
