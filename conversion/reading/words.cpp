@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tempidex {
@@ -290,6 +291,20 @@ bool EndsAsAnOrdinalMay(std::string_view key) {
            std::binary_search(tails.begin(), tails.end(), key.substr(key.size() - 4));
 }
 
+// EraOfLetters, looked up: every beginning of every era's spelling, each with what it spells.
+// Each date with "a. d." tries three or four of them.
+EraLetters EraOfLettersRead(std::string_view letters) {
+    static const std::unordered_map<std::string_view, EraLetters> beginnings = [] {
+        std::unordered_map<std::string_view, EraLetters> all;
+        for (const EraSpelling &s : EraSpellings)
+            for (std::size_t size = 1; size <= s.letters.size(); ++size)
+                all.emplace(s.letters.substr(0, size), EraOfLetters(s.letters.substr(0, size)));
+        return all;
+    }();
+    const auto found = beginnings.find(letters);
+    return found != beginnings.end() ? found->second : EraLetters{};
+}
+
 } // namespace
 
 int OrdinalNear(std::string_view key) {
@@ -444,7 +459,7 @@ void Words::readEra(std::size_t begin) {
             return;
         std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(used));
         used += text.size();
-        const EraLetters read = EraOfLetters({letters.data(), used});
+        const EraLetters read = EraOfLettersRead({letters.data(), used});
         // "ac" and "ad" are also words (and, to): an era only in capitals or in letters.
         const bool word = i == begin && (text == "ac" || text == "ad");
         if (read.whole && (!word || m_tokens[begin].capitals)) {
