@@ -69,9 +69,10 @@ Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
     if (const int numeral = words.numeralOf(i))
         parts.push_back({numeral, 1});
     // A numeral written in two or three words, its letters run on: "lº xxiº" is LXXI.
+    const bool runsOn = i + 1 < words.size() && words.numeralOf(i + 1) > 0 && !words[i + 1].pause;
     std::array<char, 24> letters{};
     std::size_t used = 0;
-    for (std::size_t j = i; j < i + 3 && j < words.size() && words.numeralOf(j) > 0 &&
+    for (std::size_t j = i; runsOn && j < i + 3 && j < words.size() && words.numeralOf(j) > 0 &&
                             !words[j].gloss && (j == i || !words[j].pause);
          ++j) {
         std::string_view text = words[j].text;
