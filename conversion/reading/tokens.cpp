@@ -169,6 +169,11 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
 
     std::size_t end = 0; // where the word being read ends, as written
     for (std::size_t at = 0; at < line.size();) {
+        if (line[at] == ' ') { // the commonest byte between words, before the table's
+            finish(end);
+            ++at;
+            continue;
+        }
         const ByteReading byte = Bytes[static_cast<unsigned char>(line[at])];
         switch (byte.kind) {
         case Byte::Letter: {
