@@ -111,9 +111,11 @@ void Batch::run(std::string_view argument) {
     } else if (!ForEachLine(m_in, m_interactive,
                             [this](std::string_view line) { return take(line); })) {
         answerWaiting();
+        handOnKept();
         fail("lettura dello standard input non riuscita");
     } else {
         answerWaiting();
+        handOnKept();
     }
 }
 
@@ -148,19 +150,30 @@ bool Batch::answerWaiting() {
     // Lines found among the answers already given cost less than starting a thread: after a
     // batch of them, as a list of dates makes, the next is answered by this one alone.
     const std::size_t foundBefore = m_answers[0].found + m_answers[1].found;
+    bool writable = true;
     if (count < LinesWorthAThread || m_mostlyRemembered) {
+        writable = handOnKept();
         answerLines(0, count, m_answers[0]);
+        handOn(m_answers[0]);
     } else {
-        // Every line's answer depends on its text alone: the halves are answered side by side.
+        // Every line's answer depends on its text alone: the halves are answered side by side,
+        // and the last batch's answers are written meanwhile.
         std::thread secondHalf(answerLines, count / 2, count, std::ref(m_answers[1]));
+        writable = handOnKept();
         answerLines(0, count / 2, m_answers[0]);
         secondHalf.join();
+        for (std::size_t half = 0; half < m_kept.size(); ++half)
+            std::swap(m_kept[half], static_cast<Output &>(m_answers[half]));
     }
     m_mostlyRemembered = (m_answers[0].found + m_answers[1].found - foundBefore) * 4 >= count * 3;
     m_waiting.clear();
     m_waitingEnds.clear();
-    handOn(m_answers[0]);
-    handOn(m_answers[1]);
+    return writable && (m_buffer.size() < BlockSize ? m_writable : flush());
+}
+
+bool Batch::handOnKept() {
+    handOn(m_kept[0]);
+    handOn(m_kept[1]);
     return m_buffer.size() < BlockSize ? m_writable : flush();
 }
 
@@ -218,7 +231,7 @@ bool Batch::answerInJson(std::string_view line, std::string &text, std::string &
 
 // Warnings go out with the answers they belong to: at once on a terminal, with each block of
 // answers otherwise.
-void Batch::handOn(Answers &answers) {
+void Batch::handOn(Output &answers) {
     m_buffer.append(answers.text);
     m_warningBuffer.append(answers.warnings);
     if (answers.failed && m_status == AllConverted)

@@ -43,10 +43,13 @@ private:
     static constexpr std::size_t MostRemembered = 4096, LongestRemembered = 48;
 
     // What answering a run of lines leaves: their answers, one line each, and their warnings,
-    // each beginning with its line's number. Each thread answers into one of its own.
-    struct alignas(64) Answers { // a cache line of its own: each thread writes its counts
+    // each beginning with its line's number.
+    struct Output {
         std::string text, warnings;
         bool failed = false;
+    };
+    // Each thread answers into one of its own.
+    struct alignas(64) Answers : Output { // a cache line of its own: each thread writes its counts
         std::unordered_map<std::string, Remembered> remembered;
         // A file of different dates never comes back to one: once the table is full and few
         // lines were found in it, lines are no longer looked up (a tenth of their time).
@@ -66,7 +69,10 @@ private:
     bool take(std::string_view line);
     // Answers the lines taken and not yet answered, and hands their answers on.
     bool answerWaiting();
-    void handOn(Answers &answers);
+    void handOn(Output &answers);
+    // Hands on the last batch's answers, kept until the next batch's second half is under way
+    // (m_kept), and writes them out once a block is full.
+    bool handOnKept();
     bool flush();
     void fail(std::string_view message);
 
@@ -84,7 +90,10 @@ private:
     std::string m_waiting;
     std::vector<std::size_t> m_waitingEnds;
     std::array<Answers, 2> m_answers; // the first half's, and the second's
-    bool m_mostlyRemembered = false;  // the last batch was found among the answers given
+    // The answers of the last batch answered on two threads: written while the second thread
+    // answers the next batch, which would otherwise wait for this one to write them.
+    std::array<Output, 2> m_kept;
+    bool m_mostlyRemembered = false; // the last batch was found among the answers given
     int m_status = AllConverted;
 };
 
