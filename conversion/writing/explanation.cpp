@@ -394,6 +394,7 @@ std::string ExplainWeekday(int weekday, int named) {
 std::string ExplainIndiction(int indiction, int named, IndictionStart start) {
     const IndictionStartName &s = IndictionStarts[static_cast<std::size_t>(start)];
     std::string text;
+    text.reserve(128); // written for a clause in four, in one piece
     if (named == indiction)
         text.append("l'indizione ").append(RomanNumeral(named)).append(" concorda");
     else
@@ -401,11 +402,11 @@ std::string ExplainIndiction(int indiction, int named, IndictionStart start) {
             .append(RomanNumeral(named))
             .append(") non concorda: era la ")
             .append(RomanNumeral(indiction));
-    return text.append(" (indizione ")
-        .append(s.italian)
-        .append(", dal ")
-        .append(On(s.day), 3)
-        .append(")");
+    text.append(" (indizione ").append(s.italian).append(", dal ");
+    const std::size_t day = text.size();
+    AppendOn(text, s.day);
+    text.erase(day, 3); // "il " before the day: "dal 1° Settembre"
+    return text.append(")");
 }
 
 std::string Explain(const Dating &d) {

@@ -71,19 +71,19 @@ std::string RomanNumeral(int value) {
         int value;
         std::string_view text;
     };
-    constexpr std::array<Symbol, 13> symbols{{{1000, "M"},
-                                              {900, "CM"},
-                                              {500, "D"},
-                                              {400, "CD"},
-                                              {100, "C"},
-                                              {90, "XC"},
-                                              {50, "L"},
-                                              {40, "XL"},
-                                              {10, "X"},
-                                              {9, "IX"},
-                                              {5, "V"},
-                                              {4, "IV"},
-                                              {1, "I"}}};
+    static constexpr std::array<Symbol, 13> symbols{{{1000, "M"},
+                                                     {900, "CM"},
+                                                     {500, "D"},
+                                                     {400, "CD"},
+                                                     {100, "C"},
+                                                     {90, "XC"},
+                                                     {50, "L"},
+                                                     {40, "XL"},
+                                                     {10, "X"},
+                                                     {9, "IX"},
+                                                     {5, "V"},
+                                                     {4, "IV"},
+                                                     {1, "I"}}};
     std::string numeral;
     for (const Symbol &symbol : symbols)
         for (; value >= symbol.value; value -= symbol.value)
