@@ -260,8 +260,17 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             (words[i - 1].capital || (i + 1 < words.size() && words[i + 1].capital));
         if ((!words.isNumber(i) && words.numeralOf(i) == 0) || rulersNumber)
             continue;
-        if (!named || (reigning && !words.is(i - 1, Kind::Anno)))
-            return; // anno MCCXX: no reign's; regnante ... anno N: the number follows "anno"
+        if (!named)
+            return; // anno MCCXX: no reign's
+        if (reigning && !words.is(i - 1, Kind::Anno)) {
+            // regnante Hænrico rege xviii anno: the number right before "anno"; any other
+            // number after "regnante" is no year of the reign
+            for (const YearNumber &number : YearNumbersFrom(words, i))
+                if (!number.yearForm && words.is(number.end, Kind::Anno) &&
+                    !Parted(words, number.end))
+                    phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end + 1));
+            return;
+        }
         for (const YearNumber &number : YearNumbersFrom(words, i)) {
             if (number.yearForm)
                 continue;

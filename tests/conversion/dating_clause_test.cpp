@@ -219,6 +219,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "regnantis primo",
          "13 Maggio 1025"},
         {"Datum una cum sigillo nostro, V Id. Mai. MCCCXX", "11 Maggio 1320"},
+        {"anno Domini MXLVIII, regnante Henrico rege xviii anno, xv kalendas maii",
+         "17 Aprile 1048"},
         // A year's parts run together in one word, each with its scribe's ending; words that
         // look alike stay words
         {"Datum Bergis anno domini mocdosecundo V Id. Mai.", "11 Maggio 1402"},
