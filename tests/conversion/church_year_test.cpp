@@ -131,6 +131,9 @@ TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
             EXPECT_EQ(answer("in vigilia sancti " + name + in), expect(-1)) << name;
             EXPECT_EQ(answer("in crastino sancti " + name + in), expect(1)) << name;
             EXPECT_EQ(answer("in octava sancti " + name + in), expect(7)) << name;
+            // a relation's word before another's: the eve of the feast, the morrow of its octave
+            EXPECT_EQ(answer("in vigilia festi sancti " + name + in), expect(-1)) << name;
+            EXPECT_EQ(answer("in crastino octave sancti " + name + in), expect(8)) << name;
             // A weekday by a feast in the year's first or last week may be counted from the
             // feast of the year before or after: those are checked by the clauses of charters.
             const bool yearsEnd = (feast.day.month == 1 && feast.day.day <= 7) ||
