@@ -145,10 +145,10 @@ bool IsLatinWord(std::string_view text) {
     return text == "di" || text == "dii" || text == "mi" || text == "vi";
 }
 
-// Latin words written as a numeral with an ordinal's ending (cum, dum, modo: with, while,
-// only): never numerals.
+// Latin words written as a numeral with an ordinal's ending (cum, dum, modo, die: with, while,
+// only, day): never numerals. "die" left alone, as in "in die sancto", was DI and an ending.
 bool IsWordLikeAMarkedNumeral(std::string_view text) {
-    return text == "cum" || text == "dum" || text == "modo";
+    return text == "cum" || text == "dum" || text == "modo" || text == "die";
 }
 
 // What a word's letters say it may be, read once: how many of its first letters are the

@@ -221,6 +221,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum una cum sigillo nostro, V Id. Mai. MCCCXX", "11 Maggio 1320"},
         {"anno Domini MXLVIII, regnante Henrico rege xviii anno, xv kalendas maii",
          "17 Aprile 1048"},
+        // "die" is the word, never D, I and an ending
+        {"V Id. Mai. in die sancto", "11 Maggio"},
+        {"Data sub die, quod fecit mensis iulius dies X.", "10 Luglio"},
         // A year's parts run together in one word, each with its scribe's ending; words that
         // look alike stay words
         {"Datum Bergis anno domini mocdosecundo V Id. Mai.", "11 Maggio 1402"},
