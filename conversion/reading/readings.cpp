@@ -342,9 +342,11 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
     if (std::optional<Fault> unread = Unread(words, given))
         return unread;
     Phrases phrases(given, memory);
-    std::sort(phrases.begin(), phrases.end(), [](const Phrase &a, const Phrase &b) {
+    const auto inOrder = [](const Phrase &a, const Phrase &b) {
         return a.begin < b.begin || (a.begin == b.begin && a.end > b.end);
-    });
+    };
+    if (!std::is_sorted(phrases.begin(), phrases.end(), inOrder)) // the rules find most in order
+        std::sort(phrases.begin(), phrases.end(), inOrder);
     // Groups of phrases that overlap one another, each read apart. A phrase alone in its group
     // is its only reading.
     std::pmr::vector<Group> groups(memory);
@@ -382,11 +384,12 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
     for (std::size_t n = 0; n < combinations; ++n) {
         choice.clear();
         for (std::size_t rest = n; const Group &group : groups) {
-            const Choice taken = group.choices[rest % group.choices.size()];
+            const std::size_t ways = group.choices.size(); // most groups read one way: no division
+            const Choice taken = group.choices[ways == 1 ? 0 : rest % ways];
             for (std::size_t p = group.first; p < group.last; ++p)
                 if (taken >> (p - group.first) & 1)
                     choice.push_back(p);
-            rest /= group.choices.size();
+            rest = ways == 1 ? rest : rest / ways;
         }
         Assembled made;
         Assemble(words, phrases, choice, made);
