@@ -175,8 +175,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             continue;
         }
         const ByteReading byte = Bytes[static_cast<unsigned char>(line[at])];
-        switch (byte.kind) {
-        case Byte::Letter: {
+        if (byte.kind == Byte::Letter) { // a word begins, or goes on after a mark or a bracket
             if (word == nullptr) {
                 if (!start(at, byte.capital))
                     return;
@@ -200,6 +199,9 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             end = at;
             continue;
         }
+        switch (byte.kind) {
+        case Byte::Letter: // read above: never here
+            continue;
         case Byte::Bracket: {
             // An editor's gloss begins here, even right after a number: "a. 705(49)".
             const bool opens = (line[at] == '(' || line[at] == '[') && at >= glossEnd;
