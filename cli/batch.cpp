@@ -177,6 +177,8 @@ bool Batch::handOnKept() {
     return m_buffer.size() < BlockSize ? m_writable : flush();
 }
 
+// The words of the standard input's lines are kept for the lines after them; an argument's
+// are not, for the table's first words cost more than one line saves.
 void Batch::answer(std::string_view line, std::size_t number, Answers &into) const {
     std::string &warnings = into.lineWarnings;
     warnings.clear();
@@ -197,7 +199,8 @@ void Batch::answer(std::string_view line, std::size_t number, Answers &into) con
         const std::size_t start = into.text.size();
         failed = m_json      ? answerInJson(line, into.text, warnings)
                  : m_toLatin ? ModernToLatin(line, m_options, into.text)
-                             : LatinToModern(line, m_options, into.text, &warnings, &into.words);
+                             : LatinToModern(line, m_options, into.text, &warnings,
+                                             number > 0 ? &into.words : nullptr);
         if (remembered && into.remembered.size() < MostRemembered)
             into.remembered.emplace(into.key,
                                     Remembered{into.text.substr(start), warnings, failed});

@@ -1,17 +1,18 @@
 #include "word_memo.h"
 
+#include "feast_names.h"
+
 #include <algorithm>
 
 namespace tempidex {
-
-WordMemo::WordMemo()
-    : m_slots(Slots) {}
 
 Words::Word WordMemo::classOf(const Token &t) {
     if (t.text.size() > Longest)
         return Words::Classify(t);
     const auto marks =
         static_cast<std::uint8_t>((t.capital ? 1 : 0) | (t.capitals ? 2 : 0) | (t.marked ? 4 : 0));
+    if (m_slots.empty()) // made when first used: a run of one line never needs it
+        m_slots.resize(Slots);
     // FNV-1a over the letters and the marks; each word has one slot, and a word that meets
     // another there takes its place.
     std::uint32_t hash = 2166136261u ^ marks;
@@ -22,6 +23,7 @@ Words::Word WordMemo::classOf(const Token &t) {
         std::equal(t.text.begin(), t.text.end(), slot.text.begin()))
         return slot.word;
     slot.word = Words::Classify(t);
+    slot.word.feast = MayBeginFeast(t.key);
     std::copy(t.text.begin(), t.text.end(), slot.text.begin());
     slot.size = static_cast<std::uint8_t>(t.text.size());
     slot.marks = marks;

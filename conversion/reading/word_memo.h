@@ -18,8 +18,6 @@ namespace tempidex {
 
 class WordMemo {
 public:
-    WordMemo();
-
     // What the word is: as kept, or worked out and kept in place of what its slot held.
     Words::Word classOf(const Token &t);
 
@@ -33,7 +31,7 @@ private:
         std::uint8_t marks = 0;
         Words::Word word;
     };
-    std::vector<Slot> m_slots;
+    std::vector<Slot> m_slots; // Slots of them, once a word is looked up
 };
 
 } // namespace tempidex

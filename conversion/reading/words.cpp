@@ -2,7 +2,6 @@
 
 #include "word_memo.h"
 
-#include "feast_names.h"
 #include "letters_apart.h"
 #include "month_names.h"
 #include "number_phrases.h"
@@ -276,7 +275,7 @@ int PartsRunTogether(std::string_view text, int place = 1 << 20, int parts = 0, 
 
 // Whether a word's last four letters end some ordinal's form (-rtio, -simo): a word that ends
 // otherwise ends with no ordinal, and its endings need not be looked up one by one.
-bool EndsAsAnOrdinalMay(std::string_view key) {
+bool MayEndAsAnOrdinal(std::string_view key) {
     static const std::vector<std::string> tails = [] {
         std::vector<std::string> all;
         ForEachOrdinalForm([&all](const std::string &form, int) {
@@ -378,7 +377,6 @@ Words::Word Words::Classify(const Token &t) {
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
     if (t.text.size() == 1 && t.capital)
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Capital);
-    w.feast = MayBeginFeast(t.key);
     // A word no table knows, of five letters or more: the number it may be where a number
     // stands (readOrdinalNoTableKnows), worked out here because it depends on the word alone.
     if (w.word.kinds == 0 && w.word.month == 0 && t.key.size() >= 5 && w.digits == 0) {
@@ -391,7 +389,7 @@ Words::Word Words::Classify(const Token &t) {
             value = OrdinalNear(t.key);
         u.near = u.near && value > 0;
         u.ordinal = static_cast<std::int16_t>(value);
-        if (value == 0 && EndsAsAnOrdinalMay(t.key))
+        if (value == 0 && MayEndAsAnOrdinal(t.key))
             for (std::size_t size = 4; size < t.key.size() && size <= 16; ++size)
                 u.endsAsOrdinal =
                     u.endsAsOrdinal || ClassOf(t.key.substr(t.key.size() - size)).ordinal > 0;

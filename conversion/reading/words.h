@@ -72,7 +72,8 @@ public:
     bool isNumber(std::size_t i) const { return i < size() && m_words[i].number; }
     // Whether it may be any number at all: a number, a numeral in lower case, an ordinal.
     bool mayBeNumber(std::size_t i) const { return i < size() && m_words[i].mayBeNumber; }
-    // Whether a feast's name, or the words before one, may begin with it (feast_names.h).
+    // Whether a feast's name, or the words before one, may begin with it (feast_names.h): no
+    // only where a batch's table of words worked it out.
     bool mayBeginFeast(std::size_t i) const { return i < size() && m_words[i].feast; }
     // Whether its ordinal was read from a word misspelt by a letter (octano, quatodecimo).
     bool misspeltOrdinal(std::size_t i) const { return i < size() && m_words[i].nearOrdinal; }
@@ -108,7 +109,10 @@ private:
         Era era = Era::Christian;
         std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
         Unknown unknown;
-        bool feast = false; // may begin a feast's name
+        // May begin a feast's name: worked out where words are kept (word_memo.h), since its
+        // table costs a millisecond to build that only many lines repay; true elsewhere, and
+        // the name is looked for.
+        bool feast = true;
     };
     // What a word is by itself: all but its era and an ordinal read from its neighbours.
     static Word Classify(const Token &t);
