@@ -67,7 +67,8 @@ private:
     // Takes a line of the standard input; false once writing has failed (a full disk, a
     // closed pipe): the rest of the input is not read, and finish() says why.
     bool take(std::string_view line);
-    // Answers the lines taken and not yet answered, and hands their answers on.
+    // Answers the lines taken and not yet answered, and hands their answers on: at once, or
+    // with the next batch where two threads answered them (m_kept).
     bool answerWaiting();
     void handOn(Output &answers);
     // Hands on the last batch's answers, kept until the next batch's second half is under way
