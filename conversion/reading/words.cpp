@@ -304,6 +304,12 @@ EraLetters EraOfLettersRead(std::string_view letters) {
     return found != beginnings.end() ? found->second : EraLetters{};
 }
 
+// Whether a word looks like part of an ordinal: -esim-, -decim-.
+bool LooksLikeAnOrdinal(std::string_view key) {
+    return key.find("esim") != std::string_view::npos ||
+           key.find("decim") != std::string_view::npos;
+}
+
 } // namespace
 
 int OrdinalNear(std::string_view key) {
@@ -377,24 +383,23 @@ Words::Word Words::Classify(const Token &t) {
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
     if (t.text.size() == 1 && t.capital)
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Capital);
-    // A word no table knows, of five letters or more: the number it may be where a number
-    // stands (readOrdinalNoTableKnows), worked out here because it depends on the word alone.
-    if (w.word.kinds == 0 && w.word.month == 0 && t.key.size() >= 5 && w.digits == 0) {
-        Unknown &u = w.unknown;
-        u.looksLikeOne = t.key.find("esim") != std::string_view::npos ||
-                         t.key.find("decim") != std::string_view::npos;
-        int value = OrdinalsRunTogether(t.key);
-        u.near = value == 0;
-        if (value == 0)
-            value = OrdinalNear(t.key);
-        u.near = u.near && value > 0;
-        u.ordinal = static_cast<std::int16_t>(value);
-        if (value == 0 && MayEndAsAnOrdinal(t.key))
-            for (std::size_t size = 4; size < t.key.size() && size <= 16; ++size)
-                u.endsAsOrdinal =
-                    u.endsAsOrdinal || ClassOf(t.key.substr(t.key.size() - size)).ordinal > 0;
-    }
     return w;
+}
+
+Words::Unknown Words::UnknownOf(std::string_view key) {
+    Unknown u;
+    u.read = true;
+    u.looksLikeOne = LooksLikeAnOrdinal(key);
+    int value = OrdinalsRunTogether(key);
+    u.near = value == 0;
+    if (value == 0)
+        value = OrdinalNear(key);
+    u.near = u.near && value > 0;
+    u.ordinal = static_cast<std::int16_t>(value);
+    if (value == 0 && MayEndAsAnOrdinal(key))
+        for (std::size_t size = 4; size < key.size() && size <= 16; ++size)
+            u.endsAsOrdinal = u.endsAsOrdinal || ClassOf(key.substr(key.size() - size)).ordinal > 0;
+    return u;
 }
 
 Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo *memo)
@@ -429,11 +434,13 @@ void Words::readOrdinalNoTableKnows(std::size_t i) {
     };
     const bool between = (i >= 1 && !t.pause && (numberAt(i - 1) || before(i - 1))) ||
                          (i + 1 < size() && !m_tokens[i + 1].pause && numberAt(i + 1));
-    if (!between && !w.unknown.looksLikeOne)
+    const bool looksLikeOne = w.unknown.read ? w.unknown.looksLikeOne : LooksLikeAnOrdinal(t.key);
+    if (!between && !looksLikeOne)
         return;
-    w.nearOrdinal = w.unknown.near;
-    w.word.ordinal = w.unknown.ordinal;
-    if (w.unknown.ordinal > 0) {
+    const Unknown unknown = w.unknown.read ? w.unknown : UnknownOf(t.key);
+    w.nearOrdinal = unknown.near;
+    w.word.ordinal = unknown.ordinal;
+    if (unknown.ordinal > 0) {
         w.number = true;
         w.mayBeNumber = true;
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
@@ -441,7 +448,7 @@ void Words::readOrdinalNoTableKnows(std::size_t i) {
     }
     // Written as an ordinal is (uicesimoni, cdxxtercio, onono): a number no rule can read,
     // never skipped.
-    if ((w.unknown.looksLikeOne && between) || w.unknown.endsAsOrdinal)
+    if ((looksLikeOne && between) || unknown.endsAsOrdinal)
         w.number = true;
 }
 

@@ -91,13 +91,16 @@ private:
     friend class WordMemo;
     // What a word no table knows would be, where a number may stand: an ordinal run together
     // (septuagesimoprimo) or misspelt by a letter (octano), or a word written as an ordinal is
-    // (cdxxtercio).
+    // (cdxxtercio). It depends on the word alone: worked out once for a word a batch keeps
+    // (word_memo.h), else where a number may stand.
     struct Unknown {
+        bool read = false; // worked out
         std::int16_t ordinal = 0;
         bool near = false;         // the ordinal read from a misspelling
         bool looksLikeOne = false; // -esim-, -decim-
         bool endsAsOrdinal = false;
     };
+    static Unknown UnknownOf(std::string_view key);
     // What each word is, worked out once.
     struct Word {
         WordClass word;
