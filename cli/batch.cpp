@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <thread>
@@ -85,6 +86,9 @@ template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each 
 constexpr std::size_t LinesAtOnce = 8192, BytesAtOnce = std::size_t{1} << 20;
 // Fewer lines than this are answered by one thread: a second would only cost its start.
 constexpr std::size_t LinesWorthAThread = 64;
+// Lines a thread takes at a time: each thread takes the next part as it finishes one, so that
+// the thread that also writes the last batch's answers takes fewer.
+constexpr std::size_t LinesAPart = 512;
 
 Batch::Batch(std::FILE *in, std::FILE *out, std::FILE *err, bool toLatin, LineOptions options,
              bool json)
@@ -104,7 +108,7 @@ void Batch::run(std::string_view argument) {
     if (!m_writable)
         return;
     if (argument != "-") {
-        answer(argument, 0, m_answers[0]);
+        answer(argument, 0, m_answers[0], m_answers[0]);
         handOn(m_answers[0]);
         if (m_buffer.size() >= BlockSize)
             flush();
@@ -127,7 +131,7 @@ int Batch::finish() {
 bool Batch::take(std::string_view line) {
     ++m_lines;
     if (m_interactive) { // a person waits for this answer
-        answer(line, m_lines, m_answers[0]);
+        answer(line, m_lines, m_answers[0], m_answers[0]);
         handOn(m_answers[0]);
         return flush();
     }
@@ -140,11 +144,11 @@ bool Batch::take(std::string_view line) {
 bool Batch::answerWaiting() {
     const std::size_t count = m_waitingEnds.size();
     const std::size_t first = m_lines - count + 1; // the number of the first line waiting
-    const auto answerLines = [&](std::size_t from, std::size_t to, Answers &into) {
+    const auto answerLines = [&](std::size_t from, std::size_t to, Answers &by, Output &into) {
         for (std::size_t i = from; i < to; ++i) {
             const std::size_t begin = i == 0 ? 0 : m_waitingEnds[i - 1];
             answer(std::string_view(m_waiting).substr(begin, m_waitingEnds[i] - begin), first + i,
-                   into);
+                   by, into);
         }
     };
     // Lines found among the answers already given cost less than starting a thread: after a
@@ -153,17 +157,26 @@ bool Batch::answerWaiting() {
     bool writable = true;
     if (count < LinesWorthAThread || m_mostlyRemembered) {
         writable = handOnKept();
-        answerLines(0, count, m_answers[0]);
+        answerLines(0, count, m_answers[0], m_answers[0]);
         handOn(m_answers[0]);
     } else {
-        // Every line's answer depends on its text alone: the halves are answered side by side,
-        // and the last batch's answers are written meanwhile.
-        std::thread secondHalf(answerLines, count / 2, count, std::ref(m_answers[1]));
+        // Every line's answer depends on its text alone: two threads answer the parts side by
+        // side, each into the part's own answers, while this one first writes the last batch's.
+        const std::size_t parts = (count + LinesAPart - 1) / LinesAPart;
+        if (m_parts.size() < parts)
+            m_parts.resize(parts);
+        std::atomic<std::size_t> next{0};
+        const auto answerParts = [&](Answers &by) {
+            for (std::size_t part = next++; part < parts; part = next++)
+                answerLines(part * LinesAPart, std::min(count, (part + 1) * LinesAPart), by,
+                            m_parts[part]);
+        };
+        std::thread second(answerParts, std::ref(m_answers[1]));
         writable = handOnKept();
-        answerLines(0, count / 2, m_answers[0]);
-        secondHalf.join();
-        for (std::size_t half = 0; half < m_kept.size(); ++half)
-            std::swap(m_kept[half], static_cast<Output &>(m_answers[half]));
+        answerParts(m_answers[0]);
+        second.join();
+        std::swap(m_parts, m_kept);
+        m_keptParts = parts;
     }
     m_mostlyRemembered = (m_answers[0].found + m_answers[1].found - foundBefore) * 4 >= count * 3;
     m_waiting.clear();
@@ -172,26 +185,27 @@ bool Batch::answerWaiting() {
 }
 
 bool Batch::handOnKept() {
-    handOn(m_kept[0]);
-    handOn(m_kept[1]);
+    for (std::size_t part = 0; part < m_keptParts; ++part)
+        handOn(m_kept[part]);
+    m_keptParts = 0;
     return m_buffer.size() < BlockSize ? m_writable : flush();
 }
 
 // The words of the standard input's lines are kept for the lines after them; an argument's
 // are not, for the table's first words cost more than one line saves.
-void Batch::answer(std::string_view line, std::size_t number, Answers &into) const {
-    std::string &warnings = into.lineWarnings;
+void Batch::answer(std::string_view line, std::size_t number, Answers &by, Output &into) const {
+    std::string &warnings = by.lineWarnings;
     warnings.clear();
     // Only a date alone is short enough to come again: a clause is looked up for nothing.
-    const bool remembered = line.size() <= LongestRemembered && into.worthLookingUp();
+    const bool remembered = line.size() <= LongestRemembered && by.worthLookingUp();
     if (remembered) {
-        into.key.assign(line);
-        ++into.lookedUp;
+        by.key.assign(line);
+        ++by.lookedUp;
     }
     bool failed = false;
-    if (const auto known = remembered ? into.remembered.find(into.key) : into.remembered.end();
-        known != into.remembered.end()) {
-        ++into.found;
+    if (const auto known = remembered ? by.remembered.find(by.key) : by.remembered.end();
+        known != by.remembered.end()) {
+        ++by.found;
         into.text.append(known->second.answer);
         warnings.append(known->second.warnings);
         failed = known->second.failed;
@@ -200,10 +214,9 @@ void Batch::answer(std::string_view line, std::size_t number, Answers &into) con
         failed = m_json      ? answerInJson(line, into.text, warnings)
                  : m_toLatin ? ModernToLatin(line, m_options, into.text)
                              : LatinToModern(line, m_options, into.text, &warnings,
-                                             number > 0 ? &into.words : nullptr);
-        if (remembered && into.remembered.size() < MostRemembered)
-            into.remembered.emplace(into.key,
-                                    Remembered{into.text.substr(start), warnings, failed});
+                                             number > 0 ? &by.words : nullptr);
+        if (remembered && by.remembered.size() < MostRemembered)
+            by.remembered.emplace(by.key, Remembered{into.text.substr(start), warnings, failed});
     }
     into.text.push_back('\n');
     into.failed = into.failed || failed;

@@ -43,12 +43,14 @@ private:
     static constexpr std::size_t MostRemembered = 4096, LongestRemembered = 48;
 
     // What answering a run of lines leaves: their answers, one line each, and their warnings,
-    // each beginning with its line's number.
-    struct Output {
+    // each beginning with its line's number. On cache lines of its own: two threads write two
+    // parts side by side.
+    struct alignas(64) Output {
         std::string text, warnings;
         bool failed = false;
     };
-    // Each thread answers into one of its own.
+    // What each thread keeps for itself: the answers it gave, its counts, the words it read;
+    // and the answers of a batch it answers alone.
     struct alignas(64) Answers : Output { // a cache line of its own: each thread writes its counts
         std::unordered_map<std::string, Remembered> remembered;
         // A file of different dates never comes back to one: once the table is full and few
@@ -61,8 +63,9 @@ private:
         WordMemo words;                // the words of the lines this thread has read
     };
 
-    // `number`: the line's number in the standard input, or 0 for an argument.
-    void answer(std::string_view line, std::size_t number, Answers &into) const;
+    // `number`: the line's number in the standard input, or 0 for an argument; `by`, the
+    // answering thread's own, and `into`, where the answer goes.
+    void answer(std::string_view line, std::size_t number, Answers &by, Output &into) const;
     bool answerInJson(std::string_view line, std::string &text, std::string &warnings) const;
     // Takes a line of the standard input; false once writing has failed (a full disk, a
     // closed pipe): the rest of the input is not read, and finish() says why.
@@ -91,9 +94,11 @@ private:
     std::string m_waiting;
     std::vector<std::size_t> m_waitingEnds;
     std::array<Answers, 2> m_answers; // the first half's, and the second's
-    // The answers of the last batch answered on two threads: written while the second thread
-    // answers the next batch, which would otherwise wait for this one to write them.
-    std::array<Output, 2> m_kept;
+    // A batch answered on two threads is answered in parts (m_parts), and its answers are kept
+    // to be written while the next batch is answered: the second thread would otherwise wait
+    // for this one to write them.
+    std::vector<Output> m_parts, m_kept;
+    std::size_t m_keptParts = 0;
     bool m_mostlyRemembered = false; // the last batch was found among the answers given
     int m_status = AllConverted;
 };
