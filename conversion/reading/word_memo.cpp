@@ -6,9 +6,9 @@
 
 namespace tempidex {
 
-Words::Word WordMemo::classOf(const Token &t) {
+const Words::Word &WordMemo::classOf(const Token &t) {
     if (t.text.size() > Longest)
-        return Words::Classify(t);
+        return m_long = Words::Classify(t);
     const auto marks =
         static_cast<std::uint8_t>((t.capital ? 1 : 0) | (t.capitals ? 2 : 0) | (t.marked ? 4 : 0));
     if (m_slots.empty()) // made when first used: a run of one line never needs it

@@ -18,8 +18,9 @@ namespace tempidex {
 
 class WordMemo {
 public:
-    // What the word is: as kept, or worked out and kept in place of what its slot held.
-    Words::Word classOf(const Token &t);
+    // What the word is: as kept, or worked out and kept in place of what its slot held. Good
+    // until the next word is looked up.
+    const Words::Word &classOf(const Token &t);
 
 private:
     static constexpr std::size_t Slots = 4096; // a few thousand different words: 256 kB
@@ -32,6 +33,7 @@ private:
         Words::Word word;
     };
     std::vector<Slot> m_slots; // Slots of them, once a word is looked up
+    Words::Word m_long;        // the last word too long to keep
 };
 
 } // namespace tempidex

@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace tempidex {
@@ -27,10 +26,10 @@ std::string AsKey(std::string_view word) {
 
 // The words of the tables, each with all it can be, in a table of twice as many slots found by
 // a hash of the word's letters: most words are looked up in one slot, and a word that is none
-// of them in one or two.
-class WordIndex {
+// of them in one or two. `Value`: what a word is (WordClass), or what letters spell (an era's).
+template <typename Value> class WordIndex {
 public:
-    explicit WordIndex(const std::map<std::string, WordClass> &words) {
+    explicit WordIndex(const std::map<std::string, Value> &words) {
         std::size_t size = 64;
         while (size < 2 * words.size())
             size *= 2;
@@ -44,7 +43,7 @@ public:
         }
     }
 
-    WordClass find(std::string_view key) const {
+    Value find(std::string_view key) const {
         const std::size_t mask = m_slots.size() - 1;
         const std::uint32_t hash = HashOf(key);
         for (std::size_t at = hash & mask; m_slots[at].used; at = (at + 1) & mask)
@@ -64,7 +63,7 @@ private:
 
     struct Slot {
         std::string key;
-        WordClass word;
+        Value word;
         std::uint32_t hash = 0; // compared first: most words are in no table
         bool used = false;
     };
@@ -108,7 +107,7 @@ template <typename Add> void ForEachOrdinalForm(Add &&add) {
 // Every word the tables above name, with all it can be, gathered once: the keywords, the forms
 // of the months, and the ordinals with their endings, alone and run together in one word as
 // charters write them (septimodecimo, decimoseptimo, vicesimoprimo).
-WordIndex BuildIndex() {
+WordIndex<WordClass> BuildIndex() {
     std::map<std::string, WordClass> index;
     for (const Keyword &k : AllKeywords()) {
         WordClass &c = index[AsKey(k.word)];
@@ -135,7 +134,7 @@ WordIndex BuildIndex() {
         if (c.reference < 0) // nonae, nonas are the Nones
             c.ordinal = static_cast<std::int16_t>(value);
     });
-    return WordIndex(index);
+    return WordIndex<WordClass>(index);
 }
 
 // Latin words written with the numerals' letters alone: read as numbers only where a rule
@@ -293,15 +292,14 @@ bool MayEndAsAnOrdinal(std::string_view key) {
 // EraOfLetters, looked up: every beginning of every era's spelling, each with what it spells.
 // Each date with "a. d." tries three or four of them.
 EraLetters EraOfLettersRead(std::string_view letters) {
-    static const std::unordered_map<std::string_view, EraLetters> beginnings = [] {
-        std::unordered_map<std::string_view, EraLetters> all;
+    static const WordIndex<EraLetters> beginnings = [] {
+        std::map<std::string, EraLetters> all;
         for (const EraSpelling &s : EraSpellings)
             for (std::size_t size = 1; size <= s.letters.size(); ++size)
                 all.emplace(s.letters.substr(0, size), EraOfLetters(s.letters.substr(0, size)));
-        return all;
+        return WordIndex<EraLetters>(all);
     }();
-    const auto found = beginnings.find(letters);
-    return found != beginnings.end() ? found->second : EraLetters{};
+    return beginnings.find(letters);
 }
 
 // Whether a word looks like part of an ordinal: -esim-, -decim-.
@@ -342,7 +340,7 @@ int OrdinalNear(std::string_view key) {
 }
 
 WordClass ClassOf(std::string_view key) {
-    static const WordIndex index = BuildIndex();
+    static const WordIndex<WordClass> index = BuildIndex();
     return index.find(key);
 }
 
@@ -405,8 +403,12 @@ Words::Unknown Words::UnknownOf(std::string_view key) {
 Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo *memo)
     : m_tokens(line, memory)
     , m_words(m_tokens.size(), memory) {
-    for (std::size_t i = 0; i < m_tokens.size(); ++i)
-        m_words[i] = memo != nullptr ? memo->classOf(m_tokens[i]) : Classify(m_tokens[i]);
+    for (std::size_t i = 0; i < m_tokens.size(); ++i) {
+        if (memo != nullptr)
+            m_words[i] = memo->classOf(m_tokens[i]);
+        else
+            m_words[i] = Classify(m_tokens[i]);
+    }
     for (std::size_t i = 0; i < m_tokens.size(); ++i) {
         if (is(i, Kind::EraStart))
             readEra(i);
