@@ -60,6 +60,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"conditae", Kind::Formula, City},
     {"condite", Kind::Formula, City},
     {"cons", Kind::Consul},
+    {"consecracionis", Kind::Reign}, // consecrationis nostrae anno secundo: a bishop's years
+    {"consecrationis", Kind::Reign},
     {"consolatu", Kind::Consul},
     {"conss", Kind::Consul},
     {"consul", Kind::Consul},
