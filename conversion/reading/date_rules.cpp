@@ -207,6 +207,21 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
     const auto monthAfter = [&words](std::size_t i) {
         return words.is(i, Kind::Mensis) && !Parted(words, i) ? i + 1 : i;
     };
+    // Bologna's custom, the month's days counted in or out by the word at `i`: die tertio
+    // intrante mense iunio, secunda die intrante aprili, die secundo exeunte
+    const auto addCountedIn = [&](std::size_t begin, int count, std::size_t i) {
+        const std::string_view key = i < words.size() ? words[i].key : std::string_view{};
+        const bool intrante = key == "intrante" || key == "introeunte" || key == "intrantis" ||
+                              key == "stante" || key == "astante";
+        if ((intrante || key == "exeunte" || key == "exeuntis") && !Parted(words, i) &&
+            !Parted(words, i + 1)) {
+            const std::size_t monthAt = monthAfter(i + 1);
+            const std::size_t before = phrases.size();
+            add(begin, count, monthAt, monthAt + 1, true);
+            if (!intrante && phrases.size() > before)
+                phrases.back().date.fromMonthEnd = true;
+        }
+    };
     if (words.is(at, Kind::Die)) {
         const std::size_t begin = DieBefore(words, at + 1);
         // die XX mensis Maii; die vero XX Maii
@@ -216,18 +231,7 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             for (const NumberRead &count : CountsFrom(words, from)) {
                 add(begin, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
                 // Bologna's custom: die tertio intrante mense iunio, die secundo exeunte
-                const std::string_view key =
-                    count.end < words.size() ? words[count.end].key : std::string_view{};
-                const bool intrante = key == "intrante" || key == "introeunte" ||
-                                      key == "intrantis" || key == "stante" || key == "astante";
-                if ((intrante || key == "exeunte" || key == "exeuntis") &&
-                    !Parted(words, count.end) && !Parted(words, count.end + 1)) {
-                    const std::size_t monthAt = monthAfter(count.end + 1);
-                    const std::size_t before = phrases.size();
-                    add(begin, count.value, monthAt, monthAt + 1, true);
-                    if (!intrante && phrases.size() > before)
-                        phrases.back().date.fromMonthEnd = true;
-                }
+                addCountedIn(begin, count.value, count.end);
             }
         // die ultima mensis februarii, die ultimo Maii: the month's last day
         if (const std::string_view last = at + 1 < words.size() ? words[at + 1].key : "";
@@ -253,6 +257,8 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             continue;
         if (words.is(count.end, Kind::Die)) { // sexto die mensis Iulii
             add(at, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1, true);
+            if (!Parted(words, count.end + 1))
+                addCountedIn(at, count.value, count.end + 1);
             continue;
         }
         // XXV mensis Augusti, decima mensis januarii, 14. Novembris, octavo junii: an ordinal
