@@ -202,11 +202,21 @@ Few<WeekdayRead, 4> WeekdaysAt(const Words &words, std::size_t at) {
     return read;
 }
 
-// A Sunday counted after Pentecost or Trinity, or in Advent: dominica tertia post Pentecosten.
+// A Sunday counted after Pentecost or Trinity, or in Advent: dominica tertia post Pentecosten,
+// tercia dominica adventus.
 void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
-    if (!words.is(at, Kind::Weekday) || words.classOf(at).weekday != 0 || Parted(words, at + 1))
-        return;
-    for (const NumberRead &n : CountsFrom(words, at + 1)) {
+    const auto sunday = [&words](std::size_t i) {
+        return words.is(i, Kind::Weekday) && words.classOf(i).weekday == 0;
+    };
+    // dominica tertia Adventus; tercia dominica adventus: the count, and the word after both
+    Counts counts;
+    if (sunday(at) && !Parted(words, at + 1))
+        counts = CountsFrom(words, at + 1);
+    else
+        for (const NumberRead &n : CountsFrom(words, at))
+            if (sunday(n.end) && !Parted(words, n.end))
+                counts.push_back({n.value, n.begin, n.end + 1});
+    for (const NumberRead &n : counts) {
         std::size_t i = n.end;
         const bool post = i < words.size() && words[i].key == "post" && !Parted(words, i);
         const std::optional<FeastRead> feast = FeastAt(words, post ? i + 1 : i);

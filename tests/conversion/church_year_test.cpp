@@ -310,6 +310,9 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"anno 1259 die sabati proximo post Pascham", "19 Aprile 1259"},
         {"anno 1300 dominica die in vigilia Assumptionis", "14 Agosto 1300"},
         {"anno 1300 sabbato die post festum conceptionis beate virginis", "10 Dicembre 1300"},
+        // the count before the Sunday
+        {"anno Domini MCCCVII in tercia dominica adventus", "17 Dicembre 1307"},
+        {"anno Domini MCCCVII tercia dominica post Pentecosten", "04 Giugno 1307"},
         {"anno Domini Mº ccº sexº, in festo S. Marci", ErrorYearNotCorrect},
         // and "Mº quinº" is also "mense Quintili": neither reading takes every number
         {"anno Domini Mº quinº, in festo S. Marci", ErrorYearNotCorrect},
