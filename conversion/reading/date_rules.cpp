@@ -222,6 +222,17 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                 phrases.back().date.fromMonthEnd = true;
         }
     };
+    // The month's last day, its month at `i` or after "mensis" there.
+    const auto addLast = [&](std::size_t begin, std::size_t i) {
+        const std::size_t before = phrases.size();
+        add(begin, 1, monthAfter(i), monthAfter(i) + 1, true);
+        if (phrases.size() > before)
+            phrases.back().date.fromMonthEnd = true;
+    };
+    // ultima ianuarii, as letters write it without "die"
+    if (words.is(at, Kind::Last) && (at == 0 || !words.is(at - 1, Kind::Die)) &&
+        !Parted(words, at + 1))
+        addLast(at, at + 1);
     if (words.is(at, Kind::Die)) {
         const std::size_t begin = DieBefore(words, at + 1);
         // die XX mensis Maii; die vero XX Maii
@@ -234,13 +245,8 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                 addCountedIn(begin, count.value, count.end);
             }
         // die ultima mensis februarii, die ultimo Maii: the month's last day
-        if (const std::string_view last = at + 1 < words.size() ? words[at + 1].key : "";
-            (last == "ultima" || last == "ultimo" || last == "ultimi") && !Parted(words, at + 1)) {
-            const std::size_t before = phrases.size();
-            add(begin, 1, monthAfter(at + 2), monthAfter(at + 2) + 1, true);
-            if (phrases.size() > before)
-                phrases.back().date.fromMonthEnd = true;
-        }
+        if (words.is(at + 1, Kind::Last) && !Parted(words, at + 1))
+            addLast(begin, at + 2);
         // die novembris septimo
         if (words.monthOf(at + 1) && !Parted(words, at + 1) && !Parted(words, at + 2))
             for (const NumberRead &count : CountsFrom(words, at + 2))

@@ -279,6 +279,9 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"uigiliam", Kind::Church},
     {"uigilie", Kind::Church},
     {"virginei", Kind::Formula, Christian}, // anno virginei partus
+    {"ultima", Kind::Last},
+    {"ultimi", Kind::Last},
+    {"ultimo", Kind::Last},
     {"urbe", Kind::Formula, City},
     {"urbis", Kind::Formula, City},
     {"xpi", Kind::Formula, Christian},

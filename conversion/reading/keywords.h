@@ -29,6 +29,7 @@ enum class Kind : std::uint8_t {
     AI,         //
     Connective, // autem, vero: "quarto decimo autem Kalendas Iulii"
     Die,        // die XX mensis Maii
+    Last,       // ultima, ultimo: the month's last day, "die ultima Maii", "ultima ianuarii"
     Mensis,     // mensis, mense
     Sub,        // sub die
     Et,         // primo et vicesimo; Honorio et Theodosio

@@ -89,7 +89,7 @@ struct GrammarRule {
 
 inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {RomanDateRule, KindsOf({Kind::Reference})},
-    {DayOfMonthRule, KindsOf({Kind::Die, Kind::Mensis, Kind::Number})},
+    {DayOfMonthRule, KindsOf({Kind::Die, Kind::Last, Kind::Mensis, Kind::Number})},
     {FormulaYearRule, KindsOf({Kind::Anno, Kind::Formula})},
     {EraYearRule, KindsOf({Kind::EraStart})},
     {SpanishEraRule, KindsOf({Kind::Era})},

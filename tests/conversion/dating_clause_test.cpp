@@ -224,6 +224,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // "die" is the word, never D, I and an ending
         {"V Id. Mai. in die sancto", "11 Maggio"},
         {"secunda die intrante aprili anno Domini MCCLXXVI", "02 Aprile 1276"},
+        {"Ex oppidulo Ferimontano, ultimo Februarii anno 1524", "29 Febbraio 1524"},
         {"Anno Dni. 1319 die octava decembris consecrationis nostrae 2do.", "08 Dicembre 1319"},
         {"Data sub die, quod fecit mensis iulius dies X.", "10 Luglio"},
         // A year's parts run together in one word, each with its scribe's ending; words that
