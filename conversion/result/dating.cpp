@@ -279,24 +279,29 @@ bool SameWay(const Way &a, const Way &b) {
            (a.day == b.day && a.year == b.year && a.leapYear == b.leapYear);
 }
 
+// A line with no reading: blank, or read no way, and why.
+Dating Unreadable(const LineReading &read, const DatingOptions &options) {
+    Dating d;
+    d.options = options;
+    if (!read.blank) {
+        d.outcome = Outcome::Unread;
+        d.fault = read.fault;
+        d.faultText = read.faultText;
+    }
+    return d;
+}
+
 } // namespace
 
 Dating DateLatinLine(std::string_view line, const DatingOptions &options, WordMemo *memo) {
     const LineReading read = ReadLatinLine(line, memo);
-    Dating d;
-    d.options = options;
-    if (read.blank)
-        return d;
-    if (read.fault != LineFault::None) {
-        d.outcome = Outcome::Unread;
-        d.fault = read.fault;
-        d.faultText = read.faultText;
-        return d;
-    }
+    if (read.blank || read.fault != LineFault::None)
+        return Unreadable(read, options);
     // A reading that names no day gives way to one that does: "octauo Non. Septembris" is
-    // no a. d. VIII Non., which there is not.
+    // no a. d. VIII Non., which there is not. (The day is counted into its place at once: a
+    // line's dating is large, and it was counted into another and copied.)
     std::size_t first = 0;
-    d = Counted(read.readings[0], options);
+    Dating d = Counted(read.readings[0], options);
     for (std::size_t i = 1; i < read.readings.size() && d.outcome == Outcome::NoSuchDay; ++i) {
         Dating next = Counted(read.readings[i], options);
         if (next.outcome == Outcome::Day) {
