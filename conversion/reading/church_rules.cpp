@@ -212,7 +212,7 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
     Counts counts;
     if (sunday(at) && !Parted(words, at + 1))
         counts = CountsFrom(words, at + 1);
-    else
+    else if (sunday(at + 1) || sunday(at + 2) || sunday(at + 3)) // after a count's words
         for (const NumberRead &n : CountsFrom(words, at))
             if (sunday(n.end) && !Parted(words, n.end))
                 counts.push_back({n.value, n.begin, n.end + 1});
