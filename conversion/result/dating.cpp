@@ -147,13 +147,12 @@ bool CountChurchDay(int written, const DatingOptions &options, Dating &d) {
 }
 
 // A line dated by the church year: the feast's day, found in its year where it moves.
-Dating CountedByTheChurchYear(Dating d, const DatingOptions &options) {
+void CountByTheChurchYear(Dating &d, const DatingOptions &options) {
     const LatinDate &date = d.reading.date;
     const ChurchDay &church = date.church;
     const auto none = [&d](NoDay why) {
         d.outcome = Outcome::NoSuchDay;
         d.why = why;
-        return d;
     };
     if (church.relation == FeastRelation::WithinOctave)
         return none(NoDay::FeastSpan);
@@ -162,7 +161,7 @@ Dating CountedByTheChurchYear(Dating d, const DatingOptions &options) {
             return none(d.stylesDiffering > 0 ? NoDay::FeastInAnotherStyle
                                               : NoDay::FeastNotThatYear);
         if (d.outcome == Outcome::TwoWays)
-            return d;
+            return;
         if (*d.year < FirstYear || *d.year > LastYear)
             return none(NoDay::StyledOutOfRange);
         d.shape = ShapeOf(*d.year, options.reckoning);
@@ -186,11 +185,10 @@ Dating CountedByTheChurchYear(Dating d, const DatingOptions &options) {
         return none(NoDay::FeastWeekday);
     if (d.reading.notes.month > 0 && d.day.month != d.reading.notes.month)
         return none(NoDay::MonthDisagrees);
-    return d;
 }
 
-Dating Counted(const DateReading &reading, const DatingOptions &options) {
-    Dating d;
+// The day a reading names, counted into `d`, a dating made blank.
+void CountInto(Dating &d, const DateReading &reading, const DatingOptions &options) {
     d.options = options;
     d.outcome = Outcome::Day;
     d.reading = reading;
@@ -199,11 +197,10 @@ Dating Counted(const DateReading &reading, const DatingOptions &options) {
     const ClauseNotes &notes = reading.notes;
     d.listed = !date.year && !roman.dayAfter && date.dayOfMonth == 0 && !date.church.named();
     if (date.church.named())
-        return CountedByTheChurchYear(d, options);
+        return CountByTheChurchYear(d, options);
     const auto none = [&d](NoDay why) {
         d.outcome = Outcome::NoSuchDay;
         d.why = why;
-        return d;
     };
     d.year = date.year;
     // The day and the month are the same in the year as written and in the year from 1 January
@@ -265,6 +262,13 @@ Dating Counted(const DateReading &reading, const DatingOptions &options) {
     // "mense Maio" beside a date of another month: one of the two is wrong
     if (notes.month > 0 && d.day.month != notes.month)
         return none(NoDay::MonthDisagrees);
+}
+
+// Counted in place: a dating is four hundred bytes, and each copy of one costs as much as
+// counting most days.
+Dating Counted(const DateReading &reading, const DatingOptions &options) {
+    Dating d;
+    CountInto(d, reading, options);
     return d;
 }
 
