@@ -1,9 +1,11 @@
-// libFuzzer target: the input is read as one line of the command line, both ways, alone and
-// inside the words of a dating clause (where it must keep its day or be refused), and, split at its
+// libFuzzer target: the input is read as one line of the command line, both ways, alone, with
+// the words of the inputs before it kept as a batch keeps them (the same answer), and inside the
+// words of a dating clause (where it must keep its day or be refused), and, split at its
 // first two newlines, as the texts of the three lists. Every answer must be one the program can
 // show, on one line, for a reason that fits the texts it was given; every warning a line of its
 // own; and whatever the command line writes in Latin, in any year style, must read back without an
 // error.
+#include "reading/word_memo.h"
 #include "window/roman_date.h"
 #include "window/window_lists.h"
 #include "writing/answers.h"
@@ -55,6 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             options.styleGiven = size % 5 != 0;
             const tempidex::Answer alone = tempidex::LatinToModern(input, options);
             CheckLine(alone, {});
+            // Read with the words of every input before it kept, as a batch keeps them: the same.
+            static tempidex::WordMemo memo;
+            std::string text, warnings;
+            const bool failed = tempidex::LatinToModern(input, options, text, &warnings, &memo);
+            if (failed != alone.failed || text != alone.text || warnings != alone.warnings)
+                std::abort();
             // The same among the words sources write around a date: the same day, or an error.
             const std::string clause = "Datum Romae apud S. Petrum, " + std::string(input) +
                                        ", indictione V, pontificatus nostri anno quarto.";
