@@ -324,11 +324,16 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.back().kind = PhraseKind::Skip;
         return;
     }
-    // A date's own words (its count too), a verb or a comma end the consuls' names on either
-    // side.
+    // A date's own words (its count too), an indiction's, a verb or a comma end the consuls'
+    // names on either side: "mense Martio die XXVIII. Iustino et Eutharico conss."
     const auto ends = [&words](std::size_t i) { // (Augusto is a title, after a name)
-        return words.is(i, Kind::Reference) ||
-               (words.monthOf(i) != 0 && i >= 1 && words.is(i - 1, Kind::Reference)) ||
+        const bool dated = i >= 1 && !Parted(words, i) &&
+                           (words.is(i - 1, Kind::Die) || words.is(i - 1, Kind::Indiction));
+        return words.is(i, Kind::Reference) || words.is(i, Kind::Die) ||
+               words.is(i, Kind::Mensis) || words.is(i, Kind::Indiction) ||
+               (dated && words.mayBeNumber(i)) ||
+               (words.monthOf(i) != 0 && i >= 1 &&
+                (words.is(i - 1, Kind::Reference) || words.is(i - 1, Kind::Mensis))) ||
                words.is(i, Kind::Given) || words.is(i, Kind::Received) ||
                words.is(i, Kind::Posted) || words.is(i, Kind::Anno) || words[i].gloss ||
                (words.is(i + 1, Kind::Reference) && !Parted(words, i + 1));

@@ -225,6 +225,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"V Id. Mai. in die sancto", "11 Maggio"},
         {"secunda die intrante aprili anno Domini MCCLXXVI", "02 Aprile 1276"},
         {"Ex oppidulo Ferimontano, ultimo Februarii anno 1524", "29 Febbraio 1524"},
+        // the consuls' names end at a day of the month, as at a Roman date
+        {"Data mense Martio die XXVIII. Iustino et Eutharico conss.", "28 Marzo"},
         {"Anno Dni. 1319 die octava decembris consecrationis nostrae 2do.", "08 Dicembre 1319"},
         {"Data sub die, quod fecit mensis iulius dies X.", "10 Luglio"},
         // A year's parts run together in one word, each with its scribe's ending; words that
