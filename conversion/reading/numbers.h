@@ -4,8 +4,11 @@
 // them: lower case, J as I.
 #pragma once
 
+#include "tokens.h"
+
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tempidex {
@@ -182,5 +185,30 @@ inline constexpr auto Ordinals = std::to_array<Ordinal>({
 // dies tertius, anno millesimo, indictione quarta, luna quartadecima, indictionis tertiae.
 inline constexpr std::array<std::string_view, 8> OrdinalEndings{"o",  "um", "us", "a",
                                                                 "ae", "e",  "i",  "am"};
+
+// Calls `add(form, value)` with every ordinal as words are read (tokens.h's key, V as U): each
+// stem with each ending, and a unit and a ten run together in one word as charters write them
+// (septimodecimo, decimoseptimo, vicesimoprimo).
+template <typename Add> void ForEachOrdinalForm(Add &&add) {
+    for (const Ordinal &o : Ordinals)
+        for (const std::string_view ending : OrdinalEndings)
+            add(AsKey(std::string(o.stem) + std::string(ending)), o.value);
+    for (const Ordinal &unit : Ordinals) {
+        if (unit.value > 9)
+            continue;
+        for (const Ordinal &ten : Ordinals) {
+            const bool teen = ten.value == 10 && unit.value >= 3;
+            if (!teen && ten.value != 20 && !(ten.value == 30 && unit.value == 1))
+                continue;
+            for (const std::string_view e : OrdinalEndings) {
+                const std::string u = std::string(unit.stem) + std::string(e),
+                                  t = std::string(ten.stem) + std::string(e);
+                add(AsKey(t + u), ten.value + unit.value);
+                if (teen)
+                    add(AsKey(u + t), ten.value + unit.value);
+            }
+        }
+    }
+}
 
 } // namespace tempidex

@@ -32,6 +32,14 @@ struct Token {
     bool joined = false;      // a number joined to the one before by "-" or "/": 1195-6
 };
 
+// A word folded as a token's key is: V as U. How the tables' words are kept.
+inline std::string AsKey(std::string_view word) {
+    std::string key(word);
+    for (char &c : key)
+        c = c == 'v' ? 'u' : c;
+    return key;
+}
+
 class Tokens {
 public:
     // More words than this make no dating clause.

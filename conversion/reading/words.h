@@ -1,12 +1,13 @@
 // The words of a line, each split and folded once (tokens.h) and classified once: which
-// keywords it is (keywords.h), the month it names (month_names.h), the value it has as a
-// numeral, in digits or as an ordinal (numbers.h). The grammar's rules (rules.h) read the line
+// keywords it is, the month it names (word_table.h), the value it has as a numeral, in digits
+// or as an ordinal (numbers.h, unknown_numbers.h). The grammar's rules (rules.h) read the line
 // through this and nothing else.
 #pragma once
 
 #include "eras.h"
 #include "keywords.h"
 #include "tokens.h"
+#include "word_table.h"
 
 #include <cstdint>
 #include <memory_resource>
@@ -15,29 +16,6 @@
 #include <vector>
 
 namespace tempidex {
-
-// What a word can be. A word may be several things: "Martis" is a month (Eidibus Martis) and a
-// weekday (die Martis); "nona" an ordinal; "a" the a of a. d. and of anno a nativitate.
-struct WordClass {
-    std::uint64_t kinds = 0;
-    std::int8_t reference = -1; // a Reference, where the word is one
-    std::int8_t weekday = -1;   // of a Weekday or a DayName: 0 Sunday
-    YearCount formula = YearCount::Unmarked;
-    std::int8_t month = 0;    // 1 to 12: the month the word names
-    bool wholeMonth = false;  // its name written out: Maius, Maii (not Mai.)
-    std::int16_t ordinal = 0; // tertio 3, septimodecimo 17, millesimo 1000
-    bool cardinal = false;    // duo, tres, quattuor: no rule reads them
-
-    constexpr bool is(Kind kind) const { return (kinds >> static_cast<unsigned>(kind) & 1u) != 0; }
-};
-
-// How a word as read (tokens.h's key: V as U) is classified; an unknown word is nothing.
-WordClass ClassOf(std::string_view key);
-
-// The value of the ordinal that a word misspelt by one letter is (quatodecimo, octabo), the
-// first letter kept, where one value alone is that close; 0 for none. `key` as ClassOf's, of
-// five letters or more.
-int OrdinalNear(std::string_view key);
 
 class WordMemo;
 

@@ -1,0 +1,165 @@
+#include "unknown_numbers.h"
+
+#include "letters_apart.h"
+#include "numbers.h"
+#include "tokens.h"
+#include "word_table.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tempidex {
+namespace {
+
+// The ordinals' stems as words are read (V as U).
+const std::vector<std::pair<std::string, int>> &OrdinalStems() {
+    static const std::vector<std::pair<std::string, int>> stems = [] {
+        std::vector<std::pair<std::string, int>> all;
+        for (const Ordinal &o : Ordinals)
+            all.emplace_back(AsKey(o.stem), o.value);
+        return all;
+    }();
+    return stems;
+}
+
+// The parts of PartsRunTogether from `text` on: each numeral with the ending scribes wrote
+// after it, the last part perhaps in words (mocccc is M° CCCC; moccccmolmo, modv). Two parts at
+// least, each below the place of the one before, and an ending or a last part in words to tell
+// them apart ("dixi" and "civi" are words, "diuo" and "lido" one numeral and an ending).
+// `parts` read before it, the last of them below `place`; `told`, whether one had an ending.
+int PartsFrom(std::string_view text, int place, int parts, bool told) {
+    if (text.empty())
+        return told && parts >= 2 ? 0 : -1;
+    if (parts > 0) { // the last part in words: primo, decimoseptimo
+        const int ordinal =
+            ClassOf(text.find('v') == std::string_view::npos ? text : AsKey(text)).ordinal;
+        if (ordinal > 0 && ordinal < place)
+            return ordinal;
+    }
+    static constexpr std::array<std::string_view, 7> endings{"mo", "no", "to", "do", "uo", "o", ""};
+    std::size_t letters = 0;
+    while (letters < text.size() && HasNumeralLettersOnly(text.substr(letters, 1)))
+        ++letters;
+    for (std::size_t n = letters; n > 0; --n) {
+        const int value = RomanValue(text.substr(0, n));
+        if (value == 0 || value >= place)
+            continue;
+        const int next = value >= 1000 ? 1000 : value >= 100 ? 100 : value >= 10 ? 10 : 1;
+        for (const std::string_view ending : endings) {
+            if (!text.substr(n).starts_with(ending) || (ending.empty() && n < letters))
+                continue;
+            const int rest =
+                PartsFrom(text.substr(n + ending.size()), next, parts + 1, told || !ending.empty());
+            if (rest >= 0)
+                return value + rest;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+// The ordinals of a number written in words run together, as charters write a year
+// (septuagesimoprimo, millesimoquadringentesimosexagesimo, quingentesimodecimo): each part a
+// stem with its ending, each smaller than the place of the one before; 0 for any other word.
+int OrdinalsRunTogether(std::string_view key) {
+    int total = 0, place = 1 << 20;
+    while (!key.empty()) {
+        int value = 0;
+        std::size_t used = 0;
+        for (const auto &[stem, stemValue] : OrdinalStems()) {
+            if (stem[0] != key[0] || stem.size() <= used || !key.starts_with(stem))
+                continue;
+            for (const std::string_view ending : OrdinalEndings)
+                if (key.substr(stem.size()).starts_with(ending) &&
+                    stem.size() + ending.size() > used) {
+                    value = stemValue;
+                    used = stem.size() + ending.size();
+                }
+        }
+        if (value == 0 || value >= place)
+            return 0;
+        total += value;
+        place = value >= 1000 ? 1000 : value >= 100 ? 100 : value >= 10 ? 10 : 1;
+        key.remove_prefix(used);
+    }
+    return total;
+}
+
+// An ordinal cut short and marked as one (millº, ducº, nonagº, septuagº): the value of the
+// ordinals whose stems begin so, where they all have one; 0 for none, -1 for several (quinº:
+// quintus, quinquagesimus, quingentesimus). `key` as ClassOf's.
+int ShortenedOrdinal(std::string_view key) {
+    if (key.size() < 3)
+        return 0;
+    int found = 0;
+    for (const auto &[stem, value] : OrdinalStems()) {
+        if (!std::string_view(stem).starts_with(key))
+            continue;
+        if (found != 0 && found != value)
+            return -1;
+        found = value;
+    }
+    return found;
+}
+
+// Whether a word's last four letters end some ordinal's form (-rtio, -simo): a word that ends
+// otherwise ends with no ordinal, and its endings need not be looked up one by one.
+bool MayEndAsAnOrdinal(std::string_view key) {
+    static const std::vector<std::string> tails = [] {
+        std::vector<std::string> all;
+        ForEachOrdinalForm([&all](const std::string &form, int) {
+            if (form.size() >= 4)
+                all.push_back(form.substr(form.size() - 4));
+        });
+        std::sort(all.begin(), all.end());
+        all.erase(std::unique(all.begin(), all.end()), all.end());
+        return all;
+    }();
+    return key.size() >= 4 &&
+           std::binary_search(tails.begin(), tails.end(), key.substr(key.size() - 4));
+}
+
+int PartsRunTogether(std::string_view text) {
+    return PartsFrom(text, 1 << 20, 0, false);
+}
+
+// Whether a word looks like part of an ordinal: -esim-, -decim-.
+bool LooksLikeAnOrdinal(std::string_view key) {
+    return key.find("esim") != std::string_view::npos ||
+           key.find("decim") != std::string_view::npos;
+}
+
+int OrdinalNear(std::string_view key) {
+    // Every form, by its first letter and its length: a word is compared with those that begin
+    // as it does and are a letter longer or shorter at most.
+    constexpr std::size_t Longest = 40;
+    using Forms = std::vector<std::pair<std::string, int>>;
+    static const std::array<std::array<Forms, Longest + 2>, 26> forms = [] {
+        std::array<std::array<Forms, Longest + 2>, 26> byLetter;
+        ForEachOrdinalForm([&byLetter](const std::string &form, int value) {
+            if (form[0] >= 'a' && form[0] <= 'z' && form.size() <= Longest)
+                byLetter[static_cast<std::size_t>(form[0] - 'a')][form.size()].emplace_back(form,
+                                                                                            value);
+        });
+        return byLetter;
+    }();
+    if (key.size() < 5 || key.size() > Longest || key[0] < 'a' || key[0] > 'z')
+        return 0;
+    int found = 0;
+    const auto &byLength = forms[static_cast<std::size_t>(key[0] - 'a')];
+    for (std::size_t length = key.size() - 1; length <= key.size() + 1; ++length)
+        for (const auto &[form, value] : byLength[length]) {
+            if (!OneLetterApart(form, key))
+                continue;
+            if (found != 0 && found != value)
+                return 0;
+            found = value;
+        }
+    return found;
+}
+
+} // namespace tempidex
