@@ -46,36 +46,6 @@ std::string LatinName(const RomanDay &roman, bool leapYear) {
     return roman.dayAfter ? "postridie " + named : named;
 }
 
-constexpr std::array<std::string_view, 7> Weekdays{"una domenica", "un lunedì",  "un martedì",
-                                                   "un mercoledì", "un giovedì", "un venerdì",
-                                                   "un sabato"};
-
-std::string_view WeekdayName(int weekday) {
-    const std::string_view name = Weekdays[static_cast<std::size_t>(weekday)];
-    return name.substr(name.find(' ') + 1);
-}
-
-// "lo stile fiorentino (l'anno comincia il 25 Marzo)", written into `out`: the style's
-// warning is written for most clauses with a year, and in one string it costs a tenth of what
-// the pieces joined did.
-void AppendStyleName(std::string &out, YearStyle style) {
-    const YearStyleName &s = StyleOf(style);
-    out += "lo stile ";
-    out += style == YearStyle::Nativity ? std::string_view("della Natività") : s.italian;
-    out += " (l'anno comincia ";
-    if (style == YearStyle::Easter)
-        out += "a Pasqua";
-    else
-        AppendOn(out, {s.start.month, s.start.day});
-    out += ')';
-}
-
-std::string StyleName(YearStyle style) {
-    std::string name;
-    AppendStyleName(name, style);
-    return name;
-}
-
 std::string ExplainUnread(LineFault fault, std::string_view written) {
     switch (fault) {
     case LineFault::Designation:
@@ -357,56 +327,6 @@ std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int
                 : shape.leap ? " negli anni bisestili"
                              : " negli anni comuni";
     return text;
-}
-
-std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others) {
-    std::string text = "anno ";
-    text.reserve(320); // three styles named in full
-    AppendModernYear(text, year);
-    text += " secondo ";
-    AppendStyleName(text, style);
-    for (const StyledYear &other : others) {
-        if (other.year == 0)
-            continue;
-        text += "; ";
-        AppendStyleName(text, other.style);
-        text += " dà ";
-        if (other.day) {
-            AppendOn(text, *other.day, other.year);
-        } else {
-            text += "il ";
-            AppendModernYear(text, other.year);
-        }
-    }
-    return text;
-}
-
-std::string ExplainWeekday(int weekday, int named) {
-    if (named < 0)
-        return "era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]);
-    if (named == weekday)
-        return "era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]) +
-               ", come è scritto";
-    return "il giorno della settimana scritto (" + std::string(WeekdayName(named)) +
-           ") non concorda: era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]);
-}
-
-std::string ExplainIndiction(int indiction, int named, IndictionStart start) {
-    const IndictionStartName &s = IndictionStarts[static_cast<std::size_t>(start)];
-    std::string text;
-    text.reserve(128); // written for a clause in four, in one piece
-    if (named == indiction)
-        text.append("l'indizione ").append(RomanNumeral(named)).append(" concorda");
-    else
-        text.append("l'indizione scritta (")
-            .append(RomanNumeral(named))
-            .append(") non concorda: era la ")
-            .append(RomanNumeral(indiction));
-    text.append(" (indizione ").append(s.italian).append(", dal ");
-    const std::size_t day = text.size();
-    AppendOn(text, s.day);
-    text.erase(day, 3); // "il " before the day: "dal 1° Settembre"
-    return text.append(")");
 }
 
 std::string Explain(const Dating &d) {

@@ -46,6 +46,9 @@ void AppendOn(std::string &out, DayOfMonth date, std::optional<int> year = std::
 // A day by the church year: the feast, its day in that year, the relation and the day named
 // (church_explanation.cpp).
 std::string ExplainChurchDay(const Dating &d);
+// The checks on a day (check_explanation.cpp): the style's name, "lo stile fiorentino (l'anno
+// comincia il 25 Marzo)"; the year in each style; the indiction written.
+std::string StyleName(YearStyle style);
 std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others);
 std::string ExplainIndiction(int indiction, int named, IndictionStart start);
 std::string ExplainLeapMarchNonesIdes();
