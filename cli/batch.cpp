@@ -110,8 +110,7 @@ void Batch::run(std::string_view argument) {
     if (argument != "-") {
         answer(argument, 0, m_answers[0], m_answers[0]);
         handOn(m_answers[0]);
-        if (m_buffer.size() >= BlockSize)
-            flush();
+        flushWhenFull();
     } else if (!ForEachLine(m_in, m_interactive,
                             [this](std::string_view line) { return take(line); })) {
         answerWaiting();
@@ -181,13 +180,17 @@ bool Batch::answerWaiting() {
     m_mostlyRemembered = (m_answers[0].found + m_answers[1].found - foundBefore) * 4 >= count * 3;
     m_waiting.clear();
     m_waitingEnds.clear();
-    return writable && (m_buffer.size() < BlockSize ? m_writable : flush());
+    return writable && flushWhenFull();
 }
 
 bool Batch::handOnKept() {
     for (std::size_t part = 0; part < m_keptParts; ++part)
         handOn(m_kept[part]);
     m_keptParts = 0;
+    return flushWhenFull();
+}
+
+bool Batch::flushWhenFull() {
     return m_buffer.size() < BlockSize ? m_writable : flush();
 }
 

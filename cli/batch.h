@@ -2,7 +2,7 @@
 // input for an argument "-", answered on a line of its own, so the answers stay line for line
 // with what was read. Lines are read in blocks, or as they are typed at a terminal; a line
 // longer than any date is answered without being held whole. A file or a pipe is answered a
-// few thousand lines at a time, each half of them by a thread of its own, and the answers are
+// few thousand lines at a time, in parts that two threads take in turn, and the answers are
 // written in the lines' order. Qt-free: the options are read in command_line.cpp.
 #pragma once
 
@@ -74,9 +74,10 @@ private:
     // with the next batch where two threads answered them (m_kept).
     bool answerWaiting();
     void handOn(Output &answers);
-    // Hands on the last batch's answers, kept until the next batch's second half is under way
-    // (m_kept), and writes them out once a block is full.
+    // Hands on the last batch's answers, kept until the next batch is under way (m_kept).
     bool handOnKept();
+    // Writes out what was handed on once it fills a block; false once writing has failed.
+    bool flushWhenFull();
     bool flush();
     void fail(std::string_view message);
 
@@ -93,7 +94,7 @@ private:
     // The lines read and not yet answered, one after another, and where each ends.
     std::string m_waiting;
     std::vector<std::size_t> m_waitingEnds;
-    std::array<Answers, 2> m_answers; // the first half's, and the second's
+    std::array<Answers, 2> m_answers; // each thread's own: this one's, and the second's
     // A batch answered on two threads is answered in parts (m_parts), and its answers are kept
     // to be written while the next batch is answered: the second thread would otherwise wait
     // for this one to write them.

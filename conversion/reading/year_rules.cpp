@@ -7,7 +7,6 @@
 #include "calendar/roman_calendar.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace tempidex {
 namespace {
@@ -69,7 +68,7 @@ bool Parted(const Words &words, std::size_t i) {
 // Where a second count joined to the one ending at `end` by "et" ends, each way it reads: the
 // years of two reigns kept together (anno octavo et secundo regni nostri, Charlemagne's as
 // king of the Franks and of the Lombards; anno pietatis eorum tertio decimo et quinto).
-using Ends = std::vector<std::size_t>;
+using Ends = Few<std::size_t, 16>;
 
 Ends JoinedCountEnds(const Words &words, std::size_t end) {
     Ends ends;
