@@ -139,6 +139,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"iduum", Kind::Reference, Ides},
     {"iesu", Kind::Formula, Christian},
     {"ihesu", Kind::Formula, Christian},
+    {"imper", Kind::Reign}, // Ottonis III. imper.
     {"imperante", Kind::Reigning},
     {"imperatore", Kind::Reign},
     {"imperatoris", Kind::Reign},

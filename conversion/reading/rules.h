@@ -15,6 +15,7 @@
 //   the Spanish era    Era N: the year of the Lord is N - 38
 //   an editor's year   a. N (the year of the city, as the editor's gloss says)
 //   a reign            pontificatus nostri anno N;  anno N regni;  regnante ... anno N;
+//                      N anno regnante | <name> regis | <name> papae
 //                      anno N (no formula, no era): the year of a reign or a pontificate
 //   the year elsewhere anno ut supra | eodem anno;  anno mundi N;  N a <an event>
 //   consuls            <names and numbers> coss.;  consulibus | post consulatum <names>
@@ -24,6 +25,7 @@
 //   hour, almanac      hora [diei] N;  epacta N, concurrente N, luna N, cyclo N
 //   initials           B. V. M., S. R. E., L. Pisone: letters that are no numbers
 //   a pope's number    Honorii papae III
+//   a ruler's number   Ottonis III. imper.;  Victoris II papae;  secundi Ottonis
 //   verbs              datum, actum, scriptum | acc. | pp., lecta: whose date follows
 //   id est             a gloss of the scribe's
 //   the church year    in festo | vigilia | crastino | octava <feast>;  feria N | die Veneris
@@ -66,6 +68,7 @@ void MonthRule(const Words &words, std::size_t at, Phrases &phrases);
 void ComputusRule(const Words &words, std::size_t at, Phrases &phrases);
 void InitialsRule(const Words &words, std::size_t at, Phrases &phrases);
 void PopeRule(const Words &words, std::size_t at, Phrases &phrases);
+void RulersNumberRule(const Words &words, std::size_t at, Phrases &phrases);
 void VerbRule(const Words &words, std::size_t at, Phrases &phrases);
 void IdEstRule(const Words &words, std::size_t at, Phrases &phrases);
 
@@ -95,7 +98,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {SpanishEraRule, KindsOf({Kind::Era})},
     {NumberYearRule, KindsOf({Kind::Number})},
     {EditorsYearRule, KindsOf({Kind::A})},
-    {ReignRule, KindsOf({Kind::Anno, Kind::Reign, Kind::Reigning})},
+    {ReignRule, KindsOf({Kind::Anno, Kind::Reign, Kind::Reigning, Kind::Number})},
     {YearElsewhereRule, KindsOf({Kind::Anno, Kind::AsAbove, Kind::Number})},
     {ConsulsRule, KindsOf({Kind::Consul})},
     {IndictionRule, KindsOf({Kind::Indiction})},
@@ -105,6 +108,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {ComputusRule, KindsOf({Kind::Computus})},
     {InitialsRule, KindsOf({Kind::Capital})},
     {PopeRule, KindsOf({Kind::Pope})},
+    {RulersNumberRule, KindsOf({Kind::Number})},
     {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},
     {IdEstRule, KindsOf({Kind::Reference})},
     {ChurchDayRule,

@@ -106,6 +106,25 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool IsNumeralLetter(char c) {
+    return c == 'i' || c == 'v' || c == 'x' || c == 'l' || c == 'c' || c == 'd' || c == 'm';
+}
+
+// Whether the capitals from `at` to the end of the word are a numeral run on, without a space,
+// from the lower-case word before it: "LateranisXIII kal. Mai.", "RomaeVI id.". The copyist or
+// the scan lost the space; read as one word, the count would be lost with it, and the date
+// read as the Calends themselves.
+bool IsNumeralRunOn(std::string_view line, std::size_t at) {
+    std::size_t end = at;
+    for (; end < line.size() && Bytes[static_cast<unsigned char>(line[end])].kind == Byte::Letter;
+         ++end) {
+        const ByteReading byte = Bytes[static_cast<unsigned char>(line[end])];
+        if (!byte.capital || !IsNumeralLetter(byte.letter))
+            return false;
+    }
+    return end > at;
+}
+
 // The sign written right before `at`, and its length: "-", "/", "−" (U+2212), "–" (U+2013).
 struct Sign {
     std::size_t length = 0;
@@ -193,6 +212,14 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                 const char letter = Letters[static_cast<unsigned char>(line[at])];
                 if (letter == '\0')
                     break;
+                // A numeral in capitals after a word's small letters is a word of its own,
+                // unless the small letters are a numeral too: "viI Idus" is VII Id.
+                if (lower && line[at] >= 'A' && line[at] <= 'Z' && IsNumeralRunOn(line, at) &&
+                    !std::all_of(text + textStart, text + used, IsNumeralLetter)) {
+                    finish(at);
+                    if (!start(at, true))
+                        return;
+                }
                 lower = lower || (line[at] >= 'a' && line[at] <= 'z');
                 put(letter);
             }

@@ -230,7 +230,45 @@ void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
 }
 
+namespace {
+
+// Primo anno regnante Karlo; V annum Hludowici regis; VI autem anno Stephani pape: a reign's
+// year before "anno", the ruler and his title after it. The phrase ends before the title,
+// which may begin a phrase of its own (pape V).
+void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
+    // The count begins here: "anno domini MCCCXL primo anno regni nostri" ends a year of the
+    // Lord with "primo", and a reign's year that took it would leave 1340.
+    if (at >= 1 && !Parted(words, at) && words.mayBeNumber(at - 1))
+        return;
+    const bool anno = words.is(at + 1, Kind::Anno) || words.is(at + 2, Kind::Anno) ||
+                      words.is(at + 3, Kind::Anno) || words.is(at + 4, Kind::Anno);
+    if (!anno)
+        return;
+    for (const YearNumber &number : YearNumbersFrom(words, at)) {
+        std::size_t i = number.end;
+        if (words.is(i, Kind::Connective) && !Parted(words, i))
+            ++i;
+        if (number.yearForm || !words.is(i, Kind::Anno) || Parted(words, i))
+            continue;
+        // The ruler's name and his title, in a few words: names are no keywords
+        for (std::size_t end = i + 1; end < words.size() && end <= i + 4 && !Parted(words, end);
+             ++end) {
+            if (words.is(end, Kind::Reign) || words.is(end, Kind::Reigning) ||
+                words.is(end, Kind::Pope)) {
+                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
+                break;
+            }
+            if (words.kindsOf(end) != 0)
+                break;
+        }
+    }
+}
+
+} // namespace
+
 void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (words.isNumber(at))
+        return YearBeforeAnno(words, at, phrases);
     // pontificatus nostri anno decimo; anno pontificatus nostri quarto; regni nostri anno XIII;
     // anno domni Ludovici, regis Junioris, secundo; regnante domino nostro Ottone rege anno
     // XIII. The words between are names and titles.

@@ -330,6 +330,20 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // a ruler's year, his title after his name, on either side of the number
         {"anno XI Hludowici imperatoris, die lunis, XII kal. iul.", "20 Giugno"},
         {"Actum XIII. kal. ian. Hludouuici imperatoris anno XVII.", "20 Dicembre"},
+        {"Actum XV. kal. Apr. Primo anno regnante Karlo", "18 Marzo"},
+        {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
+        {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
+        {"XV. kal. Apr. anno XXVIII. Ottonis III. Imper.", "18 Marzo"},
+        {"IIII id. aug. anno incarnationis MXI, anno vero domni Heinrici secundi regnantis X",
+         "10 Agosto 1011"},
+        // ... but a year of the Lord may end with the ordinal before "anno"
+        {"XIII kalendas maii anno XII pontificatus domni secundi Alexandri papae", "19 Aprile"},
+        {"V Id. Mai. anno domini mo. ccco. quadragesimo primo anno regni nostri vicesimo",
+         "11 Maggio 1341"},
+        // a numeral in capitals run on from the word before: the count is the numeral's
+        {"Data LateranisXIII kalendas maii", "19 Aprile"},
+        {"Data RomaeVI idus maii anno MCCL", "10 Maggio 1250"},
+        {"viI Idus Nov.", "07 Novembre"}, // ... but a numeral in mixed case is one
         // the last months by their old numbers: 7bris September, Xbris December
         {"Datum Romae die 14. 7bris 1517.", "14 Settembre 1517"},
         {"die 3 Xbris MDXX", "03 Dicembre 1520"},
