@@ -154,8 +154,10 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
 void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     // A. D. 1524: an era before the number. "a. d." and "ad" are also ante diem: before a count
     // that a named day follows (a. d. XIX Kal., a. d. tertio decimo Kal., ad bis VI Kal.) they
-    // are no era.
-    if (const std::optional<EraRead> era = EraFrom(words, at); era && !Parted(words, era->end)) {
+    // are no era. "d. C." (dopo Cristo) follows its number, as Italian writes it: before one,
+    // its letters are a numeral's, "m. d. c. xv." is no AD 15.
+    if (const std::optional<EraRead> era = EraFrom(words, at);
+        era && !Parted(words, era->end) && words[at].key.front() != 'd') {
         std::size_t count = era->end;
         while (count < era->end + 3 && !Parted(words, count) &&
                (words.isNumber(count) || words.numeralOf(count) > 0 || words.ordinalOf(count) > 0 ||

@@ -317,6 +317,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Kal. Ian. anno 10000", tempidex::ErrorYearNotCorrect},
         {"Kal. Ian. 0", tempidex::ErrorYearNotCorrect},
         {"Kal. Ian. A.D. L", "01 Gennaio 50"},
+        {"die secunda aprilis m. d. c. xv.", tempidex::ErrorYearNotCorrect}, // not d. C. 15
         {"Kal. Ian. anno Domini C", "01 Gennaio 100"},
         {"Kal. Ian. indictione V", "01 Gennaio"},
         {"Id. Mart. Caesare V et Antonio coss.", "15 Marzo"},
