@@ -127,17 +127,19 @@ void PopeRule(const Words &words, std::size_t at, Phrases &phrases) {
 }
 
 void RulersNumberRule(const Words &words, std::size_t at, Phrases &phrases) {
-    // A name no table knows, written as names are: Otto, Heinricus, Victor.
+    // A name no table knows, written as names are: Otto, Heinricus, Victor; no month.
     const auto name = [&words](std::size_t i) {
-        return i < words.size() && words[i].capital && !words[i].capitals && words.kindsOf(i) == 0;
+        return i < words.size() && words[i].capital && !words[i].capitals &&
+               words.kindsOf(i) == 0 && words.monthOf(i) == 0;
     };
     const auto title = [&words](std::size_t i) {
         return !Parted(words, i) &&
                (words.is(i, Kind::Reign) || words.is(i, Kind::Reigning) || words.is(i, Kind::Pope));
     };
-    // Ottonis III. Imper., Victoris II pape: the numeral between a ruler's name and his title
+    // Ottonis III. Imper., Victoris II pape: the numeral between a ruler's name and his title;
+    // no ruler was counted past thirty
     const bool between = at >= 1 && name(at - 1) && !Parted(words, at) && words[at].capitals &&
-                         words.numeralOf(at) > 0 && title(at + 1);
+                         words.numeralOf(at) > 0 && words.numeralOf(at) <= 30 && title(at + 1);
     // secundi Ottonis, Heinrici secundi regnantis: an ordinal in the genitive of his name
     const bool genitive = words.ordinalOf(at) > 0 && words.numeralOf(at) == 0 &&
                           words[at].text.ends_with('i') &&

@@ -335,6 +335,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
         {"XV. kal. Apr. anno XXVIII. Ottonis III. Imper.", "18 Marzo"},
+        {"Datum Rome die 3 Aprilis MDXX pontificatus nostri anno 8o.", "03 Aprile 1520"},
         {"IIII id. aug. anno incarnationis MXI, anno vero domni Heinrici secundi regnantis X",
          "10 Agosto 1011"},
         // ... but a year of the Lord may end with the ordinal before "anno"
