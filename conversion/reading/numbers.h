@@ -81,6 +81,19 @@ constexpr int MarkedRomanValue(std::string_view word) {
     return 0;
 }
 
+// Whether a word is a numeral where U is written for V, as editions that print one letter
+// for both may: u, xuiii, lxuiiio, uiiiuo. Nothing reads it as one ("cui" is a word), but a
+// clause must not be read as if it were not there: "xuiii kal. Ian." is not the Calends.
+constexpr bool IsNumeralWrittenWithU(std::string_view word) {
+    if (word.size() > 16 || word.find('u') == std::string_view::npos)
+        return false;
+    std::array<char, 16> letters{};
+    for (std::size_t i = 0; i < word.size(); ++i)
+        letters[i] = word[i] == 'u' ? 'v' : word[i];
+    const std::string_view v(letters.data(), word.size());
+    return RomanValue(v) > 0 || MarkedRomanValue(v) > 0;
+}
+
 // A number in digits, of five at most; 0 for anything else.
 constexpr int DigitsValue(std::string_view word) {
     if (word.empty() || word.size() > 5)

@@ -1,6 +1,7 @@
 #include "readings.h"
 
 #include "calendar/roman_day.h"
+#include "numbers.h"
 
 #include <algorithm>
 #include <bitset>
@@ -42,7 +43,14 @@ bool MustRead(const Words &words, std::size_t i) {
     // A capital alone that begins an era (A. D., P. C. N.): an initial or the era's, said which.
     if (words[i].text.size() == 1 && words[i].capital && words.is(i, Kind::EraStart))
         return true;
-    if (words.numeralOf(i) == 0)
+    // A numeral written with U: of three letters and more, no Latin word but these is spelt
+    // so, and it must be read anywhere (Aprilis mccccluij, m. o ccc. o xxu. o); shorter, or one
+    // of these, where a numeral must (u kalendas, like vi kalendas).
+    const std::string_view text = words[i].text;
+    const bool withU = words.numeralOf(i) == 0 && IsNumeralWrittenWithU(text);
+    if (withU && text.size() >= 3 && text != "cui" && text != "diu" && text != "ciu")
+        return true;
+    if (words.numeralOf(i) == 0 && !withU)
         return false;
     const auto joined = [&words](std::size_t b) { // b follows the word before it, no comma
         return b < words.size() && !words[b].pause;
