@@ -1,7 +1,6 @@
 #include "readings.h"
 
 #include "calendar/roman_day.h"
-#include "numbers.h"
 
 #include <algorithm>
 #include <bitset>
@@ -43,14 +42,11 @@ bool MustRead(const Words &words, std::size_t i) {
     // A capital alone that begins an era (A. D., P. C. N.): an initial or the era's, said which.
     if (words[i].text.size() == 1 && words[i].capital && words.is(i, Kind::EraStart))
         return true;
-    // A numeral written with U: of three letters and more, no Latin word but these is spelt
-    // so, and it must be read anywhere (Aprilis mccccluij, m. o ccc. o xxu. o); shorter, or one
-    // of these, where a numeral must (u kalendas, like vi kalendas).
-    const std::string_view text = words[i].text;
-    const bool withU = words.numeralOf(i) == 0 && IsNumeralWrittenWithU(text);
-    if (withU && text.size() >= 3 && text != "cui" && text != "diu" && text != "ciu")
+    // A numeral no rule reads: Aprilis mccccluij, m. o ccc. o xxu. o; u kalendas, xil kalendas
+    const Words::Unreadable unreadable = words.unreadableNumeral(i);
+    if (unreadable == Words::Unreadable::Anywhere)
         return true;
-    if (words.numeralOf(i) == 0 && !withU)
+    if (words.numeralOf(i) == 0 && unreadable == Words::Unreadable::No)
         return false;
     const auto joined = [&words](std::size_t b) { // b follows the word before it, no comma
         return b < words.size() && !words[b].pause;
@@ -246,11 +242,13 @@ void Assemble(const Words &words, const Phrases &phrases,
     ClauseNotes &notes = made.reading.notes;
     const Phrase *given = nullptr, *other = nullptr, *year = nullptr, *spanish = nullptr;
     DateRole role = DateRole::Given;
+    bool givenVerb = false; // "dat.", "datum" read: the date given is the one to answer
     for (const std::size_t i : choice) {
         const Phrase &p = phrases[i];
         switch (p.kind) {
         case PhraseKind::Verb:
             role = p.role;
+            givenVerb = givenVerb || p.role == DateRole::Given;
             break;
         case PhraseKind::Date:
             if (role != DateRole::Given) {
@@ -294,7 +292,9 @@ void Assemble(const Words &words, const Phrases &phrases,
             break;
         }
     }
-    if (!given && other) { // a law's acc. alone: its only date
+    // A law's acc. alone is its only date; beside a "dat." whose date is not read, it is not
+    // the date to answer ("Data ld. Octobr. ... Accepta XV Kal. Dec.": Id. misread).
+    if (!given && other && !givenVerb) {
         given = other;
         other = nullptr;
     }

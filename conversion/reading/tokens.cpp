@@ -152,7 +152,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
     m_tokens.reserve(std::min(line.size() / 2 + 1, MostWords));
     Token *word = nullptr; // the word being read
     std::size_t used = 0, textStart = 0, glossEnd = 0;
-    bool pause = false, lower = false;
+    bool pause = false, lower = false, inner = false; // small letters, capitals after the first
 
     // Written through pointers of their own: a char written through the strings could be
     // their own bookkeeping, for all the compiler knows, and each letter would read it again.
@@ -168,6 +168,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         word->key = {key + textStart, used - textStart};
         word->written = line.substr(word->written.size(), end - word->written.size());
         word->capitals = word->capital && !lower;
+        word->innerCapital = inner;
         word = nullptr;
     };
     // Begins a word at `at`; false where the line has more words than any clause.
@@ -181,7 +182,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         word->pause = pause;
         word->gloss = at < glossEnd;
         word->written = {nullptr, at}; // where it begins, until it ends
-        pause = lower = false;
+        pause = lower = inner = false;
         textStart = used;
         return true;
     };
@@ -212,15 +213,20 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                 const char letter = Letters[static_cast<unsigned char>(line[at])];
                 if (letter == '\0')
                     break;
-                // A numeral in capitals after a word's small letters is a word of its own,
-                // unless the small letters are a numeral too: "viI Idus" is VII Id.
-                if (lower && line[at] >= 'A' && line[at] <= 'Z' && IsNumeralRunOn(line, at) &&
-                    !std::all_of(text + textStart, text + used, IsNumeralLetter)) {
-                    finish(at);
-                    if (!start(at, true))
-                        return;
+                const auto byte = static_cast<unsigned char>(line[at]);
+                if (byte >= 'A' && byte <= 'Z' && used > textStart) { // a capital inside: rare
+                    // A numeral in capitals after a word's small letters is a word of its own,
+                    // unless the small letters are a numeral too: "viI Idus" is VII Id.
+                    if (lower && IsNumeralRunOn(line, at) &&
+                        !std::all_of(text + textStart, text + used, IsNumeralLetter)) {
+                        finish(at);
+                        if (!start(at, true))
+                            return;
+                    } else {
+                        inner = true;
+                    }
                 }
-                lower = lower || (line[at] >= 'a' && line[at] <= 'z');
+                lower = lower || (byte >= 'a' && byte <= 'z');
                 put(letter);
             }
             end = at;

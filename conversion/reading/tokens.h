@@ -19,17 +19,18 @@
 namespace tempidex {
 
 struct Token {
-    std::string_view text;    // folded
-    std::string_view key;     // folded, and V as U: how names and keywords are looked up
-    std::string_view written; // as the line writes it
-    bool capital = false;     // begins with a capital: a name, an initial, a numeral
-    bool capitals = false;    // every letter a capital: MDXX, not mdxx
-    bool pause = false;       // a comma, semicolon or colon before it
-    bool dotted = false;      // a full stop right after it: K. Mai., 14.
-    bool marked = false;      // an ordinal mark right after it: M°, XIIº, 3ª
-    bool gloss = false;       // inside an editor's bracket that holds a digit: (1249 mart. 3)
-    bool minus = false;       // a number written with a minus sign: -44
-    bool joined = false;      // a number joined to the one before by "-" or "/": 1195-6
+    std::string_view text;     // folded
+    std::string_view key;      // folded, and V as U: how names and keywords are looked up
+    std::string_view written;  // as the line writes it
+    bool capital = false;      // begins with a capital: a name, an initial, a numeral
+    bool capitals = false;     // every letter a capital: MDXX, not mdxx
+    bool innerCapital = false; // a capital after its first letter or digit: MCMLXlII, 1I
+    bool pause = false;        // a comma, semicolon or colon before it
+    bool dotted = false;       // a full stop right after it: K. Mai., 14.
+    bool marked = false;       // an ordinal mark right after it: M°, XIIº, 3ª
+    bool gloss = false;        // inside an editor's bracket that holds a digit: (1249 mart. 3)
+    bool minus = false;        // a number written with a minus sign: -44
+    bool joined = false;       // a number joined to the one before by "-" or "/": 1195-6
 };
 
 // A word folded as a token's key is: V as U. How the tables' words are kept.

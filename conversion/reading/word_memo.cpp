@@ -7,7 +7,9 @@
 namespace tempidex {
 
 const Words::Word &WordMemo::classOf(const Token &t) {
-    if (t.text.size() > Longest)
+    // A word with capitals and small letters mixed inside (XlI, MCCXlII, 1I) is classified by
+    // where its capitals stand: rare enough to be worked out each time.
+    if (t.text.size() > Longest || (t.innerCapital && !t.capitals))
         return m_long = Words::Classify(t);
     const auto marks =
         static_cast<std::uint8_t>((t.capital ? 1 : 0) | (t.capitals ? 2 : 0) | (t.marked ? 4 : 0));

@@ -53,8 +53,25 @@ bool IsNumber(const Token &t, const WordClass &c, bool digit, int numeral, int m
         return t.marked || (t.text.size() == 1 ? t.capital : t.capitals || !IsLatinWord(t.text));
     if (marked > 0) // but "do", "mo": a word, or a letter and its ending
         return t.capital || t.text.size() >= 3;
-    // A count of days written wrong, a capital in it (IIX, XVX, IIIII, VIllI): never a word.
-    return t.capital && t.text.size() >= 2 && t.text.find_first_not_of("ivxl") == std::string::npos;
+    // A count of days written wrong, a capital in it (IIX, XVX, IIIII, VIllI): never a word;
+    // nor a numeral of two capitals and more, misread in a letter (MCMLXlII, MXLlIII).
+    return t.capital && t.text.size() >= 2 &&
+           t.text.find_first_not_of(t.innerCapital ? "ivxlcdm" : "ivxl") == std::string::npos;
+}
+
+// A small l among a numeral's capitals, before a capital or last after capitals alone: lII,
+// XlI, Xl. A scan reads I so as often as L: XlI is XII or XLI.
+bool SmallLAmongCapitals(std::string_view written) {
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    for (std::size_t i = written.find('l'); i != std::string_view::npos;
+         i = written.find('l', i + 1)) {
+        const std::string_view before = written.substr(0, i), after = written.substr(i + 1);
+        if (std::any_of(after.begin(), after.end(), capital) ||
+            (!before.empty() && after.empty() &&
+             std::all_of(before.begin(), before.end(), capital)))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -65,7 +82,11 @@ Words::Word Words::Classify(const Token &t) {
     // Most words begin with no numeral's letter and hold no digit: they are no number.
     const Spelling spelling = SpellingOf(t.text);
     const bool numeralLetters = spelling.numeralLetters > 0;
-    const int numeral = spelling.numeralLetters == t.text.size() ? RomanValue(t.text) : 0;
+    int numeral = spelling.numeralLetters == t.text.size() ? RomanValue(t.text) : 0;
+    const bool misreadL =
+        numeral > 0 && (t.capital || t.innerCapital) && SmallLAmongCapitals(t.written);
+    if (misreadL)
+        numeral = 0; // a number to account for, which no rule reads
     const bool word = IsWordLikeAMarkedNumeral(t.text);
     w.numeral = numeral > 0 || t.text.size() < 2 || word || !numeralLetters
                     ? numeral
@@ -83,12 +104,25 @@ Words::Word Words::Classify(const Token &t) {
         w.word.ordinal = static_cast<std::int16_t>(shortened);
     if (spelling.digit) {
         w.digits = DigitsValue(t.text);
-        if (w.digits == 0)
+        // 3o, 2da, 1mo, 2DO: a scribe's ending; but "1I", "1ii" are a misread II or III
+        const std::size_t ending = t.text.find_first_not_of("0123456789");
+        const bool misread =
+            ending != std::string_view::npos && HasNumeralLettersOnly(t.text.substr(ending));
+        if (w.digits == 0 && !misread)
             w.digits = MarkedDigitsValue(t.text);
     }
+    // A numeral written with U of three letters and more: no Latin word is spelt so but cui,
+    // diu, ciu.; shorter, a numeral written wrong (xil, ccc xxil), or one of those: where a
+    // numeral must be read.
+    if (w.numeral == 0 && IsNumeralWrittenWithU(t.text))
+        w.unreadable = t.text.size() >= 3 && t.text != "cui" && t.text != "diu" && t.text != "ciu"
+                           ? Unreadable::Anywhere
+                           : Unreadable::Beside;
+    else if (w.numeral == 0 && numeralLetters && HasNumeralLettersOnly(t.text))
+        w.unreadable = Unreadable::Beside;
     // a shortened ordinal that could be several is still a number to account for
-    w.number =
-        IsNumber(t, w.word, spelling.digit, numeral, numeral > 0 ? 0 : w.numeral) || shortened < 0;
+    w.number = IsNumber(t, w.word, spelling.digit, numeral, numeral > 0 ? 0 : w.numeral) ||
+               shortened < 0 || misreadL;
     // A letter alone in lower case (a. d., i) begins no number; within one, it goes on.
     w.mayBeNumber =
         w.number || w.digits > 0 || w.word.ordinal > 0 || (w.numeral > 0 && t.text.size() > 1);

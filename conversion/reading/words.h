@@ -55,6 +55,12 @@ public:
     bool mayBeginFeast(std::size_t i) const { return i < size() && m_words[i].feast; }
     // Whether its ordinal was read from a word misspelt by a letter (octano, quatodecimo).
     bool misspeltOrdinal(std::size_t i) const { return i < size() && m_words[i].nearOrdinal; }
+    // A numeral no rule reads, written with U for V or wrong (xuiii, xil): Anywhere where it
+    // is surely no word, Beside where it must be read as a numeral must.
+    enum class Unreadable : std::uint8_t { No, Beside, Anywhere };
+    Unreadable unreadableNumeral(std::size_t i) const {
+        return i < size() ? m_words[i].unreadable : Unreadable::No;
+    }
     // Every kind the word is, Kind::Number and Kind::Capital included: which rules it begins.
     std::uint64_t kindsOf(std::size_t i) const { return m_words[i].word.kinds; }
     // The era spelt by the words from word i (a. u. c., A.D., P. C. N.), the spelling of the
@@ -87,6 +93,7 @@ private:
         bool number = false;
         bool mayBeNumber = false;
         bool nearOrdinal = false;
+        Unreadable unreadable = Unreadable::No;
         Era era = Era::Christian;
         std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
         Unknown unknown;

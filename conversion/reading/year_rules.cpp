@@ -242,8 +242,9 @@ void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
     // Lord with "primo", and a reign's year that took it would leave 1340.
     if (at >= 1 && !Parted(words, at) && words.mayBeNumber(at - 1))
         return;
-    const bool anno = words.is(at + 1, Kind::Anno) || words.is(at + 2, Kind::Anno) ||
-                      words.is(at + 3, Kind::Anno) || words.is(at + 4, Kind::Anno);
+    bool anno = false; // "anno" within a few words, no comma before it
+    for (std::size_t i = at + 1; i < words.size() && i <= at + 4 && !Parted(words, i) && !anno; ++i)
+        anno = words.is(i, Kind::Anno);
     if (!anno)
         return;
     for (const YearNumber &number : YearNumbersFrom(words, at)) {

@@ -328,6 +328,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"a. d. XX Kal. Ian.", tempidex::ErrorDateNotCorrect},
         {"die XXXII Maii", tempidex::ErrorDateNotCorrect},
         {"in festo Sancti Marci", "25 Aprile"}, // a feast: St Mark's day
+        // a law's received date is not its date given, where the given one is not read
+        {"Data ld. Octobr. Eutharico cons. Accepta XV. Kal. Decembr.",
+         tempidex::ErrorDateNotCorrect},
         // a ruler's year, his title after his name, on either side of the number
         {"anno XI Hludowici imperatoris, die lunis, XII kal. iul.", "20 Giugno"},
         {"Actum XIII. kal. ian. Hludouuici imperatoris anno XVII.", "20 Dicembre"},
