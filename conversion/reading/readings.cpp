@@ -227,6 +227,21 @@ void Assemble(const Words &words, const Phrases &phrases,
             return fail(LineFault::Year, text);
         }
     }
+    // A gap an editor marks right before the date's count or named day, or beside the year's
+    // number: a count or a year's part may be lost in it ("[...] Kal. Mai.", "anno MCC [...]").
+    for (const std::size_t i : choice) {
+        const Phrase &p = phrases[i];
+        const bool gapBefore = p.begin > 0 && words[p.begin - 1u].gap &&
+                               (words.mayBeNumber(p.begin) || words.is(p.begin, Kind::Reference));
+        const bool gapAfter = p.end < words.size() && words[p.end].gap;
+        made.written = true;
+        if (p.kind == PhraseKind::Date && gapBefore)
+            return fail(LineFault::Designation, words.written(p.begin - 1u, p.begin));
+        if (p.kind == PhraseKind::Year && (gapBefore || gapAfter))
+            return fail(LineFault::Year, gapBefore ? words.written(p.begin - 1u, p.begin)
+                                                   : words.written(p.end, p.end + 1u));
+        made.written = false;
+    }
     // A year only by its form stands next to the date.
     for (const std::size_t i : choice) {
         const Phrase &p = phrases[i];

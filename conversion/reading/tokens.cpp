@@ -125,6 +125,29 @@ bool IsNumeralRunOn(std::string_view line, std::size_t at) {
     return end > at;
 }
 
+// Where a gap an editor marks ends, when one begins at `at`: three dots and more, spaced or
+// not (..., . . .), an ellipsis (…), or three dashes in a bracket ([---], [- - -]: a bare
+// "---" is the window's own mark of a day with no count). `at` itself where none does.
+std::size_t GapEnd(std::string_view line, std::size_t at) {
+    constexpr std::string_view Ellipsis = "\u2026";
+    const char dash = at > 0 && line[at - 1] == '[' ? '-' : '.';
+    std::size_t marks = 0, end = at;
+    for (std::size_t i = at; i < line.size();) {
+        if (line[i] == '.' || line[i] == dash) {
+            end = ++i;
+            ++marks;
+        } else if (line.substr(i, Ellipsis.size()) == Ellipsis) {
+            end = i += Ellipsis.size();
+            marks += 3;
+        } else if (line[i] == ' ' && marks > 0) {
+            ++i;
+        } else {
+            break;
+        }
+    }
+    return marks >= 3 ? end : at;
+}
+
 // The sign written right before `at`, and its length: "-", "/", "−" (U+2212), "–" (U+2013).
 struct Sign {
     std::size_t length = 0;
@@ -192,6 +215,22 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         if (line[at] == ' ') { // the commonest byte between words, before the table's
             finish(end);
             ++at;
+            continue;
+        }
+        // A gap: a word of its own, "...". (Most full stops end an abbreviation, and begin none.)
+        const bool dotOrDash = line[at] == '.' || line[at] == '-' || line[at] == '\xE2';
+        if (const std::size_t gap = dotOrDash ? GapEnd(line, at) : at; gap > at) {
+            if (word != nullptr)
+                word->dotted = line[at] == '.';
+            finish(end);
+            if (!start(at, false))
+                return;
+            word->gap = true;
+            put('.');
+            put('.');
+            put('.');
+            finish(end = gap);
+            at = gap;
             continue;
         }
         const ByteReading byte = Bytes[static_cast<unsigned char>(line[at])];

@@ -6,8 +6,9 @@
 // after it (M°, XIIº), a minus sign before a number, a bracket of an editor's gloss around it.
 //
 // Letters and digits make words; every other ASCII byte, the full stop included, and every
-// Unicode space or punctuation mark only separates them. A byte that starts no UTF-8 character
-// is part of a word.
+// Unicode space or punctuation mark only separates them, but for three dots or dashes and
+// more, or an ellipsis: a gap in the text, a word of its own ("..."). A byte that starts no UTF-8
+// character is part of a word.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +32,7 @@ struct Token {
     bool gloss = false;        // inside an editor's bracket that holds a digit: (1249 mart. 3)
     bool minus = false;        // a number written with a minus sign: -44
     bool joined = false;       // a number joined to the one before by "-" or "/": 1195-6
+    bool gap = false;          // an editor's mark of words lost or left out: ..., …, [---]
 };
 
 // A word folded as a token's key is: V as U. How the tables' words are kept.

@@ -321,6 +321,14 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Kal. Ian. anno Domini C", "01 Gennaio 100"},
         {"Kal. Ian. indictione V", "01 Gennaio"},
         {"Id. Mart. Caesare V et Antonio coss.", "15 Marzo"},
+        // A gap an editor marks where the count or the year's end stands: either may be lost
+        {"Datum [...] Kal. Mai.", tempidex::ErrorDateNotCorrect},
+        {"Datum Romae … XV Kal. Mai.", tempidex::ErrorDateNotCorrect},
+        {"Datum [- - -] Kal. Mai.", tempidex::ErrorDateNotCorrect},
+        {"Datum Kal. Mai. anno MCC [...]", tempidex::ErrorYearNotCorrect},
+        {"Datum Kal. Mai. anno MCC. . . XX", tempidex::ErrorYearNotCorrect},
+        {"Datum ... anno MCC, Kal. Mai.", "01 Maggio 1200"},
+        {"Datum VIII. id. mai. anno XXVI. ……. regnante domno rege Karolo.", "08 Maggio"},
         // No date, or two
         {"Datum Romae apud S. Petrum", tempidex::ErrorDateNotCorrect},
         {"Kal. Ian. et Kal. Febr.", tempidex::ErrorDateNotCorrect},
