@@ -20,10 +20,6 @@
 namespace tempidex {
 namespace {
 
-bool Parted(const Words &words, std::size_t i) {
-    return i < words.size() && words[i].pause;
-}
-
 // The stem of word i (feast_names.h), or nothing past the line or across a comma.
 std::string StemAt(const Words &words, std::size_t i, std::size_t first) {
     if (i >= words.size() || words[i].gloss || (i > first && words[i].pause))
@@ -140,7 +136,7 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     std::string stem = StemAt(words, i, at); // word i's, stemmed once
     const auto next = [&] { stem = StemAt(words, ++i, at); };
     int octave = 0;
-    if ((stem == "octau" || stem == "octab") && !Parted(words, i + 1)) {
+    if ((stem == "octau" || stem == "octab") && !words.parted(i + 1)) {
         octave = 7;
         next();
     }
@@ -148,7 +144,7 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
         next();
     bool sunday = false;
     // dominicam, dominice: the Sunday; Dominici is St Dominic
-    if (stem == "dominic" && (DeclensionsOf(words[i].key) & 1u) != 0 && !Parted(words, i + 1)) {
+    if (stem == "dominic" && (DeclensionsOf(words[i].key) & 1u) != 0 && !words.parted(i + 1)) {
         sunday = true;
         ++i;
         if (i + 1 < words.size() && words[i].key == "qua" && words[i + 1].key == "cantatur")
@@ -156,7 +152,7 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
         else if (i < words.size() && words[i].key == "in")
             ++i;
     }
-    if (Parted(words, i))
+    if (words.parted(i))
         return std::nullopt;
     const std::optional<FeastRead> feast = FeastAt(words, i);
     if (!feast || feast->feast < 0 || (sunday && !IsSunday(feast->feast)))
@@ -182,21 +178,21 @@ struct WeekdayRead {
 
 Few<WeekdayRead, 4> WeekdaysAt(const Words &words, std::size_t at) {
     Few<WeekdayRead, 4> read;
-    if (words.is(at, Kind::Feria) && !Parted(words, at + 1))
+    if (words.is(at, Kind::Feria) && !words.parted(at + 1))
         for (const NumberRead &n : CountsFrom(words, at + 1))
             if (n.value >= 2 && n.value <= 7)
                 read.push_back({n.value - 1, n.end});
     if (!words.is(at, Kind::Feria)) // sexta feria
         for (const NumberRead &n : CountsFrom(words, at))
             if (n.value >= 2 && n.value <= 7 && words.is(n.end, Kind::Feria) &&
-                !Parted(words, n.end))
+                !words.parted(n.end))
                 read.push_back({n.value - 1, n.end + 1});
     if (words.is(at, Kind::Weekday)) {
         read.push_back({words.classOf(at).weekday, at + 1});
-        if (words.is(at + 1, Kind::Die) && !Parted(words, at + 1)) // dominica die
+        if (words.is(at + 1, Kind::Die) && !words.parted(at + 1)) // dominica die
             read.push_back({words.classOf(at).weekday, at + 2});
     }
-    if (words.is(at, Kind::Die) && !Parted(words, at + 1) &&
+    if (words.is(at, Kind::Die) && !words.parted(at + 1) &&
         (words.is(at + 1, Kind::DayName) || words.is(at + 1, Kind::Weekday)))
         read.push_back({words.classOf(at + 1).weekday, at + 2});
     return read;
@@ -210,17 +206,17 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
     };
     // dominica tertia Adventus; tercia dominica adventus: the count, and the word after both
     Counts counts;
-    if (sunday(at) && !Parted(words, at + 1))
+    if (sunday(at) && !words.parted(at + 1))
         counts = CountsFrom(words, at + 1);
     else if (sunday(at + 1) || sunday(at + 2) || sunday(at + 3)) // after a count's words
         for (const NumberRead &n : CountsFrom(words, at))
-            if (sunday(n.end) && !Parted(words, n.end))
+            if (sunday(n.end) && !words.parted(n.end))
                 counts.push_back({n.value, n.begin, n.end + 1});
     for (const NumberRead &n : counts) {
         std::size_t i = n.end;
-        const bool post = i < words.size() && words[i].key == "post" && !Parted(words, i);
+        const bool post = i < words.size() && words[i].key == "post" && !words.parted(i);
         const std::optional<FeastRead> feast = FeastAt(words, post ? i + 1 : i);
-        if (!feast || feast->feast < 0 || Parted(words, post ? i + 1 : i))
+        if (!feast || feast->feast < 0 || words.parted(post ? i + 1 : i))
             continue;
         const Feast &f = Feasts()[static_cast<std::size_t>(feast->feast)];
         ChurchDay day;
@@ -240,7 +236,7 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
 
 // So many days after a feast: tertio die post festum, die tertio post Pascha.
 void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
-    const bool die = words.is(at, Kind::Die) && !Parted(words, at + 1);
+    const bool die = words.is(at, Kind::Die) && !words.parted(at + 1);
     bool post = false; // "post" within the next words: else no phrase of this kind begins here
     for (std::size_t i = at + 1; i < words.size() && i <= at + 4 && !post; ++i)
         post = words[i].key == "post";
@@ -248,12 +244,12 @@ void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     for (const NumberRead &n : CountsFrom(words, die ? at + 1 : at)) {
         std::size_t i = n.end;
-        if (!die && words.is(i, Kind::Die) && !Parted(words, i))
+        if (!die && words.is(i, Kind::Die) && !words.parted(i))
             ++i;
         else if (!die)
             continue;
-        if (i >= words.size() || words[i].key != "post" || Parted(words, i) ||
-            Parted(words, i + 1) || n.value > 40)
+        if (i >= words.size() || words[i].key != "post" || words.parted(i) || words.parted(i + 1) ||
+            n.value > 40)
             continue;
         if (const std::optional<FeastNamed> feast = FeastFrom(words, i + 1)) {
             ChurchDay day = DayOf(*feast, FeastRelation::DaysAfter);
@@ -268,7 +264,7 @@ void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
 void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // [in | infra] festo, vigilia, crastino, octava <feast>; in <feast>
     std::size_t i = at;
-    const bool in = words.is(at, Kind::In) && !Parted(words, at + 1);
+    const bool in = words.is(at, Kind::In) && !words.parted(at + 1);
     const bool infra = in && words[at].key == "infra";
     if (in)
         ++i;
@@ -277,7 +273,7 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     const bool begins =
         at == 0 || words[at].pause || words.is(at - 1, Kind::Given) || words.mayBeNumber(at - 1);
     if (const std::optional<FeastRelation> relation = RelationOf(words, i);
-        relation && !Parted(words, i + 1) && (in || begins)) {
+        relation && !words.parted(i + 1) && (in || begins)) {
         if (const std::optional<FeastNamed> feast = FeastFrom(words, i + 1)) {
             ChurchDay day = DayOf(*feast, *relation);
             // "infra octavam", and "in octavas" (into the octave): the seven days, no one day
@@ -298,12 +294,12 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // feria secunda | die Veneris | sabbato [proxima] post | ante [festum] <feast>
     for (const WeekdayRead &weekday : WeekdaysAt(words, at)) {
         std::size_t j = weekday.end;
-        while (j < words.size() && !Parted(words, j) && IsBetween(StemAt(words, j, j)))
+        while (j < words.size() && !words.parted(j) && IsBetween(StemAt(words, j, j)))
             ++j;
         const std::string_view key = j < words.size() ? words[j].key : std::string_view{};
         // feria tertia infra octavam: the first such day after the feast, within its week
-        if (key == "infra" && !Parted(words, j + 1) && RelationOf(words, j + 1) &&
-            StemAt(words, j + 1, j + 1).starts_with("octa") && !Parted(words, j + 2))
+        if (key == "infra" && !words.parted(j + 1) && RelationOf(words, j + 1) &&
+            StemAt(words, j + 1, j + 1).starts_with("octa") && !words.parted(j + 2))
             if (const std::optional<FeastNamed> feast = FeastFrom(words, j + 2);
                 feast && feast->octave == 0) {
                 ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);
@@ -311,14 +307,14 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                 AddChurchDay(words, phrases, at, feast->end, day);
             }
         // feria quarta Paschae, feria secunda Pentecostes: a day of the feast's own week
-        if (!Parted(words, weekday.end) && weekday.weekday != 0)
+        if (!words.parted(weekday.end) && weekday.weekday != 0)
             if (const std::optional<FeastNamed> feast = FeastFrom(words, weekday.end);
                 feast && feast->octave == 0 && IsWeekOf(feast->feast)) {
                 ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);
                 day.weekday = static_cast<std::int8_t>(weekday.weekday);
                 AddChurchDay(words, phrases, at, feast->end, day);
             }
-        if (Parted(words, j) || (key != "post" && key != "ante")) {
+        if (words.parted(j) || (key != "post" && key != "ante")) {
             // dominica Invocavit, dominica in ramis palmarum: the Sunday so named
             if (weekday.weekday == 0 && weekday.end == at + 1)
                 if (const std::optional<FeastNamed> feast = FeastFrom(words, at);
@@ -327,9 +323,9 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             continue;
         }
         std::size_t k = j + 1;
-        while (k < words.size() && !Parted(words, k) && IsBetween(StemAt(words, k, k)))
+        while (k < words.size() && !words.parted(k) && IsBetween(StemAt(words, k, k)))
             ++k;
-        if (Parted(words, k))
+        if (words.parted(k))
             continue;
         if (const std::optional<FeastNamed> feast = FeastFrom(words, k)) {
             ChurchDay day = DayOf(*feast, key == "post" ? FeastRelation::WeekdayAfter

@@ -16,10 +16,6 @@ Phrase Spanning(PhraseKind kind, std::size_t begin, std::size_t end, int value =
     return p;
 }
 
-bool Parted(const Words &words, std::size_t i) {
-    return i < words.size() && words[i].pause;
-}
-
 // One letter, in capitals, alone: an initial or a numeral.
 bool IsLetterAlone(const Words &words, std::size_t i) {
     return i < words.size() && !words[i].gloss && words[i].text.size() == 1 && words[i].capital &&
@@ -32,41 +28,41 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.is(at, Kind::Indiction))
         return;
     const auto value = [](int n) { return n >= 1 && n <= 15 ? n : 0; };
-    if (!Parted(words, at + 1)) // indictione tertia decima
+    if (!words.parted(at + 1)) // indictione tertia decima
         for (const NumberRead &n : CountsFrom(words, at + 1))
             phrases.push_back(Spanning(PhraseKind::Indiction, at, n.end, value(n.value)));
-    if (!Parted(words, at)) // tertia indictione
+    if (!words.parted(at)) // tertia indictione
         for (const NumberRead &n : CountsEndingAt(words, at))
             phrases.push_back(Spanning(PhraseKind::Indiction, n.begin, at + 1, value(n.value)));
 }
 
 void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // feria secunda is Monday, feria sexta Friday; VI feria too
-    if (words.is(at, Kind::Feria) && !Parted(words, at + 1))
+    if (words.is(at, Kind::Feria) && !words.parted(at + 1))
         for (const NumberRead &n : CountsFrom(words, at + 1))
             if (n.value >= 2 && n.value <= 7)
                 phrases.push_back(Spanning(PhraseKind::Weekday, at, n.end, n.value - 1));
-    if (words.is(at, Kind::Feria) && !Parted(words, at))
+    if (words.is(at, Kind::Feria) && !words.parted(at))
         for (const NumberRead &n : CountsEndingAt(words, at))
             if (n.value >= 2 && n.value <= 7)
                 phrases.push_back(Spanning(PhraseKind::Weekday, n.begin, at + 1, n.value - 1));
     // dominica, die dominico, dominica die, sabbato
     if (words.is(at, Kind::Weekday)) {
         const std::size_t begin =
-            at >= 1 && words.is(at - 1, Kind::Die) && !Parted(words, at) ? at - 1 : at;
+            at >= 1 && words.is(at - 1, Kind::Die) && !words.parted(at) ? at - 1 : at;
         phrases.push_back(Spanning(PhraseKind::Weekday, begin, at + 1, words.classOf(at).weekday));
-        if (begin == at && words.is(at + 1, Kind::Die) && !Parted(words, at + 1))
+        if (begin == at && words.is(at + 1, Kind::Die) && !words.parted(at + 1))
             phrases.push_back(Spanning(PhraseKind::Weekday, at, at + 2, words.classOf(at).weekday));
     }
     // die Lunae ... die Veneris
-    if (words.is(at, Kind::Die) && words.is(at + 1, Kind::DayName) && !Parted(words, at + 1))
+    if (words.is(at, Kind::Die) && words.is(at + 1, Kind::DayName) && !words.parted(at + 1))
         phrases.push_back(Spanning(PhraseKind::Weekday, at, at + 2, words.classOf(at + 1).weekday));
 }
 
 void MonthRule(const Words &words, std::size_t at, Phrases &phrases) {
     // mense Maio, mensis Iunii, beside a date that names its day otherwise (a feast, a
     // weekday after one): the month is checked
-    if (words.is(at, Kind::Mensis) && !Parted(words, at + 1) && words.monthOf(at + 1) > 0)
+    if (words.is(at, Kind::Mensis) && !words.parted(at + 1) && words.monthOf(at + 1) > 0)
         phrases.push_back(Spanning(PhraseKind::Month, at, at + 2, words.monthOf(at + 1)));
 }
 
@@ -74,14 +70,13 @@ void HourRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.is(at, Kind::Hour))
         return;
     std::size_t i = at + 1;
-    while (i < at + 3 && (words.is(i, Kind::Diei) || words.is(i, Kind::Noctis)) &&
-           !Parted(words, i))
+    while (i < at + 3 && (words.is(i, Kind::Diei) || words.is(i, Kind::Noctis)) && !words.parted(i))
         ++i;
-    if (Parted(words, i))
+    if (words.parted(i))
         return;
     for (const NumberRead &n : CountsFrom(words, i)) {
         std::size_t end = n.end;
-        if ((words.is(end, Kind::Diei) || words.is(end, Kind::Noctis)) && !Parted(words, end))
+        if ((words.is(end, Kind::Diei) || words.is(end, Kind::Noctis)) && !words.parted(end))
             ++end; // hora tertia noctis
         if (n.value <= 24)
             phrases.push_back(Spanning(PhraseKind::Hour, at, end));
@@ -92,19 +87,18 @@ void ComputusRule(const Words &words, std::size_t at, Phrases &phrases) {
     // epacta XXII, concurrente V, luna XIV, cyclo lunari XV
     if (!words.is(at, Kind::Computus))
         return;
-    for (std::size_t from = at + 1; from <= at + 2 && !Parted(words, from); ++from)
+    for (std::size_t from = at + 1; from <= at + 2 && !words.parted(from); ++from)
         for (const NumberRead &n : CountsFrom(words, from))
             phrases.push_back(Spanning(PhraseKind::Computus, at, n.end));
 }
 
 void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
-    if (!IsLetterAlone(words, at) ||
-        (at >= 1 && IsLetterAlone(words, at - 1) && !Parted(words, at)))
+    if (!IsLetterAlone(words, at) || (at >= 1 && IsLetterAlone(words, at - 1) && !words.parted(at)))
         return;
     // S. R. E., B. V. M., D. N.: letters alone, some of them no numeral.
     std::size_t end = at;
     bool noNumeral = false;
-    while (IsLetterAlone(words, end) && (end == at || !Parted(words, end))) {
+    while (IsLetterAlone(words, end) && (end == at || !words.parted(end))) {
         noNumeral = noNumeral || words.numeralOf(end) == 0;
         ++end;
     }
@@ -113,7 +107,7 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(Spanning(PhraseKind::Initials, at, end));
     // L. Pisone, C. Iulio, M. Tullius: a letter before a name.
     const std::size_t next = at + 1;
-    if (next < words.size() && !Parted(words, next) && words[next].capital &&
+    if (next < words.size() && !words.parted(next) && words[next].capital &&
         words[next].text.size() > 1 && words.classOf(next).kinds == 0 && words.monthOf(next) == 0 &&
         !words.isNumber(next) && words.numeralOf(next) == 0)
         phrases.push_back(Spanning(PhraseKind::Initials, at, next));
@@ -121,7 +115,7 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
 
 void PopeRule(const Words &words, std::size_t at, Phrases &phrases) {
     // Honorii papae III, Gregorii pape noni: the number in the pope's name
-    if (words.is(at, Kind::Pope) && !Parted(words, at + 1))
+    if (words.is(at, Kind::Pope) && !words.parted(at + 1))
         for (const NumberRead &n : CountsFrom(words, at + 1))
             phrases.push_back(Spanning(PhraseKind::Initials, at, n.end));
 }
@@ -133,18 +127,17 @@ void RulersNumberRule(const Words &words, std::size_t at, Phrases &phrases) {
                words.kindsOf(i) == 0 && words.monthOf(i) == 0;
     };
     const auto title = [&words](std::size_t i) {
-        return !Parted(words, i) &&
+        return !words.parted(i) &&
                (words.is(i, Kind::Reign) || words.is(i, Kind::Reigning) || words.is(i, Kind::Pope));
     };
     // Ottonis III. Imper., Victoris II pape: the numeral between a ruler's name and his title;
     // no ruler was counted past thirty
-    const bool between = at >= 1 && name(at - 1) && !Parted(words, at) && words[at].capitals &&
+    const bool between = at >= 1 && name(at - 1) && !words.parted(at) && words[at].capitals &&
                          words.numeralOf(at) > 0 && words.numeralOf(at) <= 30 && title(at + 1);
     // secundi Ottonis, Heinrici secundi regnantis: an ordinal in the genitive of his name
-    const bool genitive = words.ordinalOf(at) > 0 && words.numeralOf(at) == 0 &&
-                          words[at].text.ends_with('i') &&
-                          ((at >= 1 && name(at - 1) && !Parted(words, at)) ||
-                           (name(at + 1) && !Parted(words, at + 1)));
+    const bool genitive =
+        words.ordinalOf(at) > 0 && words.numeralOf(at) == 0 && words[at].text.ends_with('i') &&
+        ((at >= 1 && name(at - 1) && !words.parted(at)) || (name(at + 1) && !words.parted(at + 1)));
     if (between || genitive)
         phrases.push_back(Spanning(PhraseKind::Initials, at, at + 1));
 }

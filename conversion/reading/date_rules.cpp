@@ -9,10 +9,6 @@ namespace {
 // No named day is counted to from further back than this: a. d. XIX Kal.
 constexpr int MostDaysCounted = 19;
 
-bool Parted(const Words &words, std::size_t i) {
-    return i < words.size() && words[i].pause;
-}
-
 // The month named by word i, and whether it was read from a misspelling; 0 for none. A
 // misspelt name is read only where a month must stand.
 struct MonthRead {
@@ -53,7 +49,7 @@ std::size_t AnteDiemBefore(const Words &words, std::size_t end) {
 
 // "die" or "sub die" ending just before word `end`: where it begins, or `end`.
 std::size_t DieBefore(const Words &words, std::size_t end) {
-    if (end == 0 || Parted(words, end) || !words.is(end - 1, Kind::Die))
+    if (end == 0 || words.parted(end) || !words.is(end - 1, Kind::Die))
         return end;
     return end >= 2 && !words[end - 1].pause && words.is(end - 2, Kind::Sub) ? end - 2 : end - 1;
 }
@@ -75,7 +71,7 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     const auto named = static_cast<Reference>(words.classOf(at).reference);
     std::size_t monthAt = at + 1;
-    if (words.is(monthAt, Kind::Mensis) && !Parted(words, monthAt)) // septimo idus mensis maii
+    if (words.is(monthAt, Kind::Mensis) && !words.parted(monthAt)) // septimo idus mensis maii
         ++monthAt;
     const MonthRead read = MonthAt(words, monthAt, true);
     if (read.month == 0)
@@ -90,7 +86,7 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         end += 1;
     }
     // "Kal. Ianuarius Maius": two months named, the second written out.
-    if (!leap && words.monthOf(end) != 0 && words.classOf(end).wholeMonth && !Parted(words, end)) {
+    if (!leap && words.monthOf(end) != 0 && words.classOf(end).wholeMonth && !words.parted(end)) {
         phrases.push_back(MonthFault(at, monthAt, end + 1));
         return;
     }
@@ -194,7 +190,7 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         date.dayOfMonth = count;
         // die quarto mensis iunii exeunte: Bologna's count, after the month, is part of it
         const std::string_view after =
-            end < words.size() && !Parted(words, end) ? words[end].key : std::string_view{};
+            end < words.size() && !words.parted(end) ? words[end].key : std::string_view{};
         if (after == "exeunte" || after == "exeuntis") {
             date.fromMonthEnd = true;
             ++end;
@@ -205,7 +201,7 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
     };
     // "mensis" or "mense" before the month.
     const auto monthAfter = [&words](std::size_t i) {
-        return words.is(i, Kind::Mensis) && !Parted(words, i) ? i + 1 : i;
+        return words.is(i, Kind::Mensis) && !words.parted(i) ? i + 1 : i;
     };
     // Bologna's custom, the month's days counted in or out by the word at `i`: die tertio
     // intrante mense iunio, secunda die intrante aprili, die secundo exeunte
@@ -213,8 +209,8 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         const std::string_view key = i < words.size() ? words[i].key : std::string_view{};
         const bool intrante = key == "intrante" || key == "introeunte" || key == "intrantis" ||
                               key == "stante" || key == "astante";
-        if ((intrante || key == "exeunte" || key == "exeuntis") && !Parted(words, i) &&
-            !Parted(words, i + 1)) {
+        if ((intrante || key == "exeunte" || key == "exeuntis") && !words.parted(i) &&
+            !words.parted(i + 1)) {
             const std::size_t monthAt = monthAfter(i + 1);
             const std::size_t before = phrases.size();
             add(begin, count, monthAt, monthAt + 1, true);
@@ -231,39 +227,39 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
     };
     // ultima ianuarii, as letters write it without "die"
     if (words.is(at, Kind::Last) && (at == 0 || !words.is(at - 1, Kind::Die)) &&
-        !Parted(words, at + 1))
+        !words.parted(at + 1))
         addLast(at, at + 1);
     if (words.is(at, Kind::Die)) {
         const std::size_t begin = DieBefore(words, at + 1);
         // die XX mensis Maii; die vero XX Maii
         const std::size_t from =
-            words.is(at + 1, Kind::Connective) && !Parted(words, at + 1) ? at + 2 : at + 1;
-        if (!Parted(words, from))
+            words.is(at + 1, Kind::Connective) && !words.parted(at + 1) ? at + 2 : at + 1;
+        if (!words.parted(from))
             for (const NumberRead &count : CountsFrom(words, from)) {
                 add(begin, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
                 // Bologna's custom: die tertio intrante mense iunio, die secundo exeunte
                 addCountedIn(begin, count.value, count.end);
             }
         // die ultima mensis februarii, die ultimo Maii: the month's last day
-        if (words.is(at + 1, Kind::Last) && !Parted(words, at + 1))
+        if (words.is(at + 1, Kind::Last) && !words.parted(at + 1))
             addLast(begin, at + 2);
         // die novembris septimo
-        if (words.monthOf(at + 1) && !Parted(words, at + 1) && !Parted(words, at + 2))
+        if (words.monthOf(at + 1) && !words.parted(at + 1) && !words.parted(at + 2))
             for (const NumberRead &count : CountsFrom(words, at + 2))
                 add(begin, count.value, at + 1, count.end, true);
     }
-    if (words.is(at, Kind::Mensis) && !Parted(words, at + 1) && !Parted(words, at + 2)) {
+    if (words.is(at, Kind::Mensis) && !words.parted(at + 1) && !words.parted(at + 2)) {
         const bool die = words.is(at + 2, Kind::Die); // mense Maii die 3; mense februarii IIIº
-        if (!die || !Parted(words, at + 3))
+        if (!die || !words.parted(at + 3))
             for (const NumberRead &count : CountsFrom(words, at + (die ? 3 : 2)))
                 add(at, count.value, at + 1, count.end, true);
     }
     for (const NumberRead &count : CountsFrom(words, at)) {
-        if (Parted(words, count.end))
+        if (words.parted(count.end))
             continue;
         if (words.is(count.end, Kind::Die)) { // sexto die mensis Iulii
             add(at, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1, true);
-            if (!Parted(words, count.end + 1))
+            if (!words.parted(count.end + 1))
                 addCountedIn(at, count.value, count.end + 1);
             continue;
         }
@@ -271,8 +267,8 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         // not after another number, which it might end ("septuagesimo primo mense augusti" ends
         // a year)
         const bool mensis = words.is(count.end, Kind::Mensis) &&
-                            words[count.end].text == "mensis" && !Parted(words, count.end + 1);
-        const bool afterNumber = at >= 1 && !Parted(words, at) &&
+                            words[count.end].text == "mensis" && !words.parted(count.end + 1);
+        const bool afterNumber = at >= 1 && !words.parted(at) &&
                                  (words.mayBeNumber(at - 1) || words.numeralOf(at - 1) > 0);
         if (words.ordinalOf(count.begin) > 0 && !mensis &&
             (afterNumber || words.is(count.end, Kind::Mensis)))

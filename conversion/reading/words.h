@@ -41,6 +41,9 @@ public:
     // A numeral's value: XIX, xiio, MCCC (with its ordinal mark, M°); digits: 1524. 0 for none.
     int numeralOf(std::size_t i) const { return i < size() ? m_words[i].numeral : 0; }
     int digitsOf(std::size_t i) const { return i < size() ? m_words[i].digits : 0; }
+    // Whether a comma, a semicolon or a colon stands before word i: a phrase does not go on
+    // past it.
+    bool parted(std::size_t i) const { return i < size() && m_tokens[i].pause; }
     // Words `from` to `to` (not included) as the line writes them.
     std::string_view written(std::size_t from, std::size_t to) const {
         return m_tokens.written(from, to);

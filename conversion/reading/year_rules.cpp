@@ -61,10 +61,6 @@ YearCount MoreExact(YearCount held, YearCount named) {
     return held == YearCount::Unmarked || held == YearCount::Christian ? named : held;
 }
 
-bool Parted(const Words &words, std::size_t i) {
-    return i < words.size() && words[i].pause;
-}
-
 // Where a second count joined to the one ending at `end` by "et" ends, each way it reads: the
 // years of two reigns kept together (anno octavo et secundo regni nostri, Charlemagne's as
 // king of the Franks and of the Lombards; anno pietatis eorum tertio decimo et quinto).
@@ -73,7 +69,7 @@ using Ends = Few<std::size_t, 16>;
 Ends JoinedCountEnds(const Words &words, std::size_t end) {
     Ends ends;
     if (end + 1 < words.size() && words[end].text == "et" && !words[end].gloss &&
-        !Parted(words, end) && !Parted(words, end + 1))
+        !words.parted(end) && !words.parted(end + 1))
         for (const YearNumber &number : YearNumbersFrom(words, end + 1))
             if (!number.yearForm)
                 ends.push_back(number.end);
@@ -97,7 +93,7 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
         YearCount counted = count;
         Era inEra = count == YearCount::City ? Era::City : Era::Christian;
         bool eraAfter = false;
-        if (!Parted(words, end))
+        if (!words.parted(end))
             if (const std::optional<EraRead> era = EraFrom(words, end)) {
                 counted = CountOf(era->era);
                 inEra = era->era;
@@ -107,19 +103,19 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
         // anno XIII regni nostri: the year of a reign. A formula or a year's form says it is
         // ours: "anno incarnationis MDV pontificatus nostri anno secundo" has both.
         const bool reigns = counted == YearCount::Unmarked && !number.yearForm;
-        if (reigns && !Parted(words, end) && words.is(end, Kind::Reign)) {
+        if (reigns && !words.parted(end) && words.is(end, Kind::Reign)) {
             phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, begin, end + 1));
             continue;
         }
         for (const std::size_t joined : reigns ? JoinedCountEnds(words, end) : Ends{})
-            if (!Parted(words, joined) && words.is(joined, Kind::Reign))
+            if (!words.parted(joined) && words.is(joined, Kind::Reign))
                 phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, begin, joined + 1));
         if (counted == YearCount::Unmarked && !number.yearForm) {
             phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, begin, end));
             continue;
         }
         Phrase p = YearPhrase(begin, end, number, counted, YearInEra(number.value, inEra));
-        if (eraAfter && !Parted(words, end) && EraFrom(words, end))
+        if (eraAfter && !words.parted(end) && EraFrom(words, end))
             p.fault = PhraseFault::Year; // 1524 a.C. AD
         phrases.push_back(p);
     }
@@ -141,13 +137,13 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
     // dominicae incarnationis anno MCXXX
     if (!words.is(at, Kind::Formula) ||
-        (at >= 1 && words.is(at - 1, Kind::Formula) && !Parted(words, at)))
+        (at >= 1 && words.is(at - 1, Kind::Formula) && !words.parted(at)))
         return;
     YearCount count = YearCount::Unmarked;
     std::size_t i = at;
-    for (; i < at + 6 && words.is(i, Kind::Formula) && (i == at || !Parted(words, i)); ++i)
+    for (; i < at + 6 && words.is(i, Kind::Formula) && (i == at || !words.parted(i)); ++i)
         count = MoreExact(count, words.classOf(i).formula);
-    if (count != YearCount::Unmarked && words.is(i, Kind::Anno) && !Parted(words, i))
+    if (count != YearCount::Unmarked && words.is(i, Kind::Anno) && !words.parted(i))
         AddYears(words, at, i + 1, count, phrases);
 }
 
@@ -157,17 +153,17 @@ void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     // are no era. "d. C." (dopo Cristo) follows its number, as Italian writes it: before one,
     // its letters are a numeral's, "m. d. c. xv." is no AD 15.
     if (const std::optional<EraRead> era = EraFrom(words, at);
-        era && !Parted(words, era->end) && words[at].key.front() != 'd') {
+        era && !words.parted(era->end) && words[at].key.front() != 'd') {
         std::size_t count = era->end;
-        while (count < era->end + 3 && !Parted(words, count) &&
+        while (count < era->end + 3 && !words.parted(count) &&
                (words.isNumber(count) || words.numeralOf(count) > 0 || words.ordinalOf(count) > 0 ||
                 words.is(count, Kind::Bis)))
             ++count;
-        if (!(words.is(count, Kind::Reference) && !Parted(words, count)))
+        if (!(words.is(count, Kind::Reference) && !words.parted(count)))
             for (const YearNumber &number : YearNumbersFrom(words, era->end)) {
                 Phrase p = YearPhrase(at, number.end, number, CountOf(era->era),
                                       YearInEra(number.value, era->era));
-                if (!Parted(words, number.end) && EraFrom(words, number.end))
+                if (!words.parted(number.end) && EraFrom(words, number.end))
                     p.fault = PhraseFault::Year; // A.D. 1524 a.C.
                 phrases.push_back(p);
             }
@@ -175,10 +171,10 @@ void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
 }
 
 void SpanishEraRule(const Words &words, std::size_t at, Phrases &phrases) {
-    if (!words.is(at, Kind::Era) || Parted(words, at + 1))
+    if (!words.is(at, Kind::Era) || words.parted(at + 1))
         return;
     const std::size_t begin =
-        at >= 1 && words.is(at - 1, Kind::Sub) && !Parted(words, at) ? at - 1 : at;
+        at >= 1 && words.is(at - 1, Kind::Sub) && !words.parted(at) ? at - 1 : at;
     for (const YearNumber &number : YearNumbersFrom(words, at + 1))
         phrases.push_back(YearPhrase(begin, number.end, number, YearCount::SpanishEra,
                                      number.value - SpanishEraAhead));
@@ -193,11 +189,11 @@ void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases) {
             continue;
         }
         // 1524 AD, DCCX a.u.c., 44 a.C.: an era after the number.
-        if (!Parted(words, number.end))
+        if (!words.parted(number.end))
             if (const std::optional<EraRead> era = EraFrom(words, number.end)) {
                 Phrase p = YearPhrase(at, era->end, number, CountOf(era->era),
                                       YearInEra(number.value, era->era));
-                if (!Parted(words, era->end) && EraFrom(words, era->end))
+                if (!words.parted(era->end) && EraFrom(words, era->end))
                     p.fault = PhraseFault::Year; // 1524 a.C. AD
                 phrases.push_back(p);
             }
@@ -215,7 +211,7 @@ void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     // for a reader who does not know the edition, unless the gloss gives the year BC.
     // (A. in capitals is Augustus's, in the consuls' names: Theodosio A. VII.)
     if (!words.is(at, Kind::A) || words[at].capital || words.is(at + 1, Kind::D) ||
-        words.is(at + 1, Kind::I) || Parted(words, at + 1) ||
+        words.is(at + 1, Kind::I) || words.parted(at + 1) ||
         (at >= 1 && words.is(at - 1, Kind::Anno)))
         return;
     for (const YearNumber &number : YearNumbersFrom(words, at + 1)) {
@@ -240,21 +236,21 @@ namespace {
 void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
     // The count begins here: "anno domini MCCCXL primo anno regni nostri" ends a year of the
     // Lord with "primo", and a reign's year that took it would leave 1340.
-    if (at >= 1 && !Parted(words, at) && words.mayBeNumber(at - 1))
+    if (at >= 1 && !words.parted(at) && words.mayBeNumber(at - 1))
         return;
     bool anno = false; // "anno" within a few words, no comma before it
-    for (std::size_t i = at + 1; i < words.size() && i <= at + 4 && !Parted(words, i) && !anno; ++i)
+    for (std::size_t i = at + 1; i < words.size() && i <= at + 4 && !words.parted(i) && !anno; ++i)
         anno = words.is(i, Kind::Anno);
     if (!anno)
         return;
     for (const YearNumber &number : YearNumbersFrom(words, at)) {
         std::size_t i = number.end;
-        if (words.is(i, Kind::Connective) && !Parted(words, i))
+        if (words.is(i, Kind::Connective) && !words.parted(i))
             ++i;
-        if (number.yearForm || !words.is(i, Kind::Anno) || Parted(words, i))
+        if (number.yearForm || !words.is(i, Kind::Anno) || words.parted(i))
             continue;
         // The ruler's name and his title, in a few words: names are no keywords
-        for (std::size_t end = i + 1; end < words.size() && end <= i + 4 && !Parted(words, end);
+        for (std::size_t end = i + 1; end < words.size() && end <= i + 4 && !words.parted(end);
              ++end) {
             if (words.is(end, Kind::Reign) || words.is(end, Kind::Reigning) ||
                 words.is(end, Kind::Pope)) {
@@ -283,7 +279,7 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
     bool named = reign || reigning; // a reign named before the number
     const std::size_t most = reigning ? 10 : 8;
     for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {
-        if (Parted(words, i) && reign)
+        if (words.parted(i) && reign)
             return;
         if (words.is(i, Kind::Reference) || words.is(i, Kind::Given) ||
             (anno && words.is(i, Kind::Anno)))
@@ -307,7 +303,7 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             // number after "regnante" is no year of the reign
             for (const YearNumber &number : YearNumbersFrom(words, i))
                 if (!number.yearForm && words.is(number.end, Kind::Anno) &&
-                    !Parted(words, number.end))
+                    !words.parted(number.end))
                     phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end + 1));
             return;
         }
@@ -325,30 +321,30 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
 void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (words.is(at, Kind::Anno)) {
         std::size_t i = at + 1;
-        while (i < at + 4 && words.is(i, Kind::Formula) && !Parted(words, i))
+        while (i < at + 4 && words.is(i, Kind::Formula) && !words.parted(i))
             ++i;
         // anno ut supra, anno quo supra, anno praedicto, anno eodem; and what else is dated
         // with the year: anno, indictione et pontificatu quibus supra
         std::size_t j = i;
-        while (j < i + 4 && (j == i || !Parted(words, j)) &&
+        while (j < i + 4 && (j == i || !words.parted(j)) &&
                (words.is(j, Kind::Indiction) || words.is(j, Kind::Et) || words.is(j, Kind::Reign)))
             ++j;
         const bool ut =
-            j < words.size() && !Parted(words, j) &&
+            j < words.size() && !words.parted(j) &&
             (words[j].text == "ut" || words[j].text == "quo" || words[j].text == "quibus");
-        if (words.is(j + (ut ? 1 : 0), Kind::AsAbove) && !Parted(words, j + (ut ? 1 : 0)))
+        if (words.is(j + (ut ? 1 : 0), Kind::AsAbove) && !words.parted(j + (ut ? 1 : 0)))
             phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, j + (ut ? 2 : 1)));
         // anno mundi VIDCCC: a year of the world, not of ours
-        if (words.is(i, Kind::World) && !Parted(words, i))
+        if (words.is(i, Kind::World) && !words.parted(i))
             for (const YearNumber &number : YearNumbersFrom(words, i + 1))
                 phrases.push_back(ElsewherePhrase(YearElsewhere::World, at, number.end));
     }
-    if (words.is(at, Kind::AsAbove) && words.is(at + 1, Kind::Anno) && !Parted(words, at + 1))
+    if (words.is(at, Kind::AsAbove) && words.is(at + 1, Kind::Anno) && !words.parted(at + 1))
         phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, at + 2)); // eodem anno
     // decimo a Dogmatica Definitione: a count of years from an event
     const bool from =
         words.is(at + 1, Kind::A) || (at + 1 < words.size() && words[at + 1].text == "ab");
-    if (words.ordinalOf(at) > 0 && from && at + 2 < words.size() && !Parted(words, at + 1) &&
+    if (words.ordinalOf(at) > 0 && from && at + 2 < words.size() && !words.parted(at + 1) &&
         words[at + 2].capital && words.classOf(at + 2).kinds == 0 && words.monthOf(at + 2) == 0)
         phrases.push_back(ElsewherePhrase(YearElsewhere::Anniversary, at, at + 2));
 }
@@ -367,7 +363,7 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
     // A date's own words (its count too), an indiction's, a verb or a comma end the consuls'
     // names on either side: "mense Martio die XXVIII. Iustino et Eutharico conss."
     const auto ends = [&words](std::size_t i) { // (Augusto is a title, after a name)
-        const bool dated = i >= 1 && !Parted(words, i) &&
+        const bool dated = i >= 1 && !words.parted(i) &&
                            (words.is(i - 1, Kind::Die) || words.is(i - 1, Kind::Indiction));
         return words.is(i, Kind::Reference) || words.is(i, Kind::Die) ||
                words.is(i, Kind::Mensis) || words.is(i, Kind::Indiction) ||
@@ -376,20 +372,20 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
                 (words.is(i - 1, Kind::Reference) || words.is(i - 1, Kind::Mensis))) ||
                words.is(i, Kind::Given) || words.is(i, Kind::Received) ||
                words.is(i, Kind::Posted) || words.is(i, Kind::Anno) || words[i].gloss ||
-               (words.is(i + 1, Kind::Reference) && !Parted(words, i + 1));
+               (words.is(i + 1, Kind::Reference) && !words.parted(i + 1));
     };
     // Honorio VIII et Theodosio III AA. conss.
     std::size_t begin = at;
-    while (begin > 0 && !Parted(words, begin) && !ends(begin - 1))
+    while (begin > 0 && !words.parted(begin) && !ends(begin - 1))
         --begin;
     if (begin < at)
         phrases.push_back(ElsewherePhrase(YearElsewhere::Consuls, begin, at + 1));
     // consulibus Honorio VIII et Theodosio III; post consulatum Lampadii et Orestis
     std::size_t end = at + 1;
-    while (end < words.size() && !Parted(words, end) && !ends(end))
+    while (end < words.size() && !words.parted(end) && !ends(end))
         ++end;
     const std::size_t from =
-        at >= 1 && words[at - 1].text == "post" && !Parted(words, at) ? at - 1 : at;
+        at >= 1 && words[at - 1].text == "post" && !words.parted(at) ? at - 1 : at;
     if (end > at + 1)
         phrases.push_back(ElsewherePhrase(YearElsewhere::Consuls, from, end));
 }
