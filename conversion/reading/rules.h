@@ -17,7 +17,8 @@
 //   a reign            pontificatus nostri anno N;  anno N regni;  regnante ... anno N;
 //                      N anno regnante | <name> regis | <name> papae
 //                      anno N (no formula, no era): the year of a reign or a pontificate
-//   the year elsewhere anno ut supra | eodem anno;  anno mundi N;  N a <an event>
+//   the year elsewhere anno ut supra | eodem anno;  anno mundi N;  N a <an event>;
+//                      anno quo <an event>;  anno in Christi nomine N (a king's year)
 //   consuls            <names and numbers> coss.;  consulibus | post consulatum <names>
 //   indiction          indictione N;  N indictione
 //   weekday            feria N;  dominica;  sabbato;  die Lunae ... die Veneris

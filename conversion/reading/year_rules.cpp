@@ -128,6 +128,11 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         // anno [ab incarnatione Domini | salutis | a Christo nato ...] N
         std::size_t i = at + 1;
         YearCount count = YearCount::Unmarked;
+        // anno in Christi nomine quarto: the Lombard notaries' invocation names no era, and the
+        // year after it is a king's
+        if (words.is(i, Kind::In) && i + 2 < words.size() && words[i + 2].key == "nomine" &&
+            !words.parted(i + 1) && !words.parted(i + 2))
+            i += 3;
         for (; i < at + 8 && (words.is(i, Kind::Formula) || words.is(i, Kind::Connective)); ++i)
             count = MoreExact(count, words.classOf(i).formula);
         if (words.is(i, Kind::Reign) || words.is(i, Kind::World) || words.is(i, Kind::AsAbove))
@@ -339,6 +344,10 @@ void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
             for (const YearNumber &number : YearNumbersFrom(words, i + 1))
                 phrases.push_back(ElsewherePhrase(YearElsewhere::World, at, number.end));
     }
+    // in ipso anno quo filius eius ... accepit: the year of an event the clause tells
+    if (words.is(at, Kind::Anno) && at + 1 < words.size() && words[at + 1].key == "quo" &&
+        !words.parted(at + 1) && !words.is(at + 2, Kind::AsAbove))
+        phrases.push_back(ElsewherePhrase(YearElsewhere::Anniversary, at, at + 2));
     if (words.is(at, Kind::AsAbove) && words.is(at + 1, Kind::Anno) && !words.parted(at + 1))
         phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, at + 2)); // eodem anno
     // decimo a Dogmatica Definitione: a count of years from an event

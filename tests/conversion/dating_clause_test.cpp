@@ -347,6 +347,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
         {"XV. kal. Apr. anno XXVIII. Ottonis III. Imper.", "18 Marzo"},
         {"Datum Rome die 3 Aprilis MDXX pontificatus nostri anno 8o.", "03 Aprile 1520"},
+        {"V die mensis iulii, regnante domno nostro Liudprando rege, anno in Christi nomine quarto",
+         "05 Luglio"},
+        {"XIII. kal. ian. anno incarnationis domini DCCCXXVIIII. in ipso anno quo filius eius rex "
+         "potestatem accepit.",
+         "20 Dicembre 829"},
         {"IIII id. aug. anno incarnationis MXI, anno vero domni Heinrici secundi regnantis X",
          "10 Agosto 1011"},
         // ... but a year of the Lord may end with the ordinal before "anno"
