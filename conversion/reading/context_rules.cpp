@@ -34,6 +34,19 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.parted(at)) // tertia indictione
         for (const NumberRead &n : CountsEndingAt(words, at))
             phrases.push_back(Spanning(PhraseKind::Indiction, n.begin, at + 1, value(n.value)));
+    // indictione Vl: a numeral misread (VI), or written wrong, is an indiction not checked. It
+    // never changes the day; but before a named day or a number it may be the date's count.
+    const std::size_t i = at + 1;
+    const bool misread = words.unreadableNumeral(i) != Words::Unreadable::No ||
+                         (words.isNumber(i) && CountsFrom(words, i).empty());
+    const bool beforeTheDate =
+        !words.parted(i + 1) && (words.is(i + 1, Kind::Reference) || words.mayBeNumber(i + 1));
+    if (!words.parted(i) && misread && !beforeTheDate) {
+        Phrase p = Spanning(PhraseKind::Indiction, at, i + 1, 0);
+        p.faultBegin = static_cast<std::uint8_t>(i); // the number not read, to be said
+        p.faultEnd = static_cast<std::uint8_t>(i + 1);
+        phrases.push_back(p);
+    }
 }
 
 void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {

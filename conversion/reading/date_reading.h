@@ -65,6 +65,7 @@ struct ClauseNotes {
     std::string_view misspeltMonth;
     int readOrdinal = 0; // an ordinal read from a misspelt word, and that word
     std::string_view misspeltOrdinal;
+    std::string_view unreadIndiction;     // indictione Vl: the indiction's number, not checked
     DateRole otherRole = DateRole::Given; // Received or Posted: the other date below
     LatinDate otherDate;
 };

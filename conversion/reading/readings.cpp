@@ -293,6 +293,8 @@ void Assemble(const Words &words, const Phrases &phrases,
             break;
         case PhraseKind::Indiction:
             notes.indiction = notes.indiction ? notes.indiction : static_cast<std::int8_t>(p.value);
+            if (p.faultEnd > p.faultBegin && notes.unreadIndiction.empty())
+                notes.unreadIndiction = words.written(p.faultBegin, p.faultEnd);
             break;
         case PhraseKind::Weekday:
             notes.weekday = notes.weekday >= 0 ? notes.weekday : static_cast<std::int8_t>(p.value);

@@ -384,6 +384,9 @@ std::string Explain(const Dating &d) {
         add(ExplainWeekday(d.weekday, notes.weekday));
     if (d.indiction > 0)
         add(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction));
+    if (!notes.unreadIndiction.empty())
+        add("l'indizione scritta " + Quoted(notes.unreadIndiction) +
+            " non si legge come numero: non è verificata");
     if (notes.spanishEra && d.year)
         add("era di Spagna " + RomanNumeral(*notes.spanishEra) +
             (*notes.spanishEra - 38 == *date.year ? ", che concorda" : ", che non concorda") +

@@ -72,6 +72,14 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
         {"Kal. Ianuar. 1524 1525", "ERRORE - Anno non corretto\tanno non riconosciuto: «1525»; "
                                    "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "
                                    "44 a.C., DCCX a.u.c.)"},
+        // An indiction a scan misread is said, and not checked; it never moves the day.
+        {"VIII Kal. Mar. indictione Vl",
+         "22 Febbraio\ta. d. VIII Kal. Mar. è l'8° giorno prima delle calende di Marzo (1 Marzo), "
+         "contando entrambi i giorni: 22 Febbraio; l'indizione scritta «Vl» non si legge come "
+         "numero: non è verificata"},
+        {"indictione Vl Kal. Mar.", "ERRORE - Data non corretta	designazione non riconosciuta: "
+                                    "«indictione Vl»; i giorni si contano da a. d. III ad a. d. "
+                                    "XIX, con pridie e a. d. bis VI"},
         // A word is quoted with the brackets that close it.
         {"Kal. Ian. 15x(4)", "ERRORE - Anno non corretto\tanno non riconosciuto: «15x(4)»; "
                              "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "
