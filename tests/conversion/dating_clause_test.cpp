@@ -283,6 +283,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Die vigesimo primo Martii 1805", "21 Marzo 1805"},
         {"Die trigesimo primo Augusti 1805", "31 Agosto 1805"},
         {"Die trigesimo Februarii 1805", tempidex::ErrorDateNonexistent},
+        {"die tredecima mensis aprilis anno domini millesimo trecentesimo nonagesimooctauo",
+         "13 Aprile 1398"}, // the cardinal made an ordinal, as notaries wrote it
         {"Die XXIX Februarii MDCCC", tempidex::ErrorDateNonexistent},
         {"Die XXIX Februarii MDCCCIV", "29 Febbraio 1804"},
         {"Datum Viennae, die 15. mensis Octobris 1582", "15 Ottobre 1582"},
