@@ -60,12 +60,21 @@ bool IsNumber(const Token &t, const WordClass &c, bool digit, int numeral, int m
 }
 
 // A small l among a numeral's capitals, before a capital or last after capitals alone: lII,
-// XlI, Xl. A scan reads I so as often as L: XlI is XII or XLI.
-bool SmallLAmongCapitals(std::string_view written) {
+// XlI, Xl. A scan reads I so as often as L: XlI is XII or XLI. Only where the letters' cases
+// are mixed inside the word (which a batch never keeps: word_memo.h) are the written letters
+// looked at; else the capitals' flags say all: Xl is the only such word.
+bool SmallLAmongCapitals(const Token &t) {
+    if (!t.innerCapital || t.capitals)
+        return t.capital && !t.capitals && !t.innerCapital && t.text.size() == 2 &&
+               t.text[1] == 'l';
+    std::string letters; // the ASCII letters as written, brackets and marks left out
+    for (const char c : t.written)
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            letters.push_back(c);
     const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
-    for (std::size_t i = written.find('l'); i != std::string_view::npos;
-         i = written.find('l', i + 1)) {
-        const std::string_view before = written.substr(0, i), after = written.substr(i + 1);
+    for (std::size_t i = letters.find('l'); i != std::string::npos; i = letters.find('l', i + 1)) {
+        const std::string_view before = std::string_view(letters).substr(0, i);
+        const std::string_view after = std::string_view(letters).substr(i + 1);
         if (std::any_of(after.begin(), after.end(), capital) ||
             (!before.empty() && after.empty() &&
              std::all_of(before.begin(), before.end(), capital)))
@@ -83,8 +92,7 @@ Words::Word Words::Classify(const Token &t) {
     const Spelling spelling = SpellingOf(t.text);
     const bool numeralLetters = spelling.numeralLetters > 0;
     int numeral = spelling.numeralLetters == t.text.size() ? RomanValue(t.text) : 0;
-    const bool misreadL =
-        numeral > 0 && (t.capital || t.innerCapital) && SmallLAmongCapitals(t.written);
+    const bool misreadL = numeral > 0 && (t.capital || t.innerCapital) && SmallLAmongCapitals(t);
     if (misreadL)
         numeral = 0; // a number to account for, which no rule reads
     const bool word = IsWordLikeAMarkedNumeral(t.text);

@@ -363,8 +363,11 @@ TEST(Corpus, OtherSpellingsNeverChangeADay) {
 TEST(Corpus, WordsKeptFromEarlierLinesChangeNoAnswer) {
     tempidex::WordMemo memo;
     int differ = 0;
-    // one word's letters, its capitals placed otherwise: 1241, and an I or an L misread
-    for (const std::string_view clause : {"XVII Kal. Mai. MCCXLi", "XVII Kal. Mai. MCCXlI"}) {
+    // one word's letters, its capitals placed otherwise or written otherwise: 1241, and an I or
+    // an L misread; XL and Xl; IC and IÇ, two numerals written wrong
+    for (const std::string_view clause :
+         {"XVII Kal. Mai. MCCXLi", "XVII Kal. Mai. MCCXlI", "Kal. Mai. anno Domini X(l)",
+          "Kal. Mai. anno Domini Xl", "Kal. Mai. IC", "Kal. Mai. I\u00C7", "Kal. Mai. IC"}) {
         std::string text, warnings;
         const bool failed = LatinToModern(clause, {}, text, &warnings, &memo);
         EXPECT_EQ(failed, LatinToModern(clause, {}).failed) << clause;
