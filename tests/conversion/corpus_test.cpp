@@ -322,10 +322,16 @@ std::string MisreadI(std::string clause, char misread) {
 // does an I of a numeral a scan misread as l or 1. A clause so written gives its answer, or is
 // refused.
 TEST(Corpus, OtherSpellingsNeverChangeADay) {
-    const auto replaced = [](std::string text, std::string_view from, std::string_view to) {
-        for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-            text.replace(at, from.size(), to);
-        return text;
+    const auto replaced = [](std::string_view text, std::string_view from, std::string_view to) {
+        std::string written;
+        for (std::size_t at = 0;;) {
+            const std::size_t found = text.find(from, at);
+            written.append(text.substr(at, found - at));
+            if (found == std::string_view::npos)
+                return written;
+            written.append(to);
+            at = found + from.size();
+        }
     };
     const auto cased = [](std::string text, int (*change)(int)) {
         for (char &c : text)
