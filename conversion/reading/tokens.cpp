@@ -148,6 +148,23 @@ std::size_t GapEnd(std::string_view line, std::size_t at) {
     return marks >= 3 ? end : at;
 }
 
+// Whether a gap may begin at `at`: a dot with another after it, alone or after a space; a dash
+// right after a bracket; an ellipsis. (Most full stops end an abbreviation: "Kal. Mai.")
+bool MayBeginAGap(std::string_view line, std::size_t at) {
+    const auto byte = [line](std::size_t i) { return i < line.size() ? line[i] : '\0'; };
+    switch (line[at]) {
+    case '.':
+        return byte(at + 1) == '.' || byte(at + 1) == '\xE2' ||
+               (byte(at + 1) == ' ' && (byte(at + 2) == '.' || byte(at + 2) == '\xE2'));
+    case '-':
+        return at > 0 && line[at - 1] == '[';
+    case '\xE2':
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The sign written right before `at`, and its length: "-", "/", "−" (U+2212), "–" (U+2013).
 struct Sign {
     std::size_t length = 0;
@@ -217,22 +234,6 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             ++at;
             continue;
         }
-        // A gap: a word of its own, "...". (Most full stops end an abbreviation, and begin none.)
-        const bool dotOrDash = line[at] == '.' || line[at] == '-' || line[at] == '\xE2';
-        if (const std::size_t gap = dotOrDash ? GapEnd(line, at) : at; gap > at) {
-            if (word != nullptr)
-                word->dotted = line[at] == '.';
-            finish(end);
-            if (!start(at, false))
-                return;
-            word->gap = true;
-            put('.');
-            put('.');
-            put('.');
-            finish(end = gap);
-            at = gap;
-            continue;
-        }
         const ByteReading byte = Bytes[static_cast<unsigned char>(line[at])];
         if (byte.kind == Byte::Letter) { // a word begins, or goes on after a mark or a bracket
             if (word == nullptr) {
@@ -269,6 +270,21 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                 put(letter);
             }
             end = at;
+            continue;
+        }
+        // A gap: a word of its own, "...". (Most full stops end an abbreviation, and begin none.)
+        if (const std::size_t gap = MayBeginAGap(line, at) ? GapEnd(line, at) : at; gap > at) {
+            if (word != nullptr)
+                word->dotted = line[at] == '.';
+            finish(end);
+            if (!start(at, false))
+                return;
+            word->gap = true;
+            put('.');
+            put('.');
+            put('.');
+            finish(end = gap);
+            at = gap;
             continue;
         }
         switch (byte.kind) {
