@@ -28,17 +28,17 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.is(at, Kind::Indiction))
         return;
     const auto value = [](int n) { return n >= 1 && n <= 15 ? n : 0; };
-    if (!words.parted(at + 1)) // indictione tertia decima
-        for (const NumberRead &n : CountsFrom(words, at + 1))
-            phrases.push_back(Spanning(PhraseKind::Indiction, at, n.end, value(n.value)));
+    const std::size_t i = at + 1;
+    const Counts counts = words.parted(i) ? Counts{} : CountsFrom(words, i);
+    for (const NumberRead &n : counts) // indictione tertia decima
+        phrases.push_back(Spanning(PhraseKind::Indiction, at, n.end, value(n.value)));
     if (!words.parted(at)) // tertia indictione
         for (const NumberRead &n : CountsEndingAt(words, at))
             phrases.push_back(Spanning(PhraseKind::Indiction, n.begin, at + 1, value(n.value)));
     // indictione Vl: a numeral misread (VI), or written wrong, is an indiction not checked. It
     // never changes the day; but before a named day or a number it may be the date's count.
-    const std::size_t i = at + 1;
     const bool misread = words.unreadableNumeral(i) != Words::Unreadable::No ||
-                         (words.isNumber(i) && CountsFrom(words, i).empty());
+                         (words.isNumber(i) && counts.empty());
     const bool beforeTheDate =
         !words.parted(i + 1) && (words.is(i + 1, Kind::Reference) || words.mayBeNumber(i + 1));
     if (!words.parted(i) && misread && !beforeTheDate) {
