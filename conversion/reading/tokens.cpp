@@ -338,7 +338,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                 (base >= 'A' && base <= 'Z') || character.code == 0xC6 || character.code == 0x152;
             if (word == nullptr && !start(at, capital))
                 return;
-            else if (capital && used > textStart)
+            if (capital && used > textStart)
                 inner = true;                 // MÌ, IÇ: a capital inside, as in MI and IC
             if (base == '*' || base == '#') { // æ, œ
                 put(base == '*' ? 'a' : 'o');
