@@ -1,0 +1,177 @@
+#include "assembled_reading.h"
+
+#include "calendar/roman_day.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace tempidex {
+namespace {
+
+// The day of the month a date names, in a common year: to tell two ways of writing one day.
+DayOfMonth DayOf(const LatinDate &date) {
+    if (date.church.named()) // a movable day has none without its year: {0, 0}
+        return NeedsItsYear(date.church) ? DayOfMonth{0, 0}
+                                         : DayOfChurchDay(date.church).value_or(DayOfMonth{0, 0});
+    if (date.fromMonthEnd)
+        return {date.day.month, MonthLength(date.day.month, YearShape{}) + 1 - date.dayOfMonth};
+    if (date.dayOfMonth > 0)
+        return {date.day.month, date.dayOfMonth};
+    return DayFromRoman(date.day, YearShape{date.leapYear}).date;
+}
+
+} // namespace
+
+void Assemble(const Words &words, const Phrases &phrases,
+              const std::pmr::vector<std::size_t> &choice, Assembled &made) {
+    const auto fail = [&made](LineFault fault, std::string_view text) {
+        made.fault = fault;
+        made.faultText = text;
+    };
+    for (const std::size_t i : choice) {
+        const Phrase &p = phrases[i];
+        const std::string_view text = words.written(p.faultBegin, p.faultEnd);
+        made.written = true;
+        switch (p.fault) {
+        case PhraseFault::None:
+            made.written = false;
+            break;
+        case PhraseFault::Designation:
+            return fail(LineFault::Designation, text);
+        case PhraseFault::Month:
+            return fail(LineFault::Month, text);
+        case PhraseFault::Year:
+            return fail(LineFault::Year, text);
+        }
+    }
+    // A gap an editor marks right before the date's count or named day, or beside the year's
+    // number: a count or a year's part may be lost in it ("[...] Kal. Mai.", "anno MCC [...]").
+    for (const std::size_t i : choice) {
+        const Phrase &p = phrases[i];
+        const bool gapBefore = p.begin > 0 && words[p.begin - 1u].gap &&
+                               (words.mayBeNumber(p.begin) || words.is(p.begin, Kind::Reference));
+        const bool gapAfter = p.end < words.size() && words[p.end].gap;
+        made.written = true;
+        if (p.kind == PhraseKind::Date && gapBefore)
+            return fail(LineFault::Designation, words.written(p.begin - 1u, p.begin));
+        if (p.kind == PhraseKind::Year && (gapBefore || gapAfter))
+            return fail(LineFault::Year, gapBefore ? words.written(p.begin - 1u, p.begin)
+                                                   : words.written(p.end, p.end + 1u));
+        made.written = false;
+    }
+    // A year only by its form stands next to the date.
+    for (const std::size_t i : choice) {
+        const Phrase &p = phrases[i];
+        if (p.kind != PhraseKind::Year || !p.bare)
+            continue;
+        const bool next = std::any_of(choice.begin(), choice.end(), [&](std::size_t d) {
+            const Phrase &date = phrases[d];
+            return date.kind == PhraseKind::Date && (date.end == p.begin || p.end == date.begin);
+        });
+        if (!next)
+            return fail(LineFault::Number, words.written(p.begin, p.end));
+    }
+    ClauseNotes &notes = made.reading.notes;
+    const Phrase *given = nullptr, *other = nullptr, *year = nullptr, *spanish = nullptr;
+    DateRole role = DateRole::Given;
+    bool givenVerb = false; // "dat.", "datum" read: the date given is the one to answer
+    for (const std::size_t i : choice) {
+        const Phrase &p = phrases[i];
+        switch (p.kind) {
+        case PhraseKind::Verb:
+            role = p.role;
+            givenVerb = givenVerb || p.role == DateRole::Given;
+            break;
+        case PhraseKind::Date:
+            if (role != DateRole::Given) {
+                other = other ? other : &p;
+                notes.otherRole = role;
+            } else if (given && DayOf(given->date) != DayOf(p.date)) {
+                return fail(LineFault::TwoDates, words.written(given->begin, p.end));
+            } else {
+                given = given ? given : &p;
+            }
+            role = DateRole::Given;
+            break;
+        case PhraseKind::Year:
+            if (p.count == YearCount::SpanishEra) {
+                spanish = spanish ? spanish : &p;
+            } else if (year && year->year != p.year) {
+                return fail(LineFault::TwoYears, words.written(year->begin, p.end));
+            } else if (!year || year->count == YearCount::Unmarked) {
+                year = &p; // the mention with its formula says how the year was counted
+            }
+            break;
+        case PhraseKind::Elsewhere:
+            if (notes.elsewhere == YearElsewhere::None) {
+                notes.elsewhere = p.elsewhere;
+                notes.elsewhereText = words.written(p.begin, p.end);
+            }
+            break;
+        case PhraseKind::Indiction:
+            notes.indiction = notes.indiction ? notes.indiction : static_cast<std::int8_t>(p.value);
+            if (p.faultEnd > p.faultBegin && notes.unreadIndiction.empty())
+                notes.unreadIndiction = words.written(p.faultBegin, p.faultEnd);
+            break;
+        case PhraseKind::Weekday:
+            notes.weekday = notes.weekday >= 0 ? notes.weekday : static_cast<std::int8_t>(p.value);
+            break;
+        case PhraseKind::Month:
+            notes.month = notes.month > 0 ? notes.month : static_cast<std::int8_t>(p.value);
+            break;
+        case PhraseKind::Hour:
+        case PhraseKind::Computus:
+        case PhraseKind::Initials:
+        case PhraseKind::Skip:
+            break;
+        }
+    }
+    // A law's acc. alone is its only date; beside a "dat." whose date is not read, it is not
+    // the date to answer ("Data ld. Octobr. ... Accepta XV Kal. Dec.": Id. misread).
+    if (!given && other && !givenVerb) {
+        given = other;
+        other = nullptr;
+    }
+    if (!given)
+        return fail(LineFault::NoDate, {});
+    if (!year && spanish) {
+        year = spanish;
+    } else if (year && spanish) {
+        notes.spanishEra = spanish->year + 38; // the era as written, to check
+    }
+    LatinDate &date = made.reading.date;
+    date = given->date;
+    notes.pridieAsII = given->pridieAsII;
+    if (given->misspeltMonth > 0) {
+        notes.readMonth = static_cast<std::int8_t>(given->date.day.month);
+        notes.misspeltMonth = words[given->misspeltMonth - 1u].written;
+    }
+    // An ordinal read from a misspelling, in any phrase the reading takes, is said.
+    for (const std::size_t i : choice)
+        for (std::size_t w = phrases[i].begin; w < phrases[i].end && notes.readOrdinal == 0; ++w)
+            if (words.misspeltOrdinal(w)) {
+                notes.readOrdinal = words.ordinalOf(w);
+                notes.misspeltOrdinal = words[w].written;
+            }
+    if (other) {
+        notes.otherDate = other->date;
+    }
+    if (year) {
+        date.year = year->year;
+        notes.count = year->count;
+        notes.laterYear = year->later;
+        notes.elsewhere = YearElsewhere::None;
+        notes.elsewhereText = {};
+    }
+    // The doubled sixth day before the March Calends is a leap year's, said or not.
+    if (!date.year && date.day.doubled && date.day.reference == Reference::Calends &&
+        date.day.month == 3)
+        date.leapYear = true;
+}
+
+bool SameReading(const DateReading &a, const DateReading &b) {
+    return a.date == b.date && a.notes.count == b.notes.count &&
+           a.notes.laterYear == b.notes.laterYear && a.notes.elsewhere == b.notes.elsewhere;
+}
+
+} // namespace tempidex
