@@ -1,6 +1,7 @@
 #include "tokens.h"
 
 #include "characters.h"
+#include "numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -106,23 +107,17 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsNumeralLetter(char c) {
-    return c == 'i' || c == 'v' || c == 'x' || c == 'l' || c == 'c' || c == 'd' || c == 'm';
-}
-
 // Whether the capitals from `at` to the end of the word are a numeral run on, without a space,
 // from the lower-case word before it: "LateranisXIII kal. Mai.", "RomaeVI id.". The copyist or
 // the scan lost the space; read as one word, the count would be lost with it, and the date
 // read as the Calends themselves.
 bool IsNumeralRunOn(std::string_view line, std::size_t at) {
     std::size_t end = at;
-    for (; end < line.size() && Bytes[static_cast<unsigned char>(line[end])].kind == Byte::Letter;
-         ++end) {
-        const ByteReading byte = Bytes[static_cast<unsigned char>(line[end])];
-        if (!byte.capital || !IsNumeralLetter(byte.letter))
-            return false;
-    }
-    return end > at;
+    while (end < line.size() && Bytes[static_cast<unsigned char>(line[end])].kind == Byte::Letter)
+        ++end;
+    const std::string_view run = line.substr(at, end - at);
+    return HasNumeralLettersOnly(run) &&
+           std::all_of(run.begin(), run.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
 // Where a gap an editor marks ends, when one begins at `at`: three dots and more, spaced or
@@ -258,7 +253,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                     // A numeral in capitals after a word's small letters is a word of its own,
                     // unless the small letters are a numeral too: "viI Idus" is VII Id.
                     if (lower && IsNumeralRunOn(line, at) &&
-                        !std::all_of(text + textStart, text + used, IsNumeralLetter)) {
+                        !HasNumeralLettersOnly({text + textStart, used - textStart})) {
                         finish(at);
                         if (!start(at, true))
                             return;

@@ -5,6 +5,7 @@
 // when read, they too must give the editor's day.
 #include "reading/word_memo.h"
 #include "writing/answers.h"
+#include "writing/latin_writing.h"
 
 #include <gtest/gtest.h>
 
@@ -236,31 +237,15 @@ TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
     EXPECT_GE(kept * 10, tried * 9);
 }
 
+// Whether [at, end) of a clause is a whole word: no letter or digit on either side.
+bool IsWholeWord(std::string_view clause, std::size_t at, std::size_t end) {
+    const auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    return (at == 0 || !alnum(clause[at - 1])) && (end == clause.size() || !alnum(clause[end]));
+}
+
 // A year in digits is the same year in Roman numerals: "anno 1516" and "anno MDXVI" give one
 // answer, whatever stands beside them (a month's name, a pontificate's year, a ruler's).
 TEST(Corpus, AYearInDigitsReadsAsInNumerals) {
-    const auto roman = [](int n) {
-        static constexpr std::array<std::pair<int, std::string_view>, 13> letters = {{
-            {1000, "M"},
-            {900, "CM"},
-            {500, "D"},
-            {400, "CD"},
-            {100, "C"},
-            {90, "XC"},
-            {50, "L"},
-            {40, "XL"},
-            {10, "X"},
-            {9, "IX"},
-            {5, "V"},
-            {4, "IV"},
-            {1, "I"},
-        }};
-        std::string written;
-        for (const auto &[value, numeral] : letters)
-            for (; n >= value; n -= value)
-                written.append(numeral);
-        return written;
-    };
     int kept = 0, tried = 0;
     for (const Row &row : Rows()) {
         // a bracket with digits is an editor's gloss, and without them no longer one
@@ -270,13 +255,10 @@ TEST(Corpus, AYearInDigitsReadsAsInNumerals) {
         for (std::size_t at = 0; (at = clause.find_first_of("0123456789", at)) != clause.npos;) {
             const std::size_t end =
                 std::min(clause.find_first_not_of("0123456789", at), clause.size());
-            const bool word =
-                (at == 0 || std::isalnum(static_cast<unsigned char>(clause[at - 1])) == 0) &&
-                (end == clause.size() ||
-                 std::isalnum(static_cast<unsigned char>(clause[end])) == 0);
+            const bool word = IsWholeWord(clause, at, end);
             const int value = std::atoi(clause.substr(at, end - at).c_str());
             if (word && end - at == 4 && value >= 1000 && value < 4000)
-                clause.replace(at, end - at, roman(value));
+                clause.replace(at, end - at, tempidex::RomanNumeral(value));
             at = clause.find_first_not_of("0123456789IVXLCDM", at);
         }
         if (clause == row.clause)
@@ -305,9 +287,7 @@ std::string MisreadI(std::string clause, char misread) {
     for (std::size_t at = 0; at < clause.size();) {
         const std::size_t end = std::min(clause.find_first_not_of(letters, at), clause.size());
         const std::size_t i = clause.find_first_of("Ii", at);
-        const bool word =
-            (at == 0 || std::isalnum(static_cast<unsigned char>(clause[at - 1])) == 0) &&
-            (end == clause.size() || std::isalnum(static_cast<unsigned char>(clause[end])) == 0);
+        const bool word = IsWholeWord(clause, at, end);
         if (word && end - at >= 2 && i < end) {
             clause[i] = misread;
             return clause;
