@@ -3,7 +3,7 @@
 #include "assembled_reading.h"
 
 #include <algorithm>
-#include <bitset>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -18,7 +18,31 @@ constexpr std::size_t MostInAGroup = 64; // phrases that overlap one another
 // The phrases of one group that a reading takes: bit k for the group's k-th phrase.
 using Choice = std::uint64_t;
 using Choices = std::pmr::vector<Choice>;
-using Coverage = std::bitset<Tokens::MostWords>;
+// Words of a line, a bit each. A phrase's words are set a machine word at a time: set a bit at a
+// time, each bit waits for the one before it to be stored (std::bitset's shifts loop as well).
+class Coverage {
+public:
+    void add(std::size_t begin, std::size_t end) {
+        for (std::size_t w = begin / 64; w * 64 < end; ++w) {
+            const std::size_t from = std::max(begin, w * 64) - w * 64;
+            const std::size_t to = std::min(end, w * 64 + 64) - w * 64;
+            const std::uint64_t below = to == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << to) - 1;
+            m_bits[w] |= below & ~((std::uint64_t{1} << from) - 1);
+        }
+    }
+    bool operator[](std::size_t i) const { return (m_bits[i / 64] >> (i % 64) & 1) != 0; }
+    // Whether every word of `other` is one of these.
+    bool holds(const Coverage &other) const {
+        for (std::size_t w = 0; w < m_bits.size(); ++w)
+            if ((other.m_bits[w] & ~m_bits[w]) != 0)
+                return false;
+        return true;
+    }
+    bool operator==(const Coverage &) const = default;
+
+private:
+    std::array<std::uint64_t, (Tokens::MostWords + 63) / 64> m_bits{};
+};
 
 // A group of phrases that overlap one another, [first, last) of the phrases in word order, over
 // the words [begin, end); and the ways of reading it.
@@ -71,8 +95,7 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
     Coverage taken;
     bool date = false;
     for (const Phrase &p : phrases) {
-        for (std::size_t i = p.begin; i < p.end; ++i)
-            taken.set(i);
+        taken.add(p.begin, p.end);
         date = date || p.kind == PhraseKind::Date;
     }
     for (std::size_t i = 0; i < words.size(); ++i)
@@ -137,8 +160,7 @@ Coverage CoverageOf(const Phrases &phrases, const Group &group, Choice choice) {
     Coverage words;
     for (std::size_t p = group.first; p < group.last; ++p)
         if (choice >> (p - group.first) & 1)
-            for (std::size_t i = phrases[p].begin; i < phrases[p].end; ++i)
-                words.set(i);
+            words.add(phrases[p].begin, phrases[p].end);
     return words;
 }
 
@@ -176,7 +198,7 @@ void KeepTheWidest(const Phrases &phrases, Group &group) {
     for (std::size_t i = 0; i < group.choices.size(); ++i) {
         bool narrower = false;
         for (std::size_t j = 0; j < group.choices.size() && !narrower; ++j)
-            narrower = covered[j] != covered[i] && (covered[j] & covered[i]) == covered[i] &&
+            narrower = covered[j] != covered[i] && covered[j].holds(covered[i]) &&
                        SameMeaning(phrases, group, group.choices[i], group.choices[j]);
         if (!narrower)
             widest.push_back(group.choices[i]);

@@ -244,15 +244,22 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                         word->written = {nullptr, at - sign.length}; // quoted with its sign
                 }
             }
-            for (; at < line.size(); ++at) { // the whole run of ASCII letters at once
+            // The whole run of ASCII letters at once, counting in locals: the lambdas share
+            // `used` and `lower`, and kept in memory they would be stored and read again at
+            // every letter.
+            std::size_t count = used;
+            bool small = lower;
+            for (; at < line.size(); ++at) {
                 const char letter = Letters[static_cast<unsigned char>(line[at])];
                 if (letter == '\0')
                     break;
                 const auto byte = static_cast<unsigned char>(line[at]);
-                if (byte >= 'A' && byte <= 'Z' && used > textStart) { // a capital inside: rare
+                if (byte >= 'A' && byte <= 'Z' && count > textStart) { // a capital inside: rare
                     // A numeral in capitals after a word's small letters is a word of its own,
                     // unless the small letters are a numeral too: "viI Idus" is VII Id.
-                    if (lower && IsNumeralRunOn(line, at) &&
+                    used = count;
+                    lower = small;
+                    if (small && IsNumeralRunOn(line, at) &&
                         !HasNumeralLettersOnly({text + textStart, used - textStart})) {
                         finish(at);
                         if (!start(at, true))
@@ -260,10 +267,15 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                     } else {
                         inner = true;
                     }
+                    count = used;
+                    small = lower;
                 }
-                lower = lower || (byte >= 'a' && byte <= 'z');
-                put(letter);
+                small = small || (byte >= 'a' && byte <= 'z');
+                text[count] = letter;
+                key[count++] = letter == 'v' ? 'u' : letter;
             }
+            used = count;
+            lower = small;
             end = at;
             continue;
         }
