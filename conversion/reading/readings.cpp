@@ -211,12 +211,16 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
                             std::pmr::memory_resource *memory, Few<DateReading, 4> &readings) {
     if (std::optional<Fault> unread = Unread(words, given))
         return unread;
-    Phrases phrases(given, memory);
     const auto inOrder = [](const Phrase &a, const Phrase &b) {
         return a.begin < b.begin || (a.begin == b.begin && a.end > b.end);
     };
-    if (!std::is_sorted(phrases.begin(), phrases.end(), inOrder)) // the rules find most in order
-        std::sort(phrases.begin(), phrases.end(), inOrder);
+    // The rules find most in order: only the others are copied to be sorted.
+    Phrases sorted(memory);
+    if (!std::is_sorted(given.begin(), given.end(), inOrder)) {
+        sorted = given;
+        std::sort(sorted.begin(), sorted.end(), inOrder);
+    }
+    const Phrases &phrases = sorted.empty() ? given : sorted;
     // Groups of phrases that overlap one another, each read apart. A phrase alone in its group
     // is its only reading.
     std::pmr::vector<Group> groups(memory);
