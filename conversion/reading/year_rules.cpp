@@ -202,8 +202,12 @@ void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases) {
                     p.fault = PhraseFault::Year; // 1524 a.C. AD
                 phrases.push_back(p);
             }
-        // 1524, MDXXIV: a year by its form alone, where it stands next to the date.
-        if (!number.yearForm || number.lone)
+        // 1524, MDXXIV: a year by its form alone, where it stands next to the date. Not from
+        // "mi" in small letters, a word more often than MI ("S. mi d. n.", Sanctissimi domini
+        // nostri: the ending of an abbreviation).
+        const bool word = !words.isNumber(at) && words[at].text.size() >= 2 &&
+                          HasNumeralLettersOnly(words[at].text);
+        if (!number.yearForm || number.lone || word)
             continue;
         Phrase p = YearPhrase(at, number.end, number, YearCount::Unmarked, number.value);
         p.bare = true;

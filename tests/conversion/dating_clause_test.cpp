@@ -347,6 +347,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum XV. kal. Apr. Primo anno regnante Karlo", "18 Marzo"},
         {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
+        // "mi" in small letters is no year by its form: here an abbreviation's ending
+        {"die XXII julii, pontificatus S. mi domini nostri Sixti pape IIII anno XII.", "22 Luglio"},
         {"XV. kal. Apr. anno XXVIII. Ottonis III. Imper.", "18 Marzo"},
         {"Datum Rome die 3 Aprilis MDXX pontificatus nostri anno 8o.", "03 Aprile 1520"},
         {"V die mensis iulii, regnante domno nostro Liudprando rege, anno in Christi nomine quarto",
