@@ -12,8 +12,11 @@ namespace {
 
 constexpr int MostDays = 31;
 
-// A day's number in one word: XIX, xiiio, 19, tertio; 0 for none.
+// A day's number in one word: XIX, xiiio, 19, tertio; 0 for none, and for a number in an
+// editor's gloss: "die [Jouis 2a] mensis" is the editor's, and may not be the day's count.
 int DayNumberOf(const Words &words, std::size_t i) {
+    if (i < words.size() && words[i].gloss)
+        return 0;
     const int value = words.ordinalOf(i) > 0  ? words.ordinalOf(i)
                       : words.digitsOf(i) > 0 ? words.digitsOf(i)
                                               : words.numeralOf(i);

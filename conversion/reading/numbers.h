@@ -26,7 +26,8 @@ constexpr bool HasNumeralLettersOnly(std::string_view word) {
 
 // Roman numerals: any number of M, then hundreds, tens and units, each written subtractively
 // (CM, XC, IX) or additively with up to four strokes (CCCC, IIII, VIIII), in either letter
-// case. 0 for anything else.
+// case; and five hundred as five C, as scribes wrote the years from 1500 (mccccc, m. ccccc.
+// xviii). 0 for anything else.
 constexpr int RomanValue(std::string_view word) {
     if (word.size() > 32 || !HasNumeralLettersOnly(word))
         return 0;
@@ -50,11 +51,13 @@ constexpr int RomanValue(std::string_view word) {
             at += 2;
             continue;
         }
-        if (next() == five) {
+        const bool fiveWritten = next() == five;
+        if (fiveWritten) {
             value += 5 * unit;
             ++at;
         }
-        for (int strokes = 0; strokes < 4 && next() == one; ++strokes, ++at)
+        const int mostStrokes = unit == 100 && !fiveWritten ? 5 : 4;
+        for (int strokes = 0; strokes < mostStrokes && next() == one; ++strokes, ++at)
             value += unit;
     }
     return at == word.size() ? value : 0;

@@ -347,6 +347,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum XV. kal. Apr. Primo anno regnante Karlo", "18 Marzo"},
         {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
+        // five hundred as five C, from 1500 on; but never after D
+        {"Datum anno. m. ccccc. xviii die 30 mensis Ianuarii", "30 Gennaio 1518"},
+        {"Kal. Ian. MDCCCCC", tempidex::ErrorYearNotCorrect},
+        // an editor's bracket with a digit is his: no count of the day is read in it
+        {"Datum die [Jouis 2a] mensis Julii anno domini 1505.", tempidex::ErrorDateNotCorrect},
         // "mi" in small letters is no year by its form: here an abbreviation's ending
         {"die XXII julii, pontificatus S. mi domini nostri Sixti pape IIII anno XII.", "22 Luglio"},
         {"XV. kal. Apr. anno XXVIII. Ottonis III. Imper.", "18 Marzo"},
