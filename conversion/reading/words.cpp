@@ -170,6 +170,12 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         if (is(i, Kind::EraStart))
             readEra(i);
         readOrdinalNoTableKnows(i);
+        // "m. o ccc. oxxx. o": the ordinal mark of the numeral before, run on to the next
+        // numeral. A number to account for, which no rule reads: the year is not MCCC.
+        const std::string_view text = m_tokens[i].text;
+        if (i >= 1 && numeralOf(i - 1) > 0 && text.size() >= 2 && text[0] == 'o' &&
+            RomanValue(text.substr(1)) > 0)
+            m_words[i].number = true;
     }
 }
 
