@@ -6,6 +6,21 @@
 namespace tempidex {
 namespace {
 
+// Whether the number right before word `at` can go on with `value` as a year goes on: MCCCLXX
+// with quarto (its last place a ten), but not VI, nor a word that is no number.
+bool YearGoesOnWith(const Words &words, std::size_t at, int value) {
+    if (at == 0 || words.parted(at))
+        return false;
+    const std::size_t before = at - 1;
+    const int written = words.ordinalOf(before) > 0   ? words.ordinalOf(before)
+                        : words.numeralOf(before) > 0 ? words.numeralOf(before)
+                                                      : words.digitsOf(before);
+    int place = 1; // the largest power of ten that divides it
+    while (written > 0 && place < 1000 && written % (place * 10) == 0)
+        place *= 10;
+    return written > 0 && value < place;
+}
+
 // No named day is counted to from further back than this: a. d. XIX Kal.
 constexpr int MostDaysCounted = 19;
 
@@ -153,8 +168,9 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         begin -= doubled ? 1 : 0;
         const std::size_t anteDiem = AnteDiemBefore(words, begin);
         const bool saysAnteDiem = anteDiem < begin;
-        // "mcccclxx quarto. Idus": an ordinal ended by a full stop ends the year before the date.
-        if (inWords && words[last].dotted)
+        // "mcccclxx quarto. Idus": an ordinal ended by a full stop ends the year before the date,
+        // where that year can go on with it; after "mº cccº viº" or no number, it is the count.
+        if (inWords && words[last].dotted && YearGoesOnWith(words, count.begin, count.value))
             continue;
         begin = DieBefore(words, anteDiem);
         // A number past 19 counts no days (M. D. XXIX. Calendis Aprilis: a year), unless

@@ -347,6 +347,12 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum XV. kal. Apr. Primo anno regnante Karlo", "18 Marzo"},
         {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
+        // an ordinal ended by a full stop is the count where no year before can go on with it
+        {"Datum Roskildis. anno domini. mº cccº viº quintodecimo. kalendas mai.", "17 Aprile 1306"},
+        {"Datum anno domini mcccclxx quarto. Idus Maii", "15 Maggio 1474"},
+        // the mark of one numeral run on to the next: the year is not MCCC
+        {"Data Bergis xxiiij. die mensis Aprilis, anno domini m. o ccc. oxxx. o",
+         tempidex::ErrorYearNotCorrect},
         // five hundred as five C, from 1500 on; but never after D
         {"Datum anno. m. ccccc. xviii die 30 mensis Ianuarii", "30 Gennaio 1518"},
         {"Kal. Ian. MDCCCCC", tempidex::ErrorYearNotCorrect},
@@ -388,6 +394,18 @@ LineOptions InStyle(tempidex::YearStyle style) {
 
 // The bull that reformed the calendar counted its year of the Incarnation from 25 March: read
 // as from 1 January it is a year early, and the program says so.
+// A date is read alike wherever its words stand in a long clause: before, across and after
+// the 64th and 128th words, where the reader's sets of words go on in a new machine word.
+TEST(DatingClause, ReadsADateAtAnyPlaceInALongClause) {
+    for (int before = 0; before <= 150; ++before) {
+        std::string clause = "Datum";
+        for (int i = 0; i < before; ++i)
+            clause += " et";
+        clause += " a. d. XIX Kal. Ian. MDXXIV";
+        EXPECT_EQ(LatinToModern(clause, LineOptions{}).text, "14 Dicembre 1524") << before;
+    }
+}
+
 TEST(DatingClause, SaysWhichYearEachStyleGives) {
     using tempidex::YearStyle;
     const std::string_view bull = "anno Incarnationis dominicae MDLXXXI, sexto Kalendas Martii";
