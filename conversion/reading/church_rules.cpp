@@ -55,7 +55,9 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
 // them: proxima, predicta, immediate sequenti; festum, festivitatem.
 bool IsBetween(std::string_view stem) {
     return IsOneOf(stem, {"proxim", "proxime", "predict", "inmediat", "imediat", "sequent", "fest",
-                          "festiuitat", "solemnitat", "solempnitat"});
+                          "festiuitat", "solemnitat", "solempnitat", "di", "die", "diem", "dict",
+                          // hyemale festum sancti Nicolai: the winter feast, the one in December
+                          "iemal", "hiemal"});
 }
 
 Phrase ChurchPhrase(std::size_t begin, std::size_t end, const ChurchDay &day) {
@@ -68,10 +70,15 @@ Phrase ChurchPhrase(std::size_t begin, std::size_t end, const ChurchDay &day) {
 }
 
 // A feast followed by proximo futuro, venturo, preterito: a term of payment or of a
-// promise, never the day the document was given.
-bool IsATerm(const Words &words, std::size_t end) {
+// promise, never the day the document was given. After a weekday's relation, "proximo" alone
+// says which weekday: "sabbato post diem beati Nicolai proximo", the next Saturday after it.
+bool IsATerm(const Words &words, std::size_t end, const ChurchDay &day) {
+    const bool weekday =
+        day.relation == FeastRelation::WeekdayAfter || day.relation == FeastRelation::WeekdayBefore;
     for (std::size_t i = end; i < words.size() && i < end + 2 && !words[i].gloss; ++i) {
         const std::string_view key = words[i].key;
+        if (weekday && i == end && (key == "proximo" || key == "proxima" || key == "proxime"))
+            continue;
         if (key == "futuro" || key == "uenturo" || key == "preterito" || key == "praeterito" ||
             key == "instanti" || key == "instante" || key == "proximo" || key == "proxime" ||
             key == "proxima" || key == "subsequenti")
@@ -86,7 +93,7 @@ bool IsATerm(const Words &words, std::size_t end) {
 void AddChurchDay(const Words &words, Phrases &phrases, std::size_t begin, std::size_t end,
                   const ChurchDay &day) {
     Phrase p = ChurchPhrase(begin, end, day);
-    if (IsATerm(words, end)) {
+    if (IsATerm(words, end, day)) {
         p.kind = PhraseKind::Skip;
         p.date = {};
     }
@@ -270,8 +277,15 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         ++i;
     // Without "in", "festo sancti Martini" is the day only where a phrase begins: after a comma,
     // a verb of dating or a year. "post festum", "estivale festum" are part of another phrase.
-    const bool begins =
-        at == 0 || words[at].pause || words.is(at - 1, Kind::Given) || words.mayBeNumber(at - 1);
+    // "ipso die" is the day itself; so is "die" after the place of a verb of dating (Datum
+    // Lundis die beati Laurentii). Any other word before it may move the day (altera die).
+    const auto place = [&words](std::size_t i) {
+        return i >= 1 && words[i].capital && !words.parted(i) && words.classOf(i).kinds == 0 &&
+               words.monthOf(i) == 0 && words.is(i - 1, Kind::Given);
+    };
+    const bool begins = at == 0 || words[at].pause || words.is(at - 1, Kind::Given) ||
+                        words.mayBeNumber(at - 1) || words[at - 1].key == "ipso" ||
+                        words[at - 1].key == "ipsa" || place(at - 1);
     if (const std::optional<FeastRelation> relation = RelationOf(words, i);
         relation && !words.parted(i + 1) && (in || begins)) {
         if (const std::optional<FeastNamed> feast = FeastFrom(words, i + 1)) {

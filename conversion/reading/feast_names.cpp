@@ -161,6 +161,14 @@ bool IsEpithet(const NameWord &word) {
     return IsOneOf(epithets, word.stem, word.declensions);
 }
 
+// The feasts of the Virgin's life, named by their event: Nativitatis, Assumptionis...
+bool IsMarysFeast(const NameWord &word) {
+    static const std::vector<StemOf> events = StemsOfWords(std::to_array<std::string_view>(
+        {"nativitatis", "assumptionis", "purificationis", "annuntiationis", "annunciationis",
+         "conceptionis", "visitationis"}));
+    return IsOneOf(events, word.stem, word.declensions);
+}
+
 std::vector<NameWord> WordsOfName(std::string_view name) {
     std::vector<NameWord> read;
     std::string key;
@@ -315,8 +323,14 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
         if (words[i].gloss || (i > at && words[i].pause))
             break;
         NameWord word = ReadNameWord(words[i].key);
+        // nativitatis beatae virginis: the Virgin alone, after one of her feasts, is Mary
+        const bool virgin =
+            word.stem == "uirgin" && !read.empty() && IsMarysFeast(read.back()) &&
+            (i + 1 >= words.size() || words[i + 1].pause || NameStem(words[i + 1].key) != "mari");
+        if (virgin)
+            word = ReadNameWord("mariae");
         // beati apostoli Iacobi: the titles, and an epithet before the name, are skipped
-        if (IsTitle(word.stem, word.declensions) || (read.empty() && IsEpithet(word)))
+        else if (IsTitle(word.stem, word.declensions) || (read.empty() && IsEpithet(word)))
             continue;
         // Most words after "in" begin no feast's name (in domo, in palatio): no more to read.
         if (read.empty() && !index.firstWords.contains(word.stem))

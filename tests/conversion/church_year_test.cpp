@@ -194,6 +194,10 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Datum anno Domini 1300 mense maio, in festo sancti Martini",
              // a cardinal in the year: mille duo is 1002, never 1000
              "anno Domini mille duo, die XV mensis maii",
+             // the day after the feast, never the feast: "die" is no feast's day after every word
+             "Datum Lundis altera die sancti Laurentii anno 1300",
+             "Datum anno Domini 1300 sequenti die beati Laurentii",
+             "Acta sunt hec Sequenti die beati Laurentii anno 1300",
          })
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
     // Two saints of one stem, told apart by their declension: Lucia, 13 December; Lucius,
@@ -312,6 +316,19 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"anno 1300 sabbato die post festum conceptionis beate virginis", "10 Dicembre 1300"},
         // the count before the Sunday
         {"anno Domini MCCCVII in tercia dominica adventus", "17 Dicembre 1307"},
+        // the very day; the day after the place where the letter was given
+        {"anno 1248 ipso die natiuitatis sancti Iohannis Babtiste", "24 Giugno 1248"},
+        {"Scriptum Lundis die beati Laurentii anno 1300", "10 Agosto 1300"},
+        {"anno 1278 in festo sanctorum Nerei et Achillis", "12 Maggio 1278"},
+        // the Virgin alone after one of her feasts: the feast is Mary's
+        {"anno 1299 in festo natiuitatis beate uirginis", "08 Settembre 1299"},
+        {"anno 1363 tercia feria infra octauam natiuitatis beate uirginis Marie nostro sub sigillo",
+         "12 Settembre 1363"},
+        // "post diem", "hyemale festum", the Apostle's title before "ad vincula", and
+        // "proximo" after the feast saying which Saturday
+        {"anno 1310 sabbato post diem beati Nicolai proximo", "12 Dicembre 1310"},
+        {"anno 1300 die Jovis post hyemale festum sancti Nicolai", "08 Dicembre 1300"},
+        {"anno 1302 die lune ante festum beati Petri apostoli ad Vincula", "30 Luglio 1302"},
         {"anno Domini MCCCVII tercia dominica post Pentecosten", "04 Giugno 1307"},
         {"anno Domini Mº ccº sexº, in festo S. Marci", ErrorYearNotCorrect},
         // and "Mº quinº" is also "mense Quintili": neither reading takes every number
