@@ -120,6 +120,20 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         named1.faultEnd = static_cast<std::uint8_t>(end);
     }
     phrases.push_back(named1);
+    // "idus augusti septimo", "kalendas nouembris nono": the count after the month, as Danish
+    // scribes wrote it, an ordinal in words ("kalendas iunii quinto anno regni" is read, as
+    // two ways, by the words after it). Not after "kalendis", "idibus": the day itself.
+    const std::string_view key = words[at].key;
+    if (!leap && !words.parted(end) && words.ordinalOf(end) > 0 && !key.ends_with("is") &&
+        !key.ends_with("ibus"))
+        for (const NumberRead &count : CountsFrom(words, end))
+            if (count.value >= 2 && count.value <= MostDaysCounted) {
+                Phrase p = named1;
+                p.end = static_cast<std::uint8_t>(count.end);
+                p.date.day.count = count.value;
+                p.pridieAsII = count.value == 2;
+                phrases.push_back(p);
+            }
 
     // "anno MCC octavo, idus novembris": what stands before a comma is no count, unless it
     // stands alone, after a comma or a place: "Datum Laterani, II, idus novembris", "Data Rome

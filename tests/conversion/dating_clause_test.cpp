@@ -347,6 +347,12 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum XV. kal. Apr. Primo anno regnante Karlo", "18 Marzo"},
         {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
+        // the count after the month, as Danish scribes wrote it; never a reign's year, and
+        // never after "kalendis", the day itself
+        {"Datum Alsø anno domini m.º cc.º xlº vi.º idus augusti septimo.", "07 Agosto 1246"},
+        {"Actum Lundis anno domini mccxci nonas marcii quinto", "03 Marzo 1291"},
+        {"kalendas iunii quinto anno regni nostri", "01 Giugno"},
+        {"Datum Rome kalendis Aprilis secundo.", tempidex::ErrorYearNotCorrect},
         // an ordinal ended by a full stop is the count where no year before can go on with it
         {"Datum Roskildis. anno domini. mº cccº viº quintodecimo. kalendas mai.", "17 Aprile 1306"},
         {"Datum anno domini mcccclxx quarto. Idus Maii", "15 Maggio 1474"},
