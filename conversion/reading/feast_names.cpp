@@ -260,6 +260,10 @@ std::string NameStem(std::string_view key) {
         if (folded[i] == 't' && folded[i + 1] == 'i' && IsVowel(folded[i + 2]) && i > 0)
             folded[i] = 'c';
 
+    // Gorgonii and Gorgoni, Dionysii and Dionisij: the genitive of -ius written with one i.
+    // Not -cii: Marcii, Martii are March's more often than St Mark's Marci.
+    if (folded.ends_with("ii") && !folded.ends_with("cii"))
+        folded.pop_back();
     for (const std::string_view ending : Endings)
         if (folded.size() >= ending.size() + 3 && folded.ends_with(ending)) {
             folded.resize(folded.size() - ending.size());

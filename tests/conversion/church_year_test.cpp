@@ -320,6 +320,10 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"anno 1248 ipso die natiuitatis sancti Iohannis Babtiste", "24 Giugno 1248"},
         {"Scriptum Lundis die beati Laurentii anno 1300", "10 Agosto 1300"},
         {"anno 1278 in festo sanctorum Nerei et Achillis", "12 Maggio 1278"},
+        {"anno 1236 in festo Rogaciani et Donatiani martyrum", "24 Maggio 1236"},
+        // the genitive of -ius with one i; but Marcii is March, never St Mark's octave
+        {"anno 1443 die beati Gorgoni martyris", "09 Settembre 1443"},
+        {"Datum anno 1402 die octaua Marcii", "08 Marzo 1402"},
         // the Virgin alone after one of her feasts: the feast is Mary's
         {"anno 1299 in festo natiuitatis beate uirginis", "08 Settembre 1299"},
         {"anno 1363 tercia feria infra octauam natiuitatis beate uirginis Marie nostro sub sigillo",
