@@ -248,6 +248,17 @@ void CountInto(Dating &d, const DateReading &reading, const DatingOptions &optio
     }
     if (d.year && !IsCalendarDay(*d.year, d.day, options.reckoning))
         return none(NoDay::Reform);
+    // Another style's year may be leap where this one is not: the days after the 24th of
+    // February, and those counted back from its end, fall a day apart. The warning names it.
+    for (std::size_t i = 0; i < d.stylesDiffering; ++i) {
+        StyledYear &other = d.otherStyles[i];
+        const YearShape shape = ShapeOf(other.year, options.reckoning);
+        std::optional<DayOfMonth> day = DayIn(date, shape);
+        if (day && date.fromMonthEnd)
+            day->day = MonthLength(day->month, shape) + 1 - date.dayOfMonth;
+        if (day && *day != d.day)
+            other.day = day;
+    }
     Check(options, d);
     // A year the clause gives but that is not computed: a leap year would move the days
     // after the 24th of February by one.
