@@ -248,17 +248,22 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                 phrases.back().date.fromMonthEnd = true;
         }
     };
-    // The month's last day, its month at `i` or after "mensis" there.
-    const auto addLast = [&](std::size_t begin, std::size_t i) {
+    // The month's last day, or the day before it (penultima), said by word `last`; its month
+    // at `i` or after "mensis" there.
+    const auto addLast = [&](std::size_t begin, std::size_t last, std::size_t i) {
         const std::size_t before = phrases.size();
-        add(begin, 1, monthAfter(i), monthAfter(i) + 1, true);
+        add(begin, words[last].key.starts_with("pen") ? 2 : 1, monthAfter(i), monthAfter(i) + 1,
+            true);
         if (phrases.size() > before)
             phrases.back().date.fromMonthEnd = true;
     };
-    // ultima ianuarii, as letters write it without "die"
+    // ultima ianuarii, as letters write it without "die"; ultima die aprilis
     if (words.is(at, Kind::Last) && (at == 0 || !words.is(at - 1, Kind::Die)) &&
-        !words.parted(at + 1))
-        addLast(at, at + 1);
+        !words.parted(at + 1)) {
+        addLast(at, at, at + 1);
+        if (words.is(at + 1, Kind::Die) && !words.parted(at + 2))
+            addLast(at, at, at + 2);
+    }
     if (words.is(at, Kind::Die)) {
         const std::size_t begin = DieBefore(words, at + 1);
         // die XX mensis Maii; die vero XX Maii
@@ -272,7 +277,7 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             }
         // die ultima mensis februarii, die ultimo Maii: the month's last day
         if (words.is(at + 1, Kind::Last) && !words.parted(at + 1))
-            addLast(begin, at + 2);
+            addLast(begin, at + 1, at + 2);
         // die novembris septimo
         if (words.monthOf(at + 1) && !words.parted(at + 1) && !words.parted(at + 2))
             for (const NumberRead &count : CountsFrom(words, at + 2))

@@ -220,6 +220,9 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"papae", Kind::Pope},
     {"pape", Kind::Pope},
     {"partus", Kind::Formula, Christian},
+    {"penultima", Kind::Last}, // the day before the month's last
+    {"penultimi", Kind::Last},
+    {"penultimo", Kind::Last},
     {"piaetatis", Kind::Reign},
     {"pietatis", Kind::Reign}, // anno pietatis eius nono: the Lombard kings' years
     {"pont", Kind::Reign},

@@ -35,6 +35,7 @@ inline constexpr auto MonthNames = std::to_array<MonthName>({
     {"Quinctilis", "Quinctil", 7, true},
     {"Sextilis", "Sextil", 8, true},
     {"Marcius", "Marci", 3, false}, // the medieval spelling: Kalendas Marcii
+    {"Mayus", "May", 5, false},     // kalendas may, mensis may: Danish and Flemish letters
     // The abbreviations of German and Danish chanceries: Septbr., Octbr., Novbr., Decbr.
     {"Septbr", "Septbr", 9, true},
     {"Octbr", "Octbr", 10, true},

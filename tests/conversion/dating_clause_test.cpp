@@ -347,6 +347,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum XV. kal. Apr. Primo anno regnante Karlo", "18 Marzo"},
         {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
+        // May spelt as Danish and Flemish letters spell it
+        {"Datum Roskildis anno incarnacionis mºccºxiiº xiiiiº kalendas may.", "18 Aprile 1212"},
+        {"uicesima die mensis may, anno domini 1366", "20 Maggio 1366"},
+        // the month's last day and the one before it, with "die" before or after
+        {"Actum ultima die aprilis.", "30 Aprile"},
+        {"Datum penultima die februarii anno Domini 1360", "28 Febbraio 1360"},
+        {"Datum die penultima mensis Maij anno 1350", "30 Maggio 1350"},
         // the count after the month, as Danish scribes wrote it; never a reign's year, and
         // never after "kalendis", the day itself
         {"Datum Alsø anno domini m.º cc.º xlº vi.º idus augusti septimo.", "07 Agosto 1246"},
@@ -462,6 +469,37 @@ TEST(DatingClause, SaysWhichYearEachStyleGives) {
     EXPECT_NE(LatinToModern("anno a nativitate Domini MCCCXL, VII Kal. Ian.", LineOptions{})
                   .warnings.find("Natività"),
               std::string::npos);
+}
+
+// What the warning says another style gives is what that style answers: in February, where
+// one style's year is leap and another's not, the day too.
+TEST(DatingClause, TheWarningNamesTheDayEachStyleAnswers) {
+    using tempidex::YearStyle;
+    const std::pair<YearStyle, std::string_view> styles[] = {
+        {YearStyle::Florentine, "lo stile fiorentino"}, {YearStyle::Easter, "lo stile pasquale"}};
+    for (const std::string_view day :
+         {"a. d. IV Kal. Mar.", "a. d. VII Kal. Mar.", "pridie Kal. Mar.", "Kal. Mar.",
+          "penultima die februarii", "die ultima mensis februarii", "die XX februarii"})
+        for (const int year : {1359, 1360, 1363, 1364}) {
+            const std::string clause =
+                "Datum " + std::string(day) + " anno Domini " + std::to_string(year);
+            const tempidex::Answer modern = LatinToModern(clause, LineOptions{});
+            for (const auto &[style, name] : styles) {
+                const std::string answer = LatinToModern(clause, InStyle(style)).text;
+                // "dà il 1360" where the day is the same, else "dà il 27 Febbraio 1360"
+                const bool sameDay = answer.substr(0, answer.rfind(' ')) ==
+                                     modern.text.substr(0, modern.text.rfind(' '));
+                const std::string told =
+                    "dà il " + (sameDay ? answer.substr(answer.rfind(' ') + 1)
+                                        : answer.substr(answer.starts_with("0") ? 1 : 0));
+                const std::size_t said = modern.warnings.find(name);
+                ASSERT_NE(said, std::string::npos) << clause << "\n" << modern.warnings;
+                EXPECT_EQ(modern.warnings.find(told, said), modern.warnings.find("dà il", said))
+                    << clause << "\n"
+                    << told << "\n"
+                    << modern.warnings;
+            }
+        }
 }
 
 // Every day from 100 BC to AD 2100, written in Latin with each style's year and read back with
