@@ -40,7 +40,8 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
     if (key.size() < 5 || std::string_view("cfopsu").find(key.front()) == std::string_view::npos)
         return std::nullopt;
     const std::string stem = StemAt(words, i, i);
-    if (IsOneOf(stem, {"fest", "festiuitat", "solemnitat", "solempnitat"}))
+    // (festivitate: its stem, as names fold ti before a vowel and c before i, is "fesiuitat")
+    if (IsOneOf(stem, {"fest", "fesiuitat", "solemnitat", "solempnitat"}))
         return FeastRelation::On;
     if (stem == "uigili" || stem == "profest") // profesto: the eve
         return FeastRelation::Eve;
@@ -55,7 +56,7 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
 // them: proxima, predicta, immediate sequenti; festum, festivitatem.
 bool IsBetween(std::string_view stem) {
     return IsOneOf(stem, {"proxim", "proxime", "predict", "inmediat", "imediat", "sequent", "fest",
-                          "festiuitat", "solemnitat", "solempnitat", "di", "die", "diem", "dict",
+                          "fesiuitat", "solemnitat", "solempnitat", "di", "die", "diem", "dict",
                           // hyemale festum sancti Nicolai: the winter feast, the one in December
                           "iemal", "hiemal"});
 }
@@ -147,7 +148,7 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
         octave = 7;
         next();
     }
-    if (IsOneOf(stem, {"fest", "festiuitat"}))
+    if (IsOneOf(stem, {"fest", "fesiuitat"}))
         next();
     bool sunday = false;
     // dominicam, dominice: the Sunday; Dominici is St Dominic

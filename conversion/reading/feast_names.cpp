@@ -313,7 +313,7 @@ bool MayBeginFeast(std::string_view key) {
     const NameWord word = ReadNameWord(key);
     return Names().firstWords.contains(word.stem) || IsTitle(word.stem, word.declensions) ||
            IsEpithet(word) || word.stem == "octau" || word.stem == "octab" || word.stem == "fest" ||
-           word.stem == "festiuitat" || word.stem == "dominic";
+           word.stem == "fesiuitat" || word.stem == "dominic";
 }
 
 std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
