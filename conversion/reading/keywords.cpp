@@ -138,6 +138,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"idus", Kind::Reference, Ides},
     {"iduum", Kind::Reference, Ides},
     {"iesu", Kind::Formula, Christian},
+    {"igitur", Kind::Connective}, // Anno igitur ab incarnatione Domini
     {"ihesu", Kind::Formula, Christian},
     {"imper", Kind::Reign}, // Ottonis III. imper.
     {"imperante", Kind::Reigning},
@@ -166,6 +167,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"inditione", Kind::Indiction},
     {"infra", Kind::In},
     {"iovis", Kind::DayName, 4},
+    {"itaque", Kind::Connective},
     {"k", Kind::Reference, Calends},
     {"kal", Kind::Reference, Calends},
     {"kalen", Kind::Reference, Calends},
@@ -173,6 +175,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"kalendae", Kind::Reference, Calends},
     {"kalendarum", Kind::Reference, Calends},
     {"kalendas", Kind::Reference, Calends},
+    {"kalendes", Kind::Reference, Calends}, // XI. kalendes: the Carolingian scribes' spelling
     {"kalendis", Kind::Reference, Calends},
     {"kales", Kind::Reference, Calends},
     {"kallend", Kind::Reference, Calends},
@@ -208,6 +211,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"nonae", Kind::Reference, Nones},
     {"nonarum", Kind::Reference, Nones},
     {"nonas", Kind::Reference, Nones},
+    {"nones", Kind::Reference, Nones}, // pridie nones iulii
     {"nonis", Kind::Reference, Nones},
     {"nostri", Kind::Formula, Unmarked},
     {"octaba", Kind::Church},
@@ -247,6 +251,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"profesto", Kind::Church},   // the eve of a feast
     {"propitio", Kind::Reigning}, // anno Christo propitio imperii ...: a reign's year follows
     {"proposita", Kind::Posted},
+    {"quoque", Kind::Connective}, // anno quoque DCCLXII ab incarnatione Domini
     {"recitata", Kind::Posted},
     {"regis", Kind::Reign},
     {"regnante", Kind::Reigning},

@@ -36,6 +36,9 @@ inline constexpr auto MonthNames = std::to_array<MonthName>({
     {"Sextilis", "Sextil", 8, true},
     {"Marcius", "Marci", 3, false}, // the medieval spelling: Kalendas Marcii
     {"Mayus", "May", 5, false},     // kalendas may, mensis may: Danish and Flemish letters
+    // The names of Frankish and Lombard scribes: mense madio, kal. genuarius
+    {"Madius", "Madi", 5, false},
+    {"Genuarius", "Genuari", 1, false},
     // The abbreviations of German and Danish chanceries: Septbr., Octbr., Novbr., Decbr.
     {"Septbr", "Septbr", 9, true},
     {"Octbr", "Octbr", 10, true},

@@ -100,6 +100,19 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
                 end = era->end;
                 eraAfter = true;
             }
+        // anno DCCLXII ab incarnatione Domini: the Incarnation or the Nativity named after the
+        // number. ("Domini" alone is no sign: anno XIII domini nostri Ottonis regis.)
+        if (!eraAfter && count == YearCount::Unmarked && !words.parted(end)) {
+            YearCount after = YearCount::Unmarked;
+            std::size_t i = end;
+            for (; i < end + 5 && words.is(i, Kind::Formula) && (i == end || !words.parted(i)); ++i)
+                after = MoreExact(after, words.classOf(i).formula);
+            if ((after == YearCount::Incarnation || after == YearCount::Nativity) &&
+                !words.is(i, Kind::Reign)) {
+                counted = after;
+                end = i;
+            }
+        }
         // anno XIII regni nostri: the year of a reign. A formula or a year's form says it is
         // ours: "anno incarnationis MDV pontificatus nostri anno secundo" has both.
         const bool reigns = counted == YearCount::Unmarked && !number.yearForm;

@@ -320,6 +320,10 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"anno 1248 ipso die natiuitatis sancti Iohannis Babtiste", "24 Giugno 1248"},
         {"Scriptum Lundis die beati Laurentii anno 1300", "10 Agosto 1300"},
         {"anno 1278 in festo sanctorum Nerei et Achillis", "12 Maggio 1278"},
+        {"mense januario, in festivitate Beatissimi Vincentii martiris anno 1200",
+         "22 Gennaio 1200"},
+        {"die Lune post festivitatem sancti Laurentii anno 1200", "14 Agosto 1200"},
+        {"Datum anno 1200, festivitate sancti Laurentii", "10 Agosto 1200"},
         {"anno 1236 in festo Rogaciani et Donatiani martyrum", "24 Maggio 1236"},
         // the genitive of -ius with one i; but Marcii is March, never St Mark's octave
         {"anno 1443 die beati Gorgoni martyris", "09 Settembre 1443"},

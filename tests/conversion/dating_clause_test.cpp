@@ -347,6 +347,17 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum XV. kal. Apr. Primo anno regnante Karlo", "18 Marzo"},
         {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
+        // the Carolingian scribes' spellings: kalendes, nones, mad. (Madius), genuarius
+        {"XI. kalendes martii", "19 Febbraio"},
+        {"pridie nones iulii, anno IIII imperante domno nostro Karolo", "06 Luglio"},
+        {"Notavi die domenicum, III. id. mad., anno decimo regnante domno nostro Charlo rege",
+         "13 Maggio"},
+        {"sub die XI kal. genuarius, in anno XIII regni domni Pippini regis", "22 Dicembre"},
+        // the Incarnation named after the number; "Domini" alone says nothing
+        {"XVII kalendas julii, anno quoque DCCLXII ab incarnatione Domini", "15 Giugno 762"},
+        {"XVII kalendas julii, anno XIII domini nostri Ottonis regis", "15 Giugno"},
+        {"Anno igitur ab incarnatione Domini millesimo octogesimo septimo, die sexto mensis junii",
+         "06 Giugno 1087"},
         // May spelt as Danish and Flemish letters spell it
         {"Datum Roskildis anno incarnacionis mºccºxiiº xiiiiº kalendas may.", "18 Aprile 1212"},
         {"uicesima die mensis may, anno domini 1366", "20 Maggio 1366"},
