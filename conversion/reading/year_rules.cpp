@@ -108,7 +108,7 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
             for (; i < end + 5 && words.is(i, Kind::Formula) && (i == end || !words.parted(i)); ++i)
                 after = MoreExact(after, words.classOf(i).formula);
             if ((after == YearCount::Incarnation || after == YearCount::Nativity) &&
-                !words.is(i, Kind::Reign)) {
+                (words.parted(i) || !words.is(i, Kind::Reign))) {
                 counted = after;
                 end = i;
             }
