@@ -289,7 +289,11 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                         words[at - 1].key == "ipsa" || place(at - 1);
     if (const std::optional<FeastRelation> relation = RelationOf(words, i);
         relation && !words.parted(i + 1) && (in || begins)) {
-        if (const std::optional<FeastNamed> feast = FeastFrom(words, i + 1)) {
+        // die ipso sancti Michaelis: the very day
+        const std::string_view next = i + 1 < words.size() ? words[i + 1].key : "";
+        const std::size_t name =
+            (next == "ipso" || next == "ipsa") && !words.parted(i + 2) ? i + 2 : i + 1;
+        if (const std::optional<FeastNamed> feast = FeastFrom(words, name)) {
             ChurchDay day = DayOf(*feast, *relation);
             // "infra octavam", and "in octavas" (into the octave): the seven days, no one day
             const std::string_view word = words[i].key;

@@ -103,7 +103,11 @@ bool IsEpithet(const NameWord &word);
 // (Thome episcopi is Becket's), and the name is no feast the reader knows.
 bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
     static const std::vector<StemOf> qualifiers = StemsOfWords(Qualifiers),
-                                     epithets = StemsOfWords(Epithets);
+                                     epithets = StemsOfWords(Epithets),
+                                     qualifiersAfterIn =
+                                         StemsOfWords(std::to_array<std::string_view>(
+                                             {"vinculis", "monte", "periculo", "pincis", "nivibus",
+                                              "maio"}));
     for (std::size_t i = end; i < words.size() && !words[i].pause && !words[i].gloss; ++i) {
         const std::string stem = NameStem(words[i].key);
         const unsigned declensions = DeclensionsOf(words[i].key);
@@ -128,6 +132,12 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
         // may be another saint of the name, or another of his feasts.
         const bool unknownName = words[i].capital && words.classOf(i).kinds == 0 &&
                                  words.monthOf(i) == 0 && !words.mayBeNumber(i);
+        // "in" begins another feast's name only before the words those names go on with
+        // (Petri in vinculis, Michaelis in monte); "in presencia nostra", "in castro" are not.
+        if (words[i].key == "in")
+            return i + 1 < words.size() && !words[i + 1].pause &&
+                   IsOneOf(qualifiersAfterIn, NameStem(words[i + 1].key),
+                           DeclensionsOf(words[i + 1].key));
         return unknownName || IsOneOf(qualifiers, stem, declensions);
     }
     return false;

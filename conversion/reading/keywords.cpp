@@ -71,6 +71,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"consulibus", Kind::Consul},
     {"cos", Kind::Consul},
     {"coss", Kind::Consul},
+    {"crastina", Kind::Church},
     {"crastino", Kind::Church},
     {"crastinum", Kind::Church},
     {"css", Kind::Consul},
@@ -120,6 +121,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"festiuitatem", Kind::Church},
     {"festo", Kind::Church},
     {"festum", Kind::Church},
+    {"fferia", Kind::Feria}, // ff for a capital F, as Norse scribes wrote it
+    {"fferie", Kind::Feria},
     {"graciae", Kind::Formula, Christian},
     {"gracie", Kind::Formula, Christian},
     {"gratia", Kind::Formula, Christian},

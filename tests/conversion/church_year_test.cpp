@@ -198,6 +198,8 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Datum Lundis altera die sancti Laurentii anno 1300",
              "Datum anno Domini 1300 sequenti die beati Laurentii",
              "Acta sunt hec Sequenti die beati Laurentii anno 1300",
+             // "in vinculis" after a saint's name: another feast than his day
+             "anno 1300 in festo sancti Laurentii in vinculis",
          })
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
     // Two saints of one stem, told apart by their declension: Lucia, 13 December; Lucius,
@@ -324,6 +326,14 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
          "22 Gennaio 1200"},
         {"die Lune post festivitatem sancti Laurentii anno 1200", "14 Agosto 1200"},
         {"Datum anno 1200, festivitate sancti Laurentii", "10 Agosto 1200"},
+        // crastina; die ipso; ff for a capital F; "in presencia" after the feast is no
+        // other feast "in" names (in vinculis)
+        {"anno 1397 crastina sancti Nicolai", "07 Dicembre 1397"},
+        {"anno 1424 die ipso sancti Michaelis archangeli", "29 Settembre 1424"},
+        {"anno 1465 fferia iiija proxima ante festum cathedre sancti Petri apostoli",
+         "20 Febbraio 1465"},
+        {"anno 1327 in uigilia beati Laurencii in presencia nostra", "09 Agosto 1327"},
+        {"anno 1300 in festo sancti Petri in vinculis", "01 Agosto 1300"},
         {"anno 1236 in festo Rogaciani et Donatiani martyrum", "24 Maggio 1236"},
         // the genitive of -ius with one i; but Marcii is March, never St Mark's octave
         {"anno 1443 die beati Gorgoni martyris", "09 Settembre 1443"},
