@@ -76,7 +76,7 @@ constexpr auto Movable = std::to_array<Feast>({
      FeastAnchor::Easter,
      {},
      -21,
-     "laetare",
+     "laetare | mediae quadragesimae", // mid-Lent: dominica medie quadragesime
      {},
      "Grotefend I"},
     {"Iudica",

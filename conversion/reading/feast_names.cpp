@@ -25,6 +25,7 @@ constexpr auto Endings =
 constexpr auto Titles = std::to_array<std::string_view>(
     {"b", // and BB., as stems keep one of two letters alike
      "s",         "beatae",       "beati",    "beatissimae",    "beatissimi",    "beatorum",
+     "divae",     "divi", // the humanists' title: in festo divi Thomae
      "dominicae", "gloriosae",    "gloriosi", "gloriosissimae", "gloriosissimi", "sacrae",
      "sacri",     "sacratissimi", "sanctae",  "sancti",         "sanctissimae",  "sanctissimi",
      "sanctorum", "virginis"});

@@ -334,6 +334,11 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
          "20 Febbraio 1465"},
         {"anno 1327 in uigilia beati Laurencii in presencia nostra", "09 Agosto 1327"},
         {"anno 1300 in festo sancti Petri in vinculis", "01 Agosto 1300"},
+        // mid-Lent Sunday is Laetare; the humanists' "divi"; a pair the table names
+        {"anno domini m cc lxxx in proximo sabbato ante dominicam medie quadragesime",
+         "30 Marzo 1280"},
+        {"Datę sunt in festo divi Thomę apostoli anno 1523", "21 Dicembre 1523"},
+        {"die sanctorum martirum Cristofori et Cucuphati anno domini mdxiii", "25 Luglio 1513"},
         {"anno 1236 in festo Rogaciani et Donatiani martyrum", "24 Maggio 1236"},
         // the genitive of -ius with one i; but Marcii is March, never St Mark's octave
         {"anno 1443 die beati Gorgoni martyris", "09 Settembre 1443"},
