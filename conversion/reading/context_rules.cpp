@@ -28,7 +28,9 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.is(at, Kind::Indiction))
         return;
     const auto value = [](int n) { return n >= 1 && n <= 15 ? n : 0; };
-    const std::size_t i = at + 1;
+    // indictione vero I
+    const std::size_t i =
+        words.is(at + 1, Kind::Connective) && !words.parted(at + 1) ? at + 2 : at + 1;
     const Counts counts = words.parted(i) ? Counts{} : CountsFrom(words, i);
     for (const NumberRead &n : counts) // indictione tertia decima
         phrases.push_back(Spanning(PhraseKind::Indiction, at, n.end, value(n.value)));

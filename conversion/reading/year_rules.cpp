@@ -310,7 +310,12 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (words.is(i, Kind::Anno) && words.is(i + 1, Kind::Formula) &&
             words.classOf(i + 1).formula != YearCount::Unmarked)
             return;
-        named = named || words.is(i, Kind::Reign) || words.is(i, Kind::Reigning);
+        // anno domni Ludouuici III: a ruler named as "the lord" is a reign named too
+        const bool lord = anno && i == at + 2 && words[i].capital && words.classOf(i).kinds == 0 &&
+                          words.monthOf(i) == 0 && !words.mayBeNumber(i) &&
+                          (words[i - 1].key == "domni" || words[i - 1].key == "domini" ||
+                           words[i - 1].key == "domno");
+        named = named || words.is(i, Kind::Reign) || words.is(i, Kind::Reigning) || lord;
         // Ottonis tertii, secundi Heinrici: the ruler's number, in the genitive of his name; a
         // year after "anno" agrees with it (tertio, octavo)
         const bool rulersNumber =

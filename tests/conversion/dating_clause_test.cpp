@@ -358,6 +358,12 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"XVII kalendas julii, anno XIII domini nostri Ottonis regis", "15 Giugno"},
         {"Anno igitur ab incarnatione Domini millesimo octogesimo septimo, die sexto mensis junii",
          "06 Giugno 1087"},
+        // a ruler named as "the lord" after "anno": his year, no year of ours; and the
+        // indiction after a connective
+        {"Data IIII idus septembris, anno domni Ludouuici III. Actum in civitate Metensi",
+         "10 Settembre"},
+        {"Data pridie nonas augustas anno III imperii nostri, indictione vero I; actum Romae",
+         "04 Agosto"},
         // May spelt as Danish and Flemish letters spell it
         {"Datum Roskildis anno incarnacionis mºccºxiiº xiiiiº kalendas may.", "18 Aprile 1212"},
         {"uicesima die mensis may, anno domini 1366", "20 Maggio 1366"},
