@@ -45,7 +45,7 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
         return FeastRelation::On;
     if (stem == "uigili" || stem == "profest") // profesto: the eve
         return FeastRelation::Eve;
-    if (stem == "crastin")
+    if (stem == "crastin" || stem == "postridi") // postridie Corporis Christi
         return FeastRelation::Morrow;
     if (stem == "octau" || stem == "octab")
         return FeastRelation::Octave;

@@ -89,8 +89,23 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (words.is(monthAt, Kind::Mensis) && !words.parted(monthAt)) // septimo idus mensis maii
         ++monthAt;
     const MonthRead read = MonthAt(words, monthAt, true);
-    if (read.month == 0)
-        return; // the named day stands alone: its month is what is wrong
+    if (read.month == 0) {
+        // "Kal. XIII Junii", "Kal. VI. Sextilis": the count in a numeral between the named day
+        // and its month, as humanists wrote it (not after "nonis", the day itself). Else the
+        // named day stands alone: its month is what is wrong.
+        const std::string_view key = words[at].key;
+        if (!words.parted(at + 1) && words.numeralOf(at + 1) > 0 && words.digitsOf(at + 1) == 0 &&
+            !key.ends_with("is") && !key.ends_with("ibus"))
+            for (const NumberRead &count : CountsFrom(words, at + 1))
+                if (const MonthRead month = MonthAt(words, count.end, false);
+                    month.month != 0 && count.value >= 2 && count.value <= MostDaysCounted) {
+                    LatinDate date;
+                    date.day = {count.value, false, false, named, month.month};
+                    phrases.push_back(
+                        DatePhrase(DieBefore(words, at), count.end + 1, date, count.end, month));
+                }
+        return;
+    }
     std::size_t end = monthAt + 1;
     bool leap = false;
     if (words.is(end, Kind::A) && words.is(end + 1, Kind::I) && !words[end + 1].pause) {

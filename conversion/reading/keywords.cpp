@@ -49,6 +49,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"christi", Kind::Formula, Christian},
     {"christiana", Kind::Formula, Christian},
     {"christianae", Kind::Formula, Christian},
+    {"christiane", Kind::Formula, Christian}, // anno christianę salutis
     {"christiano", Kind::Formula, Christian},
     {"christo", Kind::Formula, Christian},
     {"christum", Kind::Formula, Christian},
@@ -116,6 +117,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"feria", Kind::Feria},
     {"feriae", Kind::Feria},
     {"ferie", Kind::Feria},
+    {"ferya", Kind::Feria},
     {"festi", Kind::Church},
     {"festiuitate", Kind::Church},
     {"festiuitatem", Kind::Church},
@@ -266,13 +268,15 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"regum", Kind::Reign},
     {"reparatae", Kind::Formula, Christian},
     {"reparate", Kind::Formula, Christian},
-    {"sabati", Kind::Weekday, 6}, // and as scribes spelt it with one b
+    {"sabatho", Kind::Weekday, 6}, // and as scribes spelt it with one b
+    {"sabati", Kind::Weekday, 6},
     {"sabato", Kind::Weekday, 6},
     {"sabbathi", Kind::Weekday, 6},
     {"sabbatho", Kind::Weekday, 6},
     {"sabbati", Kind::Weekday, 6},
     {"sabbato", Kind::Weekday, 6},
     {"sabbatum", Kind::Weekday, 6},
+    {"saluatoris", Kind::Formula, Christian}, // anno Salvatoris MDXV
     {"salutis", Kind::Formula, Christian},
     {"saturni", Kind::DayName, 6},
     {"scr", Kind::Given},

@@ -120,6 +120,25 @@ bool IsNumeralRunOn(std::string_view line, std::size_t at) {
            std::all_of(run.begin(), run.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
+// Where a hyphen and an ordinal's ending (-a, -o, -um...) after a number in digits end, when
+// they follow it at `at`: "26-a Februarii". `at` itself where they do not.
+std::size_t DigitsEndingAfterHyphen(std::string_view line, std::size_t at, const Token *word,
+                                    const char *text, std::size_t size) {
+    if (word == nullptr || size == 0 || at + 1 >= line.size() || line[at] != '-' ||
+        !std::all_of(text, text + size, [](char c) { return c >= '0' && c <= '9'; }))
+        return at;
+    std::size_t end = at + 1;
+    while (end < line.size() && line[end] >= 'a' && line[end] <= 'z' && end - at <= 3)
+        ++end;
+    const std::string_view ending = line.substr(at + 1, end - at - 1);
+    const bool letterFollows =
+        end < line.size() && Bytes[static_cast<unsigned char>(line[end])].kind == Byte::Letter;
+    for (const std::string_view e : {"a", "o", "e", "us", "um", "mo", "ta", "to", "da", "do"})
+        if (ending == e && !letterFollows)
+            return end;
+    return at;
+}
+
 // Where a gap an editor marks ends, when one begins at `at`: three dots and more, spaced or
 // not (..., . . .), an ellipsis (…), or three dashes in a bracket ([---], [- - -]: a bare
 // "---" is the window's own mark of a day with no count). `at` itself where none does.
@@ -277,6 +296,14 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             used = count;
             lower = small;
             end = at;
+            // "26-a Februarii", "2-o": a day in digits with its ordinal ending after a hyphen,
+            // as humanists wrote it; a mark, like the º of "26º"
+            if (const std::size_t ending =
+                    DigitsEndingAfterHyphen(line, at, word, text + textStart, used - textStart);
+                ending > at) {
+                word->marked = true;
+                finish(end = at = ending);
+            }
             continue;
         }
         // A gap: a word of its own, "...". (Most full stops end an abbreviation, and begin none.)

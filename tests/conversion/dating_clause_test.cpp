@@ -364,6 +364,14 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "10 Settembre"},
         {"Data pridie nonas augustas anno III imperii nostri, indictione vero I; actum Romae",
          "04 Agosto"},
+        // the humanists' ways: a day in digits with its ending after a hyphen; the count
+        // between the named day and its month, in a numeral; Salvatoris, christianę
+        {"Neapoli 26-a Februarii anno a Christo nato 1536.", "26 Febbraio 1536"},
+        {"Ex Tragurio Kal. XIII Junii 1453.", "20 Maggio 1453"},
+        {"Datum Romę die Kal. 14. 7bris 1517.", tempidex::ErrorDateNotCorrect},
+        {"data Nonis II Sextilibus.", tempidex::ErrorDateNotCorrect},
+        {"Ex oppido Spalato, anno Saluatoris MDXV, VI. Kalendas Maias.", "26 Aprile 1515"},
+        {"Anno christianę salutis MDII, quinto Nonas Martias. Spalati.", "03 Marzo 1502"},
         // May spelt as Danish and Flemish letters spell it
         {"Datum Roskildis anno incarnacionis mºccºxiiº xiiiiº kalendas may.", "18 Aprile 1212"},
         {"uicesima die mensis may, anno domini 1366", "20 Maggio 1366"},
