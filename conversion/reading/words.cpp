@@ -170,9 +170,20 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         if (is(i, Kind::EraStart))
             readEra(i);
         readOrdinalNoTableKnows(i);
+        const std::string_view text = m_tokens[i].text;
+        // "m. d. x.": a year in small letters, each a word. A numeral letter alone begins no
+        // number, but "m" before another numeral is the thousand, and the letters after it
+        // are the year's, to be read with it.
+        if (text == "m" && !m_tokens[i].capital && i + 1 < m_tokens.size() &&
+            !m_tokens[i + 1].pause && !m_tokens[i + 1].gloss && m_words[i + 1].numeral > 0)
+            for (std::size_t j = i; j < m_tokens.size() && (j == i || !m_tokens[j].pause) &&
+                                    !m_tokens[j].gloss && m_words[j].numeral > 0;
+                 ++j) {
+                m_words[j].number = m_words[j].mayBeNumber = true;
+                m_words[j].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+            }
         // "m. o ccc. oxxx. o": the ordinal mark of the numeral before, run on to the next
         // numeral. A number to account for, which no rule reads: the year is not MCCC.
-        const std::string_view text = m_tokens[i].text;
         if (i >= 1 && numeralOf(i - 1) > 0 && text.size() >= 2 && text[0] == 'o' &&
             RomanValue(text.substr(1)) > 0)
             m_words[i].number = true;

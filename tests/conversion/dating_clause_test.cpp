@@ -319,7 +319,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Kal. Ian. anno 10000", tempidex::ErrorYearNotCorrect},
         {"Kal. Ian. 0", tempidex::ErrorYearNotCorrect},
         {"Kal. Ian. A.D. L", "01 Gennaio 50"},
-        {"die secunda aprilis m. d. c. xv.", tempidex::ErrorYearNotCorrect}, // not d. C. 15
+        {"die secunda aprilis m. d. c. xv.", "02 Aprile 1615"}, // MDCXV, never d. C. 15
+        {"rome xx septembris. m. d. xxj.", "20 Settembre 1521"},
+        {"Kal. Mai. m. d. x.", "01 Maggio 1510"},
+        {"die XV m. Maii", "15 Maggio"}, // m. for mensis
         {"Kal. Ian. anno Domini C", "01 Gennaio 100"},
         {"Kal. Ian. indictione V", "01 Gennaio"},
         {"Id. Mart. Caesare V et Antonio coss.", "15 Marzo"},
