@@ -305,17 +305,10 @@ long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning) {
     return FixedFromDate({year, feast.day.month, feast.day.day}, reckoning) + (moved ? 1 : 0);
 }
 
-std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning reckoning) {
-    const Feast &named = Feasts()[static_cast<std::size_t>(day.feast)];
-    // A fixed feast of 5 to 14 October 1582 had no day that year: the reform left them out.
-    if (named.anchor == FeastAnchor::Fixed &&
-        !IsDayOfTheCalendar({year, named.day.month, named.day.day}, reckoning))
-        return std::nullopt;
-    const long feast = FixedOfFeast(named, year, reckoning) + day.octave;
-    // The Sundays after Pentecost end where Advent begins.
-    if (day.relation == FeastRelation::WeeksAfter &&
-        feast + day.days >= FixedOfFeast(Feasts()[FirstSundayOfAdvent()], year, reckoning))
-        return std::nullopt;
+namespace {
+
+// The day a church day names, from the day of its feast (or of the feast's octave).
+std::optional<long> Related(const ChurchDay &day, long feast) {
     switch (day.relation) {
     case FeastRelation::On:
         return feast;
@@ -336,6 +329,29 @@ std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning r
         return feast - 1 - (WeekdayOfFixed(feast - 1) - day.weekday + 7) % 7;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning reckoning) {
+    const Feast &named = Feasts()[static_cast<std::size_t>(day.feast)];
+    // A fixed feast of 5 to 14 October 1582 had no day that year: the reform left them out.
+    if (named.anchor == FeastAnchor::Fixed &&
+        !IsDayOfTheCalendar({year, named.day.month, named.day.day}, reckoning))
+        return std::nullopt;
+    const long feast = FixedOfFeast(named, year, reckoning) + day.octave;
+    // The Sundays after Pentecost end where Advent begins.
+    if (day.relation == FeastRelation::WeeksAfter &&
+        feast + day.days >= FixedOfFeast(Feasts()[FirstSundayOfAdvent()], year, reckoning))
+        return std::nullopt;
+    return Related(day, feast);
+}
+
+std::optional<long> FixedOfChurchDayKeptOn(const ChurchDay &day, DayOfMonth kept, int year,
+                                           Reckoning reckoning) {
+    if (!IsDayOfTheCalendar({year, kept.month, kept.day}, reckoning))
+        return std::nullopt;
+    return Related(day, FixedFromDate({year, kept.month, kept.day}, reckoning) + day.octave);
 }
 
 std::optional<DayOfMonth> DayOfChurchDay(const ChurchDay &day) {

@@ -71,6 +71,11 @@ long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning);
 // eve of the Circumcision, a Friday after St Thomas the Apostle).
 std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning reckoning);
 
+// The same where the feast of `year` was kept on `kept` instead: a region's own day for the
+// saint (St Margaret on 15 July at Konstanz, for 20 July).
+std::optional<long> FixedOfChurchDayKeptOn(const ChurchDay &day, DayOfMonth kept, int year,
+                                           Reckoning reckoning);
+
 // The day of the month of a church day that needs no year, in a common year.
 std::optional<DayOfMonth> DayOfChurchDay(const ChurchDay &day);
 

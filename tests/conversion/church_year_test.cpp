@@ -226,6 +226,23 @@ TEST(ChurchYear, ALeapYearMovesTheFeastsFromTheTwentyFourthOfFebruary) {
 // A year counted from 25 March or from Easter may hold a feast twice: both are said, and no
 // day is answered. Florence's 1257 ran from 25 March 1257 to 24 March 1258, and held the
 // Easters of 8 April 1257 and 24 March 1258.
+// Where a saint was kept on other days in some regions, the warning names the day the clause
+// gives by each of them: the Saturday after St Margaret's day at Konstanz (15 July), counted
+// here from the Julian day numbers.
+TEST(ChurchYear, TheWarningNamesTheDayByTheFeastKeptElsewhere) {
+    for (int year = 1301; year <= 1307; ++year) {
+        const long konstanz = JulianDayNumber(year, 7, 15, false);
+        const long saturday = konstanz + 1 + (5 - (konstanz + 1) % 7 + 7) % 7; // JDN % 7 == 5
+        const int day = static_cast<int>(saturday - JulianDayNumber(year, 7, 1, false)) + 1;
+        const std::string told = std::to_string(day) + " Luglio " + std::to_string(year);
+        const tempidex::Answer answer = LatinToModern(
+            "anno " + std::to_string(year) + " sabbato post festum beate Margarete", {});
+        EXPECT_NE(answer.warnings.find("07-15 Konstanz, che dà il " + told), std::string::npos)
+            << year << "\n"
+            << answer.warnings;
+    }
+}
+
 TEST(ChurchYear, AYearThatHoldsAFeastTwiceGivesNoDay) {
     LineOptions florentine;
     florentine.style = YearStyle::Florentine;
