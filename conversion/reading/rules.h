@@ -112,9 +112,8 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {RulersNumberRule, KindsOf({Kind::Number})},
     {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},
     {IdEstRule, KindsOf({Kind::Reference})},
-    {ChurchDayRule,
-     KindsOf({Kind::In, Kind::Church, Kind::Die, Kind::Feria, Kind::Weekday, Kind::Number,
-              Kind::Postridie})},
+    {ChurchDayRule, KindsOf({Kind::In, Kind::Church, Kind::Die, Kind::Feria, Kind::Weekday,
+                             Kind::Number, Kind::Postridie})},
 });
 
 } // namespace tempidex
