@@ -334,6 +334,7 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
     // The words from `at`, titles skipped, and the word after each.
     std::vector<NameWord> read;
     std::vector<std::size_t> after;
+    bool womans = false; // the title before the name is a woman's: beatae, sancte
     for (std::size_t i = at; i < words.size() && read.size() < index.longest; ++i) {
         if (words[i].gloss || (i > at && words[i].pause))
             break;
@@ -345,8 +346,14 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
         if (virgin)
             word = ReadNameWord("mariae");
         // beati apostoli Iacobi: the titles, and an epithet before the name, are skipped
-        else if (IsTitle(word.stem, word.declensions) || (read.empty() && IsEpithet(word)))
+        else if (IsTitle(word.stem, word.declensions) || (read.empty() && IsEpithet(word))) {
+            womans = read.empty() && (word.declensions & 2u) == 0 && word.stem.size() > 1;
             continue;
+        }
+        // "sancte Luce", "beatae Lucae": a woman's title, and St Luke's name as St Lucy's is
+        // often written. The reader cannot tell which saint is meant.
+        if (read.empty() && womans && word.stem == "luc")
+            return std::nullopt;
         // Most words after "in" begin no feast's name (in domo, in palatio): no more to read.
         if (read.empty() && !index.firstWords.contains(word.stem))
             return std::nullopt;

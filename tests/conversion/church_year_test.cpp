@@ -198,6 +198,9 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Datum Lundis altera die sancti Laurentii anno 1300",
              "Datum anno Domini 1300 sequenti die beati Laurentii",
              "Acta sunt hec Sequenti die beati Laurentii anno 1300",
+             // a woman's title before St Luke's name: St Lucy is written so too
+             "Datum anno Domini M°CC°L° septimo, die lunae post festum Sanctae Lucae.",
+             "anno 1257 in festo beate Luce",
              // "in vinculis" after a saint's name: another feast than his day
              "anno 1300 in festo sancti Laurentii in vinculis",
          })
