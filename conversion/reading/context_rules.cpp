@@ -69,9 +69,11 @@ void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (begin == at && words.is(at + 1, Kind::Die) && !words.parted(at + 1))
             phrases.push_back(Spanning(PhraseKind::Weekday, at, at + 2, words.classOf(at).weekday));
     }
-    // die Lunae ... die Veneris
-    if (words.is(at, Kind::Die) && words.is(at + 1, Kind::DayName) && !words.parted(at + 1))
-        phrases.push_back(Spanning(PhraseKind::Weekday, at, at + 2, words.classOf(at + 1).weekday));
+    // die Lunae ... die Veneris; die vero Iovis
+    const std::size_t name =
+        words.is(at + 1, Kind::Connective) && !words.parted(at + 1) ? at + 2 : at + 1;
+    if (words.is(at, Kind::Die) && words.is(name, Kind::DayName) && !words.parted(name))
+        phrases.push_back(Spanning(PhraseKind::Weekday, at, name + 1, words.classOf(name).weekday));
 }
 
 void MonthRule(const Words &words, std::size_t at, Phrases &phrases) {

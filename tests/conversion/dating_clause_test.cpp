@@ -581,6 +581,8 @@ TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
     };
     EXPECT_FALSE(weekdayWarning("dominica, pridie Non. Mart. anno Domini 1524"));
     EXPECT_FALSE(weekdayWarning("feria sexta, Kal. Ian. 1524"));
+    // a connective between "die" and the weekday's name hides it from no check
+    EXPECT_TRUE(weekdayWarning("Datum die vero Jouis 2a mensis Julij anno domini 1505."));
     const tempidex::Answer tuesday = LatinToModern("feria tertia, Kal. Ian. 1524", LineOptions{});
     EXPECT_EQ(tuesday.text, "01 Gennaio 1524");
     EXPECT_NE(tuesday.warnings.find("venerdì"), std::string::npos) << tuesday.warnings;
