@@ -35,6 +35,8 @@ constexpr std::array<YearStyle, 4> StylesOf(YearCount count, int year) {
 
 // The day a date names in a year of that shape, or nothing where it names none.
 std::optional<DayOfMonth> DayIn(const LatinDate &date, YearShape shape) {
+    if (date.fromMonthEnd) // die primo exeunte: the last day, in a month of that year's length
+        return DayOfMonth{date.day.month, MonthLength(date.day.month, shape) + 1 - date.dayOfMonth};
     if (date.dayOfMonth > 0)
         return DayOfMonth{date.day.month, date.dayOfMonth};
     const CountedDay counted = DayFromRoman(date.day, shape);
@@ -253,9 +255,7 @@ void CountInto(Dating &d, const DateReading &reading, const DatingOptions &optio
     for (std::size_t i = 0; i < d.stylesDiffering; ++i) {
         StyledYear &other = d.otherStyles[i];
         const YearShape shape = ShapeOf(other.year, options.reckoning);
-        std::optional<DayOfMonth> day = DayIn(date, shape);
-        if (day && date.fromMonthEnd)
-            day->day = MonthLength(day->month, shape) + 1 - date.dayOfMonth;
+        const std::optional<DayOfMonth> day = DayIn(date, shape);
         if (day && *day != d.day)
             other.day = day;
     }

@@ -480,6 +480,8 @@ TEST(DatingClause, SaysWhichYearEachStyleGives) {
         {YearStyle::Byzantine, "prid. Kal. Sept. 1520", "31 Agosto 1520"},
         {YearStyle::Nativity, "VIII Kal. Ian. 1520", "25 Dicembre 1519"},
         {YearStyle::Nativity, "IX Kal. Ian. 1520", "24 Dicembre 1520"},
+        // a day counted back from the month's end: 31 March, after Florence's New Year
+        {YearStyle::Florentine, "die primo exeunte martii anno Domini 1300", "31 Marzo 1300"},
         // Years of the city and before Christ have no style.
         {YearStyle::Florentine, "Kal. Ian. DCCX a.u.c.", "01 Gennaio 44 a.C."},
     };
