@@ -53,6 +53,12 @@ Phrase DatePhrase(std::size_t begin, std::size_t end, const LatinDate &date, std
     return p;
 }
 
+// Whether a named day is written in the ablative (kalendis, nonis, idibus): on that day itself,
+// which no count goes with.
+bool NamesTheDayItself(std::string_view key) {
+    return key.ends_with("is") || key.ends_with("ibus");
+}
+
 // "a. d.", "ante diem" or "ad" ending just before word `end`: where it begins, or `end`.
 std::size_t AnteDiemBefore(const Words &words, std::size_t end) {
     if (end >= 2 && !words[end].pause && !words[end - 1].pause &&
@@ -93,9 +99,8 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         // "Kal. XIII Junii", "Kal. VI. Sextilis": the count in a numeral between the named day
         // and its month, as humanists wrote it (not after "nonis", the day itself). Else the
         // named day stands alone: its month is what is wrong.
-        const std::string_view key = words[at].key;
         if (!words.parted(at + 1) && words.numeralOf(at + 1) > 0 && words.digitsOf(at + 1) == 0 &&
-            !key.ends_with("is") && !key.ends_with("ibus"))
+            !NamesTheDayItself(words[at].key))
             for (const NumberRead &count : CountsFrom(words, at + 1))
                 if (const MonthRead month = MonthAt(words, count.end, false);
                     month.month != 0 && count.value >= 2 && count.value <= MostDaysCounted) {
@@ -138,9 +143,8 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     // "idus augusti septimo", "kalendas nouembris nono": the count after the month, as Danish
     // scribes wrote it, an ordinal in words ("kalendas iunii quinto anno regni" is read, as
     // two ways, by the words after it). Not after "kalendis", "idibus": the day itself.
-    const std::string_view key = words[at].key;
-    if (!leap && !words.parted(end) && words.ordinalOf(end) > 0 && !key.ends_with("is") &&
-        !key.ends_with("ibus"))
+    if (!leap && !words.parted(end) && words.ordinalOf(end) > 0 &&
+        !NamesTheDayItself(words[at].key))
         for (const NumberRead &count : CountsFrom(words, end))
             if (count.value >= 2 && count.value <= MostDaysCounted) {
                 Phrase p = named1;

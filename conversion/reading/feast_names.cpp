@@ -13,6 +13,9 @@
 namespace tempidex {
 namespace {
 
+// The declensions a case ending may belong to, one bit each (DeclensionsOf).
+constexpr unsigned First = 1, Second = 2, Third = 4, Any = 7;
+
 // The case endings taken off a word, the longest first: what is left is compared.
 constexpr auto Endings =
     std::to_array<std::string_view>({"orum", "arum", "ibus", "is", "em", "en", "es", "um", "us",
@@ -290,7 +293,6 @@ std::string NameStem(std::string_view key) {
 }
 
 unsigned DeclensionsOf(std::string_view key) {
-    constexpr unsigned First = 1, Second = 2, Third = 4, Any = 7;
     // The longest ending first, as NameStem takes it off.
     struct Ending {
         std::string_view text;
@@ -347,7 +349,7 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
             word = ReadNameWord("mariae");
         // beati apostoli Iacobi: the titles, and an epithet before the name, are skipped
         else if (IsTitle(word.stem, word.declensions) || (read.empty() && IsEpithet(word))) {
-            womans = read.empty() && (word.declensions & 2u) == 0 && word.stem.size() > 1;
+            womans = read.empty() && (word.declensions & Second) == 0 && word.stem.size() > 1;
             continue;
         }
         // "sancte Luce", "beatae Lucae": a woman's title, and St Luke's name as St Lucy's is
