@@ -354,6 +354,17 @@ std::optional<long> FixedOfChurchDayKeptOn(const ChurchDay &day, DayOfMonth kept
     return Related(day, FixedFromDate({year, kept.month, kept.day}, reckoning) + day.octave);
 }
 
+std::vector<KeptDay> DaysKeptElsewhere(const Feast &feast) {
+    std::vector<KeptDay> days;
+    for (std::string_view rest = feast.also; !rest.empty();) {
+        const std::size_t end = rest.find("; ");
+        const std::string_view entry = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 2);
+        days.push_back({{TwoDigits(entry.substr(0, 2)), TwoDigits(entry.substr(3, 2))}, entry});
+    }
+    return days;
+}
+
 std::optional<DayOfMonth> DayOfChurchDay(const ChurchDay &day) {
     // Any common year counts alike: 1 (AD 1) is one, and before the reform.
     const std::optional<long> fixed = FixedOfChurchDay(day, 1, Reckoning::Julian);

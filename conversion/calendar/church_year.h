@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace tempidex {
 
@@ -70,6 +71,14 @@ long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning);
 // a Sunday after Pentecost past Advent). The day may fall in the year before or after (the
 // eve of the Circumcision, a Friday after St Thomas the Apostle).
 std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning reckoning);
+
+// A day a fixed feast was kept on elsewhere, from the data file's "07-15 Konstanz": the day,
+// and the whole entry as written.
+struct KeptDay {
+    DayOfMonth day;
+    std::string_view text;
+};
+std::vector<KeptDay> DaysKeptElsewhere(const Feast &feast);
 
 // The same where the feast of `year` was kept on `kept` instead: a region's own day for the
 // saint (St Margaret on 15 July at Konstanz, for 20 July).

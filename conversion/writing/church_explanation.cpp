@@ -64,6 +64,31 @@ std::string FeastText(const ChurchDay &day, std::optional<int> year, Reckoning r
     return text + ")";
 }
 
+std::string KeptElsewhereText(const Dating &d) {
+    const ChurchDay &church = d.reading.date.church;
+    const Reckoning reckoning = d.options.reckoning;
+    // The year of the feast the day was counted from: a day after it may fall in the next.
+    std::optional<int> feastYear;
+    if (d.year && d.outcome == Outcome::Day && church.relation != FeastRelation::On) {
+        const long day = FixedFromDate({*d.year, d.day.month, d.day.day}, reckoning);
+        for (const int year : {*d.year, *d.year - 1, *d.year + 1})
+            if (!feastYear && FixedOfChurchDay(church, year, reckoning) == day)
+                feastYear = year;
+    }
+    std::string text;
+    for (const KeptDay &kept : DaysKeptElsewhere(FeastOf(church))) {
+        text.append(text.empty() ? "" : "; ").append(kept.text);
+        if (!feastYear)
+            continue;
+        if (const std::optional<long> fixed =
+                FixedOfChurchDayKeptOn(church, kept.day, *feastYear, reckoning)) {
+            const Date date = DateFromFixed(*fixed, reckoning);
+            text += ", che dà " + On({date.month, date.day}, date.year);
+        }
+    }
+    return text;
+}
+
 std::string ExplainChurchDay(const Dating &d) {
     const ChurchDay &day = d.reading.date.church;
     std::string text = FeastText(day, d.year, d.options.reckoning) + ": ";
@@ -73,7 +98,7 @@ std::string ExplainChurchDay(const Dating &d) {
     if (d.outcome == Outcome::Day)
         text += ", " + On(d.day, d.year);
     if (!FeastOf(day).also.empty())
-        text += "; la festa si teneva altrove anche: " + std::string(FeastOf(day).also);
+        text += "; la festa si teneva altrove anche: " + KeptElsewhereText(d);
     return text;
 }
 

@@ -7,8 +7,6 @@
 #include "calendar/church_year.h"
 #include "calendar/day_number.h"
 
-#include <cstdlib>
-
 namespace tempidex {
 
 namespace {
@@ -23,41 +21,6 @@ void AppendDayBefore(std::string &out, const Dating &d) {
     const Date before =
         DateFromFixed(FixedFromDate({*d.year, d.day.month, d.day.day}, reckoning) - 1, reckoning);
     AppendModernDate(out, {before.month, before.day}, before.year);
-}
-
-// The other days a feast was kept on (feasts.tsv's "07-15 Konstanz; 07-13 ..."), each with the
-// day the clause names by it, where that is another day than the feast's and the year is
-// known: "07-15 Konstanz, che dà il 18 Luglio 1332".
-std::string KeptElsewhere(const Feast &feast, const Dating &d) {
-    const ChurchDay &church = d.reading.date.church;
-    const Reckoning reckoning = d.options.reckoning;
-    // The year of the feast the day was counted from: a day after it may fall in the next.
-    std::optional<int> feastYear;
-    if (d.year && d.outcome == Outcome::Day && church.relation != FeastRelation::On) {
-        const long day = FixedFromDate({*d.year, d.day.month, d.day.day}, reckoning);
-        for (const int year : {*d.year, *d.year - 1, *d.year + 1})
-            if (!feastYear && FixedOfChurchDay(church, year, reckoning) == day)
-                feastYear = year;
-    }
-    std::string text;
-    std::string_view rest = feast.also;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find("; ");
-        const std::string_view entry = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 2);
-        text.append(text.empty() ? "" : "; ").append(entry);
-        const int month = std::atoi(std::string(entry.substr(0, 2)).c_str()),
-                  day = std::atoi(std::string(entry.substr(3, 2)).c_str());
-        if (!feastYear || month < 1 || month > 12 || day < 1 || day > 31)
-            continue;
-        if (const std::optional<long> fixed =
-                FixedOfChurchDayKeptOn(church, {month, day}, *feastYear, reckoning)) {
-            const Date date = DateFromFixed(*fixed, reckoning);
-            text.append(", che dà il ");
-            AppendModernDate(text, {date.month, date.day}, date.year);
-        }
-    }
-    return text;
 }
 
 } // namespace
@@ -109,7 +72,7 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         const Feast &feast = Feasts()[static_cast<std::size_t>(church.feast)];
         if (!feast.also.empty())
             warn("la festa " + std::string(feast.latin) +
-                 " si teneva altrove anche: " + KeptElsewhere(feast, d));
+                 " si teneva altrove anche: " + KeptElsewhereText(d));
         // "tertio die post festum": counted as the Romans counted, the feast's day is the first.
         if (church.relation == FeastRelation::DaysAfter) {
             std::string text = "contando anche il giorno della festa, come spesso si contava, "
