@@ -52,14 +52,15 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
 }
 
 void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
-    // feria secunda is Monday, feria sexta Friday; VI feria too
+    // feria secunda is Monday, feria sexta Friday; VI feria too; feria prima, Sunday, as the
+    // church counts the week (most write dominica)
     if (words.is(at, Kind::Feria) && !words.parted(at + 1))
         for (const NumberRead &n : CountsFrom(words, at + 1))
-            if (n.value >= 2 && n.value <= 7)
+            if (n.value >= 1 && n.value <= 7)
                 phrases.push_back(Spanning(PhraseKind::Weekday, at, n.end, n.value - 1));
     if (words.is(at, Kind::Feria) && !words.parted(at))
         for (const NumberRead &n : CountsEndingAt(words, at))
-            if (n.value >= 2 && n.value <= 7)
+            if (n.value >= 1 && n.value <= 7)
                 phrases.push_back(Spanning(PhraseKind::Weekday, n.begin, at + 1, n.value - 1));
     // dominica, die dominico, dominica die, sabbato
     if (words.is(at, Kind::Weekday)) {
@@ -110,6 +111,10 @@ void ComputusRule(const Words &words, std::size_t at, Phrases &phrases) {
 }
 
 void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // d. n., domini nostri: "pontificatus S. mi d. n. Sixti pape IIII"
+    if (words.is(at, Kind::D) && words[at].dotted && !words[at].capital && at + 1 < words.size() &&
+        words[at + 1].text == "n" && words[at + 1].dotted && !words.parted(at + 1))
+        phrases.push_back(Spanning(PhraseKind::Initials, at, at + 2));
     if (!IsLetterAlone(words, at) || (at >= 1 && IsLetterAlone(words, at - 1) && !words.parted(at)))
         return;
     // S. R. E., B. V. M., D. N.: letters alone, some of them no numeral.

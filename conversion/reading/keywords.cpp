@@ -116,6 +116,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"fer", Kind::Feria},
     {"feria", Kind::Feria},
     {"feriae", Kind::Feria},
+    {"feriam", Kind::Feria}, // notavi diem quartam feriam
     {"ferie", Kind::Feria},
     {"ferya", Kind::Feria},
     {"festi", Kind::Church},
@@ -167,6 +168,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"indict", Kind::Indiction},
     {"indictio", Kind::Indiction},
     {"indictione", Kind::Indiction},
+    {"indictionem", Kind::Indiction}, // notavi ... indictionem XIII
     {"indictionis", Kind::Indiction},
     {"indit", Kind::Indiction},
     {"inditione", Kind::Indiction},

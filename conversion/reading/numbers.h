@@ -153,6 +153,7 @@ inline constexpr auto Ordinals = std::to_array<Ordinal>({
     {"sext", 6},
     {"septim", 7},
     {"octav", 8},
+    {"octab", 8}, // octabo, octaba: b for v, as Lombard and Frankish scribes wrote it
     {"non", 9},
     {"decim", 10},
     {"undecim", 11},

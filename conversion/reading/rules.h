@@ -24,7 +24,7 @@
 //   weekday            feria N;  dominica;  sabbato;  die Lunae ... die Veneris
 //   a month            mense Maio: the month the date falls in, checked
 //   hour, almanac      hora [diei] N;  epacta N, concurrente N, luna N, cyclo N
-//   initials           B. V. M., S. R. E., L. Pisone: letters that are no numbers
+//   initials           B. V. M., S. R. E., d. n., L. Pisone: letters that are no numbers
 //   a pope's number    Honorii papae III
 //   a ruler's number   Ottonis III. imper.;  Victoris II papae;  secundi Ottonis
 //   verbs              datum, actum, scriptum | acc. | pp., lecta: whose date follows
@@ -107,7 +107,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {HourRule, KindsOf({Kind::Hour})},
     {MonthRule, KindsOf({Kind::Mensis})},
     {ComputusRule, KindsOf({Kind::Computus})},
-    {InitialsRule, KindsOf({Kind::Capital})},
+    {InitialsRule, KindsOf({Kind::Capital, Kind::D})},
     {PopeRule, KindsOf({Kind::Pope})},
     {RulersNumberRule, KindsOf({Kind::Number})},
     {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},

@@ -149,6 +149,9 @@ Words::Unknown Words::UnknownOf(std::string_view key) {
     u.near = value == 0;
     if (value == 0)
         value = OrdinalNear(key);
+    // hoctabo, hoctavo: the h that scribes put before a vowel
+    if (value == 0 && key.size() > 4 && key[0] == 'h')
+        value = ClassOf(key.substr(1)).ordinal;
     u.near = u.near && value > 0;
     u.ordinal = static_cast<std::int16_t>(value);
     if (value == 0 && MayEndAsAnOrdinal(key))

@@ -120,9 +120,12 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
             phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, begin, end + 1));
             continue;
         }
+        // Two counts joined by "et" are two reigns' years, never one of ours: "anno tertio
+        // decimo et septimo", "anno XXVI. et XXV. regnante rege Karolo".
         for (const std::size_t joined : reigns ? JoinedCountEnds(words, end) : Ends{})
-            if (!words.parted(joined) && words.is(joined, Kind::Reign))
-                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, begin, joined + 1));
+            phrases.push_back(!words.parted(joined) && words.is(joined, Kind::Reign)
+                                  ? ElsewherePhrase(YearElsewhere::Reign, begin, joined + 1)
+                                  : ElsewherePhrase(YearElsewhere::Anno, begin, joined));
         if (counted == YearCount::Unmarked && !number.yearForm) {
             phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, begin, end));
             continue;
@@ -266,22 +269,55 @@ void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
     if (!anno)
         return;
     for (const YearNumber &number : YearNumbersFrom(words, at)) {
-        std::size_t i = number.end;
-        if (words.is(i, Kind::Connective) && !words.parted(i))
-            ++i;
-        if (number.yearForm || !words.is(i, Kind::Anno) || words.parted(i))
+        if (number.yearForm)
             continue;
-        // The ruler's name and his title, in a few words: names are no keywords
-        for (std::size_t end = i + 1; end < words.size() && end <= i + 4 && !words.parted(end);
-             ++end) {
-            if (words.is(end, Kind::Reign) || words.is(end, Kind::Reigning) ||
-                words.is(end, Kind::Pope)) {
-                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
-                break;
+        // VIII et secundo anno regni nostri: two reigns' years before it
+        Ends ends = JoinedCountEnds(words, number.end);
+        ends.push_back(number.end);
+        for (std::size_t i : ends) {
+            if (words.is(i, Kind::Connective) && !words.parted(i))
+                ++i;
+            if (!words.is(i, Kind::Anno) || words.parted(i))
+                continue;
+            // The ruler's name and his title, in a few words: names are no keywords
+            for (std::size_t end = i + 1; end < words.size() && end <= i + 4 && !words.parted(end);
+                 ++end) {
+                if (words.is(end, Kind::Reign) || words.is(end, Kind::Reigning) ||
+                    words.is(end, Kind::Pope)) {
+                    phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
+                    break;
+                }
+                if (words.kindsOf(end) != 0)
+                    break;
             }
-            if (words.kindsOf(end) != 0)
-                break;
         }
+    }
+}
+
+// A king of several kingdoms counts a year in each: "regnorum nostrorum anno Hungarie XXXVII,
+// Romanorum XIII et Bohemie quarto". After the first, each kingdom's name (or "vero",
+// "imperii", "etc.") and its year, to the last: every number a year of a reign, none ours.
+void MoreKingdoms(const Words &words, std::size_t at, std::size_t from, Phrases &phrases) {
+    const auto between = [&words](std::size_t i) {
+        const std::uint64_t kinds = words.kindsOf(i) & ~KindsOf({Kind::Capital});
+        return words.monthOf(i) == 0 && !words.mayBeNumber(i) && !words[i].gloss &&
+               (kinds == 0 || words.is(i, Kind::Connective) || words.is(i, Kind::Et) ||
+                words.is(i, Kind::Reign) || words[i].key == "etc");
+    };
+    for (std::size_t i = from; i < words.size();) {
+        std::size_t number = i;
+        while (number < words.size() && number < i + 3 && between(number))
+            ++number;
+        if (number == i || !words.mayBeNumber(number))
+            return;
+        std::size_t end = 0;
+        for (const YearNumber &year : YearNumbersFrom(words, number))
+            if (!year.yearForm && year.end > end)
+                end = year.end;
+        if (end == 0)
+            return;
+        phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
+        i = end;
     }
 }
 
@@ -300,8 +336,9 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     bool named = reign || reigning; // a reign named before the number
     const std::size_t most = reigning ? 10 : 8;
+    const bool kingdoms = words[at].key == "regnorum"; // Regnorum nostrorum, Romani quarto, ...
     for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {
-        if (words.parted(i) && reign)
+        if (words.parted(i) && reign && !kingdoms)
             return;
         if (words.is(i, Kind::Reference) || words.is(i, Kind::Given) ||
             (anno && words.is(i, Kind::Anno)))
@@ -340,6 +377,8 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
             for (const std::size_t joined : JoinedCountEnds(words, number.end))
                 phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, joined));
+            if (kingdoms)
+                MoreKingdoms(words, at, number.end, phrases);
         }
         return;
     }

@@ -421,6 +421,22 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the last months by their old numbers: 7bris September, Xbris December
         {"Datum Romae die 14. 7bris 1517.", "14 Settembre 1517"},
         {"die 3 Xbris MDXX", "03 Dicembre 1520"},
+        // two reigns' years joined by "et", as Charlemagne counted them in Francia and in Italy
+        {"Data VIII kal. nov. in VIII et secundo anno regni nostri; actum Duria", "25 Ottobre"},
+        {"Data in mense iunio die octavo in anno tertio decimo et septimo; actum Papia",
+         "08 Giugno"},
+        // a king of several kingdoms, a year in each
+        {"Datum Bude anno domini MCCCCXXIIII die VIII februarii regnorum nostrorum anno Hungarie "
+         "XXXVII, Romanorum XIII et Bohemie quarto.",
+         "08 Febbraio 1424"},
+        // feria prima is Sunday: 7 November 829 was one
+        {"Anno XVIII regnante imperatore Ludowico, die VII mense nov., feria I.", "07 Novembre"},
+        {"Notavi diem quartam feriam, VI id. feb., annum XXX regni Hludowici", "08 Febbraio"},
+        {"III kal. april., annum dominice incarnationis DCCCXCV, indictionem XIII", "30 Marzo 895"},
+        {"die XXII julii, pontificatus S. mi d. n. Sixti pape IIII anno XII.", "22 Luglio"},
+        {"sub die octabo idus iunii, indictione octaba", "06 Giugno"},
+        {"die tertio mensis decembris, regni domni Liutprandi regis anno hoctabo decimo",
+         "03 Dicembre"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
