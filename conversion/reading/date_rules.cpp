@@ -302,9 +302,11 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             for (const NumberRead &count : CountsFrom(words, at + 2))
                 add(begin, count.value, at + 1, count.end, true);
     }
-    if (words.is(at, Kind::Mensis) && !words.parted(at + 1) && !words.parted(at + 2)) {
-        const bool die = words.is(at + 2, Kind::Die); // mense Maii die 3; mense februarii IIIº
-        if (!die || !words.parted(at + 3))
+    // mense Maii die 3; mense februarii IIIº; and with a comma before "die": mense januario,
+    // die sexto; quod fecit mensis martius, dies XV, as the St. Gallen charters write it
+    if (words.is(at, Kind::Mensis) && !words.parted(at + 1)) {
+        const bool die = words.is(at + 2, Kind::Die);
+        if (die ? !words.parted(at + 3) : !words.parted(at + 2))
             for (const NumberRead &count : CountsFrom(words, at + (die ? 3 : 2)))
                 add(at, count.value, at + 1, count.end, true);
     }

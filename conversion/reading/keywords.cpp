@@ -191,6 +191,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"kals", Kind::Reference, Calends},
     {"kl", Kind::Reference, Calends},
     {"lecta", Kind::Posted},
+    {"lun", Kind::Computus}, // lun. IIII
     {"luna", Kind::Computus},
     {"lunae", Kind::DayName, 1},
     {"lune", Kind::DayName, 1},

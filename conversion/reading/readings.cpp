@@ -59,6 +59,14 @@ struct Group {
 bool MustRead(const Words &words, std::size_t i) {
     if (words[i].gloss)
         return false;
+    // A cardinal between plain words counts things, not days or years: "Quinque ecclesiis"
+    // (Pécs), "duo machtiern". Beside a number or a word of a date it may be part of one.
+    const auto plain = [&words](std::size_t j) {
+        return j >= words.size() || (words.kindsOf(j) == 0 && words.monthOf(j) == 0 &&
+                                     !words.mayBeNumber(j) && words.numeralOf(j) == 0);
+    };
+    if (words.classOf(i).cardinal && plain(i + 1) && (i == 0 || plain(i - 1)))
+        return false;
     if (words.isNumber(i) || words.is(i, Kind::Reference) || words.is(i, Kind::Anno) ||
         words.is(i, Kind::Pridie) || words.is(i, Kind::Postridie) || words.is(i, Kind::Bis) ||
         words.is(i, Kind::Feria) || words.is(i, Kind::Indiction) || words.is(i, Kind::Consul))

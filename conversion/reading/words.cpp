@@ -2,6 +2,7 @@
 
 #include "word_memo.h"
 
+#include "month_names.h"
 #include "numbers.h"
 #include "unknown_numbers.h"
 
@@ -99,9 +100,11 @@ Words::Word Words::Classify(const Token &t) {
     w.numeral = numeral > 0 || t.text.size() < 2 || word || !numeralLetters
                     ? numeral
                     : MarkedRomanValue(t.text);
-    // mocdosecundo, mcdxxxprimo: a number no table knows, in parts run together
+    // mocdosecundo, mcdxxxprimo: a number no table knows, in parts run together; a word with
+    // a capital is one only from its thousand on ("ex Dolio nostro" is a barrel, not D° LI°)
+    const bool named = t.capital && !t.capitals && t.text[0] != 'm';
     const bool runTogether = w.numeral == 0 && !word && w.word.kinds == 0 && w.word.month == 0 &&
-                             w.word.ordinal == 0 && t.text.size() >= 4 && numeralLetters;
+                             w.word.ordinal == 0 && t.text.size() >= 4 && numeralLetters && !named;
     if (runTogether)
         w.numeral = std::max(PartsRunTogether(t.text), 0);
     const int shortened =
@@ -122,7 +125,9 @@ Words::Word Words::Classify(const Token &t) {
     // A numeral written with U of three letters and more: no Latin word is spelt so but cui,
     // diu, ciu.; shorter, a numeral written wrong (xil, ccc xxil), or one of those: where a
     // numeral must be read.
-    if (w.numeral == 0 && IsNumeralWrittenWithU(t.text))
+    // (A capital U begins a name: "Uto presbyter". Numerals in capitals are written with V.)
+    if (w.numeral == 0 && !(t.capital && !t.capitals && t.written.starts_with('U')) &&
+        IsNumeralWrittenWithU(t.text))
         w.unreadable = t.text.size() >= 3 && t.text != "cui" && t.text != "diu" && t.text != "ciu"
                            ? Unreadable::Anywhere
                            : Unreadable::Beside;
@@ -185,6 +190,15 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
                 m_words[j].number = m_words[j].mayBeNumber = true;
                 m_words[j].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
             }
+        // "non" with no full stop, no count or pridie before it and no month after it is the
+        // word "not": "principes eius non dimiserunt". The Nones are "non. Mai." or "III non
+        // Maii".
+        if (text == "non" && !m_tokens[i].dotted && !m_tokens[i].capital &&
+            !(i >= 1 && (m_words[i - 1].mayBeNumber || m_words[i - 1].numeral > 0 ||
+                         is(i - 1, Kind::Pridie) || is(i - 1, Kind::Postridie))) &&
+            !(i + 1 < m_tokens.size() &&
+              (m_words[i + 1].word.month != 0 || MonthNear(m_tokens[i + 1].key) != 0)))
+            m_words[i].word.kinds &= ~(std::uint64_t{1} << static_cast<unsigned>(Kind::Reference));
         // "m. o ccc. oxxx. o": the ordinal mark of the numeral before, run on to the next
         // numeral. A number to account for, which no rule reads: the year is not MCCC.
         if (i >= 1 && numeralOf(i - 1) > 0 && text.size() >= 2 && text[0] == 'o' &&

@@ -405,9 +405,11 @@ void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
             for (const YearNumber &number : YearNumbersFrom(words, i + 1))
                 phrases.push_back(ElsewherePhrase(YearElsewhere::World, at, number.end));
     }
-    // in ipso anno quo filius eius ... accepit: the year of an event the clause tells
-    if (words.is(at, Kind::Anno) && at + 1 < words.size() && words[at + 1].key == "quo" &&
-        !words.parted(at + 1) && !words.is(at + 2, Kind::AsAbove))
+    // in ipso anno quo filius eius ... accepit, illo anno quando voluit rex Salomon Romam ire:
+    // the year of an event the clause tells
+    if (words.is(at, Kind::Anno) && at + 1 < words.size() &&
+        (words[at + 1].key == "quo" || words[at + 1].key == "quando") && !words.parted(at + 1) &&
+        !words.is(at + 2, Kind::AsAbove))
         phrases.push_back(ElsewherePhrase(YearElsewhere::Anniversary, at, at + 2));
     if (words.is(at, Kind::AsAbove) && words.is(at + 1, Kind::Anno) && !words.parted(at + 1))
         phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, at + 2)); // eodem anno

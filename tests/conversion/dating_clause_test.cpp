@@ -437,6 +437,19 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"sub die octabo idus iunii, indictione octaba", "06 Giugno"},
         {"die tertio mensis decembris, regni domni Liutprandi regis anno hoctabo decimo",
          "03 Dicembre"},
+        // a cardinal among names counts things; beside a year it may be part of it
+        {"Quinque ecclesiis. Idibus Octobris. 1467.", "15 Ottobre 1467"},
+        {"Idibus Octobris anno Domini MCCC quinque", tempidex::ErrorYearNotCorrect},
+        // names that look like numerals: a capital U, a capital word not from its thousand
+        {"Ego itaque Uto presbyter scripsi, notavi diem Iovis, X. kal. Dec. lun. IIII.",
+         "22 Novembre"},
+        {"Datum Wittenberg. ex Dolio nostro, VI Kal. Oct. MDXXIV", "26 Settembre 1524"},
+        // "non" that is no Nones, and the year of an event
+        {"Factum est hoc .VII. idus iul., .II. feria, illo anno quando voluit rex Salomon Romam "
+         "ire, sed principes eius non dimiserunt",
+         "09 Luglio"},
+        {"Data mense januario, die sexto, indictione quinta.", "06 Gennaio"},
+        {"quod fecit mensis martius, dies XV in anno primo regni Carlomanni regis", "15 Marzo"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
