@@ -440,6 +440,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // a cardinal among names counts things; beside a year it may be part of it
         {"Quinque ecclesiis. Idibus Octobris. 1467.", "15 Ottobre 1467"},
         {"Idibus Octobris anno Domini MCCC quinque", tempidex::ErrorYearNotCorrect},
+        {"Actum in villa quinque Kal. Nov.", tempidex::ErrorDateNotCorrect},
         // names that look like numerals: a capital U, a capital word not from its thousand
         {"Ego itaque Uto presbyter scripsi, notavi diem Iovis, X. kal. Dec. lun. IIII.",
          "22 Novembre"},
