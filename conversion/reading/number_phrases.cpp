@@ -75,11 +75,17 @@ Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
     const bool runsOn = i + 1 < words.size() && words.numeralOf(i + 1) > 0 && !words[i + 1].pause;
     std::array<char, 24> letters{};
     std::size_t used = 0;
+    // (Letters in small letters do not run on into capitals: "mccccxxxi V. Idus" is 1431.)
     for (std::size_t j = i; runsOn && j < i + 3 && j < words.size() && words.numeralOf(j) > 0 &&
-                            !words[j].gloss && (j == i || !words[j].pause);
+                            !words[j].gloss && (j == i || !words[j].pause) &&
+                            words[j].capital == words[i].capital;
          ++j) {
+        // its ending off, as the word's own value reads it (Mmo is M and "mo", not MM and "o");
+        // or whatever ending it has: xxiº, xma
         std::string_view text = words[j].text;
-        while (!text.empty() && RomanValue(text) == 0) // its ending: xxiº, xiio
+        if (RomanValue(text) == 0 && !MarkedNumeral(text).empty())
+            text = MarkedNumeral(text);
+        while (!text.empty() && RomanValue(text) == 0)
             text.remove_suffix(1);
         // more than an ending off (mocccc, parts run together): no numeral to run on
         if (text.empty() || words[j].text.size() - text.size() > 2 ||

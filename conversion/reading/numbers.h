@@ -68,20 +68,27 @@ constexpr int RomanValue(std::string_view word) {
 inline constexpr std::array<std::string_view, 10> NumeralEndings{"mo", "to", "no", "vo", "uo",
                                                                  "us", "um", "o",  "a",  "e"};
 
-// A numeral with the ordinal ending a scribe wrote after it, run into it: xiio, xxmo, dco, mo
-// (millesimo), iiiia; 0 for anything else.
-constexpr int MarkedRomanValue(std::string_view word) {
+// The numeral of a word written with the ordinal ending a scribe put after it, run into it:
+// "xii" of xiio, "m" of mo (millesimo) and of Mmo; empty for anything else.
+constexpr std::string_view MarkedNumeral(std::string_view word) {
     std::size_t numerals = 0; // numeral letters, then an ending of two letters at most
     while (numerals < word.size() && HasNumeralLettersOnly(word.substr(numerals, 1)))
         ++numerals;
     if (word.size() < 2 || numerals == 0 || numerals + 2 < word.size())
-        return 0;
+        return {};
     for (const std::string_view ending : NumeralEndings)
         // "uo" ends viiiuo, never duo (two): it follows a numeral of two letters or more
         if (word.size() > ending.size() + (ending == "uo" ? 1 : 0) && word.ends_with(ending))
-            if (const int value = RomanValue(word.substr(0, word.size() - ending.size())))
-                return value;
-    return 0;
+            if (RomanValue(word.substr(0, word.size() - ending.size())) > 0)
+                return word.substr(0, word.size() - ending.size());
+    return {};
+}
+
+// A numeral with the ordinal ending a scribe wrote after it, run into it: xiio, xxmo, dco, mo
+// (millesimo), iiiia; 0 for anything else.
+constexpr int MarkedRomanValue(std::string_view word) {
+    const std::string_view numeral = MarkedNumeral(word);
+    return numeral.empty() ? 0 : RomanValue(numeral);
 }
 
 // Whether a word is a numeral where U is written for V, as editions that print one letter

@@ -156,9 +156,11 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         AddYears(words, at, i, count, phrases);
         return;
     }
-    // dominicae incarnationis anno MCXXX
+    // dominicae incarnationis anno MCXXX; but "pontificatus domini nostri anno decimo" is the
+    // lord's reign, not the Lord's year
     if (!words.is(at, Kind::Formula) ||
-        (at >= 1 && words.is(at - 1, Kind::Formula) && !words.parted(at)))
+        (at >= 1 && (words.is(at - 1, Kind::Formula) || words.is(at - 1, Kind::Reign)) &&
+         !words.parted(at)))
         return;
     YearCount count = YearCount::Unmarked;
     std::size_t i = at;

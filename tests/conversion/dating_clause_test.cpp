@@ -451,6 +451,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "09 Luglio"},
         {"Data mense januario, die sexto, indictione quinta.", "06 Gennaio"},
         {"quod fecit mensis martius, dies XV in anno primo regni Carlomanni regis", "15 Marzo"},
+        // a numeral's ending as its own value reads it: Mmo is M and "mo"; and small letters
+        // never run on into a capital's count
+        {"anno Verbi incarnati Mmo XLVIIIvo, regnante Hænrico rege xviii anno, xv kalendas maii",
+         "17 Aprile 1048"},
+        {"anno incarnationis dominicæ mccccxxxi V. Idus Martii, anno I.", "11 Marzo 1431"},
+        // the lord's pontificate, not the Lord's year
+        {"die xii mensis ianuarii pontificatus domini nostri anno decimo.", "12 Gennaio"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
