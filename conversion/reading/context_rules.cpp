@@ -102,10 +102,12 @@ void HourRule(const Words &words, std::size_t at, Phrases &phrases) {
 }
 
 void ComputusRule(const Words &words, std::size_t at, Phrases &phrases) {
-    // epacta XXII, concurrente V, luna XIV, cyclo lunari XV
+    // epacta XXII, concurrente V, luna XIV, cyclo lunari XV; luna ipsius diei XXX
     if (!words.is(at, Kind::Computus))
         return;
-    for (std::size_t from = at + 1; from <= at + 2 && !words.parted(from); ++from)
+    const std::string_view next = at + 1 < words.size() ? words[at + 1].key : "";
+    const std::size_t last = next == "ipsius" || next == "eiusdem" ? at + 3 : at + 2;
+    for (std::size_t from = at + 1; from <= last && !words.parted(from); ++from)
         for (const NumberRead &n : CountsFrom(words, from))
             phrases.push_back(Spanning(PhraseKind::Computus, at, n.end));
 }

@@ -309,6 +309,14 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (die ? !words.parted(at + 3) : !words.parted(at + 2))
             for (const NumberRead &count : CountsFrom(words, at + (die ? 3 : 2)))
                 add(at, count.value, at + 1, count.end, true);
+        // in mense aprilis, .IIII. die mensis
+        if (!die && words.parted(at + 2))
+            for (const NumberRead &count : CountsFrom(words, at + 2))
+                if (words.is(count.end, Kind::Die) && !words.parted(count.end)) {
+                    const std::size_t end = count.end + 1;
+                    add(at, count.value, at + 1,
+                        end + (words.is(end, Kind::Mensis) && !words.parted(end) ? 1 : 0), true);
+                }
     }
     for (const NumberRead &count : CountsFrom(words, at)) {
         if (words.parted(count.end))
@@ -329,7 +337,11 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (words.ordinalOf(count.begin) > 0 && !mensis &&
             (afterNumber || words.is(count.end, Kind::Mensis)))
             continue;
-        const std::size_t monthAt = mensis ? count.end + 1 : count.end;
+        // xxviij. a Februarij: the ordinal's ending written apart
+        const bool ending = !mensis && count.end < words.size() && words[count.end].text == "a" &&
+                            !words[count.end].capital && !words.parted(count.end + 1) &&
+                            words.monthOf(count.end + 1) > 0;
+        const std::size_t monthAt = mensis || ending ? count.end + 1 : count.end;
         add(at, count.value, monthAt, monthAt + 1, false);
     }
 }

@@ -76,9 +76,9 @@ Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
     std::array<char, 24> letters{};
     std::size_t used = 0;
     // (Letters in small letters do not run on into capitals: "mccccxxxi V. Idus" is 1431.)
-    for (std::size_t j = i; runsOn && j < i + 3 && j < words.size() && words.numeralOf(j) > 0 &&
-                            !words[j].gloss && (j == i || !words[j].pause) &&
-                            words[j].capital == words[i].capital;
+    for (std::size_t j = i;
+         runsOn && j < i + 3 && j < words.size() && words.numeralOf(j) > 0 && !words[j].gloss &&
+         (j == i || !words[j].pause) && words[j].capital == words[i].capital;
          ++j) {
         // its ending off, as the word's own value reads it (Mmo is M and "mo", not MM and "o");
         // or whatever ending it has: xxiº, xma

@@ -200,10 +200,13 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
               (m_words[i + 1].word.month != 0 || MonthNear(m_tokens[i + 1].key) != 0)))
             m_words[i].word.kinds &= ~(std::uint64_t{1} << static_cast<unsigned>(Kind::Reference));
         // "m. o ccc. oxxx. o": the ordinal mark of the numeral before, run on to the next
-        // numeral. A number to account for, which no rule reads: the year is not MCCC.
+        // numeral, which is read as its own: the year is MCCCXXX, never MCCC.
         if (i >= 1 && numeralOf(i - 1) > 0 && text.size() >= 2 && text[0] == 'o' &&
-            RomanValue(text.substr(1)) > 0)
-            m_words[i].number = true;
+            RomanValue(text.substr(1)) > 0) {
+            m_words[i].numeral = RomanValue(text.substr(1));
+            m_words[i].number = m_words[i].mayBeNumber = true;
+            m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+        }
     }
 }
 

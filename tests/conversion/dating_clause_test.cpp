@@ -393,7 +393,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum anno domini mcccclxx quarto. Idus Maii", "15 Maggio 1474"},
         // the mark of one numeral run on to the next: the year is not MCCC
         {"Data Bergis xxiiij. die mensis Aprilis, anno domini m. o ccc. oxxx. o",
-         tempidex::ErrorYearNotCorrect},
+         "24 Aprile 1330"},
         // five hundred as five C, from 1500 on; but never after D
         {"Datum anno. m. ccccc. xviii die 30 mensis Ianuarii", "30 Gennaio 1518"},
         {"Kal. Ian. MDCCCCC", tempidex::ErrorYearNotCorrect},
@@ -458,6 +458,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"anno incarnationis dominicæ mccccxxxi V. Idus Martii, anno I.", "11 Marzo 1431"},
         // the lord's pontificate, not the Lord's year
         {"die xii mensis ianuarii pontificatus domini nostri anno decimo.", "12 Gennaio"},
+        // the day after its month with a comma between; an ordinal's ending written apart;
+        // the moon's age of the day
+        {"in anno .VI. regnante domno nostro Hlodouuico, in mense aprilis, .IIII. die mensis.",
+         "04 Aprile"},
+        {"Datum Rome die xxviij. a Februarij. m. d. xxiiij. anno primo.", "28 Febbraio 1524"},
+        {"Datum Rome die xxviij. a", tempidex::ErrorDateNotCorrect},
+        {"XXV die mensis maii, luna ipsius diei XXX, anno XV regni Pippini regis.", "25 Maggio"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
