@@ -319,7 +319,12 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                 }
     }
     for (const NumberRead &count : CountsFrom(words, at)) {
-        if (words.parted(count.end))
+        // (die vero sabbati vicesima sexta, mensis octobris: a comma before "mensis" parts
+        // nothing)
+        const bool mensisAfterComma = words.parted(count.end) &&
+                                      words.is(count.end, Kind::Mensis) &&
+                                      words[count.end].text == "mensis";
+        if (words.parted(count.end) && !mensisAfterComma)
             continue;
         if (words.is(count.end, Kind::Die)) { // sexto die mensis Iulii
             add(at, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1, true);

@@ -336,7 +336,10 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
     const bool reigning = words.is(at, Kind::Reigning);
     if (!anno && !reign && !reigning)
         return;
-    bool named = reign || reigning; // a reign named before the number
+    // a reign named before the number; or the year of the one just named: anno eius septimo,
+    // anno suo nono, anno sui regiminis sexto
+    const std::string_view his = anno && at + 1 < words.size() ? words[at + 1].key : "";
+    bool named = reign || reigning || his == "eius" || his == "suo" || his == "sui";
     const std::size_t most = reigning ? 10 : 8;
     const bool kingdoms = words[at].key == "regnorum"; // Regnorum nostrorum, Romani quarto, ...
     for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {

@@ -465,6 +465,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Rome die xxviij. a Februarij. m. d. xxiiij. anno primo.", "28 Febbraio 1524"},
         {"Datum Rome die xxviij. a", tempidex::ErrorDateNotCorrect},
         {"XXV die mensis maii, luna ipsius diei XXX, anno XV regni Pippini regis.", "25 Maggio"},
+        // the year of the one just named: his, not ours
+        {"die vero decima nona mensis iunii, pontificatus domini Pauli pape secundi, anno eius "
+         "septimo",
+         "19 Giugno"},
+        {"die vero sabbati vicesima sexta, mensis octobris, anno Domini MCCCCLIV", "26 Ottobre 1454"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
