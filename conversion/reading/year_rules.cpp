@@ -80,7 +80,7 @@ Ends JoinedCountEnds(const Words &words, std::size_t end) {
 // `count`: an era after the number decides it; a number with neither formula nor era is a
 // year only by its form, else a year of something else.
 void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount count,
-              Phrases &phrases) {
+              Phrases &phrases, bool formulaBefore = false) {
     if (from >= words.size())
         return;
     for (const YearNumber &number : YearNumbersFrom(words, from)) {
@@ -107,8 +107,11 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
             std::size_t i = end;
             for (; i < end + 5 && words.is(i, Kind::Formula) && (i == end || !words.parted(i)); ++i)
                 after = MoreExact(after, words.classOf(i).formula);
-            if ((after == YearCount::Incarnation || after == YearCount::Nativity) &&
-                (words.parted(i) || !words.is(i, Kind::Reign))) {
+            // (not across a full stop and a capital, a new sentence: "anno XIIII. Ab incarnatione
+            // domini anno DCCCCXXXI"; nor the formula of the "anno" after it)
+            const bool sentence = words[end - 1].dotted && words[end].capital;
+            if ((after == YearCount::Incarnation || after == YearCount::Nativity) && !sentence &&
+                !words.is(i, Kind::Anno) && (words.parted(i) || !words.is(i, Kind::Reign))) {
                 counted = after;
                 end = i;
             }
@@ -127,7 +130,9 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
                                   ? ElsewherePhrase(YearElsewhere::Reign, begin, joined + 1)
                                   : ElsewherePhrase(YearElsewhere::Anno, begin, joined));
         if (counted == YearCount::Unmarked && !number.yearForm) {
-            phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, begin, end));
+            // (after "dominicae incarnationis" the number is ours, read from the formula)
+            if (!formulaBefore)
+                phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, begin, end));
             continue;
         }
         Phrase p = YearPhrase(begin, end, number, counted, YearInEra(number.value, inEra));
@@ -135,6 +140,30 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
             p.fault = PhraseFault::Year; // 1524 a.C. AD
         phrases.push_back(p);
     }
+}
+
+// The formula's words from `at` before an "anno": dominicae incarnationis anno MCXXX. Where
+// that "anno" stands, or past the words where there is none; but "pontificatus domini nostri
+// anno decimo" is the lord's reign, not the Lord's year.
+std::size_t FormulaBefore(const Words &words, std::size_t at) {
+    if (!words.is(at, Kind::Formula) ||
+        (at >= 1 && (words.is(at - 1, Kind::Formula) || words.is(at - 1, Kind::Reign)) &&
+         !words.parted(at)))
+        return words.size();
+    YearCount count = YearCount::Unmarked;
+    std::size_t i = at;
+    for (; i < at + 6 && words.is(i, Kind::Formula) && (i == at || !words.parted(i)); ++i)
+        count = MoreExact(count, words.classOf(i).formula);
+    return count != YearCount::Unmarked && words.is(i, Kind::Anno) && !words.parted(i)
+               ? i
+               : words.size();
+}
+
+YearCount FormulaCount(const Words &words, std::size_t from, std::size_t to) {
+    YearCount count = YearCount::Unmarked;
+    for (std::size_t i = from; i < to; ++i)
+        count = MoreExact(count, words.classOf(i).formula);
+    return count;
 }
 
 } // namespace
@@ -153,21 +182,15 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
             count = MoreExact(count, words.classOf(i).formula);
         if (words.is(i, Kind::Reign) || words.is(i, Kind::World) || words.is(i, Kind::AsAbove))
             return; // the year of a reign, of the world, or the one above: their own rules
-        AddYears(words, at, i, count, phrases);
+        bool formulaBefore = false;
+        for (std::size_t b = at; b > 0 && b + 6 > at && !formulaBefore; --b)
+            formulaBefore = FormulaBefore(words, b - 1) == at;
+        AddYears(words, at, i, count, phrases, formulaBefore);
         return;
     }
-    // dominicae incarnationis anno MCXXX; but "pontificatus domini nostri anno decimo" is the
-    // lord's reign, not the Lord's year
-    if (!words.is(at, Kind::Formula) ||
-        (at >= 1 && (words.is(at - 1, Kind::Formula) || words.is(at - 1, Kind::Reign)) &&
-         !words.parted(at)))
-        return;
-    YearCount count = YearCount::Unmarked;
-    std::size_t i = at;
-    for (; i < at + 6 && words.is(i, Kind::Formula) && (i == at || !words.parted(i)); ++i)
-        count = MoreExact(count, words.classOf(i).formula);
-    if (count != YearCount::Unmarked && words.is(i, Kind::Anno) && !words.parted(i))
-        AddYears(words, at, i + 1, count, phrases);
+    const std::size_t anno = FormulaBefore(words, at);
+    if (anno < words.size())
+        AddYears(words, at, anno + 1, FormulaCount(words, at, anno), phrases);
 }
 
 void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {

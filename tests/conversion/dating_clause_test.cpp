@@ -470,6 +470,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "septimo",
          "19 Giugno"},
         {"die vero sabbati vicesima sexta, mensis octobris, anno Domini MCCCCLIV", "26 Ottobre 1454"},
+        // a formula before "anno" is that year's, below a thousand too; one after a full stop
+        // and a capital begins a new sentence, and never makes the reign's year before it AD 14
+        {"Kal. Sept. dominicae incarnationis anno DCCCCXXXI.", "01 Settembre 931"},
+        {"XVII. Kal. Sept., anno XIIII. Ab incarnatione domini anno DCCCCXXXI.", "16 Agosto 931"},
+        {"Kal. Sept. anno XIIII ab incarnatione domini anno DCCCCXXXI", "01 Settembre 931"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
