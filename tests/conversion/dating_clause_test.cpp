@@ -475,6 +475,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Kal. Sept. dominicae incarnationis anno DCCCCXXXI.", "01 Settembre 931"},
         {"XVII. Kal. Sept., anno XIIII. Ab incarnatione domini anno DCCCCXXXI.", "16 Agosto 931"},
         {"Kal. Sept. anno XIIII ab incarnatione domini anno DCCCCXXXI", "01 Settembre 931"},
+        {"Kal. Sept. anno XIIII. Ab incarnatione domini.", "01 Settembre"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
