@@ -109,7 +109,7 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
                 after = MoreExact(after, words.classOf(i).formula);
             // (not across a full stop and a capital, a new sentence: "anno XIIII. Ab incarnatione
             // domini anno DCCCCXXXI"; nor the formula of the "anno" after it)
-            const bool sentence = words[end - 1].dotted && words[end].capital;
+            const bool sentence = end < words.size() && words[end - 1].dotted && words[end].capital;
             if ((after == YearCount::Incarnation || after == YearCount::Nativity) && !sentence &&
                 !words.is(i, Kind::Anno) && (words.parted(i) || !words.is(i, Kind::Reign))) {
                 counted = after;
