@@ -31,6 +31,9 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
     // indictione vero I
     const std::size_t i =
         words.is(at + 1, Kind::Connective) && !words.parted(at + 1) ? at + 2 : at + 1;
+    // indictione suprascripta, eadem, predicta: the one given before, read there
+    if (!words.parted(i) && words.is(i, Kind::AsAbove))
+        phrases.push_back(Spanning(PhraseKind::Indiction, at, i + 1, 0));
     const Counts counts = words.parted(i) ? Counts{} : CountsFrom(words, i);
     for (const NumberRead &n : counts) // indictione tertia decima
         phrases.push_back(Spanning(PhraseKind::Indiction, at, n.end, value(n.value)));

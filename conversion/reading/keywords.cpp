@@ -99,6 +99,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"dominice", Kind::Formula, Christian},
     {"dominico", Kind::Weekday, 0},
     {"dominicum", Kind::Weekday, 0},
+    {"ducis", Kind::Reign}, // anno gloriosissimi ducis Oatilonis VIII
     {"eid", Kind::Reference, Ides},
     {"eidibus", Kind::Reference, Ides},
     {"eidus", Kind::Reference, Ides},
@@ -189,6 +190,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"kallendas", Kind::Reference, Calends},
     {"kallendis", Kind::Reference, Calends},
     {"kals", Kind::Reference, Calends},
+    {"ki", Kind::Reference, Calends}, // Kl. with its l misread: sexta KI martii
     {"kl", Kind::Reference, Calends},
     {"lecta", Kind::Posted},
     {"lun", Kind::Computus}, // lun. IIII
@@ -247,9 +249,11 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"postridie", Kind::Postridie},
     {"pp", Kind::Posted},
     {"pr", Kind::Pridie},
+    {"praedicta", Kind::AsAbove},
     {"praedictis", Kind::AsAbove}, // anno et pontificatu praedictis
     {"praedicto", Kind::AsAbove},
     {"praesulatus", Kind::Reign},
+    {"predicta", Kind::AsAbove},
     {"predictis", Kind::AsAbove},
     {"predicto", Kind::AsAbove},
     {"presulatus", Kind::Reign},
@@ -288,7 +292,9 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"solis", Kind::DayName, 0},
     {"sub", Kind::Sub},
     {"supra", Kind::AsAbove},
+    {"supradicta", Kind::AsAbove},
     {"supradicto", Kind::AsAbove},
+    {"suprascripta", Kind::AsAbove}, // indictione suprascripta
     {"suprascripto", Kind::AsAbove},
     {"veneris", Kind::DayName, 5},
     {"verbi", Kind::Formula, Incarnation},

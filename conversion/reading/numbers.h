@@ -81,6 +81,11 @@ constexpr std::string_view MarkedNumeral(std::string_view word) {
         if (word.size() > ending.size() + (ending == "uo" ? 1 : 0) && word.ends_with(ending))
             if (RomanValue(word.substr(0, word.size() - ending.size())) > 0)
                 return word.substr(0, word.size() - ending.size());
+    // xvjta die: "ta" after a day's count of three letters and more (vita, mixta are words)
+    if (const std::string_view count = word.substr(0, word.size() - 2);
+        word.ends_with("ta") && count.size() >= 3 && RomanValue(count) >= 1 &&
+        RomanValue(count) <= 31)
+        return count;
     return {};
 }
 

@@ -191,6 +191,19 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     const std::size_t anno = FormulaBefore(words, at);
     if (anno < words.size())
         AddYears(words, at, anno + 1, FormulaCount(words, at, anno), phrases);
+    // incarnationis dominice M°.C°.L°.III°.: the Incarnation or the Nativity named, and its
+    // year with no "anno"
+    if (at >= 1 && words.is(at - 1, Kind::Formula) && !words.parted(at))
+        return;
+    std::size_t end = at;
+    while (end < at + 4 && words.is(end, Kind::Formula) && (end == at || !words.parted(end)))
+        ++end;
+    const YearCount count = FormulaCount(words, at, end);
+    if ((count == YearCount::Incarnation || count == YearCount::Nativity) && !words.parted(end) &&
+        (words.isNumber(end) || words.numeralOf(end) > 0))
+        for (const YearNumber &number : YearNumbersFrom(words, end))
+            if (number.yearForm)
+                phrases.push_back(YearPhrase(at, number.end, number, count, number.value));
 }
 
 void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
@@ -390,6 +403,11 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             continue;
         if (!named)
             return; // anno MCCXX: no reign's
+        // et Hlodhario in Baiouuaria regnante primo: the reign's year right after the word
+        if (reigning && i == at + 1)
+            for (const YearNumber &number : YearNumbersFrom(words, i))
+                if (!number.yearForm)
+                    phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
         if (reigning && !words.is(i - 1, Kind::Anno)) {
             // regnante Hænrico rege xviii anno: the number right before "anno"; any other
             // number after "regnante" is no year of the reign

@@ -476,6 +476,19 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"XVII. Kal. Sept., anno XIIII. Ab incarnatione domini anno DCCCCXXXI.", "16 Agosto 931"},
         {"Kal. Sept. anno XIIII ab incarnatione domini anno DCCCCXXXI", "01 Settembre 931"},
         {"Kal. Sept. anno XIIII. Ab incarnatione domini.", "01 Settembre"},
+        // the Incarnation's year with no "anno"; Kl. with its l misread; a duke's year; the
+        // year after "regnante"; the indiction given above; a day's count ended by "ta"
+        {"II kal. febr., indictione VI., incarnationis dominice M°.C°.L°.III°., pontificatus vero "
+         "domni Anastasii pape IIII. anno primo.",
+         "31 Gennaio 1153"},
+        {"Anno Verbi incarnati Mº Cº LXXº Vº, sexta KI martii", "24 Febbraio 1175"},
+        {"mensis septemb. die XII. anno gloriosissimi ducis Oatilonis VIII.", "12 Settembre"},
+        {"VIII. id. aug. anno imperii Hludouuici secundo et Hlodhario in Baiouuaria regnante "
+         "primo.",
+         "06 Agosto"},
+        {"sub die tertio decimo kalendarum februariarum, per indictione suprascripta", "20 Gennaio"},
+        {"anno dominj mcd quintodecimo. xvjta die mensis aprilis", "16 Aprile 1415"},
+        {"Data Roskildis anno domini mixta XV kal. maii", tempidex::ErrorYearNotCorrect},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
