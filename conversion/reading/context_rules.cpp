@@ -2,6 +2,7 @@
 // to check, hours and the almanac's numbers to skip, initials that are no numbers, the verbs
 // that say whose date follows.
 #include "number_phrases.h"
+#include "numbers.h"
 #include "rules.h"
 
 namespace tempidex {
@@ -34,7 +35,12 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
     // indictione suprascripta, eadem, predicta: the one given before, read there
     if (!words.parted(i) && words.is(i, Kind::AsAbove))
         phrases.push_back(Spanning(PhraseKind::Indiction, at, i + 1, 0));
-    const Counts counts = words.parted(i) ? Counts{} : CountsFrom(words, i);
+    Counts counts = words.parted(i) ? Counts{} : CountsFrom(words, i);
+    // indictione vta: a numeral with the ending of quinta
+    if (const std::string_view t = i < words.size() ? words[i].text : "";
+        counts.empty() && !words.parted(i) && t.size() >= 3 && t.ends_with("ta") &&
+        RomanValue(t.substr(0, t.size() - 2)) > 0)
+        counts.push_back({RomanValue(t.substr(0, t.size() - 2)), i, i + 1});
     for (const NumberRead &n : counts) // indictione tertia decima
         phrases.push_back(Spanning(PhraseKind::Indiction, at, n.end, value(n.value)));
     if (!words.parted(at)) // tertia indictione

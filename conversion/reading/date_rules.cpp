@@ -326,6 +326,12 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                                       words[count.end].text == "mensis";
         if (words.parted(count.end) && !mensisAfterComma)
             continue;
+        // xx. iiijo die: a ten and its units in two words
+        if (count.value % 10 == 0 && count.value <= 30 && words[count.end - 1].dotted &&
+            words.numeralOf(count.end) > 0 && words.numeralOf(count.end) < 10 &&
+            words.is(count.end + 1, Kind::Die) && !words.parted(count.end + 1))
+            add(at, count.value + words.numeralOf(count.end), monthAfter(count.end + 2),
+                monthAfter(count.end + 2) + 1, true);
         if (words.is(count.end, Kind::Die)) { // sexto die mensis Iulii
             add(at, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1, true);
             if (!words.parted(count.end + 1))

@@ -34,6 +34,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"an", Kind::Anno},
     {"ann", Kind::Anno},
     {"anni", Kind::Anno},
+    {"annis", Kind::Anno}, // sub annis domini millesimo ...
     {"anno", Kind::Anno},
     {"annum", Kind::Anno},
     {"ante", Kind::Ante},

@@ -64,9 +64,10 @@ constexpr int RomanValue(std::string_view word) {
 }
 
 // The ordinal endings a scribe writes after a numeral, the longer first: mmo is M with "mo"
-// (millesimo), not MM with "o".
-inline constexpr std::array<std::string_view, 10> NumeralEndings{"mo", "to", "no", "vo", "uo",
-                                                                 "us", "um", "o",  "a",  "e"};
+// (millesimo), not MM with "o". "do" and "da" (secundo) last, and only after a two: cdo is CD
+// with "o", Lido a place, and ccclxxiido CCCLXXII with "do".
+inline constexpr std::array<std::string_view, 12> NumeralEndings{
+    "mo", "to", "no", "vo", "uo", "us", "um", "o", "a", "e", "do", "da"};
 
 // The numeral of a word written with the ordinal ending a scribe put after it, run into it:
 // "xii" of xiio, "m" of mo (millesimo) and of Mmo; empty for anything else.
@@ -76,11 +77,15 @@ constexpr std::string_view MarkedNumeral(std::string_view word) {
         ++numerals;
     if (word.size() < 2 || numerals == 0 || numerals + 2 < word.size())
         return {};
-    for (const std::string_view ending : NumeralEndings)
+    for (const std::string_view ending : NumeralEndings) {
         // "uo" ends viiiuo, never duo (two): it follows a numeral of two letters or more
-        if (word.size() > ending.size() + (ending == "uo" ? 1 : 0) && word.ends_with(ending))
-            if (RomanValue(word.substr(0, word.size() - ending.size())) > 0)
-                return word.substr(0, word.size() - ending.size());
+        if (word.size() <= ending.size() + (ending == "uo" ? 1 : 0) || !word.ends_with(ending))
+            continue;
+        const std::string_view numeral = word.substr(0, word.size() - ending.size());
+        const bool two = numeral.ends_with("ii") && !numeral.ends_with("iii");
+        if (RomanValue(numeral) > 0 && (ending[0] != 'd' || two))
+            return numeral;
+    }
     // xvjta die: "ta" after a day's count of three letters and more (vita, mixta are words)
     if (const std::string_view count = word.substr(0, word.size() - 2);
         word.ends_with("ta") && count.size() >= 3 && RomanValue(count) >= 1 &&

@@ -201,11 +201,29 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_words[i].word.kinds &= ~(std::uint64_t{1} << static_cast<unsigned>(Kind::Reference));
         // "m. o ccc. oxxx. o": the ordinal mark of the numeral before, run on to the next
         // numeral, which is read as its own: the year is MCCCXXX, never MCCC.
-        if (i >= 1 && numeralOf(i - 1) > 0 && text.size() >= 2 && text[0] == 'o' &&
-            RomanValue(text.substr(1)) > 0) {
-            m_words[i].numeral = RomanValue(text.substr(1));
-            m_words[i].number = m_words[i].mayBeNumber = true;
-            m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+        // So too "occcmo" (the mark, and CCC with its own) and "onono" (the mark, and nono).
+        if (i >= 1 && (numeralOf(i - 1) > 0 || ordinalOf(i - 1) >= 1000) && text.size() >= 2 &&
+            text[0] == 'o') {
+            const std::string_view rest = m_tokens[i].key.substr(1);
+            const int value = std::max(RomanValue(rest), MarkedRomanValue(rest));
+            if (value > 0)
+                m_words[i].numeral = value;
+            else if (ClassOf(rest).ordinal > 0)
+                m_words[i].word.ordinal = ClassOf(rest).ordinal;
+            if (value > 0 || ClassOf(rest).ordinal > 0) {
+                m_words[i].number = m_words[i].mayBeNumber = true;
+                m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+            }
+        }
+        // ".x.ma", "ccc.mo": an ordinal's ending after a numeral and its full stop, with no
+        // space, is the numeral's, not a thousand
+        if (i >= 1 && m_tokens[i - 1].dotted && (numeralOf(i - 1) > 0 || ordinalOf(i - 1) > 0) &&
+            (text == "ma" || text == "mo" || text == "us" || text == "um") &&
+            m_tokens[i - 1].written.data() + m_tokens[i - 1].written.size() + 1 ==
+                m_tokens[i].written.data()) {
+            m_words[i].numeral = 0;
+            m_words[i].number = m_words[i].mayBeNumber = false;
+            m_words[i].word.kinds &= ~(std::uint64_t{1} << static_cast<unsigned>(Kind::Number));
         }
     }
 }

@@ -178,7 +178,10 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (words.is(i, Kind::In) && i + 2 < words.size() && words[i + 2].key == "nomine" &&
             !words.parted(i + 1) && !words.parted(i + 2))
             i += 3;
-        for (; i < at + 8 && (words.is(i, Kind::Formula) || words.is(i, Kind::Connective)); ++i)
+        // (anno domino: the scribe's slip for domini)
+        for (; i < at + 8 && (words.is(i, Kind::Formula) || words.is(i, Kind::Connective) ||
+                              (i == at + 1 && words[i].key == "domino"));
+             ++i)
             count = MoreExact(count, words.classOf(i).formula);
         if (words.is(i, Kind::Reign) || words.is(i, Kind::World) || words.is(i, Kind::AsAbove))
             return; // the year of a reign, of the world, or the one above: their own rules
@@ -198,9 +201,12 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     std::size_t end = at;
     while (end < at + 4 && words.is(end, Kind::Formula) && (end == at || !words.parted(end)))
         ++end;
+    // (and "sub domini millesimo ...": the "anno" of "sub anno domini" left out)
     const YearCount count = FormulaCount(words, at, end);
-    if ((count == YearCount::Incarnation || count == YearCount::Nativity) && !words.parted(end) &&
-        (words.isNumber(end) || words.numeralOf(end) > 0))
+    const bool sub = at >= 1 && words.is(at - 1, Kind::Sub) && !words.parted(at);
+    if ((count == YearCount::Incarnation || count == YearCount::Nativity ||
+         (count == YearCount::Christian && sub)) &&
+        !words.parted(end) && (words.isNumber(end) || words.numeralOf(end) > 0))
         for (const YearNumber &number : YearNumbersFrom(words, end))
             if (number.yearForm)
                 phrases.push_back(YearPhrase(at, number.end, number, count, number.value));

@@ -489,6 +489,26 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"sub die tertio decimo kalendarum februariarum, per indictione suprascripta", "20 Gennaio"},
         {"anno dominj mcd quintodecimo. xvjta die mensis aprilis", "16 Aprile 1415"},
         {"Data Roskildis anno domini mixta XV kal. maii", tempidex::ErrorYearNotCorrect},
+        // the marks and endings of numerals: the o of the numeral before run on (occcmo, onono),
+        // an ending after a full stop (.x.ma), "do" after a two (ccclxxiido); never dropped
+        {"die uicesimasecunda mensis martii anno a natiuitate domini millesimo. occcmo, lxxvº.",
+         "22 Marzo 1375"},
+        {"Datum Bergis decimo Kal. Aprilis anno domini millesimo. ccc. onono.", "23 Marzo 1309"},
+        {"die quarta mensis iunii anno a natiuitate domini mºccclxxiido indictione .x.ma",
+         "04 Giugno 1372"},
+        {"anno domini mo cdo xlo secundo quinto ydus mensis Junij", "09 Giugno 1442"},
+        {"sub annis domini millesimo cccmo lxvij, indictione vta, die xxviij mensis marcii",
+         "28 Marzo 1367"},
+        // a year in words with commas between, where no count of days follows
+        {"die decima quarta Mensis Decembris, Anno Domini, Millesimo, Sexcentesimo, decimo Quinto.",
+         "14 Dicembre 1615"},
+        {"anno Domini millesimo, ducentesimo, decimo kal. maii", "22 Aprile 1200"},
+        // "sub domini", "anno domino": the scribes' words left out or slipped
+        {"scriptum die prima mensis ianuarii sub domini millesimo quadringentesimo quarto",
+         "01 Gennaio 1404"},
+        {"Datum Roschildis. anno domino m. cc. lxx. idus septembris.", "13 Settembre 1270"},
+        {"Datum Auinione. xx. iiijo die mensis Januarii, anno a nativitate domini m. o ccc. o xiij. o",
+         "24 Gennaio 1313"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
