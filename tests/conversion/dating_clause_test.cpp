@@ -507,6 +507,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"scriptum die prima mensis ianuarii sub domini millesimo quadringentesimo quarto",
          "01 Gennaio 1404"},
         {"Datum Roschildis. anno domino m. cc. lxx. idus septembris.", "13 Settembre 1270"},
+        {"XV kal. maii, indictione III, domini MCCC", tempidex::ErrorYearNotCorrect},
         {"Datum Auinione. xx. iiijo die mensis Januarii, anno a nativitate domini m. o ccc. o xiij. o",
          "24 Gennaio 1313"},
     };
