@@ -56,6 +56,9 @@ public:
     const Token &operator[](std::size_t i) const { return m_tokens[i]; }
     // Words `from` to `to` (not included) as the line writes them.
     std::string_view written(std::size_t from, std::size_t to) const;
+    // Reads word i as not parted from the one before: the colon before it was the mark of an
+    // abbreviation (Kal: Maij).
+    void join(std::size_t i) { m_tokens[i].pause = false; }
 
 private:
     std::pmr::string m_text, m_key; // the words' texts and keys, one after another

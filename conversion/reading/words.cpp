@@ -190,6 +190,12 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
                 m_words[j].number = m_words[j].mayBeNumber = true;
                 m_words[j].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
             }
+        // "Kal: Maij": a colon right after a named day marks its abbreviation, as a full stop
+        // does, when its month follows
+        if (is(i, Kind::Reference) && i + 1 < m_tokens.size() && m_tokens[i + 1].pause &&
+            m_tokens[i].written.data()[m_tokens[i].written.size()] == ':' &&
+            (m_words[i + 1].word.month != 0 || MonthNear(m_tokens[i + 1].key) != 0))
+            m_tokens.join(i + 1);
         // "non" with no full stop, no count or pridie before it and no month after it is the
         // word "not": "principes eius non dimiserunt". The Nones are "non. Mai." or "III non
         // Maii".

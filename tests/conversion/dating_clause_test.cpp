@@ -508,6 +508,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "01 Gennaio 1404"},
         {"Datum Roschildis. anno domino m. cc. lxx. idus septembris.", "13 Settembre 1270"},
         {"XV kal. maii, indictione III, domini MCCC", tempidex::ErrorYearNotCorrect},
+        // a colon as the mark of an abbreviation
+        {"Datum Laterani xiiij Kal: Maij pontificatus nostri anno xiij.", "18 Aprile"},
+        {"Datum Laterani xiiij Kal: pontificatus nostri anno xiij.", tempidex::ErrorDateNotCorrect},
         {"Datum Auinione. xx. iiijo die mensis Januarii, anno a nativitate domini m. o ccc. o xiij. o",
          "24 Gennaio 1313"},
     };
