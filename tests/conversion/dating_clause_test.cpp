@@ -392,8 +392,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Roskildis. anno domini. mº cccº viº quintodecimo. kalendas mai.", "17 Aprile 1306"},
         {"Datum anno domini mcccclxx quarto. Idus Maii", "15 Maggio 1474"},
         // the mark of one numeral run on to the next: the year is not MCCC
-        {"Data Bergis xxiiij. die mensis Aprilis, anno domini m. o ccc. oxxx. o",
-         "24 Aprile 1330"},
+        {"Data Bergis xxiiij. die mensis Aprilis, anno domini m. o ccc. oxxx. o", "24 Aprile 1330"},
         // five hundred as five C, from 1500 on; but never after D
         {"Datum anno. m. ccccc. xviii die 30 mensis Ianuarii", "30 Gennaio 1518"},
         {"Kal. Ian. MDCCCCC", tempidex::ErrorYearNotCorrect},
@@ -469,7 +468,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"die vero decima nona mensis iunii, pontificatus domini Pauli pape secundi, anno eius "
          "septimo",
          "19 Giugno"},
-        {"die vero sabbati vicesima sexta, mensis octobris, anno Domini MCCCCLIV", "26 Ottobre 1454"},
+        {"die vero sabbati vicesima sexta, mensis octobris, anno Domini MCCCCLIV",
+         "26 Ottobre 1454"},
         // a formula before "anno" is that year's, below a thousand too; one after a full stop
         // and a capital begins a new sentence, and never makes the reign's year before it AD 14
         {"Kal. Sept. dominicae incarnationis anno DCCCCXXXI.", "01 Settembre 931"},
@@ -486,7 +486,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"VIII. id. aug. anno imperii Hludouuici secundo et Hlodhario in Baiouuaria regnante "
          "primo.",
          "06 Agosto"},
-        {"sub die tertio decimo kalendarum februariarum, per indictione suprascripta", "20 Gennaio"},
+        {"sub die tertio decimo kalendarum februariarum, per indictione suprascripta",
+         "20 Gennaio"},
         {"anno dominj mcd quintodecimo. xvjta die mensis aprilis", "16 Aprile 1415"},
         {"Data Roskildis anno domini mixta XV kal. maii", tempidex::ErrorYearNotCorrect},
         // the marks and endings of numerals: the o of the numeral before run on (occcmo, onono),
@@ -511,7 +512,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // a colon as the mark of an abbreviation
         {"Datum Laterani xiiij Kal: Maij pontificatus nostri anno xiij.", "18 Aprile"},
         {"Datum Laterani xiiij Kal: pontificatus nostri anno xiij.", tempidex::ErrorDateNotCorrect},
-        {"Datum Auinione. xx. iiijo die mensis Januarii, anno a nativitate domini m. o ccc. o xiij. o",
+        {"Datum Auinione. xx. iiijo die mensis Januarii, anno a nativitate domini m. o ccc. o "
+         "xiij. o",
          "24 Gennaio 1313"},
     };
     for (const Case &c : cases)
