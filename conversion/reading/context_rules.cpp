@@ -147,10 +147,12 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
 }
 
 void PopeRule(const Words &words, std::size_t at, Phrases &phrases) {
-    // Honorii papae III, Gregorii pape noni: the number in the pope's name
+    // Honorii papae III, Gregorii pape noni: the number in the pope's name; but in "domini pape
+    // xviii kalendas decembris" the number counts the days
     if (words.is(at, Kind::Pope) && !words.parted(at + 1))
         for (const NumberRead &n : CountsFrom(words, at + 1))
-            phrases.push_back(Spanning(PhraseKind::Initials, at, n.end));
+            if (!words.is(n.end, Kind::Reference) || words.parted(n.end))
+                phrases.push_back(Spanning(PhraseKind::Initials, at, n.end));
 }
 
 void RulersNumberRule(const Words &words, std::size_t at, Phrases &phrases) {

@@ -124,12 +124,12 @@ void ReadParts(const Words &words, std::size_t i, int total, std::size_t count,
     // "Millesimo, Sexcentesimo, decimo Quinto. Regnorum nostrorum")
     const auto dayFollows = [&words](std::size_t j) {
         return words.is(j, Kind::Reference) || words.is(j, Kind::Die) ||
-               words.is(j, Kind::Mensis) || words.monthOf(j) > 0 || words.is(j, Kind::Pridie);
+               words.is(j, Kind::Mensis) || words.monthOf(j) > 0;
     };
     const bool goesOn = count > 0 && total % 10 == 0 && total >= 1000 && marked(i - 1) &&
                         marked(i) &&
                         (std::max(words.ordinalOf(i), words.numeralOf(i)) >= 20 ||
-                         (!dayFollows(i + 1) && !dayFollows(i + 2)));
+                         (!dayFollows(i + 1) && (!words.mayBeNumber(i + 1) || !dayFollows(i + 2))));
     if (count > 0 && words[i].pause && !goesOn)
         return;
     // "ccc. o secundo": a superscript o written as a word of its own marks the numeral before it

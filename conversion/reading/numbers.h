@@ -212,6 +212,8 @@ inline constexpr auto Ordinals = std::to_array<Ordinal>({
     {"centesim", 100},
     {"ducentesim", 200},
     {"trecentesim", 300},
+    {"tricentesim", 300}, // and tricentessimo, as the scribes spelt it
+    {"tricentessim", 300},
     {"quadringentesim", 400},
     {"quingentesim", 500},
     {"sexcentesim", 600},

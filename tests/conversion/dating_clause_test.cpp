@@ -504,6 +504,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"die decima quarta Mensis Decembris, Anno Domini, Millesimo, Sexcentesimo, decimo Quinto.",
          "14 Dicembre 1615"},
         {"anno Domini millesimo, ducentesimo, decimo kal. maii", "22 Aprile 1200"},
+        {"Datum/ anno domini/ mº. ccº. lº, iiiº/ pridie kalendas octobris.", "30 Settembre 1253"},
+        {"Actum. anno domini. millesimo. tricentessimo/ quartodecimo/ iiiiº/ nonas. apriles.",
+         "02 Aprile 1314"},
+        // a pope's number never takes the count of a named day after it
+        {"per manum magistri Sinibaldi auditoris domini pape xviii kalendas decembris, anno "
+         "domini MCCXXVI",
+         "14 Novembre 1226"},
         // "sub domini", "anno domino": the scribes' words left out or slipped
         {"scriptum die prima mensis ianuarii sub domini millesimo quadringentesimo quarto",
          "01 Gennaio 1404"},
