@@ -212,8 +212,7 @@ inline constexpr auto Ordinals = std::to_array<Ordinal>({
     {"centesim", 100},
     {"ducentesim", 200},
     {"trecentesim", 300},
-    {"tricentesim", 300}, // and tricentessimo, as the scribes spelt it
-    {"tricentessim", 300},
+    {"tricentesim", 300}, // (tricentessimo is a letter from it)
     {"quadringentesim", 400},
     {"quingentesim", 500},
     {"sexcentesim", 600},

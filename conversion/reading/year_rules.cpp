@@ -180,7 +180,7 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
             i += 3;
         // (anno domino: the scribe's slip for domini)
         for (; i < at + 8 && (words.is(i, Kind::Formula) || words.is(i, Kind::Connective) ||
-                              (i == at + 1 && words[i].key == "domino"));
+                              (i == at + 1 && i < words.size() && words[i].key == "domino"));
              ++i)
             count = MoreExact(count, words.classOf(i).formula);
         if (words.is(i, Kind::Reign) || words.is(i, Kind::World) || words.is(i, Kind::AsAbove))
