@@ -246,6 +246,21 @@ TEST(ChurchYear, TheWarningNamesTheDayByTheFeastKeptElsewhere) {
     }
 }
 
+// A saint's name two saints bear: Henry the emperor, 13 July, in the Empire; Henry the bishop,
+// 19 January, in Sweden and Finland. The warning names both days.
+TEST(ChurchYear, AFeastTwoSaintsShareIsNamedWithBothDays) {
+    const tempidex::Answer answer =
+        LatinToModern("Datum Stocholmis anno Dominj Mº ccclxx quinto die sancti Henrici", {});
+    EXPECT_EQ(answer.text, "13 Luglio 1375");
+    EXPECT_NE(answer.warnings.find("01-19 Uppsala"), std::string::npos) << answer.warnings;
+}
+
+// "in va die pentecostes" counts the feast's days: the count is never left out.
+TEST(ChurchYear, ACountBeforeDieIsNeverLeftOut) {
+    EXPECT_TRUE(LatinToModern("anno Domini m°cd° quinto, in v(a) die pentecostes", {}).failed);
+    EXPECT_FALSE(LatinToModern("anno Domini m°cd° quinto, in die pentecostes", {}).failed);
+}
+
 TEST(ChurchYear, AYearThatHoldsAFeastTwiceGivesNoDay) {
     LineOptions florentine;
     florentine.style = YearStyle::Florentine;
