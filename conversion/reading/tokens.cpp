@@ -121,11 +121,18 @@ bool IsNumeralRunOn(std::string_view line, std::size_t at) {
 }
 
 // Where a hyphen and an ordinal's ending (-a, -o, -um...) after a number in digits end, when
-// they follow it at `at`: "26-a Februarii". `at` itself where they do not.
-std::size_t DigitsEndingAfterHyphen(std::string_view line, std::size_t at, const Token *word,
-                                    const char *text, std::size_t size) {
-    if (word == nullptr || size == 0 || at + 1 >= line.size() || line[at] != '-' ||
-        !std::all_of(text, text + size, [](char c) { return c >= '0' && c <= '9'; }))
+// they follow it at `at`: "26-a Februarii"; or a colon and the ending after a number in digits
+// or a numeral, as the Swedish diplomatarium prints them: "xx:a die", "ccccv:to". `at` itself
+// where they do not.
+std::size_t EndingAfterMark(std::string_view line, std::size_t at, const Token *word,
+                            const char *text, std::size_t size) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const bool hyphen =
+        at < line.size() && line[at] == '-' && std::all_of(text, text + size, digit);
+    const bool colon = at < line.size() && line[at] == ':' &&
+                       (std::all_of(text, text + size, digit) ||
+                        HasNumeralLettersOnly(std::string_view(text, size)));
+    if (word == nullptr || size == 0 || at + 1 >= line.size() || (!hyphen && !colon))
         return at;
     std::size_t end = at + 1;
     while (end < line.size() && line[end] >= 'a' && line[end] <= 'z' && end - at <= 3)
@@ -299,7 +306,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             // "26-a Februarii", "2-o": a day in digits with its ordinal ending after a hyphen,
             // as humanists wrote it; a mark, like the º of "26º"
             if (const std::size_t ending =
-                    DigitsEndingAfterHyphen(line, at, word, text + textStart, used - textStart);
+                    EndingAfterMark(line, at, word, text + textStart, used - textStart);
                 ending > at) {
                 word->marked = true;
                 finish(end = at = ending);

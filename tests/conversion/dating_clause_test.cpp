@@ -516,6 +516,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "01 Gennaio 1404"},
         {"Datum Roschildis. anno domino m. cc. lxx. idus septembris.", "13 Settembre 1270"},
         {"XV kal. maii, indictione III, domini MCCC", tempidex::ErrorYearNotCorrect},
+        // an ordinal's ending after a colon, as the Swedish diplomatarium prints it
+        {"Facta congregacione anno quo supra die xx:a mensis Maii hora octava", "20 Maggio"},
+        {"XXVIII:a die mensis Junii anno domini 1405", "28 Giugno 1405"},
         // a colon as the mark of an abbreviation
         {"Datum Laterani xiiij Kal: Maij pontificatus nostri anno xiij.", "18 Aprile"},
         {"Datum Laterani xiiij Kal: pontificatus nostri anno xiij.", tempidex::ErrorDateNotCorrect},
