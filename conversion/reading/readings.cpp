@@ -85,8 +85,8 @@ bool MustRead(const Words &words, std::size_t i) {
     };
     const auto number = [&words](std::size_t j) { return words.mayBeNumber(j); };
     // (and before "die": "in va die pentecostes" counts the feast's days)
-    return (joined(i + 1) && (words.is(i + 1, Kind::Reference) || number(i + 1) ||
-                              words.is(i + 1, Kind::Die))) ||
+    return (joined(i + 1) &&
+            (words.is(i + 1, Kind::Reference) || number(i + 1) || words.is(i + 1, Kind::Die))) ||
            (i >= 1 && joined(i) && number(i - 1));
 }
 
