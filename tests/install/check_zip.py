@@ -20,8 +20,13 @@ def check(ok, what):
 
 
 def output(*command, stdin=b"", cwd=None):
-    done = subprocess.run(command, input=stdin, capture_output=True, cwd=cwd, timeout=60,
-                          env=dict(os.environ, WINEPATH=""))
+    # Wine's cmd now and then fails to start a program at all ("ShellExecuteEx failed:
+    # Internal error"), whatever the program: that is tried again, twice at most.
+    for attempt in range(3):
+        done = subprocess.run(command, input=stdin, capture_output=True, cwd=cwd, timeout=60,
+                              env=dict(os.environ, WINEPATH=""))
+        if b"ShellExecuteEx failed" not in done.stdout + done.stderr:
+            break
     return done.returncode, done.stdout.replace(b"\r\n", b"\n").decode("utf-8", "replace")
 
 
