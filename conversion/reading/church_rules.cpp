@@ -206,8 +206,26 @@ Few<WeekdayRead, 4> WeekdaysAt(const Words &words, std::size_t at) {
     return read;
 }
 
-// A Sunday counted after Pentecost or Trinity, or in Advent: dominica tertia post Pentecosten,
-// tercia dominica adventus.
+// Whether word i names Lent, in the genitive: quadragesimae, quadragesime.
+bool LentAt(const Words &words, std::size_t i) {
+    return i < words.size() && !words.parted(i) && !words[i].gloss &&
+           (words[i].key == "quadragesimae" || words[i].key == "quadragesime");
+}
+
+// Invocavit in the table of feasts: the Sundays of Lent follow it in their order.
+std::size_t InvocavitFeast() {
+    static const std::size_t at = [] {
+        const std::span<const Feast> feasts = Feasts();
+        std::size_t i = 0;
+        while (i < feasts.size() && feasts[i].latin != "Invocavit")
+            ++i;
+        return i;
+    }();
+    return at;
+}
+
+// A Sunday counted after Pentecost or Trinity, in Advent or in Lent: dominica tertia post
+// Pentecosten, tercia dominica adventus, secunda dominica quadragesime.
 void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
     const auto sunday = [&words](std::size_t i) {
         return words.is(i, Kind::Weekday) && words.classOf(i).weekday == 0;
@@ -222,6 +240,13 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
                 counts.push_back({n.value, n.begin, n.end + 1});
     for (const NumberRead &n : counts) {
         std::size_t i = n.end;
+        // tercia dominica quadragesime: the Sundays of Lent, Invocavit the first, Iudica the fifth
+        if (LentAt(words, i) && n.value >= 1 && n.value <= 5) {
+            ChurchDay day;
+            day.feast = static_cast<std::int16_t>(InvocavitFeast() + n.value - 1);
+            AddChurchDay(words, phrases, at, i + 1, day);
+            continue;
+        }
         const bool post = i < words.size() && words[i].key == "post" && !words.parted(i);
         const std::optional<FeastRead> feast = FeastAt(words, post ? i + 1 : i);
         if (!feast || feast->feast < 0 || words.parted(post ? i + 1 : i))

@@ -246,6 +246,32 @@ TEST(ChurchYear, TheWarningNamesTheDayByTheFeastKeptElsewhere) {
     }
 }
 
+// The Sundays of Lent counted: the first is six weeks before Easter, the fifth two; the sixth
+// is Palm Sunday, which charters name, never count. Easter from the tables.
+TEST(ChurchYear, TheSundaysOfLentCountedFromTheTables) {
+    const std::array<std::string_view, 5> counts{"prima", "secunda", "tercia", "quarta", "quinta"};
+    for (int year = 1290; year <= 1310; ++year) {
+        const DayOfMonth easter = EasterFromTheTables(year, Reckoning::Historical);
+        const long easterJdn = JulianDayNumber(year, easter.month, easter.day, false);
+        for (std::size_t k = 0; k < counts.size(); ++k) {
+            const long sunday = easterJdn - 42 + 7 * static_cast<long>(k);
+            const int day = static_cast<int>(sunday - JulianDayNumber(year, 3, 1, false)) + 1;
+            const std::string expected =
+                day > 31   ? std::to_string(day - 31) + " Aprile"
+                : day >= 1 ? std::to_string(day) + " Marzo"
+                           : std::to_string(day + 28 + (year % 4 == 0)) + " Febbraio";
+            const std::string clause = "anno domini " + std::to_string(year) + ", " +
+                                       std::string(counts[k]) + " dominica quadragesime";
+            const std::string answer = LatinToModern(clause, {}).text;
+            EXPECT_EQ(answer.starts_with('0') ? answer.substr(1) : answer,
+                      expected + " " + std::to_string(year))
+                << clause;
+        }
+    }
+    EXPECT_TRUE(LatinToModern("anno domini 1300, dominica sexta quadragesime", {}).failed);
+    EXPECT_TRUE(LatinToModern("anno domini 1300, feria sexta in quadragesima", {}).failed);
+}
+
 // A saint's name two saints bear: Henry the emperor, 13 July, in the Empire; Henry the bishop,
 // 19 January, in Sweden and Finland. The warning names both days.
 TEST(ChurchYear, AFeastTwoSaintsShareIsNamedWithBothDays) {
