@@ -57,6 +57,8 @@ void EraYearRule(const Words &words, std::size_t at, Phrases &phrases);
 void SpanishEraRule(const Words &words, std::size_t at, Phrases &phrases);
 void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases);
 void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases);
+
+// The year given otherwise (reign_rules.cpp)
 void ReignRule(const Words &words, std::size_t at, Phrases &phrases);
 void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases);
 void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases);

@@ -1,8 +1,8 @@
-// The rules that read a year, and the years a clause names without giving one of ours: of a
-// reign, of consuls, "as above".
-#include "number_phrases.h"
+// The rules that read a year of ours: by a formula, an era, the Spanish era, its form beside
+// the date, an editor's "a." (the years a clause names otherwise are reign_rules.cpp's).
 #include "numbers.h"
 #include "rules.h"
+#include "year_phrases.h"
 
 #include "calendar/roman_calendar.h"
 
@@ -12,20 +12,6 @@ namespace tempidex {
 namespace {
 
 constexpr int SpanishEraAhead = 38; // the Era of Spain began in 38 BC
-
-Phrase Spanning(PhraseKind kind, std::size_t begin, std::size_t end) {
-    Phrase p;
-    p.kind = kind;
-    p.begin = static_cast<std::uint8_t>(begin);
-    p.end = static_cast<std::uint8_t>(end);
-    return p;
-}
-
-Phrase ElsewherePhrase(YearElsewhere elsewhere, std::size_t begin, std::size_t end) {
-    Phrase p = Spanning(PhraseKind::Elsewhere, begin, end);
-    p.elsewhere = elsewhere;
-    return p;
-}
 
 // A year phrase; out of range, written 0 or with a minus sign, it stands as a fault.
 Phrase YearPhrase(std::size_t begin, std::size_t end, const YearNumber &number, YearCount count,
@@ -59,21 +45,6 @@ YearCount MoreExact(YearCount held, YearCount named) {
     if (named == YearCount::Unmarked)
         return held;
     return held == YearCount::Unmarked || held == YearCount::Christian ? named : held;
-}
-
-// Where a second count joined to the one ending at `end` by "et" ends, each way it reads: the
-// years of two reigns kept together (anno octavo et secundo regni nostri, Charlemagne's as
-// king of the Franks and of the Lombards; anno pietatis eorum tertio decimo et quinto).
-using Ends = Few<std::size_t, 16>;
-
-Ends JoinedCountEnds(const Words &words, std::size_t end) {
-    Ends ends;
-    if (end + 1 < words.size() && words[end].text == "et" && !words[end].gloss &&
-        !words.parted(end) && !words.parted(end + 1))
-        for (const YearNumber &number : YearNumbersFrom(words, end + 1))
-            if (!number.yearForm)
-                ends.push_back(number.end);
-    return ends;
 }
 
 // The year phrases of a number at `from`, after words [begin, from) that counted it as
@@ -295,223 +266,6 @@ void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (!glossed)
             phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, at, number.end));
     }
-}
-
-namespace {
-
-// Primo anno regnante Karlo; V annum Hludowici regis; VI autem anno Stephani pape: a reign's
-// year before "anno", the ruler and his title after it. The phrase ends before the title,
-// which may begin a phrase of its own (pape V).
-void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
-    // The count begins here: "anno domini MCCCXL primo anno regni nostri" ends a year of the
-    // Lord with "primo", and a reign's year that took it would leave 1340.
-    if (at >= 1 && !words.parted(at) && words.mayBeNumber(at - 1))
-        return;
-    bool anno = false; // "anno" within a few words, no comma before it
-    for (std::size_t i = at + 1; i < words.size() && i <= at + 4 && !words.parted(i) && !anno; ++i)
-        anno = words.is(i, Kind::Anno);
-    if (!anno)
-        return;
-    for (const YearNumber &number : YearNumbersFrom(words, at)) {
-        if (number.yearForm)
-            continue;
-        // VIII et secundo anno regni nostri: two reigns' years before it
-        Ends ends = JoinedCountEnds(words, number.end);
-        ends.push_back(number.end);
-        for (std::size_t i : ends) {
-            if (words.is(i, Kind::Connective) && !words.parted(i))
-                ++i;
-            if (!words.is(i, Kind::Anno) || words.parted(i))
-                continue;
-            // The ruler's name and his title, in a few words: names are no keywords
-            for (std::size_t end = i + 1; end < words.size() && end <= i + 4 && !words.parted(end);
-                 ++end) {
-                if (words.is(end, Kind::Reign) || words.is(end, Kind::Reigning) ||
-                    words.is(end, Kind::Pope)) {
-                    phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
-                    break;
-                }
-                if (words.kindsOf(end) != 0)
-                    break;
-            }
-        }
-    }
-}
-
-// A king of several kingdoms counts a year in each: "regnorum nostrorum anno Hungarie XXXVII,
-// Romanorum XIII et Bohemie quarto". After the first, each kingdom's name (or "vero",
-// "imperii", "etc.") and its year, to the last: every number a year of a reign, none ours.
-void MoreKingdoms(const Words &words, std::size_t at, std::size_t from, Phrases &phrases) {
-    const auto between = [&words](std::size_t i) {
-        const std::uint64_t kinds = words.kindsOf(i) & ~KindsOf({Kind::Capital});
-        return words.monthOf(i) == 0 && !words.mayBeNumber(i) && !words[i].gloss &&
-               (kinds == 0 || words.is(i, Kind::Connective) || words.is(i, Kind::Et) ||
-                words.is(i, Kind::Reign) || words[i].key == "etc");
-    };
-    for (std::size_t i = from; i < words.size();) {
-        std::size_t number = i;
-        while (number < words.size() && number < i + 3 && between(number))
-            ++number;
-        if (number == i || !words.mayBeNumber(number))
-            return;
-        std::size_t end = 0;
-        for (const YearNumber &year : YearNumbersFrom(words, number))
-            if (!year.yearForm && year.end > end)
-                end = year.end;
-        if (end == 0)
-            return;
-        phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
-        i = end;
-    }
-}
-
-} // namespace
-
-void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
-    if (words.isNumber(at))
-        return YearBeforeAnno(words, at, phrases);
-    // pontificatus nostri anno decimo; anno pontificatus nostri quarto; regni nostri anno XIII;
-    // anno domni Ludovici, regis Junioris, secundo; regnante domino nostro Ottone rege anno
-    // XIII. The words between are names and titles.
-    const bool anno = words.is(at, Kind::Anno);
-    const bool reign = words.is(at, Kind::Reign);
-    const bool reigning = words.is(at, Kind::Reigning);
-    if (!anno && !reign && !reigning)
-        return;
-    // a reign named before the number; or the year of the one just named: anno eius septimo,
-    // anno suo nono, anno sui regiminis sexto
-    const std::string_view his = anno && at + 1 < words.size() ? words[at + 1].key : "";
-    bool named = reign || reigning || his == "eius" || his == "suo" || his == "sui";
-    const std::size_t most = reigning ? 10 : 8;
-    const bool kingdoms = words[at].key == "regnorum"; // Regnorum nostrorum, Romani quarto, ...
-    for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {
-        if (words.parted(i) && reign && !kingdoms)
-            return;
-        if (words.is(i, Kind::Reference) || words.is(i, Kind::Given) ||
-            (anno && words.is(i, Kind::Anno)))
-            return;
-        // "pontificatus nostri anno quarto, anno Domini MDXX": the year of the Lord is not ours
-        if (words.is(i, Kind::Anno) && words.is(i + 1, Kind::Formula) &&
-            words.classOf(i + 1).formula != YearCount::Unmarked)
-            return;
-        // anno domni Ludouuici III: a ruler named as "the lord" is a reign named too
-        const bool lord = anno && i == at + 2 && words[i].capital && words.classOf(i).kinds == 0 &&
-                          words.monthOf(i) == 0 && !words.mayBeNumber(i) &&
-                          (words[i - 1].key == "domni" || words[i - 1].key == "domini" ||
-                           words[i - 1].key == "domno");
-        named = named || words.is(i, Kind::Reign) || words.is(i, Kind::Reigning) || lord;
-        // Ottonis tertii, secundi Heinrici: the ruler's number, in the genitive of his name; a
-        // year after "anno" agrees with it (tertio, octavo)
-        const bool rulersNumber =
-            words.ordinalOf(i) > 0 && words.numeralOf(i) == 0 && words[i].text.ends_with('i') &&
-            (words[i - 1].capital || (i + 1 < words.size() && words[i + 1].capital));
-        if ((!words.isNumber(i) && words.numeralOf(i) == 0) || rulersNumber)
-            continue;
-        if (!named)
-            return; // anno MCCXX: no reign's
-        // et Hlodhario in Baiouuaria regnante primo: the reign's year right after the word
-        if (reigning && i == at + 1)
-            for (const YearNumber &number : YearNumbersFrom(words, i))
-                if (!number.yearForm)
-                    phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
-        if (reigning && !words.is(i - 1, Kind::Anno)) {
-            // regnante Hænrico rege xviii anno: the number right before "anno"; any other
-            // number after "regnante" is no year of the reign
-            for (const YearNumber &number : YearNumbersFrom(words, i))
-                if (!number.yearForm && words.is(number.end, Kind::Anno) &&
-                    !words.parted(number.end))
-                    phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end + 1));
-            return;
-        }
-        for (const YearNumber &number : YearNumbersFrom(words, i)) {
-            if (number.yearForm)
-                continue;
-            phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
-            for (const std::size_t joined : JoinedCountEnds(words, number.end))
-                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, joined));
-            if (kingdoms)
-                MoreKingdoms(words, at, number.end, phrases);
-        }
-        return;
-    }
-}
-
-void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
-    if (words.is(at, Kind::Anno)) {
-        std::size_t i = at + 1;
-        while (i < at + 4 && words.is(i, Kind::Formula) && !words.parted(i))
-            ++i;
-        // anno ut supra, anno quo supra, anno praedicto, anno eodem; and what else is dated
-        // with the year: anno, indictione et pontificatu quibus supra
-        std::size_t j = i;
-        while (j < i + 4 && (j == i || !words.parted(j)) &&
-               (words.is(j, Kind::Indiction) || words.is(j, Kind::Et) || words.is(j, Kind::Reign)))
-            ++j;
-        const bool ut =
-            j < words.size() && !words.parted(j) &&
-            (words[j].text == "ut" || words[j].text == "quo" || words[j].text == "quibus");
-        if (words.is(j + (ut ? 1 : 0), Kind::AsAbove) && !words.parted(j + (ut ? 1 : 0)))
-            phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, j + (ut ? 2 : 1)));
-        // anno mundi VIDCCC: a year of the world, not of ours
-        if (words.is(i, Kind::World) && !words.parted(i))
-            for (const YearNumber &number : YearNumbersFrom(words, i + 1))
-                phrases.push_back(ElsewherePhrase(YearElsewhere::World, at, number.end));
-    }
-    // in ipso anno quo filius eius ... accepit, illo anno quando voluit rex Salomon Romam ire:
-    // the year of an event the clause tells
-    if (words.is(at, Kind::Anno) && at + 1 < words.size() &&
-        (words[at + 1].key == "quo" || words[at + 1].key == "quando") && !words.parted(at + 1) &&
-        !words.is(at + 2, Kind::AsAbove))
-        phrases.push_back(ElsewherePhrase(YearElsewhere::Anniversary, at, at + 2));
-    if (words.is(at, Kind::AsAbove) && words.is(at + 1, Kind::Anno) && !words.parted(at + 1))
-        phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, at + 2)); // eodem anno
-    // decimo a Dogmatica Definitione: a count of years from an event
-    const bool from =
-        words.is(at + 1, Kind::A) || (at + 1 < words.size() && words[at + 1].text == "ab");
-    if (words.ordinalOf(at) > 0 && from && at + 2 < words.size() && !words.parted(at + 1) &&
-        words[at + 2].capital && words.classOf(at + 2).kinds == 0 && words.monthOf(at + 2) == 0)
-        phrases.push_back(ElsewherePhrase(YearElsewhere::Anniversary, at, at + 2));
-}
-
-void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
-    if (!words.is(at, Kind::Consul))
-        return;
-    // "sub die consule quod est": the day, in the charters of Freising, and no consuls
-    if (at >= 1 && words.is(at - 1, Kind::Die)) {
-        const bool which = at + 2 < words.size() && words[at + 1].text == "quod" &&
-                           (words[at + 2].text == "est" || words[at + 2].text == "facit");
-        phrases.push_back(ElsewherePhrase(YearElsewhere::None, at - 1, which ? at + 3 : at + 1));
-        phrases.back().kind = PhraseKind::Skip;
-        return;
-    }
-    // A date's own words (its count too), an indiction's, a verb or a comma end the consuls'
-    // names on either side: "mense Martio die XXVIII. Iustino et Eutharico conss."
-    const auto ends = [&words](std::size_t i) { // (Augusto is a title, after a name)
-        const bool dated = i >= 1 && !words.parted(i) &&
-                           (words.is(i - 1, Kind::Die) || words.is(i - 1, Kind::Indiction));
-        return words.is(i, Kind::Reference) || words.is(i, Kind::Die) ||
-               words.is(i, Kind::Mensis) || words.is(i, Kind::Indiction) ||
-               (dated && words.mayBeNumber(i)) ||
-               (words.monthOf(i) != 0 && i >= 1 &&
-                (words.is(i - 1, Kind::Reference) || words.is(i - 1, Kind::Mensis))) ||
-               words.is(i, Kind::Given) || words.is(i, Kind::Received) ||
-               words.is(i, Kind::Posted) || words.is(i, Kind::Anno) || words[i].gloss ||
-               (words.is(i + 1, Kind::Reference) && !words.parted(i + 1));
-    };
-    // Honorio VIII et Theodosio III AA. conss.
-    std::size_t begin = at;
-    while (begin > 0 && !words.parted(begin) && !ends(begin - 1))
-        --begin;
-    if (begin < at)
-        phrases.push_back(ElsewherePhrase(YearElsewhere::Consuls, begin, at + 1));
-    // consulibus Honorio VIII et Theodosio III; post consulatum Lampadii et Orestis
-    std::size_t end = at + 1;
-    while (end < words.size() && !words.parted(end) && !ends(end))
-        ++end;
-    const std::size_t from =
-        at >= 1 && words[at - 1].text == "post" && !words.parted(at) ? at - 1 : at;
-    if (end > at + 1)
-        phrases.push_back(ElsewherePhrase(YearElsewhere::Consuls, from, end));
 }
 
 } // namespace tempidex

@@ -1,0 +1,42 @@
+// The phrases the rules of the year make, and the years of two reigns joined by "et": shared by
+// the rules of our years (year_rules.cpp) and of the years given otherwise (reign_rules.cpp).
+#pragma once
+
+#include "number_phrases.h"
+#include "phrases.h"
+#include "words.h"
+
+#include <cstddef>
+
+namespace tempidex {
+
+inline Phrase Spanning(PhraseKind kind, std::size_t begin, std::size_t end) {
+    Phrase p;
+    p.kind = kind;
+    p.begin = static_cast<std::uint8_t>(begin);
+    p.end = static_cast<std::uint8_t>(end);
+    return p;
+}
+
+inline Phrase ElsewherePhrase(YearElsewhere elsewhere, std::size_t begin, std::size_t end) {
+    Phrase p = Spanning(PhraseKind::Elsewhere, begin, end);
+    p.elsewhere = elsewhere;
+    return p;
+}
+
+// Where a second count joined to the one ending at `end` by "et" ends, each way it reads: the
+// years of two reigns kept together (anno octavo et secundo regni nostri, Charlemagne's as
+// king of the Franks and of the Lombards; anno pietatis eorum tertio decimo et quinto).
+using Ends = Few<std::size_t, 16>;
+
+inline Ends JoinedCountEnds(const Words &words, std::size_t end) {
+    Ends ends;
+    if (end + 1 < words.size() && words[end].text == "et" && !words[end].gloss &&
+        !words.parted(end) && !words.parted(end + 1))
+        for (const YearNumber &number : YearNumbersFrom(words, end + 1))
+            if (!number.yearForm)
+                ends.push_back(number.end);
+    return ends;
+}
+
+} // namespace tempidex
