@@ -263,6 +263,16 @@ std::vector<Feast> ReadFeasts() {
 }
 
 // Where the first Sunday of Advent stands among the feasts.
+// Invocavit, the first Sunday of Lent: the four after it follow in their order, a week apart.
+constexpr std::size_t InvocavitAt = [] {
+    std::size_t at = 0;
+    while (Movable[at].latin != "Invocavit")
+        ++at;
+    return at;
+}();
+static_assert(Movable[InvocavitAt + 4].latin == "Iudica" &&
+              Movable[InvocavitAt + 4].offset - Movable[InvocavitAt].offset == 28);
+
 std::size_t FirstSundayOfAdvent() {
     std::size_t at = 0;
     while (Movable[at].anchor != FeastAnchor::Advent)
@@ -271,6 +281,10 @@ std::size_t FirstSundayOfAdvent() {
 }
 
 } // namespace
+
+std::size_t FirstSundayOfLent() {
+    return InvocavitAt;
+}
 
 std::span<const Feast> Feasts() {
     static const std::vector<Feast> feasts = ReadFeasts();

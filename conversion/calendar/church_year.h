@@ -35,6 +35,8 @@ struct Feast {
 
 // Every feast the reader knows: the movable ones first, then those of the data file.
 std::span<const Feast> Feasts();
+// Invocavit in Feasts(): the Sundays of Lent after it follow in their order, Iudica the fifth.
+std::size_t FirstSundayOfLent();
 
 // How a clause relates its day to a feast.
 enum class FeastRelation : std::uint8_t {

@@ -212,18 +212,6 @@ bool LentAt(const Words &words, std::size_t i) {
            (words[i].key == "quadragesimae" || words[i].key == "quadragesime");
 }
 
-// Invocavit in the table of feasts: the Sundays of Lent follow it in their order.
-std::size_t InvocavitFeast() {
-    static const std::size_t at = [] {
-        const std::span<const Feast> feasts = Feasts();
-        std::size_t i = 0;
-        while (i < feasts.size() && feasts[i].latin != "Invocavit")
-            ++i;
-        return i;
-    }();
-    return at;
-}
-
 // A Sunday counted after Pentecost or Trinity, in Advent or in Lent: dominica tertia post
 // Pentecosten, tercia dominica adventus, secunda dominica quadragesime.
 void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
@@ -243,7 +231,7 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
         // tercia dominica quadragesime: the Sundays of Lent, Invocavit the first, Iudica the fifth
         if (LentAt(words, i) && n.value >= 1 && n.value <= 5) {
             ChurchDay day;
-            day.feast = static_cast<std::int16_t>(InvocavitFeast() + n.value - 1);
+            day.feast = static_cast<std::int16_t>(FirstSundayOfLent() + n.value - 1);
             AddChurchDay(words, phrases, at, i + 1, day);
             continue;
         }

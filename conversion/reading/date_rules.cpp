@@ -321,10 +321,9 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
     for (const NumberRead &count : CountsFrom(words, at)) {
         // (die vero sabbati vicesima sexta, mensis octobris: a comma before "mensis" parts
         // nothing)
-        const bool mensisAfterComma = words.parted(count.end) &&
-                                      words.is(count.end, Kind::Mensis) &&
-                                      words[count.end].text == "mensis";
-        if (words.parted(count.end) && !mensisAfterComma)
+        const bool mensisWord =
+            words.is(count.end, Kind::Mensis) && words[count.end].text == "mensis";
+        if (words.parted(count.end) && !mensisWord)
             continue;
         // xx. iiijo die: a ten and its units in two words
         if (count.value % 10 == 0 && count.value <= 30 && words[count.end - 1].dotted &&
@@ -341,8 +340,7 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         // XXV mensis Augusti, decima mensis januarii, 14. Novembris, octavo junii: an ordinal
         // not after another number, which it might end ("septuagesimo primo mense augusti" ends
         // a year)
-        const bool mensis = words.is(count.end, Kind::Mensis) &&
-                            words[count.end].text == "mensis" && !words.parted(count.end + 1);
+        const bool mensis = mensisWord && !words.parted(count.end + 1);
         const bool afterNumber = at >= 1 && !words.parted(at) &&
                                  (words.mayBeNumber(at - 1) || words.numeralOf(at - 1) > 0);
         if (words.ordinalOf(count.begin) > 0 && !mensis &&
