@@ -210,13 +210,14 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         // So too "occcmo" (the mark, and CCC with its own) and "onono" (the mark, and nono).
         if (i >= 1 && (numeralOf(i - 1) > 0 || ordinalOf(i - 1) >= 1000) && text.size() >= 2 &&
             text[0] == 'o') {
-            const std::string_view rest = m_tokens[i].key.substr(1);
+            // (the numeral's letters as written, V and all; the ordinal as the tables key it)
+            const std::string_view rest = text.substr(1);
             const int value = std::max(RomanValue(rest), MarkedRomanValue(rest));
-            if (value > 0)
-                m_words[i].numeral = value;
-            else if (ClassOf(rest).ordinal > 0)
-                m_words[i].word.ordinal = ClassOf(rest).ordinal;
-            if (value > 0 || ClassOf(rest).ordinal > 0) {
+            const int ordinal = value > 0 ? 0 : ClassOf(m_tokens[i].key.substr(1)).ordinal;
+            m_words[i].numeral = value > 0 ? value : m_words[i].numeral;
+            m_words[i].word.ordinal =
+                ordinal > 0 ? static_cast<std::int16_t>(ordinal) : m_words[i].word.ordinal;
+            if (value > 0 || ordinal > 0) {
                 m_words[i].number = m_words[i].mayBeNumber = true;
                 m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
             }

@@ -495,6 +495,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"die uicesimasecunda mensis martii anno a natiuitate domini millesimo. occcmo, lxxvº.",
          "22 Marzo 1375"},
         {"Datum Bergis decimo Kal. Aprilis anno domini millesimo. ccc. onono.", "23 Marzo 1309"},
+        {"Data Bergis xxiiij. die mensis Aprilis, anno domini m. o ccc. oxxv. o", "24 Aprile 1325"},
         {"die quarta mensis iunii anno a natiuitate domini mºccclxxiido indictione .x.ma",
          "04 Giugno 1372"},
         {"anno domini mo cdo xlo secundo quinto ydus mensis Junij", "09 Giugno 1442"},
