@@ -79,6 +79,54 @@ void Check(const DatingOptions &options, Dating &d) {
         d.indiction = IndictionOf(*d.year, d.day, options.indiction);
 }
 
+// A weekday written beside the day settles the style of its year where the one assumed gives
+// another: "anno MCCL, die jovis in vigilia Epiphanie" is a Thursday in 1251 (a year from 25
+// March or from Easter, as Paris counted), a Wednesday in 1250. Where the days of the other
+// styles that agree with the weekday are one and the same, that day is answered in the first of
+// them, and the style assumed is named with the others. A style asked for is kept, and so is a
+// day in February, whose count a leap year moves.
+void SettleTheStyleByTheWeekday(const DatingOptions &options, Dating &d) {
+    const int written = d.reading.notes.weekday;
+    if (options.styleGiven || written < 0 || d.weekday < 0 || d.weekday == written || !d.year ||
+        d.alsoYear || d.outcome != Outcome::Day)
+        return;
+    const bool church = d.reading.date.church.named();
+    const StyledYear *agreeing = nullptr;
+    for (std::size_t i = 0; i < d.stylesDiffering; ++i) {
+        const StyledYear &other = d.otherStyles[i];
+        const DayOfMonth day = other.day.value_or(d.day);
+        if ((!church && (other.day || day.month == 2)) ||
+            WeekdayOf(other.year, day, options.reckoning) != written ||
+            !IsCalendarDay(other.year, day, options.reckoning))
+            continue;
+        if (agreeing && (agreeing->year != other.year || agreeing->day != other.day))
+            return; // two days agree: the weekday settles nothing
+        agreeing = agreeing ? agreeing : &other;
+    }
+    if (!agreeing || agreeing->year < FirstYear || agreeing->year > LastYear)
+        return;
+    const StyledYear chosen = *agreeing;
+    const DayOfMonth day = chosen.day.value_or(d.day);
+    std::array<StyledYear, 3> others{};
+    std::size_t count = 0;
+    others[count++] = {options.style, *d.year, d.day != day ? std::optional(d.day) : std::nullopt};
+    for (std::size_t i = 0; i < d.stylesDiffering && count < others.size(); ++i) {
+        const StyledYear &other = d.otherStyles[i];
+        if (&other != agreeing)
+            others[count++] = other;
+    }
+    d.options.style = chosen.style;
+    d.otherStyles = others;
+    d.stylesDiffering = count;
+    d.styledByWeekday = true;
+    d.year = chosen.year;
+    d.day = day;
+    d.shape = ShapeOf(chosen.year, options.reckoning);
+    d.weekday = written;
+    if (d.reading.notes.indiction > 0)
+        d.indiction = IndictionOf(chosen.year, day, options.indiction);
+}
+
 // The first day of the year written `written` in `style`, as a day number.
 long StyledYearStart(int written, YearStyle style, Reckoning reckoning) {
     if (style == YearStyle::Easter) {
@@ -181,6 +229,7 @@ void CountByTheChurchYear(Dating &d, const DatingOptions &options) {
             return none(NoDay::FeastNeedsYear);
     }
     Check(options, d);
+    SettleTheStyleByTheWeekday(options, d);
     // A weekday written beside a feast that was no such day that year: another saint of the
     // name, another year, or a slip; no day is answered for it.
     if (d.reading.notes.weekday >= 0 && d.weekday >= 0 && d.weekday != d.reading.notes.weekday)
@@ -260,6 +309,7 @@ void CountInto(Dating &d, const DateReading &reading, const DatingOptions &optio
             other.day = day;
     }
     Check(options, d);
+    SettleTheStyleByTheWeekday(options, d);
     // A year the clause gives but that is not computed: a leap year would move the days
     // after the 24th of February by one.
     if (!d.year && notes.elsewhere != YearElsewhere::None && !date.leapYear) {

@@ -42,12 +42,17 @@ std::string StyleName(YearStyle style) {
     return name;
 }
 
-std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others) {
+std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others,
+                         int byWeekday) {
     std::string text = "anno ";
     text.reserve(320); // three styles named in full
     AppendModernYear(text, year);
     text += " secondo ";
     AppendStyleName(text, style);
+    if (byWeekday >= 0)
+        text.append(": il giorno della settimana scritto (")
+            .append(WeekdayName(byWeekday))
+            .append(") è di quest'anno");
     for (const StyledYear &other : others) {
         if (other.year == 0)
             continue;

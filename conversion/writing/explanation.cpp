@@ -377,7 +377,8 @@ std::string Explain(const Dating &d) {
         add("anno doppio " + ModernYearText(*date.year) + "/" + ModernYearText(*notes.laterYear) +
             ": il primo fino al 24 Marzo nello stile fiorentino, il secondo dal 1° Gennaio");
     else if (d.styled)
-        add(ExplainStyle(d.options.style, *d.year, d.otherStyles));
+        add(ExplainStyle(d.options.style, *d.year, d.otherStyles,
+                         d.styledByWeekday ? notes.weekday : -1));
     if (d.alsoYear)
         add("nello stile pasquale lo stesso giorno cade anche nel " + ModernYearText(*d.alsoYear));
     if (d.weekday >= 0)

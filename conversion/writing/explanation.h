@@ -52,7 +52,9 @@ std::string KeptElsewhereText(const Dating &d);
 // The checks on a day (check_explanation.cpp): the style's name, "lo stile fiorentino (l'anno
 // comincia il 25 Marzo)"; the year in each style; the indiction written.
 std::string StyleName(YearStyle style);
-std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others);
+// `byWeekday`: the weekday written, where it chose the style among those the year may be in.
+std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others,
+                         int byWeekday = -1);
 std::string ExplainIndiction(int indiction, int named, IndictionStart start);
 std::string ExplainLeapMarchNonesIdes();
 

@@ -41,7 +41,9 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         return;
     const ClauseNotes &notes = d.reading.notes;
     if (d.stylesDiffering > 0 && !d.options.styleGiven)
-        warn(ExplainStyle(d.options.style, *d.year, d.otherStyles) + "; --style sceglie lo stile");
+        warn(ExplainStyle(d.options.style, *d.year, d.otherStyles,
+                          d.styledByWeekday ? notes.weekday : -1) +
+             "; --style sceglie lo stile");
     if (notes.weekday >= 0 && d.weekday >= 0 && notes.weekday != d.weekday)
         warn(ExplainWeekday(d.weekday, notes.weekday));
     if (notes.indiction > 0 && d.indiction > 0 && d.indiction != notes.indiction)

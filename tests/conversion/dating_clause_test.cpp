@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <string>
 #include <string_view>
 
@@ -196,7 +198,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Dat. Later. XV Kal. Sept. indictione III, anno Domini MCCCXX", "18 Agosto 1320"},
         {"a. d. II Kal. Ian.", "31 Dicembre"},
         {"II Non. Mai. anno Domini MCCC", "06 Maggio 1300"},
-        {"die dominica, III Non. Mart. anno Domini 1524", "05 Marzo 1524"},
+        {"die sabbati, III Non. Mart. anno Domini 1524", "05 Marzo 1524"},
         {"feria tertia, Kal. Ian. 1524", "01 Gennaio 1524"},
         {"Kal. Ian. 1524 hora diei tertia", "01 Gennaio 1524"},
         {"Actum in castro Pratensi, feria sexta, VIII Kal. Aprilis, anno Domini MCCCLX",
@@ -697,6 +699,57 @@ TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
     explain.explain = true;
     EXPECT_NE(LatinToModern("die Veneris, Kal. Ian. 1524", explain).text.find("come è scritto"),
               std::string::npos);
+    // A weekday that is not the day's in the year from 1 January, but is in the year after, as
+    // the years from 25 March or from Easter count the months before: the weekday settles the
+    // style, and the warning names both years. Days of January and March, weekdays by the count
+    // of days; February's are kept, for a leap year moves their count.
+    constexpr std::array<const char *, 7> days{"dominica",     "die lune",  "die martis",
+                                               "die mercurii", "die jovis", "die veneris",
+                                               "die sabbati"};
+    for (int year = 1200; year <= 1230; ++year)
+        for (const int month : {1, 2, 3})
+            for (int weekday = 0; weekday < 7; ++weekday) {
+                const int day = 1 + (year + weekday) % 24;
+                const std::string clause = std::string(days[static_cast<std::size_t>(weekday)]) +
+                                           ", die " + std::to_string(day) + " mensis " +
+                                           (month == 1   ? "ianuarii"
+                                            : month == 2 ? "februarii"
+                                                         : "martii") +
+                                           ", anno Domini " + std::to_string(year);
+                const auto weekdayIn = [&](int y) {
+                    return static_cast<int>((calendar::JulianDayNumber(y, month, day) + 1) % 7);
+                };
+                const bool later =
+                    month != 2 && weekdayIn(year) != weekday && weekdayIn(year + 1) == weekday;
+                const tempidex::Answer answer = LatinToModern(clause, LineOptions{});
+                EXPECT_EQ(answer.text, calendar::Label(day) +
+                                           calendar::Names[static_cast<std::size_t>(month - 1)] +
+                                           " " + std::to_string(later ? year + 1 : year))
+                    << clause;
+                EXPECT_EQ(answer.warnings.find("settimana scritto (") != std::string::npos,
+                          weekdayIn(year) != weekday)
+                    << clause << answer.warnings;
+                if (later) {
+                    EXPECT_NE(answer.warnings.find("dà il " + std::to_string(year)),
+                              std::string::npos)
+                        << answer.warnings;
+                }
+            }
+    // So by a feast, where the weekday would otherwise refuse the day; a style asked for is kept.
+    const std::string_view vigil = "anno Domini MCCL, die jovis in vigilia Epiphanie Domini";
+    const tempidex::Answer thursday = LatinToModern(vigil, LineOptions{});
+    EXPECT_EQ(thursday.text, "05 Gennaio 1251");
+    EXPECT_NE(thursday.warnings.find("stile fiorentino (l'anno comincia il 25 Marzo): il giorno "
+                                     "della settimana scritto (giovedì) è di quest'anno; lo stile "
+                                     "moderno (l'anno comincia il 1° Gennaio) dà il 1250"),
+              std::string::npos)
+        << thursday.warnings;
+    LineOptions modern;
+    modern.style = tempidex::YearStyle::Modern;
+    modern.styleGiven = true;
+    EXPECT_TRUE(LatinToModern(vigil, modern).failed);
+    EXPECT_EQ(LatinToModern("feria quinta, Non. Ian. anno Domini MCCL", modern).text,
+              "05 Gennaio 1250");
     // The cycle that began on 1 September 312: AD 313 is its first year from 1 January.
     using tempidex::IndictionStart;
     EXPECT_EQ(tempidex::IndictionOf(312, {9, 1}, IndictionStart::September1), 1);
