@@ -94,6 +94,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"dni", Kind::Formula, Christian},
     {"dnice", Kind::Formula, Christian},
     {"dom", Kind::Formula, Christian},
+    {"domenica", Kind::Weekday, 0}, // as an Italian or a Swedish scribe spelt it
     {"domini", Kind::Formula, Christian},
     {"dominica", Kind::Weekday, 0},
     {"dominicae", Kind::Formula, Christian},
@@ -279,6 +280,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"sabatho", Kind::Weekday, 6}, // and as scribes spelt it with one b
     {"sabati", Kind::Weekday, 6},
     {"sabato", Kind::Weekday, 6},
+    {"sabatti", Kind::Weekday, 6},
     {"sabbathi", Kind::Weekday, 6},
     {"sabbatho", Kind::Weekday, 6},
     {"sabbati", Kind::Weekday, 6},

@@ -400,10 +400,12 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
          "30 Marzo 1280"},
         {"Datę sunt in festo divi Thomę apostoli anno 1523", "21 Dicembre 1523"},
         {"die sanctorum martirum Cristofori et Cucuphati anno domini mdxiii", "25 Luglio 1513"},
-        // postridie as crastino; sabatho, ferya as scribes spelt them
+        // postridie as crastino; sabatho, ferya, Sabatti, domenica as scribes spelt them
         {"Constantinopoli, postridie Corporis Christi 1530.", "17 Giugno 1530"},
         {"Varadini Sabatho ante Dominicam Reminiscere anno Domini 1545.", "28 Febbraio 1545"},
         {"anno domini 1430, ferya tercia ante festum beati Otmari abbatis.", "14 Novembre 1430"},
+        {"anno 1250, die Sabatti post festum beati Luce evangeliste.", "22 Ottobre 1250"},
+        {"anno domini 1296 proxima domenica post octavam epiphanie.", "15 Gennaio 1296"},
         {"anno 1236 in festo Rogaciani et Donatiani martyrum", "24 Maggio 1236"},
         // the genitive of -ius with one i; but Marcii is March, never St Mark's octave
         {"anno 1443 die beati Gorgoni martyris", "09 Settembre 1443"},
