@@ -83,7 +83,9 @@ constexpr std::string_view MarkedNumeral(std::string_view word) {
             continue;
         const std::string_view numeral = word.substr(0, word.size() - ending.size());
         const bool two = numeral.ends_with("ii") && !numeral.ends_with("iii");
-        if (RomanValue(numeral) > 0 && (ending[0] != 'd' || two))
+        // a thousand alone is millesimo, "mo": "me" is the pronoun (me presente notario)
+        const bool pronoun = numeral == "m" && ending.size() == 1 && ending != "o";
+        if (RomanValue(numeral) > 0 && (ending[0] != 'd' || two) && !pronoun)
             return numeral;
     }
     // xvjta die: "ta" after a day's count of three letters and more (vita, mixta are words)

@@ -189,13 +189,14 @@ TEST(Corpus, GivesTheEditorsDayOrRefusesNeverAnother) {
     EXPECT_GE(church.right, 150);
 }
 
-// Words around a date never change its answer: a place, a witness list, a pontifical year, an
-// invocation. Each clause read right keeps its answer, or is refused, in every setting.
+// Words around a date never change its answer: a place, a witness list, a notary, a pontifical
+// year, an invocation. Each clause read right keeps its answer, or is refused, in every setting.
 TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
-    const std::array<std::pair<std::string_view, std::string_view>, 12> settings = {{
+    const std::array<std::pair<std::string_view, std::string_view>, 13> settings = {{
         {"In nomine Domini amen. ", ""},
         {"", " feliciter. Amen."},
         {"", ", presentibus testibus infrascriptis."},
+        {"", " me presente notario."},
         {"Actum publice in villa, ", ""},
         {"", ", pontificatus nostri anno tertio."},
         {"", ", regnante domino nostro Ottone rege anno XIII."},
