@@ -69,6 +69,20 @@ constexpr int RomanValue(std::string_view word) {
 inline constexpr std::array<std::string_view, 12> NumeralEndings{
     "mo", "to", "no", "vo", "uo", "us", "um", "o", "a", "e", "do", "da"};
 
+// Whether an ending of two letters is the end of the ordinal of `value` in words: "to" of
+// quarto, quinto, sexto; "no" of nono; "vo" of octavo. "mixto" (mero et mixto imperio) is no
+// IX with the end of "nono".
+constexpr bool EndsItsOrdinal(std::string_view ending, int value) {
+    const int unit = value % 10;
+    if (ending == "to")
+        return unit >= 4 && unit <= 6;
+    if (ending == "no")
+        return unit == 9;
+    if (ending == "vo" || ending == "uo")
+        return unit == 8;
+    return true;
+}
+
 // The numeral of a word written with the ordinal ending a scribe put after it, run into it:
 // "xii" of xiio, "m" of mo (millesimo) and of Mmo; empty for anything else.
 constexpr std::string_view MarkedNumeral(std::string_view word) {
@@ -85,7 +99,8 @@ constexpr std::string_view MarkedNumeral(std::string_view word) {
         const bool two = numeral.ends_with("ii") && !numeral.ends_with("iii");
         // a thousand alone is millesimo, "mo": "me" is the pronoun (me presente notario)
         const bool pronoun = numeral == "m" && ending.size() == 1 && ending != "o";
-        if (RomanValue(numeral) > 0 && (ending[0] != 'd' || two) && !pronoun)
+        const int value = RomanValue(numeral);
+        if (value > 0 && (ending[0] != 'd' || two) && !pronoun && EndsItsOrdinal(ending, value))
             return numeral;
     }
     // xvjta die: "ta" after a day's count of three letters and more (vita, mixta are words)

@@ -528,6 +528,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Auinione. xx. iiijo die mensis Januarii, anno a nativitate domini m. o ccc. o "
          "xiij. o",
          "24 Gennaio 1313"},
+        // an ending is the end of its ordinal: mixto is no IX with nono's, mino no I with primo's
+        {"Datum XV Kal. Iun. mixto et mero imperio", "18 Maggio"},
+        {"Datum XV Kal. Iun. mino", "18 Maggio"},
+        {"anno domini mo ccco xcviijuo XV Kal. Iun.", "18 Maggio 1398"},
+        {"anno domini mo ccco lxvto XV Kal. Iun.", "18 Maggio 1365"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
