@@ -3,6 +3,8 @@
 #include "calendar/church_year.h"
 #include "calendar/day_number.h"
 
+#include <string>
+
 namespace tempidex {
 namespace {
 
@@ -392,6 +394,22 @@ Dating DateLatinLine(std::string_view line, const DatingOptions &options, WordMe
     }
     if (d.outcome == Outcome::TwoWays) // a feast twice in the year written: the words quoted
         d.faultText = line;
+    // An ordinal read from a word misspelt by a letter may be another word: "anno Domini MCCCXX
+    // testium" is 1323 with "tertium", 1320 with the witnesses. The day the line names without
+    // it is said beside the answer.
+    const std::string_view misspelt = d.reading.notes.misspeltOrdinal;
+    if (d.outcome == Outcome::Day && d.reading.notes.readOrdinal > 0 &&
+        misspelt.data() >= line.data() &&
+        misspelt.data() + misspelt.size() <= line.data() + line.size()) {
+        std::string without(line);
+        without.replace(static_cast<std::size_t>(misspelt.data() - line.data()), misspelt.size(),
+                        misspelt.size(), ' ');
+        const LineReading other = ReadLatinLine(without);
+        if (!other.blank && other.fault == LineFault::None && other.readings.size() == 1)
+            if (const Dating counted = Counted(other.readings[0], options);
+                counted.outcome == Outcome::Day && !SameWay(WayOf(d), WayOf(counted)))
+                d.withoutMisspelt = WayOf(counted);
+    }
     return d;
 }
 

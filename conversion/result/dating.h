@@ -98,6 +98,8 @@ struct Dating {
     std::optional<DayOfMonth> otherDay; // the clause's other date (acc., pp.), in the same year
 
     std::array<Way, 2> ways{}; // TwoWays: the first two
+    // The day the line names where its ordinal read from a misspelt word is another word.
+    std::optional<Way> withoutMisspelt;
 };
 
 Dating DateLatinLine(std::string_view line, const DatingOptions &options, WordMemo *memo = nullptr);

@@ -188,6 +188,17 @@ void AppendOn(std::string &out, DayOfMonth date, std::optional<int> year) {
     }
 }
 
+std::string ExplainMisspeltOrdinal(const Dating &d) {
+    const ClauseNotes &notes = d.reading.notes;
+    std::string text = Quoted(notes.misspeltOrdinal) + " si legge come il numero ordinale " +
+                       std::to_string(notes.readOrdinal) +
+                       ", l'unico che differisce per una lettera";
+    if (d.withoutMisspelt)
+        text += "; se è un'altra parola, la data è " +
+                On(d.withoutMisspelt->day, d.withoutMisspelt->year);
+    return text;
+}
+
 std::string On(DayOfMonth date, std::optional<int> year) {
     std::string text;
     AppendOn(text, date, year);
@@ -368,8 +379,7 @@ std::string Explain(const Dating &d) {
     if (notes.pridieAsII)
         add("«a. d. II» si legge pridie, il giorno prima, come lo scrivono i manoscritti");
     if (notes.readOrdinal > 0)
-        add(Quoted(notes.misspeltOrdinal) + " si legge come il numero ordinale " +
-            std::to_string(notes.readOrdinal) + ", l'unico che differisce per una lettera");
+        add(ExplainMisspeltOrdinal(d));
     if (notes.readMonth > 0)
         add(Quoted(notes.misspeltMonth) + " si legge " + MonthName(notes.readMonth) +
             ", l'unico mese che differisce per una lettera");

@@ -44,6 +44,8 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         warn(ExplainStyle(d.options.style, *d.year, d.otherStyles,
                           d.styledByWeekday ? notes.weekday : -1) +
              "; --style sceglie lo stile");
+    if (notes.readOrdinal > 0)
+        warn(ExplainMisspeltOrdinal(d));
     if (notes.weekday >= 0 && d.weekday >= 0 && notes.weekday != d.weekday)
         warn(ExplainWeekday(d.weekday, notes.weekday));
     if (notes.indiction > 0 && d.indiction > 0 && d.indiction != notes.indiction)

@@ -538,6 +538,23 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
 }
 
+// An ordinal read from a word one letter away may be another word: the warning says which day
+// the line names then ("testium", the witnesses, is a letter from "tertium").
+TEST(DatingClause, AnOrdinalReadFromAMisspeltWordIsWarned) {
+    const tempidex::Answer witnesses =
+        LatinToModern("Datum XV Kal. Iun. anno Domini MCCCXX testium subscriptorum", {});
+    EXPECT_EQ(witnesses.text, "18 Maggio 1323");
+    EXPECT_NE(witnesses.warnings.find("«testium» si legge come il numero ordinale 3"),
+              std::string::npos)
+        << witnesses.warnings;
+    EXPECT_NE(witnesses.warnings.find("se è un'altra parola, la data è il 18 Maggio 1320"),
+              std::string::npos)
+        << witnesses.warnings;
+    EXPECT_NE(LatinToModern("anno domini millesimo trecentesimo octano XV Kal. Iun.", {})
+                  .warnings.find("«octano»"),
+              std::string::npos);
+}
+
 LineOptions InStyle(tempidex::YearStyle style) {
     LineOptions options;
     options.style = style;
