@@ -85,8 +85,8 @@ struct Dating {
     bool styled = false;
     std::array<StyledYear, 3> otherStyles{};
     std::size_t stylesDiffering = 0;
-    bool styledByWeekday =
-        false; // the style whose year has the weekday written, not the one assumed
+    // The style is the one whose year has the weekday written, not the one assumed.
+    bool styledByWeekday = false;
 
     std::optional<int> alsoYear;       // an Easter year that names the day twice: its second year
     int weekday = -1;                  // where worked out: 0 Sunday

@@ -41,9 +41,6 @@ std::string ExplainWeekday(int weekday, int named); // named: -1 where none was 
 // "l'11 Febbraio", "il 1° Febbraio".
 std::string DateText(DayOfMonth date, std::optional<int> year = std::nullopt);
 std::string On(DayOfMonth date, std::optional<int> year = std::nullopt);
-// An ordinal read from a misspelt word: "«testium» si legge come il numero ordinale 3, ...",
-// and the day the line names if the word is another.
-std::string ExplainMisspeltOrdinal(const Dating &d);
 void AppendOn(std::string &out, DayOfMonth date, std::optional<int> year = std::nullopt);
 
 // A day by the church year: the feast, its day in that year, the relation and the day named
@@ -59,6 +56,9 @@ std::string StyleName(YearStyle style);
 std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others,
                          int byWeekday = -1);
 std::string ExplainIndiction(int indiction, int named, IndictionStart start);
+// An ordinal read from a misspelt word: "«testium» si legge come il numero ordinale 3, ...",
+// and the day the line names if the word is another.
+std::string ExplainMisspeltOrdinal(const Dating &d);
 std::string ExplainLeapMarchNonesIdes();
 
 } // namespace tempidex
