@@ -59,6 +59,19 @@ bool NamesTheDayItself(std::string_view key) {
     return key.ends_with("is") || key.ends_with("ibus");
 }
 
+// A month's name cut short or declined that is also a word of its own: a number before it with
+// no "die" or "mensis" counts things, not the month's days. "XX sex" is twenty-six, "octo"
+// eight, "qui" who; "Heinrico IV Augusto" an emperor, "XX marcis" marks of silver,
+// "more maiorum" the forefathers'.
+bool IsAlsoAWord(std::string_view key) {
+    for (const std::string_view word :
+         {"augusta", "augustae", "augustam", "augusto", "augustum", "augustus", "decem", "genua",
+          "maiorum", "nouem", "octo", "qui", "quin", "quinti", "septem", "sex", "sexti"})
+        if (key == word)
+            return true;
+    return false;
+}
+
 // "a. d.", "ante diem" or "ad" ending just before word `end`: where it begins, or `end`.
 std::size_t AnteDiemBefore(const Words &words, std::size_t end) {
     if (end >= 2 && !words[end].pause && !words[end - 1].pause &&
@@ -350,6 +363,8 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         const bool ending = !mensis && count.end < words.size() && words[count.end].text == "a" &&
                             !words[count.end].capital && !words.parted(count.end + 1) &&
                             words.monthOf(count.end + 1) > 0;
+        if (!mensis && !ending && count.end < words.size() && IsAlsoAWord(words[count.end].key))
+            continue;
         const std::size_t monthAt = mensis || ending ? count.end + 1 : count.end;
         add(at, count.value, monthAt, monthAt + 1, false);
     }

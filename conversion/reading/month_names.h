@@ -16,6 +16,9 @@ struct MonthName {
     std::string_view nominative, stem;
     int month;
     bool thirdDeclension; // Apriles, Aprilibus; the others Ianuarias, Ianuariis
+    // A name of the Middle Ages, never cut to the inscriptions' contracted ablative: "marcis"
+    // is the ablative of the mark of silver (pro XX marcis argenti), not of March.
+    bool medieval = false;
 };
 
 inline constexpr auto MonthNames = std::to_array<MonthName>({
@@ -34,11 +37,11 @@ inline constexpr auto MonthNames = std::to_array<MonthName>({
     {"Quintilis", "Quintil", 7, true},
     {"Quinctilis", "Quinctil", 7, true},
     {"Sextilis", "Sextil", 8, true},
-    {"Marcius", "Marci", 3, false}, // the medieval spelling: Kalendas Marcii
-    {"Mayus", "May", 5, false},     // kalendas may, mensis may: Danish and Flemish letters
+    {"Marcius", "Marci", 3, false, true}, // the medieval spelling: Kalendas Marcii
+    {"Mayus", "May", 5, false, true},     // kalendas may, mensis may: Danish and Flemish letters
     // The names of Frankish and Lombard scribes: mense madio, kal. genuarius
-    {"Madius", "Madi", 5, false},
-    {"Genuarius", "Genuari", 1, false},
+    {"Madius", "Madi", 5, false, true},
+    {"Genuarius", "Genuari", 1, false, true},
     // The abbreviations of German and Danish chanceries: Septbr., Octbr., Novbr., Decbr.
     {"Septbr", "Septbr", 9, true},
     {"Octbr", "Octbr", 10, true},
@@ -77,7 +80,8 @@ template <typename Add> void ForEachMonthForm(Add &&add) {
                 add(whole.substr(0, size), name.month,
                     size == nominative.size() && whole == nominative);
         for (const std::string_view ending : CaseEndings)
-            add(stem + std::string(ending), name.month, true);
+            if (!(name.medieval && ending == "s"))
+                add(stem + std::string(ending), name.month, true);
     }
 }
 

@@ -533,6 +533,18 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum XV Kal. Iun. mino", "18 Maggio"},
         {"anno domini mo ccco xcviijuo XV Kal. Iun.", "18 Maggio 1398"},
         {"anno domini mo ccco lxvto XV Kal. Iun.", "18 Maggio 1365"},
+        // a number before a word that is also a month cut short or declined counts things
+        {"anno Domini MCCXXV, pro XX marcis argenti", tempidex::ErrorDateNotCorrect},
+        {"anno Domini MCCXXV, imperante domino Heinrico IV Augusto", tempidex::ErrorDateNotCorrect},
+        {"anno Domini MCCXXV, testibus XII septem", tempidex::ErrorDateNotCorrect},
+        {"anno Domini MCCXXV, XX sex", tempidex::ErrorDateNotCorrect},
+        {"anno Domini MCCXXV, XX maiorum", tempidex::ErrorDateNotCorrect},
+        {"anno Domini MCCXXV, XX Augusti", "20 Agosto 1225"},
+        {"anno Domini MCCXXV, die XX Augusto", "20 Agosto 1225"},
+        {"anno Domini MCCXXV, XV Kal. Sext.", "18 Luglio 1225"},
+        // a numeral before a month is its day, even one that is also a word: two dates
+        {"Datum anno domini MCCCLXXV die. vi. nouembris, vicesimo octobris",
+         tempidex::ErrorDateNotCorrect},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
