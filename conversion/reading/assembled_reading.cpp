@@ -20,6 +20,14 @@ DayOfMonth DayOf(const LatinDate &date) {
     return DayFromRoman(date.day, YearShape{date.leapYear}).date;
 }
 
+// Whether two dates of a clause name one day. Two movable days have no day of the month
+// without their year, and are one day only if they are one feast's same day: "in die Pasche
+// ... in Pentecoste" names two.
+bool SameDay(const LatinDate &a, const LatinDate &b) {
+    const DayOfMonth day = DayOf(a);
+    return day == DayOf(b) && (day != DayOfMonth{0, 0} || a.church == b.church);
+}
+
 } // namespace
 
 void Assemble(const Words &words, const Phrases &phrases,
@@ -86,7 +94,7 @@ void Assemble(const Words &words, const Phrases &phrases,
             if (role != DateRole::Given) {
                 other = other ? other : &p;
                 notes.otherRole = role;
-            } else if (given && DayOf(given->date) != DayOf(p.date)) {
+            } else if (given && !SameDay(given->date, p.date)) {
                 return fail(LineFault::TwoDates, words.written(given->begin, p.end));
             } else {
                 given = given ? given : &p;

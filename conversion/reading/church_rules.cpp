@@ -160,7 +160,8 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
         else if (i < words.size() && words[i].key == "in")
             ++i;
     }
-    if (words.parted(i))
+    // "in die dominico": the Lord's day, a Sunday; the saint is named in the genitive
+    if (words.parted(i) || (!sunday && stem == "dominic" && words[i].key != "dominici"))
         return std::nullopt;
     const std::optional<FeastRead> feast = FeastAt(words, i);
     if (!feast || feast->feast < 0 || (sunday && !IsSunday(feast->feast)))

@@ -51,6 +51,17 @@ struct Group {
     Choices choices;
 };
 
+// The words of the days named by a feast: a reading must take every one of them. Left out,
+// "die veneris post festum sancti Barnabe, pro XX marcis" was read as a Friday on the
+// twentieth of March, the feast's words passed over as any other words are.
+Coverage FeastWords(const Phrases &phrases) {
+    Coverage words;
+    for (const Phrase &p : phrases)
+        if (p.kind == PhraseKind::Date && p.date.church.named())
+            words.add(p.begin, p.end);
+    return words;
+}
+
 // The words a reading must account for: numbers, named days, "anno", the words of a count
 // (pridie, bis), the words that only stand with their number or names (feria, indictione,
 // coss.); and a
@@ -85,8 +96,9 @@ bool MustRead(const Words &words, std::size_t i) {
     };
     const auto number = [&words](std::size_t j) { return words.mayBeNumber(j); };
     // (and before "die": "in va die pentecostes" counts the feast's days)
-    return (joined(i + 1) &&
-            (words.is(i + 1, Kind::Reference) || number(i + 1) || words.is(i + 1, Kind::Die))) ||
+    // (and before a month: "die vi novembris" is the sixth, not force)
+    return (joined(i + 1) && (words.is(i + 1, Kind::Reference) || number(i + 1) ||
+                              words.is(i + 1, Kind::Die) || words.monthOf(i + 1) != 0)) ||
            (i >= 1 && joined(i) && number(i - 1));
 }
 
@@ -150,19 +162,19 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
 
 // Every choice of phrases of a group that reads its words from `at`: each word that must be
 // read is taken by a phrase.
-void Enumerate(const Words &words, const Phrases &phrases, Group &group, std::size_t at,
-               Choice choice) {
+void Enumerate(const Words &words, const Phrases &phrases, const Coverage &feastWords, Group &group,
+               std::size_t at, Choice choice) {
     if (group.choices.size() > MostChoices)
         return;
     if (at >= group.end) {
         group.choices.push_back(choice);
         return;
     }
-    if (!MustRead(words, at))
-        Enumerate(words, phrases, group, at + 1, choice);
+    if (!MustRead(words, at) && !feastWords[at])
+        Enumerate(words, phrases, feastWords, group, at + 1, choice);
     for (std::size_t p = group.first; p < group.last; ++p)
         if (phrases[p].begin == at)
-            Enumerate(words, phrases, group, phrases[p].end,
+            Enumerate(words, phrases, feastWords, group, phrases[p].end,
                       choice | Choice{1} << (p - group.first));
 }
 
@@ -231,6 +243,7 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
         std::sort(sorted.begin(), sorted.end(), inOrder);
     }
     const Phrases &phrases = sorted.empty() ? given : sorted;
+    const Coverage feastWords = FeastWords(phrases);
     // Groups of phrases that overlap one another, each read apart. A phrase alone in its group
     // is its only reading.
     std::pmr::vector<Group> groups(memory);
@@ -243,7 +256,7 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
         if (group.last - group.first == 1) {
             group.choices.push_back(1);
         } else {
-            Enumerate(words, phrases, group, group.begin, 0);
+            Enumerate(words, phrases, feastWords, group, group.begin, 0);
             if (group.choices.size() > MostChoices)
                 return Fault{LineFault::TooComplex, words.written(group.begin, group.end)};
             // Every way of reading these words leaves one that must be read: a number two

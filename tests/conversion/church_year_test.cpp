@@ -203,12 +203,20 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "anno 1257 in festo beate Luce",
              // "in vinculis" after a saint's name: another feast than his day
              "anno 1300 in festo sancti Laurentii in vinculis",
+             // a feast's words are never passed over for another date in the line
+             "Actum anno gracie MCCXII, die veneris post festum sancti Barnabe, vicesimo octobris",
+             "Datum anno Domini MCCXXV, die martis post Pascha, XX marcii",
+             // two movable feasts are two days
+             "anno Domini MCCC in die Pasche, in Pentecoste",
          })
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
     // Two saints of one stem, told apart by their declension: Lucia, 13 December; Lucius,
     // 4 March; and the eve is never St Vigilius's day.
     EXPECT_EQ(LatinToModern("in festo sanctae Luciae", {}).text, "13 Dicembre");
     EXPECT_EQ(LatinToModern("in vigilia sancti Martini", {}).text, "10 Novembre");
+    // "in die dominico" is a Sunday; the saint is Dominici
+    EXPECT_EQ(LatinToModern("in die dominico, sub III kal. octobris", {}).text, "29 Settembre");
+    EXPECT_EQ(LatinToModern("in die sancti Dominici", {}).text, "05 Agosto");
     // Pascha floridum, florida, floridam: Palm Sunday in any case, never Easter
     EXPECT_EQ(LatinToModern("die Veneris ante Pascha floridam anno 1300", {}).text,
               "01 Aprile 1300");
