@@ -62,6 +62,12 @@ void Assemble(const Words &words, const Phrases &phrases,
         made.written = true;
         if (p.kind == PhraseKind::Date && gapBefore)
             return fail(LineFault::Designation, words.written(p.begin - 1u, p.begin));
+        // "post kalendas marcias", "ante idus": a day after or before the one named, not it
+        const std::string_view before =
+            p.begin > 0 && !words[p.begin].pause ? words[p.begin - 1u].key : std::string_view{};
+        if (p.kind == PhraseKind::Date && !p.date.church.named() &&
+            (before == "post" || before == "ante"))
+            return fail(LineFault::Designation, words.written(p.begin - 1u, p.end));
         if (p.kind == PhraseKind::Year && (gapBefore || gapAfter))
             return fail(LineFault::Year, gapBefore ? words.written(p.begin - 1u, p.begin)
                                                    : words.written(p.end, p.end + 1u));

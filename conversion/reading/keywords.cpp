@@ -233,6 +233,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"octauam", Kind::Church},
     {"octauas", Kind::Church},
     {"octauis", Kind::Church},
+    {"papa", Kind::Pope}, // Gregorio papa VII
     {"papae", Kind::Pope},
     {"pape", Kind::Pope},
     {"partus", Kind::Formula, Christian},

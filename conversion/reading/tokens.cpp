@@ -72,6 +72,9 @@ constexpr char BaseLetter(char32_t c) {
         return ExtendedBases[c - 0x100];
     if (c == 0x232 || c == 0x233) // ȳ
         return c == 0x232 ? 'Y' : 'y';
+    // the insular d, and the Greek delta that scans and old founts give for the round d
+    if (c == 0xA779 || c == 0xA77A || c == 0x3B4)
+        return c == 0xA779 ? 'D' : 'd';
     return '\0';
 }
 
@@ -225,8 +228,12 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
     const auto finish = [&](std::size_t end) {
         if (word == nullptr)
             return;
-        word->text = {text + textStart, used - textStart};
-        word->key = {key + textStart, used - textStart};
+        // "fferia", "ffesto": the double f scribes wrote for a capital F; no Latin word
+        // begins with two
+        const std::size_t from = textStart + (used - textStart > 2 && text[textStart] == 'f' &&
+                                              text[textStart + 1] == 'f');
+        word->text = {text + from, used - from};
+        word->key = {key + from, used - from};
         word->written = line.substr(word->written.size(), end - word->written.size());
         word->capitals = word->capital && !lower;
         word->innerCapital = inner;

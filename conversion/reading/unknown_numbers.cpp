@@ -130,7 +130,8 @@ int PartsRunTogether(std::string_view text) {
 // Whether a word looks like part of an ordinal: -esim-, -decim-.
 bool LooksLikeAnOrdinal(std::string_view key) {
     return key.find("esim") != std::string_view::npos ||
-           key.find("decim") != std::string_view::npos;
+           key.find("decim") != std::string_view::npos ||
+           key.find("ecimo") != std::string_view::npos; // duodecimo with its d misprinted
 }
 
 int OrdinalNear(std::string_view key) {

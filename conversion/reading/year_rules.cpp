@@ -159,7 +159,18 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         bool formulaBefore = false;
         for (std::size_t b = at; b > 0 && b + 6 > at && !formulaBefore; --b)
             formulaBefore = FormulaBefore(words, b - 1) == at;
+        const std::size_t added = phrases.size();
         AddYears(words, at, i, count, phrases, formulaBefore);
+        // "anno domini etc. L. octavo": the thousand and hundreds left out with the etc., as
+        // late medieval scribes wrote 1458; never the year 58
+        if (i > at + 1 && words[i - 1].key == "etc")
+            for (std::size_t k = added; k < phrases.size(); ++k)
+                if (Phrase &p = phrases[k]; p.kind == PhraseKind::Year && p.year > 0 &&
+                                            p.year < 1000 && p.fault == PhraseFault::None) {
+                    p.fault = PhraseFault::Year;
+                    p.faultBegin = static_cast<std::uint8_t>(i);
+                    p.faultEnd = p.end;
+                }
         return;
     }
     const std::size_t anno = FormulaBefore(words, at);

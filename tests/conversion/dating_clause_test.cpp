@@ -542,6 +542,21 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"anno Domini MCCXXV, XX Augusti", "20 Agosto 1225"},
         {"anno Domini MCCXXV, die XX Augusto", "20 Agosto 1225"},
         {"anno Domini MCCXXV, XV Kal. Sext.", "18 Luglio 1225"},
+        // "etc." for the thousand and hundreds left out; "post kalendas", some day after them
+        {"Datum Hafnis 8. Kl. Decembris anno domini etc. L. octavo.",
+         tempidex::ErrorYearNotCorrect},
+        {"Datum anno Domini etc. MCCCCLVIII, VIII Kal. Dec.", "24 Novembre 1458"},
+        {"Datavit die lunis proximo post kalendas marcias anno DCCCLXX",
+         tempidex::ErrorDateNotCorrect},
+        {"ante idus martii anno DCCCLXX", tempidex::ErrorDateNotCorrect},
+        {"Datum ante diem IV Kal. Mai.", "28 Aprile"},
+        // the round d an old fount or a scan gives as a Greek delta
+        {"Actum anno gratie Milleſimo Ducenteſimo Duoδecimo, Tercio kl. Auguſti.",
+         "30 Luglio 1212"},
+        // a pope's number after "papa", as after "pape"
+        {"XV Kal. Iun. anno MCCC, presente domino Gregorio papa VII.", "18 Maggio 1300"},
+        {"Actum anno gratie Millesimo Ducentesimo Duoqrecimo, Tercio kl. Augusti.",
+         tempidex::ErrorYearNotCorrect},
         // a numeral before a month is its day, even one that is also a word: two dates
         {"Datum anno domini MCCCLXXV die. vi. nouembris, vicesimo octobris",
          tempidex::ErrorDateNotCorrect},
