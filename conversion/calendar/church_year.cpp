@@ -36,7 +36,7 @@ constexpr auto Movable = std::to_array<Feast>({
      FeastAnchor::Easter,
      {},
      -49,
-     "quinquagesimae | esto mihi",
+     "quinquagesimae | esto mihi | esto michi",
      {},
      "Grotefend I"},
     {"cinerum",

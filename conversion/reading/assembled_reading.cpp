@@ -28,6 +28,11 @@ bool SameDay(const LatinDate &a, const LatinDate &b) {
     return day == DayOf(b) && (day != DayOfMonth{0, 0} || a.church == b.church);
 }
 
+// Whether a date is a movable feast's, with no day of the month until its year is known.
+bool Moves(const LatinDate &date) {
+    return date.church.named() && DayOf(date) == DayOfMonth{0, 0};
+}
+
 } // namespace
 
 void Assemble(const Words &words, const Phrases &phrases,
@@ -101,7 +106,13 @@ void Assemble(const Words &words, const Phrases &phrases,
                 other = other ? other : &p;
                 notes.otherRole = role;
             } else if (given && !SameDay(given->date, p.date)) {
-                return fail(LineFault::TwoDates, words.written(given->begin, p.end));
+                // A movable feast and a day of the month: the feast is counted, the day checked
+                const bool givenMoves = Moves(given->date);
+                const Phrase &moves = givenMoves ? *given : p, &fixed = givenMoves ? p : *given;
+                if (!Moves(moves.date) || fixed.date.church.named() || notes.sameDay)
+                    return fail(LineFault::TwoDates, words.written(given->begin, p.end));
+                notes.sameDay = fixed.date;
+                given = &moves;
             } else {
                 given = given ? given : &p;
             }

@@ -249,6 +249,9 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
                    n.value <= 27) {
             day.relation = FeastRelation::WeeksAfter;
             day.days = static_cast<std::int16_t>(7 * n.value);
+        } else if (post && n.value == 1) { // dominica prima post Epiphaniam: the first after it
+            day.relation = FeastRelation::WeekdayAfter;
+            day.weekday = 0;
         } else {
             continue;
         }
@@ -339,10 +342,13 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                 day.weekday = static_cast<std::int8_t>(weekday.weekday);
                 AddChurchDay(words, phrases, at, feast->end, day);
             }
-        // feria quarta Paschae, feria secunda Pentecostes: a day of the feast's own week
+        // feria quarta Paschae, feria secunda Pentecostes: a day of the feast's own week; so
+        // feria secunda Oculi, of the week a Sunday begins (but for its Saturday, which may be
+        // the eve)
         if (!words.parted(weekday.end) && weekday.weekday != 0)
             if (const std::optional<FeastNamed> feast = FeastFrom(words, weekday.end);
-                feast && feast->octave == 0 && IsWeekOf(feast->feast)) {
+                feast && feast->octave == 0 &&
+                (IsWeekOf(feast->feast) || (IsSunday(feast->feast) && weekday.weekday != 6))) {
                 ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);
                 day.weekday = static_cast<std::int8_t>(weekday.weekday);
                 AddChurchDay(words, phrases, at, feast->end, day);

@@ -68,6 +68,9 @@ struct ClauseNotes {
     std::string_view unreadIndiction;     // indictione Vl: the indiction's number, not checked
     DateRole otherRole = DateRole::Given; // Received or Posted: the other date below
     LatinDate otherDate;
+    // A day of the month written beside a movable feast ("quarto kalendas maii dominica
+    // Quasimodo"): the two are one day only in some years, checked in the year counted.
+    std::optional<LatinDate> sameDay;
 };
 
 // One way of reading the line: the date and what the words around it say.

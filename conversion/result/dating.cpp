@@ -238,6 +238,11 @@ void CountByTheChurchYear(Dating &d, const DatingOptions &options) {
         return none(NoDay::FeastWeekday);
     if (d.reading.notes.month > 0 && d.day.month != d.reading.notes.month)
         return none(NoDay::MonthDisagrees);
+    if (d.reading.notes.sameDay) {
+        d.sameDay = DayIn(*d.reading.notes.sameDay, d.shape);
+        if (d.sameDay != d.day)
+            return none(NoDay::DatesDisagree);
+    }
 }
 
 // The day a reading names, counted into `d`, a dating made blank.

@@ -48,6 +48,7 @@ enum class NoDay : std::uint8_t {
     FeastNotThatYear,    // a feast of 5 to 14 October 1582; a Sunday after Pentecost past Advent
     FeastInAnotherStyle, // no such day in the year written in this style; other styles have one
     MonthDisagrees,      // "mense Maio, in festo sancti Martini": the day is in another month
+    DatesDisagree,       // a day of the month beside a movable feast that fell on another day
 };
 
 // What another year style gives: its year, and its day where that differs too (a movable
@@ -96,6 +97,7 @@ struct Dating {
     // VI Kal. Mar. is the 25th and their bis VI the 24th: the day as they count it.
     std::optional<DayOfMonth> medievalDay;
     std::optional<DayOfMonth> otherDay; // the clause's other date (acc., pp.), in the same year
+    std::optional<DayOfMonth> sameDay;  // a day of the month beside a movable feast, that year
 
     std::array<Way, 2> ways{}; // TwoWays: the first two
     // The day the line names where its ordinal read from a misspelt word is another word.

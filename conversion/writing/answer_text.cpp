@@ -41,7 +41,8 @@ bool AppendAnswerText(std::string &out, const Dating &d) {
     case Outcome::NoSuchDay:
         out.append(d.why == NoDay::StyledOutOfRange || d.why == NoDay::FeastNeedsYear
                        ? ErrorYearNotCorrect
-                   : d.why == NoDay::FeastWeekday || d.why == NoDay::MonthDisagrees
+                   : d.why == NoDay::FeastWeekday || d.why == NoDay::MonthDisagrees ||
+                           d.why == NoDay::DatesDisagree
                        ? ErrorDateNotCorrect
                        : ErrorDateNonexistent);
         return true;

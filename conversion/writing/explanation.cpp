@@ -122,6 +122,11 @@ std::string ExplainNoDay(const Dating &d) {
         return (date.church.named() ? ExplainChurchDay(d) + "; " : std::string()) +
                "il mese scritto (" + MonthName(d.reading.notes.month) +
                ") non è quello del giorno, " + On(d.day, d.year);
+    case NoDay::DatesDisagree:
+        return ExplainChurchDay(d) + "; l'altra data scritta è " +
+               (d.sameDay ? On(*d.sameDay, d.year)
+                          : std::string("un giorno che quell'anno non c'è")) +
+               ": le due date non concordano";
     case NoDay::FeastWeekday:
         return ExplainChurchDay(d) + "; " + ExplainWeekday(d.weekday, d.reading.notes.weekday) +
                ": forse un altro santo dello stesso nome, o un altro anno";

@@ -214,6 +214,27 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
     // 4 March; and the eve is never St Vigilius's day.
     EXPECT_EQ(LatinToModern("in festo sanctae Luciae", {}).text, "13 Dicembre");
     EXPECT_EQ(LatinToModern("in vigilia sancti Martini", {}).text, "10 Novembre");
+    // a day of the month beside a movable feast: answered where the two agree that year
+    EXPECT_EQ(
+        LatinToModern("anno domini MCCLXXX, quarto kalendas maii, dominica Quasimodo", {}).text,
+        "28 Aprile 1280");
+    LineOptions explain;
+    explain.explain = true;
+    const auto disagree =
+        LatinToModern("anno domini MCCLXXX, quinto kalendas maii, dominica Quasimodo", explain);
+    EXPECT_TRUE(disagree.failed);
+    EXPECT_NE(disagree.text.find("l'altra data scritta è il 27 Aprile 1280: le due date non "
+                                 "concordano"),
+              std::string::npos)
+        << disagree.text;
+    // the week a Sunday begins; the first Sunday after a feast; the scribes' ff and michi
+    EXPECT_EQ(LatinToModern("Datum autem anno eiusdem mdxix. fferia secunda Oculi.", {}).text,
+              "28 Marzo 1519");
+    EXPECT_TRUE(LatinToModern("sabbato Oculi anno 1519", {}).failed);
+    EXPECT_EQ(LatinToModern("dominica prima post epiphaniam domini anno 1449", {}).text,
+              "12 Gennaio 1449");
+    EXPECT_EQ(LatinToModern("Datum anno domini mocccol sexto dominica Esto michi.", {}).text,
+              "06 Marzo 1356");
     // "in die dominico" is a Sunday; the saint is Dominici
     EXPECT_EQ(LatinToModern("in die dominico, sub III kal. octobris", {}).text, "29 Settembre");
     EXPECT_EQ(LatinToModern("in die sancti Dominici", {}).text, "05 Agosto");
