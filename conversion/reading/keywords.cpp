@@ -127,7 +127,6 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"festiuitatem", Kind::Church},
     {"festo", Kind::Church},
     {"festum", Kind::Church},
-    {"fferia", Kind::Feria}, // ff for a capital F, as Norse scribes wrote it
     {"fferie", Kind::Feria},
     {"graciae", Kind::Formula, Christian},
     {"gracie", Kind::Formula, Christian},

@@ -231,6 +231,7 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
     EXPECT_EQ(LatinToModern("Datum autem anno eiusdem mdxix. fferia secunda Oculi.", {}).text,
               "28 Marzo 1519");
     EXPECT_TRUE(LatinToModern("sabbato Oculi anno 1519", {}).failed);
+    EXPECT_EQ(LatinToModern("in ffesto sancti Martini anno 1300", {}).text, "11 Novembre 1300");
     EXPECT_EQ(LatinToModern("dominica prima post epiphaniam domini anno 1449", {}).text,
               "12 Gennaio 1449");
     EXPECT_EQ(LatinToModern("Datum anno domini mocccol sexto dominica Esto michi.", {}).text,
