@@ -160,6 +160,24 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
     return std::nullopt;
 }
 
+// Whether a choice passes over every word of a date, as if it were not written: "die penultima
+// mensis Maij" is words no reading must take one by one, and was left out for another date in
+// the line. A date whose words another phrase of the choice reads (tertio of a year, not of a
+// day) is only another reading of them.
+bool LeavesADateUnread(const Phrases &phrases, const Group &group, Choice choice) {
+    Coverage taken;
+    for (std::size_t p = group.first; p < group.last; ++p)
+        if (choice >> (p - group.first) & 1)
+            taken.add(phrases[p].begin, phrases[p].end);
+    for (std::size_t p = group.first; p < group.last; ++p) {
+        if (phrases[p].kind != PhraseKind::Date)
+            continue;
+        if (!taken[phrases[p].begin])
+            return true;
+    }
+    return false;
+}
+
 // Every choice of phrases of a group that reads its words from `at`: each word that must be
 // read is taken by a phrase.
 void Enumerate(const Words &words, const Phrases &phrases, const Coverage &feastWords, Group &group,
@@ -167,7 +185,8 @@ void Enumerate(const Words &words, const Phrases &phrases, const Coverage &feast
     if (group.choices.size() > MostChoices)
         return;
     if (at >= group.end) {
-        group.choices.push_back(choice);
+        if (!LeavesADateUnread(phrases, group, choice))
+            group.choices.push_back(choice);
         return;
     }
     if (!MustRead(words, at) && !feastWords[at])

@@ -95,8 +95,10 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
     for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {
         if (words.parted(i) && reign && !kingdoms)
             return;
+        // (nor past the words of a day: "regni eius sub die mensis mad. VIIII" is the 9 May)
         if (words.is(i, Kind::Reference) || words.is(i, Kind::Given) ||
-            (anno && words.is(i, Kind::Anno)))
+            (anno && words.is(i, Kind::Anno)) || words.is(i, Kind::Die) ||
+            words.is(i, Kind::Mensis))
             return;
         // "pontificatus nostri anno quarto, anno Domini MDXX": the year of the Lord is not ours
         if (words.is(i, Kind::Anno) && words.is(i + 1, Kind::Formula) &&

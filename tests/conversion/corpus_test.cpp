@@ -238,6 +238,29 @@ TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
     EXPECT_GE(kept * 10, tried * 9);
 }
 
+// A second date of another day, before or after a clause, is never answered in its place: the
+// line is refused or keeps its answer. (A law's date received, acc., is the other date beside
+// an unmarked one, by design: those clauses are left out.)
+TEST(Corpus, ASecondDateIsNeverAnsweredInsteadOfTheClauses) {
+    for (const Row &row : Rows()) {
+        const auto alone = LatinToModern(row.clause, {});
+        std::string lower = row.clause;
+        for (char &c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (alone.failed || !Agrees(row, ReadAnswer(alone.text), alone.warnings) ||
+            lower.find("acc") != std::string::npos || lower.find("pp.") != std::string::npos)
+            continue;
+        for (const std::string &clause :
+             {"Idibus Octobris, " + row.clause, row.clause + ", die XX mensis Maii.",
+              row.clause + ", in festo sancti Martini."}) {
+            const auto set = LatinToModern(clause, {});
+            if (!set.failed) {
+                EXPECT_EQ(set.text, alone.text) << clause;
+            }
+        }
+    }
+}
+
 // Whether [at, end) of a clause is a whole word: no letter or digit on either side.
 bool IsWholeWord(std::string_view clause, std::size_t at, std::size_t end) {
     const auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };

@@ -557,6 +557,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"XV Kal. Iun. anno MCCC, presente domino Gregorio papa VII.", "18 Maggio 1300"},
         {"Actum anno gratie Millesimo Ducentesimo Duoqrecimo, Tercio kl. Augusti.",
          tempidex::ErrorYearNotCorrect},
+        // a date's first word is never passed over for another date: two dates
+        {"die penultima mensis Maij, die XX mensis Maii.", tempidex::ErrorDateNotCorrect},
+        {"Actum anno X. regni eius sub die mensis mad. VIIII. indictione XII, die XX mensis Maii.",
+         tempidex::ErrorDateNotCorrect},
         // a numeral before a month is its day, even one that is also a word: two dates
         {"Datum anno domini MCCCLXXV die. vi. nouembris, vicesimo octobris",
          tempidex::ErrorDateNotCorrect},
