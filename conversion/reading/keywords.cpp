@@ -248,6 +248,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"post", Kind::Formula, Christian}, // post Christum natum
     {"postr", Kind::Postridie},
     {"postrid", Kind::Postridie},
+    {"postridiae", Kind::Postridie},
     {"postridie", Kind::Postridie},
     {"pp", Kind::Posted},
     {"pr", Kind::Pridie},
@@ -258,8 +259,10 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"predicta", Kind::AsAbove},
     {"predictis", Kind::AsAbove},
     {"predicto", Kind::AsAbove},
+    {"predie", Kind::Pridie},
     {"presulatus", Kind::Reign},
     {"prid", Kind::Pridie},
+    {"pridiae", Kind::Pridie}, // ae for e, as in "dominicae"
     {"pridie", Kind::Pridie},
     {"principatus", Kind::Reign},
     {"profesto", Kind::Church},   // the eve of a feast

@@ -1,6 +1,7 @@
 #include "readings.h"
 
 #include "assembled_reading.h"
+#include "letters_apart.h"
 
 #include <algorithm>
 #include <array>
@@ -81,6 +82,11 @@ bool MustRead(const Words &words, std::size_t i) {
     if (words.isNumber(i) || words.is(i, Kind::Reference) || words.is(i, Kind::Anno) ||
         words.is(i, Kind::Pridie) || words.is(i, Kind::Postridie) || words.is(i, Kind::Bis) ||
         words.is(i, Kind::Feria) || words.is(i, Kind::Indiction) || words.is(i, Kind::Consul))
+        return true;
+    // A word a letter from pridie or postridie right before a named day: the day before or
+    // after it, misspelt (pridye Kal.), never the named day itself.
+    if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
+        (OneLetterApart(words[i].key, "pridie") || OneLetterApart(words[i].key, "postridie")))
         return true;
     // A capital alone that begins an era (A. D., P. C. N.): an initial or the era's, said which.
     if (words[i].text.size() == 1 && words[i].capital && words.is(i, Kind::EraStart))

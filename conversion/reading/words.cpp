@@ -196,6 +196,12 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_tokens[i].written.data()[m_tokens[i].written.size()] == ':' &&
             (m_words[i + 1].word.month != 0 || MonthNear(m_tokens[i + 1].key) != 0))
             m_tokens.join(i + 1);
+        // and after a count before its named day: "x: Kal: Novembris"
+        if (i + 1 < m_tokens.size() && m_tokens[i + 1].pause && !m_tokens[i].gloss &&
+            (m_words[i].numeral > 0 || m_words[i].word.ordinal > 0) &&
+            m_tokens[i].written.data()[m_tokens[i].written.size()] == ':' &&
+            is(i + 1, Kind::Reference))
+            m_tokens.join(i + 1);
         // "non" with no full stop, no count or pridie before it and no month after it is the
         // word "not": "principes eius non dimiserunt". The Nones are "non. Mai." or "III non
         // Maii".

@@ -557,6 +557,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"XV Kal. Iun. anno MCCC, presente domino Gregorio papa VII.", "18 Maggio 1300"},
         {"Actum anno gratie Millesimo Ducentesimo Duoqrecimo, Tercio kl. Augusti.",
          tempidex::ErrorYearNotCorrect},
+        // pridie as scribes spelt it; a word a letter from it is never passed over; a colon
+        // after a count marks its abbreviation, as after the named day
+        {"Datum Perusii pridiae idus ianuarii pontificatus nostri anno iiº.", "12 Gennaio"},
+        {"Datum Romae predie Kal. Mai.", "30 Aprile"},
+        {"postridiae Kal. Mai.", "02 Maggio"},
+        {"Datum Rome prydie Kal. Mai.", tempidex::ErrorDateNotCorrect},
+        {"Datum apud Urbem veterem x: Kal: Novembris, anno iii:", "23 Ottobre"},
         // a date's first word is never passed over for another date: two dates
         {"die penultima mensis Maij, die XX mensis Maii.", tempidex::ErrorDateNotCorrect},
         {"Actum anno X. regni eius sub die mensis mad. VIIII. indictione XII, die XX mensis Maii.",
