@@ -50,6 +50,7 @@ private:
 struct Group {
     std::size_t first, last, begin, end;
     Choices choices;
+    bool dateLeftOut; // a choice was dropped for passing over a date
 };
 
 // The words of the days named by a feast: a reading must take every one of them. Left out,
@@ -166,10 +167,11 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
     return std::nullopt;
 }
 
-// Whether a choice passes over every word of a date, as if it were not written: "die penultima
-// mensis Maij" is words no reading must take one by one, and was left out for another date in
-// the line. A date whose words another phrase of the choice reads (tertio of a year, not of a
-// day) is only another reading of them.
+// Whether a choice passes over a date's first or last word, as if it were not written: "die
+// penultima mensis Maij" is words no reading must take one by one, and was left out for another
+// date in the line; "vicesimo die Iunii" lost its month to the "mensis Augusti, vicesimo die"
+// before it. A date whose ends other phrases of the choice read ("tertio die mensis februarii
+// xix", tertio of a year) is only another reading of its words.
 bool LeavesADateUnread(const Phrases &phrases, const Group &group, Choice choice) {
     Coverage taken;
     for (std::size_t p = group.first; p < group.last; ++p)
@@ -178,7 +180,7 @@ bool LeavesADateUnread(const Phrases &phrases, const Group &group, Choice choice
     for (std::size_t p = group.first; p < group.last; ++p) {
         if (phrases[p].kind != PhraseKind::Date)
             continue;
-        if (!taken[phrases[p].begin])
+        if (!taken[phrases[p].begin] || !taken[phrases[p].end - 1u])
             return true;
     }
     return false;
@@ -191,7 +193,9 @@ void Enumerate(const Words &words, const Phrases &phrases, const Coverage &feast
     if (group.choices.size() > MostChoices)
         return;
     if (at >= group.end) {
-        if (!LeavesADateUnread(phrases, group, choice))
+        if (LeavesADateUnread(phrases, group, choice))
+            group.dateLeftOut = true;
+        else
             group.choices.push_back(choice);
         return;
     }
@@ -273,7 +277,8 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
     // is its only reading.
     std::pmr::vector<Group> groups(memory);
     for (std::size_t first = 0; first < phrases.size();) {
-        Group group{first, first + 1, phrases[first].begin, phrases[first].end, Choices(memory)};
+        Group group{first,           first + 1, phrases[first].begin, phrases[first].end,
+                    Choices(memory), false};
         for (; group.last < phrases.size() && phrases[group.last].begin < group.end; ++group.last)
             group.end = std::max<std::size_t>(group.end, phrases[group.last].end);
         if (group.last - group.first > MostInAGroup)
@@ -287,8 +292,11 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
             // Every way of reading these words leaves one that must be read: a number two
             // phrases both want and neither can do without ("anno Domini Mº quinº", where
             // "Mº quinº" is also "mense Quintili")
+            // (or every one passes over a date: "a. d. XIX Ian." is a year, or a day with
+            // "a. d." left unread, and no date whole)
             if (group.choices.empty())
-                return Fault{LineFault::Number, words.written(group.begin, group.end)};
+                return Fault{group.dateLeftOut ? LineFault::NoDate : LineFault::Number,
+                             words.written(group.begin, group.end)};
             KeepTheWidest(phrases, group);
         }
         first = group.last;

@@ -566,6 +566,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum apud Urbem veterem x: Kal: Novembris, anno iii:", "23 Ottobre"},
         // a date's first word is never passed over for another date: two dates
         {"die penultima mensis Maij, die XX mensis Maii.", tempidex::ErrorDateNotCorrect},
+        {"anno domini millesimo quadringentesimo quinquagesimo primo die mensis Augusti, vicesimo "
+         "die Iunii.",
+         tempidex::ErrorDateNotCorrect},
         {"Actum anno X. regni eius sub die mensis mad. VIIII. indictione XII, die XX mensis Maii.",
          tempidex::ErrorDateNotCorrect},
         // a numeral before a month is its day, even one that is also a word: two dates
