@@ -50,7 +50,7 @@ private:
 struct Group {
     std::size_t first, last, begin, end;
     Choices choices;
-    bool dateLeftOut; // a choice was dropped for passing over a date
+    const Phrase *passedOver; // a date or year a choice was dropped for passing over
 };
 
 // The words of the days named by a feast: a reading must take every one of them. Left out,
@@ -167,23 +167,25 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
     return std::nullopt;
 }
 
-// Whether a choice passes over a date's first or last word, as if it were not written: "die
-// penultima mensis Maij" is words no reading must take one by one, and was left out for another
-// date in the line; "vicesimo die Iunii" lost its month to the "mensis Augusti, vicesimo die"
-// before it. A date whose ends other phrases of the choice read ("tertio die mensis februarii
-// xix", tertio of a year) is only another reading of its words.
-bool LeavesADateUnread(const Phrases &phrases, const Group &group, Choice choice) {
+// The date or year a choice passes over, as if it were not written: its first or last word
+// taken by no phrase of the choice. "die penultima mensis Maij" is words no reading must take
+// one by one, and was left out for another date in the line; "vicesimo die Iunii" lost its month
+// to the "mensis Augusti, vicesimo die" before it; "anno quoque DCCLXII ab incarnatione Domini"
+// became a king's year, its formula left unread, beside another year. One whose ends other
+// phrases of the choice read ("tertio die mensis februarii xix", tertio of a year) is only
+// another reading of its words. Nothing where the choice passes over none.
+const Phrase *PassedOver(const Phrases &phrases, const Group &group, Choice choice) {
     Coverage taken;
     for (std::size_t p = group.first; p < group.last; ++p)
         if (choice >> (p - group.first) & 1)
             taken.add(phrases[p].begin, phrases[p].end);
     for (std::size_t p = group.first; p < group.last; ++p) {
-        if (phrases[p].kind != PhraseKind::Date)
+        if (phrases[p].kind != PhraseKind::Date && phrases[p].kind != PhraseKind::Year)
             continue;
         if (!taken[phrases[p].begin] || !taken[phrases[p].end - 1u])
-            return true;
+            return &phrases[p];
     }
-    return false;
+    return nullptr;
 }
 
 // Every choice of phrases of a group that reads its words from `at`: each word that must be
@@ -193,8 +195,8 @@ void Enumerate(const Words &words, const Phrases &phrases, const Coverage &feast
     if (group.choices.size() > MostChoices)
         return;
     if (at >= group.end) {
-        if (LeavesADateUnread(phrases, group, choice))
-            group.dateLeftOut = true;
+        if (const Phrase *over = PassedOver(phrases, group, choice))
+            group.passedOver = group.passedOver ? group.passedOver : over;
         else
             group.choices.push_back(choice);
         return;
@@ -278,7 +280,7 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
     std::pmr::vector<Group> groups(memory);
     for (std::size_t first = 0; first < phrases.size();) {
         Group group{first,           first + 1, phrases[first].begin, phrases[first].end,
-                    Choices(memory), false};
+                    Choices(memory), nullptr};
         for (; group.last < phrases.size() && phrases[group.last].begin < group.end; ++group.last)
             group.end = std::max<std::size_t>(group.end, phrases[group.last].end);
         if (group.last - group.first > MostInAGroup)
@@ -292,10 +294,12 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
             // Every way of reading these words leaves one that must be read: a number two
             // phrases both want and neither can do without ("anno Domini Mº quinº", where
             // "Mº quinº" is also "mense Quintili")
-            // (or every one passes over a date: "a. d. XIX Ian." is a year, or a day with
-            // "a. d." left unread, and no date whole)
+            // (or every one passes over a date or a year: "a. d. XIX Ian." is a year, or a day
+            // with "a. d." left unread, and no date whole)
             if (group.choices.empty())
-                return Fault{group.dateLeftOut ? LineFault::NoDate : LineFault::Number,
+                return Fault{!group.passedOver                            ? LineFault::Number
+                             : group.passedOver->kind == PhraseKind::Year ? LineFault::Year
+                                                                          : LineFault::NoDate,
                              words.written(group.begin, group.end)};
             KeepTheWidest(phrases, group);
         }

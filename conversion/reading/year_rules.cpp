@@ -81,8 +81,10 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
             // (not across a full stop and a capital, a new sentence: "anno XIIII. Ab incarnatione
             // domini anno DCCCCXXXI"; nor the formula of the "anno" after it)
             const bool sentence = end < words.size() && words[end - 1].dotted && words[end].capital;
+            // (a comma before the next "anno" parts it off: "anno quoque DCCLXII ab incarnatione
+            // Domini, anno regni eius quarto")
             if ((after == YearCount::Incarnation || after == YearCount::Nativity) && !sentence &&
-                !words.is(i, Kind::Anno) && (words.parted(i) || !words.is(i, Kind::Reign))) {
+                (words.parted(i) || (!words.is(i, Kind::Anno) && !words.is(i, Kind::Reign)))) {
                 counted = after;
                 end = i;
             }

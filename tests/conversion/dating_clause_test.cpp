@@ -564,6 +564,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"postridiae Kal. Mai.", "02 Maggio"},
         {"Datum Rome prydie Kal. Mai.", tempidex::ErrorDateNotCorrect},
         {"Datum apud Urbem veterem x: Kal: Novembris, anno iii:", "23 Ottobre"},
+        // a year's formula after it is never left unread for a king's year: two years
+        {"XVII kalendas julii, anno quoque DCCLXII ab incarnatione Domini, anno Domini MDCCXX.",
+         tempidex::ErrorYearNotCorrect},
+        {"XVII kalendas julii, anno quoque DCCLXII ab incarnatione Domini, anno primo.",
+         "15 Giugno 762"},
         // a date's first word is never passed over for another date: two dates
         {"die penultima mensis Maij, die XX mensis Maii.", tempidex::ErrorDateNotCorrect},
         {"anno domini millesimo quadringentesimo quinquagesimo primo die mensis Augusti, vicesimo "
