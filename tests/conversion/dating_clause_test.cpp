@@ -569,6 +569,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          tempidex::ErrorYearNotCorrect},
         {"XVII kalendas julii, anno quoque DCCLXII ab incarnatione Domini, anno primo.",
          "15 Giugno 762"},
+        // nor its last word: "secundum" ends the year, never stands apart as "according to"
+        {"datum feria quinta ante festum sancti Martini, anno domini mmo ccccmo xl secundum",
+         "08 Novembre 1442"},
         // a date's first word is never passed over for another date: two dates
         {"die penultima mensis Maij, die XX mensis Maii.", tempidex::ErrorDateNotCorrect},
         {"anno domini millesimo quadringentesimo quinquagesimo primo die mensis Augusti, vicesimo "
