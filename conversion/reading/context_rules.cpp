@@ -197,4 +197,11 @@ void IdEstRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(Spanning(PhraseKind::Skip, at, at + 2));
 }
 
+void NumberedRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // "Nr. 5. Idibus Martiis": the number an edition gives the document, in digits after it,
+    // never a count of days
+    if (words.is(at, Kind::Numbered) && words.digitsOf(at + 1) > 0 && !words[at + 1].gloss)
+        phrases.push_back(Spanning(PhraseKind::Skip, at, at + 2));
+}
+
 } // namespace tempidex

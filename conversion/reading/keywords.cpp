@@ -225,6 +225,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"nones", Kind::Reference, Nones}, // pridie nones iulii
     {"nonis", Kind::Reference, Nones},
     {"nostri", Kind::Formula, Unmarked},
+    {"nr", Kind::Numbered},
+    {"nro", Kind::Numbered},
     {"octaba", Kind::Church},
     {"octabas", Kind::Church},
     {"octabis", Kind::Church},

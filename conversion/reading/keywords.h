@@ -57,6 +57,7 @@ enum class Kind : std::uint8_t {
     EraStart,   // how an era's spelling begins: a, ad, p, post (number_phrases.h)
     In,         // in, infra: in octava
     Church,     // festo, vigilia, crastino, octava: a day by a feast
+    Numbered,   // nr., num.: an edition's number of the document, no date's
     // Not in the table: what words.h finds a word is.
     Number,  // a number, or a word that can begin one
     Capital, // a capital letter alone: an initial, or an era's

@@ -74,6 +74,7 @@ void PopeRule(const Words &words, std::size_t at, Phrases &phrases);
 void RulersNumberRule(const Words &words, std::size_t at, Phrases &phrases);
 void VerbRule(const Words &words, std::size_t at, Phrases &phrases);
 void IdEstRule(const Words &words, std::size_t at, Phrases &phrases);
+void NumberedRule(const Words &words, std::size_t at, Phrases &phrases);
 
 // The church year (church_rules.cpp)
 void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases);
@@ -114,6 +115,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {RulersNumberRule, KindsOf({Kind::Number})},
     {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},
     {IdEstRule, KindsOf({Kind::Reference})},
+    {NumberedRule, KindsOf({Kind::Numbered})},
     {ChurchDayRule, KindsOf({Kind::In, Kind::Church, Kind::Die, Kind::Feria, Kind::Weekday,
                              Kind::Number, Kind::Postridie})},
 });

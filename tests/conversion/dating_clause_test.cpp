@@ -564,6 +564,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"postridiae Kal. Mai.", "02 Maggio"},
         {"Datum Rome prydie Kal. Mai.", tempidex::ErrorDateNotCorrect},
         {"Datum apud Urbem veterem x: Kal: Novembris, anno iii:", "23 Ottobre"},
+        // an edition's number of the document is no count of days, and may be read as one
+        {"nro 12, XV Kal. Mai.", "17 Aprile"},
+        {"Nr. 5. Idibus Martiis", tempidex::ErrorDateNotCorrect},
         // a year's formula after it is never left unread for a king's year: two years
         {"XVII kalendas julii, anno quoque DCCLXII ab incarnatione Domini, anno Domini MDCCXX.",
          tempidex::ErrorYearNotCorrect},
