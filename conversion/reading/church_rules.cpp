@@ -163,6 +163,13 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     // "in die dominico": the Lord's day, a Sunday; the saint is named in the genitive
     if (words.parted(i) || (!sunday && stem == "dominic" && words[i].key != "dominici"))
         return std::nullopt;
+    // dominica passionis, dominica in passione Domini: Iudica, the fifth Sunday of Lent. (Not
+    // without "dominica": the Lord's Passion alone may be Good Friday's.)
+    if (sunday && i < words.size() && (words[i].key == "passionis" || words[i].key == "passione")) {
+        const bool domini = i + 1 < words.size() && !words.parted(i + 1) &&
+                            (words[i + 1].key == "domini" || words[i + 1].key == "dni");
+        return FeastNamed{static_cast<int>(FirstSundayOfLent() + 4), i + (domini ? 2 : 1), octave};
+    }
     const std::optional<FeastRead> feast = FeastAt(words, i);
     if (!feast || feast->feast < 0 || (sunday && !IsSunday(feast->feast)))
         return std::nullopt;
@@ -236,17 +243,25 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
             AddChurchDay(words, phrases, at, i + 1, day);
             continue;
         }
+        // (dominica secunda proxima post festum pasce)
+        while (i < words.size() && !words.parted(i) && words[i].key != "post" &&
+               IsBetween(StemAt(words, i, i)))
+            ++i;
         const bool post = i < words.size() && words[i].key == "post" && !words.parted(i);
-        const std::optional<FeastRead> feast = FeastAt(words, post ? i + 1 : i);
-        if (!feast || feast->feast < 0 || words.parted(post ? i + 1 : i))
+        std::size_t name = post ? i + 1 : i;
+        if (post && name + 1 < words.size() && StemAt(words, name, name) == "fest" &&
+            !words.parted(name + 1))
+            ++name;
+        const std::optional<FeastRead> feast = FeastAt(words, name);
+        if (!feast || feast->feast < 0 || words.parted(name))
             continue;
         const Feast &f = Feasts()[static_cast<std::size_t>(feast->feast)];
         ChurchDay day;
         day.feast = static_cast<std::int16_t>(feast->feast);
         if (!post && f.anchor == FeastAnchor::Advent && n.value <= 4) { // dominica tertia Adventus
             day.feast = static_cast<std::int16_t>(feast->feast + n.value - 1);
-        } else if (post && f.anchor == FeastAnchor::Easter && (f.offset == 49 || f.offset == 56) &&
-                   n.value <= 27) {
+        } else if (post && IsSunday(feast->feast) && f.anchor == FeastAnchor::Easter &&
+                   n.value <= 27) { // after Pentecost, Trinity, Easter (secunda post Pascha)
             day.relation = FeastRelation::WeeksAfter;
             day.days = static_cast<std::int16_t>(7 * n.value);
         } else if (post && n.value == 1) { // dominica prima post Epiphaniam: the first after it
@@ -297,9 +312,15 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // a verb of dating or a year. "post festum", "estivale festum" are part of another phrase.
     // "ipso die" is the day itself; so is "die" after the place of a verb of dating (Datum
     // Lundis die beati Laurentii). Any other word before it may move the day (altera die).
-    const auto place = [&words](std::size_t i) {
-        return i >= 1 && words[i].capital && !words.parted(i) && words.classOf(i).kinds == 0 &&
-               words.monthOf(i) == 0 && words.is(i - 1, Kind::Given);
+    // (a place of one word or two: Datum Colonie Agrippine die sancte Magdalene)
+    const auto name = [&words](std::size_t i) {
+        return words[i].capital && !words.parted(i) && words.classOf(i).kinds == 0 &&
+               words.monthOf(i) == 0;
+    };
+    const auto place = [&](std::size_t i) {
+        return i >= 1 && name(i) &&
+               (words.is(i - 1, Kind::Given) ||
+                (i >= 2 && name(i - 1) && words.is(i - 2, Kind::Given)));
     };
     const bool begins = at == 0 || words[at].pause || words.is(at - 1, Kind::Given) ||
                         words.mayBeNumber(at - 1) || words[at - 1].key == "ipso" ||
@@ -344,9 +365,13 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             }
         // feria quarta Paschae, feria secunda Pentecostes: a day of the feast's own week; so
         // feria secunda Oculi, of the week a Sunday begins (but for its Saturday, which may be
-        // the eve)
-        if (!words.parted(weekday.end) && weekday.weekday != 0)
-            if (const std::optional<FeastNamed> feast = FeastFrom(words, weekday.end);
+        // the eve); and "feria secunda in ebdomada pasche"
+        std::size_t week = weekday.end;
+        if (week + 1 < words.size() && words[week].key == "in" && !words.parted(week + 1) &&
+            IsOneOf(words[week + 1].key, {"ebdomada", "hebdomada", "septimana"}))
+            week += 2;
+        if (!words.parted(week) && weekday.weekday != 0)
+            if (const std::optional<FeastNamed> feast = FeastFrom(words, week);
                 feast && feast->octave == 0 &&
                 (IsWeekOf(feast->feast) || (IsSunday(feast->feast) && weekday.weekday != 6))) {
                 ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);

@@ -232,6 +232,22 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
               "28 Marzo 1519");
     EXPECT_TRUE(LatinToModern("sabbato Oculi anno 1519", {}).failed);
     EXPECT_EQ(LatinToModern("in ffesto sancti Martini anno 1300", {}).text, "11 Novembre 1300");
+    // Iudica as the Sunday of the Passion; the Passion alone is no Sunday
+    EXPECT_EQ(LatinToModern("Datum Ydstedh anno domini 1394 dominica passionis.", {}).text,
+              LatinToModern("dominica Iudica anno 1394", {}).text);
+    EXPECT_EQ(LatinToModern("Scriptum Bergis dominica in passione Domini anno 1309", {}).text,
+              "16 Marzo 1309");
+    EXPECT_TRUE(LatinToModern("in passione Domini anno 1300", {}).failed);
+    // the Sundays counted after Easter, the weekdays of its week and Pentecost's
+    EXPECT_EQ(LatinToModern("dominica secunda proxima post festum pasce anno 1416", {}).text,
+              LatinToModern("dominica Misericordia Domini anno 1416", {}).text);
+    EXPECT_EQ(LatinToModern("fferia secunda in ebdomada pasche anno domini 1400", {}).text,
+              "19 Aprile 1400");
+    EXPECT_EQ(LatinToModern("anno domini MCCCXVII sabbato in septimana penthecostes", {}).text,
+              "28 Maggio 1317");
+    // a place of two words after the verb, then the feast's day
+    EXPECT_EQ(LatinToModern("Datum Colonie Agrippine die sancte Magdalene anno 1523", {}).text,
+              "22 Luglio 1523");
     EXPECT_EQ(LatinToModern("dominica prima post epiphaniam domini anno 1449", {}).text,
               "12 Gennaio 1449");
     EXPECT_EQ(LatinToModern("Datum anno domini mocccol sexto dominica Esto michi.", {}).text,
