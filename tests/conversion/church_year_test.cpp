@@ -246,7 +246,10 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
     EXPECT_EQ(LatinToModern("anno domini MCCCXVII sabbato in septimana penthecostes", {}).text,
               "28 Maggio 1317");
     // a place of two words after the verb, then the feast's day
-    EXPECT_EQ(LatinToModern("Datum Colonie Agrippine die sancte Magdalene anno 1523", {}).text,
+    EXPECT_EQ(LatinToModern("Datum Colonie Agrippine die sancte Magdalene anno a natali Christiano "
+                            "mdxxiij.",
+                            {})
+                  .text,
               "22 Luglio 1523");
     EXPECT_EQ(LatinToModern("dominica prima post epiphaniam domini anno 1449", {}).text,
               "12 Gennaio 1449");
