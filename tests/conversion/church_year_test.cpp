@@ -459,6 +459,9 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         // the genitive of -ius with one i; but Marcii is March, never St Mark's octave
         {"anno 1443 die beati Gorgoni martyris", "09 Settembre 1443"},
         {"Datum anno 1402 die octaua Marcii", "08 Marzo 1402"},
+        {"Datum Bergis in die sancti Marcij pape et confessoris, anno domini millesimo ccc. o "
+         "xvj. o",
+         "07 Ottobre 1316"},
         // the Virgin alone after one of her feasts: the feast is Mary's
         {"anno 1299 in festo natiuitatis beate uirginis", "08 Settembre 1299"},
         {"anno 1363 tercia feria infra octauam natiuitatis beate uirginis Marie nostro sub sigillo",
