@@ -171,7 +171,11 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
         return FeastNamed{static_cast<int>(FirstSundayOfLent() + 4), i + (domini ? 2 : 1), octave};
     }
     const std::optional<FeastRead> feast = FeastAt(words, i);
-    if (!feast || feast->feast < 0 || (sunday && !IsSunday(feast->feast)))
+    // "dominice Ascensionis": the Lord's Ascension, in the genitive, no Sunday
+    const bool lords = sunday && IsOneOf(words[i - 1].key, {"dominice", "dominicae"}) && feast &&
+                       feast->feast >= 0 &&
+                       Feasts()[static_cast<std::size_t>(feast->feast)].movable();
+    if (!feast || feast->feast < 0 || (sunday && !IsSunday(feast->feast) && !lords))
         return std::nullopt;
     return FeastNamed{feast->feast, feast->end, octave};
 }

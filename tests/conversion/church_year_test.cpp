@@ -245,6 +245,13 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
               "19 Aprile 1400");
     EXPECT_EQ(LatinToModern("anno domini MCCCXVII sabbato in septimana penthecostes", {}).text,
               "28 Maggio 1317");
+    // the Lord's feast, "dominice" in the genitive before it: no Sunday; but "dominicam" is
+    EXPECT_EQ(LatinToModern("anno 1300 in crastino dominice Ascensionis", {}).text,
+              LatinToModern("anno 1300 in crastino Ascensionis", {}).text);
+    EXPECT_TRUE(LatinToModern("anno 1300 feria secunda post dominicam Ascensionis", {}).failed);
+    // the spellings of scribes: Annonciacionis, Circoncisionem, Judei
+    EXPECT_EQ(LatinToModern("anno 1259 die veneris post Circoncisionem Domini", {}).text,
+              "03 Gennaio 1259");
     // a place of two words after the verb, then the feast's day
     EXPECT_EQ(LatinToModern("Datum Colonie Agrippine die sancte Magdalene anno a natali Christiano "
                             "mdxxiij.",
