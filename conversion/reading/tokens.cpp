@@ -75,7 +75,22 @@ constexpr char BaseLetter(char32_t c) {
     // the insular d, and the Greek delta that scans and old founts give for the round d
     if (c == 0xA779 || c == 0xA77A || c == 0x3B4)
         return c == 0xA779 ? 'D' : 'd';
+    // the fullwidth letters and digits of East Asian input methods
+    if ((c >= 0xFF10 && c <= 0xFF19) || (c >= 0xFF21 && c <= 0xFF3A) ||
+        (c >= 0xFF41 && c <= 0xFF5A))
+        return static_cast<char>(c - 0xFEE0);
     return '\0';
+}
+
+// The letters of a numeral written as one character, Ⅻ or ⅻ (U+2160 to U+217F, as some
+// editions and word processors print them); nothing for any other character.
+constexpr std::string_view NumeralLetters(char32_t c) {
+    constexpr std::array<std::string_view, 16> numerals{"I",   "II",   "III", "IV", "V",  "VI",
+                                                        "VII", "VIII", "IX",  "X",  "XI", "XII",
+                                                        "L",   "C",    "D",   "M"};
+    if (c >= 0x2160 && c <= 0x217F)
+        return numerals[(c - 0x2160) % 16];
+    return {};
 }
 
 // Marks read as nothing at all: combining accents, macrons and overlines (IIĪ written as I and
@@ -382,19 +397,26 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             finish(end);
         } else {
             const char base = character.length > 0 ? BaseLetter(character.code) : '\0';
-            const bool capital =
-                (base >= 'A' && base <= 'Z') || character.code == 0xC6 || character.code == 0x152;
+            const std::string_view numeral =
+                character.length > 0 ? NumeralLetters(character.code) : std::string_view{};
+            const bool capital = (base >= 'A' && base <= 'Z') || character.code == 0xC6 ||
+                                 character.code == 0x152 ||
+                                 (character.code >= 0x2160 && character.code <= 0x216F);
             if (word == nullptr && !start(at, capital))
                 return;
             if (capital && used > textStart)
-                inner = true;                 // MÌ, IÇ: a capital inside, as in MI and IC
-            if (base == '*' || base == '#') { // æ, œ
+                inner = true;       // MÌ, IÇ: a capital inside, as in MI and IC
+            if (!numeral.empty()) { // Ⅻ: its letters, in the case it is written in
+                for (const char c : numeral)
+                    put(Bytes[static_cast<unsigned char>(c)].letter);
+                lower = lower || !capital;
+            } else if (base == '*' || base == '#') { // æ, œ
                 put(base == '*' ? 'a' : 'o');
                 put('e');
                 lower = lower || !capital;
             } else if (base != '\0') {
                 put(Bytes[static_cast<unsigned char>(base)].letter);
-                lower = lower || !(base >= 'A' && base <= 'Z');
+                lower = lower || (base >= 'a' && base <= 'z');
             } else {
                 for (std::size_t i = 0; i < length; ++i) // kept as it is: no letter of ours
                     put(line[at + i]);

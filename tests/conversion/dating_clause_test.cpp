@@ -550,6 +550,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          tempidex::ErrorDateNotCorrect},
         {"ante idus martii anno DCCCLXX", tempidex::ErrorDateNotCorrect},
         {"Datum ante diem IV Kal. Mai.", "28 Aprile"},
+        // numerals of one character each, and the fullwidth letters and digits of East Asian
+        // input: never passed over
+        {"Ⅻ Kal. Mai. anno ⅯⅭⅭⅭ", "20 Aprile 1300"},
+        {"ⅻ Kal. Mai.", "20 Aprile"},
+        {"XII Ｋａｌ. Mai. anno １３００", "20 Aprile 1300"},
         // the round d an old fount or a scan gives as a Greek delta
         {"Actum anno gratie Milleſimo Ducenteſimo Duoδecimo, Tercio kl. Auguſti.",
          "30 Luglio 1212"},
