@@ -85,9 +85,14 @@ bool MustRead(const Words &words, std::size_t i) {
         words.is(i, Kind::Feria) || words.is(i, Kind::Indiction) || words.is(i, Kind::Consul))
         return true;
     // A word a letter from pridie or postridie right before a named day: the day before or
-    // after it, misspelt (pridye Kal.), never the named day itself.
+    // after it, misspelt (pridye Kal.), never the named day itself; nor one with a character no
+    // letter of ours, a count in another alphabet's look-alikes (Cyrillic Х, Greek Ι: ХII Kal.).
+    const auto foreign = [](std::string_view text) {
+        return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+    };
     if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
-        (OneLetterApart(words[i].key, "pridie") || OneLetterApart(words[i].key, "postridie")))
+        (OneLetterApart(words[i].key, "pridie") || OneLetterApart(words[i].key, "postridie") ||
+         foreign(words[i].text)))
         return true;
     // A capital alone that begins an era (A. D., P. C. N.): an initial or the era's, said which.
     if (words[i].text.size() == 1 && words[i].capital && words.is(i, Kind::EraStart))

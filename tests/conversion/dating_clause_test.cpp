@@ -555,6 +555,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Ⅻ Kal. Mai. anno ⅯⅭⅭⅭ", "20 Aprile 1300"},
         {"ⅻ Kal. Mai.", "20 Aprile"},
         {"XII Ｋａｌ. Mai. anno １３００", "20 Aprile 1300"},
+        // a count in another alphabet's look-alikes, Cyrillic Х or Greek Ι: refused
+        {"ХII Kal. Mai.", tempidex::ErrorDateNotCorrect},
+        {"XΙI Kal. Mai.", tempidex::ErrorDateNotCorrect},
+        {"Datum Köln Kal. Mai.", "01 Maggio"},
         // the round d an old fount or a scan gives as a Greek delta
         {"Actum anno gratie Milleſimo Ducenteſimo Duoδecimo, Tercio kl. Auguſti.",
          "30 Luglio 1212"},
