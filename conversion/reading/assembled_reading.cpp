@@ -28,6 +28,15 @@ bool SameDay(const LatinDate &a, const LatinDate &b) {
     return day == DayOf(b) && (day != DayOfMonth{0, 0} || a.church == b.church);
 }
 
+// Whether a word right before a date makes it another day, or a span: post, ante, circa.
+bool MovesTheDay(std::string_view key) {
+    for (const std::string_view word : {"ab", "ad", "ante", "circa", "circiter", "citra", "infra",
+                                        "inter", "per", "post", "prope", "ultra", "usque"})
+        if (key == word)
+            return true;
+    return false;
+}
+
 // Whether a date is a movable feast's, with no day of the month until its year is known.
 bool Moves(const LatinDate &date) {
     return date.church.named() && DayOf(date) == DayOfMonth{0, 0};
@@ -67,11 +76,10 @@ void Assemble(const Words &words, const Phrases &phrases,
         made.written = true;
         if (p.kind == PhraseKind::Date && gapBefore)
             return fail(LineFault::Designation, words.written(p.begin - 1u, p.begin));
-        // "post kalendas marcias", "ante idus": a day after or before the one named, not it
-        const std::string_view before =
-            p.begin > 0 && !words[p.begin].pause ? words[p.begin - 1u].key : std::string_view{};
-        if (p.kind == PhraseKind::Date && !p.date.church.named() &&
-            (before == "post" || before == "ante"))
+        // "post kalendas marcias", "ante idus", "circa Kal.", "usque ad Kal.", "ab Idibus": a
+        // day after, before or about the one named, or a span from or to it; not that day
+        if (p.kind == PhraseKind::Date && !p.date.church.named() && p.begin > 0 &&
+            !words[p.begin].pause && MovesTheDay(words[p.begin - 1u].key))
             return fail(LineFault::Designation, words.written(p.begin - 1u, p.end));
         if (p.kind == PhraseKind::Year && (gapBefore || gapAfter))
             return fail(LineFault::Year, gapBefore ? words.written(p.begin - 1u, p.begin)

@@ -549,6 +549,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datavit die lunis proximo post kalendas marcias anno DCCCLXX",
          tempidex::ErrorDateNotCorrect},
         {"ante idus martii anno DCCCLXX", tempidex::ErrorDateNotCorrect},
+        {"circa Kal. Mai. anno MCCC", tempidex::ErrorDateNotCorrect},
+        {"usque ad Kal. Mai. anno MCCC", tempidex::ErrorDateNotCorrect},
+        {"ab Idibus Maii anno MCCC", tempidex::ErrorDateNotCorrect},
+        {"in Kal. Mai. anno MCCC", "01 Maggio 1300"},
         {"Datum ante diem IV Kal. Mai.", "28 Aprile"},
         // numerals of one character each, and the fullwidth letters and digits of East Asian
         // input: never passed over
