@@ -164,6 +164,15 @@ std::size_t EndingAfterMark(std::string_view line, std::size_t at, const Token *
     return at;
 }
 
+// Where an editor's note on the text ends, when one begins at `at`: [sic], (sic), [!], (!);
+// `at` itself where none does.
+std::size_t EditorsNoteEnd(std::string_view line, std::size_t at) {
+    for (const std::string_view note : {"[sic]", "(sic)", "[!]", "(!)", "[sic!]", "(sic!)"})
+        if (line.substr(at, note.size()) == note)
+            return at + note.size();
+    return at;
+}
+
 // Where a gap an editor marks ends, when one begins at `at`: three dots and more, spaced or
 // not (..., . . .), an ellipsis (…), or three dashes in a bracket ([---], [- - -]: a bare
 // "---" is the window's own mark of a day with no count). `at` itself where none does.
@@ -354,6 +363,13 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         case Byte::Letter: // read above: never here
             continue;
         case Byte::Bracket: {
+            // An editor's "[sic]", "(!)": a mark between words, never letters of one
+            // ("Mcccclxxxiij,[sic]xi kal.": the count is xi, not sicxi)
+            if (const std::size_t note = EditorsNoteEnd(line, at); note > at) {
+                finish(end);
+                at = note;
+                continue;
+            }
             // An editor's gloss begins here, even right after a number: "a. 705(49)".
             const bool opens = (line[at] == '(' || line[at] == '[') && at >= glossEnd;
             const std::size_t gloss = opens ? GlossEnd(line, at) : 0;

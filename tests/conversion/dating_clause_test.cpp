@@ -563,6 +563,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"ХII Kal. Mai.", tempidex::ErrorDateNotCorrect},
         {"XΙI Kal. Mai.", tempidex::ErrorDateNotCorrect},
         {"Datum Köln Kal. Mai.", "01 Maggio"},
+        // an editor's [sic] is no letters of the word it touches
+        {"Datum Rome apud sanctum Petrum anno etc. Mcccclxxxiij,[sic]xi kal. augusti",
+         "22 Luglio 1483"},
         // the round d an old fount or a scan gives as a Greek delta
         {"Actum anno gratie Milleſimo Ducenteſimo Duoδecimo, Tercio kl. Auguſti.",
          "30 Luglio 1212"},
