@@ -188,6 +188,7 @@ void Assemble(const Words &words, const Phrases &phrases,
             }
     if (other) {
         notes.otherDate = other->date;
+        notes.givenUnmarked = !givenVerb;
     }
     if (year) {
         date.year = year->year;

@@ -68,6 +68,7 @@ struct ClauseNotes {
     std::string_view unreadIndiction;     // indictione Vl: the indiction's number, not checked
     DateRole otherRole = DateRole::Given; // Received or Posted: the other date below
     LatinDate otherDate;
+    bool givenUnmarked = false; // the date answered has no "dat." of its own beside the other
     // A day of the month written beside a movable feast ("quarto kalendas maii dominica
     // Quasimodo"): the two are one day only in some years, checked in the year counted.
     std::optional<LatinDate> sameDay;

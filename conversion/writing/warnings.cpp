@@ -92,6 +92,13 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
             warn(text);
         }
     }
+    // "Accepta III Kal. Febr. ..., XV Kal. Nov.": the date with no verb is taken as the one
+    // given, which only the law's "dat." would say
+    if (d.otherDay && notes.givenUnmarked)
+        warn(std::string(notes.otherRole == DateRole::Received
+                             ? "la data di ricevuta (acc.) è "
+                             : "la data di pubblicazione (pp.) è ") +
+             On(*d.otherDay, d.year) + "; si risponde l'altra data, che non ha «dat.»");
     if (notes.spanishEra && d.reading.date.year && *notes.spanishEra - 38 != *d.reading.date.year)
         warn("l'era di Spagna " + RomanNumeral(*notes.spanishEra) + " è il " +
              ModernYearText(*notes.spanishEra - 38) + ", non il " +

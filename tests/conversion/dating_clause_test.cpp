@@ -606,6 +606,22 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
 }
 
+// A law's date received (acc.) beside a date with no "dat.": the other is answered, and the
+// warning names the date received; with "dat." written, nothing is to warn of.
+TEST(DatingClause, AnUnmarkedDateBesideADateReceivedIsWarned) {
+    const tempidex::Answer unmarked =
+        LatinToModern("Accepta III. Kal. Febr. Agapito cons., XV Kal. Nov.", {});
+    EXPECT_EQ(unmarked.text, "18 Ottobre");
+    EXPECT_NE(unmarked.warnings.find("la data di ricevuta (acc.) è il 30 Gennaio; si risponde "
+                                     "l'altra data, che non ha «dat.»"),
+              std::string::npos)
+        << unmarked.warnings;
+    const tempidex::Answer marked =
+        LatinToModern("Dat. XV Kal. Nov. Acc. III. Kal. Febr. Agapito cons.", {});
+    EXPECT_EQ(marked.text, "18 Ottobre");
+    EXPECT_EQ(marked.warnings.find("ricevuta"), std::string::npos) << marked.warnings;
+}
+
 // An ordinal read from a word one letter away may be another word: the warning says which day
 // the line names then ("testium", the witnesses, is a letter from "tertium").
 TEST(DatingClause, AnOrdinalReadFromAMisspeltWordIsWarned) {
