@@ -84,6 +84,17 @@ bool SmallLAmongCapitals(const Token &t) {
     return false;
 }
 
+// The nouns "secundum" governs as "according to" in a dating clause: the reckoning, the style
+// or the custom the year is counted by.
+bool IsGovernedBySecundum(std::string_view key) {
+    for (const std::string_view noun :
+         {"computacionem", "computationem", "consuetudinem", "cursum", "formam", "modum", "morem",
+          "ordinationem", "ritum", "stilum", "stylum", "usum"})
+        if (key == noun)
+            return true;
+    return false;
+}
+
 } // namespace
 
 Words::Word Words::Classify(const Token &t) {
@@ -227,6 +238,14 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
                 m_words[i].number = m_words[i].mayBeNumber = true;
                 m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
             }
+        }
+        // "secundum cursum Romane curie", "secundum stilum", "secundum consuetudinem": according
+        // to, never the second year
+        if (text == "secundum" && i + 1 < m_tokens.size() && !m_tokens[i + 1].pause &&
+            IsGovernedBySecundum(m_tokens[i + 1].key)) {
+            m_words[i].word.ordinal = 0;
+            m_words[i].number = m_words[i].mayBeNumber = false;
+            m_words[i].word.kinds &= ~(std::uint64_t{1} << static_cast<unsigned>(Kind::Number));
         }
         // ".x.ma", "ccc.mo": an ordinal's ending after a numeral and its full stop, with no
         // space, is the numeral's, not a thousand

@@ -569,6 +569,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the round d an old fount or a scan gives as a Greek delta
         {"Actum anno gratie Milleſimo Ducenteſimo Duoδecimo, Tercio kl. Auguſti.",
          "30 Luglio 1212"},
+        // "secundum" before the reckoning is "according to", never the year's second
+        {"Kal. Mai. anno Domini MCCC secundum stilum curie", "01 Maggio 1300"},
         // a pope's number after "papa", as after "pape"
         {"XV Kal. Iun. anno MCCC, presente domino Gregorio papa VII.", "18 Maggio 1300"},
         {"Actum anno gratie Millesimo Ducentesimo Duoqrecimo, Tercio kl. Augusti.",
