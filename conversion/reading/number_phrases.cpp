@@ -109,6 +109,14 @@ Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
     return parts;
 }
 
+// Whether word i is an ordinal in words with a feminine ending: tertia, tertiam, tertiae.
+bool IsFeminineOrdinal(const Words &words, std::size_t i) {
+    const std::string_view key = words[i].key;
+    return words.ordinalOf(i) > 0 && words.numeralOf(i) == 0 && words.digitsOf(i) == 0 &&
+           (key.ends_with('a') || key.ends_with("am") || key.ends_with("ae") ||
+            key.ends_with("as"));
+}
+
 void ReadParts(const Words &words, std::size_t i, int total, std::size_t count,
                YearNumbers &found) {
     if (i >= words.size() || words[i].gloss || count >= 8)
@@ -137,6 +145,10 @@ void ReadParts(const Words &words, std::size_t i, int total, std::size_t count,
         ++i;
     if (!words.mayBeNumber(i) && words.numeralOf(i) == 0 && !words.is(i, Kind::Bis) &&
         !words.is(i, Kind::Et) && !words.is(i, Kind::Thousand))
+        return;
+    // An ordinal in the feminine goes with no year, "anno" being masculine: "MCCC tertiam
+    // partem", "MCCC prima vice", "MCCC vicesima secunda mensis Maii" (the day's)
+    if (count > 0 && IsFeminineOrdinal(words, i))
         return;
     // "millesimo ducentesimo et quinquagesimo"
     if (count > 0 && words.is(i, Kind::Et) && i + 1 < words.size() && !words[i + 1].pause)

@@ -569,6 +569,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the round d an old fount or a scan gives as a Greek delta
         {"Actum anno gratie Milleſimo Ducenteſimo Duoδecimo, Tercio kl. Auguſti.",
          "30 Luglio 1212"},
+        // a feminine ordinal is no part of a year ("anno" is masculine): a day's, or a noun's
+        {"Kal. Mai. anno Domini MCCC tertiam partem", tempidex::ErrorYearNotCorrect},
+        {"anno Domini MCCC vicesima secunda mensis Maii", "22 Maggio 1300"},
         // "secundum" before the reckoning is "according to", never the year's second
         {"Kal. Mai. anno Domini MCCC secundum stilum curie", "01 Maggio 1300"},
         // a pope's number after "papa", as after "pape"
