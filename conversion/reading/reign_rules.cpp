@@ -120,7 +120,7 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (!named)
             return; // anno MCCXX: no reign's
         // et Hlodhario in Baiouuaria regnante primo: the reign's year right after the word
-        if (reigning && i == at + 1)
+        if (reigning && i == at + 1 && !words.parted(i))
             for (const YearNumber &number : YearNumbersFrom(words, i))
                 if (!number.yearForm)
                     phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
@@ -134,7 +134,9 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             return;
         }
         for (const YearNumber &number : YearNumbersFrom(words, i)) {
-            if (number.yearForm)
+            // (past a comma, a number before a named day counts its days: "anno Christo
+            // propitio, iiii idus junias")
+            if (number.yearForm || (words.parted(i) && words.is(number.end, Kind::Reference)))
                 continue;
             phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
             for (const std::size_t joined : JoinedCountEnds(words, number.end))

@@ -569,6 +569,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the round d an old fount or a scan gives as a Greek delta
         {"Actum anno gratie Milleſimo Ducenteſimo Duoδecimo, Tercio kl. Auguſti.",
          "30 Luglio 1212"},
+        // past a comma, a number before a named day is its count, no king's year
+        {"Rodulfi piissimi regis primo, anno Christo propitio, iiii idus junias, Data.",
+         tempidex::ErrorYearNotCorrect},
+        {"anno domni Ludovici, regis Junioris, secundo, iiii idus junias", "10 Giugno"},
         // a feminine ordinal is no part of a year ("anno" is masculine): a day's, or a noun's
         {"Kal. Mai. anno Domini MCCC tertiam partem", tempidex::ErrorYearNotCorrect},
         {"anno Domini MCCC vicesima secunda mensis Maii", "22 Maggio 1300"},
