@@ -224,6 +224,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"nonas", Kind::Reference, Nones},
     {"nones", Kind::Reference, Nones}, // pridie nones iulii
     {"nonis", Kind::Reference, Nones},
+    {"nostrae", Kind::Formula, Unmarked}, // anno nostrae salutis
+    {"nostre", Kind::Formula, Unmarked},
     {"nostri", Kind::Formula, Unmarked},
     {"nr", Kind::Numbered},
     {"nro", Kind::Numbered},

@@ -120,7 +120,10 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (!named)
             return; // anno MCCXX: no reign's
         // et Hlodhario in Baiouuaria regnante primo: the reign's year right after the word
-        if (reigning && i == at + 1 && !words.parted(i))
+        // (imperante vero ii: a connective between)
+        const bool rightAfter = i == at + 1 || (i == at + 2 && words.is(at + 1, Kind::Connective) &&
+                                                !words.parted(at + 1));
+        if (reigning && rightAfter && !words.parted(i))
             for (const YearNumber &number : YearNumbersFrom(words, i))
                 if (!number.yearForm)
                     phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));

@@ -569,6 +569,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the round d an old fount or a scan gives as a Greek delta
         {"Actum anno gratie Milleſimo Ducenteſimo Duoδecimo, Tercio kl. Auguſti.",
          "30 Luglio 1212"},
+        // "anno nostre salutis"; "imperante vero ii", the emperor's year after a connective
+        {"pridie kalendas Januarias anno nostre salutis m d xx vo.", "31 Dicembre 1525"},
+        {"viii idus Aprilis. anno domini m.c.xiii. Regnante domno Henrico anno xiii. Imperante "
+         "uero ii.",
+         "06 Aprile 1113"},
         // past a comma, a number before a named day is its count, no king's year
         {"Rodulfi piissimi regis primo, anno Christo propitio, iiii idus junias, Data.",
          tempidex::ErrorYearNotCorrect},
