@@ -64,6 +64,25 @@ Coverage FeastWords(const Phrases &phrases) {
     return words;
 }
 
+// Whether a short word is a numeral as a scan or a copyist garbles it: its letters, with u for
+// v or ii, or but for an n, an h or a y where ii, li or v stood (xvn, xvh, xyi, xvu). Words
+// spelt so (cum, dum, duci, diu) are words.
+bool LooksLikeAGarbledCount(std::string_view key) {
+    const auto numeral = [](char c) {
+        return std::string_view("ivxlcdmu").find(c) != std::string_view::npos;
+    };
+    if (key.size() < 2 || key.size() > 5 || !numeral(key[0]))
+        return false;
+    for (const std::string_view word : {"cui", "cum", "diu", "duc", "duci", "dum", "ciu"})
+        if (key == word)
+            return false;
+    const auto odd = std::find_if_not(key.begin(), key.end(), numeral);
+    if (odd == key.end())
+        return key.find('u') != std::string_view::npos;
+    return std::find_if_not(odd + 1, key.end(), numeral) == key.end() &&
+           std::string_view("nhy").find(*odd) != std::string_view::npos;
+}
+
 // The words a reading must account for: numbers, named days, "anno", the words of a count
 // (pridie, bis), the words that only stand with their number or names (feria, indictione,
 // coss.); and a
@@ -92,7 +111,9 @@ bool MustRead(const Words &words, std::size_t i) {
     };
     if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
         (OneLetterApart(words[i].key, "pridie") || OneLetterApart(words[i].key, "postridie") ||
-         foreign(words[i].text)))
+         foreign(words[i].text) ||
+         // (a name, capital and small letters, is no numeral: Ulmi, Lucii)
+         (!(words[i].capital && !words[i].capitals) && LooksLikeAGarbledCount(words[i].key))))
         return true;
     // A capital alone that begins an era (A. D., P. C. N.): an initial or the era's, said which.
     if (words[i].text.size() == 1 && words[i].capital && words.is(i, Kind::EraStart))

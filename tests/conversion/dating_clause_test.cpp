@@ -559,6 +559,12 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Ⅻ Kal. Mai. anno ⅯⅭⅭⅭ", "20 Aprile 1300"},
         {"ⅻ Kal. Mai.", "20 Aprile"},
         {"XII Ｋａｌ. Mai. anno １３００", "20 Aprile 1300"},
+        // a count garbled by a scan or a copyist (xvn, xvu for xvii), never passed over; a
+        // name or a word before the named day is
+        {"Datum Rome xvn Kal. Mai.", tempidex::ErrorDateNotCorrect},
+        {"Datum Rome xvu Kal. Mai.", tempidex::ErrorDateNotCorrect},
+        {"Datum Ulmi Kal. Mai.", "01 Maggio"},
+        {"Datum cum Kal. Mai.", "01 Maggio"},
         // a count in another alphabet's look-alikes, Cyrillic Х or Greek Ι: refused
         {"ХII Kal. Mai.", tempidex::ErrorDateNotCorrect},
         {"XΙI Kal. Mai.", tempidex::ErrorDateNotCorrect},
