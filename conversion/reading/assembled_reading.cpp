@@ -78,9 +78,14 @@ void Assemble(const Words &words, const Phrases &phrases,
             return fail(LineFault::Designation, words.written(p.begin - 1u, p.begin));
         // "post kalendas marcias", "ante idus", "circa Kal.", "usque ad Kal.", "ab Idibus": a
         // day after, before or about the one named, or a span from or to it; not that day
-        if (p.kind == PhraseKind::Date && !p.date.church.named() && p.begin > 0 &&
-            !words[p.begin].pause && MovesTheDay(words[p.begin - 1u].key))
-            return fail(LineFault::Designation, words.written(p.begin - 1u, p.end));
+        // (also with "diem" between: "circa diem XII mensis Maii")
+        std::size_t mover = p.begin;
+        if (mover >= 2 && !words[mover].pause && !words[mover - 1u].pause &&
+            (words[mover - 1u].key == "diem" || words[mover - 1u].key == "die"))
+            --mover;
+        if (p.kind == PhraseKind::Date && !p.date.church.named() && mover > 0 &&
+            !words[mover].pause && MovesTheDay(words[mover - 1u].key))
+            return fail(LineFault::Designation, words.written(mover - 1u, p.end));
         if (p.kind == PhraseKind::Year && (gapBefore || gapAfter))
             return fail(LineFault::Year, gapBefore ? words.written(p.begin - 1u, p.begin)
                                                    : words.written(p.end, p.end + 1u));

@@ -553,6 +553,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"usque ad Kal. Mai. anno MCCC", tempidex::ErrorDateNotCorrect},
         {"ab Idibus Maii anno MCCC", tempidex::ErrorDateNotCorrect},
         {"in Kal. Mai. anno MCCC", "01 Maggio 1300"},
+        {"circa diem XII mensis Maii anno MCCC", tempidex::ErrorDateNotCorrect},
+        {"in die XII mensis Maii", "12 Maggio"},
         {"Datum ante diem IV Kal. Mai.", "28 Aprile"},
         // numerals of one character each, and the fullwidth letters and digits of East Asian
         // input: never passed over
