@@ -1,6 +1,8 @@
 #include "tokens.h"
 
 #include "characters.h"
+#include "editors_marks.h"
+#include "letter_folding.h"
 #include "numbers.h"
 
 #include <algorithm>
@@ -53,74 +55,6 @@ constexpr std::array<char, 256> Letters = [] {
     return letters;
 }();
 
-// The base letters of Latin-1's letters, U+00C0 to U+00FF, and of Latin Extended-A, U+0100 to
-// U+017F (ā ă ą ... ē ... ī ... ō ... ū ..., ſ); '*' for æ, '#' for œ, '\0' for × and ÷.
-constexpr std::string_view Latin1Bases{"AAAAAA*CEEEEIIIIDNOOOOO\0OUUUUYPs"
-                                       "aaaaaa*ceeeeiiiidnooooo\0ouuuuypy",
-                                       64};
-constexpr std::string_view ExtendedBases{
-    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOo##RrRrRrSsSs"
-    "SsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs"};
-static_assert(Latin1Bases.size() == 64 && ExtendedBases.size() == 128);
-
-// The base letter of a letter beyond ASCII, written as it is ('A', 'a', '*' for Æ or æ);
-// '\0' for any other character.
-constexpr char BaseLetter(char32_t c) {
-    if (c >= 0xC0 && c <= 0xFF)
-        return Latin1Bases[c - 0xC0];
-    if (c >= 0x100 && c <= 0x17F)
-        return ExtendedBases[c - 0x100];
-    if (c == 0x232 || c == 0x233) // ȳ
-        return c == 0x232 ? 'Y' : 'y';
-    // the insular d, and the Greek delta that scans and old founts give for the round d
-    if (c == 0xA779 || c == 0xA77A || c == 0x3B4)
-        return c == 0xA779 ? 'D' : 'd';
-    // the fullwidth letters and digits of East Asian input methods
-    if ((c >= 0xFF10 && c <= 0xFF19) || (c >= 0xFF21 && c <= 0xFF3A) ||
-        (c >= 0xFF41 && c <= 0xFF5A))
-        return static_cast<char>(c - 0xFEE0);
-    return '\0';
-}
-
-// The letters of a numeral written as one character, Ⅻ or ⅻ (U+2160 to U+217F, as some
-// editions and word processors print them); nothing for any other character.
-constexpr std::string_view NumeralLetters(char32_t c) {
-    constexpr std::array<std::string_view, 16> numerals{"I",   "II",   "III", "IV", "V",  "VI",
-                                                        "VII", "VIII", "IX",  "X",  "XI", "XII",
-                                                        "L",   "C",    "D",   "M"};
-    if (c >= 0x2160 && c <= 0x217F)
-        return numerals[(c - 0x2160) % 16];
-    return {};
-}
-
-// Marks read as nothing at all: combining accents, macrons and overlines (IIĪ written as I and
-// U+0304), and the half brackets and white brackets of the epigraphers.
-constexpr bool IsTransparent(char32_t c) {
-    return (c >= 0x300 && c <= 0x36F) || (c >= 0x20D0 && c <= 0x20FF) ||
-           (c >= 0x2E22 && c <= 0x2E25) || (c >= 0x27E6 && c <= 0x27E9);
-}
-
-// The ordinal marks: º, ª, the degree sign as editors type it, a superscript o.
-constexpr bool IsOrdinalMark(char32_t c) {
-    return c == 0xBA || c == 0xAA || c == 0xB0 || c == 0x1D52;
-}
-
-// Where an editor's gloss opened at `open` ends: a bracket that holds a digit, "(412 mart. 3)",
-// "(47)", "[a. 1195]". 0 where it is no gloss: "(a. i.)", "K(alendis)".
-std::size_t GlossEnd(std::string_view line, std::size_t open) {
-    const char closing = line[open] == '(' ? ')' : ']';
-    bool digit = false;
-    for (std::size_t at = open + 1; at < line.size(); ++at) {
-        const char c = line[at];
-        if (c == closing)
-            return digit ? at + 1 : 0;
-        if (c == '(' || c == '[')
-            return 0;
-        digit = digit || (c >= '0' && c <= '9');
-    }
-    return 0;
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -162,55 +96,6 @@ std::size_t EndingAfterMark(std::string_view line, std::size_t at, const Token *
         if (ending == e && !letterFollows)
             return end;
     return at;
-}
-
-// Where an editor's note on the text ends, when one begins at `at`: [sic], (sic), [!], (!);
-// `at` itself where none does.
-std::size_t EditorsNoteEnd(std::string_view line, std::size_t at) {
-    for (const std::string_view note : {"[sic]", "(sic)", "[!]", "(!)", "[sic!]", "(sic!)"})
-        if (line.substr(at, note.size()) == note)
-            return at + note.size();
-    return at;
-}
-
-// Where a gap an editor marks ends, when one begins at `at`: three dots and more, spaced or
-// not (..., . . .), an ellipsis (…), or three dashes in a bracket ([---], [- - -]: a bare
-// "---" is the window's own mark of a day with no count). `at` itself where none does.
-std::size_t GapEnd(std::string_view line, std::size_t at) {
-    constexpr std::string_view Ellipsis = "\u2026";
-    const char dash = at > 0 && line[at - 1] == '[' ? '-' : '.';
-    std::size_t marks = 0, end = at;
-    for (std::size_t i = at; i < line.size();) {
-        if (line[i] == '.' || line[i] == dash) {
-            end = ++i;
-            ++marks;
-        } else if (line.substr(i, Ellipsis.size()) == Ellipsis) {
-            end = i += Ellipsis.size();
-            marks += 3;
-        } else if (line[i] == ' ' && marks > 0) {
-            ++i;
-        } else {
-            break;
-        }
-    }
-    return marks >= 3 ? end : at;
-}
-
-// Whether a gap may begin at `at`: a dot with another after it, alone or after a space; a dash
-// right after a bracket; an ellipsis. (Most full stops end an abbreviation: "Kal. Mai.")
-bool MayBeginAGap(std::string_view line, std::size_t at) {
-    const auto byte = [line](std::size_t i) { return i < line.size() ? line[i] : '\0'; };
-    switch (line[at]) {
-    case '.':
-        return byte(at + 1) == '.' || byte(at + 1) == '\xE2' ||
-               (byte(at + 1) == ' ' && (byte(at + 2) == '.' || byte(at + 2) == '\xE2'));
-    case '-':
-        return at > 0 && line[at - 1] == '[';
-    case '\xE2':
-        return true;
-    default:
-        return false;
-    }
 }
 
 // The sign written right before `at`, and its length: "-", "/", "−" (U+2212), "–" (U+2013).
