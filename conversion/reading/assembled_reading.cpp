@@ -1,6 +1,7 @@
 #include "assembled_reading.h"
 
 #include "calendar/roman_day.h"
+#include "word_table.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -30,11 +31,8 @@ bool SameDay(const LatinDate &a, const LatinDate &b) {
 
 // Whether a word right before a date makes it another day, or a span: post, ante, circa.
 bool MovesTheDay(std::string_view key) {
-    for (const std::string_view word : {"ab", "ad", "ante", "circa", "circiter", "citra", "infra",
-                                        "inter", "per", "post", "prope", "ultra", "usque"})
-        if (key == word)
-            return true;
-    return false;
+    return IsOneOf(key, {"ab", "ad", "ante", "circa", "circiter", "citra", "infra", "inter", "per",
+                         "post", "prope", "ultra", "usque"});
 }
 
 // Whether a date is a movable feast's, with no day of the month until its year is known.

@@ -27,10 +27,6 @@ std::string StemAt(const Words &words, std::size_t i, std::size_t first) {
     return NameStem(words[i].key);
 }
 
-bool IsOneOf(std::string_view stem, std::initializer_list<std::string_view> stems) {
-    return std::find(stems.begin(), stems.end(), stem) != stems.end();
-}
-
 // How the word before a feast relates the day to it: in festo, in vigilia, in crastino...
 std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
     const std::string_view key = i < words.size() ? words[i].key : std::string_view{};

@@ -64,12 +64,9 @@ bool NamesTheDayItself(std::string_view key) {
 // eight, "qui" who; "Heinrico IV Augusto" an emperor, "XX marcis" marks of silver,
 // "more maiorum" the forefathers'.
 bool IsAlsoAWord(std::string_view key) {
-    for (const std::string_view word :
-         {"augusta", "augustae", "augustam", "augusto", "augustum", "augustus", "decem", "genua",
-          "maiorum", "nouem", "octo", "qui", "quin", "quinti", "septem", "sex", "sexti"})
-        if (key == word)
-            return true;
-    return false;
+    return IsOneOf(key, {"augusta", "augustae", "augustam", "augusto", "augustum", "augustus",
+                         "decem", "genua", "maiorum", "nouem", "octo", "qui", "quin", "quinti",
+                         "septem", "sex", "sexti"});
 }
 
 // "a. d.", "ante diem" or "ad" ending just before word `end`: where it begins, or `end`.

@@ -73,9 +73,8 @@ bool LooksLikeAGarbledCount(std::string_view key) {
     };
     if (key.size() < 2 || key.size() > 5 || !numeral(key[0]))
         return false;
-    for (const std::string_view word : {"cui", "cum", "diu", "duc", "duci", "dum", "ciu"})
-        if (key == word)
-            return false;
+    if (IsOneOf(key, {"ciu", "cui", "cum", "diu", "duc", "duci", "dum"}))
+        return false;
     const auto odd = std::find_if_not(key.begin(), key.end(), numeral);
     if (odd == key.end())
         return key.find('u') != std::string_view::npos;

@@ -8,6 +8,7 @@
 #include "keywords.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 namespace tempidex {
@@ -29,6 +30,15 @@ struct WordClass {
 
 // How a word as read (tokens.h's key: V as U) is classified; an unknown word is nothing.
 WordClass ClassOf(std::string_view key);
+
+// Whether a word as read is one of these: the short lists a rule names where a keyword's kind
+// would say too much ("circa" moves a date, "cursum" follows "secundum").
+inline bool IsOneOf(std::string_view key, std::initializer_list<std::string_view> words) {
+    for (const std::string_view word : words)
+        if (key == word)
+            return true;
+    return false;
+}
 
 // What the letters of words run together spell as an era (eras.h's EraOfLetters), looked up
 // in a table of every beginning of every spelling: each date with "a. d." tries three or four.

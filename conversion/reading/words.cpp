@@ -87,12 +87,8 @@ bool SmallLAmongCapitals(const Token &t) {
 // The nouns "secundum" governs as "according to" in a dating clause: the reckoning, the style
 // or the custom the year is counted by.
 bool IsGovernedBySecundum(std::string_view key) {
-    for (const std::string_view noun :
-         {"computacionem", "computationem", "consuetudinem", "cursum", "formam", "modum", "morem",
-          "ordinationem", "ritum", "stilum", "stylum", "usum"})
-        if (key == noun)
-            return true;
-    return false;
+    return IsOneOf(key, {"computacionem", "computationem", "consuetudinem", "cursum", "formam",
+                         "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum"});
 }
 
 } // namespace
