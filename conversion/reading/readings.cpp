@@ -53,17 +53,6 @@ struct Group {
     const Phrase *passedOver; // a date or year a choice was dropped for passing over
 };
 
-// The words of the days named by a feast: a reading must take every one of them. Left out,
-// "die veneris post festum sancti Barnabe, pro XX marcis" was read as a Friday on the
-// twentieth of March, the feast's words passed over as any other words are.
-Coverage FeastWords(const Phrases &phrases) {
-    Coverage words;
-    for (const Phrase &p : phrases)
-        if (p.kind == PhraseKind::Date && p.date.church.named())
-            words.add(p.begin, p.end);
-    return words;
-}
-
 // Whether a short word is a numeral as a scan or a copyist garbles it: its letters, with u for
 // v or ii, or but for an n, an h or a y where ii, li or v stood (xvn, xvh, xyi, xvu). Words
 // spelt so (cum, dum, duci, diu) are words.
@@ -215,8 +204,8 @@ const Phrase *PassedOver(const Phrases &phrases, const Group &group, Choice choi
 
 // Every choice of phrases of a group that reads its words from `at`: each word that must be
 // read is taken by a phrase.
-void Enumerate(const Words &words, const Phrases &phrases, const Coverage &feastWords, Group &group,
-               std::size_t at, Choice choice) {
+void Enumerate(const Words &words, const Phrases &phrases, Group &group, std::size_t at,
+               Choice choice) {
     if (group.choices.size() > MostChoices)
         return;
     if (at >= group.end) {
@@ -226,11 +215,11 @@ void Enumerate(const Words &words, const Phrases &phrases, const Coverage &feast
             group.choices.push_back(choice);
         return;
     }
-    if (!MustRead(words, at) && !feastWords[at])
-        Enumerate(words, phrases, feastWords, group, at + 1, choice);
+    if (!MustRead(words, at))
+        Enumerate(words, phrases, group, at + 1, choice);
     for (std::size_t p = group.first; p < group.last; ++p)
         if (phrases[p].begin == at)
-            Enumerate(words, phrases, feastWords, group, phrases[p].end,
+            Enumerate(words, phrases, group, phrases[p].end,
                       choice | Choice{1} << (p - group.first));
 }
 
@@ -299,7 +288,6 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
         std::sort(sorted.begin(), sorted.end(), inOrder);
     }
     const Phrases &phrases = sorted.empty() ? given : sorted;
-    const Coverage feastWords = FeastWords(phrases);
     // Groups of phrases that overlap one another, each read apart. A phrase alone in its group
     // is its only reading.
     std::pmr::vector<Group> groups(memory);
@@ -313,7 +301,7 @@ std::optional<Fault> Choose(const Words &words, const Phrases &given,
         if (group.last - group.first == 1) {
             group.choices.push_back(1);
         } else {
-            Enumerate(words, phrases, feastWords, group, group.begin, 0);
+            Enumerate(words, phrases, group, group.begin, 0);
             if (group.choices.size() > MostChoices)
                 return Fault{LineFault::TooComplex, words.written(group.begin, group.end)};
             // Every way of reading these words leaves one that must be read: a number two
