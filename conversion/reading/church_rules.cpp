@@ -325,8 +325,11 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     const bool begins = at == 0 || words[at].pause || words.is(at - 1, Kind::Given) ||
                         words.mayBeNumber(at - 1) || words[at - 1].key == "ipso" ||
                         words[at - 1].key == "ipsa" || place(at - 1);
-    if (const std::optional<FeastRelation> relation = RelationOf(words, i);
-        relation && !words.parted(i + 1) && (in || begins)) {
+    // (and "in oct. Georgii", the octave cut short: only after "in", as Kal. Oct. is October)
+    std::optional<FeastRelation> relation = RelationOf(words, i);
+    if (!relation && in && i < words.size() && words[i].key == "oct" && words[i].dotted)
+        relation = FeastRelation::Octave;
+    if (relation && !words.parted(i + 1) && (in || begins)) {
         // die ipso sancti Michaelis: the very day
         const std::string_view next = i + 1 < words.size() ? words[i + 1].key : "";
         const std::size_t name =
@@ -344,7 +347,12 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // in <feast>: in Pascha, in Nativitate Domini, in Epiphania. A saint's name alone after
     // "in" is no day: "in fidem" is not St Faith's, "in sede" not St Chad's. "in vigilia" is
     // never St Vigilius's day.
-    if (in && !infra && !RelationOf(words, at + 1))
+    // A saint's title in the ablative or accusative after "in" makes a place of the church
+    // named for him: "in Sancto Emerico", "in sanctum Petrum" are no days.
+    const bool church =
+        in && IsOneOf(words[at + 1].key, {"beata", "beatam", "beato", "beatum", "sancta", "sanctam",
+                                          "sancto", "sanctum"});
+    if (in && !infra && !church && !relation)
         if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 1);
             feast && (feast->end > at + 2 || IsDayByItsName(feast->feast)))
             AddChurchDay(words, phrases, at, feast->end, DayOf(*feast));

@@ -38,6 +38,10 @@ MonthRead MonthAt(const Words &words, std::size_t i, bool mustBeMonth) {
         return {month, false};
     if (!mustBeMonth || words.classOf(i).kinds != 0 || words.isNumber(i))
         return {};
+    // (not where the month itself follows: "Kal. Martinus Feb." has a name before its month;
+    // nor St Martin's name, a letter from Martius)
+    if (words.monthOf(i + 1) != 0 || words[i].key.starts_with("martin"))
+        return {};
     const int near = MonthNear(words[i].key);
     return {near, near != 0};
 }
@@ -149,6 +153,17 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         named1.faultBegin = static_cast<std::uint8_t>(monthAt);
         named1.faultEnd = static_cast<std::uint8_t>(end);
     }
+    // A word no table knows between a number and the named day: "v quidem kalendas", "xviii
+    // Ulmi kal.". The number may count the days before it, or end what stands before (a year,
+    // a king's number): the named day alone is no reading of these words.
+    if (named1.fault == PhraseFault::None && at >= 2 && !words.parted(at) &&
+        !words.parted(at - 1) && words.plain(at - 1))
+        for (const NumberRead &count : CountsEndingAt(words, at - 1))
+            if (count.value >= 2 && count.value <= MostDaysCounted) {
+                named1.fault = PhraseFault::Designation;
+                named1.faultBegin = static_cast<std::uint8_t>(count.begin);
+                named1.faultEnd = static_cast<std::uint8_t>(at + 1);
+            }
     phrases.push_back(named1);
     // "idus augusti septimo", "kalendas nouembris nono": the count after the month, as Danish
     // scribes wrote it, an ordinal in words ("kalendas iunii quinto anno regni" is read, as
@@ -258,8 +273,12 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         }
         phrases.push_back(DatePhrase(begin, end, date, monthAt, read));
     };
-    // "mensis" or "mense" before the month.
+    // "mensis" or "mense" before the month, or "de mense" as Italian notaries write it: die
+    // duodecimo de mense madii
     const auto monthAfter = [&words](std::size_t i) {
+        if (i < words.size() && words[i].key == "de" && !words.parted(i) &&
+            words.is(i + 1, Kind::Mensis) && !words.parted(i + 1))
+            return i + 2;
         return words.is(i, Kind::Mensis) && !words.parted(i) ? i + 1 : i;
     };
     // Bologna's custom, the month's days counted in or out by the word at `i`: die tertio
@@ -341,6 +360,8 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             words.is(count.end + 1, Kind::Die) && !words.parted(count.end + 1))
             add(at, count.value + words.numeralOf(count.end), monthAfter(count.end + 2),
                 monthAfter(count.end + 2) + 1, true);
+        // die lune secundo exeunte mense februarii: Bologna's count after the weekday
+        addCountedIn(at, count.value, count.end);
         if (words.is(count.end, Kind::Die)) { // sexto die mensis Iulii
             add(at, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1, true);
             if (!words.parted(count.end + 1))

@@ -97,8 +97,11 @@ constexpr std::string_view MarkedNumeral(std::string_view word) {
             continue;
         const std::string_view numeral = word.substr(0, word.size() - ending.size());
         const bool two = numeral.ends_with("ii") && !numeral.ends_with("iii");
-        // a thousand alone is millesimo, "mo": "me" is the pronoun (me presente notario)
-        const bool pronoun = numeral == "m" && ending.size() == 1 && ending != "o";
+        // a thousand alone is millesimo, "mo"; a letter of the hundreds and thousands with "e"
+        // or "a" is a word: "me" the pronoun (me presente notario), "de" the preposition (de
+        // mense maii, m. de c. is no MDC), "da", "la"
+        const bool pronoun = numeral.size() == 1 && numeral.find_first_of("mdcl") == 0 &&
+                             ending.size() == 1 && ending != "o";
         const int value = RomanValue(numeral);
         if (value > 0 && (ending[0] != 'd' || two) && !pronoun && EndsItsOrdinal(ending, value))
             return numeral;

@@ -81,10 +81,7 @@ bool MustRead(const Words &words, std::size_t i) {
         return false;
     // A cardinal between plain words counts things, not days or years: "Quinque ecclesiis"
     // (Pécs), "duo machtiern". Beside a number or a word of a date it may be part of one.
-    const auto plain = [&words](std::size_t j) {
-        return j >= words.size() || (words.kindsOf(j) == 0 && words.monthOf(j) == 0 &&
-                                     !words.mayBeNumber(j) && words.numeralOf(j) == 0);
-    };
+    const auto plain = [&words](std::size_t j) { return j >= words.size() || words.plain(j); };
     if (words.classOf(i).cardinal && plain(i + 1) && (i == 0 || plain(i - 1)))
         return false;
     if (words.isNumber(i) || words.is(i, Kind::Reference) || words.is(i, Kind::Anno) ||

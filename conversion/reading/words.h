@@ -53,6 +53,11 @@ public:
     bool isNumber(std::size_t i) const { return i < size() && m_words[i].number; }
     // Whether it may be any number at all: a number, a numeral in lower case, an ordinal.
     bool mayBeNumber(std::size_t i) const { return i < size() && m_words[i].mayBeNumber; }
+    // Whether it is a word no table knows: no keyword, month or number; a name, a place, a verb.
+    bool plain(std::size_t i) const {
+        return i < size() && m_words[i].word.kinds == 0 && monthOf(i) == 0 &&
+               !m_words[i].mayBeNumber && m_words[i].numeral == 0;
+    }
     // Whether a feast's name, or the words before one, may begin with it (feast_names.h): no
     // only where a batch's table of words worked it out.
     bool mayBeginFeast(std::size_t i) const { return i < size() && m_words[i].feast; }

@@ -177,6 +177,8 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo sancti Thome Becket elevationis anno 1300",
              // an ordinary word that is a saint's name: in fidem is no St Faith's day
              "In fidem premissorum sigillum nostrum duximus apponendum. Datum anno Domini 1300",
+             // a church named for its saint, a place: "in Sancto Emerico" is no St Emeric's day
+             "in Sancto Emerico, anno Domini 1379",
              // a term of payment, not the day of the document
              "Solvendos in festo sancti Martini proximo futuro. Datum anno Domini 1300",
              // St Denis's day 1582 was one of the days the reform left out
@@ -397,6 +399,7 @@ TEST(ChurchYear, BolognaCountsTheMonthInAndOut) {
     EXPECT_EQ(day("die secundo exeunte mense februarii anno 1301"), "27 Febbraio 1301");
     EXPECT_EQ(day("die sextodecimo exeunte iulio anno 1301"), "16 Luglio 1301");
     EXPECT_EQ(day("die quarto mensis iunii exeunte anno 1300"), "27 Giugno 1300");
+    EXPECT_EQ(day("anno 1300, die lune secundo exeunte mense februarii"), "28 Febbraio 1300");
     EXPECT_TRUE(LatinToModern("die decimo septimo exeunte iulio anno 1301", {}).failed);
     // The month's last day, as chanceries wrote it
     EXPECT_EQ(day("die ultima mensis februarii anno 1300"), "29 Febbraio 1300");
@@ -436,6 +439,7 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"anno 1259 die sabati proximo post Pascham", "19 Aprile 1259"},
         {"anno 1300 dominica die in vigilia Assumptionis", "14 Agosto 1300"},
         {"anno 1300 sabbato die post festum conceptionis beate virginis", "10 Dicembre 1300"},
+        {"in Sancto Emerico, in oct. Georgii mart. anno 1379", "30 Aprile 1379"},
         // the count before the Sunday
         {"anno Domini MCCCVII in tercia dominica adventus", "17 Dicembre 1307"},
         // the very day; the day after the place where the letter was given

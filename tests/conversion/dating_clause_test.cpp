@@ -567,6 +567,23 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Rome xvu Kal. Mai.", tempidex::ErrorDateNotCorrect},
         {"Datum Ulmi Kal. Mai.", "01 Maggio"},
         {"Datum cum Kal. Mai.", "01 Maggio"},
+        // a word no table knows between a count and its named day: the count is never dropped
+        // for the named day itself
+        {"Datum Laterani x. quidem kalendas ianuarii. anno primo.", tempidex::ErrorDateNotCorrect},
+        {"Datum anno gracie MºCº nonagesimo, secundo quidem kalendas maii.",
+         tempidex::ErrorDateNotCorrect},
+        {"Datum Laterani x. autem kalendas ianuarii.", "23 Dicembre"},
+        // a name a letter from a month, or a word before the month itself, names no month;
+        // "de" is the preposition, never D with an ordinal's ending, and "de mense" leads to
+        // the month as "mensis" does
+        {"Data IX Calend. Martinus Feb. Ind. XV.", tempidex::ErrorDateNotCorrect},
+        {"XII Kal. Martini anno MCCC", tempidex::ErrorMonthNotCorrect},
+        {"anno domini m. de c. lxix. idibus martii", tempidex::ErrorDateNotCorrect},
+        {"anno domini MCCLX, indictione III, die XII de mense maii", "12 Maggio 1260"},
+        // a year of the Incarnation before it was counted: its thousand left out
+        {"quarto idus aprilis, anno ab incarnatione Domini centesimo quinquagesimo primo",
+         tempidex::ErrorYearNotCorrect},
+        {"quarto idus aprilis, anno Domini centesimo quinquagesimo primo", "10 Aprile 151"},
         // a count in another alphabet's look-alikes, Cyrillic Х or Greek Ι: refused
         {"ХII Kal. Mai.", tempidex::ErrorDateNotCorrect},
         {"XΙI Kal. Mai.", tempidex::ErrorDateNotCorrect},
