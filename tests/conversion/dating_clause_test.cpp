@@ -578,6 +578,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the month as "mensis" does
         {"Data IX Calend. Martinus Feb. Ind. XV.", tempidex::ErrorDateNotCorrect},
         {"XII Kal. Martini anno MCCC", tempidex::ErrorMonthNotCorrect},
+        {"IX Kal. Setembris Oct.", tempidex::ErrorMonthNotCorrect},
         {"anno domini m. de c. lxix. idibus martii", tempidex::ErrorDateNotCorrect},
         {"anno domini MCCLX, indictione III, die XII de mense maii", "12 Maggio 1260"},
         // a year of the Incarnation before it was counted: its thousand left out
