@@ -36,6 +36,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"anni", Kind::Anno},
     {"annis", Kind::Anno}, // sub annis domini millesimo ...
     {"anno", Kind::Anno},
+    {"annos", Kind::Anno}, // annos V regnante Lotario rege, as the Cluny charters write it
     {"annum", Kind::Anno},
     {"ante", Kind::Ante},
     {"ao", Kind::Anno},

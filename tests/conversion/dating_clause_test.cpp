@@ -350,6 +350,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"anno XI Hludowici imperatoris, die lunis, XII kal. iul.", "20 Giugno"},
         {"Actum XIII. kal. ian. Hludouuici imperatoris anno XVII.", "20 Dicembre"},
         {"Actum XV. kal. Apr. Primo anno regnante Karlo", "18 Marzo"},
+        {"Die lunis, iiii nonas augusti, annos V regnante Ludvico rege.", "02 Agosto"},
         {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
         // the Carolingian scribes' spellings: kalendes, nones, mad. (Madius), genuarius
