@@ -181,7 +181,7 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
 
     // "anno MCC octavo, idus novembris": what stands before a comma is no count, unless it
     // stands alone, after a comma or a place: "Datum Laterani, II, idus novembris", "Data Rome
-    // III, Idus Septembris".
+    // III, Idus Septembris", "apud Sanctum Petrum tertio, nonas Septembris".
     const bool comma = words[at].pause;
     const auto alone = [&words](std::size_t begin) {
         return begin == 0 || words[begin].pause ||
@@ -196,7 +196,8 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
             return;
         for (const NumberRead &count : CountsEndingAt(words, at))
             if (count.value >= 2 && count.value <= MostDaysCounted &&
-                words.numeralOf(count.begin) > 0 && count.end == at && alone(count.begin)) {
+                (words.numeralOf(count.begin) > 0 || words.ordinalOf(count.begin) > 0) &&
+                count.end == at && alone(count.begin)) {
                 Phrase p = named1;
                 p.begin = static_cast<std::uint8_t>(count.begin);
                 p.date.day.count = count.value;

@@ -114,6 +114,19 @@ Sign SignBefore(std::string_view line, std::size_t at) {
     return {};
 }
 
+// Where "die" or "mensis" begins in a word run on from a day's count and its ordinal's "a", as
+// scans of the Scandinavian and English editions give them ("xxiadie Julii", "xixamensis
+// Nouembris"): the count is a word of its own. 0 where the word is none such.
+std::size_t RunOnCountEnd(std::string_view word) {
+    for (const std::string_view next : {"adie", "amensis"})
+        if (word.size() > next.size() && word.ends_with(next)) {
+            const std::size_t end = word.size() - next.size();
+            const int value = RomanValue(word.substr(0, end));
+            return value >= 1 && value <= 31 ? end + 1 : 0;
+        }
+    return 0;
+}
+
 } // namespace
 
 Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
@@ -146,6 +159,21 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         word->written = line.substr(word->written.size(), end - word->written.size());
         word->capitals = word->capital && !lower;
         word->innerCapital = inner;
+        // (xxiadie: two words, where the room kept for words allows one more)
+        const std::size_t count = RunOnCountEnd(word->text);
+        if (count > 0 && word->written.size() == word->text.size() &&
+            m_tokens.size() < m_tokens.capacity()) {
+            Token &next = m_tokens.emplace_back(*word);
+            Token &first = m_tokens[m_tokens.size() - 2];
+            next.text = first.text.substr(count);
+            next.key = first.key.substr(count);
+            next.written = first.written.substr(count);
+            next.capital = next.capitals = next.pause = next.joined = next.minus = false;
+            first.text = first.text.substr(0, count);
+            first.key = first.key.substr(0, count);
+            first.written = first.written.substr(0, count);
+            first.dotted = false;
+        }
         word = nullptr;
     };
     // Begins a word at `at`; false where the line has more words than any clause.

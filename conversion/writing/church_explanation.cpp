@@ -75,15 +75,27 @@ std::string KeptElsewhereText(const Dating &d) {
             if (!feastYear && FixedOfChurchDay(church, year, reckoning) == day)
                 feastYear = year;
     }
+    // Without a year, a day some days from the feast is named too, counted in a common year as
+    // the answer is: the octave of St George kept on the 24th is 1 May. (A weekday's needs the
+    // year; so does the eve, moved off a Sunday.)
+    const bool counted = church.relation == FeastRelation::Morrow ||
+                         church.relation == FeastRelation::Octave ||
+                         church.relation == FeastRelation::DaysAfter;
+    constexpr int ACommonYear = 1001;
+    const std::optional<int> year =
+        feastYear ? feastYear
+                  : (!d.year && d.outcome == Outcome::Day && counted ? std::optional(ACommonYear)
+                                                                     : std::nullopt);
     std::string text;
     for (const KeptDay &kept : DaysKeptElsewhere(FeastOf(church))) {
         text.append(text.empty() ? "" : "; ").append(kept.text);
-        if (!feastYear)
+        if (!year)
             continue;
         if (const std::optional<long> fixed =
-                FixedOfChurchDayKeptOn(church, kept.day, *feastYear, reckoning)) {
+                FixedOfChurchDayKeptOn(church, kept.day, *year, reckoning)) {
             const Date date = DateFromFixed(*fixed, reckoning);
-            text += ", che dà " + On({date.month, date.day}, date.year);
+            text += ", che dà " +
+                    On({date.month, date.day}, feastYear ? std::optional(date.year) : std::nullopt);
         }
     }
     return text;
