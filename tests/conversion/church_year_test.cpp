@@ -305,6 +305,14 @@ TEST(ChurchYear, TheWarningNamesTheDayByTheFeastKeptElsewhere) {
             << year << "\n"
             << answer.warnings;
     }
+    // Without a year, the octave and the morrow are days from the feast all the same; a
+    // weekday after it is not
+    EXPECT_NE(LatinToModern("in octava beate Margarete", {}).warnings.find("che dà il 22 Luglio"),
+              std::string::npos);
+    EXPECT_NE(LatinToModern("in crastino beate Margarete", {}).warnings.find("che dà il 16 Luglio"),
+              std::string::npos);
+    EXPECT_EQ(LatinToModern("sabbato post festum beate Margarete", {}).text.find("che dà"),
+              std::string::npos);
 }
 
 // The Sundays of Lent counted: the first is six weeks before Easter, the fifth two; the sixth

@@ -542,6 +542,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"anno Domini MCCXXV, XX maiorum", tempidex::ErrorDateNotCorrect},
         {"anno Domini MCCXXV, XX Augusti", "20 Agosto 1225"},
         {"anno Domini MCCXXV, die XX Augusto", "20 Agosto 1225"},
+        // a count alone after a place and before a comma, in numerals or in words
+        {"Data Rome III, Idus Septembris", "11 Settembre"},
+        {"Datum Rome apud Sanctum Petrum tertio, nonas Septembris Anno primo.", "03 Settembre"},
         {"anno Domini MCCXXV, XV Kal. Sext.", "18 Luglio 1225"},
         // "etc." for the thousand and hundreds left out; "post kalendas", some day after them
         {"Datum Hafnis 8. Kl. Decembris anno domini etc. L. octavo.",
