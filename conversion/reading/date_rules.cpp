@@ -24,6 +24,16 @@ bool YearGoesOnWith(const Words &words, std::size_t at, int value) {
 // No named day is counted to from further back than this: a. d. XIX Kal.
 constexpr int MostDaysCounted = 19;
 
+// A month's name cut short or declined that is also a word of its own: a number before it with
+// no "die" or "mensis" counts things, not the month's days. "XX sex" is twenty-six, "octo"
+// eight, "qui" who; "Heinrico IV Augusto" an emperor, "XX marcis" marks of silver,
+// "more maiorum" the forefathers'.
+bool IsAlsoAWord(std::string_view key) {
+    return IsOneOf(key, {"augusta", "augustae", "augustam", "augusto", "augustum", "augustus",
+                         "decem", "genua", "maiorum", "nouem", "octo", "qui", "quin", "quinti",
+                         "septem", "sex", "sexti"});
+}
+
 // The month named by word i, and whether it was read from a misspelling; 0 for none. A
 // misspelt name is read only where a month must stand.
 struct MonthRead {
@@ -34,8 +44,12 @@ struct MonthRead {
 MonthRead MonthAt(const Words &words, std::size_t i, bool mustBeMonth) {
     if (i >= words.size() || words[i].gloss || words[i].pause)
         return {};
+    // (but a month's name cut short that is also a word, before another month: "IX Kal. decem
+    // Feb.", "mensis decem maii" are ten, not December)
     if (const int month = words.monthOf(i))
-        return {month, false};
+        return IsAlsoAWord(words[i].key) && words.monthOf(i + 1) != 0 && !words.parted(i + 1)
+                   ? MonthRead{}
+                   : MonthRead{month, false};
     if (!mustBeMonth || words.classOf(i).kinds != 0 || words.isNumber(i))
         return {};
     // (not where the month itself follows: "Kal. Martinus Feb." has a name before its month;
@@ -63,16 +77,6 @@ bool NamesTheDayItself(std::string_view key) {
     return key.ends_with("is") || key.ends_with("ibus");
 }
 
-// A month's name cut short or declined that is also a word of its own: a number before it with
-// no "die" or "mensis" counts things, not the month's days. "XX sex" is twenty-six, "octo"
-// eight, "qui" who; "Heinrico IV Augusto" an emperor, "XX marcis" marks of silver,
-// "more maiorum" the forefathers'.
-bool IsAlsoAWord(std::string_view key) {
-    return IsOneOf(key, {"augusta", "augustae", "augustam", "augusto", "augustum", "augustus",
-                         "decem", "genua", "maiorum", "nouem", "octo", "qui", "quin", "quinti",
-                         "septem", "sex", "sexti"});
-}
-
 // "a. d.", "ante diem" or "ad" ending just before word `end`: where it begins, or `end`.
 std::size_t AnteDiemBefore(const Words &words, std::size_t end) {
     if (end >= 2 && !words[end].pause && !words[end - 1].pause &&
@@ -97,6 +101,21 @@ Phrase MonthFault(std::size_t at, std::size_t monthAt, std::size_t end) {
     p.faultBegin = static_cast<std::uint8_t>(monthAt);
     p.faultEnd = static_cast<std::uint8_t>(end);
     return p;
+}
+
+// Whether word i, between a number and a named day, is none that a date or what stands beside
+// it puts there: a connective (quarto autem Kal.), "in" (in Kal.), "die" (octavo die
+// kalendarum), "a. d.", "bis", "pridie"; a weekday's (III feria Kal.), a year's or a reign's
+// (quarto anno Kal.), an indiction's, a month's.
+bool StandsApartFromACount(const Words &words, std::size_t i) {
+    constexpr std::uint64_t besideADate =
+        KindsOf({Kind::Connective, Kind::In,        Kind::Die,       Kind::Diem,    Kind::A,
+                 Kind::D,          Kind::AD,        Kind::Ante,      Kind::Sub,     Kind::Bis,
+                 Kind::Pridie,     Kind::Postridie, Kind::Feria,     Kind::DayName, Kind::Anno,
+                 Kind::Reign,      Kind::Reigning,  Kind::Indiction, Kind::Consul,  Kind::Mensis,
+                 Kind::EraStart,   Kind::Reference, Kind::Number,    Kind::Capital});
+    return !words[i].gloss && (words.kindsOf(i) & besideADate) == 0 && words.monthOf(i) == 0 &&
+           !words.mayBeNumber(i) && words.numeralOf(i) == 0;
 }
 
 } // namespace
@@ -153,11 +172,12 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         named1.faultBegin = static_cast<std::uint8_t>(monthAt);
         named1.faultEnd = static_cast<std::uint8_t>(end);
     }
-    // A word no table knows between a number and the named day: "v quidem kalendas", "xviii
-    // Ulmi kal.". The number may count the days before it, or end what stands before (a year,
-    // a king's number): the named day alone is no reading of these words.
+    // A word between a number and the named day that no way of writing a date puts there: "v
+    // quidem kalendas", "xviii Ulmi kal.", "x. et kalendas", "v. luna idus". The number may
+    // count the days before it, or end what stands before (a year, a king's number): the named
+    // day alone is no reading of these words.
     if (named1.fault == PhraseFault::None && at >= 2 && !words.parted(at) &&
-        !words.parted(at - 1) && words.plain(at - 1))
+        !words.parted(at - 1) && StandsApartFromACount(words, at - 1))
         for (const NumberRead &count : CountsEndingAt(words, at - 1))
             if (count.value >= 2 && count.value <= MostDaysCounted) {
                 named1.fault = PhraseFault::Designation;

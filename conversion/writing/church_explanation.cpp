@@ -82,17 +82,15 @@ std::string KeptElsewhereText(const Dating &d) {
                          church.relation == FeastRelation::Octave ||
                          church.relation == FeastRelation::DaysAfter;
     constexpr int ACommonYear = 1001;
-    const std::optional<int> year =
-        feastYear ? feastYear
-                  : (!d.year && d.outcome == Outcome::Day && counted ? std::optional(ACommonYear)
-                                                                     : std::nullopt);
+    const bool counts = feastYear || (!d.year && d.outcome == Outcome::Day && counted);
+    const int year = feastYear ? *feastYear : ACommonYear;
     std::string text;
     for (const KeptDay &kept : DaysKeptElsewhere(FeastOf(church))) {
         text.append(text.empty() ? "" : "; ").append(kept.text);
-        if (!year)
+        if (!counts)
             continue;
         if (const std::optional<long> fixed =
-                FixedOfChurchDayKeptOn(church, kept.day, *year, reckoning)) {
+                FixedOfChurchDayKeptOn(church, kept.day, year, reckoning)) {
             const Date date = DateFromFixed(*fixed, reckoning);
             text += ", che dà " +
                     On({date.month, date.day}, feastYear ? std::optional(date.year) : std::nullopt);

@@ -581,6 +581,12 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum anno gracie MºCº nonagesimo, secundo quidem kalendas maii.",
          tempidex::ErrorDateNotCorrect},
         {"Datum Laterani x. autem kalendas ianuarii.", "23 Dicembre"},
+        {"Datum Auinione x et kalendas decembris anno quarto", tempidex::ErrorDateNotCorrect},
+        {"Datum Rome v. luna idus decembris", tempidex::ErrorDateNotCorrect},
+        {"Datum Rome III feria Kalendas Iunii", "01 Giugno"},
+        // a month cut short that is also a word, before another month, counts: ten, not December
+        {"Data IX Calend. decem Feb. Ind. XV.", tempidex::ErrorDateNotCorrect},
+        {"Datum die lune xi mensis decem maii anno domini mccxcix", tempidex::ErrorDateNotCorrect},
         // a name a letter from a month, or a word before the month itself, names no month;
         // "de" is the preposition, never D with an ordinal's ending, and "de mense" leads to
         // the month as "mensis" does
