@@ -524,8 +524,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Facta congregacione anno quo supra die xx:a mensis Maii hora octava", "20 Maggio"},
         {"XXVIII:a die mensis Junii anno domini 1405", "28 Giugno 1405"},
         // and its "a" run on to "die" or "mensis" in a scan
-        {"teste me ipso apud Westmonasterium xxiadie Julii anno regni nostri decimo.",
-         "21 Luglio"},
+        {"teste me ipso apud Westmonasterium xxiadie Julii anno regni nostri decimo.", "21 Luglio"},
         {"anno dominj 1527 die Martis xixamensis Nouembris.", "19 Novembre 1527"},
         // a colon as the mark of an abbreviation
         {"Datum Laterani xiiij Kal: Maij pontificatus nostri anno xiij.", "18 Aprile"},
