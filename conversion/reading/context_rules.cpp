@@ -148,10 +148,13 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
 
 void PopeRule(const Words &words, std::size_t at, Phrases &phrases) {
     // Honorii papae III, Gregorii pape noni: the number in the pope's name; but in "domini pape
-    // xviii kalendas decembris" the number counts the days
+    // xviii kalendas decembris" the number counts the days. After his name it may be either:
+    // "Stephani pape V idus Februarii" is Stephen V on the Ides, or the fifth day before them.
+    const bool named = at >= 1 && !words.parted(at) && words[at - 1].capital &&
+                       words.kindsOf(at - 1) == 0 && words.monthOf(at - 1) == 0;
     if (words.is(at, Kind::Pope) && !words.parted(at + 1))
         for (const NumberRead &n : CountsFrom(words, at + 1))
-            if (!words.is(n.end, Kind::Reference) || words.parted(n.end))
+            if (named || !words.is(n.end, Kind::Reference) || words.parted(n.end))
                 phrases.push_back(Spanning(PhraseKind::Initials, at, n.end));
 }
 

@@ -353,6 +353,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Die lunis, iiii nonas augusti, annos V regnante Ludvico rege.", "02 Agosto"},
         {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
+        // a number after a named pope may be his or the count of the named day after it
+        {"VI autem anno Stephani pape V idus Februarii", tempidex::ErrorDateNotCorrect},
         // the Carolingian scribes' spellings: kalendes, nones, mad. (Madius), genuarius
         {"XI. kalendes martii", "19 Febbraio"},
         {"pridie nones iulii, anno IIII imperante domno nostro Karolo", "06 Luglio"},
