@@ -89,14 +89,23 @@ void Assemble(const Words &words, const Phrases &phrases,
                                                    : words.written(p.end, p.end + 1u));
         made.written = false;
     }
-    // A year only by its form stands next to the date.
+    // A year only by its form stands next to the date, or past the indiction that follows it,
+    // as Italian notaries wrote: "die 10 mensis iulii, X indictione, 1477".
+    const auto meet = [&](std::size_t end, std::size_t begin) {
+        return end == begin || std::any_of(choice.begin(), choice.end(), [&](std::size_t k) {
+                   const Phrase &between = phrases[k];
+                   return between.kind == PhraseKind::Indiction && between.begin == end &&
+                          between.end == begin;
+               });
+    };
     for (const std::size_t i : choice) {
         const Phrase &p = phrases[i];
         if (p.kind != PhraseKind::Year || !p.bare)
             continue;
         const bool next = std::any_of(choice.begin(), choice.end(), [&](std::size_t d) {
             const Phrase &date = phrases[d];
-            return date.kind == PhraseKind::Date && (date.end == p.begin || p.end == date.begin);
+            return date.kind == PhraseKind::Date &&
+                   (meet(date.end, p.begin) || meet(p.end, date.begin));
         });
         if (!next)
             return fail(LineFault::Number, words.written(p.begin, p.end));

@@ -118,6 +118,14 @@ bool StandsApartFromACount(const Words &words, std::size_t i) {
            !words.mayBeNumber(i) && words.numeralOf(i) == 0;
 }
 
+// The month of "mense Februario", "mensis martii" before word `at`, or 0.
+int MonthNamedBefore(const Words &words, std::size_t at) {
+    for (std::size_t i = at; i >= 2; --i)
+        if (words.is(i - 2, Kind::Mensis) && !words.parted(i - 1) && words.monthOf(i - 1) != 0)
+            return words.monthOf(i - 1);
+    return 0;
+}
+
 } // namespace
 
 void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
@@ -127,7 +135,16 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     std::size_t monthAt = at + 1;
     if (words.is(monthAt, Kind::Mensis) && !words.parted(monthAt)) // septimo idus mensis maii
         ++monthAt;
-    const MonthRead read = MonthAt(words, monthAt, true);
+    MonthRead read = MonthAt(words, monthAt, true);
+    // "mense Februario, XI. kalendes eiusdem mensis": the month named before, whose own days
+    // the date is among; the Calends counted to are the next month's
+    if (read.month == 0 && !words.parted(monthAt) && monthAt < words.size() &&
+        words[monthAt].key == "eiusdem")
+        if (const int month = MonthNamedBefore(words, at); month != 0) {
+            read.month = named == Reference::Calends ? month % 12 + 1 : month;
+            if (words.is(monthAt + 1, Kind::Mensis) && !words.parted(monthAt + 1))
+                ++monthAt;
+        }
     if (read.month == 0) {
         // "Kal. XIII Junii", "Kal. VI. Sextilis": the count in a numeral between the named day
         // and its month, as humanists wrote it (not after "nonis", the day itself). Else the
@@ -295,12 +312,14 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(DatePhrase(begin, end, date, monthAt, read));
     };
     // "mensis" or "mense" before the month, or "de mense" as Italian notaries write it: die
-    // duodecimo de mense madii
+    // duodecimo de mense madii; "mensis" also after a comma: "Die 10, mensis iulii"
     const auto monthAfter = [&words](std::size_t i) {
         if (i < words.size() && words[i].key == "de" && !words.parted(i) &&
             words.is(i + 1, Kind::Mensis) && !words.parted(i + 1))
             return i + 2;
-        return words.is(i, Kind::Mensis) && !words.parted(i) ? i + 1 : i;
+        const bool mensis =
+            words.is(i, Kind::Mensis) && (!words.parted(i) || words[i].text == "mensis");
+        return mensis ? i + 1 : i;
     };
     // Bologna's custom, the month's days counted in or out by the word at `i`: die tertio
     // intrante mense iunio, secunda die intrante aprili, die secundo exeunte
@@ -368,6 +387,12 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                         end + (words.is(end, Kind::Mensis) && !words.parted(end) ? 1 : 0), true);
                 }
     }
+    // The number of an hour, a feria, an indiction or the moon is theirs, never a day's: "hora
+    // nona, mensis iulii" is the ninth hour of a day in July.
+    if (at >= 1 && !words.parted(at) &&
+        (words.kindsOf(at - 1) & KindsOf({Kind::Hour, Kind::Diei, Kind::Noctis, Kind::Feria,
+                                          Kind::Indiction, Kind::Computus})) != 0)
+        return;
     for (const NumberRead &count : CountsFrom(words, at)) {
         // (die vero sabbati vicesima sexta, mensis octobris: a comma before "mensis" parts
         // nothing)

@@ -259,7 +259,8 @@ std::string NameStem(std::string_view key) {
         }
         if (c == 'h')
             continue;
-        c = c == 'y' ? 'i' : c == 'k' ? 'c' : c;
+        // (w as the u it doubles: ewangeliste, Edwardi)
+        c = c == 'y' ? 'i' : c == 'k' ? 'c' : c == 'w' ? 'u' : c;
         if (c == 'e' && !folded.empty() && (folded.back() == 'a' || folded.back() == 'o')) {
             folded.back() = 'e';
             continue;

@@ -448,6 +448,9 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"anno 1300 dominica die in vigilia Assumptionis", "14 Agosto 1300"},
         {"anno 1300 sabbato die post festum conceptionis beate virginis", "10 Dicembre 1300"},
         {"in Sancto Emerico, in oct. Georgii mart. anno 1379", "30 Aprile 1379"},
+        // w for the u it doubles
+        {"die iouis proxima ante festum beati Luce Ewangeliste anno domini 1316",
+         "14 Ottobre 1316"},
         // the count before the Sunday
         {"anno Domini MCCCVII in tercia dominica adventus", "17 Dicembre 1307"},
         // the very day; the day after the place where the letter was given

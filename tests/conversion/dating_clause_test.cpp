@@ -596,6 +596,16 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"IX Kal. Setembris Oct.", tempidex::ErrorMonthNotCorrect},
         {"anno domini m. de c. lxix. idibus martii", tempidex::ErrorDateNotCorrect},
         {"anno domini MCCLX, indictione III, die XII de mense maii", "12 Maggio 1260"},
+        // the notaries' year after the indiction, and "mensis" after a comma
+        {"Die 10, mensis iulii, X indictione, 1477", "10 Luglio 1477"},
+        {"Die ultimo, mensis iulii, 1481", "31 Luglio 1481"},
+        {"Die 10 mensis iulii, X indictione, Rome, 1477", tempidex::ErrorYearNotCorrect},
+        // the number of an hour is never a day of the month
+        {"Die ultimo, hora nona, mensis iulii, 1481", tempidex::ErrorDateNotCorrect},
+        // "eiusdem mensis": the month named before; the Calends counted to, the next one's
+        {"mense Februario, XI. kalendes eiusdem mensis, die Saturni", "19 Febbraio"},
+        {"anno gratiae MCCIX, mense martio, III nonas ejusdem mensis", "05 Marzo 1209"},
+        {"III nonas ejusdem mensis", tempidex::ErrorMonthNotCorrect},
         // a year of the Incarnation before it was counted: its thousand left out
         {"quarto idus aprilis, anno ab incarnatione Domini centesimo quinquagesimo primo",
          tempidex::ErrorYearNotCorrect},
