@@ -349,9 +349,9 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // never St Vigilius's day.
     // A saint's title in the ablative or accusative after "in" makes a place of the church
     // named for him: "in Sancto Emerico", "in sanctum Petrum" are no days.
-    const bool church =
-        in && IsOneOf(words[at + 1].key, {"beata", "beatam", "beato", "beatum", "sancta", "sanctam",
-                                          "sancto", "sanctum"});
+    const bool church = in && at + 1 < words.size() &&
+                        IsOneOf(words[at + 1].key, {"beata", "beatam", "beato", "beatum", "sancta",
+                                                    "sanctam", "sancto", "sanctum"});
     if (in && !infra && !church && !relation)
         if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 1);
             feast && (feast->end > at + 2 || IsDayByItsName(feast->feast)))

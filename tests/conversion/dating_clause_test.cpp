@@ -582,6 +582,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum anno gracie MºCº nonagesimo, secundo quidem kalendas maii.",
          tempidex::ErrorDateNotCorrect},
         {"Datum Laterani x. autem kalendas ianuarii.", "23 Dicembre"},
+        // a line that ends on "in", with nothing after it to read
+        {"Datum Kal. Mai. in", "01 Maggio"},
         {"Datum Auinione x et kalendas decembris anno quarto", tempidex::ErrorDateNotCorrect},
         {"Datum Rome v. luna idus decembris", tempidex::ErrorDateNotCorrect},
         {"Datum Rome III feria Kalendas Iunii", "01 Giugno"},
