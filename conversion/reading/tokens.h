@@ -11,6 +11,7 @@
 // character is part of a word.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <memory_resource>
 #include <string>
@@ -53,7 +54,10 @@ public:
 
     bool tooMany() const { return m_tooMany; }
     std::size_t size() const { return m_tokens.size(); }
-    const Token &operator[](std::size_t i) const { return m_tokens[i]; }
+    const Token &operator[](std::size_t i) const {
+        assert(i < m_tokens.size()); // a rule that looks past the line's last word
+        return m_tokens[i];
+    }
     // Words `from` to `to` (not included) as the line writes them.
     std::string_view written(std::size_t from, std::size_t to) const;
     // Reads word i as not parted from the one before: the colon before it was the mark of an
