@@ -33,9 +33,12 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
     if (key == "die" || key == "diem")
         return FeastRelation::On;
     // Every other relation's word begins so, and is longer: most words are none.
-    if (key.size() < 5 || std::string_view("cfopsu").find(key.front()) == std::string_view::npos)
+    if (key.size() < 5 || std::string_view("cfnopsu").find(key.front()) == std::string_view::npos)
         return std::nullopt;
     const std::string stem = StemAt(words, i, i);
+    // in natale sancti Mathei: a saint's feast as his birthday into heaven
+    if (stem == "natal")
+        return FeastRelation::On;
     // (festivitate: its stem, as names fold ti before a vowel and c before i, is "fesiuitat")
     if (IsOneOf(stem, {"fest", "fesiuitat", "solemnitat", "solempnitat"}))
         return FeastRelation::On;
@@ -352,7 +355,9 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     const bool church = in && at + 1 < words.size() &&
                         IsOneOf(words[at + 1].key, {"beata", "beatam", "beato", "beatum", "sancta",
                                                     "sanctam", "sancto", "sanctum"});
-    if (in && !infra && !church && !relation)
+    // (and "in natali Domini", Christmas: its name, not the day of a saint named Domini)
+    const bool natale = in && at + 1 < words.size() && words[at + 1].key.starts_with("natal");
+    if (in && !infra && !church && (!relation || natale))
         if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 1);
             feast && (feast->end > at + 2 || IsDayByItsName(feast->feast)))
             AddChurchDay(words, phrases, at, feast->end, DayOf(*feast));

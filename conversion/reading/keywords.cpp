@@ -212,6 +212,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"mille", Kind::Thousand},
     {"mundi", Kind::World},
     {"nat", Kind::Formula, Nativity},
+    {"natale", Kind::Church}, // natale sancti Mathei: his feast
     {"natali", Kind::Formula, Nativity},
     {"natalis", Kind::Formula, Nativity},
     {"nativitate", Kind::Formula, Nativity},

@@ -448,6 +448,10 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"anno 1300 dominica die in vigilia Assumptionis", "14 Agosto 1300"},
         {"anno 1300 sabbato die post festum conceptionis beate virginis", "10 Dicembre 1300"},
         {"in Sancto Emerico, in oct. Georgii mart. anno 1379", "30 Aprile 1379"},
+        // a saint's feast as his birthday, and Christmas's name beside it
+        {"in natale Sancti Mathei apostoli anno 1300", "21 Settembre 1300"},
+        {"Actum natale sancti Martini, anno 1300", "11 Novembre 1300"},
+        {"in natale Domini anno 1300", "25 Dicembre 1300"},
         // w for the u it doubles
         {"die iouis proxima ante festum beati Luce Ewangeliste anno domini 1316",
          "14 Ottobre 1316"},
