@@ -689,6 +689,23 @@ TEST(DatingClause, AnUnmarkedDateBesideADateReceivedIsWarned) {
     EXPECT_EQ(marked.warnings.find("ricevuta"), std::string::npos) << marked.warnings;
 }
 
+// A year that only a reign gives is not counted: after the 24th of February a leap year would
+// move the day, and the warning says to which. Without a year at all, no such warning.
+TEST(DatingClause, AYearOnlyAReignGivesWarnsOfTheLeapDay) {
+    const tempidex::Answer reign =
+        LatinToModern("iii kalendas marcii, anno V regnante Lotario rege", {});
+    EXPECT_EQ(reign.text, "27 Febbraio");
+    EXPECT_NE(reign.warnings.find("se fosse bisestile il giorno sarebbe il 28 Febbraio"),
+              std::string::npos)
+        << reign.warnings;
+    EXPECT_EQ(LatinToModern("iii kalendas marcii", {}).warnings.find("bisestile"),
+              std::string::npos);
+    // Bologna's count from the month's end and the Roman date of the same day are one date
+    EXPECT_EQ(
+        LatinToModern("die secundo exeunte mense februarii, III Kal. Mart., anno 1301", {}).text,
+        "27 Febbraio 1301");
+}
+
 // An ordinal read from a word one letter away may be another word: the warning says which day
 // the line names then ("testium", the witnesses, is a letter from "tertium").
 TEST(DatingClause, AnOrdinalReadFromAMisspeltWordIsWarned) {
