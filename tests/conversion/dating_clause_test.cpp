@@ -829,11 +829,24 @@ TEST(DatingClause, TheWarningNamesTheDayEachStyleAnswers) {
         }
 }
 
+// Easter 1301 fell on 2 April and Easter 1302 on 22 April: the Easter year 1301 holds the days
+// between twice, and the warning names both; no other style does.
+TEST(DatingClause, AnEasterYearNamesSomeDaysTwice) {
+    const tempidex::Answer easter =
+        LatinToModern("XVIII Kal. Mai. anno 1301", InStyle(tempidex::YearStyle::Easter));
+    EXPECT_EQ(easter.text, "14 Aprile 1301");
+    EXPECT_NE(easter.warnings.find("cade due volte: nel 1301 e nel 1302"), std::string::npos)
+        << easter.warnings;
+    EXPECT_EQ(LatinToModern("XVIII Kal. Mai. anno 1301", InStyle(tempidex::YearStyle::Florentine))
+                  .warnings.find("due volte"),
+              std::string::npos);
+}
+
 // Every day from 100 BC to AD 2100, written in Latin with each style's year and read back with
 // the same style, is the same day.
 TEST(DatingClause, EachStyleReadsBackWhatItWrites) {
     for (const auto &style : tempidex::YearStyles) {
-        // An Easter year names some days twice (easter_test.cpp)
+        // An Easter year names some days twice (AnEasterYearNamesSomeDaysTwice)
         if (style.style == tempidex::YearStyle::Easter)
             continue;
         LineOptions options = InStyle(style.style);
