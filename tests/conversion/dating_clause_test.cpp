@@ -584,6 +584,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Laterani x. autem kalendas ianuarii.", "23 Dicembre"},
         // a line that ends on "in", with nothing after it to read
         {"Datum Kal. Mai. in", "01 Maggio"},
+        // "ac" and "ad" in small letters are words, an era only in capitals
+        {"Datum XV Kal. Iun. anno 1300 ac testibus", "18 Maggio 1300"},
+        {"Datum XV Kal. Iun. 44 AC", "18 Maggio 44 a.C."},
         {"Datum Auinione x et kalendas decembris anno quarto", tempidex::ErrorDateNotCorrect},
         {"Datum Rome v. luna idus decembris", tempidex::ErrorDateNotCorrect},
         {"Datum Rome III feria Kalendas Iunii", "01 Giugno"},
