@@ -89,4 +89,23 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
         EXPECT_EQ(tempidex::LatinToModern(line, explain).text, answer);
 }
 
+// The days that a count of the feast's own day, the medieval leap day, a Sunday's gender or
+// the first of a month change, in the explanation or the warning that says them.
+TEST(LatinToModern, NamesTheOtherReckoningsInItsOwnWords) {
+    const tempidex::LineOptions explain{tempidex::Reckoning::Historical, false, false, true};
+    const auto has = [&](std::string_view line, std::string_view said) {
+        const tempidex::Answer a = tempidex::LatinToModern(line, explain);
+        EXPECT_NE((a.text + a.warnings).find(said), std::string::npos) << a.text << a.warnings;
+    };
+    has("tertio die post festum sancti Martini anno 1300",
+        "contando anche il giorno della festa, come spesso si contava, sarebbe il 13 Novembre "
+        "1300");
+    has("a. d. VI Kal. Mar. anno 1300", "ma 25 Febbraio contando aggiunto il 24, come il medioevo");
+    has("dominica ante festum sancti Martini anno 1300",
+        "l'ultima domenica prima della festa, il 6 Novembre 1300");
+    has("feria secunda ante festum sancti Martini anno 1300",
+        "l'ultimo lunedì prima della festa, il 7 Novembre 1300");
+    has("die primo mensis maii", "giorno 1 del mese, contato dal primo: il 1° Maggio");
+}
+
 } // namespace
