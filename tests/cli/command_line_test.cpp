@@ -171,10 +171,11 @@ TEST(ToLatin, ReadsTheDatesPeopleWrite) {
     // and the ISO year before AD 1 after "--".
     const Outcome italian =
         Tempidex({"-l", "1\u00b0 gennaio 2024", "1\u00ba maggio", "luned\u00ec 3 marzo 2025",
-                  "marted\u00ec 3 marzo 2025", "3 sett.", "1 gen. 2000", "--", "-0043-03-15"});
+                  "marted\u00ec 3 marzo 2025", "domenica 3 marzo 2025", "3 sett.", "1 gen. 2000",
+                  "--", "-0043-03-15"});
     EXPECT_EQ(italian.out, "Kal. Ian. MMXXIV\nKal. Mai.\na. d. V Non. Mar. MMXXV\n"
-                           "ERRORE - Data non corretta\na. d. III Non. Sep.\nKal. Ian. MM\n"
-                           "Id. Mar. DCCX a.u.c.\n");
+                           "ERRORE - Data non corretta\nERRORE - Data non corretta\n"
+                           "a. d. III Non. Sep.\nKal. Ian. MM\nId. Mar. DCCX a.u.c.\n");
     const Outcome minus = Tempidex({"-l", "-0043-03-15"});
     EXPECT_EQ(minus.status, 2);
     EXPECT_NE(minus.err.find("-- -0043-03-15"), std::string::npos) << minus.err;
