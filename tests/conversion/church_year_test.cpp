@@ -315,6 +315,30 @@ TEST(ChurchYear, TheWarningNamesTheDayByTheFeastKeptElsewhere) {
               std::string::npos);
 }
 
+// A vigil that fell on a Sunday was kept on the Saturday before: the warning says so in those
+// years alone (the day before St Lawrence's, 9 August, counted from the Julian day numbers).
+TEST(ChurchYear, AVigilOnASundayIsWarnedOf) {
+    for (int year = 1300; year <= 1310; ++year) {
+        const bool sunday = JulianDayNumber(year, 8, 9, false) % 7 == 6;
+        const tempidex::Answer answer =
+            LatinToModern("in vigilia sancti Laurentii anno " + std::to_string(year), {});
+        EXPECT_EQ(answer.text, "09 Agosto " + std::to_string(year));
+        EXPECT_EQ(answer.warnings.find("la vigilia cade di domenica, e si osservava il sabato "
+                                       "prima: 08 Agosto " +
+                                       std::to_string(year)) != std::string::npos,
+                  sunday)
+            << year << "\n"
+            << answer.warnings;
+    }
+    // the Sundays counted after a feast are said by their number
+    tempidex::LineOptions explain;
+    explain.explain = true;
+    EXPECT_NE(LatinToModern("dominica tertia post Pentecosten anno 1300", explain)
+                  .text.find("la 3ª domenica dopo, il 19 Giugno 1300"),
+              std::string::npos);
+    EXPECT_EQ(LatinToModern("dominica in passione dni anno 1300", {}).text, "27 Marzo 1300");
+}
+
 // The Sundays of Lent counted: the first is six weeks before Easter, the fifth two; the sixth
 // is Palm Sunday, which charters name, never count. Easter from the tables.
 TEST(ChurchYear, TheSundaysOfLentCountedFromTheTables) {

@@ -982,6 +982,10 @@ TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
                   .warnings,
               "«Actum Florentie in eclesia sanctæ Mari…»: l'indizione scritta (VIII) non "
               "concorda: era la XIII (indizione greca, dal 1° Settembre)\n");
+    // and the first of the fifteen, (1302 + 3) mod 15 + 1 from 1 September 1302
+    EXPECT_NE(LatinToModern("Kal. Mai. anno 1303 indictione V", LineOptions{})
+                  .warnings.find("era la I (indizione greca"),
+              std::string::npos);
 }
 
 } // namespace
