@@ -109,11 +109,11 @@ Phrase MonthFault(std::size_t at, std::size_t monthAt, std::size_t end) {
 // (quarto anno Kal.), an indiction's, a month's.
 bool StandsApartFromACount(const Words &words, std::size_t i) {
     constexpr std::uint64_t besideADate =
-        KindsOf({Kind::Connective, Kind::In,        Kind::Die,       Kind::Diem,    Kind::A,
-                 Kind::D,          Kind::AD,        Kind::Ante,      Kind::Sub,     Kind::Bis,
-                 Kind::Pridie,     Kind::Postridie, Kind::Feria,     Kind::DayName, Kind::Anno,
-                 Kind::Reign,      Kind::Reigning,  Kind::Indiction, Kind::Consul,  Kind::Mensis,
-                 Kind::EraStart,   Kind::Reference, Kind::Number,    Kind::Capital});
+        KindsOf({Kind::Connective, Kind::In,        Kind::Die,     Kind::Diem,     Kind::A,
+                 Kind::D,          Kind::AD,        Kind::Ante,    Kind::Bis,      Kind::Pridie,
+                 Kind::Postridie,  Kind::Feria,     Kind::DayName, Kind::Anno,     Kind::Reign,
+                 Kind::Reigning,   Kind::Indiction, Kind::Consul,  Kind::EraStart, Kind::Reference,
+                 Kind::Number,     Kind::Capital});
     return !words[i].gloss && (words.kindsOf(i) & besideADate) == 0 && words.monthOf(i) == 0 &&
            !words.mayBeNumber(i) && words.numeralOf(i) == 0;
 }

@@ -589,6 +589,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum XV Kal. Iun. 44 AC", "18 Maggio 44 a.C."},
         {"Datum Auinione x et kalendas decembris anno quarto", tempidex::ErrorDateNotCorrect},
         {"Datum Rome v. luna idus decembris", tempidex::ErrorDateNotCorrect},
+        {"Datum Laterani x. sub kalendas ianuarii.", tempidex::ErrorDateNotCorrect},
         {"Datum Rome III feria Kalendas Iunii", "01 Giugno"},
         // a month cut short that is also a word, before another month, counts: ten, not December
         {"Data IX Calend. decem Feb. Ind. XV.", tempidex::ErrorDateNotCorrect},
