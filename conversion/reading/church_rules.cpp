@@ -89,17 +89,6 @@ bool IsATerm(const Words &words, std::size_t end, const ChurchDay &day) {
     return false;
 }
 
-// The phrase of a day by a feast; of a term, a phrase that names no day.
-void AddChurchDay(const Words &words, Phrases &phrases, std::size_t begin, std::size_t end,
-                  const ChurchDay &day) {
-    Phrase p = ChurchPhrase(begin, end, day);
-    if (IsATerm(words, end, day)) {
-        p.kind = PhraseKind::Skip;
-        p.date = {};
-    }
-    phrases.push_back(p);
-}
-
 bool IsSunday(int feast) {
     const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
     return f.anchor == FeastAnchor::Advent ||
@@ -177,6 +166,22 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     if (!feast || feast->feast < 0 || (sunday && !IsSunday(feast->feast) && !lords))
         return std::nullopt;
     return FeastNamed{feast->feast, feast->end, octave};
+}
+
+// The phrase of a day by a feast; of a term, a phrase that names no day.
+void AddChurchDay(const Words &words, Phrases &phrases, std::size_t begin, std::size_t end,
+                  const ChurchDay &day) {
+    // (a feast's name run on to another feast's phrase, "post Martinus festum assumptionis beate
+    // Marie": which is the day's the words do not say, and neither is read)
+    if (end < words.size() && !words.parted(end) && RelationOf(words, end) &&
+        FeastFrom(words, end + 1))
+        return;
+    Phrase p = ChurchPhrase(begin, end, day);
+    if (IsATerm(words, end, day)) {
+        p.kind = PhraseKind::Skip;
+        p.date = {};
+    }
+    phrases.push_back(p);
 }
 
 // The day so named: the feast, and the octave it is counted from.
