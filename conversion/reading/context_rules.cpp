@@ -176,7 +176,17 @@ void RulersNumberRule(const Words &words, std::size_t at, Phrases &phrases) {
     const bool genitive =
         words.ordinalOf(at) > 0 && words.numeralOf(at) == 0 && words[at].text.ends_with('i') &&
         ((at >= 1 && name(at - 1) && !words.parted(at)) || (name(at + 1) && !words.parted(at + 1)));
-    if (between || genitive)
+    // imperante domino Federico secundo: his ordinal in the ablative, after the reign's verb
+    const auto reigning = [&words](std::size_t i) {
+        return words.is(i, Kind::Reigning) ||
+               (i >= 1 && IsOneOf(words[i].key, {"domino", "domno"}) &&
+                words.is(i - 1, Kind::Reigning));
+    };
+    const bool ablative = words.ordinalOf(at) > 0 && words.numeralOf(at) == 0 &&
+                          words[at].text.ends_with('o') && at >= 2 && name(at - 1) &&
+                          words[at - 1].text.ends_with('o') && !words.parted(at) &&
+                          !words.parted(at - 1) && reigning(at - 2);
+    if (between || genitive || ablative)
         phrases.push_back(Spanning(PhraseKind::Initials, at, at + 1));
 }
 

@@ -353,6 +353,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Die lunis, iiii nonas augusti, annos V regnante Ludvico rege.", "02 Agosto"},
         {"Notavi III non. mar., V annum Hludowici regis, Adalbertum comitem.", "05 Marzo"},
         {"V idus Februarii, VI autem anno Stephani pape V", "09 Febbraio"},
+        // the ruler's ordinal in the ablative, after the reign's verb, is no year's
+        {"Anno MCCXXVII, die XII mensis septembris, imperante domino Federico secundo",
+         "12 Settembre 1227"},
         // a number after a named pope may be his or the count of the named day after it
         {"VI autem anno Stephani pape V idus Februarii", tempidex::ErrorDateNotCorrect},
         // the Carolingian scribes' spellings: kalendes, nones, mad. (Madius), genuarius
