@@ -323,8 +323,20 @@ unsigned DeclensionsOf(std::string_view key) {
     return Any;
 }
 
+// The genitive of a name in -ius written with one i, as the name with two: Laurenti, Vincenti.
+// The name as it is where none begins so.
+NameWord FirstNameWord(std::string_view key) {
+    NameWord word = ReadNameWord(key);
+    if (!Names().firstWords.contains(word.stem) && key.size() >= 5 && key.back() == 'i' &&
+        !IsVowel(key[key.size() - 2]))
+        if (NameWord doubled = ReadNameWord(std::string(key) + "i");
+            Names().firstWords.contains(doubled.stem))
+            return doubled;
+    return word;
+}
+
 bool MayBeginFeast(std::string_view key) {
-    const NameWord word = ReadNameWord(key);
+    const NameWord word = FirstNameWord(key);
     return Names().firstWords.contains(word.stem) || IsTitle(word.stem, word.declensions) ||
            IsEpithet(word) || word.stem == "octau" || word.stem == "octab" || word.stem == "fest" ||
            word.stem == "fesiuitat" || word.stem == "dominic";
@@ -357,6 +369,9 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
         // often written. The reader cannot tell which saint is meant.
         if (read.empty() && womans && word.stem == "luc")
             return std::nullopt;
+        // (Laurenti, Vincenti, Bonifati: a name's first word in the genitive with one i)
+        if (read.empty() && !index.firstWords.contains(word.stem))
+            word = FirstNameWord(words[i].key);
         // Most words after "in" begin no feast's name (in domo, in palatio): no more to read.
         if (read.empty() && !index.firstWords.contains(word.stem))
             return std::nullopt;

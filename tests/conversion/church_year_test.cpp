@@ -477,6 +477,10 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"in natale Sancti Mathei apostoli anno 1300", "21 Settembre 1300"},
         {"Actum natale sancti Martini, anno 1300", "11 Novembre 1300"},
         {"in natale Domini anno 1300", "25 Dicembre 1300"},
+        // the genitive of a name in -ius with one i
+        {"Datum Prage anno domini 1356 proxima feria secunda ante diem Laurenti.",
+         "08 Agosto 1356"},
+        {"anno 1300 in festo sancti Bonifati", "05 Giugno 1300"},
         // w for the u it doubles
         {"die iouis proxima ante festum beati Luce Ewangeliste anno domini 1316",
          "14 Ottobre 1316"},
