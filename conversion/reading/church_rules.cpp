@@ -321,10 +321,7 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // "ipso die" is the day itself; so is "die" after the place of a verb of dating (Datum
     // Lundis die beati Laurentii). Any other word before it may move the day (altera die).
     // (a place of one word or two: Datum Colonie Agrippine die sancte Magdalene)
-    const auto name = [&words](std::size_t i) {
-        return words[i].capital && !words.parted(i) && words.classOf(i).kinds == 0 &&
-               words.monthOf(i) == 0;
-    };
+    const auto name = [&words](std::size_t i) { return words.nameLike(i) && !words.parted(i); };
     const auto place = [&](std::size_t i) {
         return i >= 1 && name(i) &&
                (words.is(i - 1, Kind::Given) ||

@@ -150,8 +150,7 @@ void PopeRule(const Words &words, std::size_t at, Phrases &phrases) {
     // Honorii papae III, Gregorii pape noni: the number in the pope's name; but in "domini pape
     // xviii kalendas decembris" the number counts the days. After his name it may be either:
     // "Stephani pape V idus Februarii" is Stephen V on the Ides, or the fifth day before them.
-    const bool named = at >= 1 && !words.parted(at) && words[at - 1].capital &&
-                       words.kindsOf(at - 1) == 0 && words.monthOf(at - 1) == 0;
+    const bool named = at >= 1 && !words.parted(at) && words.nameLike(at - 1);
     if (words.is(at, Kind::Pope) && !words.parted(at + 1))
         for (const NumberRead &n : CountsFrom(words, at + 1))
             if (named || !words.is(n.end, Kind::Reference) || words.parted(n.end))
@@ -160,10 +159,7 @@ void PopeRule(const Words &words, std::size_t at, Phrases &phrases) {
 
 void RulersNumberRule(const Words &words, std::size_t at, Phrases &phrases) {
     // A name no table knows, written as names are: Otto, Heinricus, Victor; no month.
-    const auto name = [&words](std::size_t i) {
-        return i < words.size() && words[i].capital && !words[i].capitals &&
-               words.kindsOf(i) == 0 && words.monthOf(i) == 0;
-    };
+    const auto name = [&words](std::size_t i) { return words.nameLike(i) && !words[i].capitals; };
     const auto title = [&words](std::size_t i) {
         return !words.parted(i) &&
                (words.is(i, Kind::Reign) || words.is(i, Kind::Reigning) || words.is(i, Kind::Pope));

@@ -221,9 +221,7 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     // III, Idus Septembris", "apud Sanctum Petrum tertio, nonas Septembris".
     const bool comma = words[at].pause;
     const auto alone = [&words](std::size_t begin) {
-        return begin == 0 || words[begin].pause ||
-               (words[begin - 1].capital && words.classOf(begin - 1).kinds == 0 &&
-                words.monthOf(begin - 1) == 0);
+        return begin == 0 || words[begin].pause || words.nameLike(begin - 1);
     };
     // A word between the count and the named day: "quarto decimo autem Kalendas Iulii".
     const std::size_t before =

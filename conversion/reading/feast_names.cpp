@@ -134,8 +134,7 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
         }
         // A name the table does not know after the saint's (Thome Becket, Martini Turonensis)
         // may be another saint of the name, or another of his feasts.
-        const bool unknownName = words[i].capital && words.classOf(i).kinds == 0 &&
-                                 words.monthOf(i) == 0 && !words.mayBeNumber(i);
+        const bool unknownName = words.nameLike(i) && !words.mayBeNumber(i);
         // "in" begins another feast's name only before the words those names go on with
         // (Petri in vinculis, Michaelis in monte); "in presencia nostra", "in castro" are not.
         if (words[i].key == "in")
@@ -323,10 +322,9 @@ unsigned DeclensionsOf(std::string_view key) {
     return Any;
 }
 
-// The genitive of a name in -ius written with one i, as the name with two: Laurenti, Vincenti.
-// The name as it is where none begins so.
-NameWord FirstNameWord(std::string_view key) {
-    NameWord word = ReadNameWord(key);
+// The first word of a name, `word` as read from `key`; or the genitive of a name in -ius
+// written with one i as the name with two (Laurenti, Vincenti), where no name begins as it is.
+NameWord FirstNameWord(std::string_view key, NameWord word) {
     if (!Names().firstWords.contains(word.stem) && key.size() >= 5 && key.back() == 'i' &&
         !IsVowel(key[key.size() - 2]))
         if (NameWord doubled = ReadNameWord(std::string(key) + "i");
@@ -336,7 +334,7 @@ NameWord FirstNameWord(std::string_view key) {
 }
 
 bool MayBeginFeast(std::string_view key) {
-    const NameWord word = FirstNameWord(key);
+    const NameWord word = FirstNameWord(key, ReadNameWord(key));
     return Names().firstWords.contains(word.stem) || IsTitle(word.stem, word.declensions) ||
            IsEpithet(word) || word.stem == "octau" || word.stem == "octab" || word.stem == "fest" ||
            word.stem == "fesiuitat" || word.stem == "dominic";
@@ -370,8 +368,8 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
         if (read.empty() && womans && word.stem == "luc")
             return std::nullopt;
         // (Laurenti, Vincenti, Bonifati: a name's first word in the genitive with one i)
-        if (read.empty() && !index.firstWords.contains(word.stem))
-            word = FirstNameWord(words[i].key);
+        if (read.empty())
+            word = FirstNameWord(words[i].key, std::move(word));
         // Most words after "in" begin no feast's name (in domo, in palatio): no more to read.
         if (read.empty() && !index.firstWords.contains(word.stem))
             return std::nullopt;

@@ -105,8 +105,7 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             words.classOf(i + 1).formula != YearCount::Unmarked)
             return;
         // anno domni Ludouuici III: a ruler named as "the lord" is a reign named too
-        const bool lord = anno && i == at + 2 && words[i].capital && words.classOf(i).kinds == 0 &&
-                          words.monthOf(i) == 0 && !words.mayBeNumber(i) &&
+        const bool lord = anno && i == at + 2 && words.nameLike(i) && !words.mayBeNumber(i) &&
                           (words[i - 1].key == "domni" || words[i - 1].key == "domini" ||
                            words[i - 1].key == "domno");
         named = named || words.is(i, Kind::Reign) || words.is(i, Kind::Reigning) || lord;
@@ -184,7 +183,7 @@ void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
     const bool from =
         words.is(at + 1, Kind::A) || (at + 1 < words.size() && words[at + 1].text == "ab");
     if (words.ordinalOf(at) > 0 && from && at + 2 < words.size() && !words.parted(at + 1) &&
-        words[at + 2].capital && words.classOf(at + 2).kinds == 0 && words.monthOf(at + 2) == 0)
+        words.nameLike(at + 2))
         phrases.push_back(ElsewherePhrase(YearElsewhere::Anniversary, at, at + 2));
 }
 

@@ -53,6 +53,10 @@ public:
     bool isNumber(std::size_t i) const { return i < size() && m_words[i].number; }
     // Whether it may be any number at all: a number, a numeral in lower case, an ordinal.
     bool mayBeNumber(std::size_t i) const { return i < size() && m_words[i].mayBeNumber; }
+    // Whether it is written as a name or a place is: a capital, and no keyword or month.
+    bool nameLike(std::size_t i) const {
+        return i < size() && m_tokens[i].capital && m_words[i].word.kinds == 0 && monthOf(i) == 0;
+    }
     // Whether it is a word no table knows: no keyword, month or number; a name, a place, a verb.
     bool plain(std::size_t i) const {
         return i < size() && m_words[i].word.kinds == 0 && monthOf(i) == 0 &&
