@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # The command line loads no Qt library: Qt would take four fifths of its start-up.
 LD_DEBUG=files "$1" --version 2>&1 >/dev/null | grep -E "file=libQt6" &&
     fail "the command line loads Qt"
-"$1" --convert=Kal. x 2>&1 | grep -q "^tempidex: Valore non previsto dopo '--convert'" ||
+"$1" --convert=Kal. x 2>&1 | grep "^tempidex: Valore non previsto dopo '--convert'" >/dev/null ||
     fail "the complaint about a value is not Italian"
 for qt in -reverse "-style Fusion"; do
     # shellcheck disable=SC2086 # an option and its value

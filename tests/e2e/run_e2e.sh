@@ -35,8 +35,8 @@ main=$(window " Tempidex 02") || fail "no main window"
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
 sleep 0.3
 check_geometry "$main" 418 145
-xprop -id "$main" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "main window has no 32x32 icon"
-xprop -id "$main" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "main window can be maximized"
+xprop -id "$main" _NET_WM_ICON | grep "Icon (32 x 32)" >/dev/null || fail "main window has no 32x32 icon"
+xprop -id "$main" _NET_WM_ALLOWED_ACTIONS | grep MAXIMIZE >/dev/null && fail "main window can be maximized"
 
 # The wheel turned over the month list, which has no focus, changes neither the month nor the
 # focus: the designation typed next still replaces the selected " --- ", and Ian. stays.

@@ -22,7 +22,7 @@ app=$!
 main=$(window " Tempidex 02") || fail "no main window"
 timeout 10 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true # --sync may wait forever
 sleep 0.5
-xprop -id "$main" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "main window has no 32x32 icon"
+xprop -id "$main" _NET_WM_ICON | grep "Icon (32 x 32)" >/dev/null || fail "main window has no 32x32 icon"
 # The frame Windows gives it: a caption, a system menu and a minimize box; no maximize box and
 # no frame to drag, since the controls would not follow (WS_CAPTION 0xc00000, WS_SYSMENU
 # 0x80000, WS_MINIMIZEBOX 0x20000, WS_MAXIMIZEBOX 0x10000, WS_THICKFRAME 0x40000).
