@@ -368,6 +368,13 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (words.monthOf(at + 1) && !words.parted(at + 1) && !words.parted(at + 2))
             for (const NumberRead &count : CountsFrom(words, at + 2))
                 add(begin, count.value, at + 1, count.end, true);
+        // die mercurii x mensis augusti: a numeral of one small letter after the weekday, read
+        // as it is after "die" (a longer number begins a day of its own, below)
+        if ((words.is(at + 1, Kind::DayName) || words.is(at + 1, Kind::Weekday)) &&
+            !words.parted(at + 1) && !words.parted(at + 2) && at + 2 < words.size() &&
+            !words.mayBeNumber(at + 2))
+            for (const NumberRead &count : CountsFrom(words, at + 2))
+                add(at + 2, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
     }
     // mense Maii die 3; mense februarii IIIº; and with a comma before "die": mense januario,
     // die sexto; quod fecit mensis martius, dies XV, as the St. Gallen charters write it

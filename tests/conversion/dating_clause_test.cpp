@@ -178,6 +178,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"sexto die mensis Iulii anno Domini MDXX", "06 Luglio 1520"},
         {"die XX mensis Maii, anno a nativitate Domini MCCCXL, indictione VIII", "20 Maggio 1340"},
         {"Anno Domini MCCCXX, indictione III, die Lunae XXV mensis Augusti", "25 Agosto 1320"},
+        // a numeral of one small letter after the weekday, as after "die" (and a letter that
+        // is none is still no day)
+        {"anno 1300 die mercurii x mensis augusti", "10 Agosto 1300"},
+        {"die mercurii a mensis augusti", tempidex::ErrorDateNotCorrect},
         {"Datum Parisius, anno Domini M° CC° LX° nono, mense Maio", tempidex::ErrorDateNotCorrect},
         {"Datum Florentie, Kalendarum Iuniarum die, anno Domini MCCCL", "01 Giugno 1350"},
         {"Actum Lucae, pridie Nonarum Decembrium, anno Domini MCCLX", "04 Dicembre 1260"},
