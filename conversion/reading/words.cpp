@@ -166,9 +166,14 @@ Words::Unknown Words::UnknownOf(std::string_view key) {
         value = ClassOf(key.substr(1)).ordinal;
     u.near = u.near && value > 0;
     u.ordinal = static_cast<std::int16_t>(value);
+    // An ordinal after a numeral's letters or marks (cdxxtercio, onono); after other letters, it
+    // ends a name: Barchinone, Barcinona (Barcelona) are no "none", "nona".
     if (value == 0 && MayEndAsAnOrdinal(key))
         for (std::size_t size = 4; size < key.size() && size <= 16; ++size)
-            u.endsAsOrdinal = u.endsAsOrdinal || ClassOf(key.substr(key.size() - size)).ordinal > 0;
+            u.endsAsOrdinal = u.endsAsOrdinal ||
+                              (key.substr(0, key.size() - size).find_first_not_of("ivxlcdmuo") ==
+                                   std::string_view::npos &&
+                               ClassOf(key.substr(key.size() - size)).ordinal > 0);
     return u;
 }
 

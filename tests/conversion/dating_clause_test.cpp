@@ -502,6 +502,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "20 Gennaio"},
         {"anno dominj mcd quintodecimo. xvjta die mensis aprilis", "16 Aprile 1415"},
         {"Data Roskildis anno domini mixta XV kal. maii", tempidex::ErrorYearNotCorrect},
+        // an ordinal's ending after letters of no numeral ends a name: Barcelona
+        {"Datum Barchinone .xv. kalendas Nouembris Anno Domini 1344", "18 Ottobre 1344"},
         // the marks and endings of numerals: the o of the numeral before run on (occcmo, onono),
         // an ending after a full stop (.x.ma), "do" after a two (ccclxxiido); never dropped
         {"die uicesimasecunda mensis martii anno a natiuitate domini millesimo. occcmo, lxxvº.",
