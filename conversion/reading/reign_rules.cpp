@@ -137,8 +137,11 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
         }
         for (const YearNumber &number : YearNumbersFrom(words, i)) {
             // (past a comma, a number before a named day counts its days: "anno Christo
-            // propitio, iiii idus junias")
-            if (number.yearForm || (words.parted(i) && words.is(number.end, Kind::Reference)))
+            // propitio, iiii idus junias"; and one that another goes on is a count of its own,
+            // never split: "anno pontificatus nostri, tertio decimo kalendas maii")
+            if (number.yearForm ||
+                (words.parted(i) && (words.is(number.end, Kind::Reference) ||
+                                     (words.mayBeNumber(number.end) && !words.parted(number.end)))))
                 continue;
             phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
             for (const std::size_t joined : JoinedCountEnds(words, number.end))
