@@ -134,33 +134,69 @@ bool LooksLikeAnOrdinal(std::string_view key) {
            key.find("ecimo") != std::string_view::npos; // duodecimo with its d misprinted
 }
 
-int OrdinalNear(std::string_view key) {
-    // Every form, by its first letter and its length: a word is compared with those that begin
-    // as it does and are a letter longer or shorter at most.
-    constexpr std::size_t Longest = 40;
-    using Forms = std::vector<std::pair<std::string, int>>;
-    static const std::array<std::array<Forms, Longest + 2>, 26> forms = [] {
-        std::array<std::array<Forms, Longest + 2>, 26> byLetter;
+namespace {
+
+// Every ordinal's form, by its first letter and its length.
+constexpr std::size_t LongestForm = 40;
+using Forms = std::vector<std::pair<std::string, int>>;
+const std::array<std::array<Forms, LongestForm + 2>, 26> &FormsByLetter() {
+    static const std::array<std::array<Forms, LongestForm + 2>, 26> forms = [] {
+        std::array<std::array<Forms, LongestForm + 2>, 26> byLetter;
         ForEachOrdinalForm([&byLetter](const std::string &form, int value) {
-            if (form[0] >= 'a' && form[0] <= 'z' && form.size() <= Longest)
+            if (form[0] >= 'a' && form[0] <= 'z' && form.size() <= LongestForm)
                 byLetter[static_cast<std::size_t>(form[0] - 'a')][form.size()].emplace_back(form,
                                                                                             value);
         });
         return byLetter;
     }();
-    if (key.size() < 5 || key.size() > Longest || key[0] < 'a' || key[0] > 'z')
-        return 0;
-    int found = 0;
-    const auto &byLength = forms[static_cast<std::size_t>(key[0] - 'a')];
+    return forms;
+}
+
+// Calls `each` with the value of every form that begins with `letter` and is a letter apart
+// from `key`, while it returns true.
+template <typename Each> void ForEachFormNear(std::string_view key, char letter, Each &&each) {
+    const auto &byLength = FormsByLetter()[static_cast<std::size_t>(letter - 'a')];
     for (std::size_t length = key.size() - 1; length <= key.size() + 1; ++length)
-        for (const auto &[form, value] : byLength[length]) {
-            if (!OneLetterApart(form, key))
-                continue;
-            if (found != 0 && found != value)
-                return 0;
+        for (const auto &[form, value] : byLength[length])
+            if (OneLetterApart(form, key) && !each(value))
+                return;
+}
+
+bool IsKeyOfForms(std::string_view key, std::size_t shortest) {
+    return key.size() >= shortest && key.size() < LongestForm && key[0] >= 'a' && key[0] <= 'z';
+}
+
+} // namespace
+
+int OrdinalNear(std::string_view key) {
+    if (!IsKeyOfForms(key, 5))
+        return 0;
+    // The first letter is kept, or written as Spanish and Catalan scribes wrote it (cuarto for
+    // quarto) or as a scan reads a long s (fecundo for ſecundo).
+    const char first = key[0] == 'c' ? 'q' : key[0] == 'q' ? 'c' : key[0] == 'f' ? 's' : key[0];
+    int found = 0;
+    bool several = false;
+    for (const char letter : {key[0], first}) {
+        ForEachFormNear(key, letter, [&](int value) {
+            several = found != 0 && found != value;
             found = value;
-        }
+            return !several;
+        });
+        if (several)
+            return 0;
+        if (first == key[0])
+            break;
+    }
     return found;
+}
+
+bool NearAnOrdinal(std::string_view key) {
+    if (!IsKeyOfForms(key, 4))
+        return false;
+    bool near = false;
+    for (char letter = 'a'; letter <= 'z' && !near; ++letter)
+        ForEachFormNear(key, letter, [&near](int) { return !(near = true); });
+    return near;
 }
 
 } // namespace tempidex

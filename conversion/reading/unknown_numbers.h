@@ -8,10 +8,13 @@
 
 namespace tempidex {
 
-// The value of the ordinal that a word misspelt by one letter is (quatodecimo, octabo), the
-// first letter kept, where one value alone is that close; 0 for none. `key` as ClassOf's, of
-// five letters or more.
+// The value of the ordinal that a word misspelt by one letter is (quatodecimo, octabo, cuarto),
+// where one value alone is that close; 0 for none. `key` as ClassOf's, of five letters or more.
 int OrdinalNear(std::string_view key);
+
+// Whether a word of four letters and more is a letter apart from some ordinal's form, its first
+// letter included (hexto, nolo, qono): beside a number, a number misspelt that no rule can read.
+bool NearAnOrdinal(std::string_view key);
 
 // The value of a number in words run together, each part smaller than the place of the one
 // before (septuagesimoprimo, millesimoquadringentesimosexagesimo); 0 for any other word. `key`

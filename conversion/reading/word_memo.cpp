@@ -27,7 +27,7 @@ const Words::Word &WordMemo::classOf(const Token &t) {
     slot.word = Words::Classify(t);
     slot.word.feast = MayBeginFeast(t.key);
     const Words::Word &w = slot.word; // a word no table knows, as readOrdinalNoTableKnows reads
-    if (w.word.kinds == 0 && w.word.month == 0 && w.digits == 0 && t.key.size() >= 5)
+    if (w.word.kinds == 0 && w.word.month == 0 && w.digits == 0 && t.key.size() >= 4)
         slot.word.unknown = Words::UnknownOf(t.key);
     std::copy(t.text.begin(), t.text.end(), slot.text.begin());
     slot.size = static_cast<std::uint8_t>(t.text.size());

@@ -156,6 +156,9 @@ Words::Word Words::Classify(const Token &t) {
 Words::Unknown Words::UnknownOf(std::string_view key) {
     Unknown u;
     u.read = true;
+    u.nearOne = NearAnOrdinal(key);
+    if (key.size() < 5) // four letters: only that (nono written qono)
+        return u;
     u.looksLikeOne = LooksLikeAnOrdinal(key);
     int value = OrdinalsRunTogether(key);
     u.near = value == 0;
@@ -186,10 +189,11 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         else
             m_words[i] = Classify(m_tokens[i]);
     }
+    std::array<bool, Tokens::MostWords> alone{}; // a word no table knows, no number beside it
     for (std::size_t i = 0; i < m_tokens.size(); ++i) {
         if (is(i, Kind::EraStart))
             readEra(i);
-        readOrdinalNoTableKnows(i);
+        alone[i] = readOrdinalNoTableKnows(i);
         const std::string_view text = m_tokens[i].text;
         // "m. d. x.": a year in small letters, each a word. A numeral letter alone begins no
         // number, but "m" before another numeral is the thousand, and the letters after it
@@ -259,44 +263,66 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_words[i].word.kinds &= ~(std::uint64_t{1} << static_cast<unsigned>(Kind::Number));
         }
     }
+    // A misspelt count before another (quito decibo kalendas): the second is known a number
+    // only once read, from the end back.
+    for (std::size_t i = m_tokens.size(); i-- > 0;)
+        if (alone[i])
+            readOrdinalNoTableKnows(i);
 }
 
 // A word no table knows, where a number may stand (beside another number, or a named day) or
 // that looks like part of one (-esim-, -decim-): a number in words run together
 // (septuagesimoprimo), or an ordinal misspelt by a letter (octano, quatodecimo). Either is a
 // number to account for.
-void Words::readOrdinalNoTableKnows(std::size_t i) {
+bool Words::readOrdinalNoTableKnows(std::size_t i) {
     Word &w = m_words[i];
     const Token &t = m_tokens[i];
-    if (w.word.kinds != 0 || w.word.month != 0 || t.gloss || t.key.size() < 5 || w.digits > 0)
-        return;
+    if (w.word.kinds != 0 || w.word.month != 0 || t.gloss || t.key.size() < 4 || w.digits > 0)
+        return false;
     const auto numberAt = [this](std::size_t j) {
         return j < size() && !m_tokens[j].gloss &&
                (m_words[j].mayBeNumber || is(j, Kind::Reference) || m_words[j].numeral > 0);
     };
-    // the words a number follows: anno qninto, indictione tercia
-    const auto before = [this](std::size_t j) {
+    // the words a number follows: anno qninto, indictione tercia; the ordinal mark of the number
+    // before, written as a word (ccc. o nono); a named day and its month, where the count
+    // follows them (kalendas nouembris nono)
+    const auto before = [&](std::size_t j) {
         return is(j, Kind::Anno) || is(j, Kind::Indiction) || is(j, Kind::Feria) ||
-               is(j, Kind::Hour) || is(j, Kind::Reign) || is(j, Kind::Die);
+               is(j, Kind::Hour) || is(j, Kind::Reign) || is(j, Kind::Die) ||
+               (j >= 1 && m_tokens[j].text == "o" && !m_tokens[j].pause && numberAt(j - 1)) ||
+               (j >= 1 && monthOf(j) != 0 && !m_tokens[j].pause && is(j - 1, Kind::Reference));
     };
     const bool between = (i >= 1 && !t.pause && (numberAt(i - 1) || before(i - 1))) ||
                          (i + 1 < size() && !m_tokens[i + 1].pause && numberAt(i + 1));
     const bool looksLikeOne = w.unknown.read ? w.unknown.looksLikeOne : LooksLikeAnOrdinal(t.key);
-    if (!between && !looksLikeOne)
-        return;
+    // An ordinal alone before a comma counts the named day after it (tertio, nonas): a word in
+    // small letters there, a letter apart from one and ending as an ordinal does, may be its
+    // count misspelt (teraio, nonas), and is never passed over; nor is it read as the count.
+    // (testium, Sixti, secondum, quare are words and names there.)
+    const bool beforeADay = !between && i + 1 < size() && m_tokens[i + 1].pause &&
+                            is(i + 1, Kind::Reference) && !t.capital &&
+                            std::string_view("aeiou").find(t.key.back()) != std::string_view::npos;
+    if (!between && !looksLikeOne && !beforeADay)
+        return true;
     const Unknown unknown = w.unknown.read ? w.unknown : UnknownOf(t.key);
+    if (!between && !looksLikeOne) {
+        w.number = unknown.nearOne || unknown.ordinal > 0 || unknown.endsAsOrdinal;
+        return false;
+    }
     w.nearOrdinal = unknown.near;
     w.word.ordinal = unknown.ordinal;
     if (unknown.ordinal > 0) {
         w.number = true;
         w.mayBeNumber = true;
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
-        return;
+        return false;
     }
-    // Written as an ordinal is (uicesimoni, cdxxtercio, onono): a number no rule can read,
-    // never skipped.
-    if ((looksLikeOne && between) || unknown.endsAsOrdinal)
+    // Written as an ordinal is (uicesimoni, cdxxtercio, onono), or a letter apart from one
+    // beside a number (Mº CCº XLº decundo, hexto Idus): a number no rule can read, never
+    // skipped for the date without it.
+    if (((looksLikeOne || unknown.nearOne) && between) || unknown.endsAsOrdinal)
         w.number = true;
+    return false;
 }
 
 void Words::readEra(std::size_t begin) {

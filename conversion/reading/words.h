@@ -95,6 +95,7 @@ private:
         bool near = false;         // the ordinal read from a misspelling
         bool looksLikeOne = false; // -esim-, -decim-
         bool endsAsOrdinal = false;
+        bool nearOne = false; // a letter apart from an ordinal, its first letter included
     };
     static Unknown UnknownOf(std::string_view key);
     // What each word is, worked out once.
@@ -117,7 +118,8 @@ private:
     // What a word is by itself: all but its era and an ordinal read from its neighbours.
     static Word Classify(const Token &t);
     void readEra(std::size_t begin);
-    void readOrdinalNoTableKnows(std::size_t i);
+    // true where the word was left for want of a number beside it
+    bool readOrdinalNoTableKnows(std::size_t i);
     Tokens m_tokens;
     std::pmr::vector<Word> m_words;
 };

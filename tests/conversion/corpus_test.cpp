@@ -370,6 +370,48 @@ TEST(Corpus, OtherSpellingsNeverChangeADay) {
     std::cout << kept << " of " << tried << " clauses spelt otherwise kept their answer\n";
 }
 
+// An ordinal of a year or a count misspelt by a letter, its first included, as scans and
+// scribes misspell them (hexto, qono, decundo, nouo): the clause keeps its answer, is refused,
+// or warns that the word was read as the ordinal it is a letter from; never another day
+// without a word. Each ordinal of each clause read right, a letter changed at its start, in its
+// middle and at its end.
+TEST(Corpus, AMisspeltOrdinalNeverGivesAnotherDayUnwarned) {
+    const std::array<std::string_view, 24> ordinals = {
+        "primo",      "secundo",    "tertio",       "tercio",        "quarto",       "quinto",
+        "sexto",      "septimo",    "octavo",       "octauo",        "nono",         "decimo",
+        "vicesimo",   "tricesimo",  "quadragesimo", "quinquagesimo", "sexagesimo",   "septuagesimo",
+        "octogesimo", "nonagesimo", "centesimo",    "ducentesimo",   "trecentesimo", "millesimo"};
+    int changed = 0, tried = 0;
+    for (const Row &row : Rows()) {
+        const auto written = LatinToModern(row.clause, {});
+        if (written.failed || !Agrees(row, ReadAnswer(written.text), written.warnings))
+            continue;
+        for (const std::string_view ordinal : ordinals)
+            for (std::size_t at = row.clause.find(ordinal); at != std::string_view::npos;
+                 at = row.clause.find(ordinal, at + 1)) {
+                if (!IsWholeWord(row.clause, at, at + ordinal.size()))
+                    continue;
+                for (const std::size_t letter :
+                     {std::size_t{0}, ordinal.size() / 2, ordinal.size() - 1}) {
+                    std::string clause(row.clause);
+                    char &c = clause[at + letter];
+                    c = c == 'n'   ? 'b'
+                        : c == 'q' ? 'g'
+                                   : static_cast<char>('a' + (c - 'a' + 7) % 26);
+                    const auto misspelt = LatinToModern(clause, {});
+                    ++tried;
+                    if (misspelt.failed || misspelt.text == written.text ||
+                        misspelt.warnings.find("differisce per una lettera") != std::string::npos)
+                        continue;
+                    ++changed;
+                    ADD_FAILURE() << clause << "\n  written: " << written.text
+                                  << "\n  misspelt: " << misspelt.text << misspelt.warnings;
+                }
+            }
+    }
+    std::cout << tried << " misspelt ordinals, " << changed << " another day unwarned\n";
+}
+
 // A file's clauses read one after another, each word kept for the lines after it, answer as
 // each read alone: the same words in capitals, in lower case and with a mark (MI, mi, mº) are
 // different words, and a word that meets another in the table is never taken for it.

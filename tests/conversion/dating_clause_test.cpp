@@ -502,6 +502,17 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "20 Gennaio"},
         {"anno dominj mcd quintodecimo. xvjta die mensis aprilis", "16 Aprile 1415"},
         {"Data Roskildis anno domini mixta XV kal. maii", tempidex::ErrorYearNotCorrect},
+        // a misspelt ordinal read where one alone is that close (c for q), else an error
+        {"xv kal. nov. Anno Domini Millesimo Trecentesimo Quadragesimo Cuarto", "18 Ottobre 1344"},
+        {"Datum Laterani hexto Idus Junii.", tempidex::ErrorDateNotCorrect},
+        {"Datum Lundis anno domini m ccc quinto. kalendas nouembris uono.",
+         tempidex::ErrorYearNotCorrect},
+        {"Actum anno gracie millesimo ducentesimo sexto, quito decibo kalendas maii.",
+         "17 Aprile 1206"},
+        // past a comma, a reign's year is never the first half of a count: these have none
+        {"anno pontificatus nostri, tertio decimo kalendas maii", tempidex::ErrorYearNotCorrect},
+        {"anno regni nostri, sexto decimo die mensis maii", tempidex::ErrorDateNotCorrect},
+        {"anno regni nostri sexto, decimo die mensis maii", "10 Maggio"},
         // an ordinal's ending after letters of no numeral ends a name: Barcelona
         {"Datum Barchinone .xv. kalendas Nouembris Anno Domini 1344", "18 Ottobre 1344"},
         // the marks and endings of numerals: the o of the numeral before run on (occcmo, onono),
