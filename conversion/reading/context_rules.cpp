@@ -178,10 +178,16 @@ void RulersNumberRule(const Words &words, std::size_t at, Phrases &phrases) {
                (i >= 1 && IsOneOf(words[i].key, {"domino", "domno"}) &&
                 words.is(i - 1, Kind::Reigning));
     };
-    const bool ablative = words.ordinalOf(at) > 0 && words.numeralOf(at) == 0 &&
-                          words[at].text.ends_with('o') && at >= 2 && name(at - 1) &&
-                          words[at - 1].text.ends_with('o') && !words.parted(at) &&
-                          !words.parted(at - 1) && reigning(at - 2);
+    // (Heinrico, Ottone; his numeral too: regnante Heinrico iiij.; never a count before a
+    // named day, which it may be: regnante Karolo XV kal. Maii)
+    const bool ablativeNumber =
+        (words.ordinalOf(at) > 0 && words.numeralOf(at) == 0 && words[at].text.ends_with('o')) ||
+        (words.numeralOf(at) > 0 && words.numeralOf(at) <= 30);
+    const bool ablative =
+        ablativeNumber && at >= 2 && name(at - 1) &&
+        (words[at - 1].text.ends_with('o') || words[at - 1].text.ends_with('e')) &&
+        !words.parted(at) && !words.parted(at - 1) && reigning(at - 2) &&
+        !(words.is(at + 1, Kind::Reference) && !words.parted(at + 1));
     if (between || genitive || ablative)
         phrases.push_back(Spanning(PhraseKind::Initials, at, at + 1));
 }

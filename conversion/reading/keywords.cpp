@@ -151,6 +151,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"ihesu", Kind::Formula, Christian},
     {"imper", Kind::Reign}, // Ottonis III. imper.
     {"imperante", Kind::Reigning},
+    {"imperantis", Kind::Reign}, // regnantis VIII, imperantis vero V
     {"imperatore", Kind::Reign},
     {"imperatoris", Kind::Reign},
     {"imperii", Kind::Reign},
@@ -168,8 +169,10 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"indic", Kind::Indiction},
     {"indiccione", Kind::Indiction},
     {"indicione", Kind::Indiction},
+    {"indicionis", Kind::Indiction},
     {"indict", Kind::Indiction},
     {"indictio", Kind::Indiction},
+    {"indiction", Kind::Indiction}, // indiction. XIa
     {"indictione", Kind::Indiction},
     {"indictionem", Kind::Indiction}, // notavi ... indictionem XIII
     {"indictionis", Kind::Indiction},
@@ -238,7 +241,10 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"octauam", Kind::Church},
     {"octauas", Kind::Church},
     {"octauis", Kind::Church},
-    {"papa", Kind::Pope}, // Gregorio papa VII
+    {"ordinacionis", Kind::Reign},
+    {"ordinatione", Kind::Reign},
+    {"ordinationis", Kind::Reign}, // ordinationis eius XXII: a king's years from his anointing
+    {"papa", Kind::Pope},          // Gregorio papa VII
     {"papae", Kind::Pope},
     {"pape", Kind::Pope},
     {"partus", Kind::Formula, Christian},

@@ -73,6 +73,30 @@ void MoreKingdoms(const Words &words, std::size_t at, std::size_t from, Phrases 
     }
 }
 
+// The emperors' chancery counts a year of each of his dignities, one after another: "anno autem
+// domni Heinrici tercii regis, ordinationis eius XXII, regni quidem XII, imperii autem V". After
+// a reign's year, each word of a reign and its year (with "eius" or a connective) go on
+// the same phrase, with a comma before it or none (imperatoris secundi ordinatione eius XX): every
+// number a year of a reign, none ours.
+void MoreReigns(const Words &words, std::size_t at, std::size_t from, Phrases &phrases) {
+    for (std::size_t i = from; i < words.size() && words.is(i, Kind::Reign);) {
+        std::size_t number = i + 1;
+        while (number < i + 3 && number < words.size() && !words.parted(number) &&
+               (words.is(number, Kind::Connective) || words[number].key == "eius"))
+            ++number;
+        if (words.parted(number) || !words.mayBeNumber(number))
+            return;
+        std::size_t end = 0;
+        for (const YearNumber &year : YearNumbersFrom(words, number))
+            if (!year.yearForm && year.end > end)
+                end = year.end;
+        if (end == 0)
+            return;
+        phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
+        i = end;
+    }
+}
+
 } // namespace
 
 void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
@@ -148,6 +172,8 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
                 phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, joined));
             if (kingdoms)
                 MoreKingdoms(words, at, number.end, phrases);
+            else
+                MoreReigns(words, at, number.end, phrases);
         }
         return;
     }

@@ -509,6 +509,29 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          tempidex::ErrorYearNotCorrect},
         {"Actum anno gracie millesimo ducentesimo sexto, quito decibo kalendas maii.",
          "17 Aprile 1206"},
+        // The Salian chancery's years of each dignity, with a comma between them or none; the
+        // ruler's number after his name in the ablative; an e caudata written with a spacing
+        // ogonek (diplomas of Henry III, Conrad II, Otto IV, Henry IV)
+        {"Data VI idus febr., anno dominice incarnationis millesimo LI, indict. IIII, anno autem "
+         "domni Heinrici tercii regis imperatoris secundi, ordinationis eius XXII, regni quidem "
+         "XII, imperii autem V; in nomine domini; actum Avgvsta;",
+         "08 Febbraio 1051"},
+        {"Data VII. idus Ianuarii anno dominice incarnationis MXLVIIII., indictione II., anno "
+         "autem domini Heinrici tertii regis imperatoris secundi ordinatione eius XX., regni "
+         "quidem X., imperii autem III.",
+         "07 Gennaio 1049"},
+        {"Data III. k. feb. indictione XV, anno dominice incarnationis millesimo XXXII°, anno "
+         "autem domni Chuonradi secundi regnantis VIII, imperantis vero V; actum Strazburch;",
+         "30 Gennaio 1032"},
+        {"Acta sunt hec anno dominice incarnationis millesimo CC°VIIII°, indict. XIIIa, regnante "
+         "domino Ottone quarto Rom(anorum) rege glorioso, anno regni eius XII°; dat. apud "
+         "No/urinberc. X° kalendas marcii.",
+         "20 Febbraio 1209"},
+        {"Kal. Mai. 1209, regnante Heinrico iiij. Romanorum imperatore augusto anno II",
+         "01 Maggio 1209"},
+        {"regnante Karolo XV kal. Maii", "17 Aprile"}, // a count, not Charles XV
+        {"Data IIII. idus Decembris anno dominice\u02DB incarnationis M. L. VI., indictione VIII.",
+         "10 Dicembre 1056"},
         // past a comma, a reign's year is never the first half of a count: these have none
         {"anno pontificatus nostri, tertio decimo kalendas maii", tempidex::ErrorYearNotCorrect},
         {"anno regni nostri, sexto decimo die mensis maii", tempidex::ErrorDateNotCorrect},
