@@ -1,4 +1,5 @@
 // The rules that read the date itself: a Roman date and a day of the month.
+#include "letters_apart.h"
 #include "month_names.h"
 #include "number_phrases.h"
 #include "rules.h"
@@ -53,8 +54,10 @@ MonthRead MonthAt(const Words &words, std::size_t i, bool mustBeMonth) {
     if (!mustBeMonth || words.classOf(i).kinds != 0 || words.isNumber(i))
         return {};
     // (not where the month itself follows: "Kal. Martinus Feb." has a name before its month;
-    // nor St Martin's name, a letter from Martius)
-    if (words.monthOf(i + 1) != 0 || words[i].key.starts_with("martin"))
+    // nor St Martin's name, a letter from Martius; nor a word a letter from "martis", which is
+    // also Tuesday's name: "die marbis" may be "die martis", and "marcis" are marks of silver)
+    if (words.monthOf(i + 1) != 0 || words[i].key.starts_with("martin") ||
+        OneLetterApart(words[i].key, "martis"))
         return {};
     const int near = MonthNear(words[i].key);
     return {near, near != 0};

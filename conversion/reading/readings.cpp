@@ -96,7 +96,7 @@ bool MustRead(const Words &words, std::size_t i) {
     };
     if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
         (OneLetterApart(words[i].key, "pridie") || OneLetterApart(words[i].key, "postridie") ||
-         foreign(words[i].text) ||
+         OneLetterApart(words[i].key, "prid") || foreign(words[i].text) ||
          // (a name, capital and small letters, is no numeral: Ulmi, Lucii)
          (!(words[i].capital && !words[i].capitals) && LooksLikeAGarbledCount(words[i].key))))
         return true;

@@ -124,9 +124,14 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             (anno && words.is(i, Kind::Anno)) || words.is(i, Kind::Die) ||
             words.is(i, Kind::Mensis))
             return;
-        // "pontificatus nostri anno quarto, anno Domini MDXX": the year of the Lord is not ours
-        if (words.is(i, Kind::Anno) && words.is(i + 1, Kind::Formula) &&
-            words.classOf(i + 1).formula != YearCount::Unmarked)
+        // "pontificatus nostri anno quarto, anno Domini MDXX": the year of the Lord is not ours;
+        // nor is a year of the Incarnation or the Nativity after the king's name ("regnante
+        // Heinrico rege. Ab incarnatione domini anno DCCCCXXXI")
+        const YearCount formula =
+            words.is(i, Kind::Formula) ? words.classOf(i).formula : YearCount::Unmarked;
+        if ((words.is(i, Kind::Anno) && words.is(i + 1, Kind::Formula) &&
+             words.classOf(i + 1).formula != YearCount::Unmarked) ||
+            formula == YearCount::Incarnation || formula == YearCount::Nativity)
             return;
         // anno domni Ludouuici III: a ruler named as "the lord" is a reign named too
         const bool lord = anno && i == at + 2 && words.nameLike(i) && !words.mayBeNumber(i) &&

@@ -292,8 +292,10 @@ bool Words::readOrdinalNoTableKnows(std::size_t i) {
                (j >= 1 && m_tokens[j].text == "o" && !m_tokens[j].pause && numberAt(j - 1)) ||
                (j >= 1 && monthOf(j) != 0 && !m_tokens[j].pause && is(j - 1, Kind::Reference));
     };
+    // (and before a Sunday or a feria they count: in tercia dominica adventus)
     const bool between = (i >= 1 && !t.pause && (numberAt(i - 1) || before(i - 1))) ||
-                         (i + 1 < size() && !m_tokens[i + 1].pause && numberAt(i + 1));
+                         (i + 1 < size() && !m_tokens[i + 1].pause &&
+                          (numberAt(i + 1) || is(i + 1, Kind::Weekday) || is(i + 1, Kind::Feria)));
     const bool looksLikeOne = w.unknown.read ? w.unknown.looksLikeOne : LooksLikeAnOrdinal(t.key);
     // An ordinal alone before a comma counts the named day after it (tertio, nonas): a word in
     // small letters there, a letter apart from one and ending as an ordinal does, may be its

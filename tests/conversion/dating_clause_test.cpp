@@ -532,6 +532,17 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"regnante Karolo XV kal. Maii", "17 Aprile"}, // a count, not Charles XV
         {"Data IIII. idus Decembris anno dominice\u02DB incarnationis M. L. VI., indictione VIII.",
          "10 Dicembre 1056"},
+        // a year of the Incarnation after a king's name is not his reign's
+        {"Kal. Mai., Regnante Heimrico rege. Ab incarnatione domini anno DCCCCXXXI.",
+         "01 Maggio 931"},
+        // a word a letter from "prid." before a named day, from "martis" after "die": never
+        // the named day itself, nor March
+        {"Actum in priz. non. febr. anno 824", tempidex::ErrorDateNotCorrect},
+        {"Datum anno Domini Mº. CCº lxxmo quarto die marbis post Jubilate.",
+         tempidex::ErrorDateNotCorrect},
+        {"anno Domini MCCXXV, pro XX marcis argenti", tempidex::ErrorDateNotCorrect},
+        // an ordinal misspelt before the Sunday it counts
+        {"Datum Aby anno domini mo. ccc. vij. in tercza dominica adventus.", "17 Dicembre 1307"},
         // past a comma, a reign's year is never the first half of a count: these have none
         {"anno pontificatus nostri, tertio decimo kalendas maii", tempidex::ErrorYearNotCorrect},
         {"anno regni nostri, sexto decimo die mensis maii", tempidex::ErrorDateNotCorrect},
