@@ -107,11 +107,19 @@ bool MustRead(const Words &words, std::size_t i) {
     const Words::Unreadable unreadable = words.unreadableNumeral(i);
     if (unreadable == Words::Unreadable::Anywhere)
         return true;
-    if (words.numeralOf(i) == 0 && unreadable == Words::Unreadable::No)
+    const bool slip = unreadable != Words::Unreadable::No || words.garbledNumeral(i);
+    if (words.numeralOf(i) == 0 && !slip)
         return false;
     const auto joined = [&words](std::size_t b) { // b follows the word before it, no comma
         return b < words.size() && !words[b].pause;
     };
+    // (a numeral written wrong where a year stands: anno domini mccxdix, m. cc. rxiii, die ii
+    // Januarii mddiiii; or marked as a number: occcmo, loxvº)
+    if (slip && ((i >= 1 && joined(i) &&
+                  (words.is(i - 1, Kind::Anno) || words.is(i - 1, Kind::Formula) ||
+                   words.monthOf(i - 1) != 0)) ||
+                 words[i].marked))
+        return true;
     const auto number = [&words](std::size_t j) { return words.mayBeNumber(j); };
     // (and before "die": "in va die pentecostes" counts the feast's days)
     // (and before a month: "die vi novembris" is the sixth, not force)

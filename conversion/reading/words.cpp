@@ -91,6 +91,42 @@ bool IsGovernedBySecundum(std::string_view key) {
                          "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum"});
 }
 
+// A numeral with one letter of no numeral among its own, and maybe a scribe's ending (pxii,
+// xxrii, FIII, MCMSCIV, ccclxeiido): left out or read as a numeral's letter, the letter leaves
+// a numeral. A scan's or a copyist's slip, which no rule reads and none may pass over. (The
+// Latin words spelt with the numerals' letters and one other leave none: dicti, ille, villa;
+// a name is no numeral.)
+bool IsGarbledNumeral(const Token &t) {
+    if (t.text.size() < 4 || t.text.size() > 16 || (t.capital && !t.capitals))
+        return false;
+    std::string_view letters = t.text;
+    for (const std::string_view ending : {"do", "mo", "to"})
+        if (letters.size() > ending.size() + 3 && letters.ends_with(ending)) {
+            letters.remove_suffix(ending.size());
+            break;
+        }
+    std::size_t odd = letters.size();
+    for (std::size_t i = 0; i < letters.size(); ++i)
+        if (!HasNumeralLettersOnly(letters.substr(i, 1))) {
+            if (odd != letters.size())
+                return false;
+            odd = i;
+        }
+    if (odd == letters.size())
+        return false;
+    std::string numeral(letters);
+    numeral.erase(odd, 1);
+    if (RomanValue(numeral) > 0)
+        return true;
+    numeral.insert(odd, 1, ' ');
+    for (const char letter : std::string_view("ivxlcdm")) {
+        numeral[odd] = letter;
+        if (RomanValue(numeral) > 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 Words::Word Words::Classify(const Token &t) {
@@ -140,6 +176,8 @@ Words::Word Words::Classify(const Token &t) {
                            : Unreadable::Beside;
     else if (w.numeral == 0 && numeralLetters && HasNumeralLettersOnly(t.text))
         w.unreadable = Unreadable::Beside;
+    w.garbled = w.word.kinds == 0 && w.word.month == 0 && w.word.ordinal == 0 && w.numeral == 0 &&
+                !spelling.digit && IsGarbledNumeral(t);
     // a shortened ordinal that could be several is still a number to account for
     w.number = IsNumber(t, w.word, spelling.digit, numeral, numeral > 0 ? 0 : w.numeral) ||
                shortened < 0 || misreadL;
@@ -240,6 +278,7 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_words[i].word.ordinal =
                 ordinal > 0 ? static_cast<std::int16_t>(ordinal) : m_words[i].word.ordinal;
             if (value > 0 || ordinal > 0) {
+                m_words[i].garbled = false;
                 m_words[i].number = m_words[i].mayBeNumber = true;
                 m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
             }

@@ -64,6 +64,10 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
         return;
     for (const YearNumber &number : YearNumbersFrom(words, from)) {
         std::size_t end = number.end;
+        // (past a comma, a number before a named day counts its days: "anno, xv kalendas maii")
+        if (words.parted(from) && !number.yearForm && words.is(end, Kind::Reference) &&
+            !words.parted(end))
+            continue;
         if (number.minus) { // anno -44: no year we can tell
             phrases.push_back(YearPhrase(begin, end, number, count, 0));
             continue;

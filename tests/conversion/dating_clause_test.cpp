@@ -532,6 +532,26 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"regnante Karolo XV kal. Maii", "17 Aprile"}, // a count, not Charles XV
         {"Data IIII. idus Decembris anno dominice\u02DB incarnationis M. L. VI., indictione VIII.",
          "10 Dicembre 1056"},
+        // a numeral with a letter of no numeral among its own, where a year or a count stands:
+        // never passed over for the year or the day without it (and a reign's year is never
+        // sought past it, nor after a comma before a named day)
+        {"Datum Roskildis anno domini m. cc. rxiii. idibus martii.", tempidex::ErrorDateNotCorrect},
+        {"Datum Roschildie die lune xi mensis maii anno domini mccxdix pontificatus domini "
+         "Bonifacii pape VIII anno v.",
+         tempidex::ErrorYearNotCorrect},
+        {"Datum Rome apud Sanctum Petrum die. vij. Januarij scccclvij pontificatus nostri anno "
+         "secundo.",
+         tempidex::ErrorYearNotCorrect},
+        {"Data Rome FIII. Idus Februarii, Indictione X.", tempidex::ErrorDateNotCorrect},
+        {"Datum Auinione die uicesimasecunda mensis martii anno a natiuitate domini millesimo. "
+         "occcmo, loxvº. indictione terciadecima",
+         tempidex::ErrorYearNotCorrect},
+        {"Datum Auinione die quarta mensis iunii anno a natiuitate domini mºccclxeiido",
+         tempidex::ErrorYearNotCorrect},
+        {"Datum Romae, die XXI mensis Octobris, anno MCMSCIV, Pontificatus Nostri decimo septimo.",
+         tempidex::ErrorYearNotCorrect},
+        {"anno, xv kalendas maii.", tempidex::ErrorYearNotCorrect},
+        {"Datum Roskildis anno domini m. cc. lxiii. idibus martii.", "15 Marzo 1263"},
         // a year of the Incarnation after a king's name is not his reign's
         {"Kal. Mai., Regnante Heimrico rege. Ab incarnatione domini anno DCCCCXXXI.",
          "01 Maggio 931"},
