@@ -278,7 +278,6 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_words[i].word.ordinal =
                 ordinal > 0 ? static_cast<std::int16_t>(ordinal) : m_words[i].word.ordinal;
             if (value > 0 || ordinal > 0) {
-                m_words[i].garbled = false;
                 m_words[i].number = m_words[i].mayBeNumber = true;
                 m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
             }
