@@ -71,6 +71,16 @@ bool LooksLikeAGarbledCount(std::string_view key) {
            std::string_view("nhy").find(*odd) != std::string_view::npos;
 }
 
+// Whether a word is a letter from the name of a named day as charters write it in full.
+bool IsOneLetterFromANamedDay(std::string_view key) {
+    for (const std::string_view day :
+         {"kalendas", "kalendis", "kalendarum", "kalende", "kalendes", "calendas", "calendis",
+          "nonas", "nonis", "nonarum", "nones", "idus", "idibus", "iduum"})
+        if (OneLetterApart(key, day))
+            return true;
+    return false;
+}
+
 // The words a reading must account for: numbers, named days, "anno", the words of a count
 // (pridie, bis), the words that only stand with their number or names (feria, indictione,
 // coss.); and a
@@ -100,6 +110,11 @@ bool MustRead(const Words &words, std::size_t i) {
          // (a name, capital and small letters, is no numeral: Ulmi, Lucii)
          (!(words[i].capital && !words[i].capitals) && LooksLikeAGarbledCount(words[i].key))))
         return true;
+    // A word a letter from a named day before a month: the named day misspelt (kalenuas
+    // Aprilis), never a month passed over.
+    if (words.classOf(i).kinds == 0 && !words.parted(i + 1) && words.monthOf(i + 1) != 0 &&
+        IsOneLetterFromANamedDay(words[i].key))
+        return true;
     // A capital alone that begins an era (A. D., P. C. N.): an initial or the era's, said which.
     if (words[i].text.size() == 1 && words[i].capital && words.is(i, Kind::EraStart))
         return true;
@@ -114,11 +129,17 @@ bool MustRead(const Words &words, std::size_t i) {
         return b < words.size() && !words[b].pause;
     };
     // (a numeral written wrong where a year stands: anno domini mccxdix, m. cc. rxiii, die ii
-    // Januarii mddiiii; or marked as a number: occcmo, loxvº)
-    if (slip && ((i >= 1 && joined(i) &&
-                  (words.is(i - 1, Kind::Anno) || words.is(i - 1, Kind::Formula) ||
-                   words.monthOf(i - 1) != 0)) ||
-                 words[i].marked))
+    // Januarii mddiiii; or marked as a number: occcmo, loxvº; or a year's thousand garbled,
+    // anywhere: Februarii, MDXNVI)
+    // (a garbled word of four letters is a year's only beside its other numbers: "Kal. Iun.
+    // mino" is a word)
+    const bool yearsSlip = unreadable != Words::Unreadable::No ||
+                           (words.garbledNumeral(i) && words[i].text.size() >= 5);
+    if ((yearsSlip && i >= 1 && joined(i) &&
+         (words.is(i - 1, Kind::Anno) || words.is(i - 1, Kind::Formula) ||
+          words.is(i - 1, Kind::Die) || words.monthOf(i - 1) != 0)) ||
+        (slip && (words[i].marked || (i >= 1 && joined(i) && words.is(i - 1, Kind::Die)))) ||
+        (yearsSlip && words.garbledNumeral(i) && words[i].text[0] == 'm'))
         return true;
     const auto number = [&words](std::size_t j) { return words.mayBeNumber(j); };
     // (and before "die": "in va die pentecostes" counts the feast's days)

@@ -123,6 +123,20 @@ bool MayEndAsAnOrdinal(std::string_view key) {
            std::binary_search(tails.begin(), tails.end(), key.substr(key.size() - 4));
 }
 
+bool MayBeginAsAnOrdinal(std::string_view key) {
+    static const std::vector<std::string> heads = [] {
+        std::vector<std::string> all;
+        ForEachOrdinalForm([&all](const std::string &form, int) {
+            if (form.size() >= 4)
+                all.push_back(form.substr(0, 4));
+        });
+        std::sort(all.begin(), all.end());
+        all.erase(std::unique(all.begin(), all.end()), all.end());
+        return all;
+    }();
+    return key.size() >= 4 && std::binary_search(heads.begin(), heads.end(), key.substr(0, 4));
+}
+
 int PartsRunTogether(std::string_view text) {
     return PartsFrom(text, 1 << 20, 0, false);
 }

@@ -33,6 +33,9 @@ int PartsRunTogether(std::string_view text);
 // otherwise ends with no ordinal.
 bool MayEndAsAnOrdinal(std::string_view key);
 
+// Whether a word's first four letters begin some ordinal's form (tric-, quin-).
+bool MayBeginAsAnOrdinal(std::string_view key);
+
 // Whether a word looks like part of an ordinal: -esim-, -decim-.
 bool LooksLikeAnOrdinal(std::string_view key);
 

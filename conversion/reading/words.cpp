@@ -97,11 +97,11 @@ bool IsGovernedBySecundum(std::string_view key) {
 // Latin words spelt with the numerals' letters and one other leave none: dicti, ille, villa;
 // a name is no numeral.)
 bool IsGarbledNumeral(const Token &t) {
-    if (t.text.size() < 4 || t.text.size() > 16 || (t.capital && !t.capitals))
+    if (t.text.size() < 4 || t.text.size() > 16 || (t.capital && !t.capitals && !t.innerCapital))
         return false;
     std::string_view letters = t.text;
-    for (const std::string_view ending : {"do", "mo", "to"})
-        if (letters.size() > ending.size() + 3 && letters.ends_with(ending)) {
+    for (const std::string_view ending : {"do", "mo", "to", "o"})
+        if (letters.size() >= ending.size() + 3 && letters.ends_with(ending)) {
             letters.remove_suffix(ending.size());
             break;
         }
@@ -123,6 +123,29 @@ bool IsGarbledNumeral(const Token &t) {
         numeral[odd] = letter;
         if (RomanValue(numeral) > 0)
             return true;
+    }
+    return false;
+}
+
+// An ordinal or a numeral run together with its parts, a letter of which is wrong or one too many
+// (tricesemosecundo, quinquagesipoquarto, cdxxterrio, lxxozrimo): with that letter left out or
+// put right, it reads.
+bool IsGarbledRunTogether(std::string_view key, std::string_view text) {
+    if (key.size() < 8 || key.size() > 40)
+        return false;
+    std::string edited;
+    for (std::size_t at = 0; at < key.size(); ++at) {
+        edited.assign(text).erase(at, 1);
+        if (PartsRunTogether(edited) > 0 || OrdinalsRunTogether(AsKey(edited)) > 0)
+            return true;
+        for (char letter = 'a'; letter <= 'z'; ++letter) {
+            if (letter == text[at] || letter == 'j' || letter == 'w' || letter == 'k')
+                continue;
+            edited.assign(text);
+            edited[at] = letter;
+            if (PartsRunTogether(edited) > 0 || OrdinalsRunTogether(AsKey(edited)) > 0)
+                return true;
+        }
     }
     return false;
 }
@@ -361,6 +384,11 @@ bool Words::readOrdinalNoTableKnows(std::size_t i) {
     // beside a number (Mº CCº XLº decundo, hexto Idus): a number no rule can read, never
     // skipped for the date without it.
     if (((looksLikeOne || unknown.nearOne) && between) || unknown.endsAsOrdinal)
+        w.number = true;
+    // (worked out only here, beside a number: it tries every letter of the word)
+    else if (between && t.key.size() >= 8 &&
+             (MayBeginAsAnOrdinal(t.key) || HasNumeralLettersOnly(t.text.substr(0, 2))) &&
+             IsGarbledRunTogether(t.key, t.text))
         w.number = true;
     return false;
 }

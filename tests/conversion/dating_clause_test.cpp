@@ -552,6 +552,20 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          tempidex::ErrorYearNotCorrect},
         {"anno, xv kalendas maii.", tempidex::ErrorYearNotCorrect},
         {"Datum Roskildis anno domini m. cc. lxiii. idibus martii.", "15 Marzo 1263"},
+        // so an ordinal run together with a letter of it wrong, a named day a letter wrong
+        // before its month, a garbled count after "die", a garbled numeral with its ending, and a
+        // year's thousand garbled anywhere (but "mino" after a date is a word)
+        {"actum et datum Constantie anno domini millesimo trecentesimo tricesemosecundo, iiij "
+         "nonas ianuarii",
+         tempidex::ErrorYearNotCorrect},
+        {"Actum est in loco, qui dicitur Peipinpach mense Martio IIII kalenuas Aprilis, anno VI "
+         "imperii domni nostri Karoli indictione VII.",
+         tempidex::ErrorYearNotCorrect},
+        {"Datum anno dominj millesimo quadringentesimo sexto. mensis Decembris die giij.",
+         tempidex::ErrorYearNotCorrect},
+        {"Kal. Mai. anno domini mo. rcco.", tempidex::ErrorYearNotCorrect},
+        {"Budę, XXII. Februarii, MDXNVI.", tempidex::ErrorYearNotCorrect},
+        {"Datum XV Kal. Iun. mino", "18 Maggio"},
         // a year of the Incarnation after a king's name is not his reign's
         {"Kal. Mai., Regnante Heimrico rege. Ab incarnatione domini anno DCCCCXXXI.",
          "01 Maggio 931"},
