@@ -563,6 +563,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          tempidex::ErrorYearNotCorrect},
         {"Datum anno dominj millesimo quadringentesimo sexto. mensis Decembris die giij.",
          tempidex::ErrorYearNotCorrect},
+        {"anno domini millesimo trecentesimo tricesimmosecundo, iiij nonas ianuarii",
+         tempidex::ErrorYearNotCorrect},
         {"Kal. Mai. anno domini mo. rcco.", tempidex::ErrorYearNotCorrect},
         {"Budę, XXII. Februarii, MDXNVI.", tempidex::ErrorYearNotCorrect},
         {"Datum XV Kal. Iun. mino", "18 Maggio"},
