@@ -563,7 +563,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          tempidex::ErrorYearNotCorrect},
         {"Datum anno dominj millesimo quadringentesimo sexto. mensis Decembris die giij.",
          tempidex::ErrorYearNotCorrect},
-        {"anno domini millesimo trecentesimo tricesimmosecundo, iiij nonas ianuarii",
+        {"Datum anno incarnationis dominice. mocccc lxxoprrimo pridie Kal. Ianuarii.",
          tempidex::ErrorYearNotCorrect},
         {"Kal. Mai. anno domini mo. rcco.", tempidex::ErrorYearNotCorrect},
         {"Budę, XXII. Februarii, MDXNVI.", tempidex::ErrorYearNotCorrect},
