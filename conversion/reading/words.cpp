@@ -251,10 +251,13 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_words[i] = Classify(m_tokens[i]);
     }
     std::array<bool, Tokens::MostWords> alone{}; // a word no table knows, no number beside it
+    bool misspeltRead = false;                   // a word no table knows read as a number
     for (std::size_t i = 0; i < m_tokens.size(); ++i) {
         if (is(i, Kind::EraStart))
             readEra(i);
+        const bool wasNumber = m_words[i].number;
         alone[i] = readOrdinalNoTableKnows(i);
+        misspeltRead = misspeltRead || (!wasNumber && m_words[i].number);
         const std::string_view text = m_tokens[i].text;
         // "m. d. x.": a year in small letters, each a word. A numeral letter alone begins no
         // number, but "m" before another numeral is the thousand, and the letters after it
@@ -326,7 +329,7 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
     }
     // A misspelt count before another (quito decibo kalendas): the second is known a number
     // only once read, from the end back.
-    for (std::size_t i = m_tokens.size(); i-- > 0;)
+    for (std::size_t i = m_tokens.size(); misspeltRead && i-- > 0;)
         if (alone[i])
             readOrdinalNoTableKnows(i);
 }
