@@ -133,8 +133,10 @@ bool MustRead(const Words &words, std::size_t i) {
     // anywhere: Februarii, MDXNVI)
     // (a garbled word of four letters is a year's only beside its other numbers: "Kal. Iun.
     // mino" is a word)
-    const bool yearsSlip = unreadable != Words::Unreadable::No ||
-                           (words.garbledNumeral(i) && words[i].text.size() >= 5);
+    const bool yearsSlip =
+        unreadable != Words::Unreadable::No ||
+        (words.garbledNumeral(i) &&
+         (words[i].text.size() >= 5 || words[i].capitals || !words[i].text.ends_with('o')));
     if ((yearsSlip && i >= 1 && joined(i) &&
          (words.is(i - 1, Kind::Anno) || words.is(i - 1, Kind::Formula) ||
           words.is(i - 1, Kind::Die) || words.monthOf(i - 1) != 0)) ||

@@ -95,9 +95,10 @@ bool IsGovernedBySecundum(std::string_view key) {
 // xxrii, FIII, MCMSCIV, ccclxeiido): left out or read as a numeral's letter, the letter leaves
 // a numeral. A scan's or a copyist's slip, which no rule reads and none may pass over. (The
 // Latin words spelt with the numerals' letters and one other leave none: dicti, ille, villa;
-// a name is no numeral.)
+// nor is a short name a numeral.)
 bool IsGarbledNumeral(const Token &t) {
-    if (t.text.size() < 4 || t.text.size() > 16 || (t.capital && !t.capitals && !t.innerCapital))
+    if (t.text.size() < 4 || t.text.size() > 16 ||
+        (t.capital && !t.capitals && !t.innerCapital && t.text.size() < 6))
         return false;
     std::string_view letters = t.text;
     for (const std::string_view ending : {"do", "mo", "to", "o"})

@@ -567,6 +567,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          tempidex::ErrorYearNotCorrect},
         {"Kal. Mai. anno domini mo. rcco.", tempidex::ErrorYearNotCorrect},
         {"Budę, XXII. Februarii, MDXNVI.", tempidex::ErrorYearNotCorrect},
+        {"Albae Gyulae Transsylvanae V. kal. Aprilis MDXF.", tempidex::ErrorYearNotCorrect},
+        {"Datum Rome die ultima Septembris mdnv. pontificatus nostri anno tercio.",
+         tempidex::ErrorYearNotCorrect},
+        {"Rome die Mercurij Tertia mensis Martij Mbxviij", tempidex::ErrorYearNotCorrect},
         {"Datum XV Kal. Iun. mino", "18 Maggio"},
         // a year of the Incarnation after a king's name is not his reign's
         {"Kal. Mai., Regnante Heimrico rege. Ab incarnatione domini anno DCCCCXXXI.",
