@@ -131,12 +131,11 @@ bool MustRead(const Words &words, std::size_t i) {
     // (a numeral written wrong where a year stands: anno domini mccxdix, m. cc. rxiii, die ii
     // Januarii mddiiii; or marked as a number: occcmo, loxvº; or a year's thousand garbled,
     // anywhere: Februarii, MDXNVI)
-    // (a garbled word of four letters is a year's only beside its other numbers: "Kal. Iun.
-    // mino" is a word)
+    // (a garbled word of four letters with a scribe's ending is a year's only beside its other
+    // numbers: "Kal. Iun. mino" is a word, "Aprilis mdnv" no word)
     const bool yearsSlip =
         unreadable != Words::Unreadable::No ||
-        (words.garbledNumeral(i) &&
-         (words[i].text.size() >= 5 || words[i].capitals || !words[i].text.ends_with('o')));
+        (words.garbledNumeral(i) && (words[i].text.size() >= 5 || !words[i].text.ends_with('o')));
     if ((yearsSlip && i >= 1 && joined(i) &&
          (words.is(i - 1, Kind::Anno) || words.is(i - 1, Kind::Formula) ||
           words.is(i - 1, Kind::Die) || words.monthOf(i - 1) != 0)) ||
