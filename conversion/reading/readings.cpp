@@ -2,11 +2,13 @@
 
 #include "assembled_reading.h"
 #include "letters_apart.h"
+#include "numbers.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace tempidex {
 namespace {
@@ -54,21 +56,34 @@ struct Group {
 };
 
 // Whether a short word is a numeral as a scan or a copyist garbles it: its letters, with u for
-// v or ii, or but for an n, an h or a y where ii, li or v stood (xvn, xvh, xyi, xvu). Words
-// spelt so (cum, dum, duci, diu) are words.
+// v or ii, or but for an n, an h or a y where ii, li or v stood (xvn, xvh, xyi, xvu); or but for
+// one other letter which, a numeral's, makes a count of days (zv, ziv, tiii; a y alone, a V).
+// Words spelt so (cum, dum, duci, diu, ex, vel) are words.
 bool LooksLikeAGarbledCount(std::string_view key) {
     const auto numeral = [](char c) {
         return std::string_view("ivxlcdmu").find(c) != std::string_view::npos;
     };
-    if (key.size() < 2 || key.size() > 5 || !numeral(key[0]))
-        return false;
-    if (IsOneOf(key, {"ciu", "cui", "cum", "diu", "duc", "duci", "dum"}))
+    if (key == "y")
+        return true;
+    if (key.size() < 2 || key.size() > 5 ||
+        IsOneOf(key, {"ciu", "cui", "cum", "diu", "duc", "duci", "dum", "ex", "uel"}))
         return false;
     const auto odd = std::find_if_not(key.begin(), key.end(), numeral);
     if (odd == key.end())
         return key.find('u') != std::string_view::npos;
-    return std::find_if_not(odd + 1, key.end(), numeral) == key.end() &&
-           std::string_view("nhy").find(*odd) != std::string_view::npos;
+    if (std::find_if_not(odd + 1, key.end(), numeral) != key.end())
+        return false;
+    if (numeral(key[0]) && std::string_view("nhy").find(*odd) != std::string_view::npos)
+        return true;
+    std::string count(key); // the key's u is a v
+    std::replace(count.begin(), count.end(), 'u', 'v');
+    for (const char letter : std::string_view("ivx")) {
+        count[static_cast<std::size_t>(odd - key.begin())] = letter;
+        const int value = RomanValue(count);
+        if (value >= 1 && value <= 31)
+            return true;
+    }
+    return false;
 }
 
 // Whether a word is a letter from the name of a named day as charters write it in full.

@@ -91,6 +91,14 @@ bool IsGovernedBySecundum(std::string_view key) {
                          "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum"});
 }
 
+// A word with an m where the rn at `rn` stands, as a scan reads an m.
+std::string WithMForRn(std::string_view word, std::size_t rn) {
+    std::string m(word.substr(0, rn));
+    m += 'm';
+    m += word.substr(rn + 2);
+    return m;
+}
+
 // A numeral with one letter of no numeral among its own, and maybe a scribe's ending (pxii,
 // xxrii, FIII, MCMSCIV, ccclxeiido): left out or read as a numeral's letter, the letter leaves
 // a numeral. A scan's or a copyist's slip, which no rule reads and none may pass over. (The
@@ -100,6 +108,12 @@ bool IsGarbledNumeral(const Token &t) {
     if (t.text.size() < 4 || t.text.size() > 16 ||
         (t.capital && !t.capitals && !t.innerCapital && t.text.size() < 6))
         return false;
+    // (rn, as a scan reads an m: rnccxcix)
+    if (const std::size_t rn = t.text.find("rn"); rn != std::string_view::npos) {
+        const std::string numeral = WithMForRn(t.text, rn);
+        if (RomanValue(numeral) > 0 || MarkedRomanValue(numeral) > 0)
+            return true;
+    }
     std::string_view letters = t.text;
     for (const std::string_view ending : {"do", "mo", "to", "o"})
         if (letters.size() >= ending.size() + 3 && letters.ends_with(ending)) {
@@ -218,7 +232,10 @@ Words::Word Words::Classify(const Token &t) {
 Words::Unknown Words::UnknownOf(std::string_view key) {
     Unknown u;
     u.read = true;
-    u.nearOne = NearAnOrdinal(key);
+    // (and an m a scan read as rn: uicesirna)
+    const std::size_t rn = key.find("rn");
+    u.nearOne = NearAnOrdinal(key) ||
+                (rn != std::string_view::npos && ClassOf(WithMForRn(key, rn)).ordinal > 0);
     if (key.size() < 5) // four letters: only that (nono written qono)
         return u;
     u.looksLikeOne = LooksLikeAnOrdinal(key);
@@ -295,8 +312,11 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         // "m. o ccc. oxxx. o": the ordinal mark of the numeral before, run on to the next
         // numeral, which is read as its own: the year is MCCCXXX, never MCCC.
         // So too "occcmo" (the mark, and CCC with its own) and "onono" (the mark, and nono).
-        if (i >= 1 && (numeralOf(i - 1) > 0 || ordinalOf(i - 1) >= 1000) && text.size() >= 2 &&
-            text[0] == 'o') {
+        // A numeral with a mark of its own has none to run on: "mº ocº" is a C misread.
+        const bool unmarked = i >= 1 && (ordinalOf(i - 1) >= 1000 ||
+                                         (numeralOf(i - 1) > 0 && !m_tokens[i - 1].marked &&
+                                          !m_tokens[i - 1].text.ends_with('o')));
+        if (unmarked && text.size() >= 2 && text[0] == 'o') {
             // (the numeral's letters as written, V and all; the ordinal as the tables key it)
             const std::string_view rest = text.substr(1);
             const int value = std::max(RomanValue(rest), MarkedRomanValue(rest));

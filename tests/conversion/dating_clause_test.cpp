@@ -571,6 +571,15 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Rome die ultima Septembris mdnv. pontificatus nostri anno tercio.",
          tempidex::ErrorYearNotCorrect},
         {"Rome die Mercurij Tertia mensis Martij Mbxviij", tempidex::ErrorYearNotCorrect},
+        // as scans misread them: a count with a z or a y for an x or a v, an m read as rn, a C
+        // read as an O after a numeral with a mark of its own (no mark of the one before)
+        {"Datum Laterani, ziv kal. martii", tempidex::ErrorDateNotCorrect},
+        {"Datum Lubek. yº. idus ianuarii", tempidex::ErrorDateNotCorrect},
+        {"Datum Laterani, ex kalendis martii", "01 Marzo"},
+        {"XV kal. Maii anno domini rnccxcix", tempidex::ErrorYearNotCorrect},
+        {"Datum die uicesirna octaua mensis marcii anno 1375", tempidex::ErrorYearNotCorrect},
+        {"Datum in Riga, anno domini mºocºxxºviº, duodecima kalendas maii.",
+         tempidex::ErrorYearNotCorrect},
         {"Datum XV Kal. Iun. mino", "18 Maggio"},
         // a year of the Incarnation after a king's name is not his reign's
         {"Kal. Mai., Regnante Heimrico rege. Ab incarnatione domini anno DCCCCXXXI.",
