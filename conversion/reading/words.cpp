@@ -146,7 +146,7 @@ bool IsGarbledNumeral(const Token &t) {
 // (tricesemosecundo, quinquagesipoquarto, cdxxterrio, lxxozrimo): with that letter left out or
 // put right, it reads.
 bool IsGarbledRunTogether(std::string_view key, std::string_view text) {
-    if (key.size() < 8 || key.size() > 40)
+    if (key.size() < 8 || key.size() > 24)
         return false;
     std::string edited;
     for (std::size_t at = 0; at < key.size(); ++at) {
@@ -409,9 +409,11 @@ bool Words::readOrdinalNoTableKnows(std::size_t i) {
     // skipped for the date without it.
     if (((looksLikeOne || unknown.nearOne) && between) || unknown.endsAsOrdinal)
         w.number = true;
-    // (worked out only here, beside a number: it tries every letter of the word)
-    else if (between && t.key.size() >= 8 &&
-             (MayBeginAsAnOrdinal(t.key) || HasNumeralLettersOnly(t.text.substr(0, 2))) &&
+    // (worked out only here, beside a number, and for words no longer than scribes' numbers
+    // run together: it tries every letter of the word, and a long numeral costs the most)
+    else if (between && t.key.size() >= 8 && t.key.size() <= 24 &&
+             (MayBeginAsAnOrdinal(t.key) ||
+              (HasNumeralLettersOnly(t.text.substr(0, 2)) && t.key.size() <= 12)) &&
              IsGarbledRunTogether(t.key, t.text))
         w.number = true;
     return false;
