@@ -127,7 +127,8 @@ bool IsGarbledNumeral(const Token &t) {
                 return false;
             odd = i;
         }
-    if (odd == letters.size())
+    // (a u is a V, and the numeral written so is read as one: xuiii)
+    if (odd == letters.size() || letters[odd] == 'u')
         return false;
     std::string numeral(letters);
     numeral.erase(odd, 1);

@@ -578,6 +578,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Laterani, ex kalendis martii", "01 Marzo"},
         {"Datum Rome die ii Januarii rndxiiii pontificatus nostri anno primo",
          tempidex::ErrorYearNotCorrect},
+        {"Datum Roschildie die lune xi mensis maii anno domini rnccxcix pontificatus domini "
+         "Bonifacii pape VIII anno v.",
+         tempidex::ErrorYearNotCorrect},
+        // (a pope's number written with u is his number, not a slip)
+        {"Datum Rome apud sanctum Petrum iiij non. Aprilis pontificatus domini Bonifatij pape "
+         "uiiij anno undecimo.",
+         "02 Aprile"},
         {"Datum die uicesirna octaua mensis marcii anno 1375", tempidex::ErrorYearNotCorrect},
         {"Datum in Riga, anno domini mºocºxxºviº, duodecima kalendas maii.",
          tempidex::ErrorYearNotCorrect},
