@@ -314,10 +314,12 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         // numeral, which is read as its own: the year is MCCCXXX, never MCCC.
         // So too "occcmo" (the mark, and CCC with its own) and "onono" (the mark, and nono).
         // A numeral with a mark of its own has none to run on: "mº ocº" is a C misread.
-        const bool unmarked = i >= 1 && (ordinalOf(i - 1) >= 1000 ||
-                                         (numeralOf(i - 1) > 0 && !m_tokens[i - 1].marked &&
-                                          !m_tokens[i - 1].text.ends_with('o')));
-        if (unmarked && text.size() >= 2 && text[0] == 'o') {
+        const auto unmarked = [&] {
+            return i >= 1 &&
+                   (ordinalOf(i - 1) >= 1000 || (numeralOf(i - 1) > 0 && !m_tokens[i - 1].marked &&
+                                                 !m_tokens[i - 1].text.ends_with('o')));
+        };
+        if (text.size() >= 2 && text[0] == 'o' && unmarked()) {
             // (the numeral's letters as written, V and all; the ordinal as the tables key it)
             const std::string_view rest = text.substr(1);
             const int value = std::max(RomanValue(rest), MarkedRomanValue(rest));
