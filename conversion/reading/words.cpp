@@ -237,9 +237,9 @@ Words::Unknown Words::UnknownOf(std::string_view key) {
     const std::size_t rn = key.find("rn");
     u.nearOne = NearAnOrdinal(key) ||
                 (rn != std::string_view::npos && ClassOf(WithMForRn(key, rn)).ordinal > 0);
-    if (key.size() < 5) // four letters: only that (nono written qono)
-        return u;
     u.looksLikeOne = LooksLikeAnOrdinal(key);
+    if (key.size() < 5) // four letters: only these (nono written qono; esim)
+        return u;
     int value = OrdinalsRunTogether(key);
     u.near = value == 0;
     if (value == 0)
