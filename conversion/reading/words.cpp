@@ -91,12 +91,24 @@ bool IsGovernedBySecundum(std::string_view key) {
                          "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum"});
 }
 
-// A word with an m where the rn at `rn` stands, as a scan reads an m.
-std::string WithMForRn(std::string_view word, std::size_t rn) {
-    std::string m(word.substr(0, rn));
+// A word with an m for the two letters at `at`, which a scan read for one (rn, in).
+std::string WithMFor(std::string_view word, std::size_t at) {
+    std::string m(word.substr(0, at));
     m += 'm';
-    m += word.substr(rn + 2);
+    m += word.substr(at + 2);
     return m;
+}
+
+// Whether a word is an ordinal with its "in" read as an m (qumto for quinto).
+bool IsOrdinalWithMForIn(std::string_view key) {
+    for (std::size_t m = key.find('m', 1); m != std::string_view::npos; m = key.find('m', m + 1)) {
+        std::string in(key.substr(0, m));
+        in += "in";
+        in += key.substr(m + 1);
+        if (ClassOf(in).ordinal > 0)
+            return true;
+    }
+    return false;
 }
 
 // A numeral with one letter of no numeral among its own, and maybe a scribe's ending (pxii,
@@ -108,12 +120,13 @@ bool IsGarbledNumeral(const Token &t) {
     if (t.text.size() < 4 || t.text.size() > 16 ||
         (t.capital && !t.capitals && !t.innerCapital && t.text.size() < 6))
         return false;
-    // (rn, as a scan reads an m: rnccxcix)
-    if (const std::size_t rn = t.text.find("rn"); rn != std::string_view::npos) {
-        const std::string numeral = WithMForRn(t.text, rn);
-        if (RomanValue(numeral) > 0 || MarkedRomanValue(numeral) > 0)
-            return true;
-    }
+    // (rn or in, as a scan reads an m: rnccxcix, inccxcix)
+    for (const std::string_view twoForM : {"rn", "in"})
+        if (const std::size_t at = t.text.find(twoForM); at != std::string_view::npos) {
+            const std::string numeral = WithMFor(t.text, at);
+            if (RomanValue(numeral) > 0 || MarkedRomanValue(numeral) > 0)
+                return true;
+        }
     std::string_view letters = t.text;
     for (const std::string_view ending : {"do", "mo", "to", "o"})
         if (letters.size() >= ending.size() + 3 && letters.ends_with(ending)) {
@@ -233,10 +246,11 @@ Words::Word Words::Classify(const Token &t) {
 Words::Unknown Words::UnknownOf(std::string_view key) {
     Unknown u;
     u.read = true;
-    // (and an m a scan read as rn: uicesirna)
+    // (and an m a scan read as rn, an in read as m: uicesirna, qumto)
     const std::size_t rn = key.find("rn");
     u.nearOne = NearAnOrdinal(key) ||
-                (rn != std::string_view::npos && ClassOf(WithMForRn(key, rn)).ordinal > 0);
+                (rn != std::string_view::npos && ClassOf(WithMFor(key, rn)).ordinal > 0) ||
+                IsOrdinalWithMForIn(key);
     u.looksLikeOne = LooksLikeAnOrdinal(key);
     if (key.size() < 5) // four letters: only these (nono written qono; esim)
         return u;

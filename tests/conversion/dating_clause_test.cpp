@@ -578,6 +578,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Laterani, ex kalendis martii", "01 Marzo"},
         {"Datum Rome die ii Januarii rndxiiii pontificatus nostri anno primo",
          tempidex::ErrorYearNotCorrect},
+        {"anno domini mccc qumto idus maii", tempidex::ErrorDateNotCorrect}, // quinto
+        {"Datum Rome die ii Januarii inccxcix", tempidex::ErrorYearNotCorrect},
         {"Datum Roschildie die lune xi mensis maii anno domini rnccxcix pontificatus domini "
          "Bonifacii pape VIII anno v.",
          tempidex::ErrorYearNotCorrect},
