@@ -1,5 +1,7 @@
 #include "feast_names.h"
 
+#include "letters_apart.h"
+
 #include "calendar/church_year.h"
 
 #include <algorithm>
@@ -141,7 +143,13 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
             return i + 1 < words.size() && !words[i + 1].pause &&
                    IsOneOf(qualifiersAfterIn, NameStem(words[i + 1].key),
                            DeclensionsOf(words[i + 1].key));
-        return unknownName || IsOneOf(qualifiers, stem, declensions);
+        // (and a word a letter from one, as a scan or a copyist garbles it: Martini ectivalis,
+        // Iohannis ance portam Latinam)
+        const auto garbled = [&words, i](std::string_view qualifier) {
+            return qualifier.size() >= 4 && OneLetterApart(words[i].key, AsKey(qualifier));
+        };
+        return unknownName || IsOneOf(qualifiers, stem, declensions) ||
+               std::any_of(Qualifiers.begin(), Qualifiers.end(), garbled);
     }
     return false;
 }

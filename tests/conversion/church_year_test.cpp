@@ -175,6 +175,8 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "die martis in festo beati Arnulphi anno 1255", // 18 July 1255 was a Sunday
              "infra octavam Epiphaniae anno 1300",
              "in festo sancti Thome Becket elevationis anno 1300",
+             // the word that says which of the saint's feasts, a letter of it garbled
+             "in festo sancti Martini ectivalis anno 1300",
              // an ordinary word that is a saint's name: in fidem is no St Faith's day
              "In fidem premissorum sigillum nostrum duximus apponendum. Datum anno Domini 1300",
              // a church named for its saint, a place: "in Sancto Emerico" is no St Emeric's day
