@@ -46,6 +46,15 @@ void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
     }
 }
 
+// Where the longest year of a reign written from word `number` ends; 0 for none.
+std::size_t ReignYearEnd(const Words &words, std::size_t number) {
+    std::size_t end = 0;
+    for (const YearNumber &year : YearNumbersFrom(words, number))
+        if (!year.yearForm && year.end > end)
+            end = year.end;
+    return end;
+}
+
 // A king of several kingdoms counts a year in each: "regnorum nostrorum anno Hungarie XXXVII,
 // Romanorum XIII et Bohemie quarto". After the first, each kingdom's name (or "vero",
 // "imperii", "etc.") and its year, to the last: every number a year of a reign, none ours.
@@ -62,10 +71,7 @@ void MoreKingdoms(const Words &words, std::size_t at, std::size_t from, Phrases 
             ++number;
         if (number == i || !words.mayBeNumber(number))
             return;
-        std::size_t end = 0;
-        for (const YearNumber &year : YearNumbersFrom(words, number))
-            if (!year.yearForm && year.end > end)
-                end = year.end;
+        const std::size_t end = ReignYearEnd(words, number);
         if (end == 0)
             return;
         phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
@@ -86,10 +92,7 @@ void MoreReigns(const Words &words, std::size_t at, std::size_t from, Phrases &p
             ++number;
         if (words.parted(number) || !words.mayBeNumber(number))
             return;
-        std::size_t end = 0;
-        for (const YearNumber &year : YearNumbersFrom(words, number))
-            if (!year.yearForm && year.end > end)
-                end = year.end;
+        const std::size_t end = ReignYearEnd(words, number);
         if (end == 0)
             return;
         phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
