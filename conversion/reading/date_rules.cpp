@@ -294,8 +294,9 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
     // A day of the month at `begin`, counted `count`, and its month at `monthAt` ("die Martis"
     // is a Tuesday, never March).
     const auto add = [&](std::size_t begin, int count, std::size_t monthAt, std::size_t end,
-                         bool mustBeMonth) {
-        const MonthRead read = MonthAt(words, monthAt, mustBeMonth);
+                         bool mustBeMonth, bool afterComma = false) {
+        const MonthRead read = afterComma ? MonthRead{words.monthOf(monthAt), false}
+                                          : MonthAt(words, monthAt, mustBeMonth);
         if (read.month == 0 || words.is(monthAt, Kind::DayName))
             return;
         LatinDate date;
@@ -361,6 +362,11 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (!words.parted(from))
             for (const NumberRead &count : CountsFrom(words, from)) {
                 add(begin, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
+                // Die 27, septembris: the month's name after a comma, as notaries' registers
+                // write it (but not a name that is also a word: "die X, septem")
+                if (count.end < words.size() && words[count.end].pause && !words[count.end].gloss &&
+                    !IsAlsoAWord(words[count.end].key))
+                    add(begin, count.value, count.end, count.end + 1, true, true);
                 // Bologna's custom: die tertio intrante mense iunio, die secundo exeunte
                 addCountedIn(begin, count.value, count.end);
             }
