@@ -143,8 +143,10 @@ int PartsRunTogether(std::string_view text) {
 
 // Whether a word looks like part of an ordinal: -esim-, -decim-.
 bool LooksLikeAnOrdinal(std::string_view key) {
+    // (December with an i for its e, "decimbris", is no ordinal: none has -decimbr-)
+    const std::size_t decim = key.find("decim");
     return key.find("esim") != std::string_view::npos ||
-           key.find("decim") != std::string_view::npos ||
+           (decim != std::string_view::npos && key.substr(decim + 5, 2) != "br") ||
            key.find("ecimo") != std::string_view::npos; // duodecimo with its d misprinted
 }
 
