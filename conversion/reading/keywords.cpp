@@ -87,6 +87,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"data", Kind::Given},
     {"datae", Kind::Given},
     {"datum", Kind::Given},
+    {"dei", Kind::Formula, Unmarked}, // anno ab incarnatione filii Dei
     {"diae", Kind::Die},
     {"die", Kind::Die},
     {"diei", Kind::Diei},
@@ -129,6 +130,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"festo", Kind::Church},
     {"festum", Kind::Church},
     {"fferie", Kind::Feria},
+    {"filii", Kind::Formula, Unmarked},
+    {"filio", Kind::Formula, Unmarked}, // ab incarnato Dei filio
     {"graciae", Kind::Formula, Christian},
     {"gracie", Kind::Formula, Christian},
     {"gratia", Kind::Formula, Christian},
@@ -165,6 +168,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"incarnatione", Kind::Formula, Incarnation},
     {"incarnationem", Kind::Formula, Incarnation},
     {"incarnationis", Kind::Formula, Incarnation},
+    {"incarnato", Kind::Formula, Incarnation},
     {"ind", Kind::Indiction},
     {"indic", Kind::Indiction},
     {"indiccione", Kind::Indiction},
