@@ -2,6 +2,7 @@
 
 #include "word_memo.h"
 
+#include "letters_apart.h"
 #include "misread_numbers.h"
 #include "month_names.h"
 #include "numbers.h"
@@ -92,11 +93,21 @@ bool IsGovernedBySecundum(std::string_view key) {
                          "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum"});
 }
 
+// The indiction's word with one letter misread, as scans give it (iudictione, indictiane):
+// its number is then the indiction's, checked against the year, not a number unaccounted for.
+bool IsIndictionMisspelt(std::string_view key) {
+    return key.size() >= 9 && key.starts_with("i") &&
+           (OneLetterApart(key, "indictione") || OneLetterApart(key, "indictionis") ||
+            OneLetterApart(key, "indictionem"));
+}
+
 } // namespace
 
 Words::Word Words::Classify(const Token &t) {
     Word w;
     w.word = ClassOf(t.key);
+    if (w.word.kinds == 0 && w.word.month == 0 && IsIndictionMisspelt(t.key))
+        w.word.kinds = std::uint64_t{1} << static_cast<unsigned>(Kind::Indiction);
     // Most words begin with no numeral's letter and hold no digit: they are no number.
     const Spelling spelling = SpellingOf(t.text);
     const bool numeralLetters = spelling.numeralLetters > 0;
