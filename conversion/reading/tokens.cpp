@@ -4,6 +4,7 @@
 #include "editors_marks.h"
 #include "letter_folding.h"
 #include "numbers.h"
+#include "word_table.h"
 
 #include <algorithm>
 #include <array>
@@ -127,6 +128,16 @@ std::size_t RunOnCountEnd(std::string_view word) {
     return 0;
 }
 
+// Where "anno" begins in a word run on from a month's name written out, as scans give it
+// ("VIII idus martiasanno XII"): the year's word is a word of its own. 0 where the word is
+// none such.
+std::size_t RunOnAnnoStart(std::string_view key) {
+    if (key.size() < 9 || !key.ends_with("anno"))
+        return 0;
+    const WordClass month = ClassOf(key.substr(0, key.size() - 4));
+    return month.month != 0 && month.wholeMonth ? key.size() - 4 : 0;
+}
+
 } // namespace
 
 Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
@@ -159,8 +170,10 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         word->written = line.substr(word->written.size(), end - word->written.size());
         word->capitals = word->capital && !lower;
         word->innerCapital = inner;
-        // (xxiadie: two words, where the room kept for words allows one more)
-        const std::size_t count = RunOnCountEnd(word->text);
+        // (xxiadie, martiasanno: two words, where the room kept for words allows one more)
+        std::size_t count = RunOnCountEnd(word->text);
+        if (count == 0)
+            count = RunOnAnnoStart(word->key);
         if (count > 0 && word->written.size() == word->text.size() &&
             m_tokens.size() < m_tokens.capacity()) {
             Token &next = m_tokens.emplace_back(*word);
