@@ -719,6 +719,20 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the notaries' year after the indiction, and "mensis" after a comma
         {"Die 10, mensis iulii, X indictione, 1477", "10 Luglio 1477"},
         {"Die ultimo, mensis iulii, 1481", "31 Luglio 1481"},
+        // and the month itself after a comma, unless its name is also a word
+        {"Die 28, iulii, XIII indictione, 1480", "28 Luglio 1480"},
+        {"Die 28, septem, XIII indictione", tempidex::ErrorDateNotCorrect},
+        // December misspelt with -decim- is no ordinal; the year after Dei filius; a scan's
+        // slip in the indiction's word, whose number is then no number unaccounted for; "anno"
+        // run on from the month before it
+        {"Die dominico iii kalendas decimbres", "29 Novembre"},
+        {"Actum est hoc XIIII kalendas julii ab incarnato Dei filio MCLXXIIII.", "18 Giugno 1174"},
+        {"XIIII kalendas julii anno ab incarnatione filii Dei MCLXXIIII", "18 Giugno 1174"},
+        {"Data VI. idus Maii, iudictione V., anno dominice incarnationis M. VII.",
+         "10 Maggio 1007"},
+        {"Data VI. idus Maii, interdictione V., anno dominice incarnationis M. VII.",
+         tempidex::ErrorYearNotCorrect},
+        {"Data VIII idus martiasanno MCCC", "08 Marzo 1300"},
         {"Die 10 mensis iulii, X indictione, Rome, 1477", tempidex::ErrorYearNotCorrect},
         // the number of an hour is never a day of the month
         {"Die ultimo, hora nona, mensis iulii, 1481", tempidex::ErrorDateNotCorrect},
