@@ -86,8 +86,9 @@ template <typename Add> void ForEachMonthForm(Add &&add) {
 }
 
 // The month that a word misspelt by one letter names (a letter more, less, another, or two
-// swapped, the first letter kept), where one month alone is that close: 0 for none. `key` is
-// the word as read, V as U, of five letters or more.
+// swapped, the first letter kept), where one month alone is that close: 0 for none. The h a
+// notary put before a vowel is not counted (hiunii, hoctubris). `key` is the word as read, V as
+// U, of five letters or more.
 int MonthNear(std::string_view key);
 
 } // namespace tempidex

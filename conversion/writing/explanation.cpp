@@ -387,7 +387,9 @@ std::string Explain(const Dating &d) {
         add(ExplainMisspeltOrdinal(d));
     if (notes.readMonth > 0)
         add(Quoted(notes.misspeltMonth) + " si legge " + MonthName(notes.readMonth) +
-            ", l'unico mese che differisce per una lettera");
+            (notes.misspeltMonth.starts_with('h') || notes.misspeltMonth.starts_with('H')
+                 ? ", l'unico mese così vicino, con l'h che i notai scrivevano prima di una vocale"
+                 : ", l'unico mese che differisce per una lettera"));
     if (notes.laterYear && date.year)
         add("anno doppio " + ModernYearText(*date.year) + "/" + ModernYearText(*notes.laterYear) +
             ": il primo fino al 24 Marzo nello stile fiorentino, il secondo dal 1° Gennaio");
