@@ -733,6 +733,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Data VI. idus Maii, interdictione V., anno dominice incarnationis M. VII.",
          tempidex::ErrorYearNotCorrect},
         {"Data VIII idus martiasanno MCCC", "08 Marzo 1300"},
+        // the h a notary put before a vowel, and a slip besides it
+        {"Die 6, mensis hoctubris, II indictione, 1483", "06 Ottobre 1483"},
+        {"XV kal. hiunii", "18 Maggio"},
         {"Die 10 mensis iulii, X indictione, Rome, 1477", tempidex::ErrorYearNotCorrect},
         // the number of an hour is never a day of the month
         {"Die ultimo, hora nona, mensis iulii, 1481", tempidex::ErrorDateNotCorrect},

@@ -80,6 +80,14 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
         {"indictione Vl Kal. Mar.", "ERRORE - Data non corretta	designazione non riconosciuta: "
                                     "«indictione Vl»; i giorni si contano da a. d. III ad a. d. "
                                     "XIX, con pridie e a. d. bis VI"},
+        // A misspelt month says how it was read, and a notary's h before it too.
+        {"IX Kal. Setembris", "24 Agosto\ta. d. IX Kal. Sep. è il 9° giorno prima delle calende "
+                              "di Settembre (1 Settembre), contando entrambi i giorni: 24 Agosto; "
+                              "«Setembris» si legge Settembre, l'unico mese che differisce per "
+                              "una lettera"},
+        {"die 6 hoctubris", "06 Ottobre\tgiorno 6 del mese, contato dal primo: il 6 Ottobre; "
+                            "«hoctubris» si legge Ottobre, l'unico mese così vicino, con l'h che "
+                            "i notai scrivevano prima di una vocale"},
         // A word is quoted with the brackets that close it.
         {"Kal. Ian. 15x(4)", "ERRORE - Anno non corretto\tanno non riconosciuto: «15x(4)»; "
                              "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "
