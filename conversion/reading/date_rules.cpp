@@ -363,9 +363,10 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             for (const NumberRead &count : CountsFrom(words, from)) {
                 add(begin, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
                 // Die 27, septembris: the month's name after a comma, as notaries' registers
-                // write it (but not a name that is also a word: "die X, septem")
+                // write it; but not a name that is also a word ("die X, septem") nor one in the
+                // ablative, which may be a man's ("die XV, Iulio Caesare consule")
                 if (count.end < words.size() && words[count.end].pause && !words[count.end].gloss &&
-                    !IsAlsoAWord(words[count.end].key))
+                    !IsAlsoAWord(words[count.end].key) && !words[count.end].key.ends_with('o'))
                     add(begin, count.value, count.end, count.end + 1, true, true);
                 // Bologna's custom: die tertio intrante mense iunio, die secundo exeunte
                 addCountedIn(begin, count.value, count.end);

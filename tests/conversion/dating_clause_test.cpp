@@ -722,6 +722,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // and the month itself after a comma, unless its name is also a word
         {"Die 28, iulii, XIII indictione, 1480", "28 Luglio 1480"},
         {"Die 28, septem, XIII indictione", tempidex::ErrorDateNotCorrect},
+        {"Actum die XV, Iulio Caesare consule", tempidex::ErrorDateNotCorrect},
         // December misspelt with -decim- is no ordinal; the year after Dei filius; a scan's
         // slip in the indiction's word, whose number is then no number unaccounted for; "anno"
         // run on from the month before it
