@@ -101,6 +101,22 @@ bool IsOneLetterFromANamedDay(std::string_view key) {
 // coss.); and a
 // numeral that might be a word (v, vi, di) where it counts days before a named day (vi Kal.) or
 // stands among other numbers (lx. vi. ii.).
+// Where the month's name next to word i is, when both are months' names and one of them is
+// written out: only one can be the date's, and which is not for the reader to choose
+// ("die xviij mensis augusti Septembris", "10. maio Decembris"). words.size() where none is.
+// (Two abbreviations may be a month and a name: "kal. Aug. Aug." is the Augustus's.)
+std::size_t MonthBeside(const Words &words, std::size_t i) {
+    if (words.monthOf(i) == 0)
+        return words.size();
+    const auto beside = [&words, i](std::size_t j) {
+        return words.monthOf(j) != 0 && !words.parted(std::max(i, j)) &&
+               (words.classOf(i).wholeMonth || words.classOf(j).wholeMonth);
+    };
+    if (i >= 1 && beside(i - 1))
+        return i - 1;
+    return i + 1 < words.size() && beside(i + 1) ? i + 1 : words.size();
+}
+
 bool MustRead(const Words &words, std::size_t i) {
     if (words[i].gloss)
         return false;
@@ -112,6 +128,8 @@ bool MustRead(const Words &words, std::size_t i) {
     if (words.isNumber(i) || words.is(i, Kind::Reference) || words.is(i, Kind::Anno) ||
         words.is(i, Kind::Pridie) || words.is(i, Kind::Postridie) || words.is(i, Kind::Bis) ||
         words.is(i, Kind::Feria) || words.is(i, Kind::Indiction) || words.is(i, Kind::Consul))
+        return true;
+    if (MonthBeside(words, i) < words.size())
         return true;
     // A word a letter from pridie or postridie right before a named day: the day before or
     // after it, misspelt (pridye Kal.), never the named day itself; nor one with a character no
@@ -204,6 +222,9 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
             continue;
         if (words.is(i, Kind::Anno))
             return Fault{LineFault::Anno, words.written(i, i + 1)};
+        if (const std::size_t other = MonthBeside(words, i); other < words.size())
+            return Fault{LineFault::ClauseMonth,
+                         words.written(std::min(i, other), std::max(i, other) + 1)};
         // A count that names no day, right before a date: a. d. IIIII Kal. Ian.
         std::size_t end = i + 1;
         while (end < words.size() && !taken[end] && MustRead(words, end))
