@@ -21,7 +21,7 @@ void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
     if (!anno)
         return;
     for (const YearNumber &number : YearNumbersFrom(words, at)) {
-        if (number.yearForm)
+        if (!MayBeAReignsYear(number))
             continue;
         // VIII et secundo anno regni nostri: two reigns' years before it
         Ends ends = JoinedCountEnds(words, number.end);
@@ -50,7 +50,7 @@ void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
 std::size_t ReignYearEnd(const Words &words, std::size_t number) {
     std::size_t end = 0;
     for (const YearNumber &year : YearNumbersFrom(words, number))
-        if (!year.yearForm && year.end > end)
+        if (MayBeAReignsYear(year) && year.end > end)
             end = year.end;
     return end;
 }
@@ -161,13 +161,13 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
                                                 !words.parted(at + 1));
         if (reigning && rightAfter && !words.parted(i))
             for (const YearNumber &number : YearNumbersFrom(words, i))
-                if (!number.yearForm)
+                if (MayBeAReignsYear(number))
                     phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
         if (reigning && !words.is(i - 1, Kind::Anno)) {
             // regnante Hænrico rege xviii anno: the number right before "anno"; any other
             // number after "regnante" is no year of the reign
             for (const YearNumber &number : YearNumbersFrom(words, i))
-                if (!number.yearForm && words.is(number.end, Kind::Anno) &&
+                if (MayBeAReignsYear(number) && words.is(number.end, Kind::Anno) &&
                     !words.parted(number.end))
                     phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end + 1));
             return;
@@ -176,7 +176,7 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             // (past a comma, a number before a named day counts its days: "anno Christo
             // propitio, iiii idus junias"; and one that another goes on is a count of its own,
             // never split: "anno pontificatus nostri, tertio decimo kalendas maii")
-            if (number.yearForm ||
+            if (!MayBeAReignsYear(number) ||
                 (words.parted(i) && (words.is(number.end, Kind::Reference) ||
                                      (words.mayBeNumber(number.end) && !words.parted(number.end)))))
                 continue;

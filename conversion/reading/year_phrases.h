@@ -18,6 +18,17 @@ inline Phrase Spanning(PhraseKind kind, std::size_t begin, std::size_t end) {
     return p;
 }
 
+// The longest a reign, a pontificate or a bishop's see has been counted is some seventy years
+// (Louis XIV's 72): a number of a hundred and more after a reign's words is no year of it, and
+// a year that is not of our era either is left for the reader to refuse ("regnante Karolo anno
+// DCCC" is no reign of 800 years).
+inline constexpr int LongestReign = 99;
+
+// Whether a number may be a year of a reign: no year's form, and short enough.
+inline bool MayBeAReignsYear(const YearNumber &number) {
+    return !number.yearForm && number.value <= LongestReign;
+}
+
 inline Phrase ElsewherePhrase(YearElsewhere elsewhere, std::size_t begin, std::size_t end) {
     Phrase p = Spanning(PhraseKind::Elsewhere, begin, end);
     p.elsewhere = elsewhere;
@@ -34,7 +45,7 @@ inline Ends JoinedCountEnds(const Words &words, std::size_t end) {
     if (end + 1 < words.size() && words[end].text == "et" && !words[end].gloss &&
         !words.parted(end) && !words.parted(end + 1))
         for (const YearNumber &number : YearNumbersFrom(words, end + 1))
-            if (!number.yearForm)
+            if (MayBeAReignsYear(number))
                 ends.push_back(number.end);
     return ends;
 }

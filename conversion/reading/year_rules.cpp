@@ -103,7 +103,7 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
         }
         // anno XIII regni nostri: the year of a reign. A formula or a year's form says it is
         // ours: "anno incarnationis MDV pontificatus nostri anno secundo" has both.
-        const bool reigns = counted == YearCount::Unmarked && !number.yearForm;
+        const bool reigns = counted == YearCount::Unmarked && MayBeAReignsYear(number);
         if (reigns && !words.parted(end) && words.is(end, Kind::Reign)) {
             phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, begin, end + 1));
             continue;
