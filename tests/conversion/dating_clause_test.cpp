@@ -737,6 +737,14 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the h a notary put before a vowel, and a slip besides it
         {"Die 6, mensis hoctubris, II indictione, 1483", "06 Ottobre 1483"},
         {"XV kal. hiunii", "18 Maggio"},
+        // two months' names side by side: which is the date's is not for the reader to choose;
+        // two abbreviations may be a month and a name, the Augustus's
+        {"die xviij mensis augusti Septembris", tempidex::ErrorDateNotCorrect},
+        {"Zagrabiae, 1794. 10. maio Decembris", tempidex::ErrorDateNotCorrect},
+        {"Actum in id. septembris octob. indictione XIII.", tempidex::ErrorDateNotCorrect},
+        {"Dat. XV kal. Aug. Aug. Constantinopoli", "18 Luglio"},
+        // no reign is a hundred years long: the number is not passed over as one
+        {"Scr. in Cumano xvii K. Iun. a. imperante 705(49)", tempidex::ErrorYearNotCorrect},
         {"Die 10 mensis iulii, X indictione, Rome, 1477", tempidex::ErrorYearNotCorrect},
         // the number of an hour is never a day of the month
         {"Die ultimo, hora nona, mensis iulii, 1481", tempidex::ErrorDateNotCorrect},
@@ -823,6 +831,15 @@ TEST(DatingClause, AnUnmarkedDateBesideADateReceivedIsWarned) {
         LatinToModern("Dat. XV Kal. Nov. Acc. III. Kal. Febr. Agapito cons.", {});
     EXPECT_EQ(marked.text, "18 Ottobre");
     EXPECT_EQ(marked.warnings.find("ricevuta"), std::string::npos) << marked.warnings;
+}
+
+// A number too large for a reign's year after a ruler's name is no statement that it is one:
+// the answer without a year is warned of, as for any "anno" no formula marks.
+TEST(DatingClause, AHundredYearsOfAReignAreWarned) {
+    const tempidex::Answer reign = LatinToModern("XV kal. maii regnante Karolo anno DCCC", {});
+    EXPECT_EQ(reign.text, "17 Aprile");
+    EXPECT_NE(reign.warnings.find("«anno DCCC»"), std::string::npos) << reign.warnings;
+    EXPECT_EQ(LatinToModern("XV kal. maii regnante Karolo anno XXX", {}).warnings, "");
 }
 
 // A year that only a reign gives is not counted: after the 24th of February a leap year would
