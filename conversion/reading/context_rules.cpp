@@ -48,8 +48,11 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
             phrases.push_back(Spanning(PhraseKind::Indiction, n.begin, at + 1, value(n.value)));
     // indictione Vl: a numeral misread (VI), or written wrong, is an indiction not checked. It
     // never changes the day; but before a named day or a number it may be the date's count.
+    // (but a number of a hundred and more, well written, is no indiction's misread: "indictio
+    // 1533" has a year after the word, which is not passed over)
+    const bool large = words.digitsOf(i) >= 100 || words.numeralOf(i) >= 100;
     const bool misread = words.unreadableNumeral(i) != Words::Unreadable::No ||
-                         (words.isNumber(i) && counts.empty());
+                         (words.isNumber(i) && counts.empty() && !large);
     const bool beforeTheDate =
         !words.parted(i + 1) && (words.is(i + 1, Kind::Reference) || words.mayBeNumber(i + 1));
     if (!words.parted(i) && misread && !beforeTheDate) {

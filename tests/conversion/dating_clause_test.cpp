@@ -743,6 +743,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Zagrabiae, 1794. 10. maio Decembris", tempidex::ErrorDateNotCorrect},
         {"Actum in id. septembris octob. indictione XIII.", tempidex::ErrorDateNotCorrect},
         {"Dat. XV kal. Aug. Aug. Constantinopoli", "18 Luglio"},
+        // nor is any indiction: a year after the indiction's word is not passed over as one
+        {"Bude, 5. Iulii, indictio 1533.", tempidex::ErrorYearNotCorrect},
         // no reign is a hundred years long: the number is not passed over as one
         {"Scr. in Cumano xvii K. Iun. a. imperante 705(49)", tempidex::ErrorYearNotCorrect},
         {"Die 10 mensis iulii, X indictione, Rome, 1477", tempidex::ErrorYearNotCorrect},
