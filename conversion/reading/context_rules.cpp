@@ -49,8 +49,10 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
     // indictione Vl: a numeral misread (VI), or written wrong, is an indiction not checked. It
     // never changes the day; but before a named day or a number it may be the date's count.
     // (but a number of a hundred and more, well written, is no indiction's misread: "indictio
-    // 1533" has a year after the word, which is not passed over)
-    const bool large = words.digitsOf(i) >= 100 || words.numeralOf(i) >= 100;
+    // 1533" has a year after the word, which is not passed over; a scan's "111" is III)
+    const bool ones =
+        i < words.size() && words[i].text.find_first_not_of('1') == std::string_view::npos;
+    const bool large = (words.digitsOf(i) >= 100 && !ones) || words.numeralOf(i) >= 100;
     const bool misread = words.unreadableNumeral(i) != Words::Unreadable::No ||
                          (words.isNumber(i) && counts.empty() && !large);
     const bool beforeTheDate =

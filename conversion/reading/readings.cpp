@@ -140,8 +140,10 @@ bool MustRead(const Words &words, std::size_t i) {
     if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
         (OneLetterApart(words[i].key, "pridie") || OneLetterApart(words[i].key, "postridie") ||
          OneLetterApart(words[i].key, "prid") || foreign(words[i].text) ||
-         // (a name, capital and small letters, is no numeral: Ulmi, Lucii)
-         (!(words[i].capital && !words[i].capitals) && LooksLikeAGarbledCount(words[i].key))))
+         // (a name, a capital and small letters, is no numeral: Ulmi, Lucii; but capitals
+         // inside are a numeral's: VIr)
+         (!(words[i].capital && !words[i].capitals && !words[i].innerCapital) &&
+          LooksLikeAGarbledCount(words[i].key))))
         return true;
     // A word a letter from a named day before a month: the named day misspelt (kalenuas
     // Aprilis), never a month passed over.

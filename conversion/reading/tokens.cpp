@@ -239,10 +239,11 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                 const auto byte = static_cast<unsigned char>(line[at]);
                 if (byte >= 'A' && byte <= 'Z' && count > textStart) { // a capital inside: rare
                     // A numeral in capitals after a word's small letters is a word of its own,
-                    // unless the small letters are a numeral too: "viI Idus" is VII Id.
+                    // unless the small letters are a numeral too: "viI Idus" is VII Id.; or one
+                    // letter, no word but a numeral's slip: "rII idus" is no "r" and II.
                     used = count;
                     lower = small;
-                    if (small && IsNumeralRunOn(line, at) &&
+                    if (small && !inner && used - textStart >= 2 && IsNumeralRunOn(line, at) &&
                         !HasNumeralLettersOnly({text + textStart, used - textStart})) {
                         finish(at);
                         if (!start(at, true))

@@ -575,6 +575,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // read as an O after a numeral with a mark of its own (no mark of the one before)
         {"Datum Laterani, ziv kal. martii", tempidex::ErrorDateNotCorrect},
         {"Datum Lubek. yº. idus ianuarii", tempidex::ErrorDateNotCorrect},
+        // or a small letter among a count's capitals, before or after them: no name, no word
+        {"VIr idus augusti, pontificatus nostri anno tertio", tempidex::ErrorDateNotCorrect},
+        {"Datum Rome rII idus augusti", tempidex::ErrorDateNotCorrect},
         {"Datum Laterani, ex kalendis martii", "01 Marzo"},
         {"Datum Rome die ii Januarii rndxiiii pontificatus nostri anno primo",
          tempidex::ErrorYearNotCorrect},
@@ -745,6 +748,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Dat. XV kal. Aug. Aug. Constantinopoli", "18 Luglio"},
         // nor is any indiction: a year after the indiction's word is not passed over as one
         {"Bude, 5. Iulii, indictio 1533.", tempidex::ErrorYearNotCorrect},
+        {"Datum Constantie die ultima mensis aprilis sub anno a nativitate domini 1418 indictione "
+         "111",
+         "30 Aprile 1418"},
         // no reign is a hundred years long: the number is not passed over as one
         {"Scr. in Cumano xvii K. Iun. a. imperante 705(49)", tempidex::ErrorYearNotCorrect},
         {"Die 10 mensis iulii, X indictione, Rome, 1477", tempidex::ErrorYearNotCorrect},
