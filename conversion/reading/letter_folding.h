@@ -9,12 +9,13 @@
 namespace tempidex {
 
 // The base letters of Latin-1's letters, U+00C0 to U+00FF, and of Latin Extended-A, U+0100 to
-// U+017F (ā ă ą ... ē ... ī ... ō ... ū ..., ſ); '*' for æ, '#' for œ, '\0' for × and ÷.
+// U+017F (ā ă ą ... ē ... ī ... ō ... ū ..., ſ); '*' for æ, '#' for œ, '%' for the ligature ĳ
+// (a numeral's last i: ĳdo, viĳ), '\0' for × and ÷.
 constexpr std::string_view Latin1Bases{"AAAAAA*CEEEEIIIIDNOOOOO\0OUUUUYPs"
                                        "aaaaaa*ceeeeiiiidnooooo\0ouuuuypy",
                                        64};
 constexpr std::string_view ExtendedBases{
-    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOo##RrRrRrSsSs"
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi%%JjKkkLlLlLlLlLlNnNnNnnNnOoOoOo##RrRrRrSsSs"
     "SsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs"};
 static_assert(Latin1Bases.size() == 64 && ExtendedBases.size() == 128);
 

@@ -343,7 +343,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             const std::string_view numeral =
                 character.length > 0 ? NumeralLetters(character.code) : std::string_view{};
             const bool capital = (base >= 'A' && base <= 'Z') || character.code == 0xC6 ||
-                                 character.code == 0x152 ||
+                                 character.code == 0x152 || character.code == 0x132 ||
                                  (character.code >= 0x2160 && character.code <= 0x216F);
             if (word == nullptr && !start(at, capital))
                 return;
@@ -356,6 +356,10 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             } else if (base == '*' || base == '#') { // æ, œ
                 put(base == '*' ? 'a' : 'o');
                 put('e');
+                lower = lower || !capital;
+            } else if (base == '%') { // ĳ, read as i and j, the j as an i
+                put('i');
+                put('i');
                 lower = lower || !capital;
             } else if (base != '\0') {
                 put(Bytes[static_cast<unsigned char>(base)].letter);

@@ -575,6 +575,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // read as an O after a numeral with a mark of its own (no mark of the one before)
         {"Datum Laterani, ziv kal. martii", tempidex::ErrorDateNotCorrect},
         {"Datum Lubek. yº. idus ianuarii", tempidex::ErrorDateNotCorrect},
+        // the ligature ĳ is an i and a j, as a numeral ends: vĳ, ĳdo
+        {"die vĳ mensis maii", "07 Maggio"},
+        {"Scriptum in Reftiglæ Mº cccº lxxx ĳdo, in crastino beatorum appostolorum Philippi et "
+         "Jacobi.",
+         "02 Maggio 1382"},
         // or a small letter among a count's capitals, before or after them: no name, no word
         {"VIr idus augusti, pontificatus nostri anno tertio", tempidex::ErrorDateNotCorrect},
         {"Datum Rome rII idus augusti", tempidex::ErrorDateNotCorrect},
