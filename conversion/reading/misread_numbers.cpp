@@ -4,6 +4,8 @@
 #include "unknown_numbers.h"
 #include "word_table.h"
 
+#include <algorithm>
+
 namespace tempidex {
 
 // A word with an m for the two letters at `at`, which a scan read for one (rn, in).
@@ -92,6 +94,108 @@ bool IsGarbledRunTogether(std::string_view key, std::string_view text) {
         }
     }
     return false;
+}
+
+bool EndsInACountRunOn(std::string_view key, std::string_view text, int least) {
+    // (a verb's perfect, notavi, audivi, and proximo, proxima are words that end so)
+    if (key.starts_with("prox") ||
+        (text.size() >= 3 && text.ends_with("vi") &&
+         std::string_view("aeiou").find(text[text.size() - 3]) != std::string_view::npos))
+        return false;
+    if (text.size() >= 4 && text.back() == 'v' && !HasNumeralLettersOnly(text.substr(0, 3)))
+        return true;
+    // (inpridie, Perusiipridie; datapr)
+    for (const std::string_view before : {"pridie", "postridie", "prid", "pr"})
+        if (text.size() >= before.size() + (before.size() > 4 ? 2 : 3) && text.ends_with(before))
+            return true;
+    // (a preposition before an ordinal: intercia dominica)
+    for (std::size_t at = least > 1 ? 3 : 2; at + 2 <= text.size(); ++at) {
+        const std::string_view tail = text.substr(at);
+        const int numeral = least > 1 ? std::max(RomanValue(tail), MarkedRomanValue(tail)) : 0;
+        // (before a Sunday or a feria, feminine as they are: Vernoni sabbato is a place)
+        const int ordinal = least > 1 || tail.back() == 'a' ? ClassOf(key.substr(at)).ordinal : 0;
+        if ((numeral >= least && numeral <= 19) || (ordinal >= least && ordinal <= 19))
+            return true;
+    }
+    return false;
+}
+
+bool EndsInAnOrdinalRunOn(std::string_view key) {
+    for (std::size_t at = 3; at + 5 <= key.size(); ++at)
+        if (const int ordinal = ClassOf(key.substr(at)).ordinal; ordinal >= 1 && ordinal <= 19)
+            return true;
+    return false;
+}
+
+bool BeginsWithANumberRunOn(std::string_view key, std::string_view text) {
+    for (std::size_t at = 2; at + 3 <= key.size(); ++at) {
+        const WordClass head = ClassOf(key.substr(0, at));
+        const WordClass rest = ClassOf(key.substr(at));
+        const std::string_view numeral = text.substr(0, at);
+        const int value = std::max(RomanValue(numeral), MarkedRomanValue(numeral));
+        // a year's last part and a keyword: lxxxiijpontificatus, octauodie
+        if ((rest.kinds != 0 || rest.month != 0) &&
+            ((value >= 1 && value <= 999) || (head.ordinal >= 1 && head.ordinal <= 999)))
+            return true;
+        // an ordinal in the ablative and any word: septimoapostolica
+        if (at >= 5 && key[at - 1] == 'o' && head.ordinal >= 1 && head.ordinal <= 99 &&
+            key.size() - at >= 4)
+            return true;
+    }
+    return false;
+}
+
+bool EndsInANumberRunOn(std::string_view key, std::string_view text) {
+    for (std::size_t at = 3; at + 3 <= key.size(); ++at) {
+        const WordClass head = ClassOf(key.substr(0, at));
+        if (head.is(Kind::Anno) || head.is(Kind::Die) || head.is(Kind::Reference) ||
+            head.is(Kind::Formula)) {
+            const std::string_view rest = text.substr(at);
+            if (HasNumeralLettersOnly(rest) || ClassOf(key.substr(at)).ordinal > 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool EndsInANamedDayRunOn(std::string_view written) {
+    for (std::size_t at = written.size(); at-- > 1;)
+        if (written[at] >= 'A' && written[at] <= 'Z') {
+            if (written[at - 1] < 'a' || written[at - 1] > 'z')
+                return false;
+            std::string rest(written.substr(at));
+            for (char &c : rest)
+                c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            const WordClass named = ClassOf(AsKey(rest));
+            return named.is(Kind::Reference) || named.wholeMonth;
+        }
+    return false;
+}
+
+bool IsNumeralRunOnToAWord(std::string_view written) {
+    std::size_t capitals = 0;
+    while (capitals < written.size() &&
+           std::string_view("IVXLCDM").find(written[capitals]) != std::string_view::npos)
+        ++capitals;
+    const std::string_view rest = written.substr(capitals);
+    if (capitals < 2 || rest.size() < 2)
+        return false;
+    // (a numeral with an ordinal's ending, IIIIo, is one word)
+    std::string lower(written);
+    for (char &c : lower)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (MarkedRomanValue(lower) > 0)
+        return false;
+    // (the rest a word: with a capital, a known word or four letters and more; not an ending,
+    // IIIIti, IIIcio)
+    if (!(rest.size() >= 4 || (rest[0] >= 'A' && rest[0] <= 'Z') ||
+          ClassOf(AsKey(lower.substr(capitals))).kinds != 0))
+        return false;
+    // (a word in capitals throughout, CIVITATE, MILLESIMO, is one word)
+    return std::all_of(rest.begin(), rest.end(),
+                       [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }) &&
+           std::any_of(rest.begin(), rest.end(), [](char c) { return c >= 'a' && c <= 'z'; }) &&
+           !HasNumeralLettersOnly(rest);
 }
 
 } // namespace tempidex

@@ -28,4 +28,34 @@ bool IsGarbledNumeral(const Token &t);
 // where a number may stand.
 bool IsGarbledRunTogether(std::string_view key, std::string_view text);
 
+// Whether a word ends in a count of days run on to it without a space, as scans and copies
+// lose it between a place and the date: "Lateraniiii kalendas", "Capuaeiv K. Febr.",
+// "Lateraninono kalendas", "Auinioneviij idus", "Perusiipridie idus"; the count, `least` to 19,
+// in numerals (marked or not) or an ordinal, after three letters or more; or a V alone
+// (Petrumv nonas), or pridie; with `least` 1, only a feminine ordinal, as before a Sunday or a
+// feria (intercia dominica). Call it for a word no table knows there: read as a name, the count
+// would be lost.
+bool EndsInACountRunOn(std::string_view key, std::string_view text, int least);
+
+// Whether a word ends in an ordinal of five letters and more run on to it, after three letters
+// or more: "Datatertio" (decimo kalendas).
+bool EndsInAnOrdinalRunOn(std::string_view key);
+
+// Whether a word begins with a number run on to the word after it, as scans lose the space
+// after a year's last part: "sextopontificatus", "lxxxiijpontificatus", "ccclxxiidoindictione",
+// "octauodie", "septimoapostolica". Read as a word, the year would lose its last part.
+bool BeginsWithANumberRunOn(std::string_view key, std::string_view text);
+
+// Whether a word is "anno", "die", a named day or a word of the year's formula with a number of
+// three letters or more run on to it: "annomcccc", "dominimccci", "diequinta".
+bool EndsInANumberRunOn(std::string_view key, std::string_view text);
+
+// Whether a word as written ends in a named day or a month run on to it with its capital:
+// "TragurioKal", "DataId", "kalendasAprilis". Read as one word, the date would be lost.
+bool EndsInANamedDayRunOn(std::string_view written);
+
+// Whether a word as written is a numeral in capitals with a word run on to it: "MDXXIIIIRagusii",
+// "MDXXXIetc". (A numeral whose letters go on small, MCCCCLviiij, is one numeral.)
+bool IsNumeralRunOnToAWord(std::string_view written);
+
 } // namespace tempidex

@@ -128,9 +128,11 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             words.is(i, Kind::Mensis))
             return;
         // (nor past a numeral written wrong: "anno domini mccxdix pontificatus domini Bonifacii
-        // pape VIII" and "anno domini rnccxcix ..." have lost their year, and VIII is the pope's)
-        if (words.garbledNumeral(i) || (words.unreadableNumeral(i) != Words::Unreadable::No &&
-                                        words[i].text.size() >= 4 && words[i].text[0] == 'm'))
+        // pape VIII", "anno domini rnccxcix ..." and "anno dominimccci. pontificatus ..." have lost
+        // their year, and VIII is the pope's)
+        if (words.garbledNumeral(i) || words.runOn(i) ||
+            (words.unreadableNumeral(i) != Words::Unreadable::No && words[i].text.size() >= 4 &&
+             words[i].text[0] == 'm'))
             return;
         // "pontificatus nostri anno quarto, anno Domini MDXX": the year of the Lord is not ours;
         // nor is a year of the Incarnation or the Nativity after the king's name ("regnante

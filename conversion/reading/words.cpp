@@ -93,6 +93,17 @@ bool IsGovernedBySecundum(std::string_view key) {
                          "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum"});
 }
 
+// Whether a capital of no numeral follows a small letter in a word as written, the small o of
+// an ordinal's mark aside: MCCCCLviiijTertio, but not MoCCoLXXX nor mccXX.
+bool HasCapitalAfterSmall(std::string_view written) {
+    for (std::size_t i = 1; i < written.size(); ++i)
+        if (written[i] >= 'A' && written[i] <= 'Z' &&
+            !HasNumeralLettersOnly(written.substr(i, 1)) && written[i - 1] >= 'a' &&
+            written[i - 1] <= 'z' && written[i - 1] != 'o')
+            return true;
+    return false;
+}
+
 // The indiction's word with one letter misread, as scans give it (iudictione, indictiane):
 // its number is then the indiction's, checked against the year, not a number unaccounted for.
 bool IsIndictionMisspelt(std::string_view key) {
@@ -124,7 +135,11 @@ Words::Word Words::Classify(const Token &t) {
     const bool named = t.capital && !t.capitals && t.text[0] != 'm';
     const bool runTogether = w.numeral == 0 && !word && w.word.kinds == 0 && w.word.month == 0 &&
                              w.word.ordinal == 0 && t.text.size() >= 4 && numeralLetters && !named;
-    if (runTogether)
+    // (but a capital after small letters begins another word, the space lost: in
+    // "cccclxxxvjSeptimo Idus" the septimo counts the days, and no reading of it is sure)
+    if (runTogether && HasCapitalAfterSmall(t.written))
+        w.runOn = true;
+    else if (runTogether)
         w.numeral = std::max(PartsRunTogether(t.text), 0);
     const int shortened =
         t.marked && w.numeral == 0 && w.word.kinds == 0 && w.word.ordinal == 0 && !spelling.digit
@@ -152,6 +167,9 @@ Words::Word Words::Classify(const Token &t) {
                            : Unreadable::Beside;
     else if (w.numeral == 0 && numeralLetters && HasNumeralLettersOnly(t.text))
         w.unreadable = Unreadable::Beside;
+    w.runOn = w.runOn || (w.word.kinds == 0 && w.word.month == 0 && !spelling.digit &&
+                          (EndsInANumberRunOn(t.key, t.text) || IsNumeralRunOnToAWord(t.written) ||
+                           EndsInANamedDayRunOn(t.written)));
     w.garbled = w.word.kinds == 0 && w.word.month == 0 && w.word.ordinal == 0 && w.numeral == 0 &&
                 !spelling.digit && IsGarbledNumeral(t);
     // a shortened ordinal that could be several is still a number to account for

@@ -76,6 +76,9 @@ public:
     // A numeral with one letter of no numeral among its own, which left out leaves a numeral
     // (pxii, xxrii, FIII): a slip no rule reads.
     bool garbledNumeral(std::size_t i) const { return i < size() && m_words[i].garbled; }
+    // A word with a number or a named day run on to it, the space lost (annomcccc, dominimccci,
+    // MDXXIIIIRagusii, TragurioKal): never passed over as a name.
+    bool runOn(std::size_t i) const { return i < size() && m_words[i].runOn; }
     // Every kind the word is, Kind::Number and Kind::Capital included: which rules it begins.
     std::uint64_t kindsOf(std::size_t i) const { return m_words[i].word.kinds; }
     // The era spelt by the words from word i (a. u. c., A.D., P. C. N.), the spelling of the
@@ -111,6 +114,7 @@ private:
         bool nearOrdinal = false;
         Unreadable unreadable = Unreadable::No;
         bool garbled = false;
+        bool runOn = false;
         Era era = Era::Christian;
         std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
         Unknown unknown;

@@ -830,6 +830,46 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
 }
 
+// A space a scan or a copy lost runs a count, a year, a named day or a month on to the word
+// beside it: read as a name, it would be passed over for another day or year. The clause is
+// refused; words that end or begin so by nature are read as before.
+TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
+    const std::string_view runOn[] = {
+        "Datum Lateraniiii. kalendas nouembris.",
+        "Scr. Capuaeiv K. Febr. a. 705 (49).",
+        "Datum Perusiipridie idus ianuarii",
+        "Datum Aby anno domini mo. ccc. vij. intercia dominica adventus.",
+        "Datum Rome xx Aprilis millesimo quingentesimo sextopontificatus nostri Anno 3o.",
+        "Datum Auinione die quarta mensis iunii anno a natiuitate domini mºccclxxiidoindictione x",
+        "Datum Mantue AnnoMCCCCLviiij Tertio Nonas Julij",
+        "Die XXIX Iunii MDXXIIIIRagusii.",
+        "Ex TragurioKal. XIII Junii 1453.",
+        "IIII kalendasAprilis, anno VI imperii domni nostri Karoli",
+        "Datum Laterani ii nonas aprilis anno dominimccci. pontificatus domini Bonifacii pape VIII "
+        "anno vii.",
+        "Datum Rome apud Sanctum Petrum Anno etc. M. cccclxxxvjSeptimo Idus Decembris",
+        "Datatertio decimo kalendas novembris anno quinto regni nostri",
+    };
+    for (const std::string_view clause : runOn)
+        EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
+    const std::pair<std::string_view, std::string_view> words[] = {
+        {"Notavi kal. maias, annum V Karoli imperatoris", "01 Maggio"},
+        {"Datum Cervie septimo kalendas Aprilis anno octavo.", "26 Marzo"},
+        {"datum barchinone Tercio die Nouembris anno a natiuitate dominj Mo ccco lxxo quarto",
+         "03 Novembre 1374"},
+        {"anno autem ordinacionis domini Heinrici IIIIti regis XXVI, nono kl. novembris",
+         "24 Ottobre"},
+        {"Datum Warnhem anno domini MoCCoLXXX secundo. quintodecimo kalendas octobris.",
+         "17 Settembre 1282"},
+        {"anno domini m cc lxxx in proximo sabbato ante dominicam medie quadragesime",
+         "30 Marzo 1280"},
+        {"Actum Vernoni sabbato ante Magdalenam Anno Domini Mº CC sexagesimo quarto .",
+         "19 Luglio 1264"},
+    };
+    for (const auto &[clause, answer] : words)
+        EXPECT_EQ(LatinToModern(clause, {}).text, answer) << clause;
+}
+
 // A law's date received (acc.) beside a date with no "dat.": the other is answered, and the
 // warning names the date received; with "dat." written, nothing is to warn of.
 TEST(DatingClause, AnUnmarkedDateBesideADateReceivedIsWarned) {
