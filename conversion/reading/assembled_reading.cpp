@@ -90,12 +90,14 @@ void Assemble(const Words &words, const Phrases &phrases,
         made.written = false;
     }
     // A year only by its form stands next to the date, or past the indiction that follows it,
-    // as Italian notaries wrote: "die 10 mensis iulii, X indictione, 1477".
+    // as Italian notaries wrote ("die 10 mensis iulii, X indictione, 1477"), or past the
+    // calendar the day is counted in ("XVI Maii veteris M.D.XCI").
     const auto meet = [&](std::size_t end, std::size_t begin) {
         return end == begin || std::any_of(choice.begin(), choice.end(), [&](std::size_t k) {
                    const Phrase &between = phrases[k];
-                   return between.kind == PhraseKind::Indiction && between.begin == end &&
-                          between.end == begin;
+                   return (between.kind == PhraseKind::Indiction ||
+                           between.kind == PhraseKind::Calendar) &&
+                          between.begin == end && between.end == begin;
                });
     };
     for (const std::size_t i : choice) {
@@ -157,6 +159,12 @@ void Assemble(const Words &words, const Phrases &phrases,
             notes.indiction = notes.indiction ? notes.indiction : static_cast<std::int8_t>(p.value);
             if (p.faultEnd > p.faultBegin && notes.unreadIndiction.empty())
                 notes.unreadIndiction = words.written(p.faultBegin, p.faultEnd);
+            break;
+        case PhraseKind::Calendar:
+            if (notes.calendar == Calendar::Unsaid) {
+                notes.calendar = static_cast<Calendar>(p.value);
+                notes.calendarText = words.written(p.begin, p.end);
+            }
             break;
         case PhraseKind::Weekday:
             notes.weekday = notes.weekday >= 0 ? notes.weekday : static_cast<std::int8_t>(p.value);

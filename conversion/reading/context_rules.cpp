@@ -224,4 +224,60 @@ void NumberedRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(Spanning(PhraseKind::Skip, at, at + 2));
 }
 
+// vixit annos XV menses VI dies XX, qui vixit annis plus minus LXX: the years, months, days
+// and hours an epitaph's dead lived, each a number with its word before or after it, as
+// inscriptions abbreviate them (ann., an., m., d., h.).
+void AgeRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (!words.is(at, Kind::Lived))
+        return;
+    const auto unit = [&words](std::size_t i) {
+        const std::string_view k = i < words.size() ? words[i].key : "";
+        return k.starts_with("ann") || k == "an" || k == "a" || k.starts_with("mens") ||
+               k == "mesis" || k == "meses" || k == "m" || k == "dies" || k == "diebus" ||
+               k == "d" || k.starts_with("hor") || k == "h";
+    };
+    const auto number = [&words](std::size_t i) {
+        return i < words.size() && !words[i].gloss &&
+               (words.numeralOf(i) > 0 || words.digitsOf(i) > 0 || words.ordinalOf(i) > 0);
+    };
+    // (plus minus, p. m.: about)
+    const auto about = [&words](std::size_t i) {
+        const bool two =
+            i + 1 < words.size() && ((words[i].key == "plus" && words[i + 1].key == "minus") ||
+                                     (words[i].key == "p" && words[i + 1].key == "m"));
+        return two ? i + 2 : i;
+    };
+    for (std::size_t i = at + 1, end = 0; i < at + 16;) {
+        const bool before = unit(i); // annos XV, or XV annos
+        const std::size_t n = about(before ? i + 1 : i);
+        // (a number right before a named day counts its days: in "vixit annos XXX d. VIII kal.
+        // Oct." the d. is die, or depositus, as epitaphs go on)
+        if (!number(n) || (!before && !unit(n + 1)) ||
+            (before && words.is(n + 1, Kind::Reference) && !words.parted(n + 1)))
+            break;
+        end = i = before ? n + 1 : n + 2;
+        phrases.push_back(Spanning(PhraseKind::Skip, at, end));
+    }
+}
+
+// stilo veteri, vetere calculo, calculo Gregoriano: an adjective and its noun, either first; or
+// the adjective alone where it can be nothing else (XVI Maii veteris, Kalendis Augusti
+// Gregoriani). "novo", "vetere" and "Iuliano" alone are other words, and a consul's name.
+void CalendarRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (!words.is(at, Kind::Calendar))
+        return;
+    const auto calendarOf = [&words](std::size_t i) {
+        return words.is(i, Kind::Calendar) ? words.classOf(i).calendar : Calendar::Unsaid;
+    };
+    const Calendar here = calendarOf(at);
+    const bool paired = words.is(at + 1, Kind::Calendar) && !words.parted(at + 1) &&
+                        (here == Calendar::Unsaid) != (calendarOf(at + 1) == Calendar::Unsaid);
+    if (paired) {
+        const Calendar which = here == Calendar::Unsaid ? calendarOf(at + 1) : here;
+        phrases.push_back(Spanning(PhraseKind::Calendar, at, at + 2, static_cast<int>(which)));
+    }
+    if (IsOneOf(words[at].key, {"ueteris", "gregoriani", "gregoriano"}))
+        phrases.push_back(Spanning(PhraseKind::Calendar, at, at + 1, static_cast<int>(here)));
+}
+
 } // namespace tempidex

@@ -27,6 +27,11 @@ enum class YearCount : std::uint8_t {
     SpanishEra,   // Era MCCCLXXVI: 38 years ahead
 };
 
+// The calendar a clause says its day is counted in, where it says one: after the reform, letters
+// from Protestant lands write "stilo veteri", "vetere calculo" (the Julian calendar) or "novo
+// calculo", "Gregoriani" (the Gregorian).
+enum class Calendar : std::uint8_t { Unsaid, Julian, Gregorian };
+
 struct LatinDate {
     RomanDay day;              // for a day of the month: that month's Calends
     bool leapYear = false;     // "(a. i.)": counted back from the March Calends of a leap year
@@ -66,6 +71,8 @@ struct ClauseNotes {
     int readOrdinal = 0; // an ordinal read from a misspelt word, and that word
     std::string_view misspeltOrdinal;
     std::string_view unreadIndiction;     // indictione Vl: the indiction's number, not checked
+    Calendar calendar = Calendar::Unsaid; // vetere calculo: the calendar the day is counted in
+    std::string_view calendarText;        // the words that say it, as written
     DateRole otherRole = DateRole::Given; // Received or Posted: the other date below
     LatinDate otherDate;
     bool givenUnmarked = false; // the date answered has no "dat." of its own beside the other

@@ -42,7 +42,9 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"ao", Kind::Anno},
     {"autem", Kind::Connective},
     {"bis", Kind::Bis},
+    {"bixit", Kind::Lived}, // an epitaph's v written b
     {"cal", Kind::Reference, Calends},
+    {"calculo", Kind::Calendar}, // vetere calculo, novo calculo
     {"calend", Kind::Reference, Calends},
     {"calendae", Kind::Reference, Calends},
     {"calendarum", Kind::Reference, Calends},
@@ -137,6 +139,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"gratia", Kind::Formula, Christian},
     {"gratiae", Kind::Formula, Christian},
     {"gratie", Kind::Formula, Christian},
+    {"gregoriani", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
+    {"gregoriano", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
     {"hor", Kind::Hour},
     {"hora", Kind::Hour},
     {"horae", Kind::Hour},
@@ -185,6 +189,10 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"infra", Kind::In},
     {"iovis", Kind::DayName, 4},
     {"itaque", Kind::Connective},
+    {"iuliani", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)},
+    {"iuliano", Kind::Calendar,
+     static_cast<std::int8_t>(
+         Calendar::Julian)}, // stilo Iuliano (alone, a name: Salvio Iuliano cos.)
     {"k", Kind::Reference, Calends},
     {"kal", Kind::Reference, Calends},
     {"kalen", Kind::Reference, Calends},
@@ -236,8 +244,11 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"nostrae", Kind::Formula, Unmarked}, // anno nostrae salutis
     {"nostre", Kind::Formula, Unmarked},
     {"nostri", Kind::Formula, Unmarked},
+    {"nouo", Kind::Calendar,
+     static_cast<std::int8_t>(Calendar::Gregorian)}, // novo calculo, stilo novo
     {"nr", Kind::Numbered},
     {"nro", Kind::Numbered},
+    {"nuntiatus", Kind::Consul}, // et qui fuerit nuntiatus: the consul not yet known
     {"octaba", Kind::Church},
     {"octabas", Kind::Church},
     {"octabis", Kind::Church},
@@ -312,6 +323,10 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"scripta", Kind::Given},
     {"scriptum", Kind::Given},
     {"solis", Kind::DayName, 0},
+    {"stili", Kind::Calendar},
+    {"stilo", Kind::Calendar},
+    {"styli", Kind::Calendar},
+    {"stylo", Kind::Calendar},
     {"sub", Kind::Sub},
     {"supra", Kind::AsAbove},
     {"supradicta", Kind::AsAbove},
@@ -321,11 +336,18 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"veneris", Kind::DayName, 5},
     {"verbi", Kind::Formula, Incarnation},
     {"vero", Kind::Connective},
+    {"uetere", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)},
+    {"ueteri", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)},
+    {"ueteris", Kind::Calendar,
+     static_cast<std::int8_t>(Calendar::Julian)}, // XVI Maii veteris (styli)
     {"uigilia", Kind::Church},
     {"uigiliae", Kind::Church},
     {"uigiliam", Kind::Church},
     {"uigilie", Kind::Church},
     {"virginei", Kind::Formula, Christian}, // anno virginei partus
+    {"uix", Kind::Lived},
+    {"uixit", Kind::Lived},
+    {"uixsit", Kind::Lived},
     {"ultima", Kind::Last},
     {"ultimi", Kind::Last},
     {"ultimo", Kind::Last},

@@ -58,6 +58,8 @@ enum class Kind : std::uint8_t {
     In,         // in, infra: in octava
     Church,     // festo, vigilia, crastino, octava: a day by a feast
     Numbered,   // nr., num.: an edition's number of the document, no date's
+    Lived,      // vixit annos XV: an epitaph's age, no date's
+    Calendar,   // vetere calculo, stilo novo, Gregoriani: value, a Calendar; the noun none
     // Not in the table: what words.h finds a word is.
     Number,  // a number, or a word that can begin one
     Capital, // a capital letter alone: an initial, or an era's

@@ -24,7 +24,8 @@ enum class PhraseKind : std::uint8_t {
     Initials, // B. V. M., S. R. E., L. before a name: no numbers
     Verb,     // datum, acc., pp.: what the next date is the date of
     Month,    // mense Maio alone: the month the date must fall in
-    Skip,     // id est
+    Calendar, // vetere calculo: the calendar the day is counted in
+    Skip,     // id est; an epitaph's age
 };
 
 // What a phrase found wrong in its own words: it stands, and the reading that takes it fails.

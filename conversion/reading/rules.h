@@ -29,6 +29,9 @@
 //   a ruler's number   Ottonis III. imper.;  Victoris II papae;  secundi Ottonis
 //   verbs              datum, actum, scriptum | acc. | pp., lecta: whose date follows
 //   id est             a gloss of the scribe's
+//   an epitaph's age   vixit annos N [menses N] [dies N] [horas N]: no date's numbers
+//   the calendar       stilo veteri | vetere calculo | veteris: Julian;  novo calculo |
+//                      Gregoriano calculo | Gregoriani: Gregorian
 //   the church year    in festo | vigilia | crastino | octava <feast>;  feria N | die Veneris
 //                      post | ante <feast>;  dominica Invocavit;  dominica N post Pentecosten
 //                      (church_rules.cpp)
@@ -75,6 +78,8 @@ void RulersNumberRule(const Words &words, std::size_t at, Phrases &phrases);
 void VerbRule(const Words &words, std::size_t at, Phrases &phrases);
 void IdEstRule(const Words &words, std::size_t at, Phrases &phrases);
 void NumberedRule(const Words &words, std::size_t at, Phrases &phrases);
+void AgeRule(const Words &words, std::size_t at, Phrases &phrases);
+void CalendarRule(const Words &words, std::size_t at, Phrases &phrases);
 
 // The church year (church_rules.cpp)
 void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases);
@@ -116,6 +121,8 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},
     {IdEstRule, KindsOf({Kind::Reference})},
     {NumberedRule, KindsOf({Kind::Numbered})},
+    {AgeRule, KindsOf({Kind::Lived})},
+    {CalendarRule, KindsOf({Kind::Calendar})},
     {ChurchDayRule, KindsOf({Kind::In, Kind::Church, Kind::Die, Kind::Feria, Kind::Weekday,
                              Kind::Number, Kind::Postridie})},
 });

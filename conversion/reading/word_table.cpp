@@ -83,6 +83,8 @@ WordIndex<WordClass> BuildIndex() {
             c.weekday = k.value;
         if (k.kind == Kind::Formula && k.value != 0)
             c.formula = static_cast<YearCount>(k.value);
+        if (k.kind == Kind::Calendar)
+            c.calendar = static_cast<Calendar>(k.value);
     }
     for (const std::string_view cardinal : Cardinals)
         index[std::string(cardinal)].cardinal = true;

@@ -20,10 +20,11 @@ struct WordClass {
     std::int8_t reference = -1; // a Reference, where the word is one
     std::int8_t weekday = -1;   // of a Weekday or a DayName: 0 Sunday
     YearCount formula = YearCount::Unmarked;
-    std::int8_t month = 0;    // 1 to 12: the month the word names
-    bool wholeMonth = false;  // its name written out: Maius, Maii (not Mai.)
-    std::int16_t ordinal = 0; // tertio 3, septimodecimo 17, millesimo 1000
-    bool cardinal = false;    // duo, tres, quattuor: no rule reads them
+    Calendar calendar = Calendar::Unsaid; // a Calendar word's: vetere, Gregoriani
+    std::int8_t month = 0;                // 1 to 12: the month the word names
+    bool wholeMonth = false;              // its name written out: Maius, Maii (not Mai.)
+    std::int16_t ordinal = 0;             // tertio 3, septimodecimo 17, millesimo 1000
+    bool cardinal = false;                // duo, tres, quattuor: no rule reads them
 
     constexpr bool is(Kind kind) const { return (kinds >> static_cast<unsigned>(kind) & 1u) != 0; }
 };

@@ -334,9 +334,15 @@ void CountInto(Dating &d, const DateReading &reading, const DatingOptions &optio
 
 // Counted in place: a dating is four hundred bytes, and each copy of one costs as much as
 // counting most days.
+// A clause that says its calendar ("vetere calculo", "Gregoriani") is counted in it, whatever
+// the options say: the writer knew which he used.
 Dating Counted(const DateReading &reading, const DatingOptions &options) {
     Dating d;
-    CountInto(d, reading, options);
+    DatingOptions counted = options;
+    if (reading.notes.calendar != Calendar::Unsaid)
+        counted.reckoning = reading.notes.calendar == Calendar::Julian ? Reckoning::Julian
+                                                                       : Reckoning::Historical;
+    CountInto(d, reading, counted);
     return d;
 }
 

@@ -6,6 +6,7 @@
 #include "reading/tokens.h"
 
 #include "calendar/church_year.h"
+#include "calendar/day_number.h"
 
 #include <array>
 
@@ -204,6 +205,23 @@ std::string ExplainMisspeltOrdinal(const Dating &d) {
     return text;
 }
 
+std::string ExplainCalendar(const Dating &d) {
+    const ClauseNotes &notes = d.reading.notes;
+    const bool julian = notes.calendar == Calendar::Julian;
+    std::string text = std::string("contato nel calendario ") +
+                       (julian ? "giuliano" : "gregoriano") + ", come scrive " +
+                       Quoted(notes.calendarText);
+    if (julian && d.outcome == Outcome::Day && d.year) {
+        const long fixed = FixedFromJulian({*d.year, d.day.month, d.day.day});
+        if (fixed > LastJulianDay) {
+            const Date gregorian = GregorianFromFixed(fixed);
+            text += ": nel calendario gregoriano è " +
+                    On({gregorian.month, gregorian.day}, gregorian.year);
+        }
+    }
+    return text;
+}
+
 std::string On(DayOfMonth date, std::optional<int> year) {
     std::string text;
     AppendOn(text, date, year);
@@ -381,6 +399,8 @@ std::string Explain(const Dating &d) {
     const auto add = [&text](const std::string &part) { text.append("; ").append(part); };
     if (notes.elsewhere != YearElsewhere::None)
         add(ElsewhereNote(notes));
+    if (notes.calendar != Calendar::Unsaid)
+        add(ExplainCalendar(d));
     if (notes.pridieAsII)
         add("«a. d. II» si legge pridie, il giorno prima, come lo scrivono i manoscritti");
     if (notes.readOrdinal > 0)

@@ -40,6 +40,9 @@ std::string ExplainWeekday(int weekday, int named); // named: -1 where none was 
 // A day as the explanations write it: "14 Febbraio 1524"; with its article, "il 14 Febbraio",
 // "l'11 Febbraio", "il 1° Febbraio".
 std::string DateText(DayOfMonth date, std::optional<int> year = std::nullopt);
+// The calendar the clause says it counts in ("vetere calculo"), and for a Julian day after the
+// reform the Gregorian day it is.
+std::string ExplainCalendar(const Dating &d);
 std::string On(DayOfMonth date, std::optional<int> year = std::nullopt);
 void AppendOn(std::string &out, DayOfMonth date, std::optional<int> year = std::nullopt);
 

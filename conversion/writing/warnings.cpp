@@ -46,6 +46,10 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
              "; --style sceglie lo stile");
     if (notes.readOrdinal > 0)
         warn(ExplainMisspeltOrdinal(d));
+    // a day counted in the Julian calendar after the reform, as its words say: the answer is
+    // that calendar's day, and the one the Gregorian gives is said beside it
+    if (notes.calendar == Calendar::Julian && d.year && *d.year >= GregorianYear)
+        warn(ExplainCalendar(d));
     if (notes.weekday >= 0 && d.weekday >= 0 && notes.weekday != d.weekday)
         warn(ExplainWeekday(d.weekday, notes.weekday));
     if (notes.indiction > 0 && d.indiction > 0 && d.indiction != notes.indiction)
