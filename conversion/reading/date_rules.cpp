@@ -445,7 +445,12 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (!mensis && !ending && count.end < words.size() && IsAlsoAWord(words[count.end].key))
             continue;
         const std::size_t monthAt = mensis || ending ? count.end + 1 : count.end;
-        add(at, count.value, monthAt, monthAt + 1, false);
+        // ad diem VIII Octobris, ad d. XXI. Octobris: the day itself, as letters of the 16th
+        // century write their dateline ("usque ad diem" is another, and is refused)
+        const bool adDiem = at >= 2 && !words.parted(at) && !words.parted(at - 1) &&
+                            words[at - 2].key == "ad" &&
+                            (words[at - 1].key == "diem" || words[at - 1].key == "d");
+        add(adDiem ? at - 2 : at, count.value, monthAt, monthAt + 1, false);
     }
 }
 
