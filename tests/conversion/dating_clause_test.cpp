@@ -575,6 +575,22 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // read as an O after a numeral with a mark of its own (no mark of the one before)
         {"Datum Laterani, ziv kal. martii", tempidex::ErrorDateNotCorrect},
         {"Datum Lubek. yº. idus ianuarii", tempidex::ErrorDateNotCorrect},
+        // an epitaph's age is no date's number, nor a day after "d." before a named day;
+        // the consul not yet known; the Spanish era "Domini"
+        {"DD NN CLAEARCO ET RICOMEDE VVCC CONSVLIBVS BENEMERENTI OLIBIONI QVI VIXIT ANNVS XV. "
+         "MESIS VI DIES XX DECESSII DIE XII KALENDAS OCTOBRES IN PACE",
+         "20 Settembre"},
+        {"bixit annis plus minus LXX depositus III kal. mai.", "29 Aprile"},
+        {"qui vixit XXV annos depositus III kal. mai.", "29 Aprile"},
+        {"vixit annos XXX d. VIII kal. Oct.", tempidex::ErrorYearNotCorrect},
+        {"dat. xvi kal. mai. constantinopoli theodosio a. xiii et qui fuerit nuntiatus.",
+         "16 Aprile"},
+        {"requiescit in pace, VI. Kalendas Septembres, era Domini DXLVIII.", "27 Agosto 510"},
+        // "ad diem" before a day of the month is that day, in a letter's dateline; "usque ad"
+        // it is a span
+        {"Horna ad diem VIII Octobris 1605.", "08 Ottobre 1605"},
+        {"Leyda ad d. XXI. Octobris 1605.", "21 Ottobre 1605"},
+        {"usque ad diem VIII Octobris 1605", tempidex::ErrorDateNotCorrect},
         // the ligature ĳ is an i and a j, as a numeral ends: vĳ, ĳdo
         {"die vĳ mensis maii", "07 Maggio"},
         {"Scriptum in Reftiglæ Mº cccº lxxx ĳdo, in crastino beatorum appostolorum Philippi et "
@@ -868,6 +884,32 @@ TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
     };
     for (const auto &[clause, answer] : words)
         EXPECT_EQ(LatinToModern(clause, {}).text, answer) << clause;
+}
+
+// A letter after the reform that says its calendar is counted in it: the answer is the day it
+// writes, and for the old style the warning gives the Gregorian day, ten days later in the
+// sixteenth century. "Iuliano" alone is a consul's name.
+TEST(DatingClause, ReadsTheCalendarALetterSaysItCountsIn) {
+    const tempidex::Answer old =
+        LatinToModern("Francofurti, XVI Maii veteris M.D.XCI multa nocte.", {});
+    EXPECT_EQ(old.text, "16 Maggio 1591");
+    EXPECT_NE(old.warnings.find("nel calendario gregoriano è il 26 Maggio 1591"), std::string::npos)
+        << old.warnings;
+    const tempidex::Answer vetere = LatinToModern("Datum XXII Decembris 1600 vetere calculo", {});
+    EXPECT_NE(vetere.warnings.find("il 1° Gennaio 1601"), std::string::npos) << vetere.warnings;
+    const tempidex::Answer gregorian =
+        LatinToModern("Lugduni apud Batavos Kalendis Augusti Gregoriani 1595.", {});
+    EXPECT_EQ(gregorian.text, "01 Agosto 1595");
+    EXPECT_EQ(gregorian.warnings.find("calendario"), std::string::npos) << gregorian.warnings;
+    // the weekday is the calendar's: 12 May 1600 was a Monday in the old style, a Friday in the new
+    LineOptions explain;
+    explain.explain = true;
+    EXPECT_NE(LatinToModern("Datum XII Maii 1600 stilo veteri", explain).text.find("lunedì"),
+              std::string::npos);
+    EXPECT_NE(LatinToModern("Datum XII Maii 1600 stilo novo", explain).text.find("venerdì"),
+              std::string::npos);
+    EXPECT_EQ(LatinToModern("P. Salvio Iuliano cos. XI kal. Apr.", {}).text, "22 Marzo");
+    EXPECT_EQ(LatinToModern("Datum XII Maii 1600, teste Iuliano notario", {}).warnings, "");
 }
 
 // A law's date received (acc.) beside a date with no "dat.": the other is answered, and the
