@@ -340,8 +340,8 @@ Dating Counted(const DateReading &reading, const DatingOptions &options) {
     Dating d;
     DatingOptions counted = options;
     if (reading.notes.calendar != Calendar::Unsaid)
-        counted.reckoning = reading.notes.calendar == Calendar::Julian ? Reckoning::Julian
-                                                                       : Reckoning::Historical;
+        counted.reckoning =
+            reading.notes.calendar == Calendar::Julian ? Reckoning::Julian : Reckoning::Historical;
     CountInto(d, reading, counted);
     return d;
 }
