@@ -2,7 +2,6 @@
 
 #include "assembled_reading.h"
 #include "letters_apart.h"
-#include "misread_numbers.h"
 #include "numbers.h"
 
 #include <algorithm>
@@ -146,16 +145,16 @@ bool MustRead(const Words &words, std::size_t i) {
          (!(words[i].capital && !words[i].capitals && !words[i].innerCapital) &&
           LooksLikeAGarbledCount(words[i].key)) ||
          // nor a place with the count run on to it: Lateraniiii kalendas, Capuaeiv K.
-         EndsInACountRunOn(words[i].key, words[i].text, 3)))
+         words.runOnPart(i, Words::CountAtEnd)))
         return true;
     // (nor before the rest of the count: Datatertio decimo kalendas)
     if (words.classOf(i).kinds == 0 && !words.parted(i + 1) && words.mayBeNumber(i + 1) &&
-        EndsInAnOrdinalRunOn(words[i].key))
+        words.runOnPart(i, Words::OrdinalAtEnd))
         return true;
     // the same before the Sunday or feria it counts: intercia dominica
     if (words.classOf(i).kinds == 0 && !words.parted(i + 1) &&
         (words.is(i + 1, Kind::Weekday) || words.is(i + 1, Kind::Feria)) &&
-        EndsInACountRunOn(words[i].key, words[i].text, 1))
+        words.runOnPart(i, Words::FeminineOrdinalAtEnd))
         return true;
     // A number run on to a word: a year's last part after the year (sextopontificatus,
     // lxxxiijpontificatus), a year after "anno" (annomcccc), a year in capitals before a name
@@ -163,7 +162,7 @@ bool MustRead(const Words &words, std::size_t i) {
     // date or the year would lose a part or be passed over.
     if (words.runOn(i) || (words.classOf(i).kinds == 0 && i >= 1 && !words.parted(i) &&
                            (words.mayBeNumber(i - 1) || words.numeralOf(i - 1) > 0) &&
-                           BeginsWithANumberRunOn(words[i].key, words[i].text)))
+                           words.runOnPart(i, Words::NumberAtStart)))
         return true;
     // A word a letter from a named day before a month: the named day misspelt (kalenuas
     // Aprilis), never a month passed over.

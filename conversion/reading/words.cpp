@@ -167,6 +167,12 @@ Words::Word Words::Classify(const Token &t) {
                            : Unreadable::Beside;
     else if (w.numeral == 0 && numeralLetters && HasNumeralLettersOnly(t.text))
         w.unreadable = Unreadable::Beside;
+    if (w.word.kinds == 0 && w.word.month == 0 && !spelling.digit && t.key.size() >= 4)
+        w.runOnParts = static_cast<std::uint8_t>(
+            (EndsInACountRunOn(t.key, t.text, 3) ? CountAtEnd : 0) |
+            (EndsInACountRunOn(t.key, t.text, 1) ? FeminineOrdinalAtEnd : 0) |
+            (EndsInAnOrdinalRunOn(t.key) ? OrdinalAtEnd : 0) |
+            (BeginsWithANumberRunOn(t.key, t.text) ? NumberAtStart : 0));
     w.runOn = w.runOn || (w.word.kinds == 0 && w.word.month == 0 && !spelling.digit &&
                           (EndsInANumberRunOn(t.key, t.text) || IsNumeralRunOnToAWord(t.written) ||
                            EndsInANamedDayRunOn(t.written)));

@@ -79,6 +79,17 @@ public:
     // A word with a number or a named day run on to it, the space lost (annomcccc, dominimccci,
     // MDXXIIIIRagusii, TragurioKal): never passed over as a name.
     bool runOn(std::size_t i) const { return i < size() && m_words[i].runOn; }
+    // What a word no table knows may have run on to its end or its start, to be looked at
+    // where its neighbours make it matter (misread_numbers.h): worked out once for the word.
+    enum RunOnPart : std::uint8_t {
+        CountAtEnd = 1,           // Lateraniiii, Capuaeiv, Perusiipridie
+        FeminineOrdinalAtEnd = 2, // intercia
+        OrdinalAtEnd = 4,         // Datatertio
+        NumberAtStart = 8,        // sextopontificatus, ccclxxiidoindictione
+    };
+    bool runOnPart(std::size_t i, RunOnPart part) const {
+        return i < size() && (m_words[i].runOnParts & part) != 0;
+    }
     // Every kind the word is, Kind::Number and Kind::Capital included: which rules it begins.
     std::uint64_t kindsOf(std::size_t i) const { return m_words[i].word.kinds; }
     // The era spelt by the words from word i (a. u. c., A.D., P. C. N.), the spelling of the
@@ -115,6 +126,7 @@ private:
         Unreadable unreadable = Unreadable::No;
         bool garbled = false;
         bool runOn = false;
+        std::uint8_t runOnParts = 0; // RunOnPart
         Era era = Era::Christian;
         std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
         Unknown unknown;
