@@ -220,7 +220,13 @@ void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
                (words.isNumber(count) || words.numeralOf(count) > 0 || words.ordinalOf(count) > 0 ||
                 words.is(count, Kind::Bis)))
             ++count;
-        if (!(words.is(count, Kind::Reference) && !words.parted(count)))
+        // (with the letters of ante diem and a count, even past a comma: "a. d. xv; K. Maias" is
+        // no AD 15)
+        const std::size_t n = era->end;
+        const int small = std::max({words.numeralOf(n), words.digitsOf(n), words.ordinalOf(n)});
+        const bool anteDiem =
+            (words[at].key == "a" || words[at].key == "ad") && small >= 1 && small <= 31;
+        if (!(words.is(count, Kind::Reference) && (!words.parted(count) || anteDiem)))
             for (const YearNumber &number : YearNumbersFrom(words, era->end)) {
                 Phrase p = YearPhrase(at, number.end, number, CountOf(era->era),
                                       YearInEra(number.value, era->era));

@@ -724,6 +724,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // "ac" and "ad" in small letters are words, an era only in capitals
         {"Datum XV Kal. Iun. anno 1300 ac testibus", "18 Maggio 1300"},
         {"Datum XV Kal. Iun. 44 AC", "18 Maggio 44 a.C."},
+        // "a. d." and a count before a named day are ante diem even past a comma, never AD 15
+        {"A. d. xv; K. Maias.", tempidex::ErrorDateNotCorrect},
+        {"A. D. 1524, Kal. Mai.", "01 Maggio 1524"},
         {"Datum Auinione x et kalendas decembris anno quarto", tempidex::ErrorDateNotCorrect},
         {"Datum Rome v. luna idus decembris", tempidex::ErrorDateNotCorrect},
         {"Datum Laterani x. sub kalendas ianuarii.", tempidex::ErrorDateNotCorrect},
