@@ -128,9 +128,12 @@ bool EndsInAnOrdinalRunOn(std::string_view key) {
 }
 
 bool BeginsWithANumberRunOn(std::string_view key, std::string_view text) {
-    for (std::size_t at = 2; at + 3 <= key.size(); ++at) {
+    for (std::size_t at = 2; at + 2 <= key.size(); ++at) {
         const WordClass head = ClassOf(key.substr(0, at));
         const WordClass rest = ClassOf(key.substr(at));
+        // (a keyword of two letters only after an ordinal's ending: quintain crastino)
+        if (key.size() - at == 2 && !(rest.is(Kind::In) && key[at - 1] == 'a'))
+            continue;
         const std::string_view numeral = text.substr(0, at);
         const int value = std::max(RomanValue(numeral), MarkedRomanValue(numeral));
         // a year's last part and a keyword: lxxxiijpontificatus, octauodie
@@ -151,10 +154,29 @@ bool EndsInANumberRunOn(std::string_view key, std::string_view text) {
         if (head.is(Kind::Anno) || head.is(Kind::Die) || head.is(Kind::Reference) ||
             head.is(Kind::Formula)) {
             const std::string_view rest = text.substr(at);
-            if (HasNumeralLettersOnly(rest) || ClassOf(key.substr(at)).ordinal > 0)
+            const WordClass after = ClassOf(key.substr(at));
+            // (and a named day with its month: kalendasmaii)
+            if (HasNumeralLettersOnly(rest) || after.ordinal > 0 ||
+                (head.is(Kind::Reference) && after.month != 0))
                 return true;
         }
     }
+    return false;
+}
+
+bool EndsInVi(std::string_view text) {
+    return text.size() >= 5 && text.ends_with("vi") &&
+           std::string_view("aeiou").find(text[text.size() - 3]) != std::string_view::npos;
+}
+
+bool HasANumberBeforeACapital(std::string_view key, std::string_view written) {
+    for (std::size_t i = 1; i < written.size() && i < key.size(); ++i)
+        if (written[i] >= 'A' && written[i] <= 'Z' &&
+            !HasNumeralLettersOnly(written.substr(i, 1)) && written[i - 1] >= 'a' &&
+            written[i - 1] <= 'z') {
+            const std::string_view head = key.substr(0, i);
+            return ClassOf(head).ordinal > 0 || MarkedRomanValue(head) > 0;
+        }
     return false;
 }
 

@@ -50,6 +50,14 @@ bool BeginsWithANumberRunOn(std::string_view key, std::string_view text);
 // three letters or more run on to it: "annomcccc", "dominimccci", "diequinta".
 bool EndsInANumberRunOn(std::string_view key, std::string_view text);
 
+// Whether a word ends in "vi" after a vowel, as a verb's perfect does (notavi, audivi) and a
+// place with VI run on to it may (Romevi kalendas, Dyrrachivi K.).
+bool EndsInVi(std::string_view text);
+
+// Whether a word as written is an ordinal or a numeral with a capitalised word run on to it:
+// "quartoRex", "cccclxxxvjSeptimo". (The ASCII letters of the word as written, and its key.)
+bool HasANumberBeforeACapital(std::string_view key, std::string_view written);
+
 // Whether a word as written ends in a named day or a month run on to it with its capital:
 // "TragurioKal", "DataId", "kalendasAprilis". Read as one word, the date would be lost.
 bool EndsInANamedDayRunOn(std::string_view written);

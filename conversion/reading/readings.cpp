@@ -145,7 +145,10 @@ bool MustRead(const Words &words, std::size_t i) {
          (!(words[i].capital && !words[i].capitals && !words[i].innerCapital) &&
           LooksLikeAGarbledCount(words[i].key)) ||
          // nor a place with the count run on to it: Lateraniiii kalendas, Capuaeiv K.
-         words.runOnPart(i, Words::CountAtEnd)))
+         words.runOnPart(i, Words::CountAtEnd) ||
+         // (-vi in a name, a capital in mid-sentence, not a verb's perfect: Romevi kalendas)
+         (words.runOnPart(i, Words::ViAtEnd) && words[i].capital && !words[i].capitals && i >= 1 &&
+          !words[i - 1].dotted)))
         return true;
     // (nor before the rest of the count: Datatertio decimo kalendas)
     if (words.classOf(i).kinds == 0 && !words.parted(i + 1) && words.mayBeNumber(i + 1) &&
@@ -160,9 +163,10 @@ bool MustRead(const Words &words, std::size_t i) {
     // lxxxiijpontificatus), a year after "anno" (annomcccc), a year in capitals before a name
     // (MDXXIIIIRagusii); or a named day run on to a place (TragurioKal.). Read as a word, the
     // date or the year would lose a part or be passed over.
-    if (words.runOn(i) || (words.classOf(i).kinds == 0 && i >= 1 && !words.parted(i) &&
-                           (words.mayBeNumber(i - 1) || words.numeralOf(i - 1) > 0) &&
-                           words.runOnPart(i, Words::NumberAtStart)))
+    if (words.runOn(i) ||
+        (words.classOf(i).kinds == 0 && i >= 1 && !words.parted(i) &&
+         (words.mayBeNumber(i - 1) || words.numeralOf(i - 1) > 0 || words.is(i - 1, Kind::Die)) &&
+         words.runOnPart(i, Words::NumberAtStart)))
         return true;
     // A word a letter from a named day before a month: the named day misspelt (kalenuas
     // Aprilis), never a month passed over.

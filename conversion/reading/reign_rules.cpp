@@ -62,6 +62,7 @@ void MoreKingdoms(const Words &words, std::size_t at, std::size_t from, Phrases 
     const auto between = [&words](std::size_t i) {
         const std::uint64_t kinds = words.kindsOf(i) & ~KindsOf({Kind::Capital});
         return words.monthOf(i) == 0 && !words.mayBeNumber(i) && !words[i].gloss &&
+               !words.runOn(i) &&
                (kinds == 0 || words.is(i, Kind::Connective) || words.is(i, Kind::Et) ||
                 words.is(i, Kind::Reign) || words[i].key == "etc");
     };
@@ -254,6 +255,7 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
                 (words.is(i - 1, Kind::Reference) || words.is(i - 1, Kind::Mensis))) ||
                words.is(i, Kind::Given) || words.is(i, Kind::Received) ||
                words.is(i, Kind::Posted) || words.is(i, Kind::Anno) || words[i].gloss ||
+               words.runOn(i) || // (DataId. Octobr. Eutharico cons.: a date run on, no name)
                (words.is(i + 1, Kind::Reference) && !words.parted(i + 1));
     };
     // Honorio VIII et Theodosio III AA. conss.

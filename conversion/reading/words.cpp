@@ -173,9 +173,12 @@ Words::Word Words::Classify(const Token &t) {
             (EndsInACountRunOn(t.key, t.text, 1) ? FeminineOrdinalAtEnd : 0) |
             (EndsInAnOrdinalRunOn(t.key) ? OrdinalAtEnd : 0) |
             (BeginsWithANumberRunOn(t.key, t.text) ? NumberAtStart : 0));
+    if (w.word.kinds == 0 && w.word.month == 0 && !spelling.digit && EndsInVi(t.text))
+        w.runOnParts |= ViAtEnd;
     w.runOn = w.runOn || (w.word.kinds == 0 && w.word.month == 0 && !spelling.digit &&
                           (EndsInANumberRunOn(t.key, t.text) || IsNumeralRunOnToAWord(t.written) ||
-                           EndsInANamedDayRunOn(t.written)));
+                           EndsInANamedDayRunOn(t.written) ||
+                           (t.innerCapital && HasANumberBeforeACapital(t.key, t.written))));
     w.garbled = w.word.kinds == 0 && w.word.month == 0 && w.word.ordinal == 0 && w.numeral == 0 &&
                 !spelling.digit && IsGarbledNumeral(t);
     // a shortened ordinal that could be several is still a number to account for

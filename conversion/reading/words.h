@@ -86,6 +86,7 @@ public:
         FeminineOrdinalAtEnd = 2, // intercia
         OrdinalAtEnd = 4,         // Datatertio
         NumberAtStart = 8,        // sextopontificatus, ccclxxiidoindictione
+        ViAtEnd = 16,             // Romevi, or a verb's perfect: notavi
     };
     bool runOnPart(std::size_t i, RunOnPart part) const {
         return i < size() && (m_words[i].runOnParts & part) != 0;

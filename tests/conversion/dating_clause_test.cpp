@@ -868,6 +868,11 @@ TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
         "anno vii.",
         "Datum Rome apud Sanctum Petrum Anno etc. M. cccclxxxvjSeptimo Idus Decembris",
         "Datatertio decimo kalendas novembris anno quinto regni nostri",
+        "mensis octobris die quintain crastino sancti Francisci anno domini mccclxviii",
+        "Datum Roskildis anno domini mo cco lxxxo quarto kalendasmaii",
+        "datum barchinone Tercio die Nouembris anno domini Mo ccco lxxo quartoRex Petrus",
+        "Datum Romevi kalendas maii anno domini millesimo ccº octuagesimo nono",
+        "DataId. Octobr. Eutharico cons. Accepta XV. Kal. Decembr. cons. ss.",
     };
     for (const std::string_view clause : runOn)
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
