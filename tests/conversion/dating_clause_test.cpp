@@ -868,8 +868,10 @@ TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
         "anno vii.",
         "Datum Rome apud Sanctum Petrum Anno etc. M. cccclxxxvjSeptimo Idus Decembris",
         "Datatertio decimo kalendas novembris anno quinto regni nostri",
-        "mensis octobris die quintain crastino sancti Francisci anno domini mccclxviii",
-        "Datum Roskildis anno domini mo cco lxxxo quarto kalendasmaii",
+        "Actum et datum. Roskildis. anno domini mºcccºlxº octauo mensis <octobris> die quintain "
+        "crastino uidelicet sancti Francisci confessoris",
+        "Datum Roskildis anno domini mo cco lxxxo quarto kalendasmaii dominica qua cantatur "
+        "quasimodo geniti.",
         "datum barchinone Tercio die Nouembris anno domini Mo ccco lxxo quartoRex Petrus",
         "Datum Romevi kalendas maii anno domini millesimo ccº octuagesimo nono",
         "DataId. Octobr. Eutharico cons. Accepta XV. Kal. Decembr. cons. ss.",
