@@ -117,6 +117,30 @@ std::size_t MonthBeside(const Words &words, std::size_t i) {
     return i + 1 < words.size() && beside(i + 1) ? i + 1 : words.size();
 }
 
+// Whether a word no table knows has a number run on to it where its neighbours make the number
+// matter (words.h's RunOnPart), besides one run on anywhere (Words::runOn).
+bool RunOnMustBeRead(const Words &words, std::size_t i) {
+    if (words.runOn(i))
+        return true;
+    if (!words.runOnPart(i, Words::AnyRunOnPart) || words.classOf(i).kinds != 0)
+        return false;
+    // (nor before the rest of the count: Datatertio decimo kalendas)
+    if (!words.parted(i + 1) && words.mayBeNumber(i + 1) && words.runOnPart(i, Words::OrdinalAtEnd))
+        return true;
+    // the same before the Sunday or feria it counts: intercia dominica
+    if (!words.parted(i + 1) && (words.is(i + 1, Kind::Weekday) || words.is(i + 1, Kind::Feria)) &&
+        words.runOnPart(i, Words::FeminineOrdinalAtEnd))
+        return true;
+    // A number run on to a word: a year's last part after the year (sextopontificatus,
+    // lxxxiijpontificatus), a day's after "die" (quintain); anywhere, a year after "anno"
+    // (annomcccc), a year in capitals before a name (MDXXIIIIRagusii), a named day run on to a
+    // place (TragurioKal.): read as a word, the date or the year would lose a part or be passed
+    // over.
+    return i >= 1 && !words.parted(i) &&
+           (words.mayBeNumber(i - 1) || words.numeralOf(i - 1) > 0 || words.is(i - 1, Kind::Die)) &&
+           words.runOnPart(i, Words::NumberAtStart);
+}
+
 bool MustRead(const Words &words, std::size_t i) {
     if (words[i].gloss)
         return false;
@@ -150,23 +174,7 @@ bool MustRead(const Words &words, std::size_t i) {
          (words.runOnPart(i, Words::ViAtEnd) && words[i].capital && !words[i].capitals && i >= 1 &&
           !words[i - 1].dotted)))
         return true;
-    // (nor before the rest of the count: Datatertio decimo kalendas)
-    if (words.classOf(i).kinds == 0 && !words.parted(i + 1) && words.mayBeNumber(i + 1) &&
-        words.runOnPart(i, Words::OrdinalAtEnd))
-        return true;
-    // the same before the Sunday or feria it counts: intercia dominica
-    if (words.classOf(i).kinds == 0 && !words.parted(i + 1) &&
-        (words.is(i + 1, Kind::Weekday) || words.is(i + 1, Kind::Feria)) &&
-        words.runOnPart(i, Words::FeminineOrdinalAtEnd))
-        return true;
-    // A number run on to a word: a year's last part after the year (sextopontificatus,
-    // lxxxiijpontificatus), a year after "anno" (annomcccc), a year in capitals before a name
-    // (MDXXIIIIRagusii); or a named day run on to a place (TragurioKal.). Read as a word, the
-    // date or the year would lose a part or be passed over.
-    if (words.runOn(i) ||
-        (words.classOf(i).kinds == 0 && i >= 1 && !words.parted(i) &&
-         (words.mayBeNumber(i - 1) || words.numeralOf(i - 1) > 0 || words.is(i - 1, Kind::Die)) &&
-         words.runOnPart(i, Words::NumberAtStart)))
+    if (RunOnMustBeRead(words, i))
         return true;
     // A word a letter from a named day before a month: the named day misspelt (kalenuas
     // Aprilis), never a month passed over.

@@ -167,16 +167,20 @@ Words::Word Words::Classify(const Token &t) {
                            : Unreadable::Beside;
     else if (w.numeral == 0 && numeralLetters && HasNumeralLettersOnly(t.text))
         w.unreadable = Unreadable::Beside;
-    if (w.word.kinds == 0 && w.word.month == 0 && !spelling.digit && t.key.size() >= 4)
+    // What may have run on to a word no table knows (misread_numbers.h); a numeral's letters
+    // alone, a numeral with its ending and digits are numbers by themselves, never worked out so.
+    const bool unknown = w.word.kinds == 0 && w.word.month == 0 && !spelling.digit &&
+                         w.numeral == 0 && !HasNumeralLettersOnly(t.text);
+    if (unknown && t.key.size() >= 4)
         w.runOnParts = static_cast<std::uint8_t>(
             (EndsInACountRunOn(t.key, t.text, 3) ? CountAtEnd : 0) |
             (EndsInACountRunOn(t.key, t.text, 1) ? FeminineOrdinalAtEnd : 0) |
             (EndsInAnOrdinalRunOn(t.key) ? OrdinalAtEnd : 0) |
             (BeginsWithANumberRunOn(t.key, t.text) ? NumberAtStart : 0));
-    if (w.word.kinds == 0 && w.word.month == 0 && !spelling.digit && EndsInVi(t.text))
+    if (unknown && EndsInVi(t.text))
         w.runOnParts |= ViAtEnd;
-    w.runOn = w.runOn || (w.word.kinds == 0 && w.word.month == 0 && !spelling.digit &&
-                          (EndsInANumberRunOn(t.key, t.text) || IsNumeralRunOnToAWord(t.written) ||
+    w.runOn = w.runOn ||
+              (unknown && (EndsInANumberRunOn(t.key, t.text) || IsNumeralRunOnToAWord(t.written) ||
                            EndsInANamedDayRunOn(t.written) ||
                            (t.innerCapital && HasANumberBeforeACapital(t.key, t.written))));
     w.garbled = w.word.kinds == 0 && w.word.month == 0 && w.word.ordinal == 0 && w.numeral == 0 &&

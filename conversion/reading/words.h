@@ -87,6 +87,7 @@ public:
         OrdinalAtEnd = 4,         // Datatertio
         NumberAtStart = 8,        // sextopontificatus, ccclxxiidoindictione
         ViAtEnd = 16,             // Romevi, or a verb's perfect: notavi
+        AnyRunOnPart = 31,
     };
     bool runOnPart(std::size_t i, RunOnPart part) const {
         return i < size() && (m_words[i].runOnParts & part) != 0;
