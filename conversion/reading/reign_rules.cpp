@@ -248,7 +248,12 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
     const auto ends = [&words](std::size_t i) { // (Augusto is a title, after a name)
         const bool dated = i >= 1 && !words.parted(i) &&
                            (words.is(i - 1, Kind::Die) || words.is(i - 1, Kind::Indiction));
+        // (and the words of a date before its named day, pridie, bis; a month's name after
+        // another's: "Non. marcii Decembr. Eutharico cons." has two, no consul Decembr.)
         return words.is(i, Kind::Reference) || words.is(i, Kind::Die) ||
+               words.is(i, Kind::Pridie) || words.is(i, Kind::Postridie) ||
+               words.is(i, Kind::Bis) ||
+               (words.monthOf(i) != 0 && i >= 1 && words.monthOf(i - 1) != 0) ||
                words.is(i, Kind::Mensis) || words.is(i, Kind::Indiction) ||
                (dated && words.mayBeNumber(i)) ||
                (words.monthOf(i) != 0 && i >= 1 &&

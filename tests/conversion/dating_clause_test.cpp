@@ -770,6 +770,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Zagrabiae, 1794. 10. maio Decembris", tempidex::ErrorDateNotCorrect},
         {"Actum in id. septembris octob. indictione XIII.", tempidex::ErrorDateNotCorrect},
         {"Dat. XV kal. Aug. Aug. Constantinopoli", "18 Luglio"},
+        // nor may the consuls' names before "cons." take a month's name or a pridie
+        {"Data III. Non. marcii Decembr. Eutharico u. c. cons.", tempidex::ErrorDateNotCorrect},
+        {"Data pridie consulatum Idus April. Agapito cons.", tempidex::ErrorDateNotCorrect},
         // nor is any indiction: a year after the indiction's word is not passed over as one
         {"Bude, 5. Iulii, indictio 1533.", tempidex::ErrorYearNotCorrect},
         {"Datum Constantie die ultima mensis aprilis sub anno a nativitate domini 1418 indictione "
