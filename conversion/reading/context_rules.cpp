@@ -41,8 +41,11 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
         counts.empty() && !words.parted(i) && t.size() >= 3 && t.ends_with("ta") &&
         RomanValue(t.substr(0, t.size() - 2)) > 0)
         counts.push_back({RomanValue(t.substr(0, t.size() - 2)), i, i + 1});
+    // (a number past 15 before a named day is no indiction's but the date's count: "indictione
+    // xvij Kal. Octobr." is refused, never the Calends)
     for (const NumberRead &n : counts) // indictione tertia decima
-        phrases.push_back(Spanning(PhraseKind::Indiction, at, n.end, value(n.value)));
+        if (value(n.value) > 0 || words.parted(n.end) || !words.is(n.end, Kind::Reference))
+            phrases.push_back(Spanning(PhraseKind::Indiction, at, n.end, value(n.value)));
     if (!words.parted(at)) // tertia indictione
         for (const NumberRead &n : CountsEndingAt(words, at))
             phrases.push_back(Spanning(PhraseKind::Indiction, n.begin, at + 1, value(n.value)));
@@ -89,13 +92,6 @@ void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
         words.is(at + 1, Kind::Connective) && !words.parted(at + 1) ? at + 2 : at + 1;
     if (words.is(at, Kind::Die) && words.is(name, Kind::DayName) && !words.parted(name))
         phrases.push_back(Spanning(PhraseKind::Weekday, at, name + 1, words.classOf(name).weekday));
-}
-
-void MonthRule(const Words &words, std::size_t at, Phrases &phrases) {
-    // mense Maio, mensis Iunii, beside a date that names its day otherwise (a feast, a
-    // weekday after one): the month is checked
-    if (words.is(at, Kind::Mensis) && !words.parted(at + 1) && words.monthOf(at + 1) > 0)
-        phrases.push_back(Spanning(PhraseKind::Month, at, at + 2, words.monthOf(at + 1)));
 }
 
 void HourRule(const Words &words, std::size_t at, Phrases &phrases) {

@@ -454,4 +454,20 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
 }
 
+void MonthRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // mense Maio, mensis Iunii, beside a date that names its day otherwise (a feast, a
+    // weekday after one): the month is checked; so is one misspelt by a letter (mensis
+    // octubris), which is never passed over for a date of another month
+    if (!words.is(at, Kind::Mensis) || words.parted(at + 1))
+        return;
+    if (const MonthRead read = MonthAt(words, at + 1, true); read.month > 0) {
+        Phrase p;
+        p.kind = PhraseKind::Month;
+        p.begin = static_cast<std::uint8_t>(at);
+        p.end = static_cast<std::uint8_t>(at + 2);
+        p.value = read.month;
+        phrases.push_back(p);
+    }
+}
+
 } // namespace tempidex

@@ -773,6 +773,12 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // nor may the consuls' names before "cons." take a month's name or a pridie
         {"Data III. Non. marcii Decembr. Eutharico u. c. cons.", tempidex::ErrorDateNotCorrect},
         {"Data pridie consulatum Idus April. Agapito cons.", tempidex::ErrorDateNotCorrect},
+        // a month misspelt after "mensis" is checked as one written right is; an indiction is
+        // never past 15, and a number past it before a named day is the date's count
+        {"Die augustas 5, mensis octubris, XII indictione", tempidex::ErrorDateNotCorrect},
+        {"in festo sancti Michaelis mense setembris anno MCCC", "29 Settembre 1300"},
+        {"Ex Buda. indictione xvij Kal. Octobr. M.D.XII-o.", tempidex::ErrorYearNotCorrect},
+        {"Datum Romae indictione XVI, anno MCCC, Kal. Mai.", "01 Maggio 1300"},
         // nor is any indiction: a year after the indiction's word is not passed over as one
         {"Bude, 5. Iulii, indictio 1533.", tempidex::ErrorYearNotCorrect},
         {"Datum Constantie die ultima mensis aprilis sub anno a nativitate domini 1418 indictione "
