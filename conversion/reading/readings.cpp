@@ -106,12 +106,11 @@ bool IsOneLetterFromANamedDay(std::string_view key) {
 // ("die xviij mensis augusti Septembris", "10. maio Decembris"). words.size() where none is.
 // (Two abbreviations may be a month and a name: "kal. Aug. Aug." is the Augustus's.)
 std::size_t MonthBeside(const Words &words, std::size_t i) {
-    if (words.monthOf(i) == 0 && !words.nearMonth(i))
+    if (words.monthOf(i) == 0)
         return words.size();
-    // (one may be misspelt by a letter: "die marcius ffebroarij", found from the misspelt one)
     const auto beside = [&words, i](std::size_t j) {
         return words.monthOf(j) != 0 && !words.parted(std::max(i, j)) &&
-               (words.classOf(i).wholeMonth || words.classOf(j).wholeMonth || words.nearMonth(i));
+               (words.classOf(i).wholeMonth || words.classOf(j).wholeMonth);
     };
     if (i >= 1 && beside(i - 1))
         return i - 1;
@@ -155,11 +154,6 @@ bool MustRead(const Words &words, std::size_t i) {
         words.is(i, Kind::Feria) || words.is(i, Kind::Indiction) || words.is(i, Kind::Consul))
         return true;
     if (MonthBeside(words, i) < words.size())
-        return true;
-    // A month's name past a comma after a number that no date takes: "Die marcias 28, iulii"
-    // names two months, and the second is not passed over
-    if (words.monthOf(i) != 0 && words.classOf(i).wholeMonth && i >= 1 && words.parted(i) &&
-        words.mayBeNumber(i - 1))
         return true;
     // A word a letter from pridie or postridie right before a named day: the day before or
     // after it, misspelt (pridye Kal.), never the named day itself; nor one with a character no

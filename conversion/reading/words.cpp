@@ -177,7 +177,6 @@ Words::Word Words::Classify(const Token &t) {
             (EndsInACountRunOn(t.key, t.text, 1) ? FeminineOrdinalAtEnd : 0) |
             (EndsInAnOrdinalRunOn(t.key) ? OrdinalAtEnd : 0) |
             (BeginsWithANumberRunOn(t.key, t.text) ? NumberAtStart : 0));
-    w.nearMonth = unknown && t.key.size() >= 5 && MonthNear(t.key) != 0;
     if (unknown && EndsInVi(t.text))
         w.runOnParts |= ViAtEnd;
     w.runOn = w.runOn ||

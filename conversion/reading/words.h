@@ -79,8 +79,6 @@ public:
     // A word with a number or a named day run on to it, the space lost (annomcccc, dominimccci,
     // MDXXIIIIRagusii, TragurioKal): never passed over as a name.
     bool runOn(std::size_t i) const { return i < size() && m_words[i].runOn; }
-    // A word no table knows, a letter from a month's name: Febroarii, octubris.
-    bool nearMonth(std::size_t i) const { return i < size() && m_words[i].nearMonth; }
     // What a word no table knows may have run on to its end or its start, to be looked at
     // where its neighbours make it matter (misread_numbers.h): worked out once for the word.
     enum RunOnPart : std::uint8_t {
@@ -130,7 +128,6 @@ private:
         Unreadable unreadable = Unreadable::No;
         bool garbled = false;
         bool runOn = false;
-        bool nearMonth = false;
         std::uint8_t runOnParts = 0; // RunOnPart
         Era era = Era::Christian;
         std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
