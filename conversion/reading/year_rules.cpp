@@ -244,7 +244,8 @@ void SpanishEraRule(const Words &words, std::size_t at, Phrases &phrases) {
         at >= 1 && words.is(at - 1, Kind::Sub) && !words.parted(at) ? at - 1 : at;
     // (era Domini DXLVIII, as some Visigothic epitaphs write it)
     const std::size_t from =
-        words[at + 1].key == "domini" && !words.parted(at + 2) ? at + 2 : at + 1;
+        at + 1 < words.size() && words[at + 1].key == "domini" && !words.parted(at + 2) ? at + 2
+                                                                                        : at + 1;
     for (const YearNumber &number : YearNumbersFrom(words, from))
         phrases.push_back(YearPhrase(begin, number.end, number, YearCount::SpanishEra,
                                      number.value - SpanishEraAhead));

@@ -1,5 +1,6 @@
 // Reading a Latin date written as one line: the spellings and years readers write, each read
 // as the date the window's lists name, and the fault of what cannot be read.
+#include "reading/keywords.h"
 #include "reading/latin_reading.h"
 #include "window/window_lists.h"
 
@@ -151,6 +152,24 @@ TEST(ReadLatinDate, ReadsTheYearsSourcesWrite) {
         EXPECT_EQ(read.readings[0].date.day.month, 1) << line;
         EXPECT_EQ(read.readings[0].date.year, year == None ? std::nullopt : std::optional(year))
             << line;
+    }
+}
+
+// A rule looks at the words after the one it begins with: at the line's end there are none, and
+// a look past the last word reads what an earlier line left in memory (a keyword such as "era"
+// as the line's last word read it). Every keyword, last, alone and first: the date it follows
+// keeps its day, or the line is refused.
+TEST(ReadLatinDate, EveryKeywordLastOrAloneLooksAtNoWordPastTheLine) {
+    for (const tempidex::Keyword &keyword : tempidex::AllKeywords()) {
+        const std::string word(keyword.word);
+        for (const std::string &line :
+             {"Kal. Ian. " + word, "Kal. Ian., " + word + ".", word, word + " Kal. Ian."}) {
+            const tempidex::LineReading read = ReadLatinLine(line);
+            if (read.fault != LineFault::None || !line.starts_with("Kal. Ian."))
+                continue;
+            for (const auto &reading : read.readings)
+                EXPECT_EQ(reading.date.day.month, 1) << line;
+        }
     }
 }
 
