@@ -134,6 +134,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"fferie", Kind::Feria},
     {"filii", Kind::Formula, Unmarked},
     {"filio", Kind::Formula, Unmarked}, // ab incarnato Dei filio
+    {"gr", Kind::Formula, Christian},   // a. gr. 1243, anno gratiae in Hungarian regests
     {"graciae", Kind::Formula, Christian},
     {"gracie", Kind::Formula, Christian},
     {"gratia", Kind::Formula, Christian},

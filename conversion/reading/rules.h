@@ -8,7 +8,8 @@
 //   the day of month   die N [mensis] Month;  N die [mensis] Month;  N [mensis] Month;
 //                      mense Month die N
 //   a year and formula anno [ab incarnatione Domini | salutis | a Christo nato ...] N [era];
-//                      [dominicae incarnationis] anno N;  anno N ab urbe condita
+//                      [dominicae incarnationis] anno N;  anno N ab urbe condita;
+//                      a. gr. N, a. dni N (anno cut short before its formula)
 //   an era, a number   A. D. N
 //   a number, an era   N A.D. | a.u.c. | a.C. | P. C. N. | B.C.;  or a year alone: N of four
 //                      digits, or a numeral from M up, next to the date
@@ -102,7 +103,7 @@ struct GrammarRule {
 inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {RomanDateRule, KindsOf({Kind::Reference})},
     {DayOfMonthRule, KindsOf({Kind::Die, Kind::Last, Kind::Mensis, Kind::Number})},
-    {FormulaYearRule, KindsOf({Kind::Anno, Kind::Formula})},
+    {FormulaYearRule, KindsOf({Kind::Anno, Kind::A, Kind::Formula})},
     {EraYearRule, KindsOf({Kind::EraStart})},
     {SpanishEraRule, KindsOf({Kind::Era})},
     {NumberYearRule, KindsOf({Kind::Number})},

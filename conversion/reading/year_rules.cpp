@@ -154,7 +154,10 @@ YearCount FormulaCount(const Words &words, std::size_t from, std::size_t to) {
 } // namespace
 
 void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
-    if (words.is(at, Kind::Anno)) {
+    // (an "a." before the formula is its "anno" cut short: a. gr. 1243, a. dni MCCC)
+    const bool annoCut = words.is(at, Kind::A) && words[at].dotted &&
+                         words.is(at + 1, Kind::Formula) && !words.parted(at + 1);
+    if (words.is(at, Kind::Anno) || annoCut) {
         // anno [ab incarnatione Domini | salutis | a Christo nato ...] N
         std::size_t i = at + 1;
         YearCount count = YearCount::Unmarked;
@@ -224,9 +227,10 @@ void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         // no AD 15)
         const std::size_t n = era->end;
         const int small = std::max({words.numeralOf(n), words.digitsOf(n), words.ordinalOf(n)});
-        const bool anteDiem =
-            (words[at].key == "a" || words[at].key == "ad") && small >= 1 && small <= 31;
-        if (!(words.is(count, Kind::Reference) && (!words.parted(count) || anteDiem)))
+        // (but a count of days is never past 31: "A. D. 1248. IV. Non." is the year 1248)
+        const bool countsDays = (small >= 1 && small <= 31) || words.is(n, Kind::Bis);
+        const bool anteDiem = (words[at].key == "a" || words[at].key == "ad") && countsDays;
+        if (!(words.is(count, Kind::Reference) && countsDays && (!words.parted(count) || anteDiem)))
             for (const YearNumber &number : YearNumbersFrom(words, era->end)) {
                 Phrase p = YearPhrase(at, number.end, number, CountOf(era->era),
                                       YearInEra(number.value, era->era));

@@ -727,6 +727,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // "a. d." and a count before a named day are ante diem even past a comma, never AD 15
         {"A. d. xv; K. Maias.", tempidex::ErrorDateNotCorrect},
         {"A. D. 1524, Kal. Mai.", "01 Maggio 1524"},
+        // but no count of days is past 31: the Hungarian regests' "D. a. D. 1248. IV. Non."
+        {"D. a. D. 1248. IV. Non. Septembr. r. a. tertiodecimo.", "02 Settembre 1248"},
+        // and their "a." before a formula is its "anno": a. gr., anno gratiae
+        {"D. Albe, III. Non. Jul. a. gr. 1243. r. a. octavo.", "05 Luglio 1243"},
         {"Datum Auinione x et kalendas decembris anno quarto", tempidex::ErrorDateNotCorrect},
         {"Datum Rome v. luna idus decembris", tempidex::ErrorDateNotCorrect},
         {"Datum Laterani x. sub kalendas ianuarii.", tempidex::ErrorDateNotCorrect},
