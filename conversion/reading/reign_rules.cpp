@@ -120,8 +120,9 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
     bool named = reign || reigning || his == "eius" || his == "suo" || his == "sui";
     const std::size_t most = reigning ? 10 : 8;
     const bool kingdoms = words[at].key == "regnorum"; // Regnorum nostrorum, Romani quarto, ...
+    bool lordNamed = false; // a ruler named as "the lord": his titles may stand between commas
     for (std::size_t i = at + 1; i < words.size() && i <= at + most; ++i) {
-        if (words.parted(i) && reign && !kingdoms)
+        if (words.parted(i) && reign && !kingdoms && !lordNamed)
             return;
         // (nor past the words of a day: "regni eius sub die mensis mad. VIIII" is the 9 May)
         if (words.is(i, Kind::Reference) || words.is(i, Kind::Given) ||
@@ -144,16 +145,24 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
              words.classOf(i + 1).formula != YearCount::Unmarked) ||
             formula == YearCount::Incarnation || formula == YearCount::Nativity)
             return;
-        // anno domni Ludouuici III: a ruler named as "the lord" is a reign named too
-        const bool lord = anno && i == at + 2 && words.nameLike(i) && !words.mayBeNumber(i) &&
+        // anno domni Ludouuici III: a ruler named as "the lord" is a reign named too; and
+        // after a reign's word, "episcopatus autem domni Gaufridi, Carnotensis episcopi,
+        // vigesimo quarto" goes on past his titles' commas
+        const bool afterReign =
+            (reign || reigning) &&
+            (i == at + 2 || (i == at + 3 && words.is(at + 1, Kind::Connective)));
+        const bool lord = (anno ? i == at + 2 : afterReign) && !words.parted(i) &&
+                          words.nameLike(i) && !words.mayBeNumber(i) &&
                           (words[i - 1].key == "domni" || words[i - 1].key == "domini" ||
                            words[i - 1].key == "domno");
+        lordNamed = lordNamed || (lord && !anno);
         named = named || words.is(i, Kind::Reign) || words.is(i, Kind::Reigning) || lord;
-        // Ottonis tertii, secundi Heinrici: the ruler's number, in the genitive of his name; a
-        // year after "anno" agrees with it (tertio, octavo)
+        // Ottonis tertii, secundi Heinrici, Lucii pape tercii: the ruler's number, in the
+        // genitive of his name or title; a year after "anno" agrees with it (tertio, octavo)
         const bool rulersNumber =
             words.ordinalOf(i) > 0 && words.numeralOf(i) == 0 && words[i].text.ends_with('i') &&
-            (words[i - 1].capital || (i + 1 < words.size() && words[i + 1].capital));
+            (words[i - 1].capital || (i + 1 < words.size() && words[i + 1].capital) ||
+             words.is(i - 1, Kind::Pope));
         if ((!words.isNumber(i) && words.numeralOf(i) == 0) || rulersNumber)
             continue;
         if (!named)

@@ -820,6 +820,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Rodulfi piissimi regis primo, anno Christo propitio, iiii idus junias, Data.",
          tempidex::ErrorYearNotCorrect},
         {"anno domni Ludovici, regis Junioris, secundo, iiii idus junias", "10 Giugno"},
+        // and after a reign's word, past the titles of the lord it names; a pope's number in
+        // the genitive of his title
+        {"nono kalendas februarii, episcopatus autem domni Gaufridi, Carnotensis episcopi, "
+         "vigesimo quarto",
+         "24 Gennaio"},
+        {"ii idus januarii, pontificatus vero domini Lucii, pape, tercii, anno secundo.",
+         "12 Gennaio"},
         // a feminine ordinal is no part of a year ("anno" is masculine): a day's, or a noun's
         {"Kal. Mai. anno Domini MCCC tertiam partem", tempidex::ErrorYearNotCorrect},
         {"anno Domini MCCC vicesima secunda mensis Maii", "22 Maggio 1300"},
