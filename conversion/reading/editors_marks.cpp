@@ -17,7 +17,11 @@ std::size_t GlossEnd(std::string_view line, std::size_t open) {
 }
 
 std::size_t EditorsNoteEnd(std::string_view line, std::size_t at) {
-    for (const std::string_view note : {"[sic]", "(sic)", "[!]", "(!)", "[sic!]", "(sic!)"})
+    // and the signs charter books print for what is drawn on the parchment: the monogram (M.),
+    // the subscription's sign (SS.), the chrismon (C.), the seal's place (L. S.)
+    for (const std::string_view note :
+         {"[sic]", "(sic)", "[!]", "(!)", "[sic!]", "(sic!)", "(M)", "(M.)", "(SS)", "(SS.)",
+          "(SR.)", "(C.)", "(L. S.)", "(L.S.)"})
         if (line.substr(at, note.size()) == note)
             return at + note.size();
     return at;

@@ -12,8 +12,9 @@ namespace tempidex {
 // "(47)", "[a. 1195]". 0 where it is no gloss: "(a. i.)", "K(alendis)".
 std::size_t GlossEnd(std::string_view line, std::size_t open);
 
-// Where an editor's note on the text ends, when one begins at `at`: [sic], (sic), [!], (!);
-// `at` itself where none does.
+// Where an editor's note on the text ends, when one begins at `at`: [sic], (sic), [!], (!),
+// and the signs for a monogram, a chrismon or a seal, (M.), (SS.), (C.), (L. S.); `at` itself
+// where none does.
 std::size_t EditorsNoteEnd(std::string_view line, std::size_t at);
 
 // Where a gap an editor marks ends, when one begins at `at`: three dots and more, spaced or

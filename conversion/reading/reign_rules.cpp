@@ -182,6 +182,13 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
                 if (MayBeAReignsYear(number) && words.is(number.end, Kind::Anno) &&
                     !words.parted(number.end))
                     phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end + 1));
+            // "regnante ... rege Philippo II, regni eius anno secundo": a number right after
+            // the ruler's name, a comma after it, is his number or his reign's year, ours in
+            // neither reading
+            for (const YearNumber &number : YearNumbersFrom(words, i))
+                if (MayBeAReignsYear(number) && words.nameLike(i - 1) && !words.parted(i) &&
+                    (number.end == words.size() || words.parted(number.end)))
+                    phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
             return;
         }
         for (const YearNumber &number : YearNumbersFrom(words, i)) {

@@ -530,6 +530,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Kal. Mai. 1209, regnante Heinrico iiij. Romanorum imperatore augusto anno II",
          "01 Maggio 1209"},
         {"regnante Karolo XV kal. Maii", "17 Aprile"}, // a count, not Charles XV
+        // but before a comma, his number or his reign's year; and the monogram an edition
+        // prints, (M), is no thousand
+        {"anno dominice incarnationis MCXCVIIII, regnante rege Pbilippo II, (M) regni eius anno "
+         "secundo; dat. Moguntie, III. kal. octobris.",
+         "29 Settembre 1199"},
         {"Data IIII. idus Decembris anno dominice\u02DB incarnationis M. L. VI., indictione VIII.",
          "10 Dicembre 1056"},
         // a numeral with a letter of no numeral among its own, where a year or a count stands:
