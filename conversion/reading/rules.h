@@ -51,7 +51,7 @@ namespace tempidex {
 
 using Rule = void (*)(const Words &words, std::size_t at, Phrases &phrases);
 
-// The date (date_rules.cpp)
+// The date (roman_date_rule.cpp, day_of_month_rules.cpp)
 void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases);
 void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases);
 

@@ -1,0 +1,189 @@
+// The rules that read a day of the month (die XV mensis Maii, mense Maii die 3, 14. Novembris)
+// and a month named beside a date (mense Maio), checked against the date's.
+#include "month_words.h"
+#include "number_phrases.h"
+#include "rules.h"
+
+namespace tempidex {
+
+void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // A day of the month at `begin`, counted `count`, and its month at `monthAt` ("die Martis"
+    // is a Tuesday, never March).
+    const auto add = [&](std::size_t begin, int count, std::size_t monthAt, std::size_t end,
+                         bool mustBeMonth, bool afterComma = false) {
+        const MonthRead read = afterComma ? MonthRead{words.monthOf(monthAt), false}
+                                          : MonthAt(words, monthAt, mustBeMonth);
+        if (read.month == 0 || words.is(monthAt, Kind::DayName))
+            return;
+        LatinDate date;
+        date.day = {1, false, false, Reference::Calends, read.month};
+        date.dayOfMonth = count;
+        // die quarto mensis iunii exeunte: Bologna's count, after the month, is part of it
+        const std::string_view after =
+            end < words.size() && !words.parted(end) ? words[end].key : std::string_view{};
+        if (after == "exeunte" || after == "exeuntis") {
+            date.fromMonthEnd = true;
+            ++end;
+        } else if (after == "intrante" || after == "introeunte" || after == "intrantis") {
+            ++end;
+        }
+        phrases.push_back(DatePhrase(begin, end, date, monthAt, read));
+    };
+    // "mensis" or "mense" before the month, or "de mense" as Italian notaries write it: die
+    // duodecimo de mense madii; "mensis" also after a comma: "Die 10, mensis iulii"
+    const auto monthAfter = [&words](std::size_t i) {
+        if (i < words.size() && words[i].key == "de" && !words.parted(i) &&
+            words.is(i + 1, Kind::Mensis) && !words.parted(i + 1))
+            return i + 2;
+        const bool mensis =
+            words.is(i, Kind::Mensis) && (!words.parted(i) || words[i].text == "mensis");
+        return mensis ? i + 1 : i;
+    };
+    // Bologna's custom, the month's days counted in or out by the word at `i`: die tertio
+    // intrante mense iunio, secunda die intrante aprili, die secundo exeunte
+    const auto addCountedIn = [&](std::size_t begin, int count, std::size_t i) {
+        const std::string_view key = i < words.size() ? words[i].key : std::string_view{};
+        const bool intrante = key == "intrante" || key == "introeunte" || key == "intrantis" ||
+                              key == "stante" || key == "astante";
+        if ((intrante || key == "exeunte" || key == "exeuntis") && !words.parted(i) &&
+            !words.parted(i + 1)) {
+            const std::size_t monthAt = monthAfter(i + 1);
+            const std::size_t before = phrases.size();
+            add(begin, count, monthAt, monthAt + 1, true);
+            if (!intrante && phrases.size() > before)
+                phrases.back().date.fromMonthEnd = true;
+        }
+    };
+    // The month's last day, or the day before it (penultima), said by word `last`; its month
+    // at `i` or after "mensis" there.
+    const auto addLast = [&](std::size_t begin, std::size_t last, std::size_t i) {
+        const std::size_t before = phrases.size();
+        add(begin, words[last].key.starts_with("pen") ? 2 : 1, monthAfter(i), monthAfter(i) + 1,
+            true);
+        if (phrases.size() > before)
+            phrases.back().date.fromMonthEnd = true;
+    };
+    // ultima ianuarii, as letters write it without "die"; ultima die aprilis
+    if (words.is(at, Kind::Last) && (at == 0 || !words.is(at - 1, Kind::Die)) &&
+        !words.parted(at + 1)) {
+        addLast(at, at, at + 1);
+        if (words.is(at + 1, Kind::Die) && !words.parted(at + 2))
+            addLast(at, at, at + 2);
+    }
+    if (words.is(at, Kind::Die)) {
+        const std::size_t begin = DieBefore(words, at + 1);
+        // die XX mensis Maii; die vero XX Maii
+        const std::size_t from =
+            words.is(at + 1, Kind::Connective) && !words.parted(at + 1) ? at + 2 : at + 1;
+        if (!words.parted(from))
+            for (const NumberRead &count : CountsFrom(words, from)) {
+                add(begin, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
+                // Die 27, septembris: the month's name after a comma, as notaries' registers
+                // write it; but not a name that is also a word ("die X, septem") nor one in the
+                // ablative, which may be a man's ("die XV, Iulio Caesare consule")
+                if (count.end < words.size() && words[count.end].pause && !words[count.end].gloss &&
+                    !IsAlsoAWord(words[count.end].key) && !words[count.end].key.ends_with('o'))
+                    add(begin, count.value, count.end, count.end + 1, true, true);
+                // Bologna's custom: die tertio intrante mense iunio, die secundo exeunte
+                addCountedIn(begin, count.value, count.end);
+            }
+        // die ultima mensis februarii, die ultimo Maii: the month's last day
+        if (words.is(at + 1, Kind::Last) && !words.parted(at + 1))
+            addLast(begin, at + 1, at + 2);
+        // die novembris septimo
+        if (words.monthOf(at + 1) && !words.parted(at + 1) && !words.parted(at + 2))
+            for (const NumberRead &count : CountsFrom(words, at + 2))
+                add(begin, count.value, at + 1, count.end, true);
+        // die mercurii x mensis augusti: a numeral of one small letter after the weekday, read
+        // as it is after "die" (a longer number begins a day of its own, below)
+        if ((words.is(at + 1, Kind::DayName) || words.is(at + 1, Kind::Weekday)) &&
+            !words.parted(at + 1) && !words.parted(at + 2) && at + 2 < words.size() &&
+            !words.mayBeNumber(at + 2))
+            for (const NumberRead &count : CountsFrom(words, at + 2))
+                add(at + 2, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
+    }
+    // mense Maii die 3; mense februarii IIIº; and with a comma before "die": mense januario,
+    // die sexto; quod fecit mensis martius, dies XV, as the St. Gallen charters write it
+    if (words.is(at, Kind::Mensis) && !words.parted(at + 1)) {
+        const bool die = words.is(at + 2, Kind::Die);
+        if (die ? !words.parted(at + 3) : !words.parted(at + 2))
+            for (const NumberRead &count : CountsFrom(words, at + (die ? 3 : 2)))
+                add(at, count.value, at + 1, count.end, true);
+        // in mense aprilis, .IIII. die mensis
+        if (!die && words.parted(at + 2))
+            for (const NumberRead &count : CountsFrom(words, at + 2))
+                if (words.is(count.end, Kind::Die) && !words.parted(count.end)) {
+                    const std::size_t end = count.end + 1;
+                    add(at, count.value, at + 1,
+                        end + (words.is(end, Kind::Mensis) && !words.parted(end) ? 1 : 0), true);
+                }
+    }
+    // The number of an hour, a feria, an indiction or the moon is theirs, never a day's: "hora
+    // nona, mensis iulii" is the ninth hour of a day in July.
+    if (at >= 1 && !words.parted(at) &&
+        (words.kindsOf(at - 1) & KindsOf({Kind::Hour, Kind::Diei, Kind::Noctis, Kind::Feria,
+                                          Kind::Indiction, Kind::Computus})) != 0)
+        return;
+    for (const NumberRead &count : CountsFrom(words, at)) {
+        // (die vero sabbati vicesima sexta, mensis octobris: a comma before "mensis" parts
+        // nothing)
+        const bool mensisWord =
+            words.is(count.end, Kind::Mensis) && words[count.end].text == "mensis";
+        if (words.parted(count.end) && !mensisWord)
+            continue;
+        // xx. iiijo die: a ten and its units in two words
+        if (count.value % 10 == 0 && count.value <= 30 && words[count.end - 1].dotted &&
+            words.numeralOf(count.end) > 0 && words.numeralOf(count.end) < 10 &&
+            words.is(count.end + 1, Kind::Die) && !words.parted(count.end + 1))
+            add(at, count.value + words.numeralOf(count.end), monthAfter(count.end + 2),
+                monthAfter(count.end + 2) + 1, true);
+        // die lune secundo exeunte mense februarii: Bologna's count after the weekday
+        addCountedIn(at, count.value, count.end);
+        if (words.is(count.end, Kind::Die)) { // sexto die mensis Iulii
+            add(at, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1, true);
+            if (!words.parted(count.end + 1))
+                addCountedIn(at, count.value, count.end + 1);
+            continue;
+        }
+        // XXV mensis Augusti, decima mensis januarii, 14. Novembris, octavo junii: an ordinal
+        // not after another number, which it might end ("septuagesimo primo mense augusti" ends
+        // a year)
+        const bool mensis = mensisWord && !words.parted(count.end + 1);
+        const bool afterNumber = at >= 1 && !words.parted(at) &&
+                                 (words.mayBeNumber(at - 1) || words.numeralOf(at - 1) > 0);
+        if (words.ordinalOf(count.begin) > 0 && !mensis &&
+            (afterNumber || words.is(count.end, Kind::Mensis)))
+            continue;
+        // xxviij. a Februarij: the ordinal's ending written apart
+        const bool ending = !mensis && count.end < words.size() && words[count.end].text == "a" &&
+                            !words[count.end].capital && !words.parted(count.end + 1) &&
+                            words.monthOf(count.end + 1) > 0;
+        if (!mensis && !ending && count.end < words.size() && IsAlsoAWord(words[count.end].key))
+            continue;
+        const std::size_t monthAt = mensis || ending ? count.end + 1 : count.end;
+        // ad diem VIII Octobris, ad d. XXI. Octobris: the day itself, as letters of the 16th
+        // century write their dateline ("usque ad diem" is another, and is refused)
+        const bool adDiem = at >= 2 && !words.parted(at) && !words.parted(at - 1) &&
+                            words[at - 2].key == "ad" &&
+                            (words[at - 1].key == "diem" || words[at - 1].key == "d");
+        add(adDiem ? at - 2 : at, count.value, monthAt, monthAt + 1, false);
+    }
+}
+
+void MonthRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // mense Maio, mensis Iunii, beside a date that names its day otherwise (a feast, a
+    // weekday after one): the month is checked; so is one misspelt by a letter (mensis
+    // octubris), which is never passed over for a date of another month
+    if (!words.is(at, Kind::Mensis) || words.parted(at + 1))
+        return;
+    if (const MonthRead read = MonthAt(words, at + 1, true); read.month > 0) {
+        Phrase p;
+        p.kind = PhraseKind::Month;
+        p.begin = static_cast<std::uint8_t>(at);
+        p.end = static_cast<std::uint8_t>(at + 2);
+        p.value = read.month;
+        phrases.push_back(p);
+    }
+}
+
+} // namespace tempidex

@@ -1,0 +1,52 @@
+#include "month_words.h"
+
+#include "letters_apart.h"
+#include "month_names.h"
+
+namespace tempidex {
+
+bool IsAlsoAWord(std::string_view key) {
+    return IsOneOf(key, {"augusta", "augustae", "augustam", "augusto", "augustum", "augustus",
+                         "decem", "genua", "maiorum", "nouem", "octo", "qui", "quin", "quinti",
+                         "septem", "sex", "sexti"});
+}
+
+MonthRead MonthAt(const Words &words, std::size_t i, bool mustBeMonth) {
+    if (i >= words.size() || words[i].gloss || words[i].pause)
+        return {};
+    // (but a month's name cut short that is also a word, before another month: "IX Kal. decem
+    // Feb.", "mensis decem maii" are ten, not December)
+    if (const int month = words.monthOf(i))
+        return IsAlsoAWord(words[i].key) && words.monthOf(i + 1) != 0 && !words.parted(i + 1)
+                   ? MonthRead{}
+                   : MonthRead{month, false};
+    if (!mustBeMonth || words.classOf(i).kinds != 0 || words.isNumber(i))
+        return {};
+    // (not where the month itself follows: "Kal. Martinus Feb." has a name before its month;
+    // nor St Martin's name, a letter from Martius; nor a word a letter from "martis", which is
+    // also Tuesday's name: "die marbis" may be "die martis", and "marcis" are marks of silver)
+    if (words.monthOf(i + 1) != 0 || words[i].key.starts_with("martin") ||
+        OneLetterApart(words[i].key, "martis"))
+        return {};
+    const int near = MonthNear(words[i].key);
+    return {near, near != 0};
+}
+
+Phrase DatePhrase(std::size_t begin, std::size_t end, const LatinDate &date, std::size_t month,
+                  const MonthRead &read) {
+    Phrase p;
+    p.kind = PhraseKind::Date;
+    p.begin = static_cast<std::uint8_t>(begin);
+    p.end = static_cast<std::uint8_t>(end);
+    p.date = date;
+    p.misspeltMonth = read.misspelt ? static_cast<std::uint8_t>(month + 1) : 0;
+    return p;
+}
+
+std::size_t DieBefore(const Words &words, std::size_t end) {
+    if (end == 0 || words.parted(end) || !words.is(end - 1, Kind::Die))
+        return end;
+    return end >= 2 && !words[end - 1].pause && words.is(end - 2, Kind::Sub) ? end - 2 : end - 1;
+}
+
+} // namespace tempidex
