@@ -1,14 +1,13 @@
 #include "readings.h"
 
 #include "assembled_reading.h"
-#include "letters_apart.h"
+#include "must_read.h"
 #include "numbers.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 
 namespace tempidex {
 namespace {
@@ -54,167 +53,6 @@ struct Group {
     Choices choices;
     const Phrase *passedOver; // a date or year a choice was dropped for passing over
 };
-
-// Whether a short word is a numeral as a scan or a copyist garbles it: its letters, with u for
-// v or ii, or but for an n, an h or a y where ii, li or v stood (xvn, xvh, xyi, xvu); or but for
-// one other letter which, a numeral's, makes a count of days (zv, ziv, tiii; a y alone, a V).
-// Words spelt so (cum, dum, duci, diu, ex, vel) are words.
-bool LooksLikeAGarbledCount(std::string_view key) {
-    const auto numeral = [](char c) {
-        return std::string_view("ivxlcdmu").find(c) != std::string_view::npos;
-    };
-    if (key == "y")
-        return true;
-    if (key.size() < 2 || key.size() > 5 ||
-        IsOneOf(key, {"ciu", "cui", "cum", "diu", "duc", "duci", "dum", "ex", "uel"}))
-        return false;
-    const auto odd = std::find_if_not(key.begin(), key.end(), numeral);
-    if (odd == key.end())
-        return key.find('u') != std::string_view::npos;
-    if (std::find_if_not(odd + 1, key.end(), numeral) != key.end())
-        return false;
-    if (numeral(key[0]) && std::string_view("nhy").find(*odd) != std::string_view::npos)
-        return true;
-    std::string count(key); // the key's u is a v
-    std::replace(count.begin(), count.end(), 'u', 'v');
-    for (const char letter : std::string_view("ivx")) {
-        count[static_cast<std::size_t>(odd - key.begin())] = letter;
-        const int value = RomanValue(count);
-        if (value >= 1 && value <= 31)
-            return true;
-    }
-    return false;
-}
-
-// Whether a word is a letter from the name of a named day as charters write it in full.
-bool IsOneLetterFromANamedDay(std::string_view key) {
-    for (const std::string_view day :
-         {"kalendas", "kalendis", "kalendarum", "kalende", "kalendes", "calendas", "calendis",
-          "nonas", "nonis", "nonarum", "nones", "idus", "idibus", "iduum"})
-        if (OneLetterApart(key, day))
-            return true;
-    return false;
-}
-
-// The words a reading must account for: numbers, named days, "anno", the words of a count
-// (pridie, bis), the words that only stand with their number or names (feria, indictione,
-// coss.); and a
-// numeral that might be a word (v, vi, di) where it counts days before a named day (vi Kal.) or
-// stands among other numbers (lx. vi. ii.).
-// Where the month's name next to word i is, when both are months' names and one of them is
-// written out: only one can be the date's, and which is not for the reader to choose
-// ("die xviij mensis augusti Septembris", "10. maio Decembris"). words.size() where none is.
-// (Two abbreviations may be a month and a name: "kal. Aug. Aug." is the Augustus's.)
-std::size_t MonthBeside(const Words &words, std::size_t i) {
-    if (words.monthOf(i) == 0)
-        return words.size();
-    const auto beside = [&words, i](std::size_t j) {
-        return words.monthOf(j) != 0 && !words.parted(std::max(i, j)) &&
-               (words.classOf(i).wholeMonth || words.classOf(j).wholeMonth);
-    };
-    if (i >= 1 && beside(i - 1))
-        return i - 1;
-    return i + 1 < words.size() && beside(i + 1) ? i + 1 : words.size();
-}
-
-// Whether a word no table knows has a number run on to it where its neighbours make the number
-// matter (words.h's RunOnPart), besides one run on anywhere (Words::runOn).
-bool RunOnMustBeRead(const Words &words, std::size_t i) {
-    if (words.runOn(i))
-        return true;
-    if (!words.runOnPart(i, Words::AnyRunOnPart) || words.classOf(i).kinds != 0)
-        return false;
-    // (nor before the rest of the count: Datatertio decimo kalendas)
-    if (!words.parted(i + 1) && words.mayBeNumber(i + 1) && words.runOnPart(i, Words::OrdinalAtEnd))
-        return true;
-    // the same before the Sunday or feria it counts: intercia dominica
-    if (!words.parted(i + 1) && (words.is(i + 1, Kind::Weekday) || words.is(i + 1, Kind::Feria)) &&
-        words.runOnPart(i, Words::FeminineOrdinalAtEnd))
-        return true;
-    // A number run on to a word: a year's last part after the year (sextopontificatus,
-    // lxxxiijpontificatus), a day's after "die" (quintain); anywhere, a year after "anno"
-    // (annomcccc), a year in capitals before a name (MDXXIIIIRagusii), a named day run on to a
-    // place (TragurioKal.): read as a word, the date or the year would lose a part or be passed
-    // over.
-    return i >= 1 && !words.parted(i) &&
-           (words.mayBeNumber(i - 1) || words.numeralOf(i - 1) > 0 || words.is(i - 1, Kind::Die)) &&
-           words.runOnPart(i, Words::NumberAtStart);
-}
-
-bool MustRead(const Words &words, std::size_t i) {
-    if (words[i].gloss)
-        return false;
-    // A cardinal between plain words counts things, not days or years: "Quinque ecclesiis"
-    // (Pécs), "duo machtiern". Beside a number or a word of a date it may be part of one.
-    const auto plain = [&words](std::size_t j) { return j >= words.size() || words.plain(j); };
-    if (words.classOf(i).cardinal && plain(i + 1) && (i == 0 || plain(i - 1)))
-        return false;
-    if (words.isNumber(i) || words.is(i, Kind::Reference) || words.is(i, Kind::Anno) ||
-        words.is(i, Kind::Pridie) || words.is(i, Kind::Postridie) || words.is(i, Kind::Bis) ||
-        words.is(i, Kind::Feria) || words.is(i, Kind::Indiction) || words.is(i, Kind::Consul))
-        return true;
-    if (MonthBeside(words, i) < words.size())
-        return true;
-    // A word a letter from pridie or postridie right before a named day: the day before or
-    // after it, misspelt (pridye Kal.), never the named day itself; nor one with a character no
-    // letter of ours, a count in another alphabet's look-alikes (Cyrillic Х, Greek Ι: ХII Kal.).
-    const auto foreign = [](std::string_view text) {
-        return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
-    };
-    if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
-        (OneLetterApart(words[i].key, "pridie") || OneLetterApart(words[i].key, "postridie") ||
-         OneLetterApart(words[i].key, "prid") || foreign(words[i].text) ||
-         // (a name, a capital and small letters, is no numeral: Ulmi, Lucii; but capitals
-         // inside are a numeral's: VIr)
-         (!(words[i].capital && !words[i].capitals && !words[i].innerCapital) &&
-          LooksLikeAGarbledCount(words[i].key)) ||
-         // nor a place with the count run on to it: Lateraniiii kalendas, Capuaeiv K.
-         words.runOnPart(i, Words::CountAtEnd) ||
-         // (-vi in a name, a capital in mid-sentence, not a verb's perfect: Romevi kalendas)
-         (words.runOnPart(i, Words::ViAtEnd) && words[i].capital && !words[i].capitals && i >= 1 &&
-          !words[i - 1].dotted)))
-        return true;
-    if (RunOnMustBeRead(words, i))
-        return true;
-    // A word a letter from a named day before a month: the named day misspelt (kalenuas
-    // Aprilis), never a month passed over.
-    if (words.classOf(i).kinds == 0 && !words.parted(i + 1) && words.monthOf(i + 1) != 0 &&
-        IsOneLetterFromANamedDay(words[i].key))
-        return true;
-    // A capital alone that begins an era (A. D., P. C. N.): an initial or the era's, said which.
-    if (words[i].text.size() == 1 && words[i].capital && words.is(i, Kind::EraStart))
-        return true;
-    // A numeral no rule reads: Aprilis mccccluij, m. o ccc. o xxu. o; u kalendas, xil kalendas
-    const Words::Unreadable unreadable = words.unreadableNumeral(i);
-    if (unreadable == Words::Unreadable::Anywhere)
-        return true;
-    const bool slip = unreadable != Words::Unreadable::No || words.garbledNumeral(i);
-    if (words.numeralOf(i) == 0 && !slip)
-        return false;
-    const auto joined = [&words](std::size_t b) { // b follows the word before it, no comma
-        return b < words.size() && !words[b].pause;
-    };
-    // (a numeral written wrong where a year stands: anno domini mccxdix, m. cc. rxiii, die ii
-    // Januarii mddiiii; or marked as a number: occcmo, loxvº; or a year's thousand garbled,
-    // anywhere: Februarii, MDXNVI)
-    // (a garbled word of four letters with a scribe's ending is a year's only beside its other
-    // numbers: "Kal. Iun. mino" is a word, "Aprilis mdnv" no word)
-    const bool yearsSlip =
-        unreadable != Words::Unreadable::No ||
-        (words.garbledNumeral(i) && (words[i].text.size() >= 5 || !words[i].text.ends_with('o')));
-    if ((yearsSlip && i >= 1 && joined(i) &&
-         (words.is(i - 1, Kind::Anno) || words.is(i - 1, Kind::Formula) ||
-          words.is(i - 1, Kind::Die) || words.monthOf(i - 1) != 0)) ||
-        (slip && (words[i].marked || (i >= 1 && joined(i) && words.is(i - 1, Kind::Die)))) ||
-        (yearsSlip && words.garbledNumeral(i) && words[i].text[0] == 'm'))
-        return true;
-    const auto number = [&words](std::size_t j) { return words.mayBeNumber(j); };
-    // (and before "die": "in va die pentecostes" counts the feast's days)
-    // (and before a month: "die vi novembris" is the sixth, not force)
-    return (joined(i + 1) && (words.is(i + 1, Kind::Reference) || number(i + 1) ||
-                              words.is(i + 1, Kind::Die) || words.monthOf(i + 1) != 0)) ||
-           (i >= 1 && joined(i) && number(i - 1));
-}
 
 // What keeps a line from being read, and the words at fault. A line's reading is large (four
 // readings of a date and all they say) and is written once, where the line is read, not copied
