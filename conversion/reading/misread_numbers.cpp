@@ -169,15 +169,21 @@ bool EndsInVi(std::string_view text) {
            std::string_view("aeiou").find(text[text.size() - 3]) != std::string_view::npos;
 }
 
-bool HasANumberBeforeACapital(std::string_view key, std::string_view written) {
-    for (std::size_t i = 1; i < written.size() && i < key.size(); ++i)
+std::size_t CapitalAfterSmall(std::string_view written, bool markAside) {
+    for (std::size_t i = 1; i < written.size(); ++i)
         if (written[i] >= 'A' && written[i] <= 'Z' &&
             !HasNumeralLettersOnly(written.substr(i, 1)) && written[i - 1] >= 'a' &&
-            written[i - 1] <= 'z') {
-            const std::string_view head = key.substr(0, i);
-            return ClassOf(head).ordinal > 0 || MarkedRomanValue(head) > 0;
-        }
-    return false;
+            written[i - 1] <= 'z' && !(markAside && written[i - 1] == 'o'))
+            return i;
+    return 0;
+}
+
+bool HasANumberBeforeACapital(std::string_view key, std::string_view written) {
+    const std::size_t i = CapitalAfterSmall(written, false);
+    if (i == 0 || i >= key.size())
+        return false;
+    const std::string_view head = key.substr(0, i);
+    return ClassOf(head).ordinal > 0 || MarkedRomanValue(head) > 0;
 }
 
 bool EndsInANamedDayRunOn(std::string_view written) {

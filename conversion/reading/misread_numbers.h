@@ -54,6 +54,11 @@ bool EndsInANumberRunOn(std::string_view key, std::string_view text);
 // place with VI run on to it may (Romevi kalendas, Dyrrachivi K.).
 bool EndsInVi(std::string_view text);
 
+// Where the first capital of no numeral after a small letter stands in a word as written; 0
+// for none. `markAside`: not after a small o, an ordinal's mark (MoCCoLXXX, but
+// MCCCCLviiijTertio).
+std::size_t CapitalAfterSmall(std::string_view written, bool markAside);
+
 // Whether a word as written is an ordinal or a numeral with a capitalised word run on to it:
 // "quartoRex", "cccclxxxvjSeptimo". (The ASCII letters of the word as written, and its key.)
 bool HasANumberBeforeACapital(std::string_view key, std::string_view written);

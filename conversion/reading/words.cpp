@@ -93,17 +93,6 @@ bool IsGovernedBySecundum(std::string_view key) {
                          "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum"});
 }
 
-// Whether a capital of no numeral follows a small letter in a word as written, the small o of
-// an ordinal's mark aside: MCCCCLviiijTertio, but not MoCCoLXXX nor mccXX.
-bool HasCapitalAfterSmall(std::string_view written) {
-    for (std::size_t i = 1; i < written.size(); ++i)
-        if (written[i] >= 'A' && written[i] <= 'Z' &&
-            !HasNumeralLettersOnly(written.substr(i, 1)) && written[i - 1] >= 'a' &&
-            written[i - 1] <= 'z' && written[i - 1] != 'o')
-            return true;
-    return false;
-}
-
 // The indiction's word with one letter misread, as scans give it (iudictione, indictiane):
 // its number is then the indiction's, checked against the year, not a number unaccounted for.
 bool IsIndictionMisspelt(std::string_view key) {
@@ -137,7 +126,7 @@ Words::Word Words::Classify(const Token &t) {
                              w.word.ordinal == 0 && t.text.size() >= 4 && numeralLetters && !named;
     // (but a capital after small letters begins another word, the space lost: in
     // "cccclxxxvjSeptimo Idus" the septimo counts the days, and no reading of it is sure)
-    if (runTogether && HasCapitalAfterSmall(t.written))
+    if (runTogether && CapitalAfterSmall(t.written, true) != 0)
         w.runOn = true;
     else if (runTogether)
         w.numeral = std::max(PartsRunTogether(t.text), 0);
