@@ -130,9 +130,13 @@ Words::Word Words::Classify(const Token &t) {
         w.runOn = true;
     else if (runTogether)
         w.numeral = std::max(PartsRunTogether(t.text), 0);
+    // (or contracted, the letters between the stem and the ending left out and the ending kept:
+    // nonagmo, quingmo for nonagesimo, quingentesimo)
+    const bool contracted = !t.marked && t.key.size() >= 6 && t.key.ends_with("mo");
     const int shortened =
-        t.marked && w.numeral == 0 && w.word.kinds == 0 && w.word.ordinal == 0 && !spelling.digit
-            ? ShortenedOrdinal(t.key)
+        (t.marked || contracted) && w.numeral == 0 && w.word.kinds == 0 && w.word.ordinal == 0 &&
+                !spelling.digit
+            ? ShortenedOrdinal(contracted ? t.key.substr(0, t.key.size() - 2) : t.key)
             : 0;
     if (shortened > 0)
         w.word.ordinal = static_cast<std::int16_t>(shortened);
@@ -368,7 +372,10 @@ bool Words::readOrdinalNoTableKnows(std::size_t i) {
     // Written as an ordinal is (uicesimoni, cdxxtercio, onono), or a letter apart from one
     // beside a number (Mº CCº XLº decundo, hexto Idus): a number no rule can read, never
     // skipped for the date without it.
-    if (((looksLikeOne || unknown.nearOne) && between) || unknown.endsAsOrdinal)
+    // So too a word beside a number that begins as an ordinal does and ends in its -o
+    // (nonagimo, quadragmo): the rest of the year, or a count, that no rule can read.
+    const bool beginsAsOne = t.key.size() >= 5 && t.key.back() == 'o' && MayBeginAsAnOrdinal(t.key);
+    if (((looksLikeOne || unknown.nearOne || beginsAsOne) && between) || unknown.endsAsOrdinal)
         w.number = true;
     // (worked out only here, beside a number, and for words no longer than scribes' numbers
     // run together: it tries every letter of the word, and a long numeral costs the most)

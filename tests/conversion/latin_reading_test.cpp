@@ -129,6 +129,11 @@ TEST(ReadLatinDate, ReadsTheYearsSourcesWrite) {
         {"A.D. 1524 a.C.", Wrong},
         {"anno", Wrong},
         {"1524 Romae", 1524},
+        // an ordinal contracted, its ending kept; a word after the year begun as one is no
+        // word to pass over
+        {"anno domini m° cccmo nonagmo", 1390},
+        {"anno Millesimo quingmo sexto", 1506},
+        {"anno MCCC octogino", Wrong},
         {"15x4", Wrong},
         {"IIX", Wrong},
         {"(a. x.)", Wrong},
