@@ -2,6 +2,7 @@
 
 #include "year_styles.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -374,7 +375,8 @@ std::vector<KeptDay> DaysKeptElsewhere(const Feast &feast) {
         const std::size_t end = rest.find("; ");
         const std::string_view entry = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 2);
-        days.push_back({{TwoDigits(entry.substr(0, 2)), TwoDigits(entry.substr(3, 2))}, entry});
+        days.push_back({{TwoDigits(entry.substr(0, 2)), TwoDigits(entry.substr(3, 2))},
+                        entry.substr(std::min<std::size_t>(entry.size(), 6))});
     }
     return days;
 }

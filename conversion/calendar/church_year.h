@@ -74,11 +74,11 @@ long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning);
 // eve of the Circumcision, a Friday after St Thomas the Apostle).
 std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning reckoning);
 
-// A day a fixed feast was kept on elsewhere, from the data file's "07-15 Konstanz": the day,
-// and the whole entry as written.
+// A day a fixed feast was kept on elsewhere, from the data file's "07-15 Costanza": the day,
+// and where or by whom it was kept, as the data file writes it.
 struct KeptDay {
     DayOfMonth day;
-    std::string_view text;
+    std::string_view where;
 };
 std::vector<KeptDay> DaysKeptElsewhere(const Feast &feast);
 

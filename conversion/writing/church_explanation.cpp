@@ -2,6 +2,7 @@
 // Easter's, for a movable one), how the clause relates its day to the feast, and the other days
 // the feast was kept.
 #include "explanation.h"
+#include "modern_writing.h"
 
 #include "calendar/church_year.h"
 
@@ -86,7 +87,14 @@ std::string KeptElsewhereText(const Dating &d) {
     const int year = feastYear ? *feastYear : ACommonYear;
     std::string text;
     for (const KeptDay &kept : DaysKeptElsewhere(FeastOf(church))) {
-        text.append(text.empty() ? "" : "; ").append(kept.text);
+        // "15 Luglio (Costanza)"
+        text.append(text.empty() ? "" : "; ")
+            .append(std::to_string(kept.day.day))
+            .append(" ")
+            .append(ItalianMonthName(kept.day.month))
+            .append(" (")
+            .append(kept.where)
+            .append(")");
         if (!counts)
             continue;
         if (const std::optional<long> fixed =

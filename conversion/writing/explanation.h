@@ -50,7 +50,7 @@ void AppendOn(std::string &out, DayOfMonth date, std::optional<int> year = std::
 // (church_explanation.cpp).
 std::string ExplainChurchDay(const Dating &d);
 // The other days the feast was kept on, each with the day the clause names by it where the
-// relation and the year give one: "07-15 Konstanz, che dà il 18 Luglio 1332".
+// relation and the year give one: "15 Luglio (Costanza), che dà il 18 Luglio 1332".
 std::string KeptElsewhereText(const Dating &d);
 // The checks on a day (check_explanation.cpp): the style's name, "lo stile fiorentino (l'anno
 // comincia il 25 Marzo)"; the year in each style; the indiction written.
