@@ -120,6 +120,11 @@ bool EndsInACountRunOn(std::string_view key, std::string_view text, int least) {
     return false;
 }
 
+bool EndsInAMarkedTwo(std::string_view written) {
+    return written.size() >= 6 && (written.ends_with("ijo") || written.ends_with("IJO")) &&
+           written[written.size() - 4] != 'i' && written[written.size() - 4] != 'I';
+}
+
 bool EndsInAnOrdinalRunOn(std::string_view key) {
     for (std::size_t at = 3; at + 5 <= key.size(); ++at)
         if (const int ordinal = ClassOf(key.substr(at)).ordinal; ordinal >= 1 && ordinal <= 19)

@@ -37,6 +37,11 @@ bool IsGarbledRunTogether(std::string_view key, std::string_view text);
 // would be lost.
 bool EndsInACountRunOn(std::string_view key, std::string_view text, int least);
 
+// Whether a word as written ends in "ijo", two with the scribes' final j and the ordinal's
+// mark, which no Latin word ends in: "Venerisijo idus" is "Veneris ijo idus". (Two unmarked,
+// -ii, ends genitives and places: Perusii.)
+bool EndsInAMarkedTwo(std::string_view written);
+
 // Whether a word ends in an ordinal of five letters and more run on to it, after three letters
 // or more: "Datatertio" (decimo kalendas).
 bool EndsInAnOrdinalRunOn(std::string_view key);

@@ -166,7 +166,7 @@ Words::Word Words::Classify(const Token &t) {
                          w.numeral == 0 && !HasNumeralLettersOnly(t.text);
     if (unknown && t.key.size() >= 4)
         w.runOnParts = static_cast<std::uint8_t>(
-            (EndsInACountRunOn(t.key, t.text, 3) ? CountAtEnd : 0) |
+            (EndsInACountRunOn(t.key, t.text, 3) || EndsInAMarkedTwo(t.written) ? CountAtEnd : 0) |
             (EndsInACountRunOn(t.key, t.text, 1) ? FeminineOrdinalAtEnd : 0) |
             (EndsInAnOrdinalRunOn(t.key) ? OrdinalAtEnd : 0) |
             (BeginsWithANumberRunOn(t.key, t.text) ? NumberAtStart : 0));
@@ -331,7 +331,8 @@ bool Words::readOrdinalNoTableKnows(std::size_t i) {
         return false;
     const auto numberAt = [this](std::size_t j) {
         return j < size() && !m_tokens[j].gloss &&
-               (m_words[j].mayBeNumber || is(j, Kind::Reference) || m_words[j].numeral > 0);
+               (m_words[j].mayBeNumber || is(j, Kind::Reference) || m_words[j].numeral > 0 ||
+                is(j, Kind::Thousand)); // millº, the thousand cut short
     };
     // the words a number follows: anno qninto, indictione tercia; the ordinal mark of the number
     // before, written as a word (ccc. o nono); a named day and its month, where the count

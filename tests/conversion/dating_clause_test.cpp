@@ -900,6 +900,9 @@ TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
         "datum barchinone Tercio die Nouembris anno domini Mo ccco lxxo quartoRex Petrus",
         "Datum Romevi kalendas maii anno domini millesimo ccº octuagesimo nono",
         "DataId. Octobr. Eutharico cons. Accepta XV. Kal. Decembr. cons. ss.",
+        "Die Venerisijo idus Julij",
+        // the hundreds and units run together after the thousand cut short
+        "Datum anno Domini millº trecentesimoquartodecimo XV kal. Mai.",
     };
     for (const std::string_view clause : runOn)
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
@@ -916,6 +919,7 @@ TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
          "30 Marzo 1280"},
         {"Actum Vernoni sabbato ante Magdalenam Anno Domini Mº CC sexagesimo quarto .",
          "19 Luglio 1264"},
+        {"Datum Perusii idus Julij", "15 Luglio"},
     };
     for (const auto &[clause, answer] : words)
         EXPECT_EQ(LatinToModern(clause, {}).text, answer) << clause;
