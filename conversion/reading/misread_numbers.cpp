@@ -224,11 +224,16 @@ bool IsNumeralRunOnToAWord(std::string_view written) {
     if (!(rest.size() >= 4 || (rest[0] >= 'A' && rest[0] <= 'Z') ||
           ClassOf(AsKey(lower.substr(capitals))).kinds != 0))
         return false;
-    // (a word in capitals throughout, CIVITATE, MILLESIMO, is one word)
-    return std::all_of(rest.begin(), rest.end(),
-                       [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }) &&
-           std::any_of(rest.begin(), rest.end(), [](char c) { return c >= 'a' && c <= 'z'; }) &&
-           !HasNumeralLettersOnly(rest);
+    // (a word in capitals throughout, CIVITATE, MILLESIMO, LIBENS, is one word; but not one
+    // that begins with a numeral of three letters and more: XXIISACRI, an inscription's year
+    // with its next word)
+    const bool letters = std::all_of(rest.begin(), rest.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+    const bool small =
+        std::any_of(rest.begin(), rest.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    const bool numeralFirst = capitals >= 3 && RomanValue(lower.substr(0, capitals)) > 0;
+    return letters && (small || (numeralFirst && rest.size() >= 4)) && !HasNumeralLettersOnly(rest);
 }
 
 } // namespace tempidex

@@ -73,7 +73,8 @@ bool HasANumberBeforeACapital(std::string_view key, std::string_view written);
 bool EndsInANamedDayRunOn(std::string_view written);
 
 // Whether a word as written is a numeral in capitals with a word run on to it: "MDXXIIIIRagusii",
-// "MDXXXIetc". (A numeral whose letters go on small, MCCCCLviiij, is one numeral.)
+// "MDXXXIetc", "XXIISACRI". (A numeral whose letters go on small, MCCCCLviiij, is one numeral;
+// a word in capitals that begins with letters of numerals, LIBENS, CIVITATE, is a word.)
 bool IsNumeralRunOnToAWord(std::string_view written);
 
 } // namespace tempidex

@@ -901,6 +901,7 @@ TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
         "Datum Romevi kalendas maii anno domini millesimo ccº octuagesimo nono",
         "DataId. Octobr. Eutharico cons. Accepta XV. Kal. Decembr. cons. ss.",
         "Die Venerisijo idus Julij",
+        "XI KAL SEPTEMBR ANNO MDCCC XXIISACRI PRINCIPATUS EIUS ANNO XXIII",
         // the hundreds and units run together after the thousand cut short
         "Datum XV kal. Mai. anno Domini millº trecentesimoquartodecimo",
     };
@@ -920,6 +921,7 @@ TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
         {"Actum Vernoni sabbato ante Magdalenam Anno Domini Mº CC sexagesimo quarto .",
          "19 Luglio 1264"},
         {"Datum Perusii idus Julij", "15 Luglio"},
+        {"D M S VIXIT ANNIS XX LIBENS MERITO DIXIT XI KAL SEPT", "22 Agosto"},
     };
     for (const auto &[clause, answer] : words)
         EXPECT_EQ(LatinToModern(clause, {}).text, answer) << clause;
