@@ -1,6 +1,7 @@
 #include "readings.h"
 
 #include "assembled_reading.h"
+#include "month_names.h"
 #include "must_read.h"
 #include "numbers.h"
 
@@ -86,8 +87,16 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
             return Fault{alone ? LineFault::Month : LineFault::ClauseMonth,
                          month ? words[i + 1].written : std::string_view{}};
         }
-    if (!date)
+    if (!date) {
+        // "xxv Jannuarij": no date, but a count of days before a word a letter from a month's
+        // name, which is read as one only where a month must stand; that word is at fault.
+        for (std::size_t i = 1; i < words.size(); ++i)
+            if (!words.parted(i) && words.classOf(i).kinds == 0 && words.monthOf(i) == 0 &&
+                !words.mayBeNumber(i) && words.mayBeNumber(i - 1) && words[i].key.size() >= 5 &&
+                MonthNear(words[i].key) != 0)
+                return Fault{LineFault::ClauseMonth, words.written(i, i + 1)};
         return Fault{LineFault::NoDate, {}};
+    }
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (taken[i] || !MustRead(words, i))
             continue;

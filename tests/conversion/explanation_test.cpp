@@ -88,6 +88,9 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
         {"die 6 hoctubris", "06 Ottobre\tgiorno 6 del mese, contato dal primo: il 6 Ottobre; "
                             "«hoctubris» si legge Ottobre, l'unico mese così vicino, con l'h che "
                             "i notai scrivevano prima di una vocale"},
+        // ... and where no month must stand, the refusal names it
+        {"Datum Bude xxv Jannuarij anno Domini 1531.",
+         "ERRORE - Data non corretta\tmese non riconosciuto: «Jannuarij»"},
         // A word is quoted with the brackets that close it.
         {"Kal. Ian. 15x(4)", "ERRORE - Anno non corretto\tanno non riconosciuto: «15x(4)»; "
                              "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "
