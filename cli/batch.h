@@ -6,7 +6,7 @@
 // written in the lines' order. Qt-free: the options are read in command_line.cpp.
 #pragma once
 
-#include "reading/word_memo.h"
+#include "reading/words/word_memo.h"
 #include "writing/answers.h"
 
 #include <array>

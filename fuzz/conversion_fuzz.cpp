@@ -5,7 +5,7 @@
 // show, on one line, for a reason that fits the texts it was given; every warning a line of its
 // own; and whatever the command line writes in Latin, in any year style, must read back without an
 // error.
-#include "reading/word_memo.h"
+#include "reading/words/word_memo.h"
 #include "window/roman_date.h"
 #include "window/window_lists.h"
 #include "writing/answers.h"

@@ -1,9 +1,9 @@
 #include "latin_reading.h"
 
-#include "characters.h"
-#include "readings.h"
-#include "rules.h"
-#include "words.h"
+#include "reading/grammar/readings.h"
+#include "reading/grammar/rules.h"
+#include "reading/words/characters.h"
+#include "reading/words/words.h"
 
 #include <array>
 #include <bit>

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "date_reading.h"
-#include "number_phrases.h"
+#include "few.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "modern_reading.h"
 
-#include "number_phrases.h"
-#include "words.h"
+#include "reading/grammar/number_phrases.h"
+#include "reading/words/words.h"
 
 #include "calendar/roman_calendar.h"
 #include "window/window_lists.h"

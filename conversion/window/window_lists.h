@@ -11,7 +11,7 @@
 #include "calendar/roman_calendar.h"
 #include "calendar/roman_day.h"
 #include "reading/date_reading.h"
-#include "reading/numbers.h"
+#include "reading/words/numbers.h"
 
 #include <algorithm>
 #include <array>

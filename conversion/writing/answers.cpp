@@ -6,9 +6,9 @@
 #include "warnings.h"
 
 #include "calendar/day_number.h"
-#include "reading/characters.h"
 #include "reading/latin_reading.h"
 #include "reading/modern_reading.h"
+#include "reading/words/characters.h"
 #include "result/dating.h"
 #include "window/window_lists.h"
 

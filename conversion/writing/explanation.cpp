@@ -3,7 +3,7 @@
 #include "latin_writing.h"
 #include "modern_writing.h"
 #include "reading/latin_reading.h"
-#include "reading/tokens.h"
+#include "reading/words/tokens.h"
 
 #include "calendar/church_year.h"
 #include "calendar/day_number.h"

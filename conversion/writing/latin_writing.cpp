@@ -1,8 +1,8 @@
 #include "latin_writing.h"
 
-#include "reading/month_names.h"
-#include "reading/number_phrases.h"
-#include "reading/numbers.h"
+#include "reading/grammar/number_phrases.h"
+#include "reading/words/month_names.h"
+#include "reading/words/numbers.h"
 #include "window/window_lists.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // never another day. Where the editor's day does not follow from the clause by the calendar's
 // rules, the row says which day does and why. Feast-dated rows ("church year") may be refused;
 // when read, they too must give the editor's day.
-#include "reading/word_memo.h"
+#include "reading/words/word_memo.h"
 #include "writing/answers.h"
 #include "writing/latin_writing.h"
 

@@ -1,7 +1,7 @@
 // Reading a Latin date written as one line: the spellings and years readers write, each read
 // as the date the window's lists name, and the fault of what cannot be read.
-#include "reading/keywords.h"
 #include "reading/latin_reading.h"
+#include "reading/words/keywords.h"
 #include "window/window_lists.h"
 
 #include <gtest/gtest.h>

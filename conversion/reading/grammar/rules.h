@@ -40,7 +40,7 @@
 #pragma once
 
 #include "phrases.h"
-#include "words.h"
+#include "reading/words/words.h"
 
 #include <array>
 #include <cstddef>

@@ -4,7 +4,8 @@
 // (A. D., a. u. c., P. C. N., B. C.). The rules (rules.h) build their phrases on these.
 #pragma once
 
-#include "words.h"
+#include "reading/few.h"
+#include "reading/words/words.h"
 
 #include <array>
 #include <cstddef>
@@ -13,28 +14,6 @@
 #include <vector>
 
 namespace tempidex {
-
-// A few values, as many as a reading can give: kept where they are made, never allocated.
-template <typename T, std::size_t N> class Few {
-public:
-    void push_back(const T &value) {
-        if (m_size < N)
-            m_items[m_size++] = value;
-    }
-    bool empty() const { return m_size == 0; }
-    std::size_t size() const { return m_size; }
-    const T &operator[](std::size_t i) const { return m_items[i]; }
-    const T &front() const { return m_items[0]; }
-    T &front() { return m_items[0]; }
-    const T *begin() const { return m_items.data(); }
-    const T *end() const { return m_items.data() + m_size; }
-    T *begin() { return m_items.data(); }
-    T *end() { return m_items.data() + m_size; }
-
-private:
-    std::array<T, N> m_items; // only the first m_size are ever set
-    std::size_t m_size = 0;
-};
 
 struct NumberRead {
     int value;
@@ -60,10 +39,6 @@ struct YearNumber {
 // on a whole number, the longest last.
 using YearNumbers = Few<YearNumber, 16>;
 YearNumbers YearNumbersFrom(const Words &words, std::size_t begin);
-
-// Every way an era's spelling begins, as words are folded: a, ad, p, post, urbis... A word
-// that is one is classified as Kind::EraStart.
-std::vector<std::string_view> EraBeginnings();
 
 // The era spelt by the words from `begin` (a. u. c., A.D., P. C. N., B.C., ab urbe condita): the
 // spelling of the most words; nothing for none. Worked out once for each word (words.h).

@@ -7,9 +7,9 @@
 // things are all returned: nothing is decided by which rule came first.
 #pragma once
 
-#include "latin_reading.h"
 #include "phrases.h"
-#include "words.h"
+#include "reading/latin_reading.h"
+#include "reading/words/words.h"
 
 namespace tempidex {
 

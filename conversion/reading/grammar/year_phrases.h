@@ -4,7 +4,7 @@
 
 #include "number_phrases.h"
 #include "phrases.h"
-#include "words.h"
+#include "reading/words/words.h"
 
 #include <cstddef>
 

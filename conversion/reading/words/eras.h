@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace tempidex {
 
@@ -75,6 +76,16 @@ constexpr int YearInEra(int value, Era era) {
     return era == Era::BeforeChrist ? 1 - value
            : era == Era::City       ? value - (YearsOfTheCityAtAD1 - 1)
                                     : value;
+}
+
+// Every way an era's spelling begins, as words are folded: a, ad, p, post, urbis... A word
+// that is one is classified as Kind::EraStart.
+inline std::vector<std::string_view> EraBeginnings() {
+    std::vector<std::string_view> beginnings;
+    for (const EraSpelling &s : EraSpellings)
+        for (std::size_t size = 1; size <= s.letters.size(); ++size)
+            beginnings.push_back(s.letters.substr(0, size));
+    return beginnings;
 }
 
 } // namespace tempidex

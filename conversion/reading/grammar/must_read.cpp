@@ -1,7 +1,7 @@
 #include "must_read.h"
 
-#include "letters_apart.h"
-#include "numbers.h"
+#include "reading/words/letters_apart.h"
+#include "reading/words/numbers.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,6 @@
 #include "word_table.h"
 
 #include "month_names.h"
-#include "number_phrases.h"
 #include "numbers.h"
 #include "tokens.h"
 

@@ -1,7 +1,7 @@
 #include "assembled_reading.h"
 
 #include "calendar/roman_day.h"
-#include "word_table.h"
+#include "reading/words/word_table.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The rules that read a year of ours: by a formula, an era, the Spanish era, its form beside
 // the date, an editor's "a." (the years a clause names otherwise are reign_rules.cpp's).
-#include "numbers.h"
+#include "reading/words/numbers.h"
 #include "rules.h"
 #include "year_phrases.h"
 

@@ -1,9 +1,9 @@
 #include "readings.h"
 
 #include "assembled_reading.h"
-#include "month_names.h"
 #include "must_read.h"
-#include "numbers.h"
+#include "reading/words/month_names.h"
+#include "reading/words/numbers.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "phrases.h"
-#include "words.h"
+#include "reading/words/words.h"
 
 #include <cstddef>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "month_words.h"
 
-#include "letters_apart.h"
-#include "month_names.h"
+#include "reading/words/letters_apart.h"
+#include "reading/words/month_names.h"
 
 namespace tempidex {
 

@@ -1,7 +1,7 @@
 // The words a reading must account for, and the two months no reading may choose between.
 #pragma once
 
-#include "words.h"
+#include "reading/words/words.h"
 
 #include <cstddef>
 

@@ -4,10 +4,10 @@
 // only by its form beside the date, no gap an editor marks where a count or a year stands.
 #pragma once
 
-#include "date_reading.h"
-#include "latin_reading.h"
 #include "phrases.h"
-#include "words.h"
+#include "reading/date_reading.h"
+#include "reading/latin_reading.h"
+#include "reading/words/words.h"
 
 #include <cstddef>
 #include <memory_resource>

@@ -10,8 +10,8 @@
 //   a Sunday counted         dominica N post Pentecosten | Trinitatem;  dominica N Adventus
 //   days after a feast       tertio die post festum <feast>;  die tertio post <feast>
 #include "calendar/church_year.h"
-#include "feast_names.h"
 #include "number_phrases.h"
+#include "reading/words/feast_names.h"
 #include "rules.h"
 
 #include <algorithm>

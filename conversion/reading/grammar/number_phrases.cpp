@@ -1,6 +1,6 @@
 #include "number_phrases.h"
 
-#include "numbers.h"
+#include "reading/words/numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -245,14 +245,6 @@ YearNumbers YearNumbersFrom(const Words &words, std::size_t begin) {
     std::sort(found.begin(), found.end(),
               [](const YearNumber &a, const YearNumber &b) { return a.end < b.end; });
     return found;
-}
-
-std::vector<std::string_view> EraBeginnings() {
-    std::vector<std::string_view> beginnings;
-    for (const EraSpelling &s : EraSpellings)
-        for (std::size_t size = 1; size <= s.letters.size(); ++size)
-            beginnings.push_back(s.letters.substr(0, size));
-    return beginnings;
 }
 
 } // namespace tempidex

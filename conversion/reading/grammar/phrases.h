@@ -4,7 +4,7 @@
 // afterwards (readings.h).
 #pragma once
 
-#include "date_reading.h"
+#include "reading/date_reading.h"
 
 #include <cstdint>
 #include <memory_resource>

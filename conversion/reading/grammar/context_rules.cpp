@@ -2,7 +2,7 @@
 // to check, hours and the almanac's numbers to skip, initials that are no numbers, the verbs
 // that say whose date follows.
 #include "number_phrases.h"
-#include "numbers.h"
+#include "reading/words/numbers.h"
 #include "rules.h"
 
 namespace tempidex {

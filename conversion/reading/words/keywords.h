@@ -7,7 +7,7 @@
 // (latin_names.h, numbers.h).
 #pragma once
 
-#include "date_reading.h"
+#include "reading/date_reading.h"
 
 #include <cstdint>
 #include <span>
