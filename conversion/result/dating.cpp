@@ -357,6 +357,25 @@ bool SameWay(const Way &a, const Way &b) {
            (a.day == b.day && a.year == b.year && a.leapYear == b.leapYear);
 }
 
+// Whether a day is none whatever its year: a count past the named day before, the leap
+// March's Nones, a day past any month's end, seven days for one; not a leap day in a common
+// year, nor a feast that fell on another weekday that year.
+bool NoDayInAnyYear(const Dating &d) {
+    switch (d.why) {
+    case NoDay::CountedTooFar:
+    case NoDay::LeapMarchNonesIdes:
+    case NoDay::ExeunteTooFar:
+    case NoDay::FeastSpan:
+        return true;
+    case NoDay::PastMonthEnd:
+        return !(d.day.month == 2 && d.day.day == 29);
+    case NoDay::NoDoubledDay:
+        return !d.year;
+    default:
+        return false;
+    }
+}
+
 // A line with no reading: blank, or read no way, and why.
 Dating Unreadable(const LineReading &read, const DatingOptions &options) {
     Dating d;
@@ -378,13 +397,19 @@ Dating DateLatinLine(std::string_view line, const DatingOptions &options, WordMe
     // A reading that names no day gives way to one that does: "octauo Non. Septembris" is
     // no a. d. VIII Non., which there is not. (The day is counted into its place at once: a
     // line's dating is large, and it was counted into another and copied.)
+    // Where it is its year alone that has no such day (a leap day in a common year), the reading
+    // passed over is said beside the answer: the words read otherwise too.
     std::size_t first = 0;
     Dating d = Counted(read.readings[0], options);
     for (std::size_t i = 1; i < read.readings.size() && d.outcome == Outcome::NoSuchDay; ++i) {
         Dating next = Counted(read.readings[i], options);
         if (next.outcome == Outcome::Day) {
+            const bool byItsYear = !NoDayInAnyYear(d);
+            const std::optional<int> year = d.year ? d.year : d.reading.date.year;
             d = next;
             first = i;
+            d.passedOver = byItsYear;
+            d.passedOverYear = year;
         }
     }
     for (std::size_t i = 0; i < read.readings.size(); ++i) {

@@ -102,6 +102,10 @@ struct Dating {
     std::array<Way, 2> ways{}; // TwoWays: the first two
     // The day the line names where its ordinal read from a misspelt word is another word.
     std::optional<Way> withoutMisspelt;
+    // Another reading of the words passed over because its year has no such day (a leap day
+    // in a common year, a feast that was no Sunday that year): the year it read, if any.
+    bool passedOver = false;
+    std::optional<int> passedOverYear;
 };
 
 Dating DateLatinLine(std::string_view line, const DatingOptions &options, WordMemo *memo = nullptr);

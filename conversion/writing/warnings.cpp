@@ -46,6 +46,11 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
              "; --style sceglie lo stile");
     if (notes.readOrdinal > 0)
         warn(ExplainMisspeltOrdinal(d));
+    if (d.passedOver)
+        warn("le parole si leggono anche " +
+             (d.passedOverYear ? "con l'anno " + ModernYearText(*d.passedOverYear)
+                               : std::string("senza anno")) +
+             ", che non dà un giorno esistente e concorde: la risposta è l'altra lettura");
     // a day counted in the Julian calendar after the reform, as its words say: the answer is
     // that calendar's day, and the one the Gregorian gives is said beside it
     if (notes.calendar == Calendar::Julian && d.year && *d.year >= GregorianYear)

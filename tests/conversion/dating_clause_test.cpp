@@ -997,6 +997,19 @@ TEST(DatingClause, AYearOnlyAReignGivesWarnsOfTheLeapDay) {
 
 // An ordinal read from a word one letter away may be another word: the warning says which day
 // the line names then ("testium", the witnesses, is a letter from "tertium").
+// Words that read two years, one of which has no such day: the day of the other is answered,
+// and the year passed over is said. (1284 reads "quarto" with the year, and its Calends of May
+// were no Sunday after Easter; 1280 reads IV Kal. Mai., which was.)
+TEST(DatingClause, AReadingPassedOverForItsYearIsWarned) {
+    const tempidex::Answer answer =
+        LatinToModern("Datum et actum Roskildis anno domini mo cco lxxxo quarto kalendas maii "
+                      "dominica qua cantatur quasimodo geniti.",
+                      {});
+    EXPECT_EQ(answer.text, "28 Aprile 1280");
+    EXPECT_NE(answer.warnings.find("si leggono anche con l'anno 1284"), std::string::npos)
+        << answer.warnings;
+}
+
 TEST(DatingClause, AnOrdinalReadFromAMisspeltWordIsWarned) {
     const tempidex::Answer witnesses =
         LatinToModern("Datum XV Kal. Iun. anno Domini MCCCXX testium subscriptorum", {});
