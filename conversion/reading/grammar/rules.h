@@ -17,7 +17,8 @@
 //   an editor's year   a. N (the year of the city, as the editor's gloss says)
 //   a reign            pontificatus nostri anno N;  anno N regni;  regnante ... anno N;
 //                      N anno regnante | <name> regis | <name> papae
-//                      anno N (no formula, no era): the year of a reign or a pontificate
+//                      anno N (no formula, no era): the year of a reign or a pontificate;
+//                      episcopatus domni <name>, <his titles>, N;  regnante ... <name> N,
 //   the year elsewhere anno ut supra | eodem anno;  anno mundi N;  N a <an event>;
 //                      anno quo <an event>;  anno in Christi nomine N (a king's year)
 //   consuls            <names and numbers> coss.;  consulibus | post consulatum <names>
