@@ -902,6 +902,12 @@ TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
         "DataId. Octobr. Eutharico cons. Accepta XV. Kal. Decembr. cons. ss.",
         "Die Venerisijo idus Julij",
         "XI KAL SEPTEMBR ANNO MDCCC XXIISACRI PRINCIPATUS EIUS ANNO XXIII",
+        // and a word split in two: a year's last part, a count, pridie
+        "Datum Ilerde VIº kalendas junii anno Domini Mº CCº LXº p rimo.",
+        "Datum Bude, XV kal. Mai. Anno domini Millesimo Quingentesimo Decimo N ono.",
+        "datum die quinta mensis octobris, anno domini millesimo trecentesimo oc tuagesimoprimo",
+        "Hornae Batavorum pri die Idus Augusti 1601.",
+        "datum barchinone Terc io die Nouembris anno Mo ccco lxxo quarto",
         // the hundreds and units run together after the thousand cut short
         "Datum XV kal. Mai. anno Domini millº trecentesimoquartodecimo",
     };

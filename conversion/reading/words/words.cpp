@@ -318,6 +318,42 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
     for (std::size_t i = m_tokens.size(); misspeltRead && i-- > 0;)
         if (alone[i])
             readOrdinalNoTableKnows(i);
+    // A word a scan or a copyist split in two (p rimo, n ono, Terc io, se cundo, pri die, ult imo,
+    // oc tuagesimoprimo): read
+    // as two words, a count, a year's last part or pridie would be lost; the parts no table
+    // knows are numbers run on, to be accounted for.
+    for (std::size_t i = 0; i + 1 < m_tokens.size(); ++i)
+        if (splitFromADateWord(i)) {
+            for (const std::size_t part : {i, i + 1})
+                if (m_words[part].word.kinds == 0 && m_words[part].word.month == 0 &&
+                    !m_words[part].mayBeNumber)
+                    m_words[part].runOn = true;
+        }
+}
+
+bool Words::splitFromADateWord(std::size_t i) const {
+    const Token &a = m_tokens[i], &b = m_tokens[i + 1];
+    const auto unknown = [this](std::size_t j) {
+        return m_words[j].word.kinds == 0 && m_words[j].word.month == 0 &&
+               !m_words[j].mayBeNumber && m_words[j].numeral == 0;
+    };
+    if (b.pause || a.gloss || b.gloss || a.dotted || a.marked || (!unknown(i) && !unknown(i + 1)) ||
+        a.key.size() + b.key.size() > 16 || a.key.size() + b.key.size() < 4)
+        return false;
+    // (the letters alone: no digit, no mark, written side by side)
+    const auto letters = [](std::string_view key) {
+        return std::all_of(key.begin(), key.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    };
+    if (!letters(a.key) || !letters(b.key))
+        return false;
+    std::array<char, 16> joined{};
+    std::copy(a.key.begin(), a.key.end(), joined.begin());
+    std::copy(b.key.begin(), b.key.end(),
+              joined.begin() + static_cast<std::ptrdiff_t>(a.key.size()));
+    const std::string_view word(joined.data(), a.key.size() + b.key.size());
+    const WordClass whole = ClassOf(word);
+    return whole.ordinal > 0 || whole.is(Kind::Pridie) || whole.is(Kind::Postridie) ||
+           whole.is(Kind::Reference) || whole.is(Kind::Last) || OrdinalsRunTogether(word) > 0;
 }
 
 // A word no table knows, where a number may stand (beside another number, or a named day) or

@@ -142,6 +142,8 @@ private:
     void readEra(std::size_t begin);
     // true where the word was left for want of a number beside it
     bool readOrdinalNoTableKnows(std::size_t i);
+    // Whether words i and i + 1 are one word split in two, that names a count or a day.
+    bool splitFromADateWord(std::size_t i) const;
     Tokens m_tokens;
     std::pmr::vector<Word> m_words;
 };
