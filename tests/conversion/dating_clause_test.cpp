@@ -288,6 +288,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Natus est die decimo octavo Aprilis 1799", "18 Aprile 1799"},
         {"Die vigesimo primo Martii 1805", "21 Marzo 1805"},
         {"Die trigesimo primo Augusti 1805", "31 Agosto 1805"},
+        // a day of one small letter before its month written out, as a chancery wrote it
+        {"Data apud Gaydum, x iulii 1453.", "10 Luglio 1453"},
         {"Die trigesimo Februarii 1805", tempidex::ErrorDateNonexistent},
         {"die tredecima mensis aprilis anno domini millesimo trecentesimo nonagesimooctauo",
          "13 Aprile 1398"}, // the cardinal made an ordinal, as notaries wrote it

@@ -251,6 +251,15 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
                 m_words[j].number = m_words[j].mayBeNumber = true;
                 m_words[j].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
             }
+        // "x iulii 1453": a numeral of one small letter before a month's name written out counts
+        // its day, as "xi iulii" does (a letter alone elsewhere begins no number)
+        if (text.size() == 1 && !m_tokens[i].capital && !m_tokens[i].gloss &&
+            m_words[i].numeral > 0 && m_words[i].numeral <= 10 && i + 1 < m_tokens.size() &&
+            !m_tokens[i + 1].pause && m_words[i + 1].word.month != 0 &&
+            m_words[i + 1].word.wholeMonth) {
+            m_words[i].number = m_words[i].mayBeNumber = true;
+            m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+        }
         // "Kal: Maij": a colon right after a named day marks its abbreviation, as a full stop
         // does, when its month follows
         if (is(i, Kind::Reference) && i + 1 < m_tokens.size() && m_tokens[i + 1].pause &&
