@@ -192,7 +192,7 @@ TEST(Corpus, GivesTheEditorsDayOrRefusesNeverAnother) {
 // Words around a date never change its answer: a place, a witness list, a notary, a pontifical
 // year, an invocation. Each clause read right keeps its answer, or is refused, in every setting.
 TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
-    const std::array<std::pair<std::string_view, std::string_view>, 14> settings = {{
+    const std::array<std::pair<std::string_view, std::string_view>, 15> settings = {{
         {"In nomine Domini amen. ", ""},
         {"", " feliciter. Amen."},
         {"", ", presentibus testibus infrascriptis."},
@@ -201,6 +201,7 @@ TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
         {"", ", pontificatus nostri anno tertio."},
         {"", ", regnante domino nostro Ottone rege anno XIII."},
         {"", ", hora tertia."},
+        {"", ", inter terciam et nonam."},
         {"", ", indictione quinta."},
         {"S. R. E. ", ""},
         {"", " (ed. 1862, p. 45)"},
@@ -230,7 +231,8 @@ TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
         if (comma == std::string::npos)
             continue;
         for (const std::string_view inside :
-             {" hora nona,", " in presentia testium,", " regnante Heinrico rege anno VII,"}) {
+             {" hora nona,", " post nonam,", " in presentia testium,",
+              " regnante Heinrico rege anno VII,"}) {
             std::string clause = row.clause;
             keeps(clause.insert(comma + 1, inside));
         }

@@ -205,6 +205,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"die sabbati, III Non. Mart. anno Domini 1524", "05 Marzo 1524"},
         {"feria tertia, Kal. Ian. 1524", "01 Gennaio 1524"},
         {"Kal. Ian. 1524 hora diei tertia", "01 Gennaio 1524"},
+        {"Actum Ianue, MCCLXXVI, die XXIII octubris, inter terciam et nonam", "23 Ottobre 1276"},
+        {"Actum Ianue, die IIII madii, circa sextam", "04 Maggio"},
         {"Actum in castro Pratensi, feria sexta, VIII Kal. Aprilis, anno Domini MCCCLX",
          "25 Marzo 1360"},
         {"Anno ab incarnatione Domini MCCXXIV, Idibus Ianuarii, id est in octava Epiphaniae",

@@ -94,7 +94,42 @@ void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(Spanning(PhraseKind::Weekday, at, name + 1, words.classOf(name).weekday));
 }
 
+namespace {
+
+// The canonical hours a notary named by their ordinal alone, the noun "horam" understood:
+// "inter terciam et nonam", "post nonam", "circa sextam". Only these four were so named.
+bool IsCanonicalHour(const Words &words, std::size_t i) {
+    if (i >= words.size() || words[i].gloss)
+        return false;
+    const std::string_view key = words[i].key;
+    return key == "primam" || key == "tertiam" || key == "terciam" || key == "sextam" ||
+           key == "nonam";
+}
+
+// An hour written as its ordinal after the word that places the act beside it, from `at`:
+// where it ends, or `at` itself where there is none.
+std::size_t CanonicalHourEnd(const Words &words, std::size_t at) {
+    const std::string_view key = words[at].key;
+    const bool beside = key == "inter" || key == "post" || key == "ante" || key == "circa" ||
+                        key == "ad" || key == "usque";
+    std::size_t end = at + 1;
+    if (key == "usque" && end < words.size() && words[end].key == "ad" && !words.parted(end))
+        ++end;
+    if (!beside || words.parted(end) || !IsCanonicalHour(words, end))
+        return at;
+    ++end;
+    // inter terciam et nonam
+    if (key == "inter" && words.is(end, Kind::Et) && !words.parted(end) && !words.parted(end + 1) &&
+        IsCanonicalHour(words, end + 1))
+        end += 2;
+    return end;
+}
+
+} // namespace
+
 void HourRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (const std::size_t end = CanonicalHourEnd(words, at); end > at)
+        phrases.push_back(Spanning(PhraseKind::Hour, at, end));
     if (!words.is(at, Kind::Hour))
         return;
     std::size_t i = at + 1;

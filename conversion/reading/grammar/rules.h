@@ -114,7 +114,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {ConsulsRule, KindsOf({Kind::Consul})},
     {IndictionRule, KindsOf({Kind::Indiction})},
     {WeekdayRule, KindsOf({Kind::Feria, Kind::Weekday, Kind::Die})},
-    {HourRule, KindsOf({Kind::Hour})},
+    {HourRule, KindsOf({Kind::Hour, Kind::NearHour, Kind::AD, Kind::Ante, Kind::Formula})},
     {MonthRule, KindsOf({Kind::Mensis})},
     {ComputusRule, KindsOf({Kind::Computus})},
     {InitialsRule, KindsOf({Kind::Capital, Kind::D})},

@@ -57,6 +57,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"christiano", Kind::Formula, Christian},
     {"christo", Kind::Formula, Christian},
     {"christum", Kind::Formula, Christian},
+    {"circa", Kind::NearHour}, // circa sextam: near the canonical hour
     {"concurr", Kind::Computus},
     {"concurrente", Kind::Computus},
     {"concurrentes", Kind::Computus},
@@ -188,6 +189,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"indit", Kind::Indiction},
     {"inditione", Kind::Indiction},
     {"infra", Kind::In},
+    {"inter", Kind::NearHour}, // inter terciam et nonam
     {"iovis", Kind::DayName, 4},
     {"itaque", Kind::Connective},
     {"iuliani", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)},
@@ -354,6 +356,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"ultimo", Kind::Last},
     {"urbe", Kind::Formula, City},
     {"urbis", Kind::Formula, City},
+    {"usque", Kind::NearHour}, // usque ad nonam
     {"xpi", Kind::Formula, Christian},
     {"yd", Kind::Reference, Ides},
     {"ydibus", Kind::Reference, Ides},

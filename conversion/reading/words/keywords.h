@@ -45,6 +45,7 @@ enum class Kind : std::uint8_t {
     Indiction,  // indictione
     Computus,   // epacta, concurrente, luna, cyclo: the almanac's numbers
     Hour,       // hora
+    NearHour,   // inter, circa, usque: an act between or near the canonical hours
     Feria,      // feria tertia: Tuesday
     Weekday,    // dominica, sabbato: value, 0 Sunday to 6 Saturday
     DayName,    // die Lunae, die Martis: value, the weekday after "die"
