@@ -334,14 +334,19 @@ void CountInto(Dating &d, const DateReading &reading, const DatingOptions &optio
 
 // Counted in place: a dating is four hundred bytes, and each copy of one costs as much as
 // counting most days.
-// A clause that says its calendar ("vetere calculo", "Gregoriani") is counted in it, whatever
-// the options say: the writer knew which he used.
+// A clause that says its calendar ("vetere calculo", "Gregoriani") or the style of its year
+// ("more veneto", "stilo florentino") is counted in them, whatever the options say: the writer
+// knew which he used.
 Dating Counted(const DateReading &reading, const DatingOptions &options) {
     Dating d;
     DatingOptions counted = options;
     if (reading.notes.calendar != Calendar::Unsaid)
         counted.reckoning =
             reading.notes.calendar == Calendar::Julian ? Reckoning::Julian : Reckoning::Historical;
+    if (reading.notes.style) {
+        counted.style = *reading.notes.style;
+        counted.styleGiven = true;
+    }
     CountInto(d, reading, counted);
     return d;
 }

@@ -963,6 +963,50 @@ TEST(DatingClause, ReadsTheCalendarALetterSaysItCountsIn) {
     EXPECT_EQ(LatinToModern("Datum XII Maii 1600, teste Iuliano notario", {}).warnings, "");
 }
 
+// A clause that names the style of its year is counted in it, with no warning of the others:
+// Venice began the year on 1 March after ours, Florence on 25 March after, Pisa on 25 March
+// before. The style the options assume never overrides the writer's.
+TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
+    struct Style {
+        std::string_view words;
+        int startMonth, startDay, shift; // the year's first day; +1 after ours, -1 before
+    };
+    const Style styles[] = {
+        {"more veneto", 3, 1, +1},       {"m. v.", 3, 1, +1},
+        {"stilo florentino", 3, 25, +1}, {"more Florentino", 3, 25, +1},
+        {"more Pisano", 3, 25, -1},      {"secundum cursum Pisanum", 3, 25, -1}};
+    const char *const months[] = {"Ianuarii", "Februarii", "Martii", "Aprilis"};
+    for (const Style &style : styles)
+        for (int month = 1; month <= 4; ++month)
+            for (const int day : {1, 15, 28}) {
+                const bool beforeStart =
+                    month < style.startMonth || (month == style.startMonth && day < style.startDay);
+                // Florence and Venice are a year behind before their first day, Pisa a year ahead
+                // from it
+                const int year =
+                    1480 + (style.shift > 0 ? (beforeStart ? 1 : 0) : (beforeStart ? 0 : -1));
+                const std::string clause = "Actum die " + std::to_string(day) + " " +
+                                           months[month - 1] + " MCCCCLXXX " +
+                                           std::string(style.words);
+                LineOptions florentine;
+                florentine.style = tempidex::YearStyle::Florentine;
+                florentine.styleGiven = true;
+                for (const LineOptions &options : {LineOptions{}, florentine}) {
+                    const tempidex::Answer answer = LatinToModern(clause, options);
+                    EXPECT_EQ(answer.text.substr(answer.text.size() - 4), std::to_string(year))
+                        << clause;
+                    EXPECT_EQ(answer.warnings, "") << clause;
+                }
+            }
+    LineOptions explain;
+    explain.explain = true;
+    EXPECT_NE(LatinToModern("die XV Februarii 1480 more veneto", explain)
+                  .text.find("secondo lo stile veneto"),
+              std::string::npos);
+    // the small letters of a year are still one after another: m. d. x. is 1510
+    EXPECT_EQ(LatinToModern("anno Domini m. d. x., die XV Februarii", {}).text, "15 Febbraio 1510");
+}
+
 // A law's date received (acc.) beside a date with no "dat.": the other is answered, and the
 // warning names the date received; with "dat." written, nothing is to warn of.
 TEST(DatingClause, AnUnmarkedDateBesideADateReceivedIsWarned) {

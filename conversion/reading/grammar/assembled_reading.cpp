@@ -166,6 +166,12 @@ void Assemble(const Words &words, const Phrases &phrases,
                 notes.calendarText = words.written(p.begin, p.end);
             }
             break;
+        case PhraseKind::Style:
+            if (!notes.style) {
+                notes.style = static_cast<YearStyle>(p.value);
+                notes.styleText = words.written(p.begin, p.end);
+            }
+            break;
         case PhraseKind::Weekday:
             notes.weekday = notes.weekday >= 0 ? notes.weekday : static_cast<std::int8_t>(p.value);
             break;
@@ -225,7 +231,8 @@ void Assemble(const Words &words, const Phrases &phrases,
 
 bool SameReading(const DateReading &a, const DateReading &b) {
     return a.date == b.date && a.notes.count == b.notes.count &&
-           a.notes.laterYear == b.notes.laterYear && a.notes.elsewhere == b.notes.elsewhere;
+           a.notes.laterYear == b.notes.laterYear && a.notes.elsewhere == b.notes.elsewhere &&
+           a.notes.style == b.notes.style;
 }
 
 } // namespace tempidex

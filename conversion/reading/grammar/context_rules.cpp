@@ -311,4 +311,30 @@ void CalendarRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(Spanning(PhraseKind::Calendar, at, at + 1, static_cast<int>(here)));
 }
 
+void StyleRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // "m. v.", more veneto cut short, right after the year (words.cpp): MCCCCLXXX m. v.
+    if (words[at].text == "m") {
+        if (words.is(at, Kind::Style))
+            phrases.push_back(Spanning(PhraseKind::Style, at, at + 2, words.classOf(at).style));
+        return;
+    }
+    if (!words.is(at, Kind::Style))
+        return;
+    // more veneto, stilo florentino, secundum consuetudinem Florentinam; Florentino more
+    const auto isNoun = [&words](std::size_t i) {
+        return i < words.size() &&
+               IsOneOf(words[i].key, {"more", "morem", "mos", "stilo", "stylo", "stilum", "stylum",
+                                      "calculo", "calculum", "computo", "computum", "computationem",
+                                      "computacionem", "cursum", "consuetudinem", "usum"});
+    };
+    const int style = words.classOf(at).style;
+    if (at >= 1 && isNoun(at - 1) && !words.parted(at)) {
+        const std::size_t begin =
+            at >= 2 && words[at - 2].key == "secundum" && !words.parted(at - 1) ? at - 2 : at - 1;
+        phrases.push_back(Spanning(PhraseKind::Style, begin, at + 1, style));
+    }
+    if (isNoun(at + 1) && !words.parted(at + 1))
+        phrases.push_back(Spanning(PhraseKind::Style, at, at + 2, style));
+}
+
 } // namespace tempidex

@@ -25,6 +25,7 @@ enum class PhraseKind : std::uint8_t {
     Verb,     // datum, acc., pp.: what the next date is the date of
     Month,    // mense Maio alone: the month the date must fall in
     Calendar, // vetere calculo: the calendar the day is counted in
+    Style,    // more veneto: the style the year is counted in
     Skip,     // id est; an epitaph's age
 };
 

@@ -82,6 +82,7 @@ void IdEstRule(const Words &words, std::size_t at, Phrases &phrases);
 void NumberedRule(const Words &words, std::size_t at, Phrases &phrases);
 void AgeRule(const Words &words, std::size_t at, Phrases &phrases);
 void CalendarRule(const Words &words, std::size_t at, Phrases &phrases);
+void StyleRule(const Words &words, std::size_t at, Phrases &phrases);
 
 // The church year (church_rules.cpp)
 void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases);
@@ -125,6 +126,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {NumberedRule, KindsOf({Kind::Numbered})},
     {AgeRule, KindsOf({Kind::Lived})},
     {CalendarRule, KindsOf({Kind::Calendar})},
+    {StyleRule, KindsOf({Kind::Style})},
     {ChurchDayRule, KindsOf({Kind::In, Kind::Church, Kind::Die, Kind::Feria, Kind::Weekday,
                              Kind::Number, Kind::Postridie})},
 });

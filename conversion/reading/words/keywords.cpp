@@ -14,6 +14,9 @@ constexpr std::int8_t Calends = R(Reference::Calends), Nones = R(Reference::None
 constexpr std::int8_t Unmarked = F(YearCount::Unmarked), Christian = F(YearCount::Christian),
                       Incarnation = F(YearCount::Incarnation), Nativity = F(YearCount::Nativity),
                       City = F(YearCount::City);
+constexpr auto S = [](YearStyle style) { return static_cast<std::int8_t>(style); };
+constexpr std::int8_t Venetian = S(YearStyle::Venetian), Florentine = S(YearStyle::Florentine),
+                      Pisan = S(YearStyle::Pisan), Easter = S(YearStyle::Easter);
 
 // In alphabetical order, V read as U.
 constexpr auto Keywords = std::to_array<Keyword>({
@@ -134,8 +137,15 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"festum", Kind::Church},
     {"fferie", Kind::Feria},
     {"filii", Kind::Formula, Unmarked},
-    {"filio", Kind::Formula, Unmarked}, // ab incarnato Dei filio
-    {"gr", Kind::Formula, Christian},   // a. gr. 1243, anno gratiae in Hungarian regests
+    {"filio", Kind::Formula, Unmarked},      // ab incarnato Dei filio
+    {"florentina", Kind::Style, Florentine}, // more florentino, stilo florentino: from 25 March
+    {"florentinam", Kind::Style, Florentine},
+    {"florentino", Kind::Style, Florentine},
+    {"florentinorum", Kind::Style, Florentine},
+    {"florentinum", Kind::Style, Florentine},
+    {"gallicano", Kind::Style, Easter}, // more gallicano: from Easter
+    {"gallicanum", Kind::Style, Easter},
+    {"gr", Kind::Formula, Christian}, // a. gr. 1243, anno gratiae in Hungarian regests
     {"graciae", Kind::Formula, Christian},
     {"gracie", Kind::Formula, Christian},
     {"gratia", Kind::Formula, Christian},
@@ -270,7 +280,12 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"penultimi", Kind::Last},
     {"penultimo", Kind::Last},
     {"piaetatis", Kind::Reign},
-    {"pietatis", Kind::Reign}, // anno pietatis eius nono: the Lombard kings' years
+    {"pietatis", Kind::Reign},      // anno pietatis eius nono: the Lombard kings' years
+    {"pisana", Kind::Style, Pisan}, // more pisano: from 25 March, the year before
+    {"pisanam", Kind::Style, Pisan},
+    {"pisano", Kind::Style, Pisan},
+    {"pisanorum", Kind::Style, Pisan},
+    {"pisanum", Kind::Style, Pisan},
     {"pont", Kind::Reign},
     {"pontif", Kind::Reign},
     {"pontificatu", Kind::Reign},
@@ -337,6 +352,9 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"suprascripta", Kind::AsAbove}, // indictione suprascripta
     {"suprascripto", Kind::AsAbove},
     {"veneris", Kind::DayName, 5},
+    {"veneto", Kind::Style, Venetian}, // more veneto: from 1 March
+    {"venetorum", Kind::Style, Venetian},
+    {"venetum", Kind::Style, Venetian},
     {"verbi", Kind::Formula, Incarnation},
     {"vero", Kind::Connective},
     {"uetere", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)},

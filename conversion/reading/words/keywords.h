@@ -60,6 +60,7 @@ enum class Kind : std::uint8_t {
     Church,     // festo, vigilia, crastino, octava: a day by a feast
     Numbered,   // nr., num.: an edition's number of the document, no date's
     Lived,      // vixit annos XV: an epitaph's age, no date's
+    Style,      // more veneto, stilo florentino: value, the YearStyle the clause's year is in
     Calendar,   // vetere calculo, stilo novo, Gregoriani: value, a Calendar; the noun none
     // Not in the table: what words.h finds a word is.
     Number,  // a number, or a word that can begin one

@@ -84,6 +84,8 @@ WordIndex<WordClass> BuildIndex() {
             c.formula = static_cast<YearCount>(k.value);
         if (k.kind == Kind::Calendar)
             c.calendar = static_cast<Calendar>(k.value);
+        if (k.kind == Kind::Style)
+            c.style = k.value;
     }
     for (const std::string_view cardinal : Cardinals)
         index[std::string(cardinal)].cardinal = true;

@@ -21,6 +21,7 @@ struct WordClass {
     std::int8_t weekday = -1;   // of a Weekday or a DayName: 0 Sunday
     YearCount formula = YearCount::Unmarked;
     Calendar calendar = Calendar::Unsaid; // a Calendar word's: vetere, Gregoriani
+    std::int8_t style = -1;               // a Style word's YearStyle: veneto, florentino
     std::int8_t month = 0;                // 1 to 12: the month the word names
     bool wholeMonth = false;              // its name written out: Maius, Maii (not Mai.)
     std::int16_t ordinal = 0;             // tertio 3, septimodecimo 17, millesimo 1000

@@ -240,10 +240,22 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         alone[i] = readOrdinalNoTableKnows(i);
         misspeltRead = misspeltRead || (!wasNumber && m_words[i].number);
         const std::string_view text = m_tokens[i].text;
+        // "MCCCCLXXX m. v.": more veneto cut short after a year, the Venetian style, never
+        // a second year in small letters
+        const bool moreVeneto =
+            text == "m" && !m_tokens[i].capital && m_tokens[i].dotted && i >= 1 &&
+            !m_tokens[i].pause && (m_words[i - 1].mayBeNumber || m_words[i - 1].numeral > 0) &&
+            i + 1 < m_tokens.size() && m_tokens[i + 1].key == "u" && m_tokens[i + 1].dotted &&
+            !m_tokens[i + 1].capital && !m_tokens[i + 1].pause &&
+            !(i + 2 < m_tokens.size() && !m_tokens[i + 2].pause && m_words[i + 2].numeral > 0);
+        if (moreVeneto) {
+            m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Style);
+            m_words[i].word.style = static_cast<std::int8_t>(YearStyle::Venetian);
+        }
         // "m. d. x.": a year in small letters, each a word. A numeral letter alone begins no
         // number, but "m" before another numeral is the thousand, and the letters after it
         // are the year's, to be read with it.
-        if (text == "m" && !m_tokens[i].capital && i + 1 < m_tokens.size() &&
+        if (text == "m" && !moreVeneto && !m_tokens[i].capital && i + 1 < m_tokens.size() &&
             !m_tokens[i + 1].pause && !m_tokens[i + 1].gloss && m_words[i + 1].numeral > 0)
             for (std::size_t j = i; j < m_tokens.size() && (j == i || !m_tokens[j].pause) &&
                                     !m_tokens[j].gloss && m_words[j].numeral > 0;
