@@ -29,6 +29,16 @@ void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
         for (std::size_t i : ends) {
             if (words.is(i, Kind::Connective) && !words.parted(i))
                 ++i;
+            // sexto ducatus nostri anno: the reign named between the number and "anno"
+            if (words.is(i, Kind::Reign) && !words.parted(i)) {
+                std::size_t anno = i + 1;
+                if (anno < words.size() && !words.parted(anno) &&
+                    IsOneOf(words[anno].key, {"nostri", "eius", "sui", "nostro", "suo"}))
+                    ++anno;
+                if (words.is(anno, Kind::Anno) && !words.parted(anno))
+                    phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, anno + 1));
+                continue;
+            }
             if (!words.is(i, Kind::Anno) || words.parted(i))
                 continue;
             // The ruler's name and his title, in a few words: names are no keywords

@@ -109,6 +109,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"dominice", Kind::Formula, Christian},
     {"dominico", Kind::Weekday, 0},
     {"dominicum", Kind::Weekday, 0},
+    {"ducatu", Kind::Reign}, // ducatus nostri anno sexto: a duke's year
+    {"ducatus", Kind::Reign},
     {"ducis", Kind::Reign}, // anno gloriosissimi ducis Oatilonis VIII
     {"eid", Kind::Reference, Ides},
     {"eidibus", Kind::Reference, Ides},
