@@ -210,6 +210,12 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Mediolani die XXV Iunii MCCCCLXXVIII, sexto ducatus nostri anno.",
          "25 Giugno 1478"},
         {"Datum die XXV Iunii, sexto regni nostri anno", "25 Giugno"},
+        // the Acta Apostolicae Sedis' abbreviations, d. for die, m. for mensis, a. for anno
+        {"Datum Romae, apud S. Petrum, die 29 m. Iunii, a. 1950, Pontificatus Nostri duodecimo.",
+         "29 Giugno 1950"},
+        {"Ex Aedibus Vaticanis, d. VIII m. Septembris, a. MCML.", "08 Settembre 1950"},
+        // D. M., Dis Manibus, at the head of an epitaph
+        {"D. M. Aurelio Felici qui vixit annos XXV, dep. XV Kal. Iun.", "18 Maggio"},
         {"Actum in castro Pratensi, feria sexta, VIII Kal. Aprilis, anno Domini MCCCLX",
          "25 Marzo 1360"},
         {"Anno ab incarnatione Domini MCCXXIV, Idibus Ianuarii, id est in octava Epiphaniae",
@@ -1008,6 +1014,12 @@ TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
               std::string::npos);
     // the small letters of a year are still one after another: m. d. x. is 1510
     EXPECT_EQ(LatinToModern("anno Domini m. d. x., die XV Februarii", {}).text, "15 Febbraio 1510");
+}
+
+// "d." after an age is the days of a life as well as the day of the burial: "vixit annos XXV
+// d. XV Kal. Iun." is refused, never the Calends of June.
+TEST(DatingClause, DaysOfALifeBeforeADateAreNeverItsDay) {
+    EXPECT_TRUE(LatinToModern("qui vixit annos XXV d. XV Kal. Iun.", {}).failed);
 }
 
 // A law's date received (acc.) beside a date with no "dat.": the other is answered, and the

@@ -171,8 +171,12 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
         noNumeral = noNumeral || words.numeralOf(end) == 0;
         ++end;
     }
-    // (A. D. is an era, not initials: its own rule reads it.)
-    if (end - at >= 2 && noNumeral && !EraFrom(words, at))
+    // (A. D. is an era, not initials: its own rule reads it.) Numeral letters that make no
+    // numeral together are initials too: D. M., Dis Manibus, at the head of an epitaph.
+    std::string letters;
+    for (std::size_t i = at; i < end; ++i)
+        letters += words[i].text;
+    if (end - at >= 2 && (noNumeral || RomanValue(letters) == 0) && !EraFrom(words, at))
         phrases.push_back(Spanning(PhraseKind::Initials, at, end));
     // L. Pisone, C. Iulio, M. Tullius: a letter before a name.
     const std::size_t next = at + 1;

@@ -190,6 +190,13 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
                 }
         return;
     }
+    // "die 29 m. Iunii, a. 1950", as the Holy See's acts print it: "a." before a number in a
+    // year's own form is "anno" cut short
+    if (words.is(at, Kind::A) && words[at].dotted && !words[at].capital && !words.parted(at + 1))
+        for (const YearNumber &number : YearNumbersFrom(words, at + 1))
+            if (number.yearForm && number.value >= 1000)
+                phrases.push_back(
+                    YearPhrase(at, number.end, number, YearCount::Unmarked, number.value));
     const std::size_t anno = FormulaBefore(words, at);
     if (anno < words.size())
         AddYears(words, at, anno + 1, FormulaCount(words, at, anno), phrases);

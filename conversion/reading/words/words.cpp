@@ -252,6 +252,14 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Style);
             m_words[i].word.style = static_cast<std::int8_t>(YearStyle::Venetian);
         }
+        // "d. VIII m. Septembris": "d." before a count is "die", where it follows no "a." (a. d.
+        // VIII Kal.) and no number (XLIV d. C., and an epitaph's "annos XXV d. XV", days of
+        // a life)
+        if (text == "d" && m_tokens[i].dotted && !m_tokens[i].capital &&
+            !(i >= 1 && !m_tokens[i].pause &&
+              (is(i - 1, Kind::A) || m_words[i - 1].mayBeNumber || m_words[i - 1].numeral > 0)) &&
+            i + 1 < m_tokens.size() && !m_tokens[i + 1].pause && m_words[i + 1].mayBeNumber)
+            m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Die);
         // "m. d. x.": a year in small letters, each a word. A numeral letter alone begins no
         // number, but "m" before another numeral is the thousand, and the letters after it
         // are the year's, to be read with it.
