@@ -210,6 +210,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Mediolani die XXV Iunii MCCCCLXXVIII, sexto ducatus nostri anno.",
          "25 Giugno 1478"},
         {"Datum die XXV Iunii, sexto regni nostri anno", "25 Giugno"},
+        {"In Dei nomine amen. Anno ab eius nativitate MCCCLXXX, indictione tercia, die XXIII "
+         "mensis Februarii.",
+         "23 Febbraio 1380"},
+        {"anno a nativitate eius MCCCLXXX, die XXIII mensis Februarii", "23 Febbraio 1380"},
         // the Acta Apostolicae Sedis' abbreviations, d. for die, m. for mensis, a. for anno
         {"Datum Romae, apud S. Petrum, die 29 m. Iunii, a. 1950, Pontificatus Nostri duodecimo.",
          "29 Giugno 1950"},

@@ -166,9 +166,17 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (words.is(i, Kind::In) && i + 2 < words.size() && words[i + 2].key == "nomine" &&
             !words.parted(i + 1) && !words.parted(i + 2))
             i += 3;
-        // (anno domino: the scribe's slip for domini)
+        // (anno domino: the scribe's slip for domini; "anno ab eius nativitate", "a nativitate
+        // eius": his, the Lord's named before, within the formula)
+        const auto his = [&words](std::size_t k) {
+            return k + 1 < words.size() && IsOneOf(words[k].key, {"eius", "eiusdem", "ipsius"}) &&
+                   ((words.is(k + 1, Kind::Formula) && !words.parted(k + 1)) ||
+                    (words.is(k - 1, Kind::Formula) && !words.parted(k) &&
+                     words.classOf(k - 1).formula != YearCount::Unmarked));
+        };
         for (; i < at + 8 && (words.is(i, Kind::Formula) || words.is(i, Kind::Connective) ||
-                              (i == at + 1 && i < words.size() && words[i].key == "domino"));
+                              (i == at + 1 && i < words.size() && words[i].key == "domino") ||
+                              (i > at + 1 && his(i)));
              ++i)
             count = MoreExact(count, words.classOf(i).formula);
         if (words.is(i, Kind::Reign) || words.is(i, Kind::World) || words.is(i, Kind::AsAbove))
