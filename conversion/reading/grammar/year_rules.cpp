@@ -200,7 +200,8 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
     // "die 29 m. Iunii, a. 1950", as the Holy See's acts print it: "a." before a number in a
     // year's own form is "anno" cut short
-    if (words.is(at, Kind::A) && words[at].dotted && !words[at].capital && !words.parted(at + 1))
+    if (words.is(at, Kind::A) && words[at].dotted && !words[at].capital && !words.parted(at + 1) &&
+        (words.digitsOf(at + 1) >= 1000 || words.numeralOf(at + 1) >= 1000))
         for (const YearNumber &number : YearNumbersFrom(words, at + 1))
             if (number.yearForm && number.value >= 1000)
                 phrases.push_back(
