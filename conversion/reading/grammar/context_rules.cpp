@@ -1,6 +1,6 @@
 // The rules that read what a clause says besides its date and year: an indiction and a weekday
 // to check, hours and the almanac's numbers to skip, initials that are no numbers, the verbs
-// that say whose date follows.
+// that say whose date follows, the calendar and the style of the year the clause names.
 #include "number_phrases.h"
 #include "reading/words/numbers.h"
 #include "rules.h"

@@ -9,13 +9,15 @@
 //                      mense Month die N
 //   a year and formula anno [ab incarnatione Domini | salutis | a Christo nato ...] N [era];
 //                      [dominicae incarnationis] anno N;  anno N ab urbe condita;
-//                      a. gr. N, a. dni N (anno cut short before its formula)
+//                      a. gr. N, a. dni N (anno cut short before its formula);  a. N of
+//                      four digits or from M up
 //   an era, a number   A. D. N
 //   a number, an era   N A.D. | a.u.c. | a.C. | P. C. N. | B.C.;  or a year alone: N of four
 //                      digits, or a numeral from M up, next to the date
 //   the Spanish era    Era N: the year of the Lord is N - 38
 //   an editor's year   a. N (the year of the city, as the editor's gloss says)
 //   a reign            pontificatus nostri anno N;  anno N regni;  regnante ... anno N;
+//                      N ducatus | regni nostri anno;
 //                      N anno regnante | <name> regis | <name> papae
 //                      anno N (no formula, no era): the year of a reign or a pontificate;
 //                      episcopatus domni <name>, <his titles>, N;  regnante ... <name> N,
@@ -25,8 +27,9 @@
 //   indiction          indictione N;  N indictione
 //   weekday            feria N;  dominica;  sabbato;  die Lunae ... die Veneris
 //   a month            mense Maio: the month the date falls in, checked
-//   hour, almanac      hora [diei] N;  epacta N, concurrente N, luna N, cyclo N
-//   initials           B. V. M., S. R. E., d. n., L. Pisone: letters that are no numbers
+//   hour, almanac      hora [diei] N;  inter terciam et nonam;  post | ante | circa | usque ad
+//                      primam | terciam | sextam | nonam;  epacta N, concurrente N, luna N, cyclo N
+//   initials           B. V. M., S. R. E., d. n., L. Pisone, D. M.: letters that are no numbers
 //   a pope's number    Honorii papae III
 //   a ruler's number   Ottonis III. imper.;  Victoris II papae;  secundi Ottonis
 //   verbs              datum, actum, scriptum | acc. | pp., lecta: whose date follows
@@ -34,6 +37,8 @@
 //   an epitaph's age   vixit annos N [menses N] [dies N] [horas N]: no date's numbers
 //   the calendar       stilo veteri | vetere calculo | veteris: Julian;  novo calculo |
 //                      Gregoriano calculo | Gregoriani: Gregorian
+//   the year's style   more | stilo | secundum cursum ... veneto | florentino | pisano |
+//                      gallicano;  N m. v.: the style the year is counted in
 //   the church year    in festo | vigilia | crastino | octava <feast>;  feria N | die Veneris
 //                      post | ante <feast>;  dominica Invocavit;  dominica N post Pentecosten
 //                      (church_rules.cpp)
