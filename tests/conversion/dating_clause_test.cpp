@@ -214,6 +214,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "mensis Februarii.",
          "23 Febbraio 1380"},
         {"anno a nativitate eius MCCCLXXX, die XXIII mensis Februarii", "23 Febbraio 1380"},
+        // the humanists' apostrophus: CIↃ a thousand, IↃ five hundred
+        {"Lugduni Batavorum, VIII Kal. Iun. CIƆ IƆ XCVII", "25 Maggio 1597"},
+        {"Dat. Lugd. Bat. X Kal. Sextil. CIↃ.IↃC.XXXVIII", "23 Luglio 1638"},
         // the Acta Apostolicae Sedis' abbreviations, d. for die, m. for mensis, a. for anno
         {"Datum Romae, apud S. Petrum, die 29 m. Iunii, a. 1950, Pontificatus Nostri duodecimo.",
          "29 Giugno 1950"},
@@ -1024,6 +1027,12 @@ TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
 // d. XV Kal. Iun." is refused, never the Calends of June.
 TEST(DatingClause, DaysOfALifeBeforeADateAreNeverItsDay) {
     EXPECT_TRUE(LatinToModern("qui vixit annos XXV d. XV Kal. Iun.", {}).failed);
+}
+
+// An apostrophus numeral half in small letters is no thousand: "cIↄ Iↄ c" read as m, D and c
+// would be the year 1000 "d. C.", not 1600.
+TEST(DatingClause, AnApostrophusInSmallLettersIsNoYear) {
+    EXPECT_TRUE(LatinToModern("Leidae, a. d. III Non. Mart. cIↄ Iↄ c", {}).failed);
 }
 
 // A law's date received (acc.) beside a date with no "dat.": the other is answered, and the

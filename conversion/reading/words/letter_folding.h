@@ -49,6 +49,13 @@ constexpr std::string_view NumeralLetters(char32_t c) {
     return {};
 }
 
+// The reversed C of the humanists' apostrophus numerals, CIↃ for a thousand and IↃ for five
+// hundred (CIↃ IↃ XCVII is 1597), as editions print it: Ↄ and ↄ, the open O, the Greek
+// reversed lunate sigma.
+constexpr bool IsReversedC(char32_t c) {
+    return c == 0x2183 || c == 0x2184 || c == 0x186 || c == 0x254 || c == 0x3FD || c == 0x37B;
+}
+
 // Marks read as nothing at all: combining accents, macrons and overlines (IIĪ written as I and
 // U+0304), the spacing ogonek and its kin that transcriptions put after an e caudata
 // (dominice˛), and the half brackets and white brackets of the epigraphers.

@@ -338,6 +338,14 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             finish(end);
         } else if (character.length > 0 && IsSeparator(character.code)) {
             finish(end);
+        } else if (character.length > 0 && IsReversedC(character.code) && word != nullptr &&
+                   !lower && used > textStart && text[used - 1] == 'i') {
+            // CIↃ and IↃ: the thousand and the five hundred of the apostrophus, read as M and D
+            // (in capitals only: "cIↄ" would be a thousand in small letters beside capitals)
+            const bool thousand = used - textStart >= 2 && text[used - 2] == 'c';
+            used -= thousand ? 2 : 1;
+            put(thousand ? 'm' : 'd');
+            end = at + length;
         } else {
             const char base = character.length > 0 ? BaseLetter(character.code) : '\0';
             const std::string_view numeral =
