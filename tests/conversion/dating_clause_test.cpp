@@ -214,6 +214,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "mensis Februarii.",
          "23 Febbraio 1380"},
         {"anno a nativitate eius MCCCLXXX, die XXIII mensis Februarii", "23 Febbraio 1380"},
+        // the hundreds with the scribes' doubled s and -issimo
+        {"Actum in crastino s. Gereonis anno domini millesimo ducentissimo octuagesimo.",
+         "11 Ottobre 1280"},
+        {"anno domini millesimo trescentessimo sexto, die XV Maii", "15 Maggio 1306"},
         // the humanists' apostrophus: CIↃ a thousand, IↃ five hundred
         {"Lugduni Batavorum, VIII Kal. Iun. CIƆ IƆ XCVII", "25 Maggio 1597"},
         {"Dat. Lugd. Bat. X Kal. Sextil. CIↃ.IↃC.XXXVIII", "23 Luglio 1638"},
