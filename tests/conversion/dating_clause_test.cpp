@@ -218,6 +218,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum in crastino s. Gereonis anno domini millesimo ducentissimo octuagesimo.",
          "11 Ottobre 1280"},
         {"anno domini millesimo trescentessimo sexto, die XV Maii", "15 Maggio 1306"},
+        // a saint's companions after "et eius", and Adauctus as a scribe wrote him
+        {"anno dominj mo ccco lo primo, jn profesto beati Dionisij et eius sociorum.",
+         "08 Ottobre 1351"},
+        {"anno domini mº cccº xvº, crastino beatorum martirum Felicis et Aucti.", "31 Agosto 1315"},
         // the humanists' apostrophus: CIↃ a thousand, IↃ five hundred
         {"Lugduni Batavorum, VIII Kal. Iun. CIƆ IƆ XCVII", "25 Maggio 1597"},
         {"Dat. Lugd. Bat. X Kal. Sextil. CIↃ.IↃC.XXXVIII", "23 Luglio 1638"},

@@ -127,11 +127,14 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
         // "et": another epithet follows (abbatis et confessoris), or another saint, a pair
         // the table did not read (Iacobi et Philippi)
         if (words[i].key == "et") {
-            const bool epithet =
-                i + 1 < words.size() &&
-                IsOneOf(epithets, NameStem(words[i + 1].key), DeclensionsOf(words[i + 1].key));
+            // (et eius sociorum: "his", then the epithet)
+            const std::size_t next =
+                i + 1 < words.size() && words[i + 1].key == "eius" ? i + 2 : i + 1;
+            const bool epithet = next < words.size() && IsOneOf(epithets, NameStem(words[next].key),
+                                                                DeclensionsOf(words[next].key));
             if (!epithet || sharedBy)
                 return true;
+            i = next - 1;
             continue;
         }
         // A name the table does not know after the saint's (Thome Becket, Martini Turonensis)
