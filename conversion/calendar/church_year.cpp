@@ -45,7 +45,7 @@ constexpr auto Movable = std::to_array<Feast>({
      FeastAnchor::Easter,
      {},
      -46,
-     "cinerum | capitis ieiunii | caput ieiunii",
+     "cinerum | capitis ieiunii | caput ieiunii | capitis quadragesimae | caput quadragesimae",
      {},
      "Grotefend I"},
     {"Invocavit",

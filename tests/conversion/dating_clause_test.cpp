@@ -222,6 +222,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"anno dominj mo ccco lo primo, jn profesto beati Dionisij et eius sociorum.",
          "08 Ottobre 1351"},
         {"anno domini mº cccº xvº, crastino beatorum martirum Felicis et Aucti.", "31 Agosto 1315"},
+        // Lent's first Sunday and first day named by Quadragesima; an Introit after a colon
+        {"anno domini mº cdº xxiii dominica Quadragesime", "21 Febbraio 1423"},
+        {"anno domini MCDXXIII in capite Quadragesime", "17 Febbraio 1423"},
+        {"Actum anno Domini Mº CCº XXXIIIº, crastino dominice qua cantatur : Oculi mei.",
+         "07 Marzo 1233"},
         // the humanists' apostrophus: CIↃ a thousand, IↃ five hundred
         {"Lugduni Batavorum, VIII Kal. Iun. CIƆ IƆ XCVII", "25 Maggio 1597"},
         {"Dat. Lugd. Bat. X Kal. Sextil. CIↃ.IↃC.XXXVIII", "23 Luglio 1638"},

@@ -138,19 +138,26 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     }
     if (IsOneOf(stem, {"fest", "fesiuitat"}))
         next();
-    bool sunday = false;
+    bool sunday = false, sung = false;
     // dominicam, dominice: the Sunday; Dominici is St Dominic
     if (stem == "dominic" && (DeclensionsOf(words[i].key) & 1u) != 0 && !words.parted(i + 1)) {
         sunday = true;
         ++i;
-        if (i + 1 < words.size() && words[i].key == "qua" && words[i + 1].key == "cantatur")
+        if (i + 1 < words.size() && words[i].key == "qua" && words[i + 1].key == "cantatur") {
             i += 2;
-        else if (i < words.size() && words[i].key == "in")
+            sung = true; // (the Introit may follow a colon: "qua cantatur: Oculi mei")
+        } else if (i < words.size() && words[i].key == "in") {
             ++i;
+        }
     }
     // "in die dominico": the Lord's day, a Sunday; the saint is named in the genitive
-    if (words.parted(i) || (!sunday && stem == "dominic" && words[i].key != "dominici"))
+    if ((words.parted(i) && !(sung && i < words.size() && !words[i].gloss)) ||
+        (!sunday && stem == "dominic" && words[i].key != "dominici"))
         return std::nullopt;
+    // dominica Quadragesimae, dominica in Quadragesima: the first Sunday of Lent, Invocavit
+    if (sunday && i < words.size() &&
+        IsOneOf(words[i].key, {"quadragesime", "quadragesimae", "quadragesima"}))
+        return FeastNamed{static_cast<int>(FirstSundayOfLent()), i + 1, octave};
     // dominica passionis, dominica in passione Domini: Iudica, the fifth Sunday of Lent. (Not
     // without "dominica": the Lord's Passion alone may be Good Friday's.)
     if (sunday && i < words.size() && (words[i].key == "passionis" || words[i].key == "passione")) {
