@@ -227,6 +227,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"anno domini MCDXXIII in capite Quadragesime", "17 Febbraio 1423"},
         {"Actum anno Domini Mº CCº XXXIIIº, crastino dominice qua cantatur : Oculi mei.",
          "07 Marzo 1233"},
+        {"Datum anno domini millesimo. ccco. lxvjo. die beatorum Tymothei et Apollinaris",
+         "23 Agosto 1366"},
         // the humanists' apostrophus: CIↃ a thousand, IↃ five hundred
         {"Lugduni Batavorum, VIII Kal. Iun. CIƆ IƆ XCVII", "25 Maggio 1597"},
         {"Dat. Lugd. Bat. X Kal. Sextil. CIↃ.IↃC.XXXVIII", "23 Luglio 1638"},
