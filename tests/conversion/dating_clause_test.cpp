@@ -229,6 +229,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "07 Marzo 1233"},
         {"Datum anno domini millesimo. ccco. lxvjo. die beatorum Tymothei et Apollinaris",
          "23 Agosto 1366"},
+        // the month before "die", as Francesco Sforza's registers of letters write it
+        {"MCCCCLI maii die xiiii, Mediolani.", "14 Maggio 1451"},
+        {"Datum Mediolani, MCCCCLI, maii die xiiii", "14 Maggio 1451"},
         // the humanists' apostrophus: CIↃ a thousand, IↃ five hundred
         {"Lugduni Batavorum, VIII Kal. Iun. CIƆ IƆ XCVII", "25 Maggio 1597"},
         {"Dat. Lugd. Bat. X Kal. Sextil. CIↃ.IↃC.XXXVIII", "23 Luglio 1638"},

@@ -87,6 +87,13 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                 // Bologna's custom: die tertio intrante mense iunio, die secundo exeunte
                 addCountedIn(begin, count.value, count.end);
             }
+        // MCCCCLI maii die xiiii: the month's name written out right before "die", as the
+        // registers of letters write it (not a named day's month: "Kal. Maii die ...")
+        if (at >= 1 && words.monthOf(at - 1) != 0 && words.classOf(at - 1).wholeMonth &&
+            !words.parted(at) && !words.parted(from) &&
+            !(at >= 2 && !words.parted(at - 1) && words.is(at - 2, Kind::Reference)))
+            for (const NumberRead &count : CountsFrom(words, from))
+                add(at - 1, count.value, at - 1, count.end, true, true);
         // die ultima mensis februarii, die ultimo Maii: the month's last day
         if (words.is(at + 1, Kind::Last) && !words.parted(at + 1))
             addLast(begin, at + 1, at + 2);

@@ -6,7 +6,7 @@
 //   the date           [sub] [die] [a. d. | ante diem | ad] [bis] N Kal.|Non.|Id. Month [(a. i.)]
 //                      pridie | postridie Kal. Month;  Kalendis Month;  Kalendarum Month die
 //   the day of month   die N [mensis] Month;  N die [mensis] Month;  N [mensis] Month;
-//                      mense Month die N
+//                      mense Month die N;  Month die N
 //   a year and formula anno [ab incarnatione Domini | salutis | a Christo nato ...] N [era];
 //                      [dominicae incarnationis] anno N;  anno N ab urbe condita;
 //                      a. gr. N, a. dni N (anno cut short before its formula);  a. N of
