@@ -1047,6 +1047,18 @@ TEST(DatingClause, DaysOfALifeBeforeADateAreNeverItsDay) {
     EXPECT_TRUE(LatinToModern("qui vixit annos XXV d. XV Kal. Iun.", {}).failed);
 }
 
+// "A. C." and "a. Chr. n." before a year are ante Christum (natum) or anno Christi (nati): the
+// line is refused with both years named. After the year they are the era before Christ.
+TEST(DatingClause, AnEraBeforeItsYearThatMayBeAnnoChristiIsRefused) {
+    for (const std::string_view clause : {"Kal. Ian. A. C. 500", "Kal. Ian. a. Chr. n. 500"}) {
+        const tempidex::Answer answer = LatinToModern(clause, {});
+        EXPECT_TRUE(answer.failed) << clause;
+        EXPECT_NE(answer.warnings.find("500 a.C. o il 1° Gennaio 500"), std::string::npos)
+            << answer.warnings;
+    }
+    EXPECT_EQ(LatinToModern("Kal. Ian. 44 a. Chr. n.", {}).text, "01 Gennaio 44 a.C.");
+}
+
 // An apostrophus numeral half in small letters is no thousand: "cIↄ Iↄ c" read as m, D and c
 // would be the year 1000 "d. C.", not 1600.
 TEST(DatingClause, AnApostrophusInSmallLettersIsNoYear) {

@@ -253,6 +253,14 @@ void EraYearRule(const Words &words, std::size_t at, Phrases &phrases) {
                 if (!words.parted(number.end) && EraFrom(words, number.end))
                     p.fault = PhraseFault::Year; // A.D. 1524 a.C.
                 phrases.push_back(p);
+                // "A. C. 500", "a. Chr. n. 500" before the number: ante Christum (natum), or
+                // anno Christi (nati), as Latin writes the year of the Lord; the two are told
+                // apart by nothing written
+                if (era->era == Era::BeforeChrist && words[at].key == "a") {
+                    p.count = CountOf(Era::Christian);
+                    p.year = YearInEra(number.value, Era::Christian);
+                    phrases.push_back(p);
+                }
             }
     }
 }
