@@ -73,9 +73,8 @@ struct ClauseNotes {
     std::string_view misspeltOrdinal;
     std::string_view unreadIndiction;     // indictione Vl: the indiction's number, not checked
     Calendar calendar = Calendar::Unsaid; // vetere calculo: the calendar the day is counted in
-    std::string_view calendarText;        // the words that say it, as written
     std::optional<YearStyle> style;       // more veneto: the style the year is counted in
-    std::string_view styleText;           // the words that say it, as written
+    std::string_view calendarText;        // the words that say the calendar, as written
     DateRole otherRole = DateRole::Given; // Received or Posted: the other date below
     LatinDate otherDate;
     bool givenUnmarked = false; // the date answered has no "dat." of its own beside the other

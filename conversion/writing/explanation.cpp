@@ -417,7 +417,7 @@ std::string Explain(const Dating &d) {
         add(ExplainStyle(d.options.style, *d.year, d.otherStyles,
                          d.styledByWeekday ? notes.weekday : -1));
     if (notes.style && d.year)
-        add("lo stile è quello che la data scrive: " + Quoted(notes.styleText));
+        add("lo stile è quello che la data scrive");
     if (d.alsoYear)
         add("nello stile pasquale lo stesso giorno cade anche nel " + ModernYearText(*d.alsoYear));
     if (d.weekday >= 0)

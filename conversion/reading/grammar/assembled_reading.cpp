@@ -167,10 +167,7 @@ void Assemble(const Words &words, const Phrases &phrases,
             }
             break;
         case PhraseKind::Style:
-            if (!notes.style) {
-                notes.style = static_cast<YearStyle>(p.value);
-                notes.styleText = words.written(p.begin, p.end);
-            }
+            notes.style = notes.style ? notes.style : static_cast<YearStyle>(p.value);
             break;
         case PhraseKind::Weekday:
             notes.weekday = notes.weekday >= 0 ? notes.weekday : static_cast<std::int8_t>(p.value);
