@@ -1037,6 +1037,8 @@ TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
     EXPECT_NE(LatinToModern("die XV Februarii 1480 more veneto", explain)
                   .text.find("secondo lo stile veneto"),
               std::string::npos);
+    // before a named day the v of "m. v." may count its days: V Kal. Maii, or the Calends
+    EXPECT_TRUE(LatinToModern("Anno MCCCCLXXX m. v. kal. Maii", {}).failed);
     // the small letters of a year are still one after another: m. d. x. is 1510
     EXPECT_EQ(LatinToModern("anno Domini m. d. x., die XV Februarii", {}).text, "15 Febbraio 1510");
 }

@@ -241,13 +241,14 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         misspeltRead = misspeltRead || (!wasNumber && m_words[i].number);
         const std::string_view text = m_tokens[i].text;
         // "MCCCCLXXX m. v.": more veneto cut short after a year, the Venetian style, never
-        // a second year in small letters
+        // a second year in small letters (but before a named day the v counts its days)
         const bool moreVeneto =
             text == "m" && !m_tokens[i].capital && m_tokens[i].dotted && i >= 1 &&
             !m_tokens[i].pause && (m_words[i - 1].mayBeNumber || m_words[i - 1].numeral > 0) &&
             i + 1 < m_tokens.size() && m_tokens[i + 1].key == "u" && m_tokens[i + 1].dotted &&
             !m_tokens[i + 1].capital && !m_tokens[i + 1].pause &&
-            !(i + 2 < m_tokens.size() && !m_tokens[i + 2].pause && m_words[i + 2].numeral > 0);
+            !(i + 2 < m_tokens.size() && !m_tokens[i + 2].pause &&
+              (m_words[i + 2].numeral > 0 || is(i + 2, Kind::Reference)));
         if (moreVeneto) {
             m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Style);
             m_words[i].word.style = static_cast<std::int8_t>(YearStyle::Venetian);
