@@ -173,10 +173,13 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
     // (A. D. is an era, not initials: its own rule reads it.) Numeral letters that make no
     // numeral together are initials too: D. M., Dis Manibus, at the head of an epitaph.
-    std::string letters;
-    for (std::size_t i = at; i < end; ++i)
-        letters += words[i].text;
-    if (end - at >= 2 && (noNumeral || RomanValue(letters) == 0) && !EraFrom(words, at))
+    const auto noNumeralTogether = [&] {
+        std::string letters;
+        for (std::size_t i = at; i < end; ++i)
+            letters += words[i].text;
+        return RomanValue(letters) == 0;
+    };
+    if (end - at >= 2 && (noNumeral || noNumeralTogether()) && !EraFrom(words, at))
         phrases.push_back(Spanning(PhraseKind::Initials, at, end));
     // L. Pisone, C. Iulio, M. Tullius: a letter before a name.
     const std::size_t next = at + 1;

@@ -203,7 +203,7 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (words.is(at, Kind::A) && words[at].dotted && !words[at].capital && !words.parted(at + 1) &&
         (words.digitsOf(at + 1) >= 1000 || words.numeralOf(at + 1) >= 1000))
         for (const YearNumber &number : YearNumbersFrom(words, at + 1))
-            if (number.yearForm && number.value >= 1000)
+            if (number.yearForm)
                 phrases.push_back(
                     YearPhrase(at, number.end, number, YearCount::Unmarked, number.value));
     const std::size_t anno = FormulaBefore(words, at);

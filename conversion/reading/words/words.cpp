@@ -5,7 +5,6 @@
 
 #include "word_memo.h"
 
-#include "letters_apart.h"
 #include "misread_numbers.h"
 #include "month_names.h"
 #include "numbers.h"
@@ -14,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <string>
 
 namespace tempidex {
 namespace {
