@@ -1061,6 +1061,13 @@ TEST(DatingClause, AnEraBeforeItsYearThatMayBeAnnoChristiIsRefused) {
     EXPECT_EQ(LatinToModern("Kal. Ian. 44 a. Chr. n.", {}).text, "01 Gennaio 44 a.C.");
 }
 
+// A saint's companion run on to the word before it, the space lost, may name another feast of
+// the saint: "Tymothei etApollinaris" is refused, never Timothy's feast of 22 August.
+TEST(DatingClause, ACompanionRunOnToTheWordBeforeIsNoEpithet) {
+    EXPECT_TRUE(
+        LatinToModern("anno domini MCCCLXVI die beatorum Tymothei etApollinaris", {}).failed);
+}
+
 // An apostrophus numeral half in small letters is no thousand: "cIↄ Iↄ c" read as m, D and c
 // would be the year 1000 "d. C.", not 1600.
 TEST(DatingClause, AnApostrophusInSmallLettersIsNoYear) {

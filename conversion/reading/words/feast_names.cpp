@@ -1,6 +1,7 @@
 #include "feast_names.h"
 
 #include "letters_apart.h"
+#include "misread_numbers.h"
 
 #include "calendar/church_year.h"
 
@@ -138,8 +139,11 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
             continue;
         }
         // A name the table does not know after the saint's (Thome Becket, Martini Turonensis)
-        // may be another saint of the name, or another of his feasts.
-        const bool unknownName = words.nameLike(i) && !words.mayBeNumber(i);
+        // may be another saint of the name, or another of his feasts; so may one run on to
+        // the word before it, the space lost ("Tymothei etApollinaris").
+        const bool unknownName =
+            (words.nameLike(i) || CapitalAfterSmall(words[i].written, false) != 0) &&
+            !words.mayBeNumber(i);
         // "in" begins another feast's name only before the words those names go on with
         // (Petri in vinculis, Michaelis in monte); "in presencia nostra", "in castro" are not.
         if (words[i].key == "in")
