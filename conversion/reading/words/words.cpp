@@ -24,6 +24,35 @@ bool IsGovernedBySecundum(std::string_view key) {
                          "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum"});
 }
 
+// Whether a word of small letters may begin as a word split in two is looked for: an ordinal,
+// alone or run together with others, pridie, postridie, a named day or the month's last. Two
+// words side by side rarely begin so ("in domo", "Romae apud"), and their first two letters
+// tell most of them apart before the two are joined and looked up. `key` as ClassOf's, of four
+// letters and more, as two words joined are.
+bool MayBeginADateWord(std::string_view key) {
+    static const std::array<bool, 26 * 26> heads = [] {
+        std::array<bool, 26 * 26> all{};
+        const auto add = [&all](std::string_view word) {
+            if (word.size() >= 2 && word[0] >= 'a' && word[0] <= 'z' && word[1] >= 'a' &&
+                word[1] <= 'z')
+                all[static_cast<std::size_t>((word[0] - 'a') * 26 + (word[1] - 'a'))] = true;
+        };
+        for (const Ordinal &o : Ordinals) { // the first part of ordinals run together
+            if (o.stem.size() < 2)
+                all.fill(true);
+            add(AsKey(o.stem));
+        }
+        // (a shorter word, K or kl, is never two words joined)
+        ForEachOrdinalForm([&add](const std::string &form, int) { add(form); });
+        for (const Keyword &k : AllKeywords())
+            if (k.kind == Kind::Pridie || k.kind == Kind::Postridie || k.kind == Kind::Reference ||
+                k.kind == Kind::Last)
+                add(AsKey(k.word));
+        return all;
+    }();
+    return heads[static_cast<std::size_t>((key[0] - 'a') * 26 + (key[1] - 'a'))];
+}
+
 } // namespace
 
 Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo *memo)
@@ -185,6 +214,8 @@ bool Words::splitFromADateWord(std::size_t i) const {
     std::copy(b.key.begin(), b.key.end(),
               joined.begin() + static_cast<std::ptrdiff_t>(a.key.size()));
     const std::string_view word(joined.data(), a.key.size() + b.key.size());
+    if (!MayBeginADateWord(word))
+        return false;
     const WordClass whole = ClassOf(word);
     return whole.ordinal > 0 || whole.is(Kind::Pridie) || whole.is(Kind::Postridie) ||
            whole.is(Kind::Reference) || whole.is(Kind::Last) || OrdinalsRunTogether(word) > 0;
