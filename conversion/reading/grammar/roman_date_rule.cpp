@@ -199,6 +199,18 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(p);
         return;
     }
+    // "bissexto Kal. Martii": the doubled day itself, a. d. bis VI Kal. Mart., named by the
+    // leap year's own word (before another named day it names none, and is refused)
+    if (before >= 1 && named == Reference::Calends && read.month == 3 && !words.parted(before) &&
+        !words[before - 1].gloss &&
+        IsOneOf(words[before - 1].key, {"bissexto", "bisexto", "bissextum", "bisextum"})) {
+        Phrase p = named1;
+        p.begin = static_cast<std::uint8_t>(DieBefore(words, before - 1));
+        p.date.day.count = 6;
+        p.date.day.doubled = true;
+        phrases.push_back(p);
+        return;
+    }
     // "a. d. VI bis Kal.": the doubled day written the wrong way round.
     const bool bisAfter = before >= 1 && words.is(before - 1, Kind::Bis);
     for (const NumberRead &count : CountsEndingAt(words, bisAfter ? before - 1 : before)) {

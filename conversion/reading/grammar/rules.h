@@ -4,7 +4,8 @@
 // skipped. Which phrases make the clause's reading is chosen afterwards (readings.h).
 //
 //   the date           [sub] [die] [a. d. | ante diem | ad] [bis] N Kal.|Non.|Id. Month [(a. i.)]
-//                      pridie | postridie Kal. Month;  Kalendis Month;  Kalendarum Month die
+//                      pridie | postridie Kal. Month;  Kalendis Month;  Kalendarum Month die;
+//                      bissexto Kal. Martii (the doubled day)
 //   the day of month   die N [mensis] Month;  N die [mensis] Month;  N [mensis] Month;
 //                      mense Month die N;  Month die N
 //   a year and formula anno [ab incarnatione Domini | salutis | a Christo nato ...] N [era];
