@@ -173,7 +173,9 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         const bool adDiem = at >= 2 && !words.parted(at) && !words.parted(at - 1) &&
                             words[at - 2].key == "ad" &&
                             (words[at - 1].key == "diem" || words[at - 1].key == "d");
-        add(adDiem ? at - 2 : at, count.value, monthAt, monthAt + 1, false);
+        // (after "mensis" a month must stand: "quarto decimo mensis octubris" is read, as it
+        // is after "die", with a month misspelt by a letter)
+        add(adDiem ? at - 2 : at, count.value, monthAt, monthAt + 1, mensis);
     }
 }
 
