@@ -45,6 +45,20 @@ bool IsCalendarDay(int year, DayOfMonth day, Reckoning reckoning) {
     return year < FirstJulianYear || IsDayOfTheCalendar({year, day.month, day.day}, reckoning);
 }
 
+// The indiction of the day, by the start asked for; and where the one written disagrees, the
+// other starts it agrees with.
+void CountIndiction(Dating &d, int year, IndictionStart start) {
+    d.indiction = IndictionOf(year, d.day, start);
+    d.indictionAgreesFrom = 0;
+    const int written = d.reading.notes.indiction;
+    if (written == d.indiction)
+        return;
+    for (const IndictionStartName &other : IndictionStarts)
+        if (IndictionOf(year, d.day, other.start) == written)
+            d.indictionAgreesFrom |=
+                static_cast<std::uint8_t>(1u << static_cast<unsigned>(other.start));
+}
+
 } // namespace
 
 // The weekday and the indiction, where the clause names them or the reader asks.
@@ -55,7 +69,7 @@ void Check(const DatingOptions &options, Dating &d) {
     if (options.explain || notes.weekday >= 0)
         d.weekday = WeekdayOf(*d.year, d.day, options.reckoning);
     if (notes.indiction > 0)
-        d.indiction = IndictionOf(*d.year, d.day, options.indiction);
+        CountIndiction(d, *d.year, options.indiction);
 }
 
 // A weekday written beside the day settles the style of its year where the one assumed gives
@@ -103,7 +117,7 @@ void SettleTheStyleByTheWeekday(const DatingOptions &options, Dating &d) {
     d.shape = ShapeOf(chosen.year, options.reckoning);
     d.weekday = written;
     if (d.reading.notes.indiction > 0)
-        d.indiction = IndictionOf(chosen.year, day, options.indiction);
+        CountIndiction(d, chosen.year, options.indiction);
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "reading/latin_reading.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -89,9 +90,14 @@ struct Dating {
     // The style is the one whose year has the weekday written, not the one assumed.
     bool styledByWeekday = false;
 
-    std::optional<int> alsoYear;       // an Easter year that names the day twice: its second year
-    int weekday = -1;                  // where worked out: 0 Sunday
-    int indiction = 0;                 // where the clause names one
+    std::optional<int> alsoYear; // an Easter year that names the day twice: its second year
+    int weekday = -1;            // where worked out: 0 Sunday
+    int indiction = 0;           // where the clause names one
+    // An indiction written that the one counted from the start asked for does not agree with
+    // may be counted from another start (the Bedan, from 24 September, in the Empire's
+    // chancery; the Roman, from 1 January, in the popes'): the starts it agrees with, a bit
+    // each in the order of IndictionStart.
+    std::uint8_t indictionAgreesFrom = 0;
     std::optional<DayOfMonth> leapDay; // a year not computed that would move the day if leap
     // In a leap year the Middle Ages counted the 24th of February as the day added, so that their
     // VI Kal. Mar. is the 25th and their bis VI the 24th: the day as they count it.

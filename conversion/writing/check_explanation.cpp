@@ -79,10 +79,23 @@ std::string ExplainWeekday(int weekday, int named) {
            ") non concorda: era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]);
 }
 
-std::string ExplainIndiction(int indiction, int named, IndictionStart start) {
+namespace {
+
+// "indizione greca, dal 1° Settembre"
+void AppendIndictionStart(std::string &text, IndictionStart start) {
     const IndictionStartName &s = IndictionStarts[static_cast<std::size_t>(start)];
+    text.append("indizione ").append(s.italian).append(", dal ");
+    const std::size_t day = text.size();
+    AppendOn(text, s.day);
+    text.erase(day, 3); // "il " before the day: "dal 1° Settembre"
+}
+
+} // namespace
+
+std::string ExplainIndiction(int indiction, int named, IndictionStart start,
+                             std::uint8_t agreesFrom) {
     std::string text;
-    text.reserve(128); // written for a clause in four, in one piece
+    text.reserve(160); // written for a clause in four, in one piece
     if (named == indiction)
         text.append("l'indizione ").append(RomanNumeral(named)).append(" concorda");
     else
@@ -90,11 +103,17 @@ std::string ExplainIndiction(int indiction, int named, IndictionStart start) {
             .append(RomanNumeral(named))
             .append(") non concorda: era la ")
             .append(RomanNumeral(indiction));
-    text.append(" (indizione ").append(s.italian).append(", dal ");
-    const std::size_t day = text.size();
-    AppendOn(text, s.day);
-    text.erase(day, 3); // "il " before the day: "dal 1° Settembre"
-    return text.append(")");
+    text.append(" (");
+    AppendIndictionStart(text, start);
+    text.append(")");
+    const char *with = "; concorda con l'";
+    for (const IndictionStartName &other : IndictionStarts)
+        if (named != indiction && (agreesFrom >> static_cast<unsigned>(other.start) & 1u) != 0) {
+            text.append(with);
+            AppendIndictionStart(text, other.start);
+            with = " e con l'";
+        }
+    return text;
 }
 
 } // namespace tempidex

@@ -423,7 +423,8 @@ std::string Explain(const Dating &d) {
     if (d.weekday >= 0)
         add(ExplainWeekday(d.weekday, notes.weekday));
     if (d.indiction > 0)
-        add(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction));
+        add(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction,
+                             d.indictionAgreesFrom));
     if (!notes.unreadIndiction.empty())
         add("l'indizione scritta " + Quoted(notes.unreadIndiction) +
             " non si legge come numero: non è verificata");

@@ -9,6 +9,7 @@
 #include "reading/date_reading.h"
 #include "result/dating.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,7 +59,10 @@ std::string StyleName(YearStyle style);
 // `byWeekday`: the weekday written, where it chose the style among those the year may be in.
 std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others,
                          int byWeekday = -1);
-std::string ExplainIndiction(int indiction, int named, IndictionStart start);
+// `agreesFrom`: where the indiction written disagrees, the other starts it agrees with, a bit
+// each (Dating::indictionAgreesFrom).
+std::string ExplainIndiction(int indiction, int named, IndictionStart start,
+                             std::uint8_t agreesFrom = 0);
 // An ordinal read from a misspelt word: "«testium» si legge come il numero ordinale 3, ...",
 // and the day the line names if the word is another.
 std::string ExplainMisspeltOrdinal(const Dating &d);

@@ -58,7 +58,8 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
     if (notes.weekday >= 0 && d.weekday >= 0 && notes.weekday != d.weekday)
         warn(ExplainWeekday(d.weekday, notes.weekday));
     if (notes.indiction > 0 && d.indiction > 0 && d.indiction != notes.indiction)
-        warn(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction));
+        warn(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction,
+                              d.indictionAgreesFrom));
     if (notes.elsewhere == YearElsewhere::Anno)
         warn(Quoted(notes.elsewhereText) +
              " letto come anno di regno o di pontificato, non dell'era cristiana: la data è "

@@ -1389,7 +1389,12 @@ TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
     const std::string_view bull = "Anno Domini MCCCLVI, indictione nona, IIII Idus Ianuarii";
     EXPECT_EQ(LatinToModern(bull, LineOptions{}).warnings.find("indizione"), std::string::npos);
     const std::string_view september = "Anno Domini MCCCLVI, indictione nona, Id. Sept.";
-    EXPECT_NE(LatinToModern(september, LineOptions{}).warnings.find("era la X"), std::string::npos);
+    // (the ninth from 1 January and from 24 September: both are named)
+    EXPECT_NE(LatinToModern(september, LineOptions{})
+                  .warnings.find("era la X (indizione greca, dal 1° Settembre); concorda con "
+                                 "l'indizione bedana, dal 24 Settembre e con l'indizione romana, "
+                                 "dal 1° Gennaio\n"),
+              std::string::npos);
     LineOptions roman;
     roman.indiction = IndictionStart::January1;
     EXPECT_EQ(LatinToModern(september, roman).warnings, "");
