@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -20,6 +21,20 @@ long JulianDayNumber(int year, int month, int day, bool gregorian) {
     const int a = (14 - month) / 12, y = year + 4800 - a, m = month + 12 * a - 3;
     const long common = day + (153 * m + 2) / 5 + 365L * y + y / 4;
     return gregorian ? common - y / 100 + y / 400 - 32045 : common - 32083;
+}
+
+// The answer for the Julian calendar's day of a Julian day number, by the textbook formula
+// the other way; its year.
+std::pair<std::string, long> JulianDayAnswer(long jdn) {
+    constexpr std::array<std::string_view, 12> months{
+        "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+        "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    const long c = jdn + 32082, d = (4 * c + 3) / 1461, e = c - 1461 * d / 4, m = (5 * e + 2) / 153;
+    const long dd = e - (153 * m + 2) / 5 + 1, mm = m + 3 - 12 * (m / 10), yy = d - 4800 + m / 10;
+    std::string text(dd < 10 ? 1 : 0, '0');
+    text.append(std::to_string(dd)).append(" ");
+    text.append(months[static_cast<std::size_t>(mm - 1)]).append(" ");
+    return {text.append(std::to_string(yy)), yy};
 }
 
 // Easter from the year's epact and dominical letter, the way the tables were read: the
@@ -79,15 +94,36 @@ TEST(ChurchYear, MovableDaysKeepTheirDistanceFromEasterAndTheirWeekday) {
         }
 }
 
+// Every name of every day counted from Easter names that day: "in die Oculi", "in festo
+// Quasimodogeniti", in years of the Julian calendar, from Easter as the tables find it.
+TEST(ChurchYear, EveryNameOfAMovableDayNamesItsDay) {
+    for (const int year : {1320, 1403, 1477}) {
+        const DayOfMonth easter = EasterFromTheTables(year, Reckoning::Historical);
+        const long easterDay = JulianDayNumber(year, easter.month, easter.day, false);
+        for (const Feast &feast : Feasts()) {
+            if (!feast.movable())
+                break;
+            if (feast.anchor != FeastAnchor::Easter)
+                continue;
+            const std::string expect = JulianDayAnswer(easterDay + feast.offset).first;
+            for (std::string_view names = feast.names; !names.empty();) {
+                const std::size_t bar = names.find(" | ");
+                const std::string name(names.substr(0, bar));
+                names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 3);
+                const auto a =
+                    LatinToModern("in die " + name + " anno " + std::to_string(year), {});
+                EXPECT_EQ(a.text.substr(0, a.text.find('\t')), expect) << name << " " << year;
+            }
+        }
+    }
+}
+
 // Each fixed feast of the data file by each relation, in seven years whose feast falls on each
 // weekday in turn, against a count of days of its own.
 TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
     const std::array<std::string_view, 7> days{"dominica",     "die lune",  "die martis",
                                                "die mercurii", "die iovis", "die veneris",
                                                "sabbato"};
-    constexpr std::array<std::string_view, 12> months{
-        "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
-        "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
     int checked = 0;
     for (const Feast &feast : Feasts()) {
         if (feast.movable() || (feast.day.month == 2 && feast.day.day >= 24) ||
@@ -105,18 +141,10 @@ TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
             // feast of the year before or after where the day falls in another year.
             const auto expect = [&](int shift) {
                 for (const int y : {year, year - 1, year + 1}) {
-                    const long jdn =
-                        JulianDayNumber(y, feast.day.month, feast.day.day, false) + shift;
-                    const long c = jdn + 32082, d = (4 * c + 3) / 1461, e = c - 1461 * d / 4,
-                               m = (5 * e + 2) / 153;
-                    const long dd = e - (153 * m + 2) / 5 + 1, mm = m + 3 - 12 * (m / 10),
-                               yy = d - 4800 + m / 10;
-                    if (yy == year) {
-                        std::string text(dd < 10 ? 1 : 0, '0');
-                        text.append(std::to_string(dd)).append(" ");
-                        text.append(months[static_cast<std::size_t>(mm - 1)]).append(" ");
-                        return text.append(std::to_string(yy));
-                    }
+                    const auto [text, yy] = JulianDayAnswer(
+                        JulianDayNumber(y, feast.day.month, feast.day.day, false) + shift);
+                    if (yy == year)
+                        return text;
                 }
                 return std::string();
             };
@@ -485,6 +513,10 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
          "14 Ottobre 1316"},
         // the count before the Sunday
         {"anno Domini MCCCVII in tercia dominica adventus", "17 Dicembre 1307"},
+        // the Introits as the Empire's chanceries wrote them, run together or with o for u
+        {"Datum dominica Quasimodogeniti anno domini MCCCXX", "06 Aprile 1320"},
+        {"Datum dominica Estomihi anno domini MCCCXX", "10 Febbraio 1320"},
+        {"Datum dominica Vocem jocunditatis anno domini MCCCXX", "04 Maggio 1320"},
         // the very day; the day after the place where the letter was given
         {"anno 1248 ipso die natiuitatis sancti Iohannis Babtiste", "24 Giugno 1248"},
         {"Scriptum Lundis die beati Laurentii anno 1300", "10 Agosto 1300"},
