@@ -304,6 +304,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Romae, VIII Idus Novembres MDXXX", "06 Novembre 1530"},
         {"Florentiae, Kal. Sept. anno salutis MCCCCLXXXX", "01 Settembre 1490"},
         {"Ex urbe, pridie Iduum Martiarum anno salutis MDXX", "14 Marzo 1520"},
+        {"Scripsi Patavii, VII Kal. Octobr. anno a partu Virginis MDXL.", "25 Settembre 1540"},
+        {"Venetiis, anno a virgineo partu MDXL, VII Kal. Octobr.", "25 Settembre 1540"},
         {"Datae Venetiis, III Non. Octob. MDXII", "05 Ottobre 1512"},
         {"Datum Oxoniae, VI Kal. Nov. anno post Christum natum MDXXXII", "27 Ottobre 1532"},
         {"Lipsiae, a. d. VII Id. Mai. MDCCLXIX P. C. N.", "09 Maggio 1769"},

@@ -277,6 +277,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"papa", Kind::Pope},          // Gregorio papa VII
     {"papae", Kind::Pope},
     {"pape", Kind::Pope},
+    {"partu", Kind::Formula, Christian}, // anno a partu Virginis, a virgineo partu
     {"partus", Kind::Formula, Christian},
     {"penultima", Kind::Last}, // the day before the month's last
     {"penultimi", Kind::Last},
@@ -368,6 +369,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"uigiliam", Kind::Church},
     {"uigilie", Kind::Church},
     {"virginei", Kind::Formula, Christian}, // anno virginei partus
+    {"virgineo", Kind::Formula, Christian},
+    {"virginis", Kind::Formula, Unmarked}, // a partu Virginis
     {"uix", Kind::Lived},
     {"uixit", Kind::Lived},
     {"uixsit", Kind::Lived},
