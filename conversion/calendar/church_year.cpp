@@ -80,6 +80,9 @@ constexpr auto Movable = std::to_array<Feast>({
      "laetare | mediae quadragesimae", // mid-Lent: dominica medie quadragesime
      {},
      "Grotefend I"},
+    // The Saturday before Iudica, by its own Introit ("Sitientes venite ad aquas"): sabbato
+    // Sitientes.
+    {"Sitientes", "Sabato Sitientes", FeastAnchor::Easter, {}, -15, "sitientes", {}, "Grotefend I"},
     {"Iudica",
      "V domenica di Quaresima (Iudica)",
      FeastAnchor::Easter,
@@ -111,6 +114,14 @@ constexpr auto Movable = std::to_array<Feast>({
      {},
      -2,
      "parasceves | parasceve",
+     {},
+     "Grotefend I"},
+    {"sabbati sancti",
+     "Sabato santo",
+     FeastAnchor::Easter,
+     {},
+     -1,
+     "", // "sabbato" alone is any Saturday: read by its weekday and "sancto"
      {},
      "Grotefend I"},
     {"Paschae",
@@ -264,16 +275,6 @@ std::vector<Feast> ReadFeasts() {
 }
 
 // Where the first Sunday of Advent stands among the feasts.
-// Invocavit, the first Sunday of Lent: the four after it follow in their order, a week apart.
-constexpr std::size_t InvocavitAt = [] {
-    std::size_t at = 0;
-    while (Movable[at].latin != "Invocavit")
-        ++at;
-    return at;
-}();
-static_assert(Movable[InvocavitAt + 4].latin == "Iudica" &&
-              Movable[InvocavitAt + 4].offset - Movable[InvocavitAt].offset == 28);
-
 std::size_t FirstSundayOfAdvent() {
     std::size_t at = 0;
     while (Movable[at].anchor != FeastAnchor::Advent)
@@ -281,10 +282,24 @@ std::size_t FirstSundayOfAdvent() {
     return at;
 }
 
+// The days the reader finds by their distance from Easter: the five Sundays of Lent and Holy
+// Saturday.
+static_assert([] {
+    for (const int days : {-42, -35, -28, -21, -14, -1})
+        if (std::ranges::none_of(Movable, [days](const Feast &feast) {
+                return feast.anchor == FeastAnchor::Easter && feast.offset == days;
+            }))
+            return false;
+    return true;
+}());
+
 } // namespace
 
-std::size_t FirstSundayOfLent() {
-    return InvocavitAt;
+std::size_t MovableFromEaster(int days) {
+    std::size_t at = 0;
+    while (Movable[at].anchor != FeastAnchor::Easter || Movable[at].offset != days)
+        ++at;
+    return at;
 }
 
 std::span<const Feast> Feasts() {

@@ -35,8 +35,9 @@ struct Feast {
 
 // Every feast the reader knows: the movable ones first, then those of the data file.
 std::span<const Feast> Feasts();
-// Invocavit in Feasts(): the Sundays of Lent after it follow in their order, Iudica the fifth.
-std::size_t FirstSundayOfLent();
+// Where the movable day so many days from Easter stands in Feasts(): Invocavit, the first
+// Sunday of Lent, at -42; Holy Saturday at -1. There must be one.
+std::size_t MovableFromEaster(int days);
 
 // How a clause relates its day to a feast.
 enum class FeastRelation : std::uint8_t {

@@ -247,6 +247,9 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
     // the Lord's feast after "dominicam" is a Sunday's, and there is none
     EXPECT_TRUE(LatinToModern("anno 1300 feria secunda post dominicam Ascensionis", {}).failed);
     EXPECT_TRUE(LatinToModern("sabbato Oculi anno 1519", {}).failed);
+    // Easter's or Pentecost's Saturday: the eve before, or the Saturday of the week after
+    EXPECT_TRUE(LatinToModern("sabbato Pasche anno 1400", {}).failed);
+    EXPECT_TRUE(LatinToModern("sabbato Pentecostes anno 1400", {}).failed);
     EXPECT_TRUE(LatinToModern("in passione Domini anno 1300", {}).failed);
     // a day of the month beside a movable feast that fell on another day that year
     LineOptions explain;
@@ -283,6 +286,11 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"dominica Misericordia Domini anno 1416", "03 Maggio 1416"},
         {"fferia secunda in ebdomada pasche anno domini 1400", "19 Aprile 1400"},
         {"anno domini MCCCXVII sabbato in septimana penthecostes", "28 Maggio 1317"},
+        // the days of Lent and Holy Week named with their weekday: Easter 1400 was 18 April
+        {"sabbato Sitientes anno domini MCCCC", "03 Aprile 1400"},
+        {"feria quarta cinerum anno 1400", "03 Marzo 1400"},
+        {"sabbato sancto anno 1400", "17 Aprile 1400"},
+        {"in sabbato sancto Pasche anno 1400", "17 Aprile 1400"},
         // the Lord's feast, "dominice" in the genitive before it: no Sunday
         {"anno 1300 in crastino dominice Ascensionis", "20 Maggio 1300"},
         {"anno 1300 in crastino Ascensionis", "20 Maggio 1300"},

@@ -111,6 +111,16 @@ bool IsDayByItsName(int feast) {
 }
 
 // Easter and Pentecost, whose weeks charters count by their days: feria quarta Paschae.
+// The Sundays of Lent, Invocavit the first, Iudica the fifth.
+std::size_t SundayOfLent(int n) {
+    return MovableFromEaster(-42 + 7 * (n - 1));
+}
+
+// The weekday of a movable day counted from Easter, a Sunday: Ash Wednesday's is 3.
+int WeekdayOfMovable(const Feast &f) {
+    return f.anchor == FeastAnchor::Easter ? (f.offset % 7 + 7) % 7 : -1;
+}
+
 bool IsWeekOf(int feast) {
     const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
     return f.anchor == FeastAnchor::Easter && (f.offset == 0 || f.offset == 49);
@@ -157,13 +167,13 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     // dominica Quadragesimae, dominica in Quadragesima: the first Sunday of Lent, Invocavit
     if (sunday && i < words.size() &&
         IsOneOf(words[i].key, {"quadragesime", "quadragesimae", "quadragesima"}))
-        return FeastNamed{static_cast<int>(FirstSundayOfLent()), i + 1, octave};
+        return FeastNamed{static_cast<int>(SundayOfLent(1)), i + 1, octave};
     // dominica passionis, dominica in passione Domini: Iudica, the fifth Sunday of Lent. (Not
     // without "dominica": the Lord's Passion alone may be Good Friday's.)
     if (sunday && i < words.size() && (words[i].key == "passionis" || words[i].key == "passione")) {
         const bool domini = i + 1 < words.size() && !words.parted(i + 1) &&
                             (words[i + 1].key == "domini" || words[i + 1].key == "dni");
-        return FeastNamed{static_cast<int>(FirstSundayOfLent() + 4), i + (domini ? 2 : 1), octave};
+        return FeastNamed{static_cast<int>(SundayOfLent(5)), i + (domini ? 2 : 1), octave};
     }
     const std::optional<FeastRead> feast = FeastAt(words, i);
     // "dominice Ascensionis": the Lord's Ascension, in the genitive, no Sunday
@@ -254,7 +264,7 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
         // tercia dominica quadragesime: the Sundays of Lent, Invocavit the first, Iudica the fifth
         if (LentAt(words, i) && n.value >= 1 && n.value <= 5) {
             ChurchDay day;
-            day.feast = static_cast<std::int16_t>(FirstSundayOfLent() + n.value - 1);
+            day.feast = static_cast<std::int16_t>(SundayOfLent(n.value));
             AddChurchDay(words, phrases, at, i + 1, day);
             continue;
         }
@@ -396,9 +406,20 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             if (const std::optional<FeastNamed> feast = FeastFrom(words, week);
                 feast && feast->octave == 0 &&
                 (IsWeekOf(feast->feast) || (IsSunday(feast->feast) && weekday.weekday != 6))) {
-                ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);
-                day.weekday = static_cast<std::int8_t>(weekday.weekday);
-                AddChurchDay(words, phrases, at, feast->end, day);
+                // "sabbato Pasche" may be the Saturday of Easter week or Easter's eve, as
+                // "sabbato sancto Pasche" always is: both are read, and disagree
+                const bool eve =
+                    weekday.weekday == 6 && IsWeekOf(feast->feast) && week == weekday.end;
+                for (const FeastRelation relation :
+                     {FeastRelation::WeekdayAfter, FeastRelation::WeekdayBefore}) {
+                    if (relation == FeastRelation::WeekdayBefore
+                            ? !eve
+                            : eve && words[week].key.starts_with("sanct"))
+                        continue;
+                    ChurchDay day = DayOf(*feast, relation);
+                    day.weekday = static_cast<std::int8_t>(weekday.weekday);
+                    AddChurchDay(words, phrases, at, feast->end, day);
+                }
             }
         if (words.parted(j) || (key != "post" && key != "ante")) {
             // dominica Invocavit, dominica in ramis palmarum: the Sunday so named
@@ -406,6 +427,20 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                 if (const std::optional<FeastNamed> feast = FeastFrom(words, at);
                     feast && feast->octave == 0 && IsSunday(feast->feast))
                     AddChurchDay(words, phrases, at, feast->end, DayOf(*feast));
+            // sabbato Sitientes, feria quarta cinerum, feria sexta Parasceves: the day so
+            // named, on the weekday written
+            if (const std::optional<FeastNamed> feast = FeastFrom(words, weekday.end);
+                weekday.weekday != 0 && !words.parted(weekday.end) && feast && feast->octave == 0 &&
+                WeekdayOfMovable(Feasts()[static_cast<std::size_t>(feast->feast)]) ==
+                    weekday.weekday)
+                AddChurchDay(words, phrases, at, feast->end, DayOf(*feast));
+            // sabbato sancto: Holy Saturday, where no saint's name follows
+            if (weekday.weekday == 6 && weekday.end < words.size() && !words.parted(weekday.end) &&
+                words[weekday.end].key.starts_with("sanct") && !FeastFrom(words, weekday.end)) {
+                ChurchDay day;
+                day.feast = static_cast<std::int16_t>(MovableFromEaster(-1));
+                AddChurchDay(words, phrases, at, weekday.end + 1, day);
+            }
             continue;
         }
         std::size_t k = j + 1;
