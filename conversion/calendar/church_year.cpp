@@ -96,7 +96,8 @@ constexpr auto Movable = std::to_array<Feast>({
      FeastAnchor::Easter,
      {},
      -7,
-     "palmarum | ramis palmarum | ramorum palmarum | ramos palmarum | palmas | florum | "
+     "palmarum | ramis palmarum | ramispalmarum | ramorum palmarum | ramos palmarum | palmas | "
+     "florum | "
      "pascha floridum | paschae floridi | pascha florum | pascha florida | paschae floridae",
      {},
      "Grotefend I"},
