@@ -85,6 +85,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Romae, apud Sanctum Petrum, die XXV mensis Iulii, in festo S. Iacobi Apostoli, "
          "anno MCMLXVIII, Pontificatus Nostri sexto.",
          "25 Luglio 1968"},
+        // a Holy Year named in the formula
+        {"Datum Romae apud S. Petrum die I mensis Novembris anno Iubilaei MCML, Pontificatus "
+         "Nostri duodecimo.",
+         "01 Novembre 1950"},
         {"Datum Romae apud S. Petrum, die VIII mensis Septembris MCMVII, Pontificatus Nostri anno "
          "quinto.",
          "08 Settembre 1907"},

@@ -204,6 +204,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"inter", Kind::NearHour}, // inter terciam et nonam
     {"iovis", Kind::DayName, 4},
     {"itaque", Kind::Connective},
+    {"iubilaei", Kind::Formula, Christian}, // anno Iubilaei MCML, a jubilee's year of the Lord
+    {"iubilei", Kind::Formula, Christian},
     {"iuliani", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)},
     {"iuliano", Kind::Calendar,
      static_cast<std::int8_t>(
