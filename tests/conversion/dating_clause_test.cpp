@@ -254,6 +254,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Anno Domini MCCCLVI, indictione nona, IIII Idus Ianuarii, regni nostri anno decimo",
          "10 Gennaio 1356"},
         {"quinto decimo die iunii, anno regni nostri decimo septimo", "15 Giugno"},
+        {"Dat. apud Ebor. XX die Marcii anno r. n. XII", "20 Marzo"},
         // Two reigns counted together, the king's names and titles between "anno" and his year,
         // the ruler's own number in the genitive: years of reigns, no year of ours
         {"Data VIII Kal. Nov. anno sexto et tertio regni nostri", "25 Ottobre"},

@@ -127,7 +127,12 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
     // a reign named before the number; or the year of the one just named: anno eius septimo,
     // anno suo nono, anno sui regiminis sexto
     const std::string_view his = anno && at + 1 < words.size() ? words[at + 1].key : "";
-    bool named = reign || reigning || his == "eius" || his == "suo" || his == "sui";
+    // (anno r. n. XII: regni nostri, as the English chancery abbreviates it)
+    const auto letter = [&words](std::size_t i, std::string_view text) {
+        return i < words.size() && words[i].text == text && words[i].dotted && !words.parted(i);
+    };
+    bool named = reign || reigning || his == "eius" || his == "suo" || his == "sui" ||
+                 (anno && letter(at + 1, "r") && letter(at + 2, "n"));
     const std::size_t most = reigning ? 10 : 8;
     const bool kingdoms = words[at].key == "regnorum"; // Regnorum nostrorum, Romani quarto, ...
     bool lordNamed = false; // a ruler named as "the lord": his titles may stand between commas
