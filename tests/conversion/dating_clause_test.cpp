@@ -255,6 +255,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "10 Gennaio 1356"},
         {"quinto decimo die iunii, anno regni nostri decimo septimo", "15 Giugno"},
         {"Dat. apud Ebor. XX die Marcii anno r. n. XII", "20 Marzo"},
+        {"Datum anno domini MCCL, XV Kal. Iunii, per manum magistri Petri, anno pontificatus "
+         "domini Innocentii pape IIII septimo",
+         "18 Maggio 1250"},
         // Two reigns counted together, the king's names and titles between "anno" and his year,
         // the ruler's own number in the genitive: years of reigns, no year of ours
         {"Data VIII Kal. Nov. anno sexto et tertio regni nostri", "25 Ottobre"},

@@ -178,7 +178,10 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             words.ordinalOf(i) > 0 && words.numeralOf(i) == 0 && words[i].text.ends_with('i') &&
             (words[i - 1].capital || (i + 1 < words.size() && words[i + 1].capital) ||
              words.is(i - 1, Kind::Pope));
-        if ((!words.isNumber(i) && words.numeralOf(i) == 0) || rulersNumber)
+        // (and Innocentii pape IIII septimo: his number in numerals, the year after it)
+        const bool popesNumeral = words.is(i - 1, Kind::Pope) && words.numeralOf(i) > 0 &&
+                                  !words.parted(i + 1) && words.mayBeNumber(i + 1);
+        if ((!words.isNumber(i) && words.numeralOf(i) == 0) || rulersNumber || popesNumeral)
             continue;
         if (!named)
             return; // anno MCCXX: no reign's
