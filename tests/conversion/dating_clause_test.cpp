@@ -255,6 +255,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "10 Gennaio 1356"},
         {"quinto decimo die iunii, anno regni nostri decimo septimo", "15 Giugno"},
         {"Dat. apud Ebor. XX die Marcii anno r. n. XII", "20 Marzo"},
+        {"Datum Viterbii, Non. Aug., pont. n. a. secundo", "05 Agosto"},
         {"Datum anno domini MCCL, XV Kal. Iunii, per manum magistri Petri, anno pontificatus "
          "domini Innocentii pape IIII septimo",
          "18 Maggio 1250"},

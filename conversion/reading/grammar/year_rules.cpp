@@ -317,6 +317,12 @@ void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         words.is(at + 1, Kind::I) || words.parted(at + 1) ||
         (at >= 1 && words.is(at - 1, Kind::Anno)))
         return;
+    // After a pontificate's or a reign's word "a." is its year: "pont. n. a. secundo".
+    if (at >= 1 && !words.parted(at) &&
+        (words.is(at - 1, Kind::Reign) ||
+         (at >= 2 && words[at - 1].text == "n" && words[at - 1].dotted && !words.parted(at - 1) &&
+          words.is(at - 2, Kind::Reign))))
+        return;
     for (const YearNumber &number : YearNumbersFrom(words, at + 1)) {
         if (number.yearForm || number.later > 0)
             continue;
