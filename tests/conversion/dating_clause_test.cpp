@@ -1102,6 +1102,22 @@ TEST(DatingClause, AnUnmarkedDateBesideADateReceivedIsWarned) {
     EXPECT_EQ(marked.warnings.find("ricevuta"), std::string::npos) << marked.warnings;
 }
 
+// A law's date posted (pp.) or received (acc.) as its only date is the one answered, and the
+// explanation tells of no other; "pp." after an emperor's A. is perpetuus, no date posted.
+TEST(DatingClause, ALawsOnlyDatePostedIsItsDate) {
+    LineOptions explain;
+    explain.explain = true;
+    for (const std::string_view clause : {"PP. V id. Mart. Romae Constantino et Licinio conss.",
+                                          "Acc. V id. Mart. Romae Constantino et Licinio conss."}) {
+        const tempidex::Answer answer = LatinToModern(clause, explain);
+        EXPECT_EQ(answer.text.substr(0, answer.text.find('\t')), "11 Marzo") << clause;
+        EXPECT_EQ(answer.text.find("(pp.)"), std::string::npos) << answer.text;
+        EXPECT_EQ(answer.text.find("(acc.)"), std::string::npos) << answer.text;
+    }
+    EXPECT_EQ(LatinToModern("D. XV k. Dec. Constantinopoli Iustiniano A. pp. IIII cons.", {}).text,
+              "17 Novembre");
+}
+
 // A number too large for a reign's year after a ruler's name is no statement that it is one:
 // the answer without a year is warned of, as for any "anno" no formula marks.
 TEST(DatingClause, AHundredYearsOfAReignAreWarned) {

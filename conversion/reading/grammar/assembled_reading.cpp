@@ -187,6 +187,7 @@ void Assemble(const Words &words, const Phrases &phrases,
     if (!given && other && !givenVerb) {
         given = other;
         other = nullptr;
+        notes.otherRole = DateRole::Given; // no other date to tell of
     }
     if (!given)
         return fail(LineFault::NoDate, {});

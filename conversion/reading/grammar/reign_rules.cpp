@@ -279,7 +279,13 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
     // A date's own words (its count too), an indiction's, a verb or a comma end the consuls'
     // names on either side: "mense Martio die XXVIII. Iustino et Eutharico conss."
-    const auto ends = [&words](std::size_t i) { // (Augusto is a title, after a name)
+    // "pp." is proposita before a date, but perpetuo after an emperor's name or his A.:
+    // "Iustiniano A. pp. IIII cons."
+    const auto perpetual = [&words](std::size_t i) {
+        return words[i].key == "pp" && i >= 1 && !words.parted(i) &&
+               (words[i - 1].key == "a" || words.nameLike(i - 1));
+    };
+    const auto ends = [&words, &perpetual](std::size_t i) { // (Augusto is a title, after a name)
         const bool dated = i >= 1 && !words.parted(i) &&
                            (words.is(i - 1, Kind::Die) || words.is(i - 1, Kind::Indiction));
         // (and the words of a date before its named day, pridie, bis; a month's name after
@@ -293,7 +299,8 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
                (words.monthOf(i) != 0 && i >= 1 &&
                 (words.is(i - 1, Kind::Reference) || words.is(i - 1, Kind::Mensis))) ||
                words.is(i, Kind::Given) || words.is(i, Kind::Received) ||
-               words.is(i, Kind::Posted) || words.is(i, Kind::Anno) || words[i].gloss ||
+               (words.is(i, Kind::Posted) && !perpetual(i)) || words.is(i, Kind::Anno) ||
+               words[i].gloss ||
                words.runOn(i) || // (DataId. Octobr. Eutharico cons.: a date run on, no name)
                (words.is(i + 1, Kind::Reference) && !words.parted(i + 1));
     };
