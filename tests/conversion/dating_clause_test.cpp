@@ -805,6 +805,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the notaries' year after the indiction, and "mensis" after a comma
         {"Die 10, mensis iulii, X indictione, 1477", "10 Luglio 1477"},
         {"Die ultimo, mensis iulii, 1481", "31 Luglio 1481"},
+        // and before the day, past its weekday
+        {"millesimo CCCo LXXXXo, die veneris XVIIII mensis augusti, indictione XIII",
+         "19 Agosto 1390"},
         // and the month itself after a comma, unless its name is also a word
         {"Die 28, iulii, XIII indictione, 1480", "28 Luglio 1480"},
         {"Die 28, septem, XIII indictione", tempidex::ErrorDateNotCorrect},

@@ -90,13 +90,15 @@ void Assemble(const Words &words, const Phrases &phrases,
         made.written = false;
     }
     // A year only by its form stands next to the date, or past the indiction that follows it,
-    // as Italian notaries wrote ("die 10 mensis iulii, X indictione, 1477"), or past the
-    // calendar the day is counted in ("XVI Maii veteris M.D.XCI").
+    // as Italian notaries wrote ("die 10 mensis iulii, X indictione, 1477"), past the
+    // calendar the day is counted in ("XVI Maii veteris M.D.XCI"), or past the weekday before
+    // the day ("MCCLX, die sabati tercio exeunte octubri").
     const auto meet = [&](std::size_t end, std::size_t begin) {
         return end == begin || std::any_of(choice.begin(), choice.end(), [&](std::size_t k) {
                    const Phrase &between = phrases[k];
                    return (between.kind == PhraseKind::Indiction ||
-                           between.kind == PhraseKind::Calendar) &&
+                           between.kind == PhraseKind::Calendar ||
+                           between.kind == PhraseKind::Weekday) &&
                           between.begin == end && between.end == begin;
                });
     };
