@@ -72,6 +72,11 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
         {"Kal. Ianuar. 1524 1525", "ERRORE - Anno non corretto\tanno non riconosciuto: «1525»; "
                                    "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "
                                    "44 a.C., DCCX a.u.c.)"},
+        // After "anno" and its formula, the numeral not read is named, not "anno"
+        {"anno domini MDIIC die XV mensis Maii",
+         "ERRORE - Anno non corretto\tanno non riconosciuto: «MDIIC»; si legge un anno solo, "
+         "dal 753 a.C. al 9999 (1524, MDXXIV, 44 a.C., DCCX a.u.c.)"},
+        {"Die XV mensis Maii anno domini", "ERRORE - Anno non corretto\t«anno» senza un anno dopo"},
         // An indiction a scan misread is said, and not checked; it never moves the day.
         {"VIII Kal. Mar. indictione Vl",
          "22 Febbraio\ta. d. VIII Kal. Mar. è l'8° giorno prima delle calende di Marzo (1 Marzo), "

@@ -100,8 +100,17 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (taken[i] || !MustRead(words, i))
             continue;
-        if (words.is(i, Kind::Anno))
+        if (words.is(i, Kind::Anno)) {
+            // "anno domini MDIIC": the numeral after it, and its formula, is what is not read
+            std::size_t year = i + 1;
+            while (year < words.size() && !taken[year] && !words.parted(year) &&
+                   words.is(year, Kind::Formula))
+                ++year;
+            if (year < words.size() && !taken[year] && !words.parted(year) &&
+                MustRead(words, year) && !words.is(year, Kind::Anno))
+                return Fault{LineFault::Year, words.written(year, year + 1)};
             return Fault{LineFault::Anno, words.written(i, i + 1)};
+        }
         if (const std::size_t other = MonthBeside(words, i); other < words.size())
             return Fault{LineFault::ClauseMonth,
                          words.written(std::min(i, other), std::max(i, other) + 1)};
