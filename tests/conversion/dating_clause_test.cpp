@@ -5,6 +5,7 @@
 #include "calendar.h"
 #include "window/window_lists.h"
 #include "writing/answers.h"
+#include "writing/latin_writing.h"
 
 #include <gtest/gtest.h>
 
@@ -1103,6 +1104,32 @@ TEST(DatingClause, AnUnmarkedDateBesideADateReceivedIsWarned) {
         LatinToModern("Dat. XV Kal. Nov. Acc. III. Kal. Febr. Agapito cons.", {});
     EXPECT_EQ(marked.text, "18 Ottobre");
     EXPECT_EQ(marked.warnings.find("ricevuta"), std::string::npos) << marked.warnings;
+}
+
+// The humanists took two strokes from the next numeral: XXC for eighty, IIC for ninety-eight,
+// IIX for eight. Each such year reads as its numeral written the usual way.
+TEST(DatingClause, ReadsTheHumanistsTwoStrokesTakenAway) {
+    int read = 0;
+    for (int year = 1001; year <= 1999; ++year) {
+        const std::string usual = tempidex::RomanNumeral(year);
+        std::string humanists = usual;
+        for (const auto &[from, to] :
+             {std::pair<std::string_view, std::string_view>{"XCVIII", "IIC"},
+              {"LXXX", "XXC"},
+              {"VIII", "IIX"}})
+            if (const std::size_t at = humanists.find(from); at != std::string::npos)
+                humanists.replace(at, from.size(), to);
+        if (humanists == usual)
+            continue;
+        const std::string day = "Datum Basileae, VI Kal. Maii, anno ";
+        EXPECT_EQ(LatinToModern(day + humanists, {}).text, LatinToModern(day + usual, {}).text)
+            << humanists;
+        ++read;
+    }
+    EXPECT_EQ(read, 190); // a century has ten years ending in 8, ten from 80 to 89, 88 in both
+    // (not where tens are written before IIC, nor in a count of days)
+    EXPECT_TRUE(LatinToModern("anno MDXIIC die XV mensis Maii", {}).failed);
+    EXPECT_TRUE(LatinToModern("IIX Kal. Maii", {}).failed);
 }
 
 // A law's date posted (pp.) or received (acc.) as its only date is the one answered, and the

@@ -73,8 +73,8 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
                                    "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "
                                    "44 a.C., DCCX a.u.c.)"},
         // After "anno" and its formula, the numeral not read is named, not "anno"
-        {"anno domini MDIIC die XV mensis Maii",
-         "ERRORE - Anno non corretto\tanno non riconosciuto: «MDIIC»; si legge un anno solo, "
+        {"anno domini MCCLXG die XV mensis Maii",
+         "ERRORE - Anno non corretto\tanno non riconosciuto: «MCCLXG»; si legge un anno solo, "
          "dal 753 a.C. al 9999 (1524, MDXXIV, 44 a.C., DCCX a.u.c.)"},
         {"Die XV mensis Maii anno domini", "ERRORE - Anno non corretto\t«anno» senza un anno dopo"},
         // An indiction a scan misread is said, and not checked; it never moves the day.

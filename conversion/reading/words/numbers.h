@@ -27,7 +27,8 @@ constexpr bool HasNumeralLettersOnly(std::string_view word) {
 // Roman numerals: any number of M, then hundreds, tens and units, each written subtractively
 // (CM, XC, IX) or additively with up to four strokes (CCCC, IIII, VIIII), in either letter
 // case; and five hundred as five C, as scribes wrote the years from 1500 (mccccc, m. ccccc.
-// xviii). 0 for anything else.
+// xviii). In a year of a thousand or more, the humanists' subtraction of two strokes too:
+// M.D.IIC is 1598, MDXXCVII 1587, MDIIX 1508. 0 for anything else.
 constexpr int RomanValue(std::string_view word) {
     if (word.size() > 32 || !HasNumeralLettersOnly(word))
         return 0;
@@ -45,7 +46,20 @@ constexpr int RomanValue(std::string_view word) {
     };
     constexpr std::array<Place, 3> places{
         {{'c', 'd', 'm', 100}, {'x', 'l', 'c', 10}, {'i', 'v', 'x', 1}}};
+    const bool thousands = value >= 1000;
     for (const auto &[one, five, ten, unit] : places) {
+        // XXC, eighty; IIC, ninety-eight where no tens are written; IIX, eight
+        if (thousands && unit < 100 && next() == one && next(1) == one) {
+            const int humanists = unit == 10 && next(2) == 'c'                      ? 80
+                                  : unit == 1 && next(2) == 'c' && value % 100 == 0 ? 98
+                                  : unit == 1 && next(2) == 'x'                     ? 8
+                                                                                    : 0;
+            if (humanists > 0) {
+                value += humanists;
+                at += 3;
+                continue;
+            }
+        }
         if (next() == one && (next(1) == five || next(1) == ten)) {
             value += (next(1) == ten ? 9 : 4) * unit;
             at += 2;
