@@ -1106,6 +1106,39 @@ TEST(DatingClause, AnUnmarkedDateBesideADateReceivedIsWarned) {
     EXPECT_EQ(marked.warnings.find("ricevuta"), std::string::npos) << marked.warnings;
 }
 
+// Scribes cut the count before a named day short ("terc. non. Jun.", "dec. oct. kal. Sept."):
+// each word of a count cut to its first letters gives the day the whole count gives, or a
+// refusal, never another day.
+TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
+    const std::array<std::string_view, 17> counts{
+        "tertio",        "quarto",        "quinto",        "sexto",        "septimo",
+        "octavo",        "nono",          "decimo",        "undecimo",     "duodecimo",
+        "tertio decimo", "quarto decimo", "quinto decimo", "sexto decimo", "septimo decimo",
+        "decimo octavo", "decimo nono"};
+    const auto cut = [](std::string_view count, std::size_t letters) {
+        std::string cut;
+        for (std::size_t at = 0; at < count.size();) {
+            const std::size_t end = std::min(count.find(' ', at), count.size());
+            const std::string_view word = count.substr(at, end - at);
+            cut += std::string(word.substr(0, letters)) + (word.size() > letters ? ". " : " ");
+            at = end + 1;
+        }
+        return cut;
+    };
+    int read = 0;
+    for (const std::string_view count : counts)
+        for (const std::string_view day : {"kal. Sept.", "non. Sept.", "id. Sept."})
+            for (std::size_t letters = 3; letters <= 5; ++letters) {
+                const auto whole = LatinToModern(std::string(count) + " " + std::string(day), {});
+                const auto cutShort = LatinToModern(cut(count, letters) + std::string(day), {});
+                if (!cutShort.failed) {
+                    EXPECT_EQ(cutShort.text, whole.text) << cut(count, letters) << day;
+                    ++read;
+                }
+            }
+    EXPECT_GE(read, 50) << "most counts cut as scribes cut them are read";
+}
+
 // The humanists took two strokes from the next numeral: XXC for eighty, IIC for ninety-eight,
 // IIX for eight. Each such year reads as its numeral written the usual way.
 TEST(DatingClause, ReadsTheHumanistsTwoStrokesTakenAway) {

@@ -272,6 +272,41 @@ inline constexpr auto Ordinals = std::to_array<Ordinal>({
     {"millesim", 1000},
 });
 
+// The counts of days as scribes cut them short before a named day ("terc. non. Jun.", "oct. id.
+// Sept.", "dec. oct. kal. Sept."): each cut stands for one count. 0 for any other word.
+constexpr int CutOrdinal(std::string_view key) {
+    constexpr std::array<std::pair<std::string_view, int>, 20> cuts{{
+        {"prim", 1},    {"sec", 2},   {"secund", 2},   {"tert", 3},   {"terc", 3},
+        {"quart", 4},   {"quint", 5}, {"sext", 6},     {"sept", 7},   {"septim", 7},
+        {"oct", 8},     {"octav", 8}, {"dec", 10},     {"decim", 10}, {"undec", 11},
+        {"duodec", 12}, {"vic", 20},  {"vicesim", 20}, {"vig", 20},   {"vigesim", 20},
+    }};
+    for (const auto &[cut, value] : cuts)
+        if (cut == key)
+            return value;
+    // any other cut of three letters or more that begins the stems of one count alone
+    // (septi., duodev.)
+    int count = 0;
+    for (const Ordinal &o : Ordinals)
+        if (key.size() >= 3 && o.value <= 31 && o.stem.starts_with(key)) {
+            if (count != 0 && count != o.value)
+                return 0;
+            count = o.value;
+        }
+    return count;
+}
+
+// Whether a word of three letters or more begins an ordinal's stem: cut short, it may be a
+// count (quat., sex.) where no cut above says which.
+constexpr bool BeginsAnOrdinal(std::string_view key) {
+    if (key.size() < 3)
+        return false;
+    for (const Ordinal &o : Ordinals)
+        if (o.stem.starts_with(key))
+            return true;
+    return false;
+}
+
 // The endings an ordinal takes in a date: ante diem tertium, tertio Kalendas, die tertia,
 // dies tertius, anno millesimo, indictione quarta, luna quartadecima, indictionis tertiae.
 inline constexpr std::array<std::string_view, 8> OrdinalEndings{"o",  "um", "us", "a",

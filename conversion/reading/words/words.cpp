@@ -64,6 +64,7 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         else
             m_words[i] = Classify(m_tokens[i]);
     }
+    readCutCounts();
     std::array<bool, Tokens::MostWords> alone{}; // a word no table knows, no number beside it
     bool misspeltRead = false;                   // a word no table knows read as a number
     for (std::size_t i = 0; i < m_tokens.size(); ++i) {
@@ -225,6 +226,32 @@ bool Words::splitFromADateWord(std::size_t i) const {
 // that looks like part of one (-esim-, -decim-): a number in words run together
 // (septuagesimoprimo), or an ordinal misspelt by a letter (octano, quatodecimo). Either is a
 // number to account for.
+void Words::readCutCounts() {
+    // From the end back: "dec. oct. kal." is a count of two words before its named day.
+    std::array<bool, Tokens::MostWords> cut{};
+    for (std::size_t i = m_tokens.size(); i-- > 0;) {
+        const Token &t = m_tokens[i];
+        const std::size_t next = i + 1;
+        if (!t.dotted || t.gloss || next >= m_tokens.size() || m_tokens[next].pause ||
+            (!is(next, Kind::Reference) && !cut[next]) || is(i, Kind::Reference) ||
+            m_words[i].number || m_words[i].numeral > 0)
+            continue;
+        // (a month after its own named day is that month's: "Id. Dec. Kal. Ian." has two dates)
+        if (i >= 1 && !t.pause && is(i - 1, Kind::Reference))
+            continue;
+        Word &w = m_words[i];
+        if (const int value = CutOrdinal(t.key)) {
+            w.word.ordinal = value;
+            w.word.month = 0; // "oct." before "id." is octavo, never October
+            w.number = w.mayBeNumber = true;
+            w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+            cut[i] = true;
+        } else if (BeginsAnOrdinal(t.key)) {
+            w.unreadable = Unreadable::Anywhere; // a count no cut names: never passed over
+        }
+    }
+}
+
 bool Words::readOrdinalNoTableKnows(std::size_t i) {
     Word &w = m_words[i];
     const Token &t = m_tokens[i];

@@ -140,6 +140,8 @@ private:
     // What a word is by itself: all but its era and an ordinal read from its neighbours.
     static Word Classify(const Token &t);
     void readEra(std::size_t begin);
+    // Counts cut short before a named day: "terc. non.", "dec. oct. kal."
+    void readCutCounts();
     // true where the word was left for want of a number beside it
     bool readOrdinalNoTableKnows(std::size_t i);
     // Whether words i and i + 1 are one word split in two, that names a count or a day.
