@@ -1127,16 +1127,24 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
     };
     int read = 0;
     for (const std::string_view count : counts)
-        for (const std::string_view day : {"kal. Sept.", "non. Sept.", "id. Sept."})
+        for (const std::string_view day : {"kal. Sept.", "non. Sept.", "id. Sept.", "mensis Maii"})
             for (std::size_t letters = 3; letters <= 5; ++letters) {
-                const auto whole = LatinToModern(std::string(count) + " " + std::string(day), {});
-                const auto cutShort = LatinToModern(cut(count, letters) + std::string(day), {});
+                const std::string die = day == "mensis Maii" ? "die " : "";
+                const auto whole =
+                    LatinToModern(die + std::string(count) + " " + std::string(day), {});
+                const auto cutShort =
+                    LatinToModern(die + cut(count, letters) + std::string(day), {});
                 if (!cutShort.failed) {
                     EXPECT_EQ(cutShort.text, whole.text) << cut(count, letters) << day;
                     ++read;
                 }
             }
-    EXPECT_GE(read, 50) << "most counts cut as scribes cut them are read";
+    EXPECT_GE(read, 80) << "most counts cut as scribes cut them are read";
+    // and the month's last days: die ult. mensis Maii, die penult. Maii
+    EXPECT_EQ(LatinToModern("die ult. mensis Maii", {}).text, "31 Maggio");
+    EXPECT_EQ(LatinToModern("die penult. Maii", {}).text, "30 Maggio");
+    // "non." after "die" may be nono or the Nones
+    EXPECT_TRUE(LatinToModern("die non. mensis Maii", {}).failed);
 }
 
 // The humanists took two strokes from the next numeral: XXC for eighty, IIC for ninety-eight,

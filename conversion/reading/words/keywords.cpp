@@ -281,6 +281,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"pape", Kind::Pope},
     {"partu", Kind::Formula, Christian}, // anno a partu Virginis, a virgineo partu
     {"partus", Kind::Formula, Christian},
+    {"penult", Kind::Last},    // die penult. Maii, cut short
     {"penultima", Kind::Last}, // the day before the month's last
     {"penultimi", Kind::Last},
     {"penultimo", Kind::Last},
@@ -376,6 +377,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"uix", Kind::Lived},
     {"uixit", Kind::Lived},
     {"uixsit", Kind::Lived},
+    {"ult", Kind::Last},
     {"ultima", Kind::Last},
     {"ultimi", Kind::Last},
     {"ultimo", Kind::Last},

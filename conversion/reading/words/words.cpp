@@ -227,27 +227,53 @@ bool Words::splitFromADateWord(std::size_t i) const {
 // (septuagesimoprimo), or an ordinal misspelt by a letter (octano, quatodecimo). Either is a
 // number to account for.
 void Words::readCutCounts() {
-    // From the end back: "dec. oct. kal." is a count of two words before its named day.
-    std::array<bool, Tokens::MostWords> cut{};
-    for (std::size_t i = m_tokens.size(); i-- > 0;) {
+    // A word cut short that may be a count: not a named day, not already a number.
+    const auto cutShort = [this](std::size_t i) {
         const Token &t = m_tokens[i];
-        const std::size_t next = i + 1;
-        if (!t.dotted || t.gloss || next >= m_tokens.size() || m_tokens[next].pause ||
-            (!is(next, Kind::Reference) && !cut[next]) || is(i, Kind::Reference) ||
-            m_words[i].number || m_words[i].numeral > 0)
-            continue;
-        // (a month after its own named day is that month's: "Id. Dec. Kal. Ian." has two dates)
-        if (i >= 1 && !t.pause && is(i - 1, Kind::Reference))
-            continue;
-        Word &w = m_words[i];
-        if (const int value = CutOrdinal(t.key)) {
-            w.word.ordinal = value;
-            w.word.month = 0; // "oct." before "id." is octavo, never October
-            w.number = w.mayBeNumber = true;
-            w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
-            cut[i] = true;
-        } else if (BeginsAnOrdinal(t.key)) {
-            w.unreadable = Unreadable::Anywhere; // a count no cut names: never passed over
+        return t.dotted && !t.gloss && !is(i, Kind::Reference) && !m_words[i].number &&
+               m_words[i].numeral == 0 && (CutOrdinal(t.key) > 0 || BeginsAnOrdinal(t.key));
+    };
+    const auto read = [this](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            Word &w = m_words[i];
+            if (const int value = CutOrdinal(m_tokens[i].key)) {
+                w.word.ordinal = value;
+                w.word.month = 0; // "oct." before "id." is octavo, never October
+                w.number = w.mayBeNumber = true;
+                w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+            } else {
+                w.unreadable = Unreadable::Anywhere; // a count no cut names: never passed over
+            }
+        }
+    };
+    const std::size_t size = m_tokens.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        // before a named day: "terc. non. Jun.", "dec. oct. kal. Sept."; but a month after its
+        // own named day is that month's ("Id. Dec. Kal. Ian." has two dates)
+        if (is(i, Kind::Reference)) {
+            std::size_t from = i;
+            while (from >= 1 && !m_tokens[from].pause && cutShort(from - 1) &&
+                   !(from >= 2 && !m_tokens[from - 1].pause && is(from - 2, Kind::Reference)))
+                --from;
+            read(from, i);
+        }
+        // after "die", before its month: "die terc. mensis Maii", "die oct. Maii"
+        if (is(i, Kind::Die)) {
+            std::size_t to = i + 1;
+            while (to < size && !m_tokens[to].pause && cutShort(to))
+                ++to;
+            const bool month = to < size && !m_tokens[to].pause &&
+                               (is(to, Kind::Mensis) || m_words[to].word.month != 0);
+            if (to > i + 1 && month)
+                read(i + 1, to);
+            // "die non. mensis Maii" may be the ninth or the Nones: both are read, and disagree
+            if (to == i + 1 && to + 1 < size && m_tokens[to].key == "non" && m_tokens[to].dotted &&
+                !m_tokens[to].pause && !m_tokens[to + 1].pause &&
+                (is(to + 1, Kind::Mensis) || m_words[to + 1].word.month != 0)) {
+                m_words[to].word.ordinal = 9;
+                m_words[to].number = m_words[to].mayBeNumber = true;
+                m_words[to].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+            }
         }
     }
 }
