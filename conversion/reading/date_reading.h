@@ -78,6 +78,7 @@ struct ClauseNotes {
     DateRole otherRole = DateRole::Given; // Received or Posted: the other date below
     LatinDate otherDate;
     bool givenUnmarked = false; // the date answered has no "dat." of its own beside the other
+    bool sic = false;           // the editor's "(sic)": the words are as the document has them
     // A day of the month written beside a movable feast ("quarto kalendas maii dominica
     // Quasimodo"): the two are one day only in some years, checked in the year counted.
     std::optional<LatinDate> sameDay;

@@ -109,6 +109,10 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
                              ? "la data di ricevuta (acc.) è "
                              : "la data di pubblicazione (pp.) è ") +
              On(*d.otherDay, d.year) + "; si risponde l'altra data, che non ha «dat.»");
+    // "6 id. Jul. (sic)": the editor says the document has it so, and may date it otherwise
+    if (notes.sic)
+        warn("l'editore segna «sic»: la data è letta come è scritta, e l'editore può "
+             "correggerla");
     if (notes.spanishEra && d.reading.date.year && *notes.spanishEra - 38 != *d.reading.date.year)
         warn("l'era di Spagna " + RomanNumeral(*notes.spanishEra) + " è il " +
              ModernYearText(*notes.spanishEra - 38) + ", non il " +

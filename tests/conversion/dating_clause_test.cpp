@@ -1173,6 +1173,17 @@ TEST(DatingClause, ReadsTheHumanistsTwoStrokesTakenAway) {
     EXPECT_TRUE(LatinToModern("IIX Kal. Maii", {}).failed);
 }
 
+// An editor's "(sic)" or "(!)" says the document has it so: the date is read as written, and
+// a warning says the editor may date it otherwise (6 id. Jul. (sic), dated 8 July).
+TEST(DatingClause, AnEditorsSicIsWarned) {
+    for (const std::string_view clause : {"6 id. Jul. (sic).", "VI Id. Iul. (!) MCCLXXXIV"}) {
+        const tempidex::Answer answer = LatinToModern(clause, {});
+        EXPECT_EQ(answer.text.substr(0, 9), "10 Luglio") << clause;
+        EXPECT_NE(answer.warnings.find("l'editore segna «sic»"), std::string::npos) << clause;
+    }
+    EXPECT_EQ(LatinToModern("6 id. Jul. (M.)", {}).warnings, "");
+}
+
 // A law's date posted (pp.) or received (acc.) as its only date is the one answered, and the
 // explanation tells of no other; "pp." after an emperor's A. is perpetuus, no date posted.
 TEST(DatingClause, ALawsOnlyDatePostedIsItsDate) {

@@ -212,6 +212,7 @@ void Assemble(const Words &words, const Phrases &phrases,
                 notes.readOrdinal = words.ordinalOf(w);
                 notes.misspeltOrdinal = words[w].written;
             }
+    notes.sic = words.sic();
     if (other) {
         notes.otherDate = other->date;
         notes.givenUnmarked = !givenVerb;

@@ -294,6 +294,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             // ("Mcccclxxxiij,[sic]xi kal.": the count is xi, not sicxi)
             if (const std::size_t note = EditorsNoteEnd(line, at); note > at) {
                 finish(end);
+                m_sic = m_sic || line[at + 1] == 's' || line[at + 1] == '!';
                 at = note;
                 continue;
             }

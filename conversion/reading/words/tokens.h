@@ -53,6 +53,8 @@ public:
     Tokens(std::string_view line, std::pmr::memory_resource *memory);
 
     bool tooMany() const { return m_tooMany; }
+    // Whether the editor marks the text "[sic]" or "(!)": as the document has it.
+    bool sic() const { return m_sic; }
     std::size_t size() const { return m_tokens.size(); }
     const Token &operator[](std::size_t i) const {
         assert(i < m_tokens.size()); // a rule that looks past the line's last word
@@ -68,6 +70,7 @@ private:
     std::pmr::string m_text, m_key; // the words' texts and keys, one after another
     std::pmr::vector<Token> m_tokens;
     bool m_tooMany = false;
+    bool m_sic = false;
 };
 
 } // namespace tempidex

@@ -25,6 +25,7 @@ public:
     Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo *memo = nullptr);
 
     bool tooMany() const { return m_tokens.tooMany(); }
+    bool sic() const { return m_tokens.sic(); } // the editor's [sic] or (!)
     std::size_t size() const { return m_tokens.size(); }
     const Token &operator[](std::size_t i) const { return m_tokens[i]; }
     const WordClass &classOf(std::size_t i) const { return m_words[i].word; }
