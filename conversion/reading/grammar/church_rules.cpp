@@ -110,7 +110,6 @@ bool IsDayByItsName(int feast) {
     return false;
 }
 
-// Easter and Pentecost, whose weeks charters count by their days: feria quarta Paschae.
 // The Sundays of Lent, Invocavit the first, Iudica the fifth.
 std::size_t SundayOfLent(int n) {
     return MovableFromEaster(-42 + 7 * (n - 1));
@@ -121,6 +120,7 @@ int WeekdayOfMovable(const Feast &f) {
     return f.anchor == FeastAnchor::Easter ? (f.offset % 7 + 7) % 7 : -1;
 }
 
+// Easter and Pentecost, whose weeks charters count by their days: feria quarta Paschae.
 bool IsWeekOf(int feast) {
     const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
     return f.anchor == FeastAnchor::Easter && (f.offset == 0 || f.offset == 49);

@@ -222,10 +222,6 @@ bool Words::splitFromADateWord(std::size_t i) const {
            whole.is(Kind::Reference) || whole.is(Kind::Last) || OrdinalsRunTogether(word) > 0;
 }
 
-// A word no table knows, where a number may stand (beside another number, or a named day) or
-// that looks like part of one (-esim-, -decim-): a number in words run together
-// (septuagesimoprimo), or an ordinal misspelt by a letter (octano, quatodecimo). Either is a
-// number to account for.
 void Words::readCutCounts() {
     // A word cut short that may be a count: not a named day, not already a number.
     const auto cutShort = [this](std::size_t i) {
@@ -278,6 +274,10 @@ void Words::readCutCounts() {
     }
 }
 
+// A word no table knows, where a number may stand (beside another number, or a named day) or
+// that looks like part of one (-esim-, -decim-): a number in words run together
+// (septuagesimoprimo), or an ordinal misspelt by a letter (octano, quatodecimo). Either is a
+// number to account for.
 bool Words::readOrdinalNoTableKnows(std::size_t i) {
     Word &w = m_words[i];
     const Token &t = m_tokens[i];
