@@ -273,7 +273,8 @@ inline constexpr auto Ordinals = std::to_array<Ordinal>({
 });
 
 // The counts of days as scribes cut them short before a named day ("terc. non. Jun.", "oct. id.
-// Sept.", "dec. oct. kal. Sept."): each cut stands for one count. 0 for any other word.
+// Sept.", "dec. oct. kal. Sept."): each cut stands for one count (sept. for septimo, as scribes
+// cut it, though septendecim begins so too). 0 for any other word.
 constexpr int CutOrdinal(std::string_view key) {
     constexpr std::array<std::pair<std::string_view, int>, 20> cuts{{
         {"prim", 1},    {"sec", 2},   {"secund", 2},   {"tert", 3},   {"terc", 3},
