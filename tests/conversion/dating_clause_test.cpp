@@ -1173,6 +1173,20 @@ TEST(DatingClause, ReadsTheHumanistsTwoStrokesTakenAway) {
     EXPECT_TRUE(LatinToModern("IIX Kal. Maii", {}).failed);
 }
 
+// July's and August's old names cut short are read from Quint. and Sext.: "qui", "quin" and
+// "sex" are words, and after a count they are no month ("die XV qui fuit dominica" is no 15
+// July, "die XX sex testibus" no 20 August).
+TEST(DatingClause, ShortWordsAreNoOldMonthNames) {
+    for (const std::string_view clause :
+         {"Datum die XV qui fuit dominica", "Datum die XX sex testibus presentibus",
+          "Actum die XV quin etiam"})
+        EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
+    EXPECT_EQ(LatinToModern("Die martis qui fuit quinto kalendas octobris", {}).text,
+              "27 Settembre");
+    EXPECT_EQ(LatinToModern("XVI Kal. Quint.", {}).text, "16 Giugno");
+    EXPECT_EQ(LatinToModern("XVI Kal. Sext.", {}).text, "17 Luglio");
+}
+
 // An editor's "(sic)" or "(!)" says the document has it so: the date is read as written, and
 // a warning says the editor may date it otherwise (6 id. Jul. (sic), dated 8 July).
 TEST(DatingClause, AnEditorsSicIsWarned) {

@@ -1,6 +1,7 @@
 // The Latin names of the months: each name, the stem its other cases are built on and the
 // declension that ends them, and every form that is read: three letters or more of the name or
-// of its stem (Ian., Sept., Quinct.), or the stem with a case ending (Ianuarias, Martiis,
+// of its stem (Ian., Sept., Quint.; no fewer than Quint. and Sext. for the old names of July and
+// August), or the stem with a case ending (Ianuarias, Martiis,
 // Octobribus, Mais). July's and August's names from before Caesar and Augustus, and March as
 // the Middle Ages spelt it, are read but never written. A name that scribes misspelt by one
 // letter (Febroarii, Magii, Setembris) is read where only one month is that close.
@@ -19,6 +20,9 @@ struct MonthName {
     // A name of the Middle Ages, never cut to the inscriptions' contracted ablative: "marcis"
     // is the ablative of the mark of silver (pro XX marcis argenti), not of March.
     bool medieval = false;
+    // The fewest letters it is cut to: "qui", "quin" and "sex" are words (die XV qui fuit
+    // dominica, sex testibus), so July's and August's old names are read from Quint., Sext.
+    std::size_t shortest = 3;
 };
 
 inline constexpr auto MonthNames = std::to_array<MonthName>({
@@ -34,9 +38,9 @@ inline constexpr auto MonthNames = std::to_array<MonthName>({
     {"October", "Octobr", 10, true},
     {"November", "Novembr", 11, true},
     {"December", "Decembr", 12, true},
-    {"Quintilis", "Quintil", 7, true},
-    {"Quinctilis", "Quinctil", 7, true},
-    {"Sextilis", "Sextil", 8, true},
+    {"Quintilis", "Quintil", 7, true, false, 5},
+    {"Quinctilis", "Quinctil", 7, true, false, 5},
+    {"Sextilis", "Sextil", 8, true, false, 4},
     {"Marcius", "Marci", 3, false, true}, // the medieval spelling: Kalendas Marcii
     {"Mayus", "May", 5, false, true},     // kalendas may, mensis may: Danish and Flemish letters
     // The names of Frankish and Lombard scribes: mense madio, kal. genuarius
@@ -76,7 +80,7 @@ template <typename Add> void ForEachMonthForm(Add &&add) {
     for (const MonthName &name : MonthNames) {
         const std::string nominative = asKey(name.nominative), stem = asKey(name.stem);
         for (const std::string &whole : {nominative, stem})
-            for (std::size_t size = 3; size <= whole.size(); ++size)
+            for (std::size_t size = name.shortest; size <= whole.size(); ++size)
                 add(whole.substr(0, size), name.month,
                     size == nominative.size() && whole == nominative);
         for (const std::string_view ending : CaseEndings)
