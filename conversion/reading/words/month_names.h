@@ -1,10 +1,10 @@
 // The Latin names of the months: each name, the stem its other cases are built on and the
 // declension that ends them, and every form that is read: three letters or more of the name or
-// of its stem (Ian., Sept., Quint.; no fewer than Quint. and Sext. for the old names of July and
-// August), or the stem with a case ending (Ianuarias, Martiis,
-// Octobribus, Mais). July's and August's names from before Caesar and Augustus, and March as
-// the Middle Ages spelt it, are read but never written. A name that scribes misspelt by one
-// letter (Febroarii, Magii, Setembris) is read where only one month is that close.
+// of its stem (Ian., Sept.; the old names of July and August from Quint. and Sext.), or the
+// stem with a case ending (Ianuarias, Martiis, Octobribus, Mais). July's and August's names
+// from before Caesar and Augustus, and March as the Middle Ages spelt it, are read but never
+// written. A name that scribes misspelt by one letter (Febroarii, Magii, Setembris) is read
+// where only one month is that close.
 #pragma once
 
 #include <array>
