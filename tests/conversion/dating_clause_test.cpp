@@ -1173,6 +1173,20 @@ TEST(DatingClause, ReadsTheHumanistsTwoStrokesTakenAway) {
     EXPECT_TRUE(LatinToModern("IIX Kal. Maii", {}).failed);
 }
 
+// Where a numeral's parts are marked (M°CC°XX°VI°), a capital O before the mark is no ending
+// but a C misread, never read past (the editor dates M°CO°XX°VI° 1226). Unmarked, a word in
+// capitals keeps its endings (MO. CCO. XCO. NONO is 1299).
+TEST(DatingClause, ACapitalOInANumeralIsNoEnding) {
+    EXPECT_TRUE(LatinToModern("Datum et factum in Wratislavia, anno ab incarnatione domini "
+                              "M°CO°XX°VI°, kalendis maii.",
+                              {})
+                    .failed);
+    EXPECT_EQ(LatinToModern("XIIJ. KAL. JULIJ. ANNO DOMINI. MO. CCO. XCO. NONO.", {}).text,
+              "19 Giugno 1299");
+    EXPECT_EQ(LatinToModern("anno M°CC°XX°VI°, kalendis maii", {}).text, "01 Maggio 1226");
+    EXPECT_EQ(LatinToModern("Kal. Mai. MCCCCº", {}).text, "01 Maggio 1400");
+}
+
 // July's and August's old names cut short are read from Quint. and Sext.: "qui", "quin" and
 // "sex" are words, and after a count they are no month ("die XV qui fuit dominica" is no 15
 // July, "die XX sex testibus" no 20 August).

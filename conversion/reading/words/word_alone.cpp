@@ -94,6 +94,15 @@ bool IsIndictionMisspelt(std::string_view key) {
             OneLetterApart(key, "indictionem"));
 }
 
+// Whether a word's letters but its o are a numeral's: "CO" (as folded, small).
+bool NumeralLettersBesideO(std::string_view text) {
+    std::string letters;
+    for (const char c : text)
+        if (c != 'o')
+            letters.push_back(c);
+    return HasNumeralLettersOnly(letters);
+}
+
 } // namespace
 
 Words::Word Words::Classify(const Token &t) {
@@ -109,14 +118,18 @@ Words::Word Words::Classify(const Token &t) {
     if (misreadL)
         numeral = 0; // a number to account for, which no rule reads
     const bool word = IsWordLikeAMarkedNumeral(t.text);
-    w.numeral = numeral > 0 || t.text.size() < 2 || word || !numeralLetters
+    // A capital O with an ordinal mark after it is no ending, which the mark is: in
+    // "M°CO°XX°VI°" it is a C misread, and the year is never 1126 read past it
+    const bool capitalO = t.capitals && t.marked && t.text.find('o') != std::string_view::npos;
+    w.numeral = numeral > 0 || t.text.size() < 2 || word || !numeralLetters || capitalO
                     ? numeral
                     : MarkedRomanValue(t.text);
     // mocdosecundo, mcdxxxprimo: a number no table knows, in parts run together; a word with
     // a capital is one only from its thousand on ("ex Dolio nostro" is a barrel, not D° LI°)
     const bool named = t.capital && !t.capitals && t.text[0] != 'm';
     const bool runTogether = w.numeral == 0 && !word && w.word.kinds == 0 && w.word.month == 0 &&
-                             w.word.ordinal == 0 && t.text.size() >= 4 && numeralLetters && !named;
+                             w.word.ordinal == 0 && t.text.size() >= 4 && numeralLetters &&
+                             !named && !capitalO;
     // (but a capital after small letters begins another word, the space lost: in
     // "cccclxxxvjSeptimo Idus" the septimo counts the days, and no reading of it is sure)
     if (runTogether && CapitalAfterSmall(t.written, true) != 0)
@@ -151,7 +164,8 @@ Words::Word Words::Classify(const Token &t) {
         w.unreadable = t.text.size() >= 3 && t.text != "cui" && t.text != "diu" && t.text != "ciu"
                            ? Unreadable::Anywhere
                            : Unreadable::Beside;
-    else if (w.numeral == 0 && numeralLetters && HasNumeralLettersOnly(t.text))
+    else if (w.numeral == 0 && numeralLetters &&
+             (HasNumeralLettersOnly(t.text) || (capitalO && NumeralLettersBesideO(t.text))))
         w.unreadable = Unreadable::Beside;
     // What may have run on to a word no table knows (misread_numbers.h); a numeral's letters
     // alone, a numeral with its ending and digits are numbers by themselves, never worked out so.
