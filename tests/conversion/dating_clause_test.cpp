@@ -517,6 +517,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"anno Verbi incarnati Mmo XLVIIIvo, regnante Hænrico rege xviii anno, xv kalendas maii",
          "17 Aprile 1048"},
         {"anno incarnationis dominicæ mccccxxxi V. Idus Martii, anno I.", "11 Marzo 1431"},
+        // the formula cut short, and the king's year after it no year of the Lord
+        {"Dat. IIII. Id. Sept. Anno Domin. incarnat. DCCCCXCV. Indict. VIII. Anno autem tertii "
+         "Ottonis regnantis nono.",
+         "10 Settembre 995"},
         // the lord's pontificate, not the Lord's year
         {"die xii mensis ianuarii pontificatus domini nostri anno decimo.", "12 Gennaio"},
         // the day after its month with a comma between; an ordinal's ending written apart;

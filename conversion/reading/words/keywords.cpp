@@ -102,7 +102,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"dni", Kind::Formula, Christian},
     {"dnice", Kind::Formula, Christian},
     {"dom", Kind::Formula, Christian},
-    {"domenica", Kind::Weekday, 0}, // as an Italian or a Swedish scribe spelt it
+    {"domenica", Kind::Weekday, 0},      // as an Italian or a Swedish scribe spelt it
+    {"domin", Kind::Formula, Christian}, // Anno Domin. incarnat.
     {"domini", Kind::Formula, Christian},
     {"dominica", Kind::Weekday, 0},
     {"dominicae", Kind::Formula, Christian},
