@@ -490,6 +490,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Bude anno domini MCCCCXXIIII die VIII februarii regnorum nostrorum anno Hungarie "
          "XXXVII, Romanorum XIII et Bohemie quarto.",
          "08 Febbraio 1424"},
+        // and the English chancery's, its kingdom named before each year
+        {"Datum Burdegalis XXVI die mensis Junii, anno Domini millesimo tricentesimo "
+         "quinquagesimo sexto, et regni nostri Franciae XVII, Angliae vero XXX",
+         "26 Giugno 1356"},
+        {"Datum apud Westmonasterium, anno regni nostri Angliae tricesimo, Franciae vero decimo "
+         "septimo, XXVI die Junii",
+         "26 Giugno"},
         // feria prima is Sunday: 7 November 829 was one
         {"Anno XVIII regnante imperatore Ludowico, die VII mense nov., feria I.", "07 Novembre"},
         {"Notavi diem quartam feriam, VI id. feb., annum XXX regni Hludowici", "08 Febbraio"},

@@ -220,7 +220,10 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
             phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
             for (const std::size_t joined : JoinedCountEnds(words, number.end))
                 phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, joined));
-            if (kingdoms)
+            // (regni nostri Franciae XVII, Angliae vero XXX: a kingdom named before the
+            // year, the others after it)
+            if (kingdoms ||
+                (words.nameLike(i - 1) && (words.kindsOf(i - 1) & ~KindsOf({Kind::Capital})) == 0))
                 MoreKingdoms(words, at, number.end, phrases);
             else
                 MoreReigns(words, at, number.end, phrases);
