@@ -257,6 +257,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"quinto decimo die iunii, anno regni nostri decimo septimo", "15 Giugno"},
         {"Dat. apud Ebor. XX die Marcii anno r. n. XII", "20 Marzo"},
         {"Datum Viterbii, Non. Aug., pont. n. a. secundo", "05 Agosto"},
+        {"Dat. Lat. XIIII kal. Maii, p. n. a. XIX", "18 Aprile"},
         {"Datum anno domini MCCL, XV Kal. Iunii, per manum magistri Petri, anno pontificatus "
          "domini Innocentii pape IIII septimo",
          "18 Maggio 1250"},
