@@ -63,6 +63,8 @@ struct ClauseNotes {
     std::optional<int> spanishEra; // the era written beside a year of the Lord, to check
     YearElsewhere elsewhere = YearElsewhere::None;
     std::string_view elsewhereText; // the words that give it, as written
+    bool republicsConsuls = false;  // consuls named as the Republic named them: Q. Metello
+    bool oldMonthName = false;      // Quintilis or Sextilis: a date of Rome before Augustus
     std::int8_t weekday = -1;       // named in the clause: 0 Sunday ... 6 Saturday
     std::int8_t indiction = 0;      // named in the clause: 1 to 15
     std::int8_t month = 0;          // "mense Maio" beside the date: the month it falls in

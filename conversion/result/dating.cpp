@@ -202,6 +202,13 @@ void CountInto(Dating &d, const DateReading &reading, const DatingOptions &optio
         if (leap && *leap != d.day)
             d.leapDay = leap;
     }
+    // Consuls named as the Republic named them, and Quintilis and Sextilis, are of a year of
+    // Rome that may be before Caesar's reform, when the months after the Ides of 29 days
+    // ended sooner (Cicero's xi Kal. Febr. of 60 BC is the 20th of January, not the 22nd).
+    if (!d.year && (notes.republicsConsuls || notes.oldMonthName) && date.dayOfMonth == 0)
+        if (const std::optional<DayOfMonth> old = DayIn(date, YearShape{false, true});
+            old && *old != d.day)
+            d.republicDay = old;
     if (notes.otherRole != DateRole::Given)
         d.otherDay = DayIn(notes.otherDate, d.shape);
     // "mense Maio" beside a date of another month: one of the two is wrong

@@ -99,6 +99,9 @@ struct Dating {
     // each in the order of IndictionStart.
     std::uint8_t indictionAgreesFrom = 0;
     std::optional<DayOfMonth> leapDay; // a year not computed that would move the day if leap
+    // A year only consuls give, not computed: the day in the months of the Republic, before
+    // Caesar's reform, where that is another (most months had 29 days).
+    std::optional<DayOfMonth> republicDay;
     // In a leap year the Middle Ages counted the 24th of February as the day added, so that their
     // VI Kal. Mar. is the 25th and their bis VI the 24th: the day as they count it.
     std::optional<DayOfMonth> medievalDay;

@@ -434,6 +434,8 @@ std::string Explain(const Dating &d) {
             " (l'era conta 38 anni più dell'anno del Signore)");
     if (d.leapDay)
         add("se l'anno fosse bisestile sarebbe " + On(*d.leapDay));
+    if (d.republicDay)
+        add("se l'anno fosse di prima della riforma di Cesare sarebbe " + On(*d.republicDay));
     if (d.medievalDay)
         add("nel medioevo, che contava aggiunto il 24 Febbraio dell'anno bisestile, era " +
             On(*d.medievalDay));

@@ -69,6 +69,12 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         AppendModernDate(text, *d.leapDay, std::nullopt);
         warn(text);
     }
+    if (d.republicDay) {
+        std::string text = "l'anno non è calcolato: se è di prima del 45 a.C., nei mesi di "
+                           "prima della riforma di Cesare, il giorno è il ";
+        AppendModernDate(text, *d.republicDay, std::nullopt);
+        warn(text);
+    }
     if (d.alsoYear)
         warn("nello stile pasquale il " + std::to_string(d.day.day) + " " +
              std::string(ItalianMonthName(d.day.month)) + " del " +

@@ -1199,6 +1199,60 @@ TEST(DatingClause, ACapitalOInANumeralIsNoEnding) {
     EXPECT_EQ(LatinToModern("Kal. Mai. MCCCCº", {}).text, "01 Maggio 1400");
 }
 
+// Consuls give a year of Rome without saying whether it came before Caesar's reform, when most
+// months had 29 days; Quintilis and Sextilis name a month of those years too. The answer counts
+// the Julian months, as the window does, and a warning names the day in the Republic's months
+// (Cicero's xi Kal. Febr. of 60 BC, 20 January): derived here from the old months' lengths.
+TEST(DatingClause, AYearOfTheRepublicWarnsOfItsMonths) {
+    constexpr std::array<int, 12> julian{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    constexpr std::array<int, 12> republic{29, 28, 31, 29, 31, 29, 31, 29, 29, 31, 29, 29};
+    constexpr std::array<std::string_view, 12> latin{"Ian.",  "Febr.", "Mart.", "Apr.",
+                                                     "Mai.",  "Iun.",  "Iul.",  "Aug.",
+                                                     "Sept.", "Oct.",  "Nov.",  "Dec."};
+    constexpr std::array<std::string_view, 12> italian{
+        "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+        "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    int warned = 0;
+    for (std::size_t kalends = 0; kalends < 12; ++kalends) {
+        const std::size_t before = (kalends + 11) % 12; // the month the days are counted in
+        const int ides = before == 2 || before == 4 || before == 6 || before == 9 ? 15 : 13;
+        for (int count = 3; count <= 19; ++count) {
+            const int day = julian[before] + 2 - count, old = republic[before] + 2 - count;
+            if (day <= ides)
+                continue;
+            const std::string clause = "a. d. " + tempidex::RomanNumeral(count) + " Kal. " +
+                                       std::string(latin[kalends]) +
+                                       " M. Messalla, M. Pisone coss.";
+            const tempidex::Answer answer = LatinToModern(clause, {});
+            EXPECT_EQ(answer.text, (day < 10 ? "0" : "") + std::to_string(day) + " " +
+                                       std::string(italian[before]))
+                << clause;
+            const std::string named =
+                "il giorno è il " + std::to_string(old) + " " + std::string(italian[before]);
+            if (old > ides && old != day) {
+                EXPECT_NE(answer.warnings.find(named), std::string::npos) << clause;
+                ++warned;
+            } else {
+                EXPECT_EQ(answer.warnings.find("riforma di Cesare"), std::string::npos) << clause;
+            }
+        }
+    }
+    EXPECT_EQ(warned, 105); // a. d. III to XVII in each of the seven months of 29 days
+    const tempidex::Answer quintilis = LatinToModern("xvii K. Quintilis.", {});
+    EXPECT_EQ(quintilis.text, "15 Giugno");
+    EXPECT_NE(quintilis.warnings.find("il giorno è il 14 Giugno"), std::string::npos);
+    // Consuls without first names are the late Empire's, and so is an Augustus among them (A.
+    // before a name is the Republic's Aulus); a date without consuls is the window's, unwarned
+    for (const std::string_view empire :
+         {"XII kal. Dec. Arcadio A. IIII et Honorio A. III conss.",
+          "XII kal. Dec. Fl. Basilio v. c. cons.", "Data XV. Kal. Sept. Magno et Apollonio conss."})
+        EXPECT_EQ(LatinToModern(empire, {}).warnings, "") << empire;
+    EXPECT_NE(LatinToModern("XII kal. Dec. L. Pisone A. Gabinio coss.", {})
+                  .warnings.find("il giorno è il 19 Novembre"),
+              std::string::npos);
+    EXPECT_EQ(LatinToModern("xi Kal. Febr.", {}).warnings, "");
+}
+
 // July's and August's old names cut short are read from Quint. and Sext.: "qui", "quin" and
 // "sex" are words, and after a count they are no month ("die XV qui fuit dominica" is no 15
 // July, "die XX sex testibus" no 20 August).

@@ -155,6 +155,7 @@ void Assemble(const Words &words, const Phrases &phrases,
             if (notes.elsewhere == YearElsewhere::None) {
                 notes.elsewhere = p.elsewhere;
                 notes.elsewhereText = words.written(p.begin, p.end);
+                notes.republicsConsuls = p.elsewhere == YearElsewhere::Consuls && p.value != 0;
             }
             break;
         case PhraseKind::Indiction:
@@ -201,6 +202,11 @@ void Assemble(const Words &words, const Phrases &phrases,
     LatinDate &date = made.reading.date;
     date = given->date;
     notes.pridieAsII = given->pridieAsII;
+    // (Quintilis was named Iulius from 44 BC, Sextilis Augustus from 8 BC)
+    for (std::size_t w = given->begin; w < given->end; ++w)
+        if (words.monthOf(w) != 0 &&
+            (words[w].key.starts_with("quin") || words[w].key.starts_with("sext")))
+            notes.oldMonthName = true;
     if (given->misspeltMonth > 0) {
         notes.readMonth = static_cast<std::int8_t>(given->date.day.month);
         notes.misspeltMonth = words[given->misspeltMonth - 1u].written;
@@ -223,6 +229,7 @@ void Assemble(const Words &words, const Phrases &phrases,
         notes.laterYear = year->later;
         notes.elsewhere = YearElsewhere::None;
         notes.elsewhereText = {};
+        notes.republicsConsuls = false;
     }
     // The doubled sixth day before the March Calends is a leap year's, said or not.
     if (!date.year && date.day.doubled && date.day.reference == Reference::Calends &&

@@ -269,6 +269,36 @@ void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(ElsewherePhrase(YearElsewhere::Anniversary, at, at + 2));
 }
 
+namespace {
+
+// Whether consuls' names, words [begin, end), are written as the Republic's were: a first
+// name cut to its letters before each family name ("Q. Metello, L. Afranio coss."), and no mark
+// of the Empire: an Augustus ("Honorio A. VIII", "AA.", "Aug."), "d. n.", "dd. nn.", a
+// clarissimus (v. c., vv. cc.), a Flavius, a consulate counted after. The Republic's A. is
+// Aulus, before a name ("A. Gabinio").
+bool RepublicsConsuls(const Words &words, std::size_t begin, std::size_t end) {
+    bool firstName = false;
+    // (the phrase may begin after the first name: "Kal. Febr. M. Pisone", M. a month cut too)
+    for (std::size_t i = begin > 0 && !words.parted(begin) ? begin - 1 : begin;
+         i < end && i < words.size(); ++i) {
+        const std::string_view key = words[i].key;
+        const bool beforeName =
+            i + 1 < words.size() && words.nameLike(i + 1) && !words.parted(i + 1);
+        if ((key == "a" && !beforeName) ||
+            IsOneOf(key, {"aa", "aaa", "aug", "augg", "auggg", "augusto", "augustis", "dn", "dd",
+                          "nn", "ddnn", "imp", "imperatore", "uc", "uucc", "cc", "fl", "post"}) ||
+            (key == "u" && i + 1 < end && words[i + 1].key == "c") ||
+            (key == "d" && i + 1 < end && words[i + 1].key == "n"))
+            return false;
+        firstName = firstName || (words[i].capital && words[i].dotted && beforeName &&
+                                  IsOneOf(key, {"a", "ap", "c", "cn", "d", "k", "l", "m", "n", "p",
+                                                "q", "ser", "sex", "sp", "t", "ti"}));
+    }
+    return firstName;
+}
+
+} // namespace
+
 void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.is(at, Kind::Consul))
         return;
@@ -311,16 +341,20 @@ void ConsulsRule(const Words &words, std::size_t at, Phrases &phrases) {
     std::size_t begin = at;
     while (begin > 0 && !words.parted(begin) && !ends(begin - 1))
         --begin;
-    if (begin < at)
+    if (begin < at) {
         phrases.push_back(ElsewherePhrase(YearElsewhere::Consuls, begin, at + 1));
+        phrases.back().value = RepublicsConsuls(words, begin, at + 1);
+    }
     // consulibus Honorio VIII et Theodosio III; post consulatum Lampadii et Orestis
     std::size_t end = at + 1;
     while (end < words.size() && !words.parted(end) && !ends(end))
         ++end;
     const std::size_t from =
         at >= 1 && words[at - 1].text == "post" && !words.parted(at) ? at - 1 : at;
-    if (end > at + 1)
+    if (end > at + 1) {
         phrases.push_back(ElsewherePhrase(YearElsewhere::Consuls, from, end));
+        phrases.back().value = RepublicsConsuls(words, from, end);
+    }
 }
 
 } // namespace tempidex
