@@ -258,6 +258,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Dat. apud Ebor. XX die Marcii anno r. n. XII", "20 Marzo"},
         {"Datum Viterbii, Non. Aug., pont. n. a. secundo", "05 Agosto"},
         {"Dat. Lat. XIIII kal. Maii, p. n. a. XIX", "18 Aprile"},
+        {"VI kal. Sept. p. a. septimo.", "27 Agosto"},
         {"Datum anno domini MCCL, XV Kal. Iunii, per manum magistri Petri, anno pontificatus "
          "domini Innocentii pape IIII septimo",
          "18 Maggio 1250"},

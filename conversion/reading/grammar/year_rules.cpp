@@ -318,16 +318,18 @@ void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         (at >= 1 && words.is(at - 1, Kind::Anno)))
         return;
     // After a pontificate's or a reign's word "a." is its year: "pont. n. a. secundo"; and
-    // "p. n. a. XIX" is pontificatus nostri anno, as the calendars of papal registers cut it.
+    // "p. n. a. XIX", "p. a. septimo" are pontificatus (nostri) anno, as the calendars of papal
+    // registers cut them.
     const bool ours =
         at >= 2 && words[at - 1].text == "n" && words[at - 1].dotted && !words.parted(at - 1);
     if (at >= 1 && !words.parted(at) &&
         (words.is(at - 1, Kind::Reign) || (ours && words.is(at - 2, Kind::Reign))))
         return;
-    if (ours && words[at - 2].text == "p" && words[at - 2].dotted && !words.parted(at)) {
+    const std::size_t p = ours ? at - 2 : at - 1;
+    if (at >= 1 && words[p].text == "p" && words[p].dotted && !words.parted(at)) {
         for (const YearNumber &number : YearNumbersFrom(words, at + 1))
             if (MayBeAReignsYear(number))
-                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at - 2, number.end));
+                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, p, number.end));
         return;
     }
     for (const YearNumber &number : YearNumbersFrom(words, at + 1)) {
