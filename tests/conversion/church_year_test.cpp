@@ -294,6 +294,10 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // the Lord's feast, "dominice" in the genitive before it: no Sunday
         {"anno 1300 in crastino dominice Ascensionis", "20 Maggio 1300"},
         {"anno 1300 in crastino Ascensionis", "20 Maggio 1300"},
+        // the eve and the morrow cut short, as registers and regests write them; Matthias's
+        // day is the 25th of February in a leap year, his eve the 24th
+        {"D. in vig. Mathie, a. d. 1320.", "24 Febbraio 1320"},
+        {"Datum Rome, crast. Andree apostoli anno MCCCXX", "01 Dicembre 1320"},
         // the spellings of scribes: Annonciacionis, Circoncisionem, Judei
         {"anno 1259 die veneris post Circoncisionem Domini", "03 Gennaio 1259"},
         // a place of two words after the verb, then the feast's day

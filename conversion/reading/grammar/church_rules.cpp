@@ -32,6 +32,11 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
     const std::string_view key = i < words.size() ? words[i].key : std::string_view{};
     if (key == "die" || key == "diem")
         return FeastRelation::On;
+    // the registers' and regests' cuts: in vig. Mathie, crast. Andree
+    if (i < words.size() && words[i].dotted && (key == "uig" || key == "uigil"))
+        return FeastRelation::Eve;
+    if (i < words.size() && words[i].dotted && key == "crast")
+        return FeastRelation::Morrow;
     // Every other relation's word begins so, and is longer: most words are none.
     if (key.size() < 5 || std::string_view("cfnopsu").find(key.front()) == std::string_view::npos)
         return std::nullopt;

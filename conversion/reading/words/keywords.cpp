@@ -80,6 +80,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"consulibus", Kind::Consul},
     {"cos", Kind::Consul},
     {"coss", Kind::Consul},
+    {"crast", Kind::Church}, // crast. Andree: cut short, as registers write it
     {"crastina", Kind::Church},
     {"crastino", Kind::Church},
     {"crastinum", Kind::Church},
@@ -368,6 +369,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"ueteri", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)},
     {"ueteris", Kind::Calendar,
      static_cast<std::int8_t>(Calendar::Julian)}, // XVI Maii veteris (styli)
+    {"uig", Kind::Church},                        // vig. Mathie
+    {"uigil", Kind::Church},
     {"uigilia", Kind::Church},
     {"uigiliae", Kind::Church},
     {"uigiliam", Kind::Church},
