@@ -1186,6 +1186,19 @@ TEST(DatingClause, ReadsTheHumanistsTwoStrokesTakenAway) {
     EXPECT_TRUE(LatinToModern("IIX Kal. Maii", {}).failed);
 }
 
+// A day counted from a named day as charters count from a feast is not that day: "in crastino
+// Kalendarum Maii" is the 2nd of May, its eve the 30th of April, its octave the 8th; they were
+// answered the 1st, and "in octava" the 24th of April. None is read yet: each is refused.
+TEST(DatingClause, ADayCountedFromANamedDayIsNoNamedDay) {
+    for (const std::string_view clause :
+         {"anno Domini MCCC, in crastino Kalendarum Maii", "anno Domini MCCC, in vigilia Kal. Maii",
+          "anno Domini MCCC, in octava Kalendarum Maii", "Datum in octava Kal. Maii",
+          "Datum vig. Idus Martii"})
+        EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
+    EXPECT_EQ(LatinToModern("anno Domini MCCC, octava Kalendas Maii", {}).text, "24 Aprile 1300");
+    EXPECT_EQ(LatinToModern("anno Domini MCCC, die Kalendarum Maii", {}).text, "01 Maggio 1300");
+}
+
 // Where a numeral's parts are marked (M°CC°XX°VI°), a capital O before the mark is no ending
 // but a C misread, never read past (the editor dates M°CO°XX°VI° 1226). Unmarked, a word in
 // capitals keeps its endings (MO. CCO. XCO. NONO is 1299).

@@ -148,6 +148,23 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
                 named1.faultBegin = static_cast<std::uint8_t>(count.begin);
                 named1.faultEnd = static_cast<std::uint8_t>(at + 1);
             }
+    // "in crastino Kalendarum Maii", "in vigilia Kalendarum": a day after or before the named
+    // day, as charters count from a feast, which the named day alone is not; and "octava"
+    // before the genitive or after "in" may be its octave, and is no sure count (octava
+    // Kalendas is)
+    const std::string_view relation = at >= 1 && !words.parted(at) ? words[at - 1].key : "";
+    const bool fromTheDay = relation == "uig" || relation.starts_with("uigil") ||
+                            relation.starts_with("crast") || relation.starts_with("profest");
+    const bool octave = relation.starts_with("octau") || relation.starts_with("octab");
+    const bool genitive = IsOneOf(words[at].key, {"kalendarum", "nonarum", "iduum", "idum"});
+    const bool in = at >= 2 && words.is(at - 2, Kind::In) && !words.parted(at - 1);
+    if (named1.fault == PhraseFault::None && (fromTheDay || (octave && (genitive || in)))) {
+        named1.fault = PhraseFault::Designation;
+        named1.faultBegin = static_cast<std::uint8_t>(at - 1);
+        named1.faultEnd = static_cast<std::uint8_t>(end);
+        phrases.push_back(named1);
+        return;
+    }
     phrases.push_back(named1);
     // "idus augusti septimo", "kalendas nouembris nono": the count after the month, as Danish
     // scribes wrote it, an ordinal in words ("kalendas iunii quinto anno regni" is read, as
