@@ -205,6 +205,17 @@ std::string ExplainMisspeltOrdinal(const Dating &d) {
     return text;
 }
 
+std::string ExplainMisspeltMonth(const ClauseNotes &notes) {
+    return Quoted(notes.misspeltMonth) + " si legge " + MonthName(notes.readMonth) +
+           (MisspeltByTheNotariesH(notes)
+                ? ", l'unico mese così vicino, con l'h che i notai scrivevano prima di una vocale"
+                : ", l'unico mese che differisce per una lettera");
+}
+
+bool MisspeltByTheNotariesH(const ClauseNotes &notes) {
+    return notes.misspeltMonth.starts_with('h') || notes.misspeltMonth.starts_with('H');
+}
+
 std::string ExplainCalendar(const Dating &d) {
     const ClauseNotes &notes = d.reading.notes;
     const bool julian = notes.calendar == Calendar::Julian;
@@ -406,10 +417,7 @@ std::string Explain(const Dating &d) {
     if (notes.readOrdinal > 0)
         add(ExplainMisspeltOrdinal(d));
     if (notes.readMonth > 0)
-        add(Quoted(notes.misspeltMonth) + " si legge " + MonthName(notes.readMonth) +
-            (notes.misspeltMonth.starts_with('h') || notes.misspeltMonth.starts_with('H')
-                 ? ", l'unico mese così vicino, con l'h che i notai scrivevano prima di una vocale"
-                 : ", l'unico mese che differisce per una lettera"));
+        add(ExplainMisspeltMonth(notes));
     if (notes.laterYear && date.year)
         add("anno doppio " + ModernYearText(*date.year) + "/" + ModernYearText(*notes.laterYear) +
             ": il primo fino al 24 Marzo nello stile fiorentino, il secondo dal 1° Gennaio");

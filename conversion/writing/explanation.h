@@ -66,6 +66,10 @@ std::string ExplainIndiction(int indiction, int named, IndictionStart start,
 // An ordinal read from a misspelt word: "«testium» si legge come il numero ordinale 3, ...",
 // and the day the line names if the word is another.
 std::string ExplainMisspeltOrdinal(const Dating &d);
+// A month read from a word a letter away (Febroarii, Setembris), or with the notaries' h
+// before it (Hottobris).
+std::string ExplainMisspeltMonth(const ClauseNotes &notes);
+bool MisspeltByTheNotariesH(const ClauseNotes &notes);
 std::string ExplainLeapMarchNonesIdes();
 
 } // namespace tempidex

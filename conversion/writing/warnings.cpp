@@ -46,6 +46,9 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
              "; --style sceglie lo stile");
     if (notes.readOrdinal > 0)
         warn(ExplainMisspeltOrdinal(d));
+    // (a word a letter from a month may be a word of its own: "Marcus", "manus")
+    if (notes.readMonth > 0 && !MisspeltByTheNotariesH(notes))
+        warn(ExplainMisspeltMonth(notes));
     if (d.passedOver)
         warn("le parole si leggono anche " +
              (d.passedOverYear ? "con l'anno " + ModernYearText(*d.passedOverYear)

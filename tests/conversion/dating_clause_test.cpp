@@ -1349,6 +1349,20 @@ TEST(DatingClause, AReadingPassedOverForItsYearIsWarned) {
         << answer.warnings;
 }
 
+// So is a month: a word a letter from one may be a word of its own, "die XV Marcus" a witness
+// named, and "XII kal. manus" no May. The notaries' h before a vowel (hottobris) is a spelling.
+TEST(DatingClause, AMonthReadFromAMisspeltWordIsWarned) {
+    for (const auto &[clause, read] :
+         {std::pair<std::string_view, std::string_view>{"Actum die XV Marcus",
+                                                        "«Marcus» si legge Marzo"},
+          {"XII kal. manus", "«manus» si legge Maggio"},
+          {"Dat. XII Kal. Setembris", "«Setembris» si legge Settembre"}})
+        EXPECT_NE(LatinToModern(clause, {}).warnings.find(read), std::string::npos) << clause;
+    const tempidex::Answer h = LatinToModern("Datum XV kal. hottobris", {});
+    EXPECT_EQ(h.text, "17 Settembre");
+    EXPECT_EQ(h.warnings, "");
+}
+
 TEST(DatingClause, AnOrdinalReadFromAMisspeltWordIsWarned) {
     const tempidex::Answer witnesses =
         LatinToModern("Datum XV Kal. Iun. anno Domini MCCCXX testium subscriptorum", {});
