@@ -130,7 +130,8 @@ constexpr auto Movable = std::to_array<Feast>({
      FeastAnchor::Easter,
      {},
      0,
-     "paschae | pascha | paschatis | resurrectionis domini",
+     "paschae | pascha | paschatis | resurrectionis domini | resurrectionis | resurrectionis "
+     "dominicae",
      {},
      "Grotefend I"},
     {"Quasimodo",

@@ -284,6 +284,7 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // the Sundays counted after Easter, the weekdays of its week and Pentecost's
         {"dominica secunda proxima post festum pasce anno 1416", "03 Maggio 1416"},
         {"dominica Misericordia Domini anno 1416", "03 Maggio 1416"},
+        {"Datum Romae, apud S. Petrum, in Dominica Resurrectionis, anno MMXX", "12 Aprile 2020"},
         {"fferia secunda in ebdomada pasche anno domini 1400", "19 Aprile 1400"},
         {"anno domini MCCCXVII sabbato in septimana penthecostes", "28 Maggio 1317"},
         // the days of Lent and Holy Week named with their weekday: Easter 1400 was 18 April
