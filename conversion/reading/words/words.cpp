@@ -223,15 +223,26 @@ bool Words::splitFromADateWord(std::size_t i) const {
 }
 
 void Words::readCutCounts() {
-    // A word cut short that may be a count: not a named day, not already a number.
+    // A word cut short that may be a count: not a named day, not already a number. Without its
+    // full stop ("terc non Jun") only a cut of one count alone, and no keyword, is taken.
     const auto cutShort = [this](std::size_t i) {
         const Token &t = m_tokens[i];
-        return t.dotted && !t.gloss && !is(i, Kind::Reference) && !m_words[i].number &&
-               m_words[i].numeral == 0 && (CutOrdinal(t.key) > 0 || BeginsAnOrdinal(t.key));
+        const bool undotted =
+            !t.dotted && CutOrdinal(t.key) > 0 && m_words[i].word.kinds == 0 && t.key.size() >= 3;
+        return (t.dotted || undotted) && !t.gloss && !is(i, Kind::Reference) &&
+               !m_words[i].number && m_words[i].numeral == 0 &&
+               (CutOrdinal(t.key) > 0 || BeginsAnOrdinal(t.key));
     };
     const auto read = [this](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             Word &w = m_words[i];
+            // without the stop it may be cut or a word: a count no reading passes over, and
+            // none takes (oct id Sept is the 6th or the 13th)
+            if (!m_tokens[i].dotted) {
+                w.unreadable = Unreadable::Anywhere;
+                w.word.month = 0;
+                continue;
+            }
             if (const int value = CutOrdinal(m_tokens[i].key)) {
                 w.word.ordinal = value;
                 w.word.month = 0; // "oct." before "id." is octavo, never October
