@@ -371,6 +371,12 @@ std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int
         text += year         ? " nel " + ModernYearText(*year)
                 : shape.leap ? " negli anni bisestili"
                              : " negli anni comuni";
+    // 1700, 1800, 1900: leap in the Julian calendar that England and the East kept, and that a
+    // date of theirs may be written in (Londini, 29 Feb. 1699/1700)
+    if (date.month == 2 && date.day == 29 && year && !shape.leap && *year > GregorianYear &&
+        *year % 4 == 0)
+        text += " nel calendario gregoriano; nel giuliano, che --julian o «stilo veteri» nella "
+                "data fanno contare, ne ha 29";
     return text;
 }
 

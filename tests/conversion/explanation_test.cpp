@@ -65,6 +65,9 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
          "16 Marzo\tpostridie Id. Mar. è il giorno dopo le idi di Marzo (15 Marzo): 16 Marzo"},
         {"Non. Oct. 1582", "ERRORE - Data Inesistente\til 7 Ottobre 1582 non esiste: nel "
                            "calendario gregoriano al 4 Ottobre 1582 seguì il 15 Ottobre"},
+        {"Londini, 29 Feb. 1699/1700",
+         "ERRORE - Data Inesistente\tFebbraio ha 28 giorni nel 1700 nel calendario gregoriano; "
+         "nel giuliano, che --julian o «stilo veteri» nella data fanno contare, ne ha 29"},
         {"a. d. XIX Kal. Mai. A.D. 12", "ERRORE - Data Inesistente\ta. d. XIX Kal. Mai. cadrebbe "
                                         "il 13 Aprile, che sono le idi di Aprile"},
         {"Id. Mart. -44", "ERRORE - Anno non corretto\tanno non riconosciuto: «-44»; si legge un "
