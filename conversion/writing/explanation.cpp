@@ -375,8 +375,7 @@ std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int
     // date of theirs may be written in (Londini, 29 Feb. 1699/1700)
     if (date.month == 2 && date.day == 29 && year && !shape.leap && *year > GregorianYear &&
         *year % 4 == 0)
-        text += " nel calendario gregoriano; nel giuliano, che --julian o «stilo veteri» nella "
-                "data fanno contare, ne ha 29";
+        text += " nel calendario gregoriano; nel giuliano, che --julian fa contare, ne ha 29";
     return text;
 }
 

@@ -67,7 +67,7 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
                            "calendario gregoriano al 4 Ottobre 1582 seguì il 15 Ottobre"},
         {"Londini, 29 Feb. 1699/1700",
          "ERRORE - Data Inesistente\tFebbraio ha 28 giorni nel 1700 nel calendario gregoriano; "
-         "nel giuliano, che --julian o «stilo veteri» nella data fanno contare, ne ha 29"},
+         "nel giuliano, che --julian fa contare, ne ha 29"},
         {"a. d. XIX Kal. Mai. A.D. 12", "ERRORE - Data Inesistente\ta. d. XIX Kal. Mai. cadrebbe "
                                         "il 13 Aprile, che sono le idi di Aprile"},
         {"Id. Mart. -44", "ERRORE - Anno non corretto\tanno non riconosciuto: «-44»; si legge un "
