@@ -1186,6 +1186,16 @@ TEST(DatingClause, ReadsTheHumanistsTwoStrokesTakenAway) {
     EXPECT_TRUE(LatinToModern("IIX Kal. Maii", {}).failed);
 }
 
+// A year of the Lord below 100 is as written, and warned of: late medieval scribes left out the
+// thousand and the hundreds ("anno domini LXX" for 1470), and no document is dated by the
+// Christian era's first century. Years of three numerals are the early Middle Ages' own.
+TEST(DatingClause, AYearOfTheLordOfTwoFiguresIsWarned) {
+    const tempidex::Answer small = LatinToModern("III decembris anno domini septuagesimo", {});
+    EXPECT_EQ(small.text, "03 Dicembre 70");
+    EXPECT_NE(small.warnings.find("il 1470"), std::string::npos) << small.warnings;
+    EXPECT_EQ(LatinToModern("anno domini DCCCCLII VI Kal. Iul.", {}).warnings, "");
+}
+
 // A day counted from a named day as charters count from a feast is not that day: "in crastino
 // Kalendarum Maii" is the 2nd of May, its eve the 30th of April, its octave the 8th; they were
 // answered the 1st, and "in octava" the 24th of April. None is read yet: each is refused.
