@@ -205,6 +205,9 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo sancti Thome Becket elevationis anno 1300",
              // the word that says which of the saint's feasts, a letter of it garbled
              "in festo sancti Martini ectivalis anno 1300",
+             // a month's name that is a saint's: "die Ianuarii" is a day of January, its number
+             // left out, not St Januarius's (die sancti Ianuarii, 19 September)
+             "Datum die Ianuarii anno MCCC",
              // an ordinary word that is a saint's name: in fidem is no St Faith's day
              "In fidem premissorum sigillum nostrum duximus apponendum. Datum anno Domini 1300",
              // a church named for its saint, a place: "in Sancto Emerico" is no St Emeric's day
@@ -284,6 +287,7 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // the Sundays counted after Easter, the weekdays of its week and Pentecost's
         {"dominica secunda proxima post festum pasce anno 1416", "03 Maggio 1416"},
         {"dominica Misericordia Domini anno 1416", "03 Maggio 1416"},
+        {"die sancti Ianuarii anno 1300", "19 Settembre 1300"},
         {"Datum Romae, apud S. Petrum, in Dominica Resurrectionis, anno MMXX", "12 Aprile 2020"},
         {"fferia secunda in ebdomada pasche anno domini 1400", "19 Aprile 1400"},
         {"anno domini MCCCXVII sabbato in septimana penthecostes", "28 Maggio 1317"},

@@ -361,7 +361,12 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         const std::string_view next = i + 1 < words.size() ? words[i + 1].key : "";
         const std::size_t name =
             (next == "ipso" || next == "ipsa") && !words.parted(i + 2) ? i + 2 : i + 1;
-        if (const std::optional<FeastNamed> feast = FeastFrom(words, name)) {
+        // "die Ianuarii" is a day of January, its number left out: St Januarius, whose name is
+        // the month's own, is named after "die" only with his title (die sancti Ianuarii)
+        const bool january =
+            (words[i].key == "die" || words[i].key == "diem") && words.monthOf(name) == 1;
+        if (const std::optional<FeastNamed> feast =
+                january ? std::nullopt : FeastFrom(words, name)) {
             ChurchDay day = DayOf(*feast, *relation);
             // "infra octavam", and "in octavas" (into the octave): the seven days, no one day
             const std::string_view word = words[i].key;
