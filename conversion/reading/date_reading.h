@@ -15,6 +15,12 @@
 
 namespace tempidex {
 
+// The years of the Incarnation were first counted in 525, in Dionysius Exiguus's Easter table,
+// and charters were dated by them from the eighth century: one counted so before it is a year
+// whose thousand the scribe left out ("anno ab incarnatione Domini centesimo quinquagesimo
+// primo" is 1151), never the year 151.
+inline constexpr int FirstYearOfTheIncarnation = 525;
+
 // How the year was counted, as its words say. The year styles (1 January, 25 March...) apply
 // to years of the Christian era alone, and matter most where the Incarnation or the Nativity is
 // named.

@@ -72,16 +72,20 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         AppendModernDate(text, *d.leapDay, std::nullopt);
         warn(text);
     }
-    // "anno domini LXX": no document is dated by the Christian era's first century, and late
-    // medieval scribes wrote the year without its thousand and hundreds (the small count: 1470)
+    // "anno domini LXX", "anno domini ducentesimo": no document is dated by the Christian era
+    // before 525, when Dionysius Exiguus first counted it (a year of the Incarnation or the
+    // Nativity so early is refused), and late medieval scribes left out the thousand, and the
+    // hundreds too (the small count: 1470). A chronicle may mean the year as written.
     const YearCount count = notes.count;
-    if (d.year && *d.year >= 1 && *d.year < 100 &&
-        (count == YearCount::Christian || count == YearCount::Incarnation ||
-         count == YearCount::Nativity))
-        warn("anno " + std::to_string(*d.year) +
-             " come è scritto; se lo scriba ha omesso il millennio e i secoli, come si faceva nel "
-             "tardo medioevo, è di un altro secolo (il " +
-             std::to_string(1400 + *d.year) + ", o un altro)");
+    if (d.year && *d.year >= 1 && *d.year < FirstYearOfTheIncarnation &&
+        count == YearCount::Christian)
+        warn("anno " + std::to_string(*d.year) + " come è scritto, prima del " +
+             std::to_string(FirstYearOfTheIncarnation) +
+             ", quando l'era cristiana non datava ancora i documenti; se lo scriba ha omesso il "
+             "millennio" +
+             (*d.year < 100 ? " e i secoli" : "") +
+             ", come si faceva nel tardo medioevo, è di un altro secolo (il " +
+             std::to_string((*d.year < 100 ? 1400 : 1000) + *d.year) + ", o un altro)");
     if (d.republicDay) {
         std::string text = "l'anno non è calcolato: se è di prima del 45 a.C., nei mesi di "
                            "prima della riforma di Cesare, il giorno è il ";

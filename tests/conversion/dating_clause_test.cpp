@@ -13,6 +13,7 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 
 namespace {
 
@@ -1186,14 +1187,20 @@ TEST(DatingClause, ReadsTheHumanistsTwoStrokesTakenAway) {
     EXPECT_TRUE(LatinToModern("IIX Kal. Maii", {}).failed);
 }
 
-// A year of the Lord below 100 is as written, and warned of: late medieval scribes left out the
-// thousand and the hundreds ("anno domini LXX" for 1470), and no document is dated by the
-// Christian era's first century. Years of three numerals are the early Middle Ages' own.
-TEST(DatingClause, AYearOfTheLordOfTwoFiguresIsWarned) {
-    const tempidex::Answer small = LatinToModern("III decembris anno domini septuagesimo", {});
-    EXPECT_EQ(small.text, "03 Dicembre 70");
-    EXPECT_NE(small.warnings.find("il 1470"), std::string::npos) << small.warnings;
+// A year of the Lord before 525, when Dionysius first counted them, is as written (a chronicle
+// may mean it) and warned of: late medieval scribes left out the thousand, and the hundreds
+// too ("anno domini LXX" for 1470). Years of the early Middle Ages are their own.
+TEST(DatingClause, AYearOfTheLordBeforeDionysiusIsWarned) {
+    for (const auto &[clause, text, other] :
+         {std::tuple<std::string_view, std::string_view, std::string_view>{
+              "III decembris anno domini septuagesimo", "03 Dicembre 70", "il 1470"},
+          {"anno domini ducentesimo, XV Kal. Maii", "17 Aprile 200", "il 1200"}}) {
+        const tempidex::Answer answer = LatinToModern(clause, {});
+        EXPECT_EQ(answer.text, text);
+        EXPECT_NE(answer.warnings.find(other), std::string::npos) << answer.warnings;
+    }
     EXPECT_EQ(LatinToModern("anno domini DCCCCLII VI Kal. Iul.", {}).warnings, "");
+    EXPECT_EQ(LatinToModern("anno domini DXXX, XV Kal. Maii", {}).warnings, "");
 }
 
 // A day counted from a named day as charters count from a feast is not that day: "in crastino

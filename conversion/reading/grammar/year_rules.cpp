@@ -13,12 +13,6 @@ namespace {
 
 constexpr int SpanishEraAhead = 38; // the Era of Spain began in 38 BC
 
-// The years of the Incarnation were first counted in 525, in Dionysius Exiguus's Easter table,
-// and charters were dated by them from the eighth century: one counted so before it is a year
-// whose thousand the scribe left out ("anno ab incarnatione Domini centesimo quinquagesimo
-// primo" is 1151), never the year 151.
-constexpr int FirstYearOfTheIncarnation = 525;
-
 // A year phrase; out of range, written 0 or with a minus sign, it stands as a fault.
 Phrase YearPhrase(std::size_t begin, std::size_t end, const YearNumber &number, YearCount count,
                   int year) {
