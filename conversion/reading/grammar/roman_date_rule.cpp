@@ -1,5 +1,6 @@
 // The rule that reads a Roman date: a count of days before the Calends, Nones or Ides of a
 // month, pridie and postridie, the named day itself, and the leap year's doubled day.
+#include "feast_phrases.h"
 #include "month_words.h"
 #include "number_phrases.h"
 #include "rules.h"
@@ -152,10 +153,11 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     // day, as charters count from a feast, which the named day alone is not; and "octava"
     // before the genitive or after "in" may be its octave, and is no sure count (octava
     // Kalendas is)
-    const std::string_view relation = at >= 1 && !words.parted(at) ? words[at - 1].key : "";
-    const bool fromTheDay = relation == "uig" || relation.starts_with("uigil") ||
-                            relation.starts_with("crast") || relation.starts_with("profest");
-    const bool octave = relation.starts_with("octau") || relation.starts_with("octab");
+    const std::optional<FeastRelation> relation =
+        at >= 1 && !words.parted(at) ? RelationOf(words, at - 1) : std::nullopt;
+    const bool fromTheDay = relation == FeastRelation::Eve || (relation == FeastRelation::Morrow &&
+                                                               !words.is(at - 1, Kind::Postridie));
+    const bool octave = relation == FeastRelation::Octave;
     const bool genitive = IsOneOf(words[at].key, {"kalendarum", "nonarum", "iduum", "idum"});
     const bool in = at >= 2 && words.is(at - 2, Kind::In) && !words.parted(at - 1);
     if (named1.fault == PhraseFault::None && (fromTheDay || (octave && (genitive || in)))) {

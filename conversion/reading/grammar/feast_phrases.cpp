@@ -1,0 +1,186 @@
+#include "feast_phrases.h"
+
+#include "calendar/church_year.h"
+#include "reading/words/feast_names.h"
+
+namespace tempidex {
+namespace {
+
+Phrase ChurchPhrase(std::size_t begin, std::size_t end, const ChurchDay &day) {
+    Phrase p;
+    p.kind = PhraseKind::Date;
+    p.begin = static_cast<std::uint8_t>(begin);
+    p.end = static_cast<std::uint8_t>(end);
+    p.date.church = day;
+    return p;
+}
+
+// A feast followed by proximo futuro, venturo, preterito: a term of payment or of a
+// promise, never the day the document was given. After a weekday's relation, "proximo" alone
+// says which weekday: "sabbato post diem beati Nicolai proximo", the next Saturday after it.
+bool IsATerm(const Words &words, std::size_t end, const ChurchDay &day) {
+    const bool weekday =
+        day.relation == FeastRelation::WeekdayAfter || day.relation == FeastRelation::WeekdayBefore;
+    for (std::size_t i = end; i < words.size() && i < end + 2 && !words[i].gloss; ++i) {
+        const std::string_view key = words[i].key;
+        if (weekday && i == end && (key == "proximo" || key == "proxima" || key == "proxime"))
+            continue;
+        if (key == "futuro" || key == "uenturo" || key == "preterito" || key == "praeterito" ||
+            key == "instanti" || key == "instante" || key == "proximo" || key == "proxime" ||
+            key == "proxima" || key == "subsequenti")
+            return true;
+        if (!words.is(i, Kind::Church) && NameStem(key) != "fest")
+            return false;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string StemAt(const Words &words, std::size_t i, std::size_t first) {
+    if (i >= words.size() || words[i].gloss || (i > first && words[i].pause))
+        return {};
+    return NameStem(words[i].key);
+}
+
+std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
+    const std::string_view key = i < words.size() ? words[i].key : std::string_view{};
+    if (key == "die" || key == "diem")
+        return FeastRelation::On;
+    // the registers' and regests' cuts: in vig. Mathie, crast. Andree
+    if (i < words.size() && words[i].dotted && (key == "uig" || key == "uigil"))
+        return FeastRelation::Eve;
+    if (i < words.size() && words[i].dotted && key == "crast")
+        return FeastRelation::Morrow;
+    // Every other relation's word begins so, and is longer: most words are none.
+    if (key.size() < 5 || std::string_view("cfnopsu").find(key.front()) == std::string_view::npos)
+        return std::nullopt;
+    const std::string stem = StemAt(words, i, i);
+    // in natale sancti Mathei: a saint's feast as his birthday into heaven
+    if (stem == "natal")
+        return FeastRelation::On;
+    // (festivitate: its stem, as names fold ti before a vowel and c before i, is "fesiuitat")
+    if (IsOneOf(stem, {"fest", "fesiuitat", "solemnitat", "solempnitat"}))
+        return FeastRelation::On;
+    if (stem == "uigili" || stem == "profest") // profesto: the eve
+        return FeastRelation::Eve;
+    if (stem == "crastin" || stem == "postridi") // postridie Corporis Christi
+        return FeastRelation::Morrow;
+    if (stem == "octau" || stem == "octab")
+        return FeastRelation::Octave;
+    return std::nullopt;
+}
+
+bool IsBetween(std::string_view stem) {
+    return IsOneOf(stem, {"proxim", "proxime", "predict", "inmediat", "imediat", "sequent", "fest",
+                          "fesiuitat", "solemnitat", "solempnitat", "di", "die", "diem", "dict",
+                          // hyemale festum sancti Nicolai: the winter feast, the one in December
+                          "iemal", "hiemal"});
+}
+
+bool IsSunday(int feast) {
+    const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
+    return f.anchor == FeastAnchor::Advent ||
+           (f.anchor == FeastAnchor::Easter && f.offset % 7 == 0);
+}
+
+bool IsDayByItsName(int feast) {
+    const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
+    if (f.movable())
+        return true;
+    const std::string first = NameStem(f.latin.substr(0, f.latin.find(' ')));
+    for (const std::string_view event :
+         {"epiphaniae", "circumcisionis", "purificationis", "assumptionis", "annuntiationis",
+          "nativitatis", "natalis"})
+        if (first == NameStem(event))
+            return true;
+    return false;
+}
+
+std::size_t SundayOfLent(int n) {
+    return MovableFromEaster(-42 + 7 * (n - 1));
+}
+
+int WeekdayOfMovable(const Feast &f) {
+    return f.anchor == FeastAnchor::Easter ? (f.offset % 7 + 7) % 7 : -1;
+}
+
+bool IsWeekOf(int feast) {
+    const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
+    return f.anchor == FeastAnchor::Easter && (f.offset == 0 || f.offset == 49);
+}
+
+std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
+    if (!words.mayBeginFeast(at))
+        return std::nullopt;
+    std::size_t i = at;
+    std::string stem = StemAt(words, i, at); // word i's, stemmed once
+    const auto next = [&] { stem = StemAt(words, ++i, at); };
+    int octave = 0;
+    if ((stem == "octau" || stem == "octab") && !words.parted(i + 1)) {
+        octave = 7;
+        next();
+    }
+    if (IsOneOf(stem, {"fest", "fesiuitat"}))
+        next();
+    bool sunday = false, sung = false;
+    // dominicam, dominice: the Sunday; Dominici is St Dominic
+    if (stem == "dominic" && (DeclensionsOf(words[i].key) & 1u) != 0 && !words.parted(i + 1)) {
+        sunday = true;
+        ++i;
+        if (i + 1 < words.size() && words[i].key == "qua" && words[i + 1].key == "cantatur") {
+            i += 2;
+            sung = true; // (the Introit may follow a colon: "qua cantatur: Oculi mei")
+        } else if (i < words.size() && words[i].key == "in") {
+            ++i;
+        }
+    }
+    // "in die dominico": the Lord's day, a Sunday; the saint is named in the genitive
+    if ((words.parted(i) && !(sung && i < words.size() && !words[i].gloss)) ||
+        (!sunday && stem == "dominic" && words[i].key != "dominici"))
+        return std::nullopt;
+    // dominica Quadragesimae, dominica in Quadragesima: the first Sunday of Lent, Invocavit
+    if (sunday && i < words.size() &&
+        IsOneOf(words[i].key, {"quadragesime", "quadragesimae", "quadragesima"}))
+        return FeastNamed{static_cast<int>(SundayOfLent(1)), i + 1, octave};
+    // dominica passionis, dominica in passione Domini: Iudica, the fifth Sunday of Lent. (Not
+    // without "dominica": the Lord's Passion alone may be Good Friday's.)
+    if (sunday && i < words.size() && (words[i].key == "passionis" || words[i].key == "passione")) {
+        const bool domini = i + 1 < words.size() && !words.parted(i + 1) &&
+                            (words[i + 1].key == "domini" || words[i + 1].key == "dni");
+        return FeastNamed{static_cast<int>(SundayOfLent(5)), i + (domini ? 2 : 1), octave};
+    }
+    const std::optional<FeastRead> feast = FeastAt(words, i);
+    // "dominice Ascensionis": the Lord's Ascension, in the genitive, no Sunday
+    const bool lords = sunday && IsOneOf(words[i - 1].key, {"dominice", "dominicae"}) && feast &&
+                       feast->feast >= 0 &&
+                       Feasts()[static_cast<std::size_t>(feast->feast)].movable();
+    if (!feast || feast->feast < 0 || (sunday && !IsSunday(feast->feast) && !lords))
+        return std::nullopt;
+    return FeastNamed{feast->feast, feast->end, octave};
+}
+
+void AddChurchDay(const Words &words, Phrases &phrases, std::size_t begin, std::size_t end,
+                  const ChurchDay &day) {
+    // (a feast's name run on to another feast's phrase, "post Martinus festum assumptionis beate
+    // Marie": which is the day's the words do not say, and neither is read)
+    if (end < words.size() && !words.parted(end) && RelationOf(words, end) &&
+        FeastFrom(words, end + 1))
+        return;
+    Phrase p = ChurchPhrase(begin, end, day);
+    if (IsATerm(words, end, day)) {
+        p.kind = PhraseKind::Skip;
+        p.date = {};
+    }
+    phrases.push_back(p);
+}
+
+ChurchDay DayOf(const FeastNamed &feast, FeastRelation relation) {
+    ChurchDay day;
+    day.feast = static_cast<std::int16_t>(feast.feast);
+    day.octave = static_cast<std::int8_t>(feast.octave);
+    day.relation = relation;
+    return day;
+}
+
+} // namespace tempidex
