@@ -30,6 +30,11 @@ std::string ExplainListDate(const LatinDate &date);
 std::string Quoted(std::string_view text);
 void AppendQuoted(std::string &out, std::string_view text);
 
+// Why a line names no day (refusal_explanation.cpp): the word not read, or the day its words
+// would give and why it is none.
+std::string ExplainUnread(LineFault fault, std::string_view written);
+std::string ExplainNoDay(const Dating &d);
+std::string ExplainLeapMarchNonesIdes(); // Mar. (a. i.) before the Nones or the Ides
 // The parts of a modern date's answer (--to-latin) that are explained alike.
 std::string ExplainUnreadModernDate(std::string_view written);
 std::string ExplainUnreadYear(std::string_view written);
