@@ -782,6 +782,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Rome xvu Kal. Mai.", tempidex::ErrorDateNotCorrect},
         {"Datum Ulmi Kal. Mai.", "01 Maggio"},
         {"Datum cum Kal. Mai.", "01 Maggio"},
+        {"Datum per Petrum qui Kalendis Maii anno MCCC", "01 Maggio 1300"},
         // a word no table knows between a count and its named day: the count is never dropped
         // for the named day itself
         {"Datum Laterani x. quidem kalendas ianuarii. anno primo.", tempidex::ErrorDateNotCorrect},

@@ -12,7 +12,8 @@ namespace {
 // Whether a short word is a numeral as a scan or a copyist garbles it: its letters, with u for
 // v or ii, or but for an n, an h or a y where ii, li or v stood (xvn, xvh, xyi, xvu); or but for
 // one other letter which, a numeral's, makes a count of days (zv, ziv, tiii; a y alone, a V).
-// Words spelt so (cum, dum, duci, diu, ex, vel) are words.
+// Words spelt so (cum, dum, duci, diu, ex, vel; qui and sui, though a q or an s could be a
+// misread x: "Petrus qui Kalendis Maii") are words.
 bool LooksLikeAGarbledCount(std::string_view key) {
     const auto numeral = [](char c) {
         return std::string_view("ivxlcdmu").find(c) != std::string_view::npos;
@@ -20,7 +21,7 @@ bool LooksLikeAGarbledCount(std::string_view key) {
     if (key == "y")
         return true;
     if (key.size() < 2 || key.size() > 5 ||
-        IsOneOf(key, {"ciu", "cui", "cum", "diu", "duc", "duci", "dum", "ex", "uel"}))
+        IsOneOf(key, {"ciu", "cui", "cum", "diu", "duc", "duci", "dum", "ex", "qui", "sui", "uel"}))
         return false;
     const auto odd = std::find_if_not(key.begin(), key.end(), numeral);
     if (odd == key.end())
