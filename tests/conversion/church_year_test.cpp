@@ -245,6 +245,10 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Datum anno Domini MCCXXV, die martis post Pascha, XX marcii",
              // two movable feasts are two days
              "anno Domini MCCC in die Pasche, in Pentecoste",
+             // a name cut short that begins two saints' names (Martini, Marthae), or a month's
+             "in festo s. Mart. anno 1300",
+             "in festo s. Aug. anno 1300",
+             "in festo s. Ioh. anno 1300",
          })
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
     // the Lord's feast after "dominicam" is a Sunday's, and there is none
@@ -313,6 +317,12 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"in die sancti Dominici", "05 Agosto"},
         // Pascha floridum, florida, floridam: Palm Sunday in any case, never Easter
         {"die Veneris ante Pascha floridam anno 1300", "01 Aprile 1300"},
+        // names cut short as regests cut them, each the beginning of one feast's names
+        {"Dat. in crastino s. Mich. 1300", "30 Settembre 1300"},
+        {"dom. Quasim. 1300", "17 Aprile 1300"},
+        {"in festo Corp. Chr. 1300", "09 Giugno 1300"},
+        {"in festo s. Iohan. Bapt. 1300", "24 Giugno 1300"},
+        {"in festo s. Mich. in monte Tumba 1300", "16 Ottobre 1300"},
     };
     for (const auto &[clause, answer] : cases)
         EXPECT_EQ(LatinToModern(clause, {}).text, answer) << clause;

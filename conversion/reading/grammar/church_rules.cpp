@@ -275,4 +275,12 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     DaysAfterAFeast(words, at, phrases);
 }
 
+void SundayAfterDomRule(const Words &words, std::size_t at, Phrases &phrases) {
+    if (words[at].key != "dom" || !words[at].dotted)
+        return;
+    if (const std::optional<FeastNamed> feast = FeastFrom(words, at);
+        feast && feast->octave == 0 && IsSunday(feast->feast))
+        AddChurchDay(words, phrases, at, feast->end, DayOf(*feast));
+}
+
 } // namespace tempidex

@@ -124,8 +124,11 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     if (IsOneOf(stem, {"fest", "fesiuitat"}))
         next();
     bool sunday = false, sung = false;
-    // dominicam, dominice: the Sunday; Dominici is St Dominic
-    if (stem == "dominic" && (DeclensionsOf(words[i].key) & 1u) != 0 && !words.parted(i + 1)) {
+    // dominicam, dominice: the Sunday; Dominici is St Dominic. "dom." too, before a Sunday's
+    // name (dom. Quasimodo), as regests cut it.
+    const bool dom = stem == "dom" && words[i].dotted;
+    if ((stem == "dominic" || dom) && (DeclensionsOf(words[i].key) & 1u) != 0 &&
+        !words.parted(i + 1)) {
         sunday = true;
         ++i;
         if (i + 1 < words.size() && words[i].key == "qua" && words[i + 1].key == "cantatur") {

@@ -92,6 +92,9 @@ void StyleRule(const Words &words, std::size_t at, Phrases &phrases);
 
 // The church year (church_rules.cpp)
 void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases);
+// "dom. Quasimodo": a Sunday by its name, after "dominica" cut as "dom.", a word that is
+// otherwise "domini" (anno dom.)
+void SundayAfterDomRule(const Words &words, std::size_t at, Phrases &phrases);
 
 // The kinds of word a set holds, one bit each.
 constexpr std::uint64_t KindsOf(std::initializer_list<Kind> kinds) {
@@ -135,6 +138,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {StyleRule, KindsOf({Kind::Style})},
     {ChurchDayRule, KindsOf({Kind::In, Kind::Church, Kind::Die, Kind::Feria, Kind::Weekday,
                              Kind::Number, Kind::Postridie})},
+    {SundayAfterDomRule, KindsOf({Kind::Formula})},
 });
 
 } // namespace tempidex

@@ -174,8 +174,17 @@ struct Name {
     std::vector<unsigned> declensions;
 };
 
+// A name's words as written (in small letters, i for j and u for v) beside their stems: a word
+// cut short is compared with the letters written, which folding the whole word changes
+// (Mich. with Michaelis, whose stem is "misel").
+struct WrittenName {
+    std::vector<std::string> written, stems;
+    int feast;
+};
+
 struct NameIndex {
     std::multimap<std::string, Name, std::less<>> names;
+    std::vector<WrittenName> written;
     std::set<std::string, std::less<>> firstWords; // the stem each name begins with
     std::size_t longest = 0;                       // words in the longest name
 };
@@ -197,14 +206,18 @@ bool IsMarysFeast(const NameWord &word) {
     return IsOneOf(events, word.stem, word.declensions);
 }
 
-std::vector<NameWord> WordsOfName(std::string_view name) {
+// The words of a name but its titles; and, where asked, each as written.
+std::vector<NameWord> WordsOfName(std::string_view name, std::vector<std::string> *written) {
     std::vector<NameWord> read;
     std::string key;
     const auto flush = [&] {
         if (!key.empty()) {
             NameWord word = ReadNameWord(key);
-            if (!IsTitle(word.stem, word.declensions))
+            if (!IsTitle(word.stem, word.declensions)) {
                 read.push_back(std::move(word));
+                if (written != nullptr)
+                    written->push_back(key);
+            }
         }
         key.clear();
     };
@@ -237,9 +250,15 @@ NameIndex BuildNames() {
             const std::size_t bar = names.find(" | ");
             const std::string_view name = names.substr(0, bar);
             names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 3);
-            const std::vector<NameWord> words = WordsOfName(name);
+            std::vector<std::string> written;
+            const std::vector<NameWord> words = WordsOfName(name, &written);
             if (words.empty())
                 continue;
+            WrittenName &w = index.written.emplace_back();
+            w.written = std::move(written);
+            w.feast = static_cast<int>(f);
+            for (const NameWord &word : words)
+                w.stems.push_back(word.stem);
             Name entry{static_cast<int>(f), {}};
             for (const NameWord &word : words)
                 entry.declensions.push_back(word.declensions);
@@ -307,6 +326,63 @@ std::string NameStem(std::string_view key) {
     return folded;
 }
 
+namespace {
+
+// The word of a name that a word cut short stands for, as the k-th of a name after the words
+// read before it (their stems): the one word of the names it begins (Mich. for Michaelis, whose
+// feasts the words after it tell apart as they do after the word written out), or the first of
+// several words that are all one feast's (Quasim. for Quasimodo or Quasimodogeniti). Nothing
+// where it begins none, or the words of two feasts (Marg. is St Margaret's alone; Mart. is St
+// Martin's, St Martha's...).
+std::optional<std::string> WordCutShort(const NameIndex &index, const std::vector<NameWord> &before,
+                                        std::string_view cut) {
+    std::optional<std::string> word;
+    bool several = false;
+    int feast = -2; // none yet; -1 for two
+    const std::size_t k = before.size();
+    for (const WrittenName &name : index.written) {
+        if (name.stems.size() <= k || !name.written[k].starts_with(cut))
+            continue;
+        bool same = true;
+        for (std::size_t w = 0; w < k && same; ++w)
+            same = name.stems[w] == before[w].stem;
+        if (!same)
+            continue;
+        const std::string &stem = name.stems[k];
+        feast = feast == -2 || feast == name.feast ? name.feast : -1;
+        several = several || (word && *word != stem);
+        if (!word || stem.size() < word->size())
+            word = stem;
+    }
+    return several && feast < 0 ? std::nullopt : word;
+}
+
+// Whether a word is cut short: its full stop after letters that end in no case ending
+// (Mich., Assumpt., Mart.; Michaelis. and Martini. are written out).
+bool IsCutShort(const Token &word) {
+    return word.dotted && word.key.size() >= 2 && DeclensionsOf(word.key) == Any &&
+           std::all_of(word.key.begin(), word.key.end(),
+                       [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+// Whether a word cut short may stand for a name's word: four letters or more, three after
+// another word of the name (Corp. Chr.), which few names' words begin alike (Ass. may be
+// Assumptionis or Assensionis, as scribes spell the Ascension); and no keyword, month or number
+// (s. Aug. is refused, not read as St Augustine's).
+bool MayStandForAName(const Words &words, std::size_t i, bool first) {
+    return words[i].key.size() >= (first ? 4u : 3u) && words.classOf(i).kinds == 0 &&
+           words.monthOf(i) == 0 && !words.mayBeNumber(i) && words.numeralOf(i) == 0;
+}
+
+// Whether a word, were it cut short, would begin the first word of a name.
+bool MayBeFirstWordCut(std::string_view key) {
+    return key.size() >= 3 &&
+           std::any_of(Names().written.begin(), Names().written.end(),
+                       [key](const WrittenName &name) { return name.written[0].starts_with(key); });
+}
+
+} // namespace
+
 unsigned DeclensionsOf(std::string_view key) {
     // The longest ending first, as NameStem takes it off.
     struct Ending {
@@ -350,9 +426,10 @@ NameWord FirstNameWord(std::string_view key, NameWord word) {
 
 bool MayBeginFeast(std::string_view key) {
     const NameWord word = FirstNameWord(key, ReadNameWord(key));
-    return Names().firstWords.contains(word.stem) || IsTitle(word.stem, word.declensions) ||
-           IsEpithet(word) || word.stem == "octau" || word.stem == "octab" || word.stem == "fest" ||
-           word.stem == "fesiuitat" || word.stem == "dominic";
+    return Names().firstWords.contains(word.stem) || MayBeFirstWordCut(key) ||
+           IsTitle(word.stem, word.declensions) || IsEpithet(word) || word.stem == "octau" ||
+           word.stem == "octab" || word.stem == "fest" || word.stem == "fesiuitat" ||
+           word.stem == "dominic" || word.stem == "dom";
 }
 
 std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
@@ -385,6 +462,17 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
         // (Laurenti, Vincenti, Bonifati: a name's first word in the genitive with one i)
         if (read.empty())
             word = FirstNameWord(words[i].key, std::move(word));
+        // A word cut short is the word of a name it begins, in any case (s. Mich., Corp. Chr.),
+        // never a stem as a word written out is: "s. Mart." is no more St Martha's, whose stem
+        // is "mart", than St Martin's
+        if (!virgin && IsCutShort(words[i])) {
+            std::optional<std::string> whole;
+            if (MayStandForAName(words, i, read.empty()))
+                whole = WordCutShort(index, read, words[i].key);
+            if (!whole)
+                break;
+            word = {std::move(*whole), Any};
+        }
         // Most words after "in" begin no feast's name (in domo, in palatio): no more to read.
         if (read.empty() && !index.firstWords.contains(word.stem))
             return std::nullopt;
