@@ -1162,6 +1162,43 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
     EXPECT_TRUE(LatinToModern("die non. mensis Maii", {}).failed);
 }
 
+// Scribes cut a year's last word short too ("M°CC°XL° quint.", "sexagesimo quar."): each year
+// so cut gives the whole year's day or a refusal, never the year without it. After the tens
+// the cut is the units; after the hundreds it may be the tens or the units (MCC sept.: 1207 or
+// 1270), and a month's name may be the month's (die XX sept.).
+TEST(DatingClause, AYearsLastWordCutShortIsItsNumberOrRefused) {
+    const std::array<std::string_view, 9> units{"primo", "secundo", "tertio", "quarto", "quinto",
+                                                "sexto", "septimo", "octavo", "nono"};
+    const std::array<std::string_view, 9> tens{"decimo",       "vicesimo",      "tricesimo",
+                                               "quadragesimo", "quinquagesimo", "sexagesimo",
+                                               "septuagesimo", "octogesimo",    "nonagesimo"};
+    int read = 0;
+    const auto check = [&read](const std::string &year, std::string_view last) {
+        const auto whole = LatinToModern(year + " " + std::string(last) + " XV Kal. Maii", {});
+        ASSERT_FALSE(whole.failed) << year << " " << last;
+        for (std::size_t letters = 3; letters <= 5; ++letters) {
+            const std::string clause =
+                year + " " + std::string(last.substr(0, letters)) + ". XV Kal. Maii";
+            const auto cut = LatinToModern(clause, {});
+            if (!cut.failed) {
+                EXPECT_EQ(cut.text, whole.text) << clause;
+                ++read;
+            }
+        }
+    };
+    for (std::size_t t = 0; t < tens.size(); ++t) {
+        check("anno Domini " + tempidex::RomanNumeral(1200 + 10 * static_cast<int>(t + 1)),
+              units[t]);
+        check("anno Domini millesimo ducentesimo " + std::string(tens[t]), units[8 - t]);
+        check("anno Domini MCC", tens[t]);
+    }
+    EXPECT_GE(read, 30) << "most units cut after the tens are read";
+    EXPECT_EQ(LatinToModern("die XX sept. anno MCCC", {}).text, "20 Settembre 1300");
+    // and a count cut before another count, or before the Sunday it counts
+    EXPECT_EQ(LatinToModern("vices. nono die mensis junii anno 1215", {}).text, "29 Giugno 1215");
+    EXPECT_EQ(LatinToModern("in ter. dominica adventus anno 1307", {}).text, "17 Dicembre 1307");
+}
+
 // The humanists took two strokes from the next numeral: XXC for eighty, IIC for ninety-eight,
 // IIX for eight. Each such year reads as its numeral written the usual way.
 TEST(DatingClause, ReadsTheHumanistsTwoStrokesTakenAway) {

@@ -103,6 +103,16 @@ bool MustRead(const Words &words, std::size_t i) {
         return true;
     if (MonthBeside(words, i) < words.size())
         return true;
+    // A month's name cut short in small letters, as a count is, right after a number or right
+    // before a count, that no phrase reads with it: "M°CC°XL° sept." may be the year's units or
+    // September, "dec. octaua die mensis Julij" a count or December; never passed over (die XX
+    // sept. reads it).
+    if (words.monthOf(i) != 0 && words[i].dotted && !words[i].capital &&
+        ((i >= 1 && !words.parted(i) &&
+          (words.numeralOf(i - 1) > 0 || words.ordinalOf(i - 1) > 0)) ||
+         (!words.parted(i + 1) && words.ordinalOf(i + 1) > 0 && words.numeralOf(i + 1) == 0 &&
+          words.digitsOf(i + 1) == 0)))
+        return true;
     // A word a letter from pridie or postridie right before a named day: the day before or
     // after it, misspelt (pridye Kal.), never the named day itself; nor one with a character no
     // letter of ours, a count in another alphabet's look-alikes (Cyrillic Х, Greek Ι: ХII Kal.).

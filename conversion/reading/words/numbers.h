@@ -272,6 +272,17 @@ inline constexpr auto Ordinals = std::to_array<Ordinal>({
     {"millesim", 1000},
 });
 
+// Whether a stem as the tables spell it (vicesim) begins with a word as read, whose v is a u
+// (uices).
+constexpr bool StemBegins(std::string_view stem, std::string_view key) {
+    if (stem.size() < key.size())
+        return false;
+    for (std::size_t i = 0; i < key.size(); ++i)
+        if ((stem[i] == 'v' ? 'u' : stem[i]) != key[i])
+            return false;
+    return true;
+}
+
 // The counts of days as scribes cut them short before a named day ("terc. non. Jun.", "oct. id.
 // Sept.", "dec. oct. kal. Sept."): each cut stands for one count (sept. for septimo, as scribes
 // cut it, though septendecim begins so too). 0 for any other word.
@@ -283,18 +294,32 @@ constexpr int CutOrdinal(std::string_view key) {
         {"duodec", 12}, {"vic", 20},  {"vicesim", 20}, {"vig", 20},   {"vigesim", 20},
     }};
     for (const auto &[cut, value] : cuts)
-        if (cut == key)
+        if (cut.size() == key.size() && StemBegins(cut, key))
             return value;
     // any other cut of three letters or more that begins the stems of one count alone
     // (septi., duodev.)
     int count = 0;
     for (const Ordinal &o : Ordinals)
-        if (key.size() >= 3 && o.value <= 31 && o.stem.starts_with(key)) {
+        if (key.size() >= 3 && o.value <= 31 && StemBegins(o.stem, key)) {
             if (count != 0 && count != o.value)
                 return 0;
             count = o.value;
         }
     return count;
+}
+
+// A year's units as scribes cut them short after its tens ("anno Domini M°CC°XL° sept.",
+// "millesimo trecentesimo sexagesimo quar."): the one unit, 1 to 9, whose stems begin so (quar.
+// is quarto there, never quartodecimo). 0 for any other word.
+constexpr int CutUnit(std::string_view key) {
+    int unit = 0;
+    for (const Ordinal &o : Ordinals)
+        if (key.size() >= 3 && o.value <= 9 && StemBegins(o.stem, key)) {
+            if (unit != 0 && unit != o.value)
+                return 0;
+            unit = o.value;
+        }
+    return unit;
 }
 
 // Whether a word of three letters or more begins an ordinal's stem: cut short, it may be a
@@ -303,7 +328,7 @@ constexpr bool BeginsAnOrdinal(std::string_view key) {
     if (key.size() < 3)
         return false;
     for (const Ordinal &o : Ordinals)
-        if (o.stem.starts_with(key))
+        if (StemBegins(o.stem, key))
             return true;
     return false;
 }

@@ -253,8 +253,36 @@ void Words::readCutCounts() {
             }
         }
     };
+    // Where a month's name may stand (Sept., Oct., Nov., Dec.) but before a named day, it is
+    // the month's: "die XX Sept." is the 20th of September.
+    const auto cutCount = [&](std::size_t j) {
+        return m_tokens[j].dotted && cutShort(j) && m_words[j].word.month == 0;
+    };
     const std::size_t size = m_tokens.size();
     for (std::size_t i = 0; i < size; ++i) {
+        // before another count, or the Sunday or the feria it counts: "terc. decimo die", "in
+        // ter. dominica adventus"
+        const bool counted =
+            (m_words[i].word.ordinal > 0 && m_words[i].numeral == 0 && m_words[i].digits == 0) ||
+            (is(i, Kind::Weekday) && m_words[i].word.weekday == 0) || is(i, Kind::Feria);
+        if (counted && i >= 1 && !m_tokens[i].pause && cutCount(i - 1))
+            read(i - 1, i);
+        // after a year's tens, its units: "M°CC°XL° quint.", "sexagesimo quar."; any other
+        // count cut short after a number may be its units or its tens (MCC quinq. is 1250 or
+        // 1205), and is refused. ("sec." before "cursum", "stilum" is secundum, according to.)
+        if (i + 1 < size && !m_tokens[i + 1].pause && !m_tokens[i].gloss && cutCount(i + 1) &&
+            !(i + 2 < size && IsGovernedBySecundum(m_tokens[i + 2].key))) {
+            const int value = m_words[i].numeral > 0 ? m_words[i].numeral : m_words[i].word.ordinal;
+            const int unit = CutUnit(m_tokens[i + 1].key);
+            if (value > 0 && value % 10 == 0 && value % 100 != 0 && unit > 0) {
+                Word &w = m_words[i + 1];
+                w.word.ordinal = static_cast<std::int16_t>(unit);
+                w.number = w.mayBeNumber = true;
+                w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+            } else if (value > 0) {
+                m_words[i + 1].unreadable = Unreadable::Anywhere;
+            }
+        }
         // before a named day: "terc. non. Jun.", "dec. oct. kal. Sept."; but a month after its
         // own named day is that month's ("Id. Dec. Kal. Ian." has two dates)
         if (is(i, Kind::Reference)) {
@@ -292,7 +320,10 @@ void Words::readCutCounts() {
 bool Words::readOrdinalNoTableKnows(std::size_t i) {
     Word &w = m_words[i];
     const Token &t = m_tokens[i];
-    if (w.word.kinds != 0 || w.word.month != 0 || t.gloss || t.key.size() < 4 || w.digits > 0)
+    // (a count cut short that names no one count is refused, not read as a misspelling: MCC
+    // nonag. is no nono)
+    if (w.word.kinds != 0 || w.word.month != 0 || t.gloss || t.key.size() < 4 || w.digits > 0 ||
+        w.unreadable == Unreadable::Anywhere)
         return false;
     const auto numberAt = [this](std::size_t j) {
         return j < size() && !m_tokens[j].gloss &&
