@@ -249,6 +249,8 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo s. Mart. anno 1300",
              "in festo s. Aug. anno 1300",
              "in festo s. Ioh. anno 1300",
+             // the word that says which of the saint's feasts, cut short
+             "die jovis post festum Sancti Martini est. anno 1277",
          })
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
     // the Lord's feast after "dominicam" is a Sunday's, and there is none

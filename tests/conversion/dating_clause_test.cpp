@@ -1194,6 +1194,13 @@ TEST(DatingClause, AYearsLastWordCutShortIsItsNumberOrRefused) {
     }
     EXPECT_GE(read, 30) << "most units cut after the tens are read";
     EXPECT_EQ(LatinToModern("die XX sept. anno MCCC", {}).text, "20 Settembre 1300");
+    // July's and August's old names cut short in small letters are months only after a named
+    // day: elsewhere "quint." is quinto, never the 30th of July
+    EXPECT_EQ(LatinToModern("anno domini mº cdº xxx quint. die sancti Calixti pape", {}).text,
+              "14 Ottobre 1435");
+    EXPECT_EQ(LatinToModern("decimo quint. die Februarii", {}).text, "15 Febbraio");
+    EXPECT_EQ(LatinToModern("a. d. XII Kal. quint.", {}).text, "20 Giugno");
+    EXPECT_TRUE(LatinToModern("Quint. decimo kal. Jun.", {}).failed);
     // and a count cut before another count, or before the Sunday it counts
     EXPECT_EQ(LatinToModern("vices. nono die mensis junii anno 1215", {}).text, "29 Giugno 1215");
     EXPECT_EQ(LatinToModern("in ter. dominica adventus anno 1307", {}).text, "17 Dicembre 1307");

@@ -103,12 +103,12 @@ bool MustRead(const Words &words, std::size_t i) {
         return true;
     if (MonthBeside(words, i) < words.size())
         return true;
-    // A month's name cut short in small letters, as a count is, right after a number or right
-    // before a count, that no phrase reads with it: "M°CC°XL° sept." may be the year's units or
-    // September, "dec. octaua die mensis Julij" a count or December; never passed over (die XX
-    // sept. reads it).
-    if (words.monthOf(i) != 0 && words[i].dotted && !words[i].capital &&
-        ((i >= 1 && !words.parted(i) &&
+    // A month's name cut short, in small letters right after a number, or right before a count,
+    // that no phrase reads with it: "M°CC°XL° sept." may be the year's units or September,
+    // "dec. octaua die mensis Julij" a count or December, "Quint. decimo kal. Jun." is XV Kal.
+    // Jun.; never passed over (die XX sept. reads it).
+    if (words.monthOf(i) != 0 && words[i].dotted &&
+        ((!words[i].capital && i >= 1 && !words.parted(i) &&
           (words.numeralOf(i - 1) > 0 || words.ordinalOf(i - 1) > 0)) ||
          (!words.parted(i + 1) && words.ordinalOf(i + 1) > 0 && words.numeralOf(i + 1) == 0 &&
           words.digitsOf(i + 1) == 0)))
@@ -119,9 +119,14 @@ bool MustRead(const Words &words, std::size_t i) {
     const auto foreign = [](std::string_view text) {
         return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
     };
+    // (or cut short as no table cuts them: "pos. Kal.")
+    const bool cutDayBefore = words[i].dotted && words[i].key.size() >= 2 &&
+                              (std::string_view("postridie").starts_with(words[i].key) ||
+                               std::string_view("pridie").starts_with(words[i].key));
     if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
-        (OneLetterApart(words[i].key, "pridie") || OneLetterApart(words[i].key, "postridie") ||
-         OneLetterApart(words[i].key, "prid") || foreign(words[i].text) ||
+        (cutDayBefore || OneLetterApart(words[i].key, "pridie") ||
+         OneLetterApart(words[i].key, "postridie") || OneLetterApart(words[i].key, "prid") ||
+         foreign(words[i].text) ||
          // (a name, a capital and small letters, is no numeral: Ulmi, Lucii; but capitals
          // inside are a numeral's: VIr)
          (!(words[i].capital && !words[i].capitals && !words[i].innerCapital) &&

@@ -155,8 +155,14 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
         const auto garbled = [&words, i](std::string_view qualifier) {
             return qualifier.size() >= 4 && OneLetterApart(words[i].key, AsKey(qualifier));
         };
+        // (or cut short: Martini est., estiv.)
+        const auto cut = [&words, i](std::string_view qualifier) {
+            return words[i].dotted && words[i].key.size() >= 3 &&
+                   AsKey(qualifier).starts_with(words[i].key);
+        };
         return unknownName || IsOneOf(qualifiers, stem, declensions) ||
-               std::any_of(Qualifiers.begin(), Qualifiers.end(), garbled);
+               std::any_of(Qualifiers.begin(), Qualifiers.end(), garbled) ||
+               std::any_of(Qualifiers.begin(), Qualifiers.end(), cut);
     }
     return false;
 }

@@ -63,6 +63,13 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_words[i] = memo->classOf(m_tokens[i]);
         else
             m_words[i] = Classify(m_tokens[i]);
+        // July's and August's names before Caesar and Augustus, cut short in small letters,
+        // are months only after a named day (Kal. quint.): "decimo quint. die Februarii" is
+        // quinto, "MCCCXXX quint." the year's units
+        const Token &t = m_tokens[i];
+        if ((t.key.starts_with("quin") || t.key.starts_with("sext")) && !t.capital &&
+            !m_words[i].word.wholeMonth && !(i >= 1 && is(i - 1, Kind::Reference)))
+            m_words[i].word.month = 0;
     }
     readCutCounts();
     std::array<bool, Tokens::MostWords> alone{}; // a word no table knows, no number beside it
