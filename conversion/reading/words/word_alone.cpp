@@ -195,6 +195,8 @@ Words::Word Words::Classify(const Token &t) {
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
     if (t.text.size() == 1 && t.capital)
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Capital);
+    w.cutCount = static_cast<std::int8_t>(CutOrdinal(t.key));
+    w.beginsACount = w.cutCount > 0 || BeginsAnOrdinal(t.key);
     return w;
 }
 

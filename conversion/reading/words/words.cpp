@@ -232,13 +232,18 @@ bool Words::splitFromADateWord(std::size_t i) const {
 void Words::readCutCounts() {
     // A word cut short that may be a count: not a named day, not already a number. Without its
     // full stop ("terc non Jun") only a cut of one count alone, and no keyword, is taken.
-    const auto cutShort = [this](std::size_t i) {
+    // (its letters looked up once a word: the tables of ordinals are long, and most words are
+    // asked about more than once)
+    std::array<bool, Tokens::MostWords> mayBeCut{};
+    for (std::size_t i = 0; i < m_tokens.size(); ++i) {
         const Token &t = m_tokens[i];
-        const bool undotted =
-            !t.dotted && CutOrdinal(t.key) > 0 && m_words[i].word.kinds == 0 && t.key.size() >= 3;
-        return (t.dotted || undotted) && !t.gloss && !is(i, Kind::Reference) &&
-               !m_words[i].number && m_words[i].numeral == 0 &&
-               (CutOrdinal(t.key) > 0 || BeginsAnOrdinal(t.key));
+        if (t.gloss || t.key.size() < 3 || is(i, Kind::Reference) || m_words[i].number ||
+            m_words[i].numeral != 0 || (!t.dotted && m_words[i].word.kinds != 0))
+            continue;
+        mayBeCut[i] = m_words[i].cutCount > 0 || (t.dotted && m_words[i].beginsACount);
+    }
+    const auto cutShort = [this, &mayBeCut](std::size_t i) {
+        return mayBeCut[i] && !m_words[i].number && m_words[i].numeral == 0;
     };
     const auto read = [this](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
@@ -250,7 +255,7 @@ void Words::readCutCounts() {
                 w.word.month = 0;
                 continue;
             }
-            if (const int value = CutOrdinal(m_tokens[i].key)) {
+            if (const int value = m_words[i].cutCount) {
                 w.word.ordinal = value;
                 w.word.month = 0; // "oct." before "id." is octavo, never October
                 w.number = w.mayBeNumber = true;
@@ -262,7 +267,7 @@ void Words::readCutCounts() {
     };
     // Where a month's name may stand (Sept., Oct., Nov., Dec.) but before a named day, it is
     // the month's: "die XX Sept." is the 20th of September.
-    const auto cutCount = [&](std::size_t j) {
+    const auto countCut = [&](std::size_t j) {
         return m_tokens[j].dotted && cutShort(j) && m_words[j].word.month == 0;
     };
     const std::size_t size = m_tokens.size();
@@ -272,12 +277,12 @@ void Words::readCutCounts() {
         const bool counted =
             (m_words[i].word.ordinal > 0 && m_words[i].numeral == 0 && m_words[i].digits == 0) ||
             (is(i, Kind::Weekday) && m_words[i].word.weekday == 0) || is(i, Kind::Feria);
-        if (counted && i >= 1 && !m_tokens[i].pause && cutCount(i - 1))
+        if (counted && i >= 1 && !m_tokens[i].pause && countCut(i - 1))
             read(i - 1, i);
         // after a year's tens, its units: "M°CC°XL° quint.", "sexagesimo quar."; any other
         // count cut short after a number may be its units or its tens (MCC quinq. is 1250 or
         // 1205), and is refused. ("sec." before "cursum", "stilum" is secundum, according to.)
-        if (i + 1 < size && !m_tokens[i + 1].pause && !m_tokens[i].gloss && cutCount(i + 1) &&
+        if (i + 1 < size && !m_tokens[i + 1].pause && !m_tokens[i].gloss && countCut(i + 1) &&
             !(i + 2 < size && IsGovernedBySecundum(m_tokens[i + 2].key))) {
             const int value = m_words[i].numeral > 0 ? m_words[i].numeral : m_words[i].word.ordinal;
             const int unit = CutUnit(m_tokens[i + 1].key);

@@ -133,6 +133,10 @@ private:
         Era era = Era::Christian;
         std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
         Unknown unknown;
+        // As a count cut short (terc., sept.): the one count its letters begin, and whether
+        // they begin any (words.cpp's readCutCounts)
+        std::int8_t cutCount = 0;
+        bool beginsACount = false;
         // May begin a feast's name: worked out where words are kept (word_memo.h), since its
         // table costs a millisecond to build that only many lines repay; true elsewhere, and
         // the name is looked for.
