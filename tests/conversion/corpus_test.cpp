@@ -483,6 +483,26 @@ TEST(Corpus, PunctuationDroppedNeverGivesAnotherDayUnwarned) {
     EXPECT_EQ(r.changed, 0) << r.examples;
 }
 
+// A comma where the edition has none: between a count and its named day it may part them
+// ("data vi, Kal. Decembr.", "terc., non. Jun."), and the count is never passed over for the
+// named day itself. Each clause read right, with a comma after each of its words in turn, keeps
+// its answer, is refused or is warned of; the few that read another day have the comma inside
+// a year written in words, or between a saint's name and the word after it.
+TEST(Corpus, ACommaAddedNeverGivesAnotherDayUnwarned) {
+    const Rewritten r = ReadRewritten([](std::string_view written) {
+        std::vector<std::string> parted;
+        for (std::size_t at = written.find(' '); at != std::string_view::npos;
+             at = written.find(' ', at + 1))
+            if (at > 0 && std::string_view(",;:").find(written[at - 1]) == std::string_view::npos)
+                parted.push_back(std::string(written).insert(at, ","));
+        return parted;
+    });
+    std::cout << r.tried << " clauses with a comma added, " << r.changed
+              << " another day unwarned\n";
+    EXPECT_GT(r.tried, 12000);
+    EXPECT_LE(r.changed * 1000, r.tried) << r.examples;
+}
+
 // Regests and scribes cut a feast's name short with a full stop: in crastino s. Mich., in festo
 // Corp. Chr. Each clause read right, with each word of six letters or more after a saint's
 // title or a word of the church year cut to its first three, four or five letters, keeps its

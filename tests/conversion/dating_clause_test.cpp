@@ -1160,6 +1160,9 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
     EXPECT_EQ(LatinToModern("die penult. Maii", {}).text, "30 Maggio");
     // "non." after "die" may be nono or the Nones
     EXPECT_TRUE(LatinToModern("die non. mensis Maii", {}).failed);
+    // a comma between a count and its named day parts no count from it
+    EXPECT_TRUE(LatinToModern("terc., non. Jun.", {}).failed);
+    EXPECT_TRUE(LatinToModern("data vi, Kal. Decembr.", {}).failed);
 }
 
 // Scribes cut a year's last word short too ("M°CC°XL° quint.", "sexagesimo quar."): each year

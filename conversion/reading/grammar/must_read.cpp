@@ -171,6 +171,10 @@ bool MustRead(const Words &words, std::size_t i) {
         (slip && (words[i].marked || (i >= 1 && joined(i) && words.is(i - 1, Kind::Die)))) ||
         (yearsSlip && words.garbledNumeral(i) && words[i].text[0] == 'm'))
         return true;
+    // (a numeral before a named day past a comma: "data vi, Kal. Decembr." may count its days,
+    // as "data vi Kal." does)
+    if (words.numeralOf(i) > 0 && words.parted(i + 1) && words.is(i + 1, Kind::Reference))
+        return true;
     const auto number = [&words](std::size_t j) { return words.mayBeNumber(j); };
     // (and before "die": "in va die pentecostes" counts the feast's days)
     // (and before a month: "die vi novembris" is the sixth, not force)

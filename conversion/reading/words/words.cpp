@@ -303,6 +303,12 @@ void Words::readCutCounts() {
                    !(from >= 2 && !m_tokens[from - 1].pause && is(from - 2, Kind::Reference)))
                 --from;
             read(from, i);
+            // and one before them past a comma ("terc., non. Jun.", "dec., oct. kal. Sept."):
+            // it may count their days, and is never passed over
+            // (but the month of a named day before it is that day's: "Id. Dec., Kal. Ian.")
+            if (from >= 1 && m_tokens[from].pause && cutShort(from - 1) &&
+                !(from >= 2 && !m_tokens[from - 1].pause && is(from - 2, Kind::Reference)))
+                m_words[from - 1].unreadable = Unreadable::Anywhere;
         }
         // after "die", before its month: "die terc. mensis Maii", "die oct. Maii"
         if (is(i, Kind::Die)) {
