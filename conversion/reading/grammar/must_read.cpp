@@ -119,14 +119,9 @@ bool MustRead(const Words &words, std::size_t i) {
     const auto foreign = [](std::string_view text) {
         return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
     };
-    // (or cut short as no table cuts them: "pos. Kal.")
-    const bool cutDayBefore = words[i].dotted && words[i].key.size() >= 2 &&
-                              (std::string_view("postridie").starts_with(words[i].key) ||
-                               std::string_view("pridie").starts_with(words[i].key));
     if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
-        (cutDayBefore || OneLetterApart(words[i].key, "pridie") ||
-         OneLetterApart(words[i].key, "postridie") || OneLetterApart(words[i].key, "prid") ||
-         foreign(words[i].text) ||
+        (OneLetterApart(words[i].key, "pridie") || OneLetterApart(words[i].key, "postridie") ||
+         OneLetterApart(words[i].key, "prid") || foreign(words[i].text) ||
          // (a name, a capital and small letters, is no numeral: Ulmi, Lucii; but capitals
          // inside are a numeral's: VIr)
          (!(words[i].capital && !words[i].capitals && !words[i].innerCapital) &&
