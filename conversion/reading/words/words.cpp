@@ -280,8 +280,8 @@ void Words::readCutCounts() {
         if (counted && i >= 1 && !m_tokens[i].pause && countCut(i - 1))
             read(i - 1, i);
         // after a year's tens, its units: "M°CC°XL° quint.", "sexagesimo quar."; any other
-        // count cut short after a number may be its units or its tens (MCC quinq. is 1250 or
-        // 1205), and is refused. ("sec." before "cursum", "stilum" is secundum, according to.)
+        // count cut short after a number may be its units or its tens (MCC sex. is 1206 or
+        // 1260), and is refused. ("sec." before "cursum", "stilum" is secundum, according to.)
         if (i + 1 < size && !m_tokens[i + 1].pause && !m_tokens[i].gloss && countCut(i + 1) &&
             !(i + 2 < size && IsGovernedBySecundum(m_tokens[i + 2].key))) {
             const int value = m_words[i].numeral > 0 ? m_words[i].numeral : m_words[i].word.ordinal;
