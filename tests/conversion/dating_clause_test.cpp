@@ -1160,6 +1160,11 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
     EXPECT_EQ(LatinToModern("die penult. Maii", {}).text, "30 Maggio");
     // "non." after "die" may be nono or the Nones
     EXPECT_TRUE(LatinToModern("die non. mensis Maii", {}).failed);
+    // a month's name cut short before a count may be the count's first part; the month of a
+    // named day is that day's
+    EXPECT_TRUE(LatinToModern("die dec. quarta mensis Decembris anno 1615", {}).failed);
+    EXPECT_EQ(LatinToModern("Datum XV Kal. Oct. quarto anno pontificatus", {}).text,
+              "17 Settembre");
     // a comma between a count and its named day parts no count from it
     EXPECT_TRUE(LatinToModern("terc., non. Jun.", {}).failed);
     EXPECT_TRUE(LatinToModern("data vi, Kal. Decembr.", {}).failed);
@@ -1197,6 +1202,11 @@ TEST(DatingClause, AYearsLastWordCutShortIsItsNumberOrRefused) {
     }
     EXPECT_GE(read, 30) << "most units cut after the tens are read";
     EXPECT_EQ(LatinToModern("die XX sept. anno MCCC", {}).text, "20 Settembre 1300");
+    // (a cut refused after the hundreds stays refused before another count)
+    EXPECT_TRUE(
+        LatinToModern("anno domini millesimo quadringentesimo quint. quartodecimo die mensis junii",
+                      {})
+            .failed);
     // July's and August's old names cut short in small letters are months only after a named
     // day: elsewhere "quint." is quinto, never the 30th of July
     EXPECT_EQ(LatinToModern("anno domini mº cdº xxx quint. die sancti Calixti pape", {}).text,

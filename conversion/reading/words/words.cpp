@@ -242,8 +242,10 @@ void Words::readCutCounts() {
             continue;
         mayBeCut[i] = m_words[i].cutCount > 0 || (t.dotted && m_words[i].beginsACount);
     }
+    // (one refused below stays refused)
     const auto cutShort = [this, &mayBeCut](std::size_t i) {
-        return mayBeCut[i] && !m_words[i].number && m_words[i].numeral == 0;
+        return mayBeCut[i] && !m_words[i].number && m_words[i].numeral == 0 &&
+               m_words[i].unreadable != Unreadable::Anywhere;
     };
     const auto read = [this](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
@@ -279,6 +281,14 @@ void Words::readCutCounts() {
             (is(i, Kind::Weekday) && m_words[i].word.weekday == 0) || is(i, Kind::Feria);
         if (counted && i >= 1 && !m_tokens[i].pause && countCut(i - 1))
             read(i - 1, i);
+        // (a month's name there may be the count's first part: "die dec. quarta mensis
+        // Decembris" is the 14th or the 4th; but the month of a named day before it is that
+        // day's: "XV Kal. Oct. quarto anno")
+        else if (counted && i >= 1 && !m_tokens[i].pause && m_tokens[i - 1].dotted &&
+                 cutShort(i - 1) && !(i >= 2 && is(i - 2, Kind::Reference))) {
+            m_words[i - 1].unreadable = Unreadable::Anywhere;
+            m_words[i - 1].word.month = 0;
+        }
         // after a year's tens, its units: "M°CC°XL° quint.", "sexagesimo quar."; any other
         // count cut short after a number may be its units or its tens (MCC sex. is 1206 or
         // 1260), and is refused. ("sec." before "cursum", "stilum" is secundum, according to.)
