@@ -516,6 +516,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Ego itaque Uto presbyter scripsi, notavi diem Iovis, X. kal. Dec. lun. IIII.",
          "22 Novembre"},
         {"Datum Wittenberg. ex Dolio nostro, VI Kal. Oct. MDXXIV", "26 Settembre 1524"},
+        // but a capital U before a named day is a count written with U, never passed over
+        {"Datum Rome Uii Idus Iunii", tempidex::ErrorDateNotCorrect},
         // "non" that is no Nones, and the year of an event
         {"Factum est hoc .VII. idus iul., .II. feria, illo anno quando voluit rex Salomon Romam "
          "ire, sed principes eius non dimiserunt",

@@ -158,12 +158,14 @@ Words::Word Words::Classify(const Token &t) {
     // A numeral written with U of three letters and more: no Latin word is spelt so but cui,
     // diu, ciu.; shorter, a numeral written wrong (xil, ccc xxil), or one of those: where a
     // numeral must be read.
-    // (A capital U begins a name: "Uto presbyter". Numerals in capitals are written with V.)
-    if (w.numeral == 0 && !(t.capital && !t.capitals && t.written.starts_with('U')) &&
-        IsNumeralWrittenWithU(t.text))
-        w.unreadable = t.text.size() >= 3 && t.text != "cui" && t.text != "diu" && t.text != "ciu"
-                           ? Unreadable::Anywhere
-                           : Unreadable::Beside;
+    // (A capital U may begin a name: "Uto presbyter", "Ulli". Numerals in capitals are written
+    // with V; but before a named day, "Uii Idus" is no name, and must be read as a numeral must.)
+    const bool name = t.capital && !t.capitals && t.written.starts_with('U');
+    if (w.numeral == 0 && IsNumeralWrittenWithU(t.text))
+        w.unreadable =
+            !name && t.text.size() >= 3 && t.text != "cui" && t.text != "diu" && t.text != "ciu"
+                ? Unreadable::Anywhere
+                : Unreadable::Beside;
     else if (w.numeral == 0 && numeralLetters &&
              (HasNumeralLettersOnly(t.text) || (capitalO && NumeralLettersBesideO(t.text))))
         w.unreadable = Unreadable::Beside;
