@@ -5,6 +5,7 @@
 // the titles before and inside it (sancti, beatae, gloriosae virginis, episcopi) are skipped.
 #pragma once
 
+#include "name_stems.h"
 #include "words.h"
 
 #include <cstddef>
@@ -13,16 +14,6 @@
 #include <string_view>
 
 namespace tempidex {
-
-// A word's stem as feast names are compared: a word as read (tokens.h's key) with h dropped,
-// ph as f, y as i, k as c, ae and oe as e, ti before a vowel as ci, its case ending taken off,
-// double letters single.
-std::string NameStem(std::string_view key);
-
-// The declensions a word's case ending may belong to, one bit each: first (Luciae, Luciam),
-// second (Lucii, Lucium), third (Nativitatis, Nativitatem). Two forms are one name's only
-// where their stems are equal and their declensions meet: Luciae is never Lucii.
-unsigned DeclensionsOf(std::string_view key);
 
 // Whether the name of a feast, or the words before one (octava, festum, dominica), may begin
 // with this word (tokens.h's key): the first word of a name, a title, an epithet. Most words are

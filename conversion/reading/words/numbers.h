@@ -283,6 +283,19 @@ constexpr bool StemBegins(std::string_view stem, std::string_view key) {
     return true;
 }
 
+// The one ordinal up to `most` whose stems a word of three letters or more begins; 0 where it
+// begins none, or several.
+constexpr int OneOrdinalBegun(std::string_view key, int most) {
+    int found = 0;
+    for (const Ordinal &o : Ordinals)
+        if (key.size() >= 3 && o.value <= most && StemBegins(o.stem, key)) {
+            if (found != 0 && found != o.value)
+                return 0;
+            found = o.value;
+        }
+    return found;
+}
+
 // The counts of days as scribes cut them short before a named day ("terc. non. Jun.", "oct. id.
 // Sept.", "dec. oct. kal. Sept."): each cut stands for one count (sept. for septimo, as scribes
 // cut it, though septendecim begins so too). 0 for any other word.
@@ -298,28 +311,14 @@ constexpr int CutOrdinal(std::string_view key) {
             return value;
     // any other cut of three letters or more that begins the stems of one count alone
     // (septi., duodev.)
-    int count = 0;
-    for (const Ordinal &o : Ordinals)
-        if (key.size() >= 3 && o.value <= 31 && StemBegins(o.stem, key)) {
-            if (count != 0 && count != o.value)
-                return 0;
-            count = o.value;
-        }
-    return count;
+    return OneOrdinalBegun(key, 31);
 }
 
 // A year's units as scribes cut them short after its tens ("anno Domini M°CC°XL° sept.",
 // "millesimo trecentesimo sexagesimo quar."): the one unit, 1 to 9, whose stems begin so (quar.
 // is quarto there, never quartodecimo). 0 for any other word.
 constexpr int CutUnit(std::string_view key) {
-    int unit = 0;
-    for (const Ordinal &o : Ordinals)
-        if (key.size() >= 3 && o.value <= 9 && StemBegins(o.stem, key)) {
-            if (unit != 0 && unit != o.value)
-                return 0;
-            unit = o.value;
-        }
-    return unit;
+    return OneOrdinalBegun(key, 9);
 }
 
 // Whether a word of three letters or more begins an ordinal's stem: cut short, it may be a
