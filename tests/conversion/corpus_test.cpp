@@ -503,6 +503,36 @@ TEST(Corpus, ACommaAddedNeverGivesAnotherDayUnwarned) {
     EXPECT_LE(r.changed * 1000, r.tried) << r.examples;
 }
 
+// A word broken at the end of a printed line comes with its hyphen when the clause is copied
+// from a scan or a PDF: "Novem- bris", "mart-is". Each clause read right, with each word of five
+// letters or more broken in its middle, keeps its answer: read apart, "mart" was St Martha's
+// day and "dec" a count of ten.
+TEST(Corpus, AWordBrokenAtALinesEndReadsWhole) {
+    const Rewritten r = ReadRewritten([](std::string_view written) {
+        std::vector<std::string> broken;
+        const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+        for (std::size_t at = 0; at < written.size();) {
+            std::size_t end = at;
+            while (end < written.size() && letter(written[end]))
+                ++end;
+            if (end - at >= 5) {
+                const std::size_t middle = at + (end - at) / 2;
+                const bool lower = written[middle] >= 'a'; // "Omnium-Sanctorum" is two words
+                if (lower)
+                    broken.push_back(
+                        std::string(written).insert(middle, broken.size() % 2 == 0 ? "- " : "-"));
+            }
+            at = std::max(end, at + 1);
+        }
+        return broken;
+    });
+    std::cout << r.tried << " clauses with a word broken at a line's end, " << r.kept
+              << " read alike, " << r.changed << " another day unwarned\n";
+    EXPECT_GT(r.tried, 9000);
+    EXPECT_GT(r.kept * 100, r.tried * 99);
+    EXPECT_EQ(r.changed, 0) << r.examples;
+}
+
 // Regests and scribes cut a feast's name short with a full stop: in crastino s. Mich., in festo
 // Corp. Chr. Each clause read right, with each word of six letters or more after a saint's
 // title or a word of the church year cut to its first three, four or five letters, keeps its

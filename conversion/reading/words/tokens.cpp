@@ -138,6 +138,25 @@ std::size_t RunOnAnnoStart(std::string_view key) {
     return month.month != 0 && month.wholeMonth ? key.size() - 4 : 0;
 }
 
+// Where a word broken at the end of a printed line goes on, when its hyphen is at `at`:
+// "Novem- bris", "mart-is", "Octo¬ bris" (the mark of scans of German editions). The rest
+// begins with a small letter: "Omnium-Sanctorum" is two words; and after a numeral it is more
+// than an ordinal's ending: "XII-o" is the twelfth. `at` itself where no word is broken there.
+std::size_t BrokenWordRest(std::string_view line, std::size_t at, bool numeral) {
+    std::size_t next = at;
+    for (const std::string_view hyphen : {"-", "\u00AC", "\u2010"})
+        if (line.substr(at, hyphen.size()) == hyphen)
+            next = at + hyphen.size();
+    if (next == at)
+        return at;
+    while (next < line.size() && line[next] == ' ')
+        ++next;
+    std::size_t end = next;
+    while (end < line.size() && line[end] >= 'a' && line[end] <= 'z')
+        ++end;
+    return end > next && (!numeral || end - next > 2) ? next : at;
+}
+
 } // namespace
 
 Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
@@ -271,6 +290,15 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
             }
             continue;
         }
+        // Read whole, the broken word is what the writer wrote: its first part alone may be
+        // another word ("mart- is" no Martha, "dec- imo" no count of ten).
+        if (word != nullptr && used > textStart && text[used - 1] >= 'a' && text[used - 1] <= 'z')
+            if (const std::size_t rest = BrokenWordRest(
+                    line, at, HasNumeralLettersOnly({text + textStart, used - textStart}));
+                rest > at) {
+                at = rest;
+                continue;
+            }
         // A gap: a word of its own, "...". (Most full stops end an abbreviation, and begin none.)
         if (const std::size_t gap = MayBeginAGap(line, at) ? GapEnd(line, at) : at; gap > at) {
             if (word != nullptr)
