@@ -1155,6 +1155,18 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
                     EXPECT_EQ(cutShort.text, whole.text) << cut(count, letters) << day;
                     ++read;
                 }
+                // a connective between them, as between a count written out and its day, is
+                // read through; any other word there parts them, and the count is not passed
+                // over for the named day
+                if (!die.empty())
+                    continue;
+                const auto connective =
+                    LatinToModern(cut(count, letters) + "autem " + std::string(day), {});
+                EXPECT_TRUE(connective.failed || connective.text == whole.text)
+                    << cut(count, letters) << "autem " << day << ": " << connective.text;
+                EXPECT_TRUE(
+                    LatinToModern(cut(count, letters) + "nostri " + std::string(day), {}).failed)
+                    << cut(count, letters) << "nostri " << day;
             }
     EXPECT_GE(read, 80) << "most counts cut as scribes cut them are read";
     // and the month's last days: die ult. mensis Maii, die penult. Maii
@@ -1167,6 +1179,12 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
     EXPECT_TRUE(LatinToModern("die dec. quarta mensis Decembris anno 1615", {}).failed);
     EXPECT_EQ(LatinToModern("Datum XV Kal. Oct. quarto anno pontificatus", {}).text,
               "17 Settembre");
+    // the refusal names the count and the word that parts it from its day
+    LineOptions explained;
+    explained.explain = true;
+    EXPECT_NE(
+        LatinToModern("Datum Rome oct. nostri id. Sept.", explained).text.find("«oct. nostri»"),
+        std::string::npos);
     // a comma between a count and its named day parts no count from it
     EXPECT_TRUE(LatinToModern("terc., non. Jun.", {}).failed);
     EXPECT_TRUE(LatinToModern("data vi, Kal. Decembr.", {}).failed);

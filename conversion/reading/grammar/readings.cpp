@@ -114,13 +114,17 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
         if (const std::size_t other = MonthBeside(words, i); other < words.size())
             return Fault{LineFault::ClauseMonth,
                          words.written(std::min(i, other), std::max(i, other) + 1)};
-        // A count that names no day, right before a date: a. d. IIIII Kal. Ian.
+        // A count that names no day, right before a date: a. d. IIIII Kal. Ian.; or a word
+        // before it that no date puts there: "terc. quidem non. Jun."
         std::size_t end = i + 1;
         while (end < words.size() && !taken[end] && MustRead(words, end))
             ++end;
+        const bool apart = end + 1 < words.size() && !taken[end] && !words.parted(end) &&
+                           !words.parted(end + 1) && words.is(end + 1, Kind::Reference);
         for (const Phrase &p : phrases)
-            if (p.kind == PhraseKind::Date && p.begin == end &&
+            if (p.kind == PhraseKind::Date && (p.begin == end || (apart && p.begin == end + 1)) &&
                 words.is(p.begin, Kind::Reference)) {
+                end = p.begin;
                 std::size_t begin = i;
                 if (begin >= 2 && words.is(begin - 2, Kind::A) && words.is(begin - 1, Kind::D))
                     begin -= 2;

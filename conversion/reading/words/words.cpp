@@ -308,11 +308,28 @@ void Words::readCutCounts() {
         // before a named day: "terc. non. Jun.", "dec. oct. kal. Sept."; but a month after its
         // own named day is that month's ("Id. Dec. Kal. Ian." has two dates)
         if (is(i, Kind::Reference)) {
-            std::size_t from = i;
+            // (and past a connective, as a count written out is read: "terc. autem non. Jun.";
+            // past a word that no date puts there it may count the days, and is refused: "oct.
+            // quidem id. Sept.", "oct. nostri id.")
+            const bool apart = i >= 2 && !m_tokens[i].pause && !m_tokens[i - 1].pause &&
+                               m_tokens[i - 2].dotted && cutShort(i - 2);
+            const auto besideADate = [this, &cutShort](std::size_t j) {
+                for (const Kind kind :
+                     {Kind::Connective, Kind::Die, Kind::Diem, Kind::In, Kind::A, Kind::D, Kind::AD,
+                      Kind::Ante, Kind::Bis, Kind::Pridie, Kind::Postridie, Kind::Reference})
+                    if (is(j, kind))
+                        return true;
+                return m_words[j].mayBeNumber || m_words[j].numeral != 0 ||
+                       m_words[j].word.month != 0 || cutShort(j); // (tert. deci. kal.)
+            };
+            if (apart && !besideADate(i - 1))
+                m_words[i - 2].unreadable = Unreadable::Anywhere;
+            const std::size_t last = apart && is(i - 1, Kind::Connective) ? i - 1 : i;
+            std::size_t from = last;
             while (from >= 1 && !m_tokens[from].pause && cutShort(from - 1) &&
                    !(from >= 2 && !m_tokens[from - 1].pause && is(from - 2, Kind::Reference)))
                 --from;
-            read(from, i);
+            read(from, last);
             // and one before them past a comma ("terc., non. Jun.", "dec., oct. kal. Sept."):
             // it may count their days, and is never passed over
             // (but the month of a named day before it is that day's: "Id. Dec., Kal. Ian.")
