@@ -24,6 +24,7 @@ enum class LineFault : std::uint8_t {
     TooLong,      // more bytes than LongestLine
     TooManyWords, // more words than any clause has
     NoDate,       // neither a named day with its month nor a day of a month
+    Feast,        // a day by a feast whose name is not read: in festo beati Germani
     Designation,  // a. d. XX, a. d. VI bis: a count that names no day
     Month,        // a named day whose month is missing or not a month, in a date alone
     ClauseMonth,  // the same among the words of a clause

@@ -21,6 +21,7 @@ std::string_view ErrorFor(LineFault fault) {
     case LineFault::TooLong:
     case LineFault::TooManyWords:
     case LineFault::NoDate:
+    case LineFault::Feast:
     case LineFault::Designation:
     case LineFault::TwoDates:
     case LineFault::TooComplex:

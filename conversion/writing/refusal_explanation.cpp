@@ -33,6 +33,9 @@ std::string ExplainUnread(LineFault fault, std::string_view written) {
     case LineFault::NoDate:
         return "nessuna data: manca un giorno di riferimento (Kal., Non., Id.) con il suo mese, "
                "o un giorno del mese (die XV mensis Maii)";
+    case LineFault::Feast:
+        return "festa non riconosciuta: " + Quoted(written) +
+               "; si leggono le feste mobili e i santi che --calendar ANNO MESE elenca";
     case LineFault::TwoDates:
         return "la riga contiene due date diverse: " + Quoted(written);
     case LineFault::TwoYears:

@@ -99,6 +99,14 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
         // ... and where no month must stand, the refusal names it
         {"Datum Bude xxv Jannuarij anno Domini 1531.",
          "ERRORE - Data non corretta\tmese non riconosciuto: «Jannuarij»"},
+        // A day by a feast whose name is not read names the feast's words, to a comma or a year.
+        {"Datum in festo beati Quirinaldi confessoris, anno Domini MCCC",
+         "ERRORE - Data non corretta\tfesta non riconosciuta: «festo beati Quirinaldi "
+         "confessoris»; si leggono le feste mobili e i santi che --calendar ANNO MESE elenca"},
+        {"die mercurii post Rexurrectionem Domini anno MCCLXI",
+         "ERRORE - Data non corretta\tfesta non riconosciuta: «mercurii post Rexurrectionem "
+         "Domini»; si leggono le feste mobili e i santi che --calendar ANNO MESE "
+         "elenca"},
         // A word is quoted with the brackets that close it.
         {"Kal. Ian. 15x(4)", "ERRORE - Anno non corretto\tanno non riconosciuto: «15x(4)»; "
                              "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "

@@ -4,6 +4,7 @@
 #include "must_read.h"
 #include "reading/words/month_names.h"
 #include "reading/words/numbers.h"
+#include "reading/words/word_table.h"
 
 #include <algorithm>
 #include <array>
@@ -95,6 +96,22 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
                 !words.mayBeNumber(i) && words.mayBeNumber(i - 1) && words[i].key.size() >= 5 &&
                 MonthNear(words[i].key) != 0)
                 return Fault{LineFault::ClauseMonth, words.written(i, i + 1)};
+        // A day by a feast whose name is not read: "in festo beati Germani confessoris", "die
+        // mercurii post Rexurrectionem Domini". Its words, to a comma or a year, are at fault.
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            bool feast = words.is(i, Kind::Church);
+            if (words.is(i, Kind::Weekday) || words.is(i, Kind::Feria) ||
+                words.is(i, Kind::DayName))
+                for (std::size_t j = i + 1; j < words.size() && j <= i + 3 && !words.parted(j); ++j)
+                    feast = feast || IsOneOf(words[j].key, {"post", "ante", "in", "infra"});
+            if (!feast)
+                continue;
+            std::size_t end = i + 1;
+            while (end < words.size() && end < i + 7 && !words.parted(end) &&
+                   !words.is(end, Kind::Anno) && !words.mayBeNumber(end))
+                ++end;
+            return Fault{LineFault::Feast, words.written(i, end)};
+        }
         return Fault{LineFault::NoDate, {}};
     }
     for (std::size_t i = 0; i < words.size(); ++i) {
