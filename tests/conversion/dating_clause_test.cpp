@@ -1308,6 +1308,17 @@ TEST(DatingClause, ACapitalOInANumeralIsNoEnding) {
     EXPECT_EQ(LatinToModern("Kal. Mai. MCCCCº", {}).text, "01 Maggio 1400");
 }
 
+// Nor is a feminine ending after hundreds, which no hundred takes: "cce" is ccc with its last
+// letter misread, and is no CC; the year is refused, never read with the hundreds it has not.
+TEST(DatingClause, AFeminineEndingAfterHundredsIsNoEnding) {
+    for (const std::string_view year : {"m cce uicesimo primo", "mº cceº nonagesimo secundo",
+                                        "m cca", "mccce", "m. o ccca. o xiij. o"})
+        EXPECT_TRUE(
+            LatinToModern("anno domini " + std::string(year) + ", iiii idus octobris", {}).failed)
+            << year;
+    EXPECT_EQ(LatinToModern("die xxiia mensis Maii anno domini mcccx", {}).text, "22 Maggio 1310");
+}
+
 // Consuls give a year of Rome without saying whether it came before Caesar's reform, when most
 // months had 29 days; Quintilis and Sextilis name a month of those years too. The answer counts
 // the Julian months, as the window does, and a warning names the day in the Republic's months

@@ -5,6 +5,7 @@
 #include "word_table.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tempidex {
 
@@ -25,6 +26,21 @@ bool IsOrdinalWithMForIn(std::string_view key) {
         if (ClassOf(in).ordinal > 0)
             return true;
     }
+    return false;
+}
+
+// Whether a word is an ordinal with one of its letters read as two, as scans read them: ii for
+// u (qiiarto, seciindo), in for m (priino, deciina).
+bool IsOrdinalReadAsTwoLetters(std::string_view key) {
+    for (const auto &[two, one] : {std::pair{"ii", "u"}, std::pair{"in", "m"}})
+        for (std::size_t at = key.find(two); at != std::string_view::npos;
+             at = key.find(two, at + 1)) {
+            std::string read(key.substr(0, at));
+            read += one;
+            read += key.substr(at + 2);
+            if (ClassOf(read).ordinal > 0)
+                return true;
+        }
     return false;
 }
 

@@ -19,6 +19,10 @@ std::string WithMFor(std::string_view word, std::size_t at);
 // Whether a word is an ordinal with its "in" read as an m (qumto for quinto).
 bool IsOrdinalWithMForIn(std::string_view key);
 
+// Whether a word is an ordinal with one of its letters read as two, as scans read them: ii for
+// u (qiiarto, seciindo), in for m (priino, deciina).
+bool IsOrdinalReadAsTwoLetters(std::string_view key);
+
 // Whether a word is a numeral with one letter of no numeral among its own (pxii, FIII, MCMSCIV,
 // ccclxeiido), or with an m read as rn or in (rnccxcix).
 bool IsGarbledNumeral(const Token &t);

@@ -117,7 +117,11 @@ constexpr std::string_view MarkedNumeral(std::string_view word) {
         const bool pronoun = numeral.size() == 1 && numeral.find_first_of("mdcl") == 0 &&
                              ending.size() == 1 && ending != "o";
         const int value = RomanValue(numeral);
-        if (value > 0 && (ending[0] != 'd' || two) && !pronoun && EndsItsOrdinal(ending, value))
+        // "a" and "e" end a feminine ordinal, a day's (xiia die) or an indiction's, never a
+        // hundred's: "cce" is a scan's ccc, or ccc with its mark misread, and no CC
+        const bool feminine = ending == "a" || ending == "e";
+        if (value > 0 && (ending[0] != 'd' || two) && !pronoun && !(feminine && value >= 100) &&
+            EndsItsOrdinal(ending, value))
             return numeral;
     }
     // xvjta die: "ta" after a day's count of three letters and more (vita, mixta are words)

@@ -169,6 +169,13 @@ Words::Word Words::Classify(const Token &t) {
     else if (w.numeral == 0 && numeralLetters &&
              (HasNumeralLettersOnly(t.text) || (capitalO && NumeralLettersBesideO(t.text))))
         w.unreadable = Unreadable::Beside;
+    // (and hundreds with a feminine ending, which no hundred takes: "cce", a scan's ccc)
+    else if (const std::string_view hundreds = t.text.substr(0, t.text.size() - 1);
+             w.numeral == 0 && !word && hundreds.size() >= 2 &&
+             (t.text.back() == 'a' || t.text.back() == 'e') &&
+             std::string_view("cdm").find(hundreds.back()) != std::string_view::npos &&
+             RomanValue(hundreds) >= 100)
+        w.unreadable = Unreadable::Beside;
     // What may have run on to a word no table knows (misread_numbers.h); a numeral's letters
     // alone, a numeral with its ending and digits are numbers by themselves, never worked out so.
     const bool unknown = w.word.kinds == 0 && w.word.month == 0 && !spelling.digit &&
@@ -205,11 +212,11 @@ Words::Word Words::Classify(const Token &t) {
 Words::Unknown Words::UnknownOf(std::string_view key) {
     Unknown u;
     u.read = true;
-    // (and an m a scan read as rn, an in read as m: uicesirna, qumto)
+    // (and an m a scan read as rn, an in read as m, a u as ii: uicesirna, qumto, qiiarto)
     const std::size_t rn = key.find("rn");
     u.nearOne = NearAnOrdinal(key) ||
                 (rn != std::string_view::npos && ClassOf(WithMFor(key, rn)).ordinal > 0) ||
-                IsOrdinalWithMForIn(key);
+                IsOrdinalWithMForIn(key) || IsOrdinalReadAsTwoLetters(key);
     u.looksLikeOne = LooksLikeAnOrdinal(key);
     if (key.size() < 5) // four letters: only these (nono written qono; esim)
         return u;

@@ -105,8 +105,11 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         // "m. d. x.": a year in small letters, each a word. A numeral letter alone begins no
         // number, but "m" before another numeral is the thousand, and the letters after it
         // are the year's, to be read with it.
+        // (and before a numeral garbled, which must be read with it: "m cca", the hundreds of
+        // "m ccc" misread, is no M)
         if (text == "m" && !moreVeneto && !m_tokens[i].capital && i + 1 < m_tokens.size() &&
-            !m_tokens[i + 1].pause && !m_tokens[i + 1].gloss && m_words[i + 1].numeral > 0)
+            !m_tokens[i + 1].pause && !m_tokens[i + 1].gloss &&
+            (m_words[i + 1].numeral > 0 || m_words[i + 1].unreadable != Unreadable::No))
             for (std::size_t j = i; j < m_tokens.size() && (j == i || !m_tokens[j].pause) &&
                                     !m_tokens[j].gloss && m_words[j].numeral > 0;
                  ++j) {
