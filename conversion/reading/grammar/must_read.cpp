@@ -80,9 +80,14 @@ bool RunOnMustBeRead(const Words &words, std::size_t i) {
 std::size_t MonthBeside(const Words &words, std::size_t i) {
     if (words.monthOf(i) == 0)
         return words.size();
+    // (or both cut short after a count: "iii Nou. Iun." is the Nones a scan misread, no 3
+    // November)
     const auto beside = [&words, i](std::size_t j) {
+        const std::size_t first = std::min(i, j);
+        const bool counted = first >= 1 && !words.parted(first) &&
+                             (words.mayBeNumber(first - 1) || words.numeralOf(first - 1) > 0);
         return words.monthOf(j) != 0 && !words.parted(std::max(i, j)) &&
-               (words.classOf(i).wholeMonth || words.classOf(j).wholeMonth);
+               (words.classOf(i).wholeMonth || words.classOf(j).wholeMonth || counted);
     };
     if (i >= 1 && beside(i - 1))
         return i - 1;

@@ -72,6 +72,16 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_words[i].word.month = 0;
     }
     readCutCounts();
+    // "sexagesimo nouo", "nouo kalendas", "kalendas nouembris nouo": nono with its n a scan read
+    // as u, beside a number or a named day; the new style only after its noun (stilo novo).
+    // Never passed over.
+    for (std::size_t i = 0; i < m_tokens.size(); ++i)
+        if (m_tokens[i].key == "nouo" && !(i >= 1 && is(i - 1, Kind::Calendar)) &&
+            ((i >= 1 && !m_tokens[i].pause && m_words[i - 1].mayBeNumber) ||
+             (i >= 2 && !m_tokens[i].pause && m_words[i - 1].word.month != 0 &&
+              is(i - 2, Kind::Reference)) ||
+             (i + 1 < m_tokens.size() && !m_tokens[i + 1].pause && is(i + 1, Kind::Reference))))
+            m_words[i].unreadable = Unreadable::Anywhere;
     std::array<bool, Tokens::MostWords> alone{}; // a word no table knows, no number beside it
     bool misspeltRead = false;                   // a word no table knows read as a number
     for (std::size_t i = 0; i < m_tokens.size(); ++i) {
