@@ -124,9 +124,17 @@ bool MustRead(const Words &words, std::size_t i) {
     const auto foreign = [](std::string_view text) {
         return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
     };
+    // (a scan's cl for d too: priclie)
+    const auto nearPridie = [](std::string_view key) {
+        return OneLetterApart(key, "pridie") || OneLetterApart(key, "postridie") ||
+               OneLetterApart(key, "prid") || IsOneOf(key, {"pridie", "postridie", "prid"});
+    };
+    const std::size_t cl = words[i].key.find("cl");
     if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
-        (OneLetterApart(words[i].key, "pridie") || OneLetterApart(words[i].key, "postridie") ||
-         OneLetterApart(words[i].key, "prid") || foreign(words[i].text) ||
+        (nearPridie(words[i].key) ||
+         (cl != std::string_view::npos && nearPridie(std::string(words[i].key.substr(0, cl)) + "d" +
+                                                     std::string(words[i].key.substr(cl + 2)))) ||
+         foreign(words[i].text) ||
          // (a name, a capital and small letters, is no numeral: Ulmi, Lucii; but capitals
          // inside are a numeral's: VIr)
          (!(words[i].capital && !words[i].capitals && !words[i].innerCapital) &&
@@ -169,6 +177,8 @@ bool MustRead(const Words &words, std::size_t i) {
          (words.is(i - 1, Kind::Anno) || words.is(i - 1, Kind::Formula) ||
           words.is(i - 1, Kind::Die) || words.monthOf(i - 1) != 0)) ||
         (slip && (words[i].marked || (i >= 1 && joined(i) && words.is(i - 1, Kind::Die)))) ||
+        // (or after the mark of the number before, written as a word: "m. o ccc. o yvj. o")
+        (slip && i >= 2 && joined(i) && words[i - 1].text == "o" && words.mayBeNumber(i - 2)) ||
         (yearsSlip && words.garbledNumeral(i) && words[i].text[0] == 'm'))
         return true;
     // (a numeral before a named day past a comma: "data vi, Kal. Decembr." may count its days,

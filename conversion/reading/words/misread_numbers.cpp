@@ -30,9 +30,10 @@ bool IsOrdinalWithMForIn(std::string_view key) {
 }
 
 // Whether a word is an ordinal with one of its letters read as two, as scans read them: ii for
-// u (qiiarto, seciindo), in for m (priino, deciina).
+// u (qiiarto, seciindo), in for m (priino, deciina), cl for d (duoclecima).
 bool IsOrdinalReadAsTwoLetters(std::string_view key) {
-    for (const auto &[two, one] : {std::pair{"ii", "u"}, std::pair{"in", "m"}})
+    for (const auto &[two, one] :
+         {std::pair{"ii", "u"}, std::pair{"in", "m"}, std::pair{"cl", "d"}})
         for (std::size_t at = key.find(two); at != std::string_view::npos;
              at = key.find(two, at + 1)) {
             std::string read(key.substr(0, at));

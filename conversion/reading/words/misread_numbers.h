@@ -20,7 +20,7 @@ std::string WithMFor(std::string_view word, std::size_t at);
 bool IsOrdinalWithMForIn(std::string_view key);
 
 // Whether a word is an ordinal with one of its letters read as two, as scans read them: ii for
-// u (qiiarto, seciindo), in for m (priino, deciina).
+// u (qiiarto, seciindo), in for m (priino, deciina), cl for d (duoclecima).
 bool IsOrdinalReadAsTwoLetters(std::string_view key);
 
 // Whether a word is a numeral with one letter of no numeral among its own (pxii, FIII, MCMSCIV,

@@ -94,6 +94,15 @@ bool IsIndictionMisspelt(std::string_view key) {
             OneLetterApart(key, "indictionem"));
 }
 
+// Whether a word is a numeral's letters with one y among them, that a scan or a copyist wrote
+// for a v, an x or ij (yxi, xyj, lyv), and maybe an ending o.
+bool IsNumeralWithY(std::string_view text) {
+    if (text.ends_with('o'))
+        text.remove_suffix(1);
+    return text.size() >= 2 && text.size() <= 8 && std::count(text.begin(), text.end(), 'y') == 1 &&
+           text.find_first_not_of("ivxlcdmy") == std::string_view::npos;
+}
+
 // Whether a word's letters but its o are a numeral's: "CO" (as folded, small).
 bool NumeralLettersBesideO(std::string_view text) {
     std::string letters;
@@ -175,6 +184,9 @@ Words::Word Words::Classify(const Token &t) {
              (t.text.back() == 'a' || t.text.back() == 'e') &&
              std::string_view("cdm").find(hundreds.back()) != std::string_view::npos &&
              RomanValue(hundreds) >= 100)
+        w.unreadable = Unreadable::Beside;
+    // (and one with a y, but a name: "Ivy")
+    else if (w.numeral == 0 && !name && IsNumeralWithY(t.text))
         w.unreadable = Unreadable::Beside;
     // What may have run on to a word no table knows (misread_numbers.h); a numeral's letters
     // alone, a numeral with its ending and digits are numbers by themselves, never worked out so.
