@@ -1319,8 +1319,9 @@ TEST(DatingClause, AFeminineEndingAfterHundredsIsNoEnding) {
     EXPECT_EQ(LatinToModern("die xxiia mensis Maii anno domini mcccx", {}).text, "22 Maggio 1310");
 }
 
-// Scans read an n as u, a u as ii, an m as in, a d as cl: the Nones as November (iii Nou. Iun.),
-// nono as novo, quarto as qiiarto, pridie as priclie. Such a word beside a count, a year or a named
+// Scans read an n as u, a u as ii, an m as in, a d as cl, an i as l, li as h, an l as 1: the
+// Nones as November (iii Nou. Iun.), nono as novo, quarto as qiiarto, pridie as priclie, xviiio
+// as xvliio, lune as 1une. Such a word beside a count, a year or a named
 // day is refused, never passed over for the day or the year without it; the new style is still read
 // after its noun.
 TEST(DatingClause, AWordAScanMisreadBesideADateIsRefused) {
@@ -1329,7 +1330,11 @@ TEST(DatingClause, AWordAScanMisreadBesideADateIsRefused) {
           "Actum anno gracie MºCCº nouo, idus julii.", "Datum Rome nouo kalendas julij",
           "Datum Lundis anno domini m ccc quinto. kalendas nouembris nouo.",
           "Datum Laterani qiiarto nonas aprilis", "anno domini mͦ cccͦ vicesimo priino, Kal. Ian.",
-          "Data priclie Idus Ianuar.", "Datum Rome vnclecima kal. Januarij"})
+          "Data priclie Idus Ianuar.", "Datum Rome vnclecima kal. Januarij",
+          "Datum Sundis anno domini mo. ccco. xvliio. dominica misericordia domini",
+          "Datum Ripis anno domini mº ccº hiº iiii nonas octobris.",
+          "Datum Anagnie. liiito kalendas iulii",
+          "Datum anno Domini MCCLXXVI, mense septembris, die 1une ante festum sancti Michaelis."})
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
     EXPECT_EQ(LatinToModern("stilo nouo Kal. Ian. 1600", {}).text, "01 Gennaio 1600");
     EXPECT_EQ(LatinToModern("Kal. Aug. Aug.", {}).text, "01 Agosto");

@@ -6,6 +6,7 @@
 
 #include "tokens.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
@@ -173,13 +174,14 @@ constexpr int MarkedDigitsValue(std::string_view word) {
     std::size_t digits = 0;
     while (digits < word.size() && word[digits] >= '0' && word[digits] <= '9')
         ++digits;
-    // 1mo, 2do, 3tio, 4to, 8vo, 2a, 1us: an ending of up to three letters, as in the ordinal
+    // 1mo, 2do, 3tio, 4to, 8vo, 2a, 1us: the end of the ordinal in words, as it is written
+    // (a word with an l a scan read as 1 is none: "die 1une" is no first day)
+    constexpr std::array<std::string_view, 30> endings{
+        "o",  "a",  "e",   "i",   "us",  "um",  "am",  "ae",  "is",  "mo",
+        "ma", "do", "da",  "to",  "ta",  "ti",  "no",  "na",  "vo",  "va",
+        "uo", "ua", "tio", "tia", "tii", "tus", "dus", "dum", "mus", "mum"};
     const std::string_view ending = word.substr(digits);
-    const bool letters =
-        ending.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string_view::npos;
-    const char last = ending.empty() ? '\0' : ending.back();
-    if (digits > 0 && !ending.empty() && ending.size() <= 3 && letters &&
-        (last == 'o' || last == 'a' || last == 'i' || last == 's' || last == 'm' || last == 'e'))
+    if (digits > 0 && std::find(endings.begin(), endings.end(), ending) != endings.end())
         return DigitsValue(word.substr(0, digits));
     return 0;
 }

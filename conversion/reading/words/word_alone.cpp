@@ -94,13 +94,33 @@ bool IsIndictionMisspelt(std::string_view key) {
             OneLetterApart(key, "indictionem"));
 }
 
-// Whether a word is a numeral's letters with one y among them, that a scan or a copyist wrote
-// for a v, an x or ij (yxi, xyj, lyv), and maybe an ending o.
-bool IsNumeralWithY(std::string_view text) {
-    if (text.ends_with('o'))
+// Whether a word is a numeral's letters with one other among them that a scan or a copyist
+// wrote for a numeral's: a y for a v, an x or ij (yxi, xyj, lyv); with its ending o or its
+// mark, an h for li (hiº, xho; "hic" and "mihi" are words). `marked`: an ordinal mark after it.
+bool IsNumeralWithAnOddLetter(std::string_view text, bool marked) {
+    const bool ending = text.ends_with('o');
+    if (ending)
         text.remove_suffix(1);
-    return text.size() >= 2 && text.size() <= 8 && std::count(text.begin(), text.end(), 'y') == 1 &&
-           text.find_first_not_of("ivxlcdmy") == std::string_view::npos;
+    const auto count = [text](char c) { return std::count(text.begin(), text.end(), c); };
+    const bool odd = count('y') + ((ending || marked) ? count('h') : 0) == 1;
+    return odd && text.size() <= 8 && (text.size() >= 2 || marked) &&
+           text.find_first_not_of("ivxlcdmyh") == std::string_view::npos;
+}
+
+// Whether a word is a numeral's letters with a scribe's ending that make no numeral with it: an
+// i a scan read as l (viilo, xvlio, iiljo), a t that ends no count of three (liiito). Words
+// are spelt so with fewer letters before their ending: mixto, mino.
+bool IsNoNumeralWithAnEnding(std::string_view text) {
+    for (const std::string_view ending : {"mo", "to", "no", "vo", "uo", "do", "o"}) {
+        const std::string_view letters = text.substr(0, text.size() - ending.size());
+        if (text.size() < ending.size() + 2 || !text.ends_with(ending) ||
+            !HasNumeralLettersOnly(letters))
+            continue;
+        return ending.size() == 1 || ending == "uo"
+                   ? RomanValue(letters) == 0
+                   : letters.size() >= 4 && MarkedNumeral(text).empty();
+    }
+    return false;
 }
 
 // Whether a word's letters but its o are a numeral's: "CO" (as folded, small).
@@ -185,8 +205,9 @@ Words::Word Words::Classify(const Token &t) {
              std::string_view("cdm").find(hundreds.back()) != std::string_view::npos &&
              RomanValue(hundreds) >= 100)
         w.unreadable = Unreadable::Beside;
-    // (and one with a y, but a name: "Ivy")
-    else if (w.numeral == 0 && !name && IsNumeralWithY(t.text))
+    // (and one with a y or an h, or with an ending that makes no numeral; but a name: "Ivy")
+    else if (w.numeral == 0 && !name && !word &&
+             (IsNumeralWithAnOddLetter(t.text, t.marked) || IsNoNumeralWithAnEnding(t.text)))
         w.unreadable = Unreadable::Beside;
     // What may have run on to a word no table knows (misread_numbers.h); a numeral's letters
     // alone, a numeral with its ending and digits are numbers by themselves, never worked out so.
