@@ -96,15 +96,16 @@ bool IsIndictionMisspelt(std::string_view key) {
 
 // Whether a word is a numeral's letters with one other among them that a scan or a copyist
 // wrote for a numeral's: a y for a v, an x or ij (yxi, xyj, lyv); with its ending o or its
-// mark, an h for li (hiº, xho; "hic" and "mihi" are words). `marked`: an ordinal mark after it.
+// mark, an h for li, a u for ii (hiº, xho, lvuº, xvuio; "hic", "mihi", "cum" are words).
+// `marked`: an ordinal mark after it.
 bool IsNumeralWithAnOddLetter(std::string_view text, bool marked) {
     const bool ending = text.ends_with('o');
     if (ending)
         text.remove_suffix(1);
     const auto count = [text](char c) { return std::count(text.begin(), text.end(), c); };
-    const bool odd = count('y') + ((ending || marked) ? count('h') : 0) == 1;
+    const bool odd = count('y') + ((ending || marked) ? count('h') + count('u') : 0) == 1;
     return odd && text.size() <= 8 && (text.size() >= 2 || marked) &&
-           text.find_first_not_of("ivxlcdmyh") == std::string_view::npos;
+           text.find_first_not_of("ivxlcdmyhu") == std::string_view::npos;
 }
 
 // Whether a word is a numeral's letters with a scribe's ending that make no numeral with it: an
