@@ -1334,6 +1334,7 @@ TEST(DatingClause, AWordAScanMisreadBesideADateIsRefused) {
           "Datum Sundis anno domini mo. ccco. xvliio. dominica misericordia domini",
           "Datum Ripis anno domini mº ccº hiº iiii nonas octobris.",
           "Datum Anagnie. liiito kalendas iulii",
+          "Datum Slanghetorp anno domini mº ccº lvuº sabbato ante festum beati Laurencii martiris.",
           "Datum anno Domini MCCLXXVI, mense septembris, die 1une ante festum sancti Michaelis."})
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
     EXPECT_EQ(LatinToModern("stilo nouo Kal. Ian. 1600", {}).text, "01 Gennaio 1600");
