@@ -504,9 +504,9 @@ TEST(Corpus, ACommaAddedNeverGivesAnotherDayUnwarned) {
 }
 
 // A word broken at the end of a printed line comes with its hyphen when the clause is copied
-// from a scan or a PDF: "Novem- bris", "mart-is". Each clause read right, with each word of five
-// letters or more broken in its middle, keeps its answer: read apart, "mart" was St Martha's
-// day and "dec" a count of ten.
+// from a scan or a PDF: "Novem- bris", "mart-is", or a web page's soft hyphen inside it. Each
+// clause read right, with each word of five letters or more broken in its middle, keeps its
+// answer: read apart, "mart" was St Martha's day and "dec" a count of ten.
 TEST(Corpus, AWordBrokenAtALinesEndReadsWhole) {
     const Rewritten r = ReadRewritten([](std::string_view written) {
         std::vector<std::string> broken;
@@ -519,8 +519,8 @@ TEST(Corpus, AWordBrokenAtALinesEndReadsWhole) {
                 const std::size_t middle = at + (end - at) / 2;
                 const bool lower = written[middle] >= 'a'; // "Omnium-Sanctorum" is two words
                 if (lower)
-                    broken.push_back(
-                        std::string(written).insert(middle, broken.size() % 2 == 0 ? "- " : "-"));
+                    broken.push_back(std::string(written).insert(
+                        middle, std::array{"- ", "-", "\u00AD"}[broken.size() % 3]));
             }
             at = std::max(end, at + 1);
         }

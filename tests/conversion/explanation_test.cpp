@@ -107,6 +107,10 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
          "ERRORE - Data non corretta\tfesta non riconosciuta: «mercurii post Rexurrectionem "
          "Domini»; si leggono le feste mobili e i santi che --calendar ANNO MESE "
          "elenca"},
+        // ... but a feast the reader knows is no fault of its name
+        {"die foo ante festum beati Barnabe anno MCCXLIV",
+         "ERRORE - Data non corretta\tnessuna data: manca un giorno di riferimento (Kal., Non., "
+         "Id.) con il suo mese, o un giorno del mese (die XV mensis Maii)"},
         // A word is quoted with the brackets that close it.
         {"Kal. Ian. 15x(4)", "ERRORE - Anno non corretto\tanno non riconosciuto: «15x(4)»; "
                              "si legge un anno solo, dal 753 a.C. al 9999 (1524, MDXXIV, "

@@ -1,6 +1,7 @@
 #include "readings.h"
 
 #include "assembled_reading.h"
+#include "feast_phrases.h"
 #include "must_read.h"
 #include "reading/words/month_names.h"
 #include "reading/words/numbers.h"
@@ -98,6 +99,8 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
                 return Fault{LineFault::ClauseMonth, words.written(i, i + 1)};
         // A day by a feast whose name is not read: "in festo beati Germani confessoris", "die
         // mercurii post Rexurrectionem Domini". Its words, to a comma or a year, are at fault.
+        // (Where they name a feast the reader knows, it is how the day is counted from it that
+        // is not read: no date.)
         for (std::size_t i = 0; i < words.size(); ++i) {
             bool feast = words.is(i, Kind::Church);
             if (words.is(i, Kind::Weekday) || words.is(i, Kind::Feria) ||
@@ -110,6 +113,9 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
             while (end < words.size() && end < i + 7 && !words.parted(end) &&
                    !words.is(end, Kind::Anno) && !words.mayBeNumber(end))
                 ++end;
+            for (std::size_t at = i; at < end; ++at)
+                if (FeastFrom(words, at))
+                    return Fault{LineFault::NoDate, {}};
             return Fault{LineFault::Feast, words.written(i, end)};
         }
         return Fault{LineFault::NoDate, {}};

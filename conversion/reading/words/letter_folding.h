@@ -58,11 +58,13 @@ constexpr bool IsReversedC(char32_t c) {
 
 // Marks read as nothing at all: combining accents, macrons and overlines (IIĪ written as I and
 // U+0304), the spacing ogonek and its kin that transcriptions put after an e caudata
-// (dominice˛), and the half brackets and white brackets of the epigraphers.
+// (dominice˛), the half brackets and white brackets of the epigraphers, and the invisible
+// marks text copied from a web page or a PDF keeps inside a word: the soft hyphen of a
+// hyphenation point (ve­neris), the zero-width joiners and the word joiner.
 constexpr bool IsTransparent(char32_t c) {
-    return (c >= 0x300 && c <= 0x36F) || (c >= 0x2D8 && c <= 0x2DD) ||
-           (c >= 0x20D0 && c <= 0x20FF) || (c >= 0x2E22 && c <= 0x2E25) ||
-           (c >= 0x27E6 && c <= 0x27E9);
+    return c == 0xAD || c == 0x200C || c == 0x200D || c == 0x2060 || (c >= 0x300 && c <= 0x36F) ||
+           (c >= 0x2D8 && c <= 0x2DD) || (c >= 0x20D0 && c <= 0x20FF) ||
+           (c >= 0x2E22 && c <= 0x2E25) || (c >= 0x27E6 && c <= 0x27E9);
 }
 
 // The ordinal marks: º, ª, the degree sign as editors type it, a superscript o.
