@@ -1319,6 +1319,19 @@ TEST(DatingClause, AFeminineEndingAfterHundredsIsNoEnding) {
     EXPECT_EQ(LatinToModern("die xxiia mensis Maii anno domini mcccx", {}).text, "22 Maggio 1310");
 }
 
+// An editor's year of Rome follows "a." with its full stop (a. 696); an "a" without it is a
+// footnote's letter or a word, and takes no number after it as a year: the count before the
+// Calends, the year's tens and units are read as what they are.
+TEST(DatingClause, AnAWithoutItsStopIsNoEditorsYear) {
+    EXPECT_EQ(LatinToModern("Data (a) XV Kal. Oct. MCCC", {}).text, "17 Settembre 1300");
+    EXPECT_TRUE(LatinToModern("Datum anno Domini millesimo ducentesimo a quinquagesimo quarto, "
+                              "in crastino Sancti Andree.",
+                              {})
+                    .failed);
+    EXPECT_EQ(LatinToModern("Scr. Thessalonicae iv Non. Oct. a. 696 (58).", {}).text,
+              "04 Ottobre 58 a.C.");
+}
+
 // Scans read an n as u, a u as ii, an m as in, a d as cl, an i as l, li as h, an l as 1: the
 // Nones as November (iii Nou. Iun.), nono as novo, quarto as qiiarto, pridie as priclie, xviiio
 // as xvliio, lune as 1une. Such a word beside a count, a year or a named

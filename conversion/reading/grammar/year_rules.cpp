@@ -306,9 +306,10 @@ void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases) {
 void EditorsYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     // "a. 707 (47)": editors write the year of the city after an "a."; AD 707 is as likely
     // for a reader who does not know the edition, unless the gloss gives the year BC.
-    // (A. in capitals is Augustus's, in the consuls' names: Theodosio A. VII.)
-    if (!words.is(at, Kind::A) || words[at].capital || words.is(at + 1, Kind::D) ||
-        words.is(at + 1, Kind::I) || words.parted(at + 1) ||
+    // (A. in capitals is Augustus's, in the consuls' names: Theodosio A. VII. Without its full
+    // stop, "a" is a footnote's letter or a word: "(a) XV Kal. Oct." counts the days.)
+    if (!words.is(at, Kind::A) || words[at].capital || !words[at].dotted ||
+        words.is(at + 1, Kind::D) || words.is(at + 1, Kind::I) || words.parted(at + 1) ||
         (at >= 1 && words.is(at - 1, Kind::Anno)))
         return;
     // After a pontificate's or a reign's word "a." is its year: "pont. n. a. secundo"; and

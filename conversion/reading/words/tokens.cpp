@@ -318,6 +318,23 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         case Byte::Letter: // read above: never here
             continue;
         case Byte::Bracket: {
+            // An edition's footnote mark, a small letter or a number of two digits at most
+            // closed by its bracket: "ducentesimo a) quinquagesimo", "die 1) veneris". No word of
+            // the clause: it is left out, and a comma before it goes to the word after it.
+            if (const std::size_t begins = word != nullptr ? word->written.size() : 0;
+                line[at] == ')' && word != nullptr && (begins == 0 || line[begins - 1] == ' ') &&
+                at - begins == used - textStart &&
+                ((at - begins == 1 && line[begins] >= 'a' && line[begins] <= 'z') ||
+                 (at - begins <= 2 &&
+                  std::all_of(line.begin() + static_cast<std::ptrdiff_t>(begins),
+                              line.begin() + static_cast<std::ptrdiff_t>(at), IsDigit)))) {
+                pause = word->pause;
+                used = textStart;
+                m_tokens.pop_back();
+                word = nullptr;
+                ++at;
+                continue;
+            }
             // An editor's "[sic]", "(!)": a mark between words, never letters of one
             // ("Mcccclxxxiij,[sic]xi kal.": the count is xi, not sicxi)
             if (const std::size_t note = EditorsNoteEnd(line, at); note > at) {
