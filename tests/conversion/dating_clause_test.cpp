@@ -1188,6 +1188,9 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
     // a comma between a count and its named day parts no count from it
     EXPECT_TRUE(LatinToModern("terc., non. Jun.", {}).failed);
     EXPECT_TRUE(LatinToModern("data vi, Kal. Decembr.", {}).failed);
+    // nor does an editor's mark of a page or a note between them
+    EXPECT_TRUE(LatinToModern("data vi [fol. 3v] Kal. Decembr.", {}).failed);
+    EXPECT_TRUE(LatinToModern("Datum Laterani, v (1) kalendas maii", {}).failed);
 }
 
 // Scribes cut a year's last word short too ("M°CC°XL° quint.", "sexagesimo quar."): each year

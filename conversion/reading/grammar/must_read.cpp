@@ -185,6 +185,13 @@ bool MustRead(const Words &words, std::size_t i) {
     // as "data vi Kal." does)
     if (words.numeralOf(i) > 0 && words.parted(i + 1) && words.is(i + 1, Kind::Reference))
         return true;
+    // (and past an editor's bracket: "vi [fol. 3v] Kal. Dec.", a page's or a note's mark between
+    // the count and its day)
+    std::size_t past = i + 1;
+    while (past < words.size() && words[past].gloss)
+        ++past;
+    if (past > i + 1 && past < words.size() && words.is(past, Kind::Reference))
+        return true;
     const auto number = [&words](std::size_t j) { return words.mayBeNumber(j); };
     // (and before "die": "in va die pentecostes" counts the feast's days)
     // (and before a month: "die vi novembris" is the sixth, not force)
