@@ -299,6 +299,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // The year and all else dated with it as above
         {"Datum Avinione XV Kal. Iun. anno et pontificatu predictis", "18 Maggio"},
         {"Datum die XV Maii anno, indictione et pontificatu quibus supra", "15 Maggio"},
+        {"Datum Bergis, in festo sancti Dunstani episcopi. Anno et loco supradictis.", "19 Maggio"},
+        {"Datum XV Kal. Oct. anno et die quibus supra", "17 Settembre"},
+        {"Datum XV Kal. Oct. anno die", "ERRORE - Anno non corretto"},
         // The year of the Lord before the pontificate's year is no year of the pontificate
         {"Datum die prima Iunii anno incarnationis dominice MDV pontificatus nostri anno secundo",
          "01 Giugno 1505"},

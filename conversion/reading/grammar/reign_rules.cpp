@@ -238,10 +238,11 @@ void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
         while (i < at + 4 && words.is(i, Kind::Formula) && !words.parted(i))
             ++i;
         // anno ut supra, anno quo supra, anno praedicto, anno eodem; and what else is dated
-        // with the year: anno, indictione et pontificatu quibus supra
+        // with the year: anno, indictione et pontificatu quibus supra; anno et loco supradictis
         std::size_t j = i;
         while (j < i + 4 && (j == i || !words.parted(j)) &&
-               (words.is(j, Kind::Indiction) || words.is(j, Kind::Et) || words.is(j, Kind::Reign)))
+               (words.is(j, Kind::Indiction) || words.is(j, Kind::Et) || words.is(j, Kind::Reign) ||
+                (j < words.size() && IsOneOf(words[j].key, {"loco", "die", "mense", "tempore"}))))
             ++j;
         const bool ut =
             j < words.size() && !words.parted(j) &&

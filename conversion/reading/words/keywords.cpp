@@ -356,8 +356,10 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"sub", Kind::Sub},
     {"supra", Kind::AsAbove},
     {"supradicta", Kind::AsAbove},
+    {"supradictis", Kind::AsAbove}, // anno et loco supradictis
     {"supradicto", Kind::AsAbove},
     {"suprascripta", Kind::AsAbove}, // indictione suprascripta
+    {"suprascriptis", Kind::AsAbove},
     {"suprascripto", Kind::AsAbove},
     {"veneris", Kind::DayName, 5},
     {"veneto", Kind::Style, Venetian}, // more veneto: from 1 March
