@@ -1356,7 +1356,11 @@ TEST(DatingClause, AWordAScanMisreadBesideADateIsRefused) {
           "Datum Slanghetorp anno domini mº ccº lvuº sabbato ante festum beati Laurencii martiris.",
           "Datum anno Domini MCCLXXVI, mense septembris, die 1une ante festum sancti Michaelis."})
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
+    EXPECT_TRUE(
+        LatinToModern("Data xxiiij. die mensis Aprilis, anno domini m. o cce. oxxx. o", {}).failed);
     EXPECT_EQ(LatinToModern("stilo nouo Kal. Ian. 1600", {}).text, "01 Gennaio 1600");
+    // a name is none of these: Illo, Lucio, though their small letters are a numeral's
+    EXPECT_EQ(LatinToModern("Dat. VIII. Id. Mart. Illo u. c. eonsule.", {}).text, "08 Marzo");
     EXPECT_EQ(LatinToModern("Kal. Aug. Aug.", {}).text, "01 Agosto");
 }
 

@@ -178,7 +178,8 @@ bool MustRead(const Words &words, std::size_t i) {
           words.is(i - 1, Kind::Die) || words.monthOf(i - 1) != 0)) ||
         (slip && (words[i].marked || (i >= 1 && joined(i) && words.is(i - 1, Kind::Die)))) ||
         // (or after the mark of the number before, written as a word: "m. o ccc. o yvj. o")
-        (slip && i >= 2 && joined(i) && words[i - 1].text == "o" && words.mayBeNumber(i - 2)) ||
+        (slip && i >= 2 && joined(i) && words[i - 1].text == "o" &&
+         (words.mayBeNumber(i - 2) || words.numeralOf(i - 2) > 0)) ||
         (yearsSlip && words.garbledNumeral(i) && words[i].text[0] == 'm'))
         return true;
     // (a numeral before a named day past a comma: "data vi, Kal. Decembr." may count its days,

@@ -206,8 +206,9 @@ Words::Word Words::Classify(const Token &t) {
              std::string_view("cdm").find(hundreds.back()) != std::string_view::npos &&
              RomanValue(hundreds) >= 100)
         w.unreadable = Unreadable::Beside;
-    // (and one with a y or an h, or with an ending that makes no numeral; but a name: "Ivy")
-    else if (w.numeral == 0 && !name && !word &&
+    // (and one with a y or an h, or with an ending that makes no numeral; but a name, a capital
+    // and small letters: "Ivy", "Illo" the consul, "Lucio")
+    else if (w.numeral == 0 && !(t.capital && !t.capitals) && !word &&
              (IsNumeralWithAnOddLetter(t.text, t.marked) || IsNoNumeralWithAnEnding(t.text)))
         w.unreadable = Unreadable::Beside;
     // What may have run on to a word no table knows (misread_numbers.h); a numeral's letters
