@@ -1352,7 +1352,8 @@ TEST(DatingClause, AWordAScanMisreadBesideADateIsRefused) {
           "Data priclie Idus Ianuar.", "Datum Rome vnclecima kal. Januarij",
           "Datum Sundis anno domini mo. ccco. xvliio. dominica misericordia domini",
           "Datum Ripis anno domini mº ccº hiº iiii nonas octobris.",
-          "Datum Anagnie. liiito kalendas iulii",
+          "Datum Anagnie. liiito kalendas iulii", "Datum Anagnie. uiito kalendas iulii",
+          "Actum anno gracie millesimo ecº decimo. Kalendas maii.",
           "Datum Slanghetorp anno domini mº ccº lvuº sabbato ante festum beati Laurencii martiris.",
           "Datum anno Domini MCCLXXVI, mense septembris, die 1une ante festum sancti Michaelis."})
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;

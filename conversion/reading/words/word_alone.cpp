@@ -95,17 +95,22 @@ bool IsIndictionMisspelt(std::string_view key) {
 }
 
 // Whether a word is a numeral's letters with one other among them that a scan or a copyist
-// wrote for a numeral's: a y for a v, an x or ij (yxi, xyj, lyv); with its ending o or its
-// mark, an h for li, a u for ii (hiº, xho, lvuº, xvuio; "hic", "mihi", "cum" are words).
-// `marked`: an ordinal mark after it.
+// wrote for a numeral's: a y for a v, an x or ij (yxi, xyj, lyv); with a scribe's ending or
+// its mark, an h for li, a u for ii (hiº, xho, lvuº, xvuio, uiito; "hic", "mihi", "cum" are
+// words); with its mark, an e for c (ecº). `marked`: an ordinal mark after it.
 bool IsNumeralWithAnOddLetter(std::string_view text, bool marked) {
-    const bool ending = text.ends_with('o');
-    if (ending)
-        text.remove_suffix(1);
+    bool ending = false;
+    for (const std::string_view e : {"mo", "to", "no", "do", "o"})
+        if (!ending && text.size() > e.size() && text.ends_with(e)) {
+            text.remove_suffix(e.size());
+            ending = true;
+        }
     const auto count = [text](char c) { return std::count(text.begin(), text.end(), c); };
-    const bool odd = count('y') + ((ending || marked) ? count('h') + count('u') : 0) == 1;
+    const bool odd = count('y') + ((ending || marked) ? count('h') + count('u') : 0) +
+                         (marked ? count('e') : 0) ==
+                     1;
     return odd && text.size() <= 8 && (text.size() >= 2 || marked) &&
-           text.find_first_not_of("ivxlcdmyhu") == std::string_view::npos;
+           text.find_first_not_of("ivxlcdmyhue") == std::string_view::npos;
 }
 
 // Whether a word is a numeral's letters with a scribe's ending that make no numeral with it: an
