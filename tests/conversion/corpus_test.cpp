@@ -441,6 +441,18 @@ Rewritten ReadRewritten(const std::function<std::vector<std::string>(std::string
     return r;
 }
 
+// The clause with `mark(n)` written before each of its spaces in turn, the n-th so written,
+// where the word before does not end with one of `notAfter`.
+std::vector<std::string> MarkedBeforeEachSpace(std::string_view written, std::string_view notAfter,
+                                               std::string_view (*mark)(std::size_t)) {
+    std::vector<std::string> marked;
+    for (std::size_t at = written.find(' '); at != std::string_view::npos;
+         at = written.find(' ', at + 1))
+        if (at > 0 && notAfter.find(written[at - 1]) == std::string_view::npos)
+            marked.push_back(std::string(written).insert(at, mark(marked.size())));
+    return marked;
+}
+
 // A space a scan lost runs two words into one: a count into the place before it (Lateraniiii
 // kalendas), a year into the word after it (sextopontificatus), a named day into a name
 // (TragurioKal.). Each clause read right, with each of its spaces left out in turn, keeps its
@@ -490,12 +502,8 @@ TEST(Corpus, PunctuationDroppedNeverGivesAnotherDayUnwarned) {
 // a year written in words, or between a saint's name and the word after it.
 TEST(Corpus, ACommaAddedNeverGivesAnotherDayUnwarned) {
     const Rewritten r = ReadRewritten([](std::string_view written) {
-        std::vector<std::string> parted;
-        for (std::size_t at = written.find(' '); at != std::string_view::npos;
-             at = written.find(' ', at + 1))
-            if (at > 0 && std::string_view(",;:").find(written[at - 1]) == std::string_view::npos)
-                parted.push_back(std::string(written).insert(at, ","));
-        return parted;
+        return MarkedBeforeEachSpace(written,
+                                     ",;:", [](std::size_t) { return std::string_view(","); });
     });
     std::cout << r.tried << " clauses with a comma added, " << r.changed
               << " another day unwarned\n";
@@ -566,13 +574,9 @@ TEST(Corpus, ALetterAScanMisreadRarelyGivesAnotherDayUnwarned) {
 // year's tens and units with it.
 TEST(Corpus, AFootnoteMarkNeverGivesAnotherDayUnwarned) {
     const Rewritten r = ReadRewritten([](std::string_view written) {
-        std::vector<std::string> marked;
-        for (std::size_t at = written.find(' '); at != std::string_view::npos;
-             at = written.find(' ', at + 1))
-            if (at > 0 && written[at - 1] != ')')
-                marked.push_back(std::string(written).insert(
-                    at, std::array{" a)", " 1)", "\u00B9"}[marked.size() % 3]));
-        return marked;
+        return MarkedBeforeEachSpace(written, ")", [](std::size_t n) {
+            return std::string_view(std::array{" a)", " 1)", "\u00B9"}[n % 3]);
+        });
     });
     std::cout << r.tried << " clauses with a footnote mark, " << r.kept << " read alike, "
               << r.changed << " another day unwarned\n";

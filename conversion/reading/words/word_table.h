@@ -42,6 +42,13 @@ inline bool IsOneOf(std::string_view key, std::initializer_list<std::string_view
     return false;
 }
 
+// The nouns "secundum" governs as "according to" in a dating clause: the reckoning, the style
+// or the custom the year is counted by.
+inline bool IsGovernedBySecundum(std::string_view key) {
+    return IsOneOf(key, {"computacionem", "computationem", "consuetudinem", "cursum", "formam",
+                         "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum"});
+}
+
 // What the letters of words run together spell as an era (eras.h's EraOfLetters), looked up
 // in a table of every beginning of every spelling: each date with "a. d." tries three or four.
 EraLetters EraLettersOf(std::string_view letters);

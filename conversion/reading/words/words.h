@@ -134,7 +134,7 @@ private:
         std::uint8_t eraEnd = 0; // where the era that begins here ends; 0 for none
         Unknown unknown;
         // As a count cut short (terc., sept.): the one count its letters begin, and whether
-        // they begin any (words.cpp's readCutCounts)
+        // they begin any (cut_counts.cpp)
         std::int8_t cutCount = 0;
         bool beginsACount = false;
         // May begin a feast's name: worked out where words are kept (word_memo.h), since its
