@@ -420,6 +420,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"VI autem anno Stephani pape V idus Februarii", tempidex::ErrorDateNotCorrect},
         // the Carolingian scribes' spellings: kalendes, nones, mad. (Madius), genuarius
         {"XI. kalendes martii", "19 Febbraio"},
+        {"Datum Perusii, XII Calen. Ianu. pontificatus nostri anno II.", "21 Dicembre"},
+        {"Dat. III kalende Aprilis", "30 Marzo"},
         {"pridie nones iulii, anno IIII imperante domno nostro Karolo", "06 Luglio"},
         {"Notavi die domenicum, III. id. mad., anno decimo regnante domno nostro Charlo rege",
          "13 Maggio"},

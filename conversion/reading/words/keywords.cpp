@@ -47,11 +47,14 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"bis", Kind::Bis},
     {"bixit", Kind::Lived}, // an epitaph's v written b
     {"cal", Kind::Reference, Calends},
-    {"calculo", Kind::Calendar}, // vetere calculo, novo calculo
+    {"calculo", Kind::Calendar},         // vetere calculo, novo calculo
+    {"calen", Kind::Reference, Calends}, // XII Calen. Ianu., as a papal register cuts it
     {"calend", Kind::Reference, Calends},
     {"calendae", Kind::Reference, Calends},
     {"calendarum", Kind::Reference, Calends},
     {"calendas", Kind::Reference, Calends},
+    {"calende", Kind::Reference, Calends},
+    {"calendes", Kind::Reference, Calends},
     {"calendis", Kind::Reference, Calends},
     {"christi", Kind::Formula, Christian},
     {"christiana", Kind::Formula, Christian},
@@ -219,6 +222,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"kalendae", Kind::Reference, Calends},
     {"kalendarum", Kind::Reference, Calends},
     {"kalendas", Kind::Reference, Calends},
+    {"kalende", Kind::Reference, Calends},  // kalende for kalendae, as e stands for ae
     {"kalendes", Kind::Reference, Calends}, // XI. kalendes: the Carolingian scribes' spelling
     {"kalendis", Kind::Reference, Calends},
     {"kales", Kind::Reference, Calends},
