@@ -246,6 +246,11 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Datum anno Domini MCCXXV, die martis post Pascha, XX marcii",
              // two movable feasts are two days
              "anno Domini MCCC in die Pasche, in Pentecoste",
+             // a feast in one sentence, a Roman date in the next: the sentence's end is no
+             // word of the saint's name, and the feast is not passed over
+             "Actum anno Domini MCCXXX, in die Innocentum!. Nulli ergo etc. Data Reate, III "
+             "Idus Februarii",
+             "Actum in festo sancti Martini. Testes. Data Reate, III Idus Februarii",
              // a name cut short that begins two saints' names (Martini, Marthae), or a month's
              "in festo s. Mart. anno 1300",
              "in festo s. Aug. anno 1300",
@@ -326,6 +331,9 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"in festo Corp. Chr. 1300", "09 Giugno 1300"},
         {"in festo s. Iohan. Bapt. 1300", "24 Giugno 1300"},
         {"in festo s. Mich. in monte Tumba 1300", "16 Ottobre 1300"},
+        // the sentence ends after the saint's name: what follows is no epithet of his
+        {"Actum anno MCCC in festo sancti Martini. Testes sunt", "11 Novembre 1300"},
+        {"in die Innocentum? Nulli ergo anno MCCC", "28 Dicembre 1300"},
     };
     // (and so in a batch, whose words are classified once and kept for the lines after)
     WordMemo memo;

@@ -96,6 +96,19 @@ constexpr auto Epithets = std::to_array<std::string_view>(
 
 struct NameWord;
 bool IsEpithet(const NameWord &word);
+bool IsCutShort(const Token &word);
+
+// Whether a sentence may end between word i - 1 and word i: a stop after a word written out
+// (not one cut short, s. Mart.), or an exclamation or question mark.
+bool SentenceEndsBefore(const Words &words, std::size_t i) {
+    if (words[i - 1].dotted && !IsCutShort(words[i - 1]))
+        return true;
+    const std::string_view span = words.written(i - 1, i + 1);
+    const std::size_t before = words[i - 1].written.size(), after = words[i].written.size();
+    return span.size() >= before + after &&
+           span.substr(before, span.size() - before - after).find_first_of("!?") !=
+               std::string_view::npos;
+}
 
 // `sharedBy`: whether saints of other feasts share the name matched (Thome: the Apostle,
 // Becket, Aquinas). Then an epithet the table did not read with the name may be another's
@@ -108,6 +121,11 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
                                              {"vinculis", "monte", "periculo", "pincis", "nivibus",
                                               "maio"}));
     for (std::size_t i = end; i < words.size() && !words[i].pause && !words[i].gloss; ++i) {
+        // A capital after a word written out with a stop, or after "!" or "?", begins the next
+        // sentence: "in festo sancti Martini. Testes", "in die Innocentum! Nulli ergo" name
+        // St Martin, the Innocents
+        if (words[i].capital && SentenceEndsBefore(words, i))
+            return false;
         const std::string stem = NameStem(words[i].key);
         const unsigned declensions = DeclensionsOf(words[i].key);
         if (IsTitle(stem, declensions))
