@@ -80,6 +80,7 @@ struct ClauseNotes {
     int readOrdinal = 0; // an ordinal read from a misspelt word, and that word
     std::string_view misspeltOrdinal;
     std::string_view unreadIndiction;     // indictione Vl: the indiction's number, not checked
+    std::string_view unreadFeast;         // in festo beati Germani: a day by a feast, not read
     Calendar calendar = Calendar::Unsaid; // vetere calculo: the calendar the day is counted in
     std::optional<YearStyle> style;       // more veneto: the style the year is counted in
     std::string_view calendarText;        // the words that say the calendar, as written

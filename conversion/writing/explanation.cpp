@@ -105,6 +105,11 @@ std::string ExplainMisspeltOrdinal(const Dating &d) {
     return text;
 }
 
+std::string ExplainUnreadFeast(const ClauseNotes &notes) {
+    return "la riga nomina anche un giorno per festa che non si legge: " +
+           Quoted(notes.unreadFeast) + "; la risposta è la data delle altre parole";
+}
+
 std::string ExplainMisspeltMonth(const ClauseNotes &notes) {
     return Quoted(notes.misspeltMonth) + " si legge " + MonthName(notes.readMonth) +
            (MisspeltByTheNotariesH(notes)
@@ -287,6 +292,8 @@ std::string Explain(const Dating &d) {
     if (d.indiction > 0)
         add(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction,
                              d.indictionAgreesFrom));
+    if (!notes.unreadFeast.empty())
+        add(ExplainUnreadFeast(notes));
     if (!notes.unreadIndiction.empty())
         add("l'indizione scritta " + Quoted(notes.unreadIndiction) +
             " non si legge come numero: non è verificata");

@@ -74,6 +74,8 @@ std::string ExplainMisspeltOrdinal(const Dating &d);
 // A month read from a word a letter away (Febroarii, Setembris), or with the notaries' h
 // before it (Hottobris).
 std::string ExplainMisspeltMonth(const ClauseNotes &notes);
+// A day by a feast in the line that is not read, beside the date that is answered.
+std::string ExplainUnreadFeast(const ClauseNotes &notes);
 bool MisspeltByTheNotariesH(const ClauseNotes &notes);
 std::string ExplainLeapMarchNonesIdes();
 

@@ -63,6 +63,8 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
     if (notes.indiction > 0 && d.indiction > 0 && d.indiction != notes.indiction)
         warn(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction,
                               d.indictionAgreesFrom));
+    if (!notes.unreadFeast.empty())
+        warn(ExplainUnreadFeast(notes));
     if (notes.elsewhere == YearElsewhere::Anno)
         warn(Quoted(notes.elsewhereText) +
              " letto come anno di regno o di pontificato, non dell'era cristiana: la data è "

@@ -334,6 +334,10 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // the sentence ends after the saint's name: what follows is no epithet of his
         {"Actum anno MCCC in festo sancti Martini. Testes sunt", "11 Novembre 1300"},
         {"in die Innocentum? Nulli ergo anno MCCC", "28 Dicembre 1300"},
+        // "videlicet", namely, between the relation and the feast
+        {"in crastino uidelicet sancti Francisci confessoris anno 1368", "05 Ottobre 1368"},
+        {"proxima secunda feria videlicet ante festum beati Georgij martiris anno 1298",
+         "21 Aprile 1298"},
     };
     // (and so in a batch, whose words are classified once and kept for the lines after)
     WordMemo memo;
@@ -355,6 +359,27 @@ TEST(ChurchYear, ALeapYearMovesTheFeastsFromTheTwentyFourthOfFebruary) {
     const auto noYear = LatinToModern("in festo sancti Matthiae", {});
     EXPECT_EQ(noYear.text, "24 Febbraio");
     EXPECT_NE(noYear.warnings.find("bisestile"), std::string::npos) << noYear.warnings;
+}
+
+// A day by a feast that is not read, beside a date that is, is said: it may be the day the
+// document was done, and the date read another.
+TEST(ChurchYear, AFeastNotReadBesideADateIsWarnedOf) {
+    for (const char *clause : {
+             "Actum anno Domini MCCXXX, in festo sancti Ignoti. Nulli ergo. Data Reate, III "
+             "Idus Februarii",
+             "Actum anno Domini MCCXXX, in die sancti Ignoti. Data Reate, III Idus Februarii",
+         }) {
+        const tempidex::Answer answer = LatinToModern(clause, {});
+        EXPECT_EQ(answer.text, "11 Febbraio 1230") << clause;
+        EXPECT_NE(answer.warnings.find("giorno per festa che non si legge: «"), std::string::npos)
+            << clause << "\n"
+            << answer.warnings;
+        EXPECT_NE(answer.warnings.find("sancti Ignoti»"), std::string::npos) << answer.warnings;
+    }
+    // (a feast read, and one the date agrees with, is no warning)
+    EXPECT_EQ(LatinToModern("in festo sancti Martini, III Id. Nov. anno 1300", {})
+                  .warnings.find("non si legge"),
+              std::string::npos);
 }
 
 // A year counted from 25 March or from Easter may hold a feast twice: both are said, and no

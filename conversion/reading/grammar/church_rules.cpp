@@ -163,10 +163,13 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!relation && in && i < words.size() && words[i].key == "oct" && words[i].dotted)
         relation = FeastRelation::Octave;
     if (relation && !words.parted(i + 1) && (in || begins)) {
-        // die ipso sancti Michaelis: the very day
+        // die ipso sancti Michaelis: the very day; in crastino videlicet sancti Francisci,
+        // "namely"
         const std::string_view next = i + 1 < words.size() ? words[i + 1].key : "";
         const std::size_t name =
-            (next == "ipso" || next == "ipsa") && !words.parted(i + 2) ? i + 2 : i + 1;
+            IsOneOf(next, {"ipso", "ipsa", "uidelicet", "scilicet"}) && !words.parted(i + 2)
+                ? i + 2
+                : i + 1;
         // "die Ianuarii" is a day of January, its number left out: St Januarius, whose name is
         // the month's own, is named after "die" only with his title (die sancti Ianuarii)
         const bool january =

@@ -75,7 +75,10 @@ bool IsBetween(std::string_view stem) {
     return IsOneOf(stem, {"proxim", "proxime", "predict", "inmediat", "imediat", "sequent", "fest",
                           "fesiuitat", "solemnitat", "solempnitat", "di", "die", "diem", "dict",
                           // hyemale festum sancti Nicolai: the winter feast, the one in December
-                          "iemal", "hiemal"});
+                          "iemal", "hiemal",
+                          // feria secunda videlicet ante festum: "namely" (videlicet and
+                          // scilicet, as names fold c before e and i)
+                          "uideliset", "siliset"});
 }
 
 bool IsSunday(int feast) {

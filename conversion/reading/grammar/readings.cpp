@@ -3,6 +3,7 @@
 #include "assembled_reading.h"
 #include "feast_phrases.h"
 #include "must_read.h"
+#include "reading/words/feast_names.h"
 #include "reading/words/month_names.h"
 #include "reading/words/numbers.h"
 #include "reading/words/word_table.h"
@@ -65,6 +66,47 @@ struct Fault {
     std::string_view text;
 };
 
+// Where the words of a day named by a feast that begin at word i end: from "festo",
+// "vigilia", "crastino", "die" before a saint's title, or a weekday before "post" or "ante", to
+// a comma, a year, a number or the sentence's end. i itself where no such day begins there.
+std::size_t FeastWordsEnd(const Words &words, std::size_t i) {
+    bool feast = words.is(i, Kind::Church) ||
+                 (words.is(i, Kind::Die) && !words.parted(i + 1) && i + 1 < words.size() &&
+                  IsOneOf(words[i + 1].key, {"sancti", "sancte", "sanctae", "sanctorum", "beati",
+                                             "beate", "beatae", "beatorum", "s"}));
+    if (words.is(i, Kind::Weekday) || words.is(i, Kind::Feria) || words.is(i, Kind::DayName))
+        for (std::size_t j = i + 1; j < words.size() && j <= i + 3 && !words.parted(j); ++j)
+            feast = feast || IsOneOf(words[j].key, {"post", "ante", "in", "infra"});
+    if (!feast)
+        return i;
+    std::size_t end = i + 1;
+    while (end < words.size() && end < i + 7 && !words.parted(end) && !words.is(end, Kind::Anno) &&
+           !words.mayBeNumber(end) && !(words[end].capital && SentenceEndsBefore(words, end)))
+        ++end;
+    return end;
+}
+
+// Whether a feast the reader knows is named in the words [begin, end).
+bool KnowsAFeast(const Words &words, std::size_t begin, std::size_t end) {
+    for (std::size_t at = begin; at < end; ++at)
+        if (FeastFrom(words, at))
+            return true;
+    return false;
+}
+
+// The words of a day named by a feast that no phrase reads, beside a date that is read: "in
+// festo beati Germani. Nulli ergo ... Data III Idus Februarii". Nothing where every such day
+// is read.
+std::string_view UnreadFeast(const Words &words, const Phrases &phrases) {
+    Coverage taken;
+    for (const Phrase &p : phrases)
+        taken.add(p.begin, p.end);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        if (const std::size_t end = FeastWordsEnd(words, i); end > i && !taken[i])
+            return words.written(i, end);
+    return {};
+}
+
 // The first word that no phrase takes and that must be read, as the fault it makes: a named
 // day without its month, no date at all, a count before a date that names no day, a lone
 // "anno", a number read as nothing.
@@ -101,23 +143,10 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
         // mercurii post Rexurrectionem Domini". Its words, to a comma or a year, are at fault.
         // (Where they name a feast the reader knows, it is how the day is counted from it that
         // is not read: no date.)
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            bool feast = words.is(i, Kind::Church);
-            if (words.is(i, Kind::Weekday) || words.is(i, Kind::Feria) ||
-                words.is(i, Kind::DayName))
-                for (std::size_t j = i + 1; j < words.size() && j <= i + 3 && !words.parted(j); ++j)
-                    feast = feast || IsOneOf(words[j].key, {"post", "ante", "in", "infra"});
-            if (!feast)
-                continue;
-            std::size_t end = i + 1;
-            while (end < words.size() && end < i + 7 && !words.parted(end) &&
-                   !words.is(end, Kind::Anno) && !words.mayBeNumber(end))
-                ++end;
-            for (std::size_t at = i; at < end; ++at)
-                if (FeastFrom(words, at))
-                    return Fault{LineFault::NoDate, {}};
-            return Fault{LineFault::Feast, words.written(i, end)};
-        }
+        for (std::size_t i = 0; i < words.size(); ++i)
+            if (const std::size_t end = FeastWordsEnd(words, i); end > i)
+                return KnowsAFeast(words, i, end) ? Fault{LineFault::NoDate, {}}
+                                                  : Fault{LineFault::Feast, words.written(i, end)};
         return Fault{LineFault::NoDate, {}};
     }
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -348,6 +377,9 @@ LineReading ChooseReadings(const Words &words, const Phrases &phrases,
         line.fault = fault->fault;
         line.faultText = fault->text;
         line.readings = {};
+    } else if (const std::string_view feast = UnreadFeast(words, phrases); !feast.empty()) {
+        for (DateReading &reading : line.readings)
+            reading.notes.unreadFeast = feast;
     }
     return line;
 }

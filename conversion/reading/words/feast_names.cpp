@@ -98,8 +98,8 @@ struct NameWord;
 bool IsEpithet(const NameWord &word);
 bool IsCutShort(const Token &word);
 
-// Whether a sentence may end between word i - 1 and word i: a stop after a word written out
-// (not one cut short, s. Mart.), or an exclamation or question mark.
+} // namespace
+
 bool SentenceEndsBefore(const Words &words, std::size_t i) {
     if (words[i - 1].dotted && !IsCutShort(words[i - 1]))
         return true;
@@ -109,6 +109,8 @@ bool SentenceEndsBefore(const Words &words, std::size_t i) {
            span.substr(before, span.size() - before - after).find_first_of("!?") !=
                std::string_view::npos;
 }
+
+namespace {
 
 // `sharedBy`: whether saints of other feasts share the name matched (Thome: the Apostle,
 // Becket, Aquinas). Then an epithet the table did not read with the name may be another's
