@@ -70,6 +70,14 @@ struct Fault {
 // "vigilia", "crastino", "die" before a saint's title, or a weekday before "post" or "ante", to
 // a comma, a year, a number or the sentence's end. i itself where no such day begins there.
 std::size_t FeastWordsEnd(const Words &words, std::size_t i) {
+    // (most words are none of these kinds: one test of the word's kinds passes them by)
+    constexpr std::uint64_t begins = std::uint64_t{1} << static_cast<unsigned>(Kind::Church) |
+                                     std::uint64_t{1} << static_cast<unsigned>(Kind::Die) |
+                                     std::uint64_t{1} << static_cast<unsigned>(Kind::Weekday) |
+                                     std::uint64_t{1} << static_cast<unsigned>(Kind::Feria) |
+                                     std::uint64_t{1} << static_cast<unsigned>(Kind::DayName);
+    if ((words.classOf(i).kinds & begins) == 0)
+        return i;
     bool feast = words.is(i, Kind::Church) ||
                  (words.is(i, Kind::Die) && !words.parted(i + 1) && i + 1 < words.size() &&
                   IsOneOf(words[i + 1].key, {"sancti", "sancte", "sanctae", "sanctorum", "beati",
@@ -102,8 +110,9 @@ std::string_view UnreadFeast(const Words &words, const Phrases &phrases) {
     for (const Phrase &p : phrases)
         taken.add(p.begin, p.end);
     for (std::size_t i = 0; i < words.size(); ++i)
-        if (const std::size_t end = FeastWordsEnd(words, i); end > i && !taken[i])
-            return words.written(i, end);
+        if (!taken[i])
+            if (const std::size_t end = FeastWordsEnd(words, i); end > i)
+                return words.written(i, end);
     return {};
 }
 
