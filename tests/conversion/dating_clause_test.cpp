@@ -1327,6 +1327,20 @@ TEST(DatingClause, AFeminineEndingAfterHundredsIsNoEnding) {
     EXPECT_EQ(LatinToModern("die xxiia mensis Maii anno domini mcccx", {}).text, "22 Maggio 1310");
 }
 
+// A year's word written twice, as a copyist or a scan doubles one, is no numeral of the two run
+// together: "Mº CCº CCº XXVIIIº" may be 1228 or 1428, and is refused. CCCC in one word is read.
+TEST(DatingClause, AYearsWordWrittenTwiceIsRefused) {
+    for (const std::string_view year : {"Mº CCº CCº XXVIIIº", "mº ccº ccº xxviiiº", "MCCC xx xx"})
+        EXPECT_TRUE(
+            LatinToModern("anno Domini " + std::string(year) + ", die XV mensis maii", {}).failed)
+            << year;
+    EXPECT_EQ(LatinToModern("anno Domini Mº CCCCº XXVIIIº, die XV mensis maii", {}).text,
+              "15 Maggio 1428");
+    // (a letter marked as a word of its own, each after the other, is no word written twice)
+    EXPECT_EQ(LatinToModern("anno domini m°c°c°c° nonagesimo secundo, die XV mensis maii", {}).text,
+              "15 Maggio 1392");
+}
+
 // An editor's year of Rome follows "a." with its full stop (a. 696); an "a" without it is a
 // footnote's letter or a word, and takes no number after it as a year: the count before the
 // Calends, the year's tens and units are read as what they are.
