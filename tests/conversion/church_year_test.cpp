@@ -215,6 +215,7 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in Sancto Emerico, anno Domini 1379",
              // a feast's name run on to another feast's phrase: which is the day's?
              "die sabbati post Martinus festum asumptionis beate Marie anno 1322",
+             "die Martinus martis post festum sancti Martini anno 1300",
              // a term of payment, not the day of the document
              "Solvendos in festo sancti Martini proximo futuro. Datum anno Domini 1300",
              // St Denis's day 1582 was one of the days the reform left out

@@ -169,10 +169,17 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
 void AddChurchDay(const Words &words, Phrases &phrases, std::size_t begin, std::size_t end,
                   const ChurchDay &day) {
     // (a feast's name run on to another feast's phrase, "post Martinus festum assumptionis beate
-    // Marie": which is the day's the words do not say, and neither is read)
+    // Marie", "die Martinus martis post festum sancti Martini": which is the day's the words do
+    // not say, and neither is read)
     if (end < words.size() && !words.parted(end) && RelationOf(words, end) &&
         FeastFrom(words, end + 1))
         return;
+    if (end < words.size() && !words.parted(end) &&
+        (words.is(end, Kind::DayName) || words.is(end, Kind::Weekday) ||
+         words.is(end, Kind::Feria)))
+        for (std::size_t j = end + 1; j < words.size() && j <= end + 3 && !words.parted(j); ++j)
+            if (words[j].key == "post" || words[j].key == "ante")
+                return;
     Phrase p = ChurchPhrase(begin, end, day);
     if (IsATerm(words, end, day)) {
         p.kind = PhraseKind::Skip;
