@@ -585,6 +585,20 @@ TEST(Corpus, AFootnoteMarkNeverGivesAnotherDayUnwarned) {
     EXPECT_LE(r.changed * 1000, r.tried) << r.examples;
 }
 
+// An edition marks where its source's page or leaf turned, between any two words: "[fol. 3v]",
+// "(p. 45)". Each clause read right, with such a mark after each of its words in turn, reads
+// alike: the mark is no word, and parts nothing.
+TEST(Corpus, APageMarkBetweenWordsChangesNoAnswer) {
+    const Rewritten r = ReadRewritten([](std::string_view written) {
+        return MarkedBeforeEachSpace(written, "", [](std::size_t n) {
+            return std::string_view(std::array{" [fol. 3v]", " (p. 45)", " [S. 112]"}[n % 3]);
+        });
+    });
+    std::cout << r.tried << " clauses with a page mark, " << r.kept << " read alike\n";
+    EXPECT_GT(r.tried, 12000);
+    EXPECT_EQ(r.kept, r.tried) << r.examples;
+}
+
 // Regests and scribes cut a feast's name short with a full stop: in crastino s. Mich., in festo
 // Corp. Chr. Each clause read right, with each word of six letters or more after a saint's
 // title or a word of the church year cut to its first three, four or five letters, keeps its

@@ -1193,9 +1193,27 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
     // a comma between a count and its named day parts no count from it
     EXPECT_TRUE(LatinToModern("terc., non. Jun.", {}).failed);
     EXPECT_TRUE(LatinToModern("data vi, Kal. Decembr.", {}).failed);
-    // nor does an editor's mark of a page or a note between them
-    EXPECT_TRUE(LatinToModern("data vi [fol. 3v] Kal. Decembr.", {}).failed);
+    // nor does an editor's note between them
     EXPECT_TRUE(LatinToModern("Datum Laterani, v (1) kalendas maii", {}).failed);
+}
+
+// An edition marks where the page or leaf of its source turned, wherever it turned: inside a
+// year, between a count and its named day, inside a saint's name. The mark is no word.
+TEST(DatingClause, APageMarkStandsBetweenWords) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"data vi [fol. 3v] Kal. Decembr.", "26 Novembre"},
+        {"anno Domini millesimo ducentesimo [fol. 3v] sexagesimo, die XV mensis maii",
+         "15 Maggio 1260"},
+        {"anno Domini MCC (p. 45) LX, die XV mensis maii", "15 Maggio 1260"},
+        {"in festo sancti [S. 12] Martini anno 1300", "11 Novembre 1300"},
+        {"die XV [f. 2rb] mensis maii anno 1300", "15 Maggio 1300"},
+    };
+    for (const auto &[clause, answer] : cases)
+        EXPECT_EQ(LatinToModern(clause, {}).text, answer) << clause;
+    // (a number alone in brackets may be the editor's, and parts the year as a gloss does)
+    EXPECT_TRUE(
+        LatinToModern("anno Domini millesimo ducentesimo [45] sexagesimo, die XV mensis maii", {})
+            .failed);
 }
 
 // Scribes cut a year's last word short too ("M°CC°XL° quint.", "sexagesimo quar."): each year

@@ -27,6 +27,44 @@ std::size_t EditorsNoteEnd(std::string_view line, std::size_t at) {
     return at;
 }
 
+std::size_t PageMarkEnd(std::string_view line, std::size_t at) {
+    if (line[at] != '[' && line[at] != '(')
+        return at;
+    const char closing = line[at] == '(' ? ')' : ']';
+    std::size_t i = at + 1;
+    const auto skipSpaces = [&] {
+        while (i < line.size() && line[i] == ' ')
+            ++i;
+    };
+    skipSpaces();
+    // the word for a page, a leaf or a column, cut short with its stop or written whole
+    std::size_t word = i;
+    while (word < line.size() &&
+           ((line[word] >= 'a' && line[word] <= 'z') || (line[word] >= 'A' && line[word] <= 'Z')))
+        ++word;
+    bool named = false;
+    for (const std::string_view page : {"fol", "fo", "f", "p", "pag", "pp", "S", "col", "Bl"})
+        named = named || line.substr(i, word - i) == page;
+    if (!named)
+        return at;
+    i = word;
+    if (i < line.size() && line[i] == '.')
+        ++i;
+    skipSpaces();
+    const std::size_t digits = i;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9')
+        ++i;
+    if (i == digits || i - digits > 4)
+        return at;
+    // the leaf's side or the column: 3v, 12r, 4a, 7rb
+    for (std::size_t side = 0; side < 2 && i < line.size() &&
+                               std::string_view("rvab").find(line[i]) != std::string_view::npos;
+         ++side)
+        ++i;
+    skipSpaces();
+    return i < line.size() && line[i] == closing ? i + 1 : at;
+}
+
 std::size_t GapEnd(std::string_view line, std::size_t at) {
     constexpr std::string_view Ellipsis = "\u2026";
     const char dash = at > 0 && line[at - 1] == '[' ? '-' : '.';

@@ -17,6 +17,11 @@ std::size_t GlossEnd(std::string_view line, std::size_t open);
 // where none does.
 std::size_t EditorsNoteEnd(std::string_view line, std::size_t at);
 
+// Where an edition's mark of the page or leaf of its source ends, when one begins at `at`:
+// [fol. 3v], [f. 12r], [p. 45], (pag. 7), [S. 45], [col. 2], [Bl. 4]. It stands between words,
+// wherever the page turned: inside a year or a saint's name. `at` itself where none begins.
+std::size_t PageMarkEnd(std::string_view line, std::size_t at);
+
 // Where a gap an editor marks ends, when one begins at `at`: three dots and more, spaced or
 // not (..., . . .), an ellipsis (…), or three dashes in a bracket ([---], [- - -]: a bare
 // "---" is the window's own mark of a day with no count). `at` itself where none does.

@@ -335,6 +335,13 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                 ++at;
                 continue;
             }
+            // The page of the source turning, "[fol. 3v]": between words, and no gloss that
+            // parts them ("millesimo ducentesimo [fol. 3v] sexagesimo" is 1260)
+            if (const std::size_t page = PageMarkEnd(line, at); page > at) {
+                finish(end);
+                at = page;
+                continue;
+            }
             // An editor's "[sic]", "(!)": a mark between words, never letters of one
             // ("Mcccclxxxiij,[sic]xi kal.": the count is xi, not sicxi)
             if (const std::size_t note = EditorsNoteEnd(line, at); note > at) {
