@@ -339,6 +339,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"in crastino uidelicet sancti Francisci confessoris anno 1368", "05 Ottobre 1368"},
         {"proxima secunda feria videlicet ante festum beati Georgij martiris anno 1298",
          "21 Aprile 1298"},
+        {"D. feria IV. prox. post festum B. Laurentii a. D. millesimo ducentesimo nonagesimo nono.",
+         "12 Agosto 1299"},
     };
     // (and so in a batch, whose words are classified once and kept for the lines after)
     WordMemo memo;

@@ -72,13 +72,15 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
 }
 
 bool IsBetween(std::string_view stem) {
-    return IsOneOf(stem, {"proxim", "proxime", "predict", "inmediat", "imediat", "sequent", "fest",
-                          "fesiuitat", "solemnitat", "solempnitat", "di", "die", "diem", "dict",
-                          // hyemale festum sancti Nicolai: the winter feast, the one in December
-                          "iemal", "hiemal",
-                          // feria secunda videlicet ante festum: "namely" (videlicet and
-                          // scilicet, as names fold c before e and i)
-                          "uideliset", "siliset"});
+    // (prox.: proxima, cut short as regests cut it)
+    return IsOneOf(stem,
+                   {"proxim", "proxime", "prox", "predict", "inmediat", "imediat", "sequent",
+                    "fest", "fesiuitat", "solemnitat", "solempnitat", "di", "die", "diem", "dict",
+                    // hyemale festum sancti Nicolai: the winter feast, the one in December
+                    "iemal", "hiemal",
+                    // feria secunda videlicet ante festum: "namely" (videlicet and
+                    // scilicet, as names fold c before e and i)
+                    "uideliset", "siliset"});
 }
 
 bool IsSunday(int feast) {
