@@ -107,6 +107,9 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
          "ERRORE - Data non corretta\tfesta non riconosciuta: «mercurii post Rexurrectionem "
          "Domini»; si leggono le feste mobili e i santi che --calendar ANNO MESE "
          "elenca"},
+        {"feria IV. post festum sancti Quirinaldi anno 1299",
+         "ERRORE - Data non corretta\tfesta non riconosciuta: «feria IV. post festum sancti "
+         "Quirinaldi»; si leggono le feste mobili e i santi che --calendar ANNO MESE elenca"},
         // ... but a feast the reader knows is no fault of its name
         {"die foo ante festum beati Barnabe anno MCCXLIV",
          "ERRORE - Data non corretta\tnessuna data: manca un giorno di riferimento (Kal., Non., "

@@ -87,9 +87,12 @@ std::size_t FeastWordsEnd(const Words &words, std::size_t i) {
             feast = feast || IsOneOf(words[j].key, {"post", "ante", "in", "infra"});
     if (!feast)
         return i;
+    // (the number right after "feria" is its own: feria IV. post festum)
+    const auto own = [&](std::size_t end) { return end == i + 1 && words.is(i, Kind::Feria); };
     std::size_t end = i + 1;
     while (end < words.size() && end < i + 7 && !words.parted(end) && !words.is(end, Kind::Anno) &&
-           !words.mayBeNumber(end) && !(words[end].capital && SentenceEndsBefore(words, end)))
+           (!words.mayBeNumber(end) || own(end)) &&
+           !(words[end].capital && SentenceEndsBefore(words, end)))
         ++end;
     return end;
 }
