@@ -27,7 +27,7 @@ Utf8Text AsUtf8Text(std::string_view bytes) {
     Utf8Text result;
     const ByteOrderMark mark = ByteOrderMarkOf(bytes);
     bytes.remove_prefix(mark.length);
-    result.marked = mark.length > 0;
+    result.marked = mark.length > 0 || mark.encoding != TextEncoding::Utf8;
     std::string decoded;
     if (mark.encoding != TextEncoding::Utf8) {
         Utf16Decoder decoder(mark.encoding == TextEncoding::Utf16BigEndian);

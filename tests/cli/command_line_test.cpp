@@ -67,9 +67,9 @@ TEST(Convert, AnswersLineForLineWhateverTheInputHolds) {
 TEST(Input, ReadsTheEncodingsWindowsAndLinuxWrite) {
     const std::u16string text =
         u"a. d. XIX Kal. Ian.\r\n\u00abIdibus Martiis\u00bb DCCX a.u.c.\r\n\r\nKal. M\u00e4rs.";
-    const auto utf16 = [&text](bool bigEndian) {
+    const auto utf16 = [&text](bool bigEndian, bool marked = true) {
         std::string bytes;
-        for (const char16_t unit : u"\ufeff" + text) {
+        for (const char16_t unit : (marked ? u"\ufeff" : u"") + text) {
             const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
             bytes += bigEndian ? std::string{high, low} : std::string{low, high};
         }
@@ -82,6 +82,8 @@ TEST(Input, ReadsTheEncodingsWindowsAndLinuxWrite) {
         {"UTF-8 with a byte-order mark", "\xef\xbb\xbf" + utf8},
         {"UTF-16 LE", utf16(false)},
         {"UTF-16 BE", utf16(true)},
+        {"UTF-16 LE without a byte-order mark", utf16(false, false)},
+        {"UTF-16 BE without a byte-order mark", utf16(true, false)},
         {"Windows-1252",
          "a. d. XIX Kal. Ian.\r\n\xabIdibus Martiis\xbb DCCX a.u.c.\r\n\r\nKal. M\xe4rs."},
     };

@@ -68,6 +68,11 @@ TEST(Spreadsheet, ComesBackInUtf8AsExcelReadsIt) {
     EXPECT_EQ(Tempidex({"-c", "--csv=1", "-"}, bom + "d\nKal. Ian.\n").out,
               bom + "d,Data,ISO,Giuliano,Spiegazione,Avvisi\nKal. Ian.,01 Gennaio,,,,\n");
     EXPECT_EQ(Tempidex({"-c", "--csv=1", "-"}, "d\n").out.substr(0, 3), "d,D");
+    // (UTF-16 without a mark, as some Windows tools save it, comes back so too)
+    EXPECT_EQ(
+        Tempidex({"-c", "--csv=1", "-"}, std::string("d\0\n\0K\0a\0l\0.\0 \0I\0a\0n\0\n\0", 22))
+            .out,
+        bom + "d,Data,ISO,Giuliano,Spiegazione,Avvisi\nKal. Ian,01 Gennaio,,,,\n");
 }
 
 // A file that cannot be converted gets one line on standard error and nothing else.
