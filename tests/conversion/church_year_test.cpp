@@ -252,6 +252,8 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Actum anno Domini MCCXXX, in die Innocentum!. Nulli ergo etc. Data Reate, III "
              "Idus Februarii",
              "Actum in festo sancti Martini. Testes. Data Reate, III Idus Februarii",
+             // (an epithet after the stop may still be the saint's: the stop an abbreviation's)
+             "in festo sancti Thome. Episcopi anno 1300",
              // a name cut short that begins two saints' names (Martini, Marthae), or a month's
              "in festo s. Mart. anno 1300",
              "in festo s. Aug. anno 1300",

@@ -125,13 +125,16 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
     for (std::size_t i = end; i < words.size() && !words[i].pause && !words[i].gloss; ++i) {
         // A capital after a word written out with a stop, or after "!" or "?", begins the next
         // sentence: "in festo sancti Martini. Testes", "in die Innocentum! Nulli ergo" name
-        // St Martin, the Innocents
-        if (words[i].capital && SentenceEndsBefore(words, i))
-            return false;
+        // St Martin, the Innocents. (An epithet or a word that says which feast is read as
+        // one all the same: the stop may be an abbreviation's.)
+        const bool ends = words[i].capital && SentenceEndsBefore(words, i);
         const std::string stem = NameStem(words[i].key);
         const unsigned declensions = DeclensionsOf(words[i].key);
-        if (IsTitle(stem, declensions))
+        if (IsTitle(stem, declensions)) {
+            if (ends)
+                return false;
             continue;
+        }
         if (IsOneOf(epithets, stem, declensions)) {
             if (sharedBy)
                 return true;
@@ -140,6 +143,8 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
         // "et": another epithet follows (abbatis et confessoris), or another saint, a pair
         // the table did not read (Iacobi et Philippi)
         if (words[i].key == "et") {
+            if (ends)
+                return false;
             // (et eius sociorum: "his", then the epithet)
             const std::size_t next =
                 i + 1 < words.size() && words[i + 1].key == "eius" ? i + 2 : i + 1;
@@ -159,7 +164,7 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
         // "in" begins another feast's name only before the words those names go on with
         // (Petri in vinculis, Michaelis in monte); "in presencia nostra", "in castro" are not.
         if (words[i].key == "in")
-            return i + 1 < words.size() && !words[i + 1].pause &&
+            return !ends && i + 1 < words.size() && !words[i + 1].pause &&
                    IsOneOf(qualifiersAfterIn, NameStem(words[i + 1].key),
                            DeclensionsOf(words[i + 1].key));
         // (and a word a letter from one, as a scan or a copyist garbles it: Martini ectivalis,
@@ -172,7 +177,7 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
             return words[i].dotted && words[i].key.size() >= 3 &&
                    AsKey(qualifier).starts_with(words[i].key);
         };
-        return unknownName || IsOneOf(qualifiers, stem, declensions) ||
+        return (unknownName && !ends) || IsOneOf(qualifiers, stem, declensions) ||
                std::any_of(Qualifiers.begin(), Qualifiers.end(), garbled) ||
                std::any_of(Qualifiers.begin(), Qualifiers.end(), cut);
     }
