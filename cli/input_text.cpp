@@ -43,9 +43,9 @@ ByteOrderMark ByteOrderMarkOf(std::string_view start) {
         return {TextEncoding::Utf16LittleEndian, 2};
     if (start.starts_with("\xFE\xFF"))
         return {TextEncoding::Utf16BigEndian, 2};
-    // UTF-16 without a mark, as some Windows tools write it: its first two characters ASCII, a
-    // NUL beside each. No text in UTF-8 or Windows-1252 begins with a NUL byte among its first
-    // four.
+    // UTF-16 without a mark, as some Windows tools write it: its first two characters below
+    // U+0100, a NUL beside each. No text in UTF-8 or Windows-1252 has a NUL among its first four
+    // bytes.
     if (start.size() >= 4) {
         const auto nul = [&start](std::size_t i) { return start[i] == '\0'; };
         if (!nul(0) && nul(1) && !nul(2) && nul(3))

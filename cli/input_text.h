@@ -1,9 +1,9 @@
 // Text as Windows and Linux programs write it, turned into UTF-8 for the reader: a file in
 // UTF-8 with or without a byte-order mark, in UTF-16 (little- or big-endian) with one, as
-// Notepad's "Unicode" and PowerShell write, or without one where it begins with two ASCII
-// characters, and any line that is not valid UTF-8 read as
-// Windows-1252, the "ANSI" of Western Windows. Whatever is read comes out as valid UTF-8, so
-// nothing the program quotes from its input can make its output invalid. Qt-free.
+// Notepad's "Unicode" and PowerShell write, or without one where its first two characters are
+// below U+0100, and any line that is not valid UTF-8 read as Windows-1252, the "ANSI" of
+// Western Windows. Whatever is read comes out as valid UTF-8, so nothing the program quotes
+// from its input can make its output invalid. Qt-free.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +15,8 @@ namespace tempidex {
 enum class TextEncoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
 
 // The encoding a byte-order mark at the start of `start` names, and the mark's length; UTF-16
-// and 0 for UTF-16 without a mark (a NUL beside each of two ASCII characters); else UTF-8 and 0.
+// and 0 for UTF-16 without a mark (a NUL beside each of its first two characters); else UTF-8
+// and 0.
 struct ByteOrderMark {
     TextEncoding encoding = TextEncoding::Utf8;
     std::size_t length = 0;

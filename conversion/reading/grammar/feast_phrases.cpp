@@ -172,7 +172,8 @@ void AddChurchDay(const Words &words, Phrases &phrases, std::size_t begin, std::
                   const ChurchDay &day) {
     // (a feast's name run on to another feast's phrase, "post Martinus festum assumptionis beate
     // Marie", "die Martinus martis post festum sancti Martini": which is the day's the words do
-    // not say, and neither is read)
+    // not say, and this one is not read; the other, where a rule reads it, is answered with a
+    // warning that names these words as a day not read)
     if (end < words.size() && !words.parted(end) && RelationOf(words, end) &&
         FeastFrom(words, end + 1))
         return;

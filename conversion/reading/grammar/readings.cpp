@@ -66,27 +66,41 @@ struct Fault {
     std::string_view text;
 };
 
-// Where the words of a day named by a feast that begin at word i end: from "festo",
-// "vigilia", "crastino", "die" before a saint's title, or a weekday before "post" or "ante", to
-// a comma, a year, a number or the sentence's end. i itself where no such day begins there.
-std::size_t FeastWordsEnd(const Words &words, std::size_t i) {
+// The words of a day named by a feast, [begin, end), and the word that makes them one: from
+// "festo", "vigilia", "crastino", "in natali", "die" before a saint's title, or a weekday before
+// "post" or "ante" (that word the one that counts), to a comma, a year, a number or the
+// sentence's end.
+struct FeastWords {
+    std::size_t begin = 0, counts = 0, end = 0;
+};
+
+// The words of a day named by a feast that begin at word i; nothing where none begins there.
+std::optional<FeastWords> FeastWordsAt(const Words &words, std::size_t i) {
     // (most words are none of these kinds: one test of the word's kinds passes them by)
     constexpr std::uint64_t begins = std::uint64_t{1} << static_cast<unsigned>(Kind::Church) |
                                      std::uint64_t{1} << static_cast<unsigned>(Kind::Die) |
                                      std::uint64_t{1} << static_cast<unsigned>(Kind::Weekday) |
                                      std::uint64_t{1} << static_cast<unsigned>(Kind::Feria) |
                                      std::uint64_t{1} << static_cast<unsigned>(Kind::DayName);
-    if ((words.classOf(i).kinds & begins) == 0)
-        return i;
-    bool feast = words.is(i, Kind::Church) ||
-                 (words.is(i, Kind::Die) && !words.parted(i + 1) && i + 1 < words.size() &&
-                  IsOneOf(words[i + 1].key, {"sancti", "sancte", "sanctae", "sanctorum", "beati",
-                                             "beate", "beatae", "beatorum", "s"}));
-    if (words.is(i, Kind::Weekday) || words.is(i, Kind::Feria) || words.is(i, Kind::DayName))
-        for (std::size_t j = i + 1; j < words.size() && j <= i + 3 && !words.parted(j); ++j)
-            feast = feast || IsOneOf(words[j].key, {"post", "ante", "in", "infra"});
-    if (!feast)
-        return i;
+    std::optional<std::size_t> counts;
+    if ((words.classOf(i).kinds & begins) == 0) {
+        // natali, festivitate, sollempnitate: the relation's other words
+        if (words[i].key != "die" && words[i].key != "diem" && RelationOf(words, i))
+            counts = i;
+    } else if (words.is(i, Kind::Church) ||
+               (words.is(i, Kind::Die) && !words.parted(i + 1) && i + 1 < words.size() &&
+                IsOneOf(words[i + 1].key, {"sancti", "sancte", "sanctae", "sanctorum", "beati",
+                                           "beate", "beatae", "beatorum", "s"}))) {
+        counts = i;
+    } else if (words.is(i, Kind::Weekday) || words.is(i, Kind::Feria) ||
+               words.is(i, Kind::DayName)) {
+        for (std::size_t j = i + 1; j < words.size() && j <= i + 3 && !words.parted(j) && !counts;
+             ++j)
+            if (IsOneOf(words[j].key, {"post", "ante", "in", "infra"}))
+                counts = j;
+    }
+    if (!counts)
+        return std::nullopt;
     // (the number right after "feria" is its own: feria IV. post festum)
     const auto own = [&](std::size_t end) { return end == i + 1 && words.is(i, Kind::Feria); };
     std::size_t end = i + 1;
@@ -94,7 +108,7 @@ std::size_t FeastWordsEnd(const Words &words, std::size_t i) {
            (!words.mayBeNumber(end) || own(end)) &&
            !(words[end].capital && SentenceEndsBefore(words, end)))
         ++end;
-    return end;
+    return FeastWords{i, *counts, std::max(end, *counts + 1)};
 }
 
 // Whether a feast the reader knows is named in the words [begin, end).
@@ -112,10 +126,12 @@ std::string_view UnreadFeast(const Words &words, const Phrases &phrases) {
     Coverage taken;
     for (const Phrase &p : phrases)
         taken.add(p.begin, p.end);
+    // (a weekday may be read as a weekday, and the feast it is counted from not: "feria II post
+    // Ignotum")
     for (std::size_t i = 0; i < words.size(); ++i)
-        if (!taken[i])
-            if (const std::size_t end = FeastWordsEnd(words, i); end > i)
-                return words.written(i, end);
+        if (const std::optional<FeastWords> feast = FeastWordsAt(words, i);
+            feast && !taken[feast->counts])
+            return words.written(feast->begin, feast->end);
     return {};
 }
 
@@ -156,9 +172,10 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
         // (Where they name a feast the reader knows, it is how the day is counted from it that
         // is not read: no date.)
         for (std::size_t i = 0; i < words.size(); ++i)
-            if (const std::size_t end = FeastWordsEnd(words, i); end > i)
-                return KnowsAFeast(words, i, end) ? Fault{LineFault::NoDate, {}}
-                                                  : Fault{LineFault::Feast, words.written(i, end)};
+            if (const std::optional<FeastWords> feast = FeastWordsAt(words, i))
+                return KnowsAFeast(words, feast->begin, feast->end)
+                           ? Fault{LineFault::NoDate, {}}
+                           : Fault{LineFault::Feast, words.written(feast->begin, feast->end)};
         return Fault{LineFault::NoDate, {}};
     }
     for (std::size_t i = 0; i < words.size(); ++i) {

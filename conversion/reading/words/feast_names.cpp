@@ -101,13 +101,13 @@ bool IsCutShort(const Token &word);
 } // namespace
 
 bool SentenceEndsBefore(const Words &words, std::size_t i) {
-    if (words[i - 1].dotted && !IsCutShort(words[i - 1]))
+    // (a letter with its stop is an initial or a title, s. Ignoti)
+    if (words[i - 1].dotted && words[i - 1].key.size() >= 2 && !IsCutShort(words[i - 1]))
         return true;
+    // the mark right after the word: an editor's "(!)" or "(?)" ends no sentence
     const std::string_view span = words.written(i - 1, i + 1);
     const std::size_t before = words[i - 1].written.size(), after = words[i].written.size();
-    return span.size() >= before + after &&
-           span.substr(before, span.size() - before - after).find_first_of("!?") !=
-               std::string_view::npos;
+    return span.size() > before + after && (span[before] == '!' || span[before] == '?');
 }
 
 namespace {
@@ -140,6 +140,10 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
                 return true;
             continue;
         }
+        // "octava die mensis octobris": the day of the month that follows, no octave
+        if (words.ordinalOf(i) > 0 && i + 2 < words.size() && words[i + 1].key == "die" &&
+            !words.parted(i + 1) && (words.is(i + 2, Kind::Mensis) || words.monthOf(i + 2) > 0))
+            return false;
         // "et": another epithet follows (abbatis et confessoris), or another saint, a pair
         // the table did not read (Iacobi et Philippi)
         if (words[i].key == "et") {
@@ -177,7 +181,9 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
             return words[i].dotted && words[i].key.size() >= 3 &&
                    AsKey(qualifier).starts_with(words[i].key);
         };
-        return (unknownName && !ends) || IsOneOf(qualifiers, stem, declensions) ||
+        // (the sentence's end is taken as one only where no other saint has the name: "Thome.
+        // Becket" may be Becket's name after a stop an editor or a scan put there)
+        return (unknownName && (!ends || sharedBy)) || IsOneOf(qualifiers, stem, declensions) ||
                std::any_of(Qualifiers.begin(), Qualifiers.end(), garbled) ||
                std::any_of(Qualifiers.begin(), Qualifiers.end(), cut);
     }

@@ -26,7 +26,8 @@ struct FeastRead {
 };
 
 // Whether a sentence may end between word i - 1 and word i (i >= 1): a stop after a word
-// written out (not one cut short, s. Mart.), or an exclamation or question mark.
+// written out (not one cut short, Mart., nor a letter, s.), or an exclamation or question mark
+// right after it.
 bool SentenceEndsBefore(const Words &words, std::size_t i);
 
 // The feast whose name begins at word `at`, titles first skipped: the longest name there.
