@@ -1207,6 +1207,7 @@ TEST(DatingClause, APageMarkStandsBetweenWords) {
         {"anno Domini MCC (p. 45) LX, die XV mensis maii", "15 Maggio 1260"},
         {"in festo sancti [S. 12] Martini anno 1300", "11 Novembre 1300"},
         {"die XV [f. 2rb] mensis maii anno 1300", "15 Maggio 1300"},
+        {"die XV [Fol. 12v.] mensis maii anno [fol. 12 v] 1300", "15 Maggio 1300"},
     };
     for (const auto &[clause, answer] : cases)
         EXPECT_EQ(LatinToModern(clause, {}).text, answer) << clause;

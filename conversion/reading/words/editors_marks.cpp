@@ -42,9 +42,16 @@ std::size_t PageMarkEnd(std::string_view line, std::size_t at) {
     while (word < line.size() &&
            ((line[word] >= 'a' && line[word] <= 'z') || (line[word] >= 'A' && line[word] <= 'Z')))
         ++word;
+    // (in either case at its start: [Fol. 12], [P. 4]; S., Seite, only as a capital)
+    const std::string_view name = line.substr(i, word - i);
+    const auto is = [name](std::string_view page) {
+        const char first = name.empty() ? '\0' : name[0];
+        return name.size() == page.size() && name.substr(1) == page.substr(1) &&
+               (first == page[0] || (page[0] != 'S' && first == page[0] - 'a' + 'A'));
+    };
     bool named = false;
-    for (const std::string_view page : {"fol", "fo", "f", "p", "pag", "pp", "S", "col", "Bl"})
-        named = named || line.substr(i, word - i) == page;
+    for (const std::string_view page : {"fol", "fo", "f", "p", "pag", "pp", "S", "col", "bl"})
+        named = named || is(page);
     if (!named)
         return at;
     i = word;
@@ -56,10 +63,16 @@ std::size_t PageMarkEnd(std::string_view line, std::size_t at) {
         ++i;
     if (i == digits || i - digits > 4)
         return at;
-    // the leaf's side or the column: 3v, 12r, 4a, 7rb
-    for (std::size_t side = 0; side < 2 && i < line.size() &&
-                               std::string_view("rvab").find(line[i]) != std::string_view::npos;
-         ++side)
+    // the leaf's side or the column: 3v, 12r, 4a, 7rb, 12 v, 12v.
+    const std::size_t afterDigits = i;
+    skipSpaces();
+    const std::size_t side = i;
+    while (i < line.size() && i < side + 2 &&
+           std::string_view("rvab").find(line[i]) != std::string_view::npos)
+        ++i;
+    if (i == side)
+        i = afterDigits;
+    else if (i < line.size() && line[i] == '.')
         ++i;
     skipSpaces();
     return i < line.size() && line[i] == closing ? i + 1 : at;
