@@ -1347,9 +1347,11 @@ TEST(DatingClause, AFeminineEndingAfterHundredsIsNoEnding) {
 }
 
 // A year's word written twice, as a copyist or a scan doubles one, is no numeral of the two run
-// together: "Mº CCº CCº XXVIIIº" may be 1228 or 1428, and is refused. CCCC in one word is read.
+// together: "Mº CCº CCº XXVIIIº" may be 1228 or 1428, and is refused; so is a word that goes on
+// with the letter the one before ended with ("MCC CC"). CCCC in one word is read.
 TEST(DatingClause, AYearsWordWrittenTwiceIsRefused) {
-    for (const std::string_view year : {"Mº CCº CCº XXVIIIº", "mº ccº ccº xxviiiº", "MCCC xx xx"})
+    for (const std::string_view year :
+         {"Mº CCº CCº XXVIIIº", "mº ccº ccº xxviiiº", "MCCC xx xx", "MCC CC XXVIII"})
         EXPECT_TRUE(
             LatinToModern("anno Domini " + std::string(year) + ", die XV mensis maii", {}).failed)
             << year;

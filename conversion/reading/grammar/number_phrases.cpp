@@ -75,16 +75,10 @@ Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
     const bool runsOn = i + 1 < words.size() && words.numeralOf(i + 1) > 0 && !words[i + 1].pause;
     std::array<char, 24> letters{};
     std::size_t used = 0;
-    // (Letters in small letters do not run on into capitals: "mccccxxxi V. Idus" is 1431. Nor
-    // does a word of two letters or more into the same word again: "Mº CCº CCº" is a word
-    // written twice, as copyists and scans double one, more likely than CCCC cut in two. A
-    // letter does, each marked as a word of its own: "cºcºcº" is CCC.)
-    const auto doubled = [&words](std::size_t j) {
-        return words[j].text.size() >= 2 && words[j].text == words[j - 1].text;
-    };
+    // (Letters in small letters do not run on into capitals: "mccccxxxi V. Idus" is 1431.)
     for (std::size_t j = i;
          runsOn && j < i + 3 && j < words.size() && words.numeralOf(j) > 0 && !words[j].gloss &&
-         (j == i || (!words[j].pause && !doubled(j))) && words[j].capital == words[i].capital;
+         (j == i || !words[j].pause) && words[j].capital == words[i].capital;
          ++j) {
         // its ending off, as the word's own value reads it (Mmo is M and "mo", not MM and "o");
         // or whatever ending it has: xxiº, xma
@@ -96,6 +90,12 @@ Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
         // more than an ending off (mocccc, parts run together): no numeral to run on
         if (text.empty() || words[j].text.size() - text.size() > 2 ||
             used + text.size() > letters.size())
+            break;
+        // Nor does a word of two letters or more go on with the letter the word before ended
+        // with: "Mº CCº CCº" is a word written twice, as copyists and scans double one, more
+        // likely than CCCC cut in two; "MCC CC", "vi. ii." two numbers. A letter does, each
+        // marked as a word of its own: "cºcºcº" is CCC.
+        if (j > i && text.size() >= 2 && text.front() == letters[used - 1])
             break;
         std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(used));
         used += text.size();
