@@ -179,7 +179,10 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
             letters += words[i].text;
         return RomanValue(letters) == 0;
     };
-    if (end - at >= 2 && (noNumeral || noNumeralTogether()) && !EraFrom(words, at))
+    // (but not right after a numeral: "M CC L L" is a year's letters, one of them twice)
+    const bool afterNumeral = at >= 1 && !words.parted(at) && words.numeralOf(at - 1) > 0;
+    if (end - at >= 2 && (noNumeral || (!afterNumeral && noNumeralTogether())) &&
+        !EraFrom(words, at))
         phrases.push_back(Spanning(PhraseKind::Initials, at, end));
     // L. Pisone, C. Iulio, M. Tullius: a letter before a name.
     const std::size_t next = at + 1;
