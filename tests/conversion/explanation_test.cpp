@@ -110,8 +110,12 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
         {"feria IV. post festum sancti Quirinaldi anno 1299",
          "ERRORE - Data non corretta\tfesta non riconosciuta: «feria IV. post festum sancti "
          "Quirinaldi»; si leggono le feste mobili e i santi che --calendar ANNO MESE elenca"},
-        // ... but a feast the reader knows is no fault of its name
+        // ... but a feast the reader knows is no fault of its name (nor a month's, where an
+        // editor's number stands before it)
         {"die foo ante festum beati Barnabe anno MCCXLIV",
+         "ERRORE - Data non corretta\tnessuna data: manca un giorno di riferimento (Kal., Non., "
+         "Id.) con il suo mese, o un giorno del mese (die XV mensis Maii)"},
+        {"in festo sancti [45] Martini anno 1300",
          "ERRORE - Data non corretta\tnessuna data: manca un giorno di riferimento (Kal., Non., "
          "Id.) con il suo mese, o un giorno del mese (die XV mensis Maii)"},
         // A word is quoted with the brackets that close it.

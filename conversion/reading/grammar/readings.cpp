@@ -101,11 +101,12 @@ std::optional<FeastWords> FeastWordsAt(const Words &words, std::size_t i) {
     }
     if (!counts)
         return std::nullopt;
-    // (the number right after "feria" is its own: feria IV. post festum)
+    // (the number right after "feria" is its own: feria IV. post festum; an editor's gloss is
+    // passed over)
     const auto own = [&](std::size_t end) { return end == i + 1 && words.is(i, Kind::Feria); };
     std::size_t end = i + 1;
     while (end < words.size() && end < i + 7 && !words.parted(end) && !words.is(end, Kind::Anno) &&
-           (!words.mayBeNumber(end) || own(end)) &&
+           (!words.mayBeNumber(end) || own(end) || words[end].gloss) &&
            !(words[end].capital && SentenceEndsBefore(words, end)))
         ++end;
     return FeastWords{i, *counts, std::max(end, *counts + 1)};
@@ -164,8 +165,8 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
         // name, which is read as one only where a month must stand; that word is at fault.
         for (std::size_t i = 1; i < words.size(); ++i)
             if (!words.parted(i) && words.classOf(i).kinds == 0 && words.monthOf(i) == 0 &&
-                !words.mayBeNumber(i) && words.mayBeNumber(i - 1) && words[i].key.size() >= 5 &&
-                MonthNear(words[i].key) != 0)
+                !words.mayBeNumber(i) && words.mayBeNumber(i - 1) && !words[i - 1].gloss &&
+                words[i].key.size() >= 5 && MonthNear(words[i].key) != 0)
                 return Fault{LineFault::ClauseMonth, words.written(i, i + 1)};
         // A day by a feast whose name is not read: "in festo beati Germani confessoris", "die
         // mercurii post Rexurrectionem Domini". Its words, to a comma or a year, are at fault.
