@@ -84,8 +84,12 @@ std::optional<FeastWords> FeastWordsAt(const Words &words, std::size_t i) {
                                      std::uint64_t{1} << static_cast<unsigned>(Kind::DayName);
     std::optional<std::size_t> counts;
     if ((words.classOf(i).kinds & begins) == 0) {
-        // natali, festivitate, sollempnitate: the relation's other words
-        if (words[i].key != "die" && words[i].key != "diem" && RelationOf(words, i))
+        // natali, festivitate, sollempnitate, profesto, postridie: the relation's other words
+        // (only these beginnings are looked up: most words are none)
+        const std::string_view key = words[i].key;
+        if ((key.starts_with("nat") || key.starts_with("fes") || key.starts_with("sol") ||
+             key.starts_with("pro") || key.starts_with("pos")) &&
+            RelationOf(words, i))
             counts = i;
     } else if (words.is(i, Kind::Church) ||
                (words.is(i, Kind::Die) && !words.parted(i + 1) && i + 1 < words.size() &&
