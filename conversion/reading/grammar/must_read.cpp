@@ -186,8 +186,8 @@ bool MustRead(const Words &words, std::size_t i) {
     // as "data vi Kal." does)
     if (words.numeralOf(i) > 0 && words.parted(i + 1) && words.is(i + 1, Kind::Reference))
         return true;
-    // (and past an editor's bracket: "vi [fol. 3v] Kal. Dec.", a page's or a note's mark between
-    // the count and its day)
+    // (and past an editor's gloss: "v (1) kalendas maii", a note's mark between the count and
+    // its day; a page's mark, "vi [fol. 3v] Kal. Dec.", is no word at all)
     std::size_t past = i + 1;
     while (past < words.size() && words[past].gloss)
         ++past;

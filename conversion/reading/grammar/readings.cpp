@@ -3,10 +3,11 @@
 #include "assembled_reading.h"
 #include "feast_phrases.h"
 #include "must_read.h"
-#include "reading/words/feast_names.h"
 #include "reading/words/month_names.h"
+#include "reading/words/name_words.h"
 #include "reading/words/numbers.h"
 #include "reading/words/word_table.h"
+#include "rules.h"
 
 #include <algorithm>
 #include <array>
@@ -77,13 +78,10 @@ struct FeastWords {
 // The words of a day named by a feast that begin at word i; nothing where none begins there.
 std::optional<FeastWords> FeastWordsAt(const Words &words, std::size_t i) {
     // (most words are none of these kinds: one test of the word's kinds passes them by)
-    constexpr std::uint64_t begins = std::uint64_t{1} << static_cast<unsigned>(Kind::Church) |
-                                     std::uint64_t{1} << static_cast<unsigned>(Kind::Die) |
-                                     std::uint64_t{1} << static_cast<unsigned>(Kind::Weekday) |
-                                     std::uint64_t{1} << static_cast<unsigned>(Kind::Feria) |
-                                     std::uint64_t{1} << static_cast<unsigned>(Kind::DayName);
+    constexpr std::uint64_t begins =
+        KindsOf({Kind::Church, Kind::Die, Kind::Weekday, Kind::Feria, Kind::DayName});
     std::optional<std::size_t> counts;
-    if ((words.classOf(i).kinds & begins) == 0) {
+    if ((words.kindsOf(i) & begins) == 0) {
         // natali, festivitate, sollempnitate, profesto, postridie: the relation's other words
         // (only these beginnings are looked up: most words are none)
         const std::string_view key = words[i].key;

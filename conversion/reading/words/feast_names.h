@@ -25,11 +25,6 @@ struct FeastRead {
     std::size_t end = 0; // the word after the name
 };
 
-// Whether a sentence may end between word i - 1 and word i (i >= 1): a stop after a word
-// written out (not one cut short, Mart., nor a letter, s.), or an exclamation or question mark
-// right after it.
-bool SentenceEndsBefore(const Words &words, std::size_t i);
-
 // The feast whose name begins at word `at`, titles first skipped: the longest name there.
 std::optional<FeastRead> FeastAt(const Words &words, std::size_t at);
 

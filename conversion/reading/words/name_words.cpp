@@ -1,0 +1,188 @@
+#include "name_words.h"
+
+#include "letters_apart.h"
+#include "misread_numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace tempidex {
+namespace {
+
+// The titles before a saint's name and among its words, skipped: sancti, beatae, gloriosae
+// virginis, and their initials (S. Petri, BB. Petri et Pauli); dominicae (of the Lord's
+// Ascension) likewise. Episcopi, papae, abbatis tell saints of one name apart (Martini, Martini
+// papae) and are compared.
+constexpr auto Titles = std::to_array<std::string_view>(
+    {"b", // and BB., as stems keep one of two letters alike
+     "s",         "beatae",       "beati",    "beatissimae",    "beatissimi",    "beatorum",
+     "divae",     "divi", // the humanists' title: in festo divi Thomae
+     "dominicae", "gloriosae",    "gloriosi", "gloriosissimae", "gloriosissimi", "sacrae",
+     "sacri",     "sacratissimi", "sanctae",  "sancti",         "sanctissimae",  "sanctissimi",
+     "sanctorum", "virginis"});
+
+// What follows a saint's name and says which of the saint's feasts is meant (Martini
+// aestivalis, Petri ad vincula, Mariae ad nives), or which saint (Thome Becket): a name that
+// one of these follows and that is not read with it is no feast the reader knows. The saint's
+// epithets are skipped before them.
+constexpr auto Qualifiers = std::to_array<std::string_view>({"ad",
+                                                             "annotini",
+                                                             "ante",
+                                                             "de",
+                                                             "maioris",
+                                                             "minoris",
+                                                             "apparitionis",
+                                                             "conversionis",
+                                                             "decollationis",
+                                                             "dedicationis",
+                                                             "depositionis",
+                                                             "elevationis",
+                                                             "aestivalis",
+                                                             "estivalis",
+                                                             "in",
+                                                             "inventionis",
+                                                             "ordinationis",
+                                                             "passionis",
+                                                             "translationis",
+                                                             "octava",
+                                                             "octavis",
+                                                             "octabis",
+                                                             "octavas",
+                                                             "octabas",
+                                                             "vigilia",
+                                                             "crastino"});
+constexpr auto Epithets = std::to_array<std::string_view>(
+    {"abbatis", "apostoli", "archiepiscopi", "baptistae", "confessoris", "diaconi", "doctoris",
+     "episcopi", "evangelistae", "levitae", "martyris", "martyrum", "papae", "presbyteri", "regis",
+     "sociorum", "virginum",
+     // the rest of an Introit's first words: Laetare Ierusalem, Oculi mei
+     "ierusalem", "mei"});
+
+} // namespace
+
+std::vector<StemOf> StemsOfWords(std::span<const std::string_view> words) {
+    std::vector<StemOf> stems;
+    for (const std::string_view word : words) {
+        std::string key(word);
+        for (char &c : key)
+            c = c == 'v' ? 'u' : c;
+        stems.push_back({NameStem(key), DeclensionsOf(key)});
+    }
+    return stems;
+}
+
+bool IsOneOf(const std::vector<StemOf> &stems, std::string_view stem, unsigned declensions) {
+    return std::any_of(stems.begin(), stems.end(), [&](const StemOf &s) {
+        return s.stem == stem && (s.declensions & declensions) != 0;
+    });
+}
+
+// A title agrees with its saint: dominicae (of the Lord's) is one, Dominici (St Dominic) none.
+bool IsTitle(std::string_view stem, unsigned declensions) {
+    static const std::vector<StemOf> titles = StemsOfWords(Titles);
+    return IsOneOf(titles, stem, declensions);
+}
+
+bool IsEpithet(std::string_view stem, unsigned declensions) {
+    static const std::vector<StemOf> epithets = StemsOfWords(Epithets);
+    return IsOneOf(epithets, stem, declensions);
+}
+
+// Whether a word is cut short: its full stop after letters that end in no case ending
+// (Mich., Assumpt., Mart.; Michaelis. and Martini. are written out).
+bool IsCutShort(const Token &word) {
+    return word.dotted && word.key.size() >= 2 && DeclensionsOf(word.key) == Any &&
+           std::all_of(word.key.begin(), word.key.end(),
+                       [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+bool SentenceEndsBefore(const Words &words, std::size_t i) {
+    // (a letter with its stop is an initial or a title, s. Ignoti)
+    if (words[i - 1].dotted && words[i - 1].key.size() >= 2 && !IsCutShort(words[i - 1]))
+        return true;
+    // the mark right after the word: an editor's "(!)" or "(?)" ends no sentence
+    const std::string_view span = words.written(i - 1, i + 1);
+    const std::size_t before = words[i - 1].written.size(), after = words[i].written.size();
+    return span.size() > before + after && (span[before] == '!' || span[before] == '?');
+}
+
+// `sharedBy`: whether saints of other feasts share the name matched (Thome: the Apostle,
+// Becket, Aquinas). Then an epithet the table did not read with the name may be another's
+// (Thome episcopi is Becket's), and the name is no feast the reader knows.
+bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
+    static const std::vector<StemOf> qualifiers = StemsOfWords(Qualifiers),
+                                     epithets = StemsOfWords(Epithets),
+                                     qualifiersAfterIn =
+                                         StemsOfWords(std::to_array<std::string_view>(
+                                             {"vinculis", "monte", "periculo", "pincis", "nivibus",
+                                              "maio"}));
+    for (std::size_t i = end; i < words.size() && !words[i].pause && !words[i].gloss; ++i) {
+        // A capital after a word written out with a stop, or after "!" or "?", begins the next
+        // sentence: "in festo sancti Martini. Testes", "in die Innocentum! Nulli ergo" name
+        // St Martin, the Innocents. (An epithet or a word that says which feast is read as
+        // one all the same: the stop may be an abbreviation's.)
+        const bool ends = words[i].capital && SentenceEndsBefore(words, i);
+        const std::string stem = NameStem(words[i].key);
+        const unsigned declensions = DeclensionsOf(words[i].key);
+        if (IsTitle(stem, declensions)) {
+            if (ends)
+                return false;
+            continue;
+        }
+        if (IsOneOf(epithets, stem, declensions)) {
+            if (sharedBy)
+                return true;
+            continue;
+        }
+        // "octava die mensis octobris": the day of the month that follows, no octave
+        if (words.ordinalOf(i) > 0 && i + 2 < words.size() && words[i + 1].key == "die" &&
+            !words.parted(i + 1) && (words.is(i + 2, Kind::Mensis) || words.monthOf(i + 2) > 0))
+            return false;
+        // "et": another epithet follows (abbatis et confessoris), or another saint, a pair
+        // the table did not read (Iacobi et Philippi)
+        if (words[i].key == "et") {
+            if (ends)
+                return false;
+            // (et eius sociorum: "his", then the epithet)
+            const std::size_t next =
+                i + 1 < words.size() && words[i + 1].key == "eius" ? i + 2 : i + 1;
+            const bool epithet = next < words.size() && IsOneOf(epithets, NameStem(words[next].key),
+                                                                DeclensionsOf(words[next].key));
+            if (!epithet || sharedBy)
+                return true;
+            i = next - 1;
+            continue;
+        }
+        // A name the table does not know after the saint's (Thome Becket, Martini Turonensis)
+        // may be another saint of the name, or another of his feasts; so may one run on to
+        // the word before it, the space lost ("Tymothei etApollinaris").
+        const bool unknownName =
+            (words.nameLike(i) || CapitalAfterSmall(words[i].written, false) != 0) &&
+            !words.mayBeNumber(i);
+        // "in" begins another feast's name only before the words those names go on with
+        // (Petri in vinculis, Michaelis in monte); "in presencia nostra", "in castro" are not.
+        if (words[i].key == "in")
+            return !ends && i + 1 < words.size() && !words[i + 1].pause &&
+                   IsOneOf(qualifiersAfterIn, NameStem(words[i + 1].key),
+                           DeclensionsOf(words[i + 1].key));
+        // (and a word a letter from one, as a scan or a copyist garbles it: Martini ectivalis,
+        // Iohannis ance portam Latinam)
+        const auto garbled = [&words, i](std::string_view qualifier) {
+            return qualifier.size() >= 4 && OneLetterApart(words[i].key, AsKey(qualifier));
+        };
+        // (or cut short: Martini est., estiv.)
+        const auto cut = [&words, i](std::string_view qualifier) {
+            return words[i].dotted && words[i].key.size() >= 3 &&
+                   AsKey(qualifier).starts_with(words[i].key);
+        };
+        // (the sentence's end is taken as one only where no other saint has the name: "Thome.
+        // Becket" may be Becket's name after a stop an editor or a scan put there)
+        return (unknownName && (!ends || sharedBy)) || IsOneOf(qualifiers, stem, declensions) ||
+               std::any_of(Qualifiers.begin(), Qualifiers.end(), garbled) ||
+               std::any_of(Qualifiers.begin(), Qualifiers.end(), cut);
+    }
+    return false;
+}
+
+} // namespace tempidex

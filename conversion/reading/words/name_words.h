@@ -1,0 +1,43 @@
+// The words around a saint's name: the titles before it and among its words (sancti, beatae),
+// its epithets (episcopi, confessoris), the words after it that say which of the saint's feasts
+// or which saint of the name is meant (Martini estivalis, Thome Becket), a word cut short, and
+// where a sentence ends after a name.
+#pragma once
+
+#include "name_stems.h"
+#include "words.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tempidex {
+
+// Words as their stems and declensions, worked out once; and whether a stem with these
+// declensions is one of them.
+struct StemOf {
+    std::string stem;
+    unsigned declensions;
+};
+std::vector<StemOf> StemsOfWords(std::span<const std::string_view> words);
+bool IsOneOf(const std::vector<StemOf> &stems, std::string_view stem, unsigned declensions);
+
+bool IsTitle(std::string_view stem, unsigned declensions);
+bool IsEpithet(std::string_view stem, unsigned declensions);
+
+// Whether a word is cut short: its full stop after letters that end in no case ending.
+bool IsCutShort(const Token &word);
+
+// Whether a sentence may end between word i - 1 and word i (i >= 1): a stop after a word
+// written out (not one cut short, Mart., nor a letter, s.), or an exclamation or question mark
+// right after it.
+bool SentenceEndsBefore(const Words &words, std::size_t i);
+
+// Whether the words from `end`, after a feast's name, say that another feast or another saint
+// is meant: a word that says which feast (estivalis, translationis), a name the table does not
+// know (Becket), or an epithet where other saints share the name (`sharedBy`).
+bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy);
+
+} // namespace tempidex
