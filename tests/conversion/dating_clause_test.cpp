@@ -1353,12 +1353,16 @@ TEST(DatingClause, AYearsWordWrittenTwiceIsRefused) {
     for (const std::string_view year :
          {"Mº CCº CCº XXVIIIº", "mº ccº ccº xxviiiº", "MCCC xx xx", "MCC CC XXVIII",
           // (letters alone after the year's are no initials: L. L. after M CC is L twice)
-          "M CC L L"})
+          "M CC L L",
+          // (no one wrote a year from 2000 on in pieces: the thousand is written twice)
+          "Mº Mº CCº XXVIIIº", "M. M. CC. XXVIII", "MM CC XXVIII", "MM XX"})
         EXPECT_TRUE(
             LatinToModern("anno Domini " + std::string(year) + ", die XV mensis maii", {}).failed)
             << year;
     EXPECT_EQ(LatinToModern("anno Domini Mº CCCCº XXVIIIº, die XV mensis maii", {}).text,
               "15 Maggio 1428");
+    EXPECT_EQ(LatinToModern("anno Domini MMCCXXVIII, die XV mensis maii", {}).text,
+              "15 Maggio 2228");
     // (a letter marked as a word of its own, each after the other, is no word written twice)
     EXPECT_EQ(LatinToModern("anno domini m°c°c°c° nonagesimo secundo, die XV mensis maii", {}).text,
               "15 Maggio 1392");

@@ -99,9 +99,13 @@ Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
             break;
         std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(used));
         used += text.size();
-        if (j > i)
-            if (const int value = RomanValue({letters.data(), used}))
-                parts.push_back({value, j - i + 1});
+        // No one wrote a year from 2000 on in pieces: "Mº Mº CCº", "MM CC" are a word written
+        // twice or a slip, where "MMCC" may be a year.
+        const int value = j > i ? RomanValue({letters.data(), used}) : 0;
+        if (value >= 2000)
+            break;
+        if (value > 0)
+            parts.push_back({value, j - i + 1});
     }
     if (const int ordinal = words.ordinalOf(i)) {
         parts.push_back({ordinal, 1});
@@ -160,6 +164,10 @@ void ReadParts(const Words &words, std::size_t i, int total, std::size_t count,
     if (count > 0 && words.is(i, Kind::Et) && i + 1 < words.size() && !words[i + 1].pause)
         if (words.ordinalOf(i + 1) > 0)
             ++i;
+    // Nor does a year from 2000 on go on in numerals of words of their own ("MM CC XXVIII"), as
+    // it may in words: "bis millesimo vicesimo".
+    if (count > 0 && total >= 2000 && words.numeralOf(i) > 0)
+        return;
     const int below = count == 0 ? 1 << 20 : SmallestPlace(total);
     for (const Part &part : PartsAt(words, i)) {
         if (part.value >= below)
