@@ -450,6 +450,41 @@ TEST(ChurchYear, AVigilOnASundayIsWarnedOf) {
               std::string::npos);
 }
 
+// "die veneris post festum Trinitatis, ante nativitatem sancti Johannis": a Friday counted from
+// two feasts. Where one Friday lies between them it is the day; where two do, or none, the
+// clause is refused. Trinity eight weeks after Easter as the tables find it, St John's day the
+// 24th of June, the weekdays from the Julian day numbers.
+TEST(ChurchYear, AWeekdayBetweenTwoFeastsIsTheOneBetweenThemOrNone) {
+    int read = 0, refused = 0;
+    for (int year = 1250; year <= 1290; ++year) {
+        const DayOfMonth easter = EasterFromTheTables(year, Reckoning::Historical);
+        const long trinity = JulianDayNumber(year, easter.month, easter.day, false) + 56;
+        const long after = trinity + 5; // the Friday after that Sunday
+        long before = JulianDayNumber(year, 6, 23, false);
+        while (before % 7 != 4) // the last Friday before the 24th (0 is a Monday)
+            --before;
+        for (const std::string_view comma : {",", ""}) {
+            const tempidex::Answer answer =
+                LatinToModern("Datum anno Domini " + std::to_string(year) +
+                                  ", die veneris post festum Trinitatis" + std::string(comma) +
+                                  " ante nativitatem sancti Johannis Baptiste.",
+                              {});
+            if (after == before) {
+                EXPECT_EQ(answer.text, JulianDayAnswer(after).first) << year;
+                ++read;
+            } else {
+                EXPECT_TRUE(answer.failed) << year << ": " << answer.text;
+                ++refused;
+            }
+        }
+    }
+    EXPECT_GT(read, 0);
+    EXPECT_GT(refused, 0);
+    // (St John before the Latin Gate is his feast of 6 May, no bound)
+    EXPECT_EQ(LatinToModern("in festo sancti Iohannis ante portam Latinam anno 1267", {}).text,
+              "06 Maggio 1267");
+}
+
 // The Sundays of Lent counted: the first is six weeks before Easter, the fifth two; the sixth
 // is Palm Sunday, which charters name, never count. Easter from the tables.
 TEST(ChurchYear, TheSundaysOfLentCountedFromTheTables) {

@@ -50,6 +50,29 @@ Few<WeekdayRead, 4> WeekdaysAt(const Words &words, std::size_t at) {
     return read;
 }
 
+// A feast a weekday is counted from, and which way: "post | ante [festum] <feast>" at word
+// `at`; after a comma too where `pause` allows it.
+struct RelatedFeast {
+    FeastNamed named;
+    FeastRelation relation;
+};
+
+std::optional<RelatedFeast> RelatedFeastAt(const Words &words, std::size_t at, bool pause = false) {
+    if (at >= words.size() || (words.parted(at) && !pause) ||
+        (words[at].key != "post" && words[at].key != "ante"))
+        return std::nullopt;
+    std::size_t k = at + 1;
+    while (k < words.size() && !words.parted(k) && IsBetween(StemAt(words, k, k)))
+        ++k;
+    if (words.parted(k))
+        return std::nullopt;
+    const std::optional<FeastNamed> feast = FeastFrom(words, k);
+    if (!feast)
+        return std::nullopt;
+    return RelatedFeast{*feast, words[at].key == "post" ? FeastRelation::WeekdayAfter
+                                                        : FeastRelation::WeekdayBefore};
+}
+
 // Whether word i names Lent, in the genitive: quadragesimae, quadragesime.
 bool LentAt(const Words &words, std::size_t i) {
     return i < words.size() && !words.parted(i) && !words[i].gloss &&
@@ -262,17 +285,22 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             }
             continue;
         }
-        std::size_t k = j + 1;
-        while (k < words.size() && !words.parted(k) && IsBetween(StemAt(words, k, k)))
-            ++k;
-        if (words.parted(k))
+        const std::optional<RelatedFeast> feast = RelatedFeastAt(words, j);
+        if (!feast)
             continue;
-        if (const std::optional<FeastNamed> feast = FeastFrom(words, k)) {
-            ChurchDay day = DayOf(*feast, key == "post" ? FeastRelation::WeekdayAfter
-                                                        : FeastRelation::WeekdayBefore);
-            day.weekday = static_cast<std::int8_t>(weekday.weekday);
-            AddChurchDay(words, phrases, at, feast->end, day);
-        }
+        // "die veneris post festum Trinitatis, ante nativitatem sancti Johannis": the weekday
+        // counted from each feast, both phrases taking all the words. Where one Friday only
+        // lies between, the two agree; where more do, the line has two readings.
+        std::size_t end = feast->named.end;
+        const std::optional<RelatedFeast> bound = RelatedFeastAt(words, end, true);
+        if (bound)
+            end = bound->named.end;
+        for (const std::optional<RelatedFeast> &from : {feast, bound})
+            if (from) {
+                ChurchDay day = DayOf(from->named, from->relation);
+                day.weekday = static_cast<std::int8_t>(weekday.weekday);
+                AddChurchDay(words, phrases, at, end, day);
+            }
     }
     CountedSunday(words, at, phrases);
     DaysAfterAFeast(words, at, phrases);

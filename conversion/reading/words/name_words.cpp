@@ -1,5 +1,7 @@
 #include "name_words.h"
 
+#include "feast_names.h"
+
 #include "letters_apart.h"
 #include "misread_numbers.h"
 
@@ -160,6 +162,11 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
         const bool unknownName =
             (words.nameLike(i) || CapitalAfterSmall(words[i].written, false) != 0) &&
             !words.mayBeNumber(i);
+        // "ante" says which feast only before the Latin Gate (Iohannis ante portam Latinam);
+        // before a feast it is the next phrase's: "post Trinitatem ante nativitatem Iohannis"
+        if (words[i].key == "ante" && i + 1 < words.size() && !words[i + 1].pause &&
+            !words[i + 1].key.starts_with("port") && MayBeginFeast(words[i + 1].key))
+            return false;
         // "in" begins another feast's name only before the words those names go on with
         // (Petri in vinculis, Michaelis in monte); "in presencia nostra", "in castro" are not.
         if (words[i].key == "in")
