@@ -63,14 +63,20 @@ bool CountChurchDay(int written, const DatingOptions &options, Dating &d) {
     // Where the style asked for has no such day in the year written, the others are said.
     if (IsChristianEra(d.reading.notes.count))
         for (const YearStyle style : StylesOf(d.reading.notes.count, written)) {
+            // (an Easter year may hold the day twice: both are said, "also" where one is the
+            // day answered)
+            std::optional<Date> twice;
             const std::optional<Date> other =
-                ChurchDayIn(church, written, style, options.reckoning);
-            if (!other || other == day || d.stylesDiffering >= d.otherStyles.size())
-                continue;
-            const DayOfMonth otherDay{other->month, other->day};
-            d.otherStyles[d.stylesDiffering++] = {
-                style, other->year,
-                !day || otherDay != d.day ? std::optional(otherDay) : std::nullopt};
+                ChurchDayIn(church, written, style, options.reckoning, &twice);
+            for (const std::optional<Date> &each : {other, twice}) {
+                if (!each || each == day || d.stylesDiffering >= d.otherStyles.size())
+                    continue;
+                const DayOfMonth otherDay{each->month, each->day};
+                d.otherStyles[d.stylesDiffering++] = {
+                    style, each->year,
+                    !day || otherDay != d.day ? std::optional(otherDay) : std::nullopt,
+                    twice && day && (other == day || twice == day)};
+            }
         }
     d.styled = options.styleGiven || d.stylesDiffering > 0;
     return day.has_value();

@@ -4,6 +4,7 @@
 #include "calendar/day_number.h"
 #include "dating_steps.h"
 
+#include <array>
 #include <string>
 
 namespace tempidex {
@@ -33,10 +34,18 @@ void CountTheYearsStyle(int written, DayOfMonth day, const DatingOptions &option
     if (options.style == YearStyle::Easter && !Before(day, StartOf(YearStyle::Easter, written)) &&
         Before(day, StartOf(YearStyle::Easter, written + 1)))
         d.alsoYear = written + 1;
-    for (const YearStyle style : StylesOf(notes.count, written))
-        if (const int other = ModernYearOf(written, day, style);
-            other != year && d.stylesDiffering < d.otherStyles.size())
-            d.otherStyles[d.stylesDiffering++] = {style, other, std::nullopt};
+    for (const YearStyle style : StylesOf(notes.count, written)) {
+        const int other = ModernYearOf(written, day, style);
+        // (and where the style is not the one asked for, an Easter year that holds the day
+        // twice gives the next year too: 22 April 1271, and 1272 before its Easter of the 24th)
+        const bool twice = style == YearStyle::Easter && options.style != YearStyle::Easter &&
+                           other == written && Before(day, StartOf(YearStyle::Easter, written + 1));
+        const std::array<int, 2> years{other, written + 1};
+        for (std::size_t i = 0; i < (twice ? 2u : 1u); ++i)
+            if (years[i] != year && d.stylesDiffering < d.otherStyles.size())
+                d.otherStyles[d.stylesDiffering++] = {style, years[i], std::nullopt,
+                                                      twice && (other == year || years[1] == year)};
+    }
     d.styled = options.styleGiven || d.stylesDiffering > 0;
     d.year = year;
 }

@@ -58,6 +58,9 @@ struct StyledYear {
     YearStyle style = YearStyle::Modern;
     int year = 0;
     std::optional<DayOfMonth> day;
+    // The style gives the year answered as well: an Easter year runs from one Easter to the
+    // next, and holds the days between the earlier Easter and the later one twice.
+    bool also = false;
 };
 
 // One way of reading the line, counted: for a line that reads two ways.

@@ -58,7 +58,7 @@ std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear,
             continue;
         text += "; ";
         AppendStyleName(text, other.style);
-        text += " dà ";
+        text += other.also ? " dà anche " : " dà ";
         if (other.day) {
             AppendOn(text, *other.day, other.year);
         } else {

@@ -522,6 +522,37 @@ TEST(ChurchYear, AFeastTwoSaintsShareIsNamedWithBothDays) {
         << answer.warnings;
 }
 
+// An Easter year runs from one Easter to the next, and holds the days between the earlier
+// Easter's date and the later one's twice: 22 April of the year 1271 so counted is 22 April
+// 1271 (Easter the 5th) and 22 April 1272 (Easter the 24th). Answered in the modern style,
+// the warning says the Easter style gives the next year too, in those years alone (Easter from
+// the tables); a feast's day there is said with its own day in the next year.
+TEST(ChurchYear, AnEasterYearThatHoldsTheDayTwiceIsWarnedOf) {
+    const auto fromMarch = [](DayOfMonth d) { return d.month == 3 ? d.day : 31 + d.day; };
+    int twice = 0;
+    for (int year = 1250; year <= 1300; ++year) {
+        const bool holds =
+            fromMarch(EasterFromTheTables(year, Reckoning::Historical)) <= 31 + 22 &&
+            31 + 22 < fromMarch(EasterFromTheTables(year + 1, Reckoning::Historical));
+        const tempidex::Answer answer =
+            LatinToModern("anno Domini " + std::to_string(year) + ", X kal. Maii", {});
+        EXPECT_EQ(answer.text, "22 Aprile " + std::to_string(year));
+        EXPECT_EQ(answer.warnings.find("lo stile pasquale (l'anno comincia a Pasqua) dà anche il " +
+                                       std::to_string(year + 1)) != std::string::npos,
+                  holds)
+            << year << ": " << answer.warnings;
+        twice += holds ? 1 : 0;
+    }
+    EXPECT_GT(twice, 0);
+    const tempidex::Answer feast = LatinToModern(
+        "Datum anno Domini millesimo ducentesimo septuagesimo primo, die mercurii ante festum "
+        "beati Marci evangeliste.",
+        {});
+    EXPECT_EQ(feast.text, "22 Aprile 1271");
+    EXPECT_NE(feast.warnings.find("dà anche il 20 Aprile 1272"), std::string::npos)
+        << feast.warnings;
+}
+
 // "in va die pentecostes" counts the feast's days: the count is never left out.
 TEST(ChurchYear, ACountBeforeDieIsNeverLeftOut) {
     EXPECT_TRUE(LatinToModern("anno Domini m°cd° quinto, in v(a) die pentecostes", {}).failed);

@@ -563,7 +563,7 @@ TEST(Corpus, ALetterAScanMisreadRarelyGivesAnotherDayUnwarned) {
     });
     std::cout << r.tried << " clauses with a letter a scan misread, " << r.changed
               << " another day unwarned\n";
-    EXPECT_GT(r.tried, 21000);
+    EXPECT_GT(r.tried, 20500);
     EXPECT_LE(r.changed * 500, r.tried) << r.examples;
 }
 

@@ -1305,7 +1305,7 @@ TEST(DatingClause, AYearOfTheLordBeforeDionysiusIsWarned) {
         EXPECT_NE(answer.warnings.find(other), std::string::npos) << answer.warnings;
     }
     EXPECT_EQ(LatinToModern("anno domini DCCCCLII VI Kal. Iul.", {}).warnings, "");
-    EXPECT_EQ(LatinToModern("anno domini DXXX, XV Kal. Maii", {}).warnings, "");
+    EXPECT_EQ(LatinToModern("anno domini DXXX, XV Kal. Iul.", {}).warnings, "");
 }
 
 // A day counted from a named day as charters count from a feast is not that day: "in crastino
