@@ -1640,6 +1640,16 @@ TEST(DatingClause, SaysWhichYearEachStyleGives) {
                             LineOptions{})
                   .warnings.find("1582"),
               std::string::npos);
+    // The Incarnation named where its formula is not read whole still brings Pisa's year in,
+    // a year behind from 25 March: Alexander III's bull of 15 November 1176 (Poupardin, Saint-
+    // Germain-des-Prés, no. 165) writes "incarnationis domincę anno MCLXXVII".
+    for (const std::string_view formula :
+         {"incarnationis domince anno", "incarnationis dominice anno"})
+        EXPECT_NE(LatinToModern("XVII kl. decembris, " + std::string(formula) + " MCLXXVII",
+                                LineOptions{})
+                      .warnings.find("lo stile pisano (l'anno comincia il 25 Marzo) dà il 1176"),
+                  std::string::npos)
+            << formula;
     // The Nativity style differs only from 25 December: in May nothing is said.
     EXPECT_EQ(LatinToModern("anno a nativitate Domini MCCCXL, Id. Mai.", LineOptions{}).warnings,
               "");

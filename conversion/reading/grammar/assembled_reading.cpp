@@ -226,6 +226,14 @@ void Assemble(const Words &words, const Phrases &phrases,
     if (year) {
         date.year = year->year;
         notes.count = year->count;
+        // The Incarnation named where its formula is not read whole ("incarnationis domince
+        // anno", a word garbled; "ab incarnatione dominica", a word that is Sunday too) still
+        // says how the year was counted: from 25 March, in Pisa's way or Florence's.
+        if (notes.count == YearCount::Unmarked || notes.count == YearCount::Christian)
+            for (std::size_t w = 0; w < words.size(); ++w)
+                if (words.is(w, Kind::Formula) &&
+                    words.classOf(w).formula == YearCount::Incarnation)
+                    notes.count = YearCount::Incarnation;
         notes.laterYear = year->later;
         notes.elsewhere = YearElsewhere::None;
         notes.elsewhereText = {};
