@@ -118,6 +118,7 @@ void CountByTheChurchYear(Dating &d, const DatingOptions &options) {
     }
     Check(options, d);
     SettleTheStyleByTheWeekday(options, d);
+    SettleTheStyleByTheMonth(options, d);
     // A weekday written beside a feast that was no such day that year: another saint of the
     // name, another year, or a slip; no day is answered for it.
     if (d.reading.notes.weekday >= 0 && d.weekday >= 0 && d.weekday != d.reading.notes.weekday)

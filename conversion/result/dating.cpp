@@ -81,6 +81,51 @@ void Check(const DatingOptions &options, Dating &d) {
         CountIndiction(d, *d.year, options.indiction);
 }
 
+namespace {
+
+// The day another style gives, answered in its place: the style assumed is named with the
+// others, and the checks are counted again in the year chosen.
+void AnswerInStyle(const DatingOptions &options, const StyledYear &chosen, Dating &d) {
+    const DayOfMonth day = chosen.day.value_or(d.day);
+    std::array<StyledYear, 3> others{};
+    std::size_t count = 0;
+    others[count++] = {options.style, *d.year, d.day != day ? std::optional(d.day) : std::nullopt};
+    for (std::size_t i = 0; i < d.stylesDiffering && count < others.size(); ++i) {
+        const StyledYear &other = d.otherStyles[i];
+        if (other.style != chosen.style || other.year != chosen.year || other.day != chosen.day)
+            others[count++] = other;
+    }
+    d.options.style = chosen.style;
+    d.otherStyles = others;
+    d.stylesDiffering = count;
+    d.year = chosen.year;
+    d.day = day;
+    d.shape = ShapeOf(chosen.year, options.reckoning);
+    if (d.weekday >= 0)
+        d.weekday = WeekdayOf(chosen.year, day, options.reckoning);
+    if (d.reading.notes.indiction > 0)
+        CountIndiction(d, chosen.year, options.indiction);
+}
+
+// The one day of the other styles' that `agrees`, or nothing where none does or two that differ.
+template <typename Agrees>
+std::optional<StyledYear> OnlyOtherStyleThat(const Dating &d, Agrees agrees) {
+    std::optional<StyledYear> agreeing;
+    for (std::size_t i = 0; i < d.stylesDiffering; ++i) {
+        const StyledYear &other = d.otherStyles[i];
+        if (!agrees(other))
+            continue;
+        if (agreeing && (agreeing->year != other.year || agreeing->day != other.day))
+            return std::nullopt; // two days agree: nothing is settled
+        agreeing = agreeing ? agreeing : other;
+    }
+    if (agreeing && (agreeing->year < FirstYear || agreeing->year > LastYear))
+        return std::nullopt;
+    return agreeing;
+}
+
+} // namespace
+
 // A weekday written beside the day settles the style of its year where the one assumed gives
 // another: "anno MCCL, die jovis in vigilia Epiphanie" is a Thursday in 1251 (a year from 25
 // March or from Easter, as Paris counted), a Wednesday in 1250. Where the days of the other
@@ -93,40 +138,37 @@ void SettleTheStyleByTheWeekday(const DatingOptions &options, Dating &d) {
         d.alsoYear || d.outcome != Outcome::Day)
         return;
     const bool church = d.reading.date.church.named();
-    const StyledYear *agreeing = nullptr;
-    for (std::size_t i = 0; i < d.stylesDiffering; ++i) {
-        const StyledYear &other = d.otherStyles[i];
+    const std::optional<StyledYear> agreeing = OnlyOtherStyleThat(d, [&](const StyledYear &other) {
         const DayOfMonth day = other.day.value_or(d.day);
-        if ((!church && (other.day || day.month == 2)) ||
-            WeekdayOf(other.year, day, options.reckoning) != written ||
-            !IsCalendarDay(other.year, day, options.reckoning))
-            continue;
-        if (agreeing && (agreeing->year != other.year || agreeing->day != other.day))
-            return; // two days agree: the weekday settles nothing
-        agreeing = agreeing ? agreeing : &other;
-    }
-    if (!agreeing || agreeing->year < FirstYear || agreeing->year > LastYear)
+        return (church || (!other.day && day.month != 2)) &&
+               WeekdayOf(other.year, day, options.reckoning) == written &&
+               IsCalendarDay(other.year, day, options.reckoning);
+    });
+    if (!agreeing)
         return;
-    const StyledYear chosen = *agreeing;
-    const DayOfMonth day = chosen.day.value_or(d.day);
-    std::array<StyledYear, 3> others{};
-    std::size_t count = 0;
-    others[count++] = {options.style, *d.year, d.day != day ? std::optional(d.day) : std::nullopt};
-    for (std::size_t i = 0; i < d.stylesDiffering && count < others.size(); ++i) {
-        const StyledYear &other = d.otherStyles[i];
-        if (&other != agreeing)
-            others[count++] = other;
-    }
-    d.options.style = chosen.style;
-    d.otherStyles = others;
-    d.stylesDiffering = count;
-    d.styledByWeekday = true;
-    d.year = chosen.year;
-    d.day = day;
-    d.shape = ShapeOf(chosen.year, options.reckoning);
-    d.weekday = written;
-    if (d.reading.notes.indiction > 0)
-        CountIndiction(d, chosen.year, options.indiction);
+    AnswerInStyle(options, *agreeing, d);
+    d.styledBy = StyledBy::Weekday;
+}
+
+// So does the month written beside a movable feast: "MCCLXXVIII, mense marcio, dominica in
+// Ramis Palmarum" is 26 March 1279 in a year from Easter, where Palm Sunday 1278 was the 10th
+// of April. (The weekday written must agree too.)
+void SettleTheStyleByTheMonth(const DatingOptions &options, Dating &d) {
+    const ClauseNotes &notes = d.reading.notes;
+    if (options.styleGiven || notes.month <= 0 || d.day.month == notes.month || !d.year ||
+        d.alsoYear || d.outcome != Outcome::Day)
+        return;
+    const std::optional<StyledYear> agreeing = OnlyOtherStyleThat(d, [&](const StyledYear &other) {
+        const DayOfMonth day = other.day.value_or(d.day);
+        return day.month == notes.month &&
+               (notes.weekday < 0 ||
+                WeekdayOf(other.year, day, options.reckoning) == notes.weekday) &&
+               IsCalendarDay(other.year, day, options.reckoning);
+    });
+    if (!agreeing)
+        return;
+    AnswerInStyle(options, *agreeing, d);
+    d.styledBy = StyledBy::Month;
 }
 
 namespace {

@@ -54,6 +54,8 @@ enum class NoDay : std::uint8_t {
 
 // What another year style gives: its year, and its day where that differs too (a movable
 // feast falls on another day in another year).
+enum class StyledBy : std::uint8_t { None, Weekday, Month };
+
 struct StyledYear {
     YearStyle style = YearStyle::Modern;
     int year = 0;
@@ -90,8 +92,9 @@ struct Dating {
     bool styled = false;
     std::array<StyledYear, 3> otherStyles{};
     std::size_t stylesDiffering = 0;
-    // The style is the one whose year has the weekday written, not the one assumed.
-    bool styledByWeekday = false;
+    // The style is the one whose year has the weekday or the month written, not the one
+    // assumed.
+    StyledBy styledBy = StyledBy::None;
 
     std::optional<int> alsoYear; // an Easter year that names the day twice: its second year
     int weekday = -1;            // where worked out: 0 Sunday

@@ -44,6 +44,8 @@ void Check(const DatingOptions &options, Dating &d);
 // A weekday written beside the day settles the style of its year where the one assumed gives
 // another (dating.cpp says how).
 void SettleTheStyleByTheWeekday(const DatingOptions &options, Dating &d);
+// So does the month written beside a movable feast.
+void SettleTheStyleByTheMonth(const DatingOptions &options, Dating &d);
 // A line dated by the church year: the feast's day, found in its year where it moves.
 void CountByTheChurchYear(Dating &d, const DatingOptions &options);
 

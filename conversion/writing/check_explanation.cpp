@@ -42,18 +42,22 @@ std::string StyleName(YearStyle style) {
     return name;
 }
 
-std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others,
-                         int byWeekday) {
+std::string ExplainStyle(const Dating &d) {
     std::string text = "anno ";
     text.reserve(320); // three styles named in full
-    AppendModernYear(text, year);
+    AppendModernYear(text, *d.year);
     text += " secondo ";
-    AppendStyleName(text, style);
-    if (byWeekday >= 0)
+    AppendStyleName(text, d.options.style);
+    const ClauseNotes &notes = d.reading.notes;
+    if (d.styledBy == StyledBy::Weekday)
         text.append(": il giorno della settimana scritto (")
-            .append(WeekdayName(byWeekday))
+            .append(WeekdayName(notes.weekday))
             .append(") è di quest'anno");
-    for (const StyledYear &other : others) {
+    else if (d.styledBy == StyledBy::Month)
+        text.append(": il mese scritto (")
+            .append(ItalianMonthName(notes.month))
+            .append(") è di quest'anno");
+    for (const StyledYear &other : d.otherStyles) {
         if (other.year == 0)
             continue;
         text += "; ";

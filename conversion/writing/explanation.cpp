@@ -281,8 +281,7 @@ std::string Explain(const Dating &d) {
         add("anno doppio " + ModernYearText(*date.year) + "/" + ModernYearText(*notes.laterYear) +
             ": il primo fino al 24 Marzo nello stile fiorentino, il secondo dal 1° Gennaio");
     else if (d.styled)
-        add(ExplainStyle(d.options.style, *d.year, d.otherStyles,
-                         d.styledByWeekday ? notes.weekday : -1));
+        add(ExplainStyle(d));
     if (notes.style && d.year)
         add("lo stile è quello che la data scrive");
     if (d.alsoYear)

@@ -61,9 +61,9 @@ std::string KeptElsewhereText(const Dating &d);
 // The checks on a day (check_explanation.cpp): the style's name, "lo stile fiorentino (l'anno
 // comincia il 25 Marzo)"; the year in each style; the indiction written.
 std::string StyleName(YearStyle style);
-// `byWeekday`: the weekday written, where it chose the style among those the year may be in.
-std::string ExplainStyle(YearStyle style, int year, const std::array<StyledYear, 3> &others,
-                         int byWeekday = -1);
+// The year answered in its style and what the others give; and the weekday or the month
+// written, where it chose the style among those the year may be in.
+std::string ExplainStyle(const Dating &d);
 // `agreesFrom`: where the indiction written disagrees, the other starts it agrees with, a bit
 // each (Dating::indictionAgreesFrom).
 std::string ExplainIndiction(int indiction, int named, IndictionStart start,

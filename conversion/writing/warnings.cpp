@@ -41,9 +41,7 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         return;
     const ClauseNotes &notes = d.reading.notes;
     if (d.stylesDiffering > 0 && !d.options.styleGiven)
-        warn(ExplainStyle(d.options.style, *d.year, d.otherStyles,
-                          d.styledByWeekday ? notes.weekday : -1) +
-             "; --style sceglie lo stile");
+        warn(ExplainStyle(d) + "; --style sceglie lo stile");
     if (notes.readOrdinal > 0)
         warn(ExplainMisspeltOrdinal(d));
     // (a word a letter from a month may be a word of its own: "Marcus", "manus")

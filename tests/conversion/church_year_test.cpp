@@ -553,6 +553,39 @@ TEST(ChurchYear, AnEasterYearThatHoldsTheDayTwiceIsWarnedOf) {
         << feast.warnings;
 }
 
+// The month written beside a movable feast settles the style of its year as the weekday does:
+// "anno Domini MCCLXXVIII, mense marcio, dominica in Ramis Palmarum" is Palm Sunday 1279, the
+// 26th of March, in the year from Easter that Paris counted; 1278's fell in April. Where
+// neither year's Palm Sunday is in March, the clause is refused. Easter from the tables.
+TEST(ChurchYear, TheMonthWrittenSettlesTheStyleOfAMovableFeast) {
+    const auto palmSunday = [](int year) {
+        const DayOfMonth easter = EasterFromTheTables(year, Reckoning::Historical);
+        return JulianDayNumber(year, easter.month, easter.day, false) - 7;
+    };
+    const auto inMarch = [](long jdn) {
+        return JulianDayAnswer(jdn).first.find("Marzo") != std::string::npos;
+    };
+    int settled = 0;
+    for (int year = 1250; year <= 1300; ++year) {
+        const tempidex::Answer answer =
+            LatinToModern("Datum anno Domini " + std::to_string(year) +
+                              ", mense marcio, dominica in Ramis Palmarum.",
+                          {});
+        if (inMarch(palmSunday(year))) {
+            EXPECT_EQ(answer.text, JulianDayAnswer(palmSunday(year)).first);
+        } else if (inMarch(palmSunday(year + 1))) {
+            EXPECT_EQ(answer.text, JulianDayAnswer(palmSunday(year + 1)).first) << year;
+            EXPECT_NE(answer.warnings.find("il mese scritto (Marzo) è di quest'anno"),
+                      std::string::npos)
+                << answer.warnings;
+            ++settled;
+        } else {
+            EXPECT_TRUE(answer.failed) << year << ": " << answer.text;
+        }
+    }
+    EXPECT_GT(settled, 0);
+}
+
 // "in va die pentecostes" counts the feast's days: the count is never left out.
 TEST(ChurchYear, ACountBeforeDieIsNeverLeftOut) {
     EXPECT_TRUE(LatinToModern("anno Domini m°cd° quinto, in v(a) die pentecostes", {}).failed);
