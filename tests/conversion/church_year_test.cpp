@@ -198,7 +198,6 @@ TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
 // feast did not fall on, an octave's span, a feast named after its octave.
 TEST(ChurchYear, RefusesWhatItCannotTellApart) {
     for (const char *clause : {
-             "die jovis post estivale festum beati Martini anno 1277",
              "die Veneris post festum sancti Benedicti elevationis anno 1277",
              "Datum die Jovis in Annunciationis Dominice octabis anno 1293",
              "die martis in festo beati Arnulphi anno 1255", // 18 July 1255 was a Sunday
@@ -584,6 +583,36 @@ TEST(ChurchYear, TheMonthWrittenSettlesTheStyleOfAMovableFeast) {
         }
     }
     EXPECT_GT(settled, 0);
+}
+
+// The season of a saint's feast said before his name, as charters of Paris say it ("die jovis
+// post estivale festum beati Martini", "in festo hyemali beati Nicholai"), is the feast the
+// table names with the season after the name: St Martin's of summer, 4 July; St Benedict's,
+// 11 July; St Nicholas's of winter, 6 December. A season no feast of the saint has is refused.
+// Weekdays from the Julian day numbers.
+TEST(ChurchYear, TheSeasonBeforeASaintsNameSaysWhichFeast) {
+    for (const int year : {1277, 1278}) {
+        long jdn = JulianDayNumber(year, 7, 5, false);
+        while (jdn % 7 != 3) // the first Thursday after 4 July (0 is a Monday)
+            ++jdn;
+        for (const std::string_view words :
+             {"post estivale festum beati Martini", "post festum estivale beati Martini",
+              "post festum beati Martini estivalis"})
+            EXPECT_EQ(LatinToModern("Datum anno Domini " + std::to_string(year) + ", die jovis " +
+                                        std::string(words) + ".",
+                                    {})
+                          .text,
+                      JulianDayAnswer(jdn).first)
+                << words << " " << year;
+    }
+    EXPECT_EQ(LatinToModern("anno Domini 1277, in estivali festo sancti Benedicti", {}).text,
+              "11 Luglio 1277");
+    EXPECT_EQ(LatinToModern("anno Domini 1280, in festo hyemali beati Nicholai", {}).text,
+              "06 Dicembre 1280");
+    for (const std::string_view clause :
+         {"anno Domini 1280, in festo hyemali beati Benedicti",
+          "anno Domini 1280, in festo estivali beati Petri", "anno Domini 1280, in festo estivali"})
+        EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
 }
 
 // "in va die pentecostes" counts the feast's days: the count is never left out.

@@ -116,18 +116,37 @@ bool IsWeekOf(int feast) {
 }
 
 std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
-    if (!words.mayBeginFeast(at))
+    // "estivale festum beati Martini", "festo hyemali beati Nicholai": the season of a saint's
+    // feast said before his name, where the table says it after (Martini aestivalis)
+    const auto seasonAt = [&words](std::size_t k) -> std::string_view {
+        if (k >= words.size() || words[k].gloss)
+            return {};
+        const std::string_view key = words[k].key;
+        if (key.starts_with("estiual") || key.starts_with("aestiual"))
+            return "aestiualis";
+        if (key.starts_with("hiemal") || key.starts_with("hyemal") || key.starts_with("yemal"))
+            return "hiemalis";
+        return {};
+    };
+    std::string_view season = seasonAt(at);
+    const std::size_t from = season.empty() || words.parted(at + 1) ? at : at + 1;
+    if (!words.mayBeginFeast(from))
         return std::nullopt;
-    std::size_t i = at;
-    std::string stem = StemAt(words, i, at); // word i's, stemmed once
-    const auto next = [&] { stem = StemAt(words, ++i, at); };
+    std::size_t i = from;
+    std::string stem = StemAt(words, i, from); // word i's, stemmed once
+    const auto next = [&] { stem = StemAt(words, ++i, from); };
     int octave = 0;
     if ((stem == "octau" || stem == "octab") && !words.parted(i + 1)) {
         octave = 7;
         next();
     }
-    if (IsOneOf(stem, {"fest", "fesiuitat"}))
+    if (IsOneOf(stem, {"fest", "fesiuitat"})) {
         next();
+        if (season.empty() && !(season = seasonAt(i)).empty() && !words.parted(i + 1))
+            next();
+    }
+    if (!season.empty() && words.parted(i))
+        return std::nullopt;
     bool sunday = false, sung = false;
     // dominicam, dominice: the Sunday; Dominici is St Dominic. "dom." too, before a Sunday's
     // name (dom. Quasimodo), as regests cut it.
@@ -158,7 +177,7 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
                             (words[i + 1].key == "domini" || words[i + 1].key == "dni");
         return FeastNamed{static_cast<int>(SundayOfLent(5)), i + (domini ? 2 : 1), octave};
     }
-    const std::optional<FeastRead> feast = FeastAt(words, i);
+    const std::optional<FeastRead> feast = FeastAt(words, i, season);
     // "dominice Ascensionis": the Lord's Ascension, in the genitive, no Sunday
     const bool lords = sunday && IsOneOf(words[i - 1].key, {"dominice", "dominicae"}) && feast &&
                        feast->feast >= 0 &&

@@ -189,7 +189,7 @@ bool MayBeginFeast(std::string_view key) {
            word.stem == "fesiuitat" || word.stem == "dominic" || word.stem == "dom";
 }
 
-std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
+std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string_view season) {
     if (!words.mayBeginFeast(at))
         return std::nullopt;
     const NameIndex &index = Names();
@@ -239,7 +239,9 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
     }
     for (std::size_t n = read.size(); n > 0; --n) {
         int found = -2; // none yet; -1 for two feasts
-        const auto [first, last] = index.names.equal_range(Joined(read, n));
+        const std::string name =
+            season.empty() ? Joined(read, n) : Joined(read, n) + " " + ReadNameWord(season).stem;
+        const auto [first, last] = index.names.equal_range(name);
         for (auto entry = first; entry != last; ++entry) {
             bool meet = true;
             for (std::size_t k = 0; k < n && meet; ++k)
@@ -249,6 +251,10 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at) {
         }
         if (found == -2)
             continue;
+        if (!season.empty())
+            return QualifiedAfter(words, after[n - 1], false)
+                       ? std::nullopt
+                       : std::optional(FeastRead{found, after[n - 1]});
         // Other feasts whose names begin as this one: the same saint's other feasts, or
         // another saint of the name.
         const std::string prefix = Joined(read, n);

@@ -26,6 +26,9 @@ struct FeastRead {
 };
 
 // The feast whose name begins at word `at`, titles first skipped: the longest name there.
-std::optional<FeastRead> FeastAt(const Words &words, std::size_t at);
+// `season`, where the clause said it before the name ("estivale festum beati Martini"): the
+// word that follows the name in the table to say which feast (aestivalis, hiemalis), and only
+// a name that goes on with it is read.
+std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string_view season = {});
 
 } // namespace tempidex
