@@ -717,6 +717,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"die quarta mensis iunii anno a natiuitate domini mºccclxxiido indictione .x.ma",
          "04 Giugno 1372"},
         {"anno domini mo cdo xlo secundo quinto ydus mensis Junij", "09 Giugno 1442"},
+        // the "mo" of an ordinal's ending, a word of its own (septuagesimo, ducentesimo)
+        {"Datum anno Domini mcclxx mo sexto, XV kal. Iulii", "17 Giugno 1276"},
+        {"Datum anno Domini mcc mo nono, XV kal. Iulii", "17 Giugno 1209"},
         {"sub annis domini millesimo cccmo lxvij, indictione vta, die xxviij mensis marcii",
          "28 Marzo 1367"},
         // a year in words with commas between, where no count of days follows

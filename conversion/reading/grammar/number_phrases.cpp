@@ -150,8 +150,11 @@ void ReadParts(const Words &words, std::size_t i, int total, std::size_t count,
                          (!dayFollows(i + 1) && (!words.mayBeNumber(i + 1) || !dayFollows(i + 2))));
     if (count > 0 && words[i].pause && !goesOn)
         return;
-    // "ccc. o secundo": a superscript o written as a word of its own marks the numeral before it
-    if (count > 0 && words[i].text == "o" && i + 1 < words.size() && !words[i + 1].pause)
+    // "ccc. o secundo": a superscript o written as a word of its own marks the numeral before it;
+    // so does the "mo" of an ordinal's ending, "mcclxx mo sexto" (septuagesimo sexto)
+    if (count > 0 && i + 1 < words.size() && !words[i + 1].pause &&
+        (words[i].text == "o" ||
+         (words[i].text == "mo" && !words[i].pause && words.numeralOf(i - 1) > 0)))
         ++i;
     if (!words.mayBeNumber(i) && words.numeralOf(i) == 0 && !words.is(i, Kind::Bis) &&
         !words.is(i, Kind::Et) && !words.is(i, Kind::Thousand))
