@@ -114,6 +114,12 @@ TEST(ChurchYear, EveryNameOfAMovableDayNamesItsDay) {
                 const auto a =
                     LatinToModern("in die " + name + " anno " + std::to_string(year), {});
                 EXPECT_EQ(a.text.substr(0, a.text.find('\t')), expect) << name << " " << year;
+                // (and last, with the sentence's stop: "Isti sunt dies." is no word cut short)
+                EXPECT_EQ(
+                    LatinToModern("anno " + std::to_string(year) + ", in die " + name + ".", {})
+                        .text,
+                    expect)
+                    << name << ". " << year;
             }
         }
     }

@@ -223,13 +223,16 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
         // A word cut short is the word of a name it begins, in any case (s. Mich., Corp. Chr.),
         // never a stem as a word written out is: "s. Mart." is no more St Martha's, whose stem
         // is "mart", than St Martin's
+        // (A word after the first that no name goes on with, cut short, is read as written:
+        // "dies." of "Isti sunt dies." ends the sentence, no word is cut.)
         if (!virgin && IsCutShort(words[i])) {
             std::optional<std::string> whole;
             if (MayStandForAName(words, i, read.empty()))
                 whole = WordCutShort(index, read, words[i].key);
-            if (!whole)
+            if (whole)
+                word = {std::move(*whole), Any};
+            else if (read.empty())
                 break;
-            word = {std::move(*whole), Any};
         }
         // Most words after "in" begin no feast's name (in domo, in palatio): no more to read.
         if (read.empty() && !index.firstWords.contains(word.stem))
