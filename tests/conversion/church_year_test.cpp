@@ -231,6 +231,7 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo sancti Thome episcopi anno 1300",
              "in festo sancti Ludovici de Tolosa anno 1300",
              "in festo sanctorum iacobi et philippi anno 1300",
+             "in festo sanctorum Egidii et Martini anno 1270",
              "in festo omnium apostolorum anno 1300",
              // Pascha annotino, the anniversary of a baptism at Easter, is no Easter
              "die Veneris ante Pascha annotinum anno 1300",
@@ -296,6 +297,10 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
     const std::pair<std::string_view, std::string_view> cases[] = {
         // Lucia, 13 December; Lucius, 4 March; and the eve is never St Vigilius's day
         {"in festo sanctae Luciae", "13 Dicembre"},
+        // two saints of one day named together (Giles and Lupus of Sens, 1 September); two of
+        // two days are refused below
+        {"anno Domini 1270, die mercurii post festum beatorum Egidii et Lupi", "03 Settembre 1270"},
+        {"in festo sancti Egidii et sancti Lupi", "01 Settembre"},
         {"in vigilia sancti Martini", "10 Novembre"},
         // a day of the month beside a movable feast: answered where the two agree that year
         {"anno domini MCCLXXX, quarto kalendas maii, dominica Quasimodo", "28 Aprile 1280"},

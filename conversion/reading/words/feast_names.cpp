@@ -168,6 +168,13 @@ bool MayBeFirstWordCut(std::string_view key) {
                        [key](const WrittenName &name) { return name.written[0].starts_with(key); });
 }
 
+// Whether two feasts are fixed on one day.
+bool SameFixedDay(int a, int b) {
+    const Feast &first = Feasts()[static_cast<std::size_t>(a)];
+    const Feast &second = Feasts()[static_cast<std::size_t>(b)];
+    return !first.movable() && !second.movable() && first.day == second.day;
+}
+
 } // namespace
 
 // The first word of a name, `word` as read from `key`; or the genitive of a name in -ius
@@ -277,7 +284,16 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
             continued = continued || (n < read.size() && !rest.empty() &&
                                       rest.substr(0, rest.find(' ')) == read[n].stem);
         }
-        if (continued || QualifiedAfter(words, after[n - 1], shared))
+        if (continued)
+            return std::nullopt;
+        // "beatorum Egidii et Lupi": two saints kept on one day, named together, name the day
+        if (const std::size_t et = after[n - 1]; found >= 0 && et + 1 < words.size() &&
+                                                 words[et].key == "et" && !words.parted(et) &&
+                                                 !words.parted(et + 1) && season.empty())
+            if (const std::optional<FeastRead> other = FeastAt(words, et + 1);
+                other && other->feast >= 0 && SameFixedDay(found, other->feast))
+                return FeastRead{found, other->end};
+        if (QualifiedAfter(words, after[n - 1], shared))
             return std::nullopt;
         return FeastRead{found, after[n - 1]};
     }
