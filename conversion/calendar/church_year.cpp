@@ -363,7 +363,30 @@ std::optional<long> Related(const ChurchDay &day, long feast) {
     return std::nullopt;
 }
 
+// The day found, where the bound names it too, counted from its feast in one of the years
+// around (the Friday after St Thomas's, before Epiphany, is of one year and the next's feast).
+std::optional<long> Bounded(const ChurchDay &day, std::optional<long> found, int year,
+                            Reckoning reckoning) {
+    if (!found || day.bound < 0)
+        return found;
+    const ChurchDay other = BoundOf(day);
+    for (const int around : {year, year - 1, year + 1})
+        if (FixedOfChurchDay(other, around, reckoning) == found)
+            return found;
+    return std::nullopt;
+}
+
 } // namespace
+
+ChurchDay BoundOf(const ChurchDay &day) {
+    ChurchDay other = day;
+    other.feast = day.bound;
+    other.octave = day.boundOctave;
+    other.bound = -1;
+    other.relation = day.relation == FeastRelation::WeekdayAfter ? FeastRelation::WeekdayBefore
+                                                                 : FeastRelation::WeekdayAfter;
+    return other;
+}
 
 std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning reckoning) {
     const Feast &named = Feasts()[static_cast<std::size_t>(day.feast)];
@@ -376,14 +399,16 @@ std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning r
     if (day.relation == FeastRelation::WeeksAfter &&
         feast + day.days >= FixedOfFeast(Feasts()[FirstSundayOfAdvent()], year, reckoning))
         return std::nullopt;
-    return Related(day, feast);
+    return Bounded(day, Related(day, feast), year, reckoning);
 }
 
 std::optional<long> FixedOfChurchDayKeptOn(const ChurchDay &day, DayOfMonth kept, int year,
                                            Reckoning reckoning) {
     if (!IsDayOfTheCalendar({year, kept.month, kept.day}, reckoning))
         return std::nullopt;
-    return Related(day, FixedFromDate({year, kept.month, kept.day}, reckoning) + day.octave);
+    return Bounded(
+        day, Related(day, FixedFromDate({year, kept.month, kept.day}, reckoning) + day.octave),
+        year, reckoning);
 }
 
 std::vector<KeptDay> DaysKeptElsewhere(const Feast &feast) {

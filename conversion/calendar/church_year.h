@@ -59,9 +59,18 @@ struct ChurchDay {
     std::int8_t weekday = -1; // WeekdayAfter and WeekdayBefore: 0 Sunday
     std::int16_t days = 0;    // DaysAfter
     std::int8_t octave = 0;   // 7 where the day is counted from the feast's octave: post octabas
+    // A weekday after one feast bounded by another, before it, or the other way round ("die
+    // veneris post festum Trinitatis, ante nativitatem Iohannis"): the day is the one both
+    // name, or none. The second feast in Feasts(), -1 for none; and its octave.
+    std::int16_t bound = -1;
+    std::int8_t boundOctave = 0;
     constexpr bool operator==(const ChurchDay &) const = default;
     constexpr bool named() const { return feast >= 0; }
 };
+
+// The weekday counted the other way from a church day's bound: the last Friday before it for
+// the first Friday after the feast.
+ChurchDay BoundOf(const ChurchDay &day);
 
 // Whether the day can be found without its year: a fixed feast, or a day so many days from it.
 bool NeedsItsYear(const ChurchDay &day);

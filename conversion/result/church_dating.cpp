@@ -29,6 +29,9 @@ std::optional<Date> ChurchDayIn(const ChurchDay &church, int written, YearStyle 
     std::optional<Date> found;
     for (const int year : {written, written + 1, written - 1}) {
         const std::optional<long> fixed = FixedOfChurchDay(church, year, reckoning);
+        // (a weekday between two feasts may lie between them in one year and not the next)
+        if (!fixed && church.bound >= 0)
+            continue;
         if (!fixed)
             return std::nullopt;
         if (*fixed < start || *fixed >= end)
@@ -97,6 +100,7 @@ void CountByTheChurchYear(Dating &d, const DatingOptions &options) {
     if (date.year && *date.year >= 1) {
         if (!CountChurchDay(*date.year, options, d))
             return none(d.stylesDiffering > 0 ? NoDay::FeastInAnotherStyle
+                        : church.bound >= 0   ? NoDay::NoneBetween
                                               : NoDay::FeastNotThatYear);
         if (d.outcome == Outcome::TwoWays)
             return;
@@ -119,6 +123,7 @@ void CountByTheChurchYear(Dating &d, const DatingOptions &options) {
     Check(options, d);
     SettleTheStyleByTheWeekday(options, d);
     SettleTheStyleByTheMonth(options, d);
+    FindTheStyleOfTheIndiction(options, d);
     // A weekday written beside a feast that was no such day that year: another saint of the
     // name, another year, or a slip; no day is answered for it.
     if (d.reading.notes.weekday >= 0 && d.weekday >= 0 && d.weekday != d.reading.notes.weekday)

@@ -171,6 +171,23 @@ void SettleTheStyleByTheMonth(const DatingOptions &options, Dating &d) {
     d.styledBy = StyledBy::Month;
 }
 
+// The indiction written, where no start of the indiction's year gives it in the year assumed,
+// may be of another style's year: a bull of Alexander III dated "nono kalendas martii,
+// indictione XI, incarnationis dominice anno MCLXII" is of February 1163 in his chancery's year
+// from 25 March. The warning says so; the answer stays the style's asked for, since scribes
+// miscounted indictions as often as they changed styles.
+void FindTheStyleOfTheIndiction(const DatingOptions &options, Dating &d) {
+    const ClauseNotes &notes = d.reading.notes;
+    if (options.styleGiven || notes.indiction <= 0 || d.indiction <= 0 ||
+        d.indiction == notes.indiction || d.indictionAgreesFrom != 0 || !d.year ||
+        d.outcome != Outcome::Day)
+        return;
+    d.indictionStyle = OnlyOtherStyleThat(d, [&](const StyledYear &other) {
+        return IndictionOf(other.year, other.day.value_or(d.day), options.indiction) ==
+               notes.indiction;
+    });
+}
+
 namespace {
 
 // The day a reading names, counted into `d`, a dating made blank.
@@ -245,6 +262,7 @@ void CountInto(Dating &d, const DateReading &reading, const DatingOptions &optio
     }
     Check(options, d);
     SettleTheStyleByTheWeekday(options, d);
+    FindTheStyleOfTheIndiction(options, d);
     // A year the clause gives but that is not computed: a leap year would move the days
     // after the 24th of February by one.
     if (!d.year && notes.elsewhere != YearElsewhere::None && !date.leapYear) {

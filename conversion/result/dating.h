@@ -47,6 +47,7 @@ enum class NoDay : std::uint8_t {
     ExeunteTooFar,       // Bologna's "die XX exeunte": counted back past the month's half
     FeastWeekday,        // "die martis in festo": the feast was no Tuesday that year
     FeastNotThatYear,    // a feast of 5 to 14 October 1582; a Sunday after Pentecost past Advent
+    NoneBetween,         // a weekday between two feasts: that year two lay between, or none
     FeastInAnotherStyle, // no such day in the year written in this style; other styles have one
     MonthDisagrees,      // "mense Maio, in festo sancti Martini": the day is in another month
     DatesDisagree,       // a day of the month beside a movable feast that fell on another day
@@ -104,6 +105,8 @@ struct Dating {
     // chancery; the Roman, from 1 January, in the popes'): the starts it agrees with, a bit
     // each in the order of IndictionStart.
     std::uint8_t indictionAgreesFrom = 0;
+    // Where it agrees with no start: the other style whose year has it, if one does.
+    std::optional<StyledYear> indictionStyle;
     std::optional<DayOfMonth> leapDay; // a year not computed that would move the day if leap
     // A year only consuls give, not computed: the day in the months of the Republic, before
     // Caesar's reform, where that is another (most months had 29 days).

@@ -46,6 +46,9 @@ void Check(const DatingOptions &options, Dating &d);
 void SettleTheStyleByTheWeekday(const DatingOptions &options, Dating &d);
 // So does the month written beside a movable feast.
 void SettleTheStyleByTheMonth(const DatingOptions &options, Dating &d);
+// The other style whose year has the indiction written, where the year answered has it by no
+// start of the indiction's year.
+void FindTheStyleOfTheIndiction(const DatingOptions &options, Dating &d);
 // A line dated by the church year: the feast's day, found in its year where it moves.
 void CountByTheChurchYear(Dating &d, const DatingOptions &options);
 

@@ -57,6 +57,7 @@ std::string ExplainStyle(const Dating &d) {
         text.append(": il mese scritto (")
             .append(ItalianMonthName(notes.month))
             .append(") è di quest'anno");
+
     for (const StyledYear &other : d.otherStyles) {
         if (other.year == 0)
             continue;
@@ -97,7 +98,7 @@ void AppendIndictionStart(std::string &text, IndictionStart start) {
 } // namespace
 
 std::string ExplainIndiction(int indiction, int named, IndictionStart start,
-                             std::uint8_t agreesFrom) {
+                             std::uint8_t agreesFrom, const std::optional<StyledYear> &style) {
     std::string text;
     text.reserve(160); // written for a clause in four, in one piece
     if (named == indiction)
@@ -117,6 +118,17 @@ std::string ExplainIndiction(int indiction, int named, IndictionStart start,
             AppendIndictionStart(text, other.start);
             with = " e con l'";
         }
+    if (style) {
+        text += "; concorda con ";
+        AppendStyleName(text, style->style);
+        text += ", che dà ";
+        if (style->day) {
+            AppendOn(text, *style->day, style->year);
+        } else {
+            text += "il ";
+            AppendModernYear(text, style->year);
+        }
+    }
     return text;
 }
 

@@ -113,6 +113,13 @@ std::string ExplainChurchDay(const Dating &d) {
     if (day.octave > 0)
         text += "contando dalla sua ottava, sette giorni dopo, ";
     text += RelationText(day);
+    if (day.bound >= 0) { // "e l'ultimo venerdì prima della festa Iohannis Baptistae (24 Giugno)"
+        const ChurchDay bound = BoundOf(day);
+        std::string feast = FeastText(bound, d.year, d.options.reckoning);
+        if (feast.starts_with("la festa "))
+            feast.erase(0, 9);
+        text += " e " + RelationText(bound) + " " + feast;
+    }
     if (d.outcome == Outcome::Day)
         text += ", " + On(d.day, d.year);
     if (!FeastOf(day).also.empty())

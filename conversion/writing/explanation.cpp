@@ -290,7 +290,7 @@ std::string Explain(const Dating &d) {
         add(ExplainWeekday(d.weekday, notes.weekday));
     if (d.indiction > 0)
         add(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction,
-                             d.indictionAgreesFrom));
+                             d.indictionAgreesFrom, d.indictionStyle));
     if (!notes.unreadFeast.empty())
         add(ExplainUnreadFeast(notes));
     if (!notes.unreadIndiction.empty())

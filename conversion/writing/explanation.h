@@ -66,8 +66,10 @@ std::string StyleName(YearStyle style);
 std::string ExplainStyle(const Dating &d);
 // `agreesFrom`: where the indiction written disagrees, the other starts it agrees with, a bit
 // each (Dating::indictionAgreesFrom).
+// `style`: where it agrees with no start, the other style whose year has it.
 std::string ExplainIndiction(int indiction, int named, IndictionStart start,
-                             std::uint8_t agreesFrom = 0);
+                             std::uint8_t agreesFrom = 0,
+                             const std::optional<StyledYear> &style = std::nullopt);
 // An ordinal read from a misspelt word: "«testium» si legge come il numero ordinale 3, ...",
 // and the day the line names if the word is another.
 std::string ExplainMisspeltOrdinal(const Dating &d);

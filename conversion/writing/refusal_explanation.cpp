@@ -84,6 +84,8 @@ std::string ExplainNoDay(const Dating &d) {
         return ExplainChurchDay(d) + ": quell'anno non c'è (i giorni dal 5 al 14 ottobre 1582 "
                                      "la riforma li tolse; le domeniche dopo Pentecoste finiscono "
                                      "con l'Avvento)";
+    case NoDay::NoneBetween:
+        return ExplainChurchDay(d) + ": quell'anno tra le due feste non cade un solo giorno così";
     case NoDay::FeastInAnotherStyle: {
         std::string text = ExplainChurchDay(d) + ": secondo " + StyleName(d.options.style) +
                            " non cade nel " + ModernYearText(*date.year);

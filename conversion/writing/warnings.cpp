@@ -60,7 +60,7 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         warn(ExplainWeekday(d.weekday, notes.weekday));
     if (notes.indiction > 0 && d.indiction > 0 && d.indiction != notes.indiction)
         warn(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction,
-                              d.indictionAgreesFrom));
+                              d.indictionAgreesFrom, d.indictionStyle));
     if (!notes.unreadFeast.empty())
         warn(ExplainUnreadFeast(notes));
     if (notes.elsewhere == YearElsewhere::Anno)

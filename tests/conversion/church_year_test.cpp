@@ -473,7 +473,7 @@ TEST(ChurchYear, AWeekdayBetweenTwoFeastsIsTheOneBetweenThemOrNone) {
         long before = JulianDayNumber(year, 6, 23, false);
         while (before % 7 != 4) // the last Friday before the 24th (0 is a Monday)
             --before;
-        for (const std::string_view comma : {",", ""}) {
+        for (const std::string_view comma : {",", "", ", proxima"}) {
             const tempidex::Answer answer =
                 LatinToModern("Datum anno Domini " + std::to_string(year) +
                                   ", die veneris post festum Trinitatis" + std::string(comma) +
@@ -490,6 +490,15 @@ TEST(ChurchYear, AWeekdayBetweenTwoFeastsIsTheOneBetweenThemOrNone) {
     }
     EXPECT_GT(read, 0);
     EXPECT_GT(refused, 0);
+    // (in every style: 21 December 1240, St Thomas's day, was a Friday, and no Friday lay
+    // between it and Christmas, whichever year the Nativity's style takes)
+    LineOptions nativity;
+    nativity.style = YearStyle::Nativity;
+    nativity.styleGiven = true;
+    EXPECT_TRUE(LatinToModern("Datum anno Domini 1240, die veneris post festum sancti Thome "
+                              "apostoli, ante Natale Domini.",
+                              nativity)
+                    .failed);
     // (St John before the Latin Gate is his feast of 6 May, no bound)
     EXPECT_EQ(LatinToModern("in festo sancti Iohannis ante portam Latinam anno 1267", {}).text,
               "06 Maggio 1267");

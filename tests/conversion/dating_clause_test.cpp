@@ -1661,6 +1661,31 @@ TEST(DatingClause, SaysWhichYearEachStyleGives) {
               std::string::npos);
 }
 
+// An indiction that no start of the indiction's year gives in the year answered is said to be
+// another style's where one style's year has it: a bull dated "nono kalendas martii,
+// indictione XI, incarnationis dominice anno MCLXII" is 1162 from 1 January, whose indiction
+// was the tenth, and Florence's 1163. The answer stays the year from 1 January. The indiction
+// of a year's first eight months counted from AD 313, the first of a cycle.
+TEST(DatingClause, AnIndictionOfAnotherStylesYearIsSaid) {
+    const auto indiction = [](int year) { return (year + 2) % 15 + 1; };
+    for (int year = 1150; year <= 1180; ++year) {
+        const std::string clause = "nono kalendas martii, indictione " +
+                                   std::to_string(indiction(year + 1)) +
+                                   ", incarnationis dominice anno " + std::to_string(year);
+        const tempidex::Answer answer = LatinToModern(clause, LineOptions{});
+        EXPECT_EQ(answer.text, "21 Febbraio " + std::to_string(year)) << clause;
+        EXPECT_NE(answer.warnings.find("concorda con lo stile fiorentino (l'anno comincia il 25 "
+                                       "Marzo), che dà il " +
+                                       std::to_string(year + 1)),
+                  std::string::npos)
+            << answer.warnings;
+    }
+    EXPECT_EQ(LatinToModern("nono kalendas martii, indictione X, incarnationis dominice anno 1162",
+                            LineOptions{})
+                  .warnings.find("indizione"),
+              std::string::npos);
+}
+
 // What the warning says another style gives is what that style answers: in February, where
 // one style's year is leap and another's not, the day too.
 TEST(DatingClause, TheWarningNamesTheDayEachStyleAnswers) {

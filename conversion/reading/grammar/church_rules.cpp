@@ -58,8 +58,13 @@ struct RelatedFeast {
 };
 
 std::optional<RelatedFeast> RelatedFeastAt(const Words &words, std::size_t at, bool pause = false) {
-    if (at >= words.size() || (words.parted(at) && !pause) ||
-        (words[at].key != "post" && words[at].key != "ante"))
+    if (at >= words.size() || (words.parted(at) && !pause))
+        return std::nullopt;
+    // (proxima ante, videlicet ante)
+    while (at + 1 < words.size() && !words.parted(at + 1) && words[at].key != "post" &&
+           words[at].key != "ante" && IsBetween(StemAt(words, at, at)))
+        ++at;
+    if (words[at].key != "post" && words[at].key != "ante")
         return std::nullopt;
     std::size_t k = at + 1;
     while (k < words.size() && !words.parted(k) && IsBetween(StemAt(words, k, k)))
@@ -288,19 +293,18 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         const std::optional<RelatedFeast> feast = RelatedFeastAt(words, j);
         if (!feast)
             continue;
-        // "die veneris post festum Trinitatis, ante nativitatem sancti Johannis": the weekday
-        // counted from each feast, both phrases taking all the words. Where one Friday only
-        // lies between, the two agree; where more do, the line has two readings.
+        ChurchDay day = DayOf(feast->named, feast->relation);
+        day.weekday = static_cast<std::int8_t>(weekday.weekday);
+        // "die veneris post festum Trinitatis, ante nativitatem sancti Johannis": the Friday
+        // between, where one alone lies between the two feasts
         std::size_t end = feast->named.end;
-        const std::optional<RelatedFeast> bound = RelatedFeastAt(words, end, true);
-        if (bound)
+        if (const std::optional<RelatedFeast> bound = RelatedFeastAt(words, end, true);
+            bound && bound->relation != feast->relation && bound->named.feast >= 0) {
+            day.bound = static_cast<std::int16_t>(bound->named.feast);
+            day.boundOctave = static_cast<std::int8_t>(bound->named.octave);
             end = bound->named.end;
-        for (const std::optional<RelatedFeast> &from : {feast, bound})
-            if (from) {
-                ChurchDay day = DayOf(from->named, from->relation);
-                day.weekday = static_cast<std::int8_t>(weekday.weekday);
-                AddChurchDay(words, phrases, at, end, day);
-            }
+        }
+        AddChurchDay(words, phrases, at, end, day);
     }
     CountedSunday(words, at, phrases);
     DaysAfterAFeast(words, at, phrases);
