@@ -1653,6 +1653,20 @@ TEST(DatingClause, SaysWhichYearEachStyleGives) {
                       .warnings.find("lo stile pisano (l'anno comincia il 25 Marzo) dà il 1176"),
                   std::string::npos)
             << formula;
+    // ("ab incarnatione dominica" is the Lord's, no Sunday that would settle the style; a year
+    // so early that no document was dated by the era is warned of, whatever words stand by it)
+    for (const std::string_view clause :
+         {"anno Domini MCCL, ab incarnatione dominica, XIV kal. Maii",
+          "anno ab incarnatione dominica MCCL, XIV kal. Maii"}) {
+        const tempidex::Answer answer = LatinToModern(clause, LineOptions{});
+        EXPECT_EQ(answer.text, "18 Aprile 1250") << clause;
+        EXPECT_NE(answer.warnings.find("lo stile pisano (l'anno comincia il 25 Marzo) dà il 1249"),
+                  std::string::npos)
+            << answer.warnings;
+    }
+    EXPECT_NE(LatinToModern("anno Domini LXX ab incarnatione, XV kal. Maii", LineOptions{})
+                  .warnings.find("prima del 525"),
+              std::string::npos);
     // The Nativity style differs only from 25 December: in May nothing is said.
     EXPECT_EQ(LatinToModern("anno a nativitate Domini MCCCXL, Id. Mai.", LineOptions{}).warnings,
               "");

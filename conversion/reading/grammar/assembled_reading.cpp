@@ -229,7 +229,9 @@ void Assemble(const Words &words, const Phrases &phrases,
         // The Incarnation named where its formula is not read whole ("incarnationis domince
         // anno", a word garbled; "ab incarnatione dominica", a word that is Sunday too) still
         // says how the year was counted: from 25 March, in Pisa's way or Florence's.
-        if (notes.count == YearCount::Unmarked || notes.count == YearCount::Christian)
+        // (Not before 525, when no document was so dated: a scribe's year cut short is warned of.)
+        if ((notes.count == YearCount::Unmarked || notes.count == YearCount::Christian) &&
+            date.year && *date.year >= FirstYearOfTheIncarnation)
             for (std::size_t w = 0; w < words.size(); ++w)
                 if (words.is(w, Kind::Formula) &&
                     words.classOf(w).formula == YearCount::Incarnation)

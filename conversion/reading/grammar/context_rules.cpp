@@ -79,8 +79,11 @@ void WeekdayRule(const Words &words, std::size_t at, Phrases &phrases) {
         for (const NumberRead &n : CountsEndingAt(words, at))
             if (n.value >= 1 && n.value <= 7)
                 phrases.push_back(Spanning(PhraseKind::Weekday, n.begin, at + 1, n.value - 1));
-    // dominica, die dominico, dominica die, sabbato
-    if (words.is(at, Kind::Weekday)) {
+    // dominica, die dominico, dominica die, sabbato; but "ab incarnatione dominica" is the
+    // Lord's, after a word of the year's formula, and no Sunday
+    const bool lords = at >= 1 && !words.parted(at) && words.is(at - 1, Kind::Formula) &&
+                       words.is(at, Kind::Weekday) && words.classOf(at).weekday == 0;
+    if (words.is(at, Kind::Weekday) && !lords) {
         const std::size_t begin =
             at >= 1 && words.is(at - 1, Kind::Die) && !words.parted(at) ? at - 1 : at;
         phrases.push_back(Spanning(PhraseKind::Weekday, begin, at + 1, words.classOf(at).weekday));

@@ -168,9 +168,14 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
                     (words.is(k - 1, Kind::Formula) && !words.parted(k) &&
                      words.classOf(k - 1).formula != YearCount::Unmarked));
         };
+        // ("ab incarnatione dominica": the Lord's, no Sunday)
+        const auto lords = [&words](std::size_t k) {
+            return k < words.size() && words[k].key == "dominica" && !words.parted(k) &&
+                   words.is(k - 1, Kind::Formula);
+        };
         for (; i < at + 8 && (words.is(i, Kind::Formula) || words.is(i, Kind::Connective) ||
                               (i == at + 1 && i < words.size() && words[i].key == "domino") ||
-                              (i > at + 1 && his(i)));
+                              (i > at + 1 && (his(i) || lords(i))));
              ++i)
             count = MoreExact(count, words.classOf(i).formula);
         if (words.is(i, Kind::Reign) || words.is(i, Kind::World) || words.is(i, Kind::AsAbove))
