@@ -39,7 +39,8 @@ void CountTheYearsStyle(int written, DayOfMonth day, const DatingOptions &option
         // (and where the style is not the one asked for, an Easter year that holds the day
         // twice gives the next year too: 22 April 1271, and 1272 before its Easter of the 24th)
         const bool twice = style == YearStyle::Easter && options.style != YearStyle::Easter &&
-                           other == written && Before(day, StartOf(YearStyle::Easter, written + 1));
+                           written <= LastYearOfTheOldStyles && other == written &&
+                           Before(day, StartOf(YearStyle::Easter, written + 1));
         const std::array<int, 2> years{other, written + 1};
         for (std::size_t i = 0; i < (twice ? 2u : 1u); ++i)
             if (years[i] != year && d.stylesDiffering < d.otherStyles.size())
@@ -87,13 +88,17 @@ namespace {
 // others, and the checks are counted again in the year chosen.
 void AnswerInStyle(const DatingOptions &options, const StyledYear &chosen, Dating &d) {
     const DayOfMonth day = chosen.day.value_or(d.day);
-    std::array<StyledYear, 3> others{};
+    std::array<StyledYear, 4> others{};
     std::size_t count = 0;
-    others[count++] = {options.style, *d.year, d.day != day ? std::optional(d.day) : std::nullopt};
+    others[count++] = {d.options.style, *d.year,
+                       d.day != day ? std::optional(d.day) : std::nullopt};
+    // (a style that gives the day chosen is no other; "also" was said of the day assumed)
     for (std::size_t i = 0; i < d.stylesDiffering && count < others.size(); ++i) {
-        const StyledYear &other = d.otherStyles[i];
-        if (other.style != chosen.style || other.year != chosen.year || other.day != chosen.day)
-            others[count++] = other;
+        StyledYear other = d.otherStyles[i];
+        if (other.year == chosen.year && other.day.value_or(d.day) == day)
+            continue;
+        other.also = false;
+        others[count++] = other;
     }
     d.options.style = chosen.style;
     d.otherStyles = others;

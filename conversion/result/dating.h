@@ -53,10 +53,12 @@ enum class NoDay : std::uint8_t {
     DatesDisagree,       // a day of the month beside a movable feast that fell on another day
 };
 
-// What another year style gives: its year, and its day where that differs too (a movable
-// feast falls on another day in another year).
+// What settled the style of a year, where no style was asked for: the weekday written, or the
+// month written beside a movable feast.
 enum class StyledBy : std::uint8_t { None, Weekday, Month };
 
+// What another year style gives: its year, and its day where that differs too (a movable
+// feast falls on another day in another year).
 struct StyledYear {
     YearStyle style = YearStyle::Modern;
     int year = 0;
@@ -91,7 +93,7 @@ struct Dating {
 
     // The year as its style gives it, and where the other styles differ.
     bool styled = false;
-    std::array<StyledYear, 3> otherStyles{};
+    std::array<StyledYear, 4> otherStyles{};
     std::size_t stylesDiffering = 0;
     // The style is the one whose year has the weekday or the month written, not the one
     // assumed.

@@ -180,6 +180,14 @@ TEST(JsonLines, GiveEachLineItsObject) {
         Tempidex({"--convert", "--json", "dominica Invocavit anno 1256"}).out);
     EXPECT_EQ(invocavit["styles"]["florentine"], 1257);
     EXPECT_EQ(invocavit["styleDays"]["florentine"], nlohmann::json({{"day", 25}, {"month", 2}}));
+    // An Easter year that holds the day twice gives its second year apart, whatever the style
+    // asked for: no style's year is lost.
+    const nlohmann::json april = nlohmann::json::parse(
+        Tempidex({"--convert", "--json", "--style=pisan", "anno Domini MCCLXXI, X kal. Maii"}).out);
+    EXPECT_EQ(april["year"], 1270);
+    EXPECT_EQ(april["styles"],
+              nlohmann::json({{"modern", 1271}, {"florentine", 1271}, {"easter", 1271}}));
+    EXPECT_EQ(april["stylesAlso"], nlohmann::json({{"easter", 1272}}));
     EXPECT_EQ(christmas["warnings"].size(), 3U);
     EXPECT_EQ(objects[4]["calendar"], "gregorian");
     EXPECT_EQ(objects[4]["iso"], "1700-10-07");

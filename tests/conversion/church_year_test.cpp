@@ -570,6 +570,14 @@ TEST(ChurchYear, AnEasterYearThatHoldsTheDayTwiceIsWarnedOf) {
     EXPECT_EQ(feast.text, "22 Aprile 1271");
     EXPECT_NE(feast.warnings.find("dà anche il 20 Aprile 1272"), std::string::npos)
         << feast.warnings;
+    // (with another style asked for, each style is named once, the Easter style's days both)
+    LineOptions pisan;
+    pisan.style = YearStyle::Pisan;
+    pisan.styleGiven = true;
+    pisan.explain = true;
+    const std::string easter = LatinToModern("anno Domini MCCLVII, in die Pasche", pisan).text;
+    EXPECT_EQ(easter.find("lo stile fiorentino"), easter.rfind("lo stile fiorentino")) << easter;
+    EXPECT_NE(easter.find("lo stile pasquale"), std::string::npos) << easter;
 }
 
 // The month written beside a movable feast settles the style of its year as the weekday does:
