@@ -34,14 +34,16 @@ std::string JsonLine(std::string_view input, const DatedAnswer &answer) {
     const bool dated = day && d.year.has_value();
     const IsoDates iso = IsoDatesOf(d);
     // (the second year an Easter year holds the day in goes apart: no style's year is lost)
-    Json styles = Json::object(), styleDays = Json::object(), stylesAlso = Json::object();
+    Json styles = Json::object(), styleDays = Json::object(), stylesAlso = Json::object(),
+         styleDaysAlso = Json::object();
     for (std::size_t i = 0; dated && i < d.stylesDiffering; ++i) {
         const StyledYear &other = d.otherStyles[i];
         const std::string_view name = StyleOf(other.style).english;
         const bool second = other.also || styles.contains(name);
         (second ? stylesAlso : styles)[name] = other.year;
-        if (other.day && !second) // a movable feast, in another year, falls on another day
-            styleDays[name] = {{"day", other.day->day}, {"month", other.day->month}};
+        if (other.day) // a movable feast, in another year, falls on another day
+            (second ? styleDaysAlso : styleDays)[name] = {{"day", other.day->day},
+                                                          {"month", other.day->month}};
     }
     const ClauseNotes &notes = d.reading.notes;
     const auto check = [](bool written, bool agrees) { return written ? Json(agrees) : Json(); };
@@ -61,6 +63,7 @@ std::string JsonLine(std::string_view input, const DatedAnswer &answer) {
         {"styles", styles},
         {"styleDays", styleDays},
         {"stylesAlso", stylesAlso},
+        {"styleDaysAlso", styleDaysAlso},
         {"weekday", day && d.weekday >= 0 ? Json(d.weekday) : Json()},
         {"checks",
          {{"weekday",

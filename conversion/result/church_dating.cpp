@@ -69,10 +69,8 @@ bool CountChurchDay(int written, const DatingOptions &options, Dating &d) {
             // (an Easter year may hold the day twice: both are said, "also" where one is the
             // day answered)
             std::optional<Date> twice;
-            const bool easter = style == YearStyle::Easter && options.style != YearStyle::Easter &&
-                                written <= LastYearOfTheOldStyles;
             const std::optional<Date> other =
-                ChurchDayIn(church, written, style, options.reckoning, easter ? &twice : nullptr);
+                ChurchDayIn(church, written, style, options.reckoning, &twice);
             for (const std::optional<Date> &each : {other, twice}) {
                 if (!each || each == day || d.stylesDiffering >= d.otherStyles.size())
                     continue;

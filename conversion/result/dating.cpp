@@ -183,9 +183,8 @@ void SettleTheStyleByTheMonth(const DatingOptions &options, Dating &d) {
 // miscounted indictions as often as they changed styles.
 void FindTheStyleOfTheIndiction(const DatingOptions &options, Dating &d) {
     const ClauseNotes &notes = d.reading.notes;
-    if (options.styleGiven || notes.indiction <= 0 || d.indiction <= 0 ||
-        d.indiction == notes.indiction || d.indictionAgreesFrom != 0 || !d.year ||
-        d.outcome != Outcome::Day)
+    if (notes.indiction <= 0 || d.indiction <= 0 || d.indiction == notes.indiction ||
+        d.indictionAgreesFrom != 0 || !d.year || d.outcome != Outcome::Day)
         return;
     d.indictionStyle = OnlyOtherStyleThat(d, [&](const StyledYear &other) {
         return IndictionOf(other.year, other.day.value_or(d.day), options.indiction) ==

@@ -58,12 +58,19 @@ std::string ExplainStyle(const Dating &d) {
             .append(ItalianMonthName(notes.month))
             .append(") è di quest'anno");
 
+    std::optional<YearStyle> before;
     for (const StyledYear &other : d.otherStyles) {
         if (other.year == 0)
             continue;
-        text += "; ";
-        AppendStyleName(text, other.style);
-        text += other.also ? " dà anche " : " dà ";
+        // (a style whose year holds the day twice: "dà l'8 Aprile 1257 o il 24 Marzo 1258")
+        if (before == other.style) {
+            text += " o ";
+        } else {
+            text += "; ";
+            AppendStyleName(text, other.style);
+            text += other.also ? " dà anche " : " dà ";
+        }
+        before = other.style;
         if (other.day) {
             AppendOn(text, *other.day, other.year);
         } else {

@@ -188,6 +188,12 @@ TEST(JsonLines, GiveEachLineItsObject) {
     EXPECT_EQ(april["styles"],
               nlohmann::json({{"modern", 1271}, {"florentine", 1271}, {"easter", 1271}}));
     EXPECT_EQ(april["stylesAlso"], nlohmann::json({{"easter", 1272}}));
+    // (a movable day's day goes with it: the Friday before St Mark's was the 22nd in 1272)
+    const nlohmann::json mark =
+        nlohmann::json::parse(Tempidex({"--convert", "--json",
+                                        "anno Domini MCCLXXI, die veneris ante festum beati Marci"})
+                                  .out);
+    EXPECT_EQ(mark["styleDaysAlso"], nlohmann::json({{"easter", {{"day", 22}, {"month", 4}}}}));
     EXPECT_EQ(christmas["warnings"].size(), 3U);
     EXPECT_EQ(objects[4]["calendar"], "gregorian");
     EXPECT_EQ(objects[4]["iso"], "1700-10-07");

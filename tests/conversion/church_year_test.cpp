@@ -473,7 +473,7 @@ TEST(ChurchYear, AWeekdayBetweenTwoFeastsIsTheOneBetweenThemOrNone) {
         long before = JulianDayNumber(year, 6, 23, false);
         while (before % 7 != 4) // the last Friday before the 24th (0 is a Monday)
             --before;
-        for (const std::string_view comma : {",", "", ", proxima"}) {
+        for (const std::string_view comma : {",", "", ", proxima", " et"}) {
             const tempidex::Answer answer =
                 LatinToModern("Datum anno Domini " + std::to_string(year) +
                                   ", die veneris post festum Trinitatis" + std::string(comma) +
@@ -577,7 +577,13 @@ TEST(ChurchYear, AnEasterYearThatHoldsTheDayTwiceIsWarnedOf) {
     pisan.explain = true;
     const std::string easter = LatinToModern("anno Domini MCCLVII, in die Pasche", pisan).text;
     EXPECT_EQ(easter.find("lo stile fiorentino"), easter.rfind("lo stile fiorentino")) << easter;
+    EXPECT_NE(easter.find("dà l'8 Aprile 1257 o il 24 Marzo 1258"), std::string::npos) << easter;
     EXPECT_NE(easter.find("lo stile pasquale"), std::string::npos) << easter;
+    // (and Pisa's year 1258, from 25 March 1257, held the Easters of 1257 and 1258 both)
+    EXPECT_NE(LatinToModern("anno ab incarnatione Domini MCCLVIII, in die Pasche", {})
+                  .warnings.find("lo stile pisano (l'anno comincia il 25 Marzo) dà anche l'8 "
+                                 "Aprile 1257"),
+              std::string::npos);
 }
 
 // The month written beside a movable feast settles the style of its year as the weekday does:
@@ -639,6 +645,7 @@ TEST(ChurchYear, TheSeasonBeforeASaintsNameSaysWhichFeast) {
               "06 Dicembre 1280");
     for (const std::string_view clause :
          {"anno Domini 1280, in festo hyemali beati Benedicti",
+          "anno Domini 1270, in festo estivali sancti Martini hyemalis",
           "anno Domini 1280, in festo estivali beati Petri", "anno Domini 1280, in festo estivali"})
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
 }

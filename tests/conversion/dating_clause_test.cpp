@@ -720,6 +720,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the "mo" of an ordinal's ending, a word of its own (septuagesimo, ducentesimo)
         {"Datum anno Domini mcclxx mo sexto, XV kal. Iulii", "17 Giugno 1276"},
         {"Datum anno Domini mcc mo nono, XV kal. Iulii", "17 Giugno 1209"},
+        // (but before a count of days no ending says whose the unit is: 1276, or 1270 and VI)
+        {"Datum anno Domini mcclxx mo sexto kal. Iulii", tempidex::ErrorYearNotCorrect},
         {"sub annis domini millesimo cccmo lxvij, indictione vta, die xxviij mensis marcii",
          "28 Marzo 1367"},
         // a year in words with commas between, where no count of days follows

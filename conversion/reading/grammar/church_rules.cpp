@@ -60,9 +60,10 @@ struct RelatedFeast {
 std::optional<RelatedFeast> RelatedFeastAt(const Words &words, std::size_t at, bool pause = false) {
     if (at >= words.size() || (words.parted(at) && !pause))
         return std::nullopt;
-    // (proxima ante, videlicet ante)
+    // (proxima ante, videlicet ante; and "et ante" for a second feast)
     while (at + 1 < words.size() && !words.parted(at + 1) && words[at].key != "post" &&
-           words[at].key != "ante" && IsBetween(StemAt(words, at, at)))
+           words[at].key != "ante" &&
+           (IsBetween(StemAt(words, at, at)) || (pause && words[at].key == "et")))
         ++at;
     if (words[at].key != "post" && words[at].key != "ante")
         return std::nullopt;

@@ -151,10 +151,12 @@ void ReadParts(const Words &words, std::size_t i, int total, std::size_t count,
     if (count > 0 && words[i].pause && !goesOn)
         return;
     // "ccc. o secundo": a superscript o written as a word of its own marks the numeral before it;
-    // so does the "mo" of an ordinal's ending, "mcclxx mo sexto" (septuagesimo sexto)
+    // so does the "mo" of an ordinal's ending, "mcclxx mo sexto" (septuagesimo sexto), but not
+    // before a count of days, which "mcclxx sexto kal." may be: no ending settles that
+    // (after a pause no "mo" is the year's ending)
     if (count > 0 && i + 1 < words.size() && !words[i + 1].pause &&
-        (words[i].text == "o" ||
-         (words[i].text == "mo" && !words[i].pause && words.numeralOf(i - 1) > 0)))
+        (words[i].text == "o" || (words[i].text == "mo" && !words[i].pause &&
+                                  words.numeralOf(i - 1) > 0 && !dayFollows(i + 2))))
         ++i;
     if (!words.mayBeNumber(i) && words.numeralOf(i) == 0 && !words.is(i, Kind::Bis) &&
         !words.is(i, Kind::Et) && !words.is(i, Kind::Thousand))

@@ -28,32 +28,12 @@ constexpr auto Titles = std::to_array<std::string_view>(
 // aestivalis, Petri ad vincula, Mariae ad nives), or which saint (Thome Becket): a name that
 // one of these follows and that is not read with it is no feast the reader knows. The saint's
 // epithets are skipped before them.
-constexpr auto Qualifiers = std::to_array<std::string_view>({"ad",
-                                                             "annotini",
-                                                             "ante",
-                                                             "de",
-                                                             "maioris",
-                                                             "minoris",
-                                                             "apparitionis",
-                                                             "conversionis",
-                                                             "decollationis",
-                                                             "dedicationis",
-                                                             "depositionis",
-                                                             "elevationis",
-                                                             "aestivalis",
-                                                             "estivalis",
-                                                             "in",
-                                                             "inventionis",
-                                                             "ordinationis",
-                                                             "passionis",
-                                                             "translationis",
-                                                             "octava",
-                                                             "octavis",
-                                                             "octabis",
-                                                             "octavas",
-                                                             "octabas",
-                                                             "vigilia",
-                                                             "crastino"});
+constexpr auto Qualifiers = std::to_array<std::string_view>(
+    {"ad",           "annotini",     "ante",          "de",           "maioris",      "minoris",
+     "apparitionis", "conversionis", "decollationis", "dedicationis", "depositionis", "elevationis",
+     "aestivalis",   "estivalis",    "hiemalis",      "hyemalis",     "in",           "inventionis",
+     "ordinationis", "passionis",    "translationis", "octava",       "octavis",      "octabis",
+     "octavas",      "octabas",      "vigilia",       "crastino"});
 constexpr auto Epithets = std::to_array<std::string_view>(
     {"abbatis", "apostoli", "archiepiscopi", "baptistae", "confessoris", "diaconi", "doctoris",
      "episcopi", "evangelistae", "levitae", "martyris", "martyrum", "papae", "presbyteri", "regis",
@@ -145,6 +125,10 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
         // the table did not read (Iacobi et Philippi)
         if (words[i].key == "et") {
             if (ends)
+                return false;
+            // (et ante festum ...: the next phrase's)
+            if (i + 1 < words.size() && !words[i + 1].pause &&
+                (words[i + 1].key == "ante" || words[i + 1].key == "post"))
                 return false;
             // (et eius sociorum: "his", then the epithet)
             const std::size_t next =
