@@ -722,6 +722,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum anno Domini mcc mo nono, XV kal. Iulii", "17 Giugno 1209"},
         // (but before a count of days no ending says whose the unit is: 1276, or 1270 and VI)
         {"Datum anno Domini mcclxx mo sexto kal. Iulii", tempidex::ErrorYearNotCorrect},
+        // (a count past a comma is none: the year is read whole)
+        {"Datum anno Domini mcclxx mo sexto, die XV mensis Iulii", "15 Luglio 1276"},
         {"sub annis domini millesimo cccmo lxvij, indictione vta, die xxviij mensis marcii",
          "28 Marzo 1367"},
         // a year in words with commas between, where no count of days follows

@@ -155,8 +155,9 @@ void ReadParts(const Words &words, std::size_t i, int total, std::size_t count,
     // before a count of days, which "mcclxx sexto kal." may be: no ending settles that
     // (after a pause no "mo" is the year's ending)
     if (count > 0 && i + 1 < words.size() && !words[i + 1].pause &&
-        (words[i].text == "o" || (words[i].text == "mo" && !words[i].pause &&
-                                  words.numeralOf(i - 1) > 0 && !dayFollows(i + 2))))
+        (words[i].text == "o" ||
+         (words[i].text == "mo" && !words[i].pause && words.numeralOf(i - 1) > 0 &&
+          !(dayFollows(i + 2) && !words.parted(i + 2)))))
         ++i;
     if (!words.mayBeNumber(i) && words.numeralOf(i) == 0 && !words.is(i, Kind::Bis) &&
         !words.is(i, Kind::Et) && !words.is(i, Kind::Thousand))
