@@ -1,5 +1,6 @@
 #include "church_year.h"
 
+#include "movable_feasts.h"
 #include "year_styles.h"
 
 #include <algorithm>
@@ -10,236 +11,6 @@ extern const char FeastsText[]; // data/feasts.tsv, compiled in
 
 namespace tempidex {
 namespace {
-
-// The movable days, by their days from Easter, with the names charters give them: the Sundays
-// before Lent and in it by the first words of their Introit (Invocavit, Reminiscere...), Holy
-// Week, Eastertide's Sundays likewise (Quasimodo, Misericordia Domini...), Ascension,
-// Pentecost, Trinity, Corpus Christi; the Sundays of Advent, counted back from Christmas.
-constexpr auto Movable = std::to_array<Feast>({
-    {"Septuagesimae",
-     "Settuagesima",
-     FeastAnchor::Easter,
-     {},
-     -63,
-     "septuagesimae | circumdederunt | circum dederunt",
-     {},
-     "Grotefend I"},
-    {"Sexagesimae",
-     "Sessagesima",
-     FeastAnchor::Easter,
-     {},
-     -56,
-     "sexagesimae | exsurge | exurge",
-     {},
-     "Grotefend I"},
-    {"Quinquagesimae",
-     "Quinquagesima",
-     FeastAnchor::Easter,
-     {},
-     -49,
-     "quinquagesimae | esto mihi | esto michi | estomihi",
-     {},
-     "Grotefend I"},
-    {"cinerum",
-     "Mercoledì delle Ceneri",
-     FeastAnchor::Easter,
-     {},
-     -46,
-     "cinerum | capitis ieiunii | caput ieiunii | capitis quadragesimae | caput quadragesimae",
-     {},
-     "Grotefend I"},
-    {"Invocavit",
-     "I domenica di Quaresima (Invocavit)",
-     FeastAnchor::Easter,
-     {},
-     -42,
-     "invocavit | brandonum | brandones | brandos",
-     {},
-     "Grotefend I"},
-    {"Reminiscere",
-     "II domenica di Quaresima (Reminiscere)",
-     FeastAnchor::Easter,
-     {},
-     -35,
-     "reminiscere",
-     {},
-     "Grotefend I"},
-    {"Oculi",
-     "III domenica di Quaresima (Oculi)",
-     FeastAnchor::Easter,
-     {},
-     -28,
-     "oculi",
-     {},
-     "Grotefend I"},
-    {"Laetare",
-     "IV domenica di Quaresima (Laetare)",
-     FeastAnchor::Easter,
-     {},
-     -21,
-     "laetare | mediae quadragesimae", // mid-Lent: dominica medie quadragesime
-     {},
-     "Grotefend I"},
-    // The Saturday before Iudica, by its own Introit ("Sitientes venite ad aquas"): sabbato
-    // Sitientes.
-    {"Sitientes", "Sabato Sitientes", FeastAnchor::Easter, {}, -15, "sitientes", {}, "Grotefend I"},
-    {"Iudica",
-     "V domenica di Quaresima (Iudica)",
-     FeastAnchor::Easter,
-     {},
-     -14,
-     "iudica | isti sunt dies", // the Passion's antiphon, in France
-     {},
-     "Grotefend I"},
-    {"Palmarum",
-     "Domenica delle Palme",
-     FeastAnchor::Easter,
-     {},
-     -7,
-     "palmarum | ramis palmarum | ramispalmarum | ramorum palmarum | ramos palmarum | palmas | "
-     "florum | "
-     "pascha floridum | paschae floridi | pascha florum | pascha florida | paschae floridae",
-     {},
-     "Grotefend I"},
-    {"cenae Domini",
-     "Giovedì santo",
-     FeastAnchor::Easter,
-     {},
-     -3,
-     "cenae domini",
-     {},
-     "Grotefend I"},
-    {"Parasceves",
-     "Venerdì santo",
-     FeastAnchor::Easter,
-     {},
-     -2,
-     "parasceves | parasceve",
-     {},
-     "Grotefend I"},
-    {"sabbati sancti",
-     "Sabato santo",
-     FeastAnchor::Easter,
-     {},
-     -1,
-     "", // "sabbato" alone is any Saturday: read by its weekday and "sancto"
-     {},
-     "Grotefend I"},
-    {"Paschae",
-     "Pasqua",
-     FeastAnchor::Easter,
-     {},
-     0,
-     "paschae | pascha | paschatis | resurrectionis domini | resurrectionis | resurrectionis "
-     "dominicae",
-     {},
-     "Grotefend I"},
-    {"Quasimodo",
-     "Domenica in Albis (Quasimodo)",
-     FeastAnchor::Easter,
-     {},
-     7,
-     "quasimodo | quasi modo | quasimodogeniti | albis",
-     {},
-     "Grotefend I"},
-    {"Misericordia Domini",
-     "II domenica dopo Pasqua (Misericordia)",
-     FeastAnchor::Easter,
-     {},
-     14,
-     "misericordia domini",
-     {},
-     "Grotefend I"},
-    {"Iubilate",
-     "III domenica dopo Pasqua (Iubilate)",
-     FeastAnchor::Easter,
-     {},
-     21,
-     "iubilate",
-     {},
-     "Grotefend I"},
-    {"Cantate",
-     "IV domenica dopo Pasqua (Cantate)",
-     FeastAnchor::Easter,
-     {},
-     28,
-     "cantate | cantate domino",
-     {},
-     "Grotefend I"},
-    {"Vocem iucunditatis",
-     "V domenica dopo Pasqua (Rogate)",
-     FeastAnchor::Easter,
-     {},
-     35,
-     "vocem iucunditatis | vocem iocunditatis | rogate",
-     {},
-     "Grotefend I"},
-    {"Ascensionis Domini",
-     "Ascensione",
-     FeastAnchor::Easter,
-     {},
-     39,
-     "ascensionis domini | ascensionis",
-     {},
-     "Grotefend I"},
-    {"Exaudi",
-     "Domenica dopo l'Ascensione (Exaudi)",
-     FeastAnchor::Easter,
-     {},
-     42,
-     "exaudi",
-     {},
-     "Grotefend I"},
-    {"Pentecostes",
-     "Pentecoste",
-     FeastAnchor::Easter,
-     {},
-     49,
-     "pentecostes | pentecoste",
-     {},
-     "Grotefend I"},
-    {"Trinitatis",
-     "Santissima Trinità",
-     FeastAnchor::Easter,
-     {},
-     56,
-     "trinitatis",
-     {},
-     "Grotefend I"},
-    {"Corporis Christi",
-     "Corpus Domini",
-     FeastAnchor::Easter,
-     {},
-     60,
-     "corporis christi | corporis domini",
-     {},
-     "Grotefend I"},
-    {"prima Adventus",
-     "I domenica d'Avvento",
-     FeastAnchor::Advent,
-     {},
-     1,
-     "adventus",
-     {},
-     "Grotefend I"},
-    {"secunda Adventus",
-     "II domenica d'Avvento",
-     FeastAnchor::Advent,
-     {},
-     2,
-     "",
-     {},
-     "Grotefend I"},
-    {"tertia Adventus",
-     "III domenica d'Avvento",
-     FeastAnchor::Advent,
-     {},
-     3,
-     "",
-     {},
-     "Grotefend I"},
-    {"quarta Adventus", "IV domenica d'Avvento", FeastAnchor::Advent, {}, 4, "", {}, "Grotefend I"},
-});
 
 std::string_view NextField(std::string_view &line) {
     const std::size_t tab = line.find('\t');
@@ -254,7 +25,7 @@ int TwoDigits(std::string_view text) {
 
 // The feasts of the data file after the movable ones: "MM-DD", names, other days, source.
 std::vector<Feast> ReadFeasts() {
-    std::vector<Feast> feasts(Movable.begin(), Movable.end());
+    std::vector<Feast> feasts(MovableFeasts.begin(), MovableFeasts.end());
     std::string_view text(FeastsText);
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -279,7 +50,7 @@ std::vector<Feast> ReadFeasts() {
 // Where the first Sunday of Advent stands among the feasts.
 std::size_t FirstSundayOfAdvent() {
     std::size_t at = 0;
-    while (Movable[at].anchor != FeastAnchor::Advent)
+    while (MovableFeasts[at].anchor != FeastAnchor::Advent)
         ++at;
     return at;
 }
@@ -288,7 +59,7 @@ std::size_t FirstSundayOfAdvent() {
 // Saturday.
 static_assert([] {
     for (const int days : {-42, -35, -28, -21, -14, -1})
-        if (std::ranges::none_of(Movable, [days](const Feast &feast) {
+        if (std::ranges::none_of(MovableFeasts, [days](const Feast &feast) {
                 return feast.anchor == FeastAnchor::Easter && feast.offset == days;
             }))
             return false;
@@ -299,7 +70,7 @@ static_assert([] {
 
 std::size_t MovableFromEaster(int days) {
     std::size_t at = 0;
-    while (Movable[at].anchor != FeastAnchor::Easter || Movable[at].offset != days)
+    while (MovableFeasts[at].anchor != FeastAnchor::Easter || MovableFeasts[at].offset != days)
         ++at;
     return at;
 }

@@ -129,6 +129,19 @@ std::optional<StyledYear> OnlyOtherStyleThat(const Dating &d, Agrees agrees) {
     return agreeing;
 }
 
+// Where no style was asked for, the year answered names the day once, and one day of the
+// other styles' `agrees` with what the clause writes: that day, in its style; `by` is what
+// the clause wrote.
+template <typename Agrees>
+void SettleTheStyle(const DatingOptions &options, Dating &d, StyledBy by, Agrees agrees) {
+    if (options.styleGiven || !d.year || d.alsoYear || d.outcome != Outcome::Day)
+        return;
+    if (const std::optional<StyledYear> agreeing = OnlyOtherStyleThat(d, agrees)) {
+        AnswerInStyle(options, *agreeing, d);
+        d.styledBy = by;
+    }
+}
+
 } // namespace
 
 // A weekday written beside the day settles the style of its year where the one assumed gives
@@ -139,20 +152,15 @@ std::optional<StyledYear> OnlyOtherStyleThat(const Dating &d, Agrees agrees) {
 // day in February, whose count a leap year moves.
 void SettleTheStyleByTheWeekday(const DatingOptions &options, Dating &d) {
     const int written = d.reading.notes.weekday;
-    if (options.styleGiven || written < 0 || d.weekday < 0 || d.weekday == written || !d.year ||
-        d.alsoYear || d.outcome != Outcome::Day)
+    if (written < 0 || d.weekday < 0 || d.weekday == written)
         return;
     const bool church = d.reading.date.church.named();
-    const std::optional<StyledYear> agreeing = OnlyOtherStyleThat(d, [&](const StyledYear &other) {
+    SettleTheStyle(options, d, StyledBy::Weekday, [&](const StyledYear &other) {
         const DayOfMonth day = other.day.value_or(d.day);
         return (church || (!other.day && day.month != 2)) &&
                WeekdayOf(other.year, day, options.reckoning) == written &&
                IsCalendarDay(other.year, day, options.reckoning);
     });
-    if (!agreeing)
-        return;
-    AnswerInStyle(options, *agreeing, d);
-    d.styledBy = StyledBy::Weekday;
 }
 
 // So does the month written beside a movable feast: "MCCLXXVIII, mense marcio, dominica in
@@ -160,20 +168,15 @@ void SettleTheStyleByTheWeekday(const DatingOptions &options, Dating &d) {
 // of April. (The weekday written must agree too.)
 void SettleTheStyleByTheMonth(const DatingOptions &options, Dating &d) {
     const ClauseNotes &notes = d.reading.notes;
-    if (options.styleGiven || notes.month <= 0 || d.day.month == notes.month || !d.year ||
-        d.alsoYear || d.outcome != Outcome::Day)
+    if (notes.month <= 0 || d.day.month == notes.month)
         return;
-    const std::optional<StyledYear> agreeing = OnlyOtherStyleThat(d, [&](const StyledYear &other) {
+    SettleTheStyle(options, d, StyledBy::Month, [&](const StyledYear &other) {
         const DayOfMonth day = other.day.value_or(d.day);
         return day.month == notes.month &&
                (notes.weekday < 0 ||
                 WeekdayOf(other.year, day, options.reckoning) == notes.weekday) &&
                IsCalendarDay(other.year, day, options.reckoning);
     });
-    if (!agreeing)
-        return;
-    AnswerInStyle(options, *agreeing, d);
-    d.styledBy = StyledBy::Month;
 }
 
 // The indiction written, where no start of the indiction's year gives it in the year assumed,
