@@ -1405,7 +1405,9 @@ TEST(DatingClause, AWordAScanMisreadBesideADateIsRefused) {
           "Datum Anagnie. liiito kalendas iulii", "Datum Anagnie. uiito kalendas iulii",
           "Actum anno gracie millesimo ecº decimo. Kalendas maii.",
           "Datum Slanghetorp anno domini mº ccº lvuº sabbato ante festum beati Laurencii martiris.",
-          "Datum anno Domini MCCLXXVI, mense septembris, die 1une ante festum sancti Michaelis."})
+          "Datum anno Domini MCCLXXVI, mense septembris, die 1une ante festum sancti Michaelis.",
+          // a count parted by a space, or an ordinal left abbreviated: no Calends
+          "Datum Rome, x v kal. maii", "Datum Rome, qto kal. maii", "Datum Rome, pmo idus maii"})
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
     EXPECT_TRUE(
         LatinToModern("Data xxiiij. die mensis Aprilis, anno domini m. o cce. oxxx. o", {}).failed);
@@ -1413,6 +1415,7 @@ TEST(DatingClause, AWordAScanMisreadBesideADateIsRefused) {
     // a name is none of these: Illo, Lucio, though their small letters are a numeral's
     EXPECT_EQ(LatinToModern("Dat. VIII. Id. Mart. Illo u. c. eonsule.", {}).text, "08 Marzo");
     EXPECT_EQ(LatinToModern("Kal. Aug. Aug.", {}).text, "01 Agosto");
+    EXPECT_EQ(LatinToModern("Datum Viterbio kal. maii", {}).text, "01 Maggio");
 }
 
 // Consuls give a year of Rome without saying whether it came before Caesar's reform, when most

@@ -41,6 +41,14 @@ bool LooksLikeAGarbledCount(std::string_view key) {
     return false;
 }
 
+// Whether a word is an ordinal with its middle left out, as diplomatic editions keep the
+// scribe's abbreviation: "qto" (quarto or quinto), "pmo", "qrto", "scdo"; consonants and a
+// final o, which no Latin word is.
+bool IsAnOrdinalCutShort(std::string_view key) {
+    return key.size() >= 3 && key.size() <= 6 && key.back() == 'o' &&
+           key.substr(0, key.size() - 1).find_first_of("aeiouy") == std::string_view::npos;
+}
+
 // Whether a word is a letter from the name of a named day as charters write it in full.
 bool IsOneLetterFromANamedDay(std::string_view key) {
     for (const std::string_view day :
@@ -134,7 +142,7 @@ bool MustRead(const Words &words, std::size_t i) {
         (nearPridie(words[i].key) ||
          (cl != std::string_view::npos && nearPridie(std::string(words[i].key.substr(0, cl)) + "d" +
                                                      std::string(words[i].key.substr(cl + 2)))) ||
-         foreign(words[i].text) ||
+         foreign(words[i].text) || IsAnOrdinalCutShort(words[i].key) ||
          // (a name, a capital and small letters, is no numeral: Ulmi, Lucii; but capitals
          // inside are a numeral's: VIr)
          (!(words[i].capital && !words[i].capitals && !words[i].innerCapital) &&
@@ -196,8 +204,11 @@ bool MustRead(const Words &words, std::size_t i) {
     const auto number = [&words](std::size_t j) { return words.mayBeNumber(j); };
     // (and before "die": "in va die pentecostes" counts the feast's days)
     // (and before a month: "die vi novembris" is the sixth, not force)
-    return (joined(i + 1) && (words.is(i + 1, Kind::Reference) || number(i + 1) ||
-                              words.is(i + 1, Kind::Die) || words.monthOf(i + 1) != 0)) ||
+    // (and before another numeral: "x v kal.", a count parted by a scan's space, is no V)
+    return (joined(i + 1) &&
+            (words.is(i + 1, Kind::Reference) || number(i + 1) ||
+             (words.numeralOf(i + 1) > 0 && joined(i + 2) && words.is(i + 2, Kind::Reference)) ||
+             words.is(i + 1, Kind::Die) || words.monthOf(i + 1) != 0)) ||
            (i >= 1 && joined(i) && number(i - 1));
 }
 
