@@ -123,6 +123,8 @@ std::optional<long> Related(const ChurchDay &day, long feast) {
         return feast + 7;
     case FeastRelation::WithinOctave:
         return std::nullopt;
+    case FeastRelation::Quindene:
+        return feast + 14;
     case FeastRelation::DaysAfter:
     case FeastRelation::WeeksAfter:
         return feast + day.days;

@@ -46,6 +46,7 @@ enum class FeastRelation : std::uint8_t {
     Morrow,        // in crastino: the day after
     Octave,        // in octava: the seventh day after
     WithinOctave,  // infra octavam: the seven days after, a span and no day
+    Quindene,      // in quindena: the fourteenth day after, the fifteenth counted with the feast
     WeekdayAfter,  // die Veneris post festum: the first Friday strictly after it
     WeekdayBefore, // feria secunda ante: the last Monday strictly before it
     DaysAfter,     // tertio die post festum: so many days after it

@@ -34,6 +34,8 @@ std::string RelationText(const ChurchDay &day) {
         return "l'ottava, sette giorni dopo";
     case FeastRelation::WithinOctave:
         return "i sette giorni dopo (infra octavam)";
+    case FeastRelation::Quindene:
+        return "la quindena, quattordici giorni dopo";
     case FeastRelation::WeekdayAfter:
         return (day.weekday == 0 ? "la prima " : "il primo ") + weekday + " dopo la festa";
     case FeastRelation::WeekdayBefore:
@@ -79,9 +81,9 @@ std::string KeptElsewhereText(const Dating &d) {
     // Without a year, a day some days from the feast is named too, counted in a common year as
     // the answer is: the octave of St George kept on the 24th is 1 May. (A weekday's needs the
     // year; so does the eve, moved off a Sunday.)
-    const bool counted = church.relation == FeastRelation::Morrow ||
-                         church.relation == FeastRelation::Octave ||
-                         church.relation == FeastRelation::DaysAfter;
+    const bool counted =
+        church.relation == FeastRelation::Morrow || church.relation == FeastRelation::Octave ||
+        church.relation == FeastRelation::Quindene || church.relation == FeastRelation::DaysAfter;
     constexpr int ACommonYear = 1001;
     const bool counts = feastYear || (!d.year && d.outcome == Outcome::Day && counted);
     const int year = feastYear ? *feastYear : ACommonYear;

@@ -166,6 +166,7 @@ TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
             EXPECT_EQ(answer("in vigilia sancti " + name + in), expect(-1)) << name;
             EXPECT_EQ(answer("in crastino sancti " + name + in), expect(1)) << name;
             EXPECT_EQ(answer("in octava sancti " + name + in), expect(7)) << name;
+            EXPECT_EQ(answer("in quindena sancti " + name + in), expect(14)) << name;
             // a relation's word before another's: the eve of the feast, the morrow of its octave
             EXPECT_EQ(answer("in vigilia festi sancti " + name + in), expect(-1)) << name;
             EXPECT_EQ(answer("in crastino octave sancti " + name + in), expect(8)) << name;
@@ -718,6 +719,12 @@ TEST(ChurchYear, BolognaCountsTheMonthInAndOut) {
 TEST(ChurchYear, ReadsTheDaysOfEasterWeek) {
     for (int year = 1300; year <= 1320; ++year) {
         const DayOfMonth easter = EasterOf(year, Reckoning::Historical);
+        // the quindene, two weeks on
+        const std::string quindene =
+            JulianDayAnswer(JulianDayNumber(year, easter.month, easter.day, false) + 14).first;
+        EXPECT_EQ(LatinToModern("in quindena Pasche anno " + std::to_string(year), {}).text,
+                  quindene)
+            << year;
         const long wednesday = JulianDayNumber(year, easter.month, easter.day, false) + 3;
         std::string clause = "quarta feria sacri pasce anno ";
         const auto answer = LatinToModern(clause.append(std::to_string(year)), {});

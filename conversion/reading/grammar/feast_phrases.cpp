@@ -53,7 +53,7 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
     if (i < words.size() && words[i].dotted && key == "crast")
         return FeastRelation::Morrow;
     // Every other relation's word begins so, and is longer: most words are none.
-    if (key.size() < 5 || std::string_view("cfnopsu").find(key.front()) == std::string_view::npos)
+    if (key.size() < 5 || std::string_view("cfnopqsu").find(key.front()) == std::string_view::npos)
         return std::nullopt;
     const std::string stem = StemAt(words, i, i);
     // in natale sancti Mathei: a saint's feast as his birthday into heaven
@@ -68,6 +68,10 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
         return FeastRelation::Morrow;
     if (stem == "octau" || stem == "octab")
         return FeastRelation::Octave;
+    // in quindena Pasche, quinzena sancti Michaelis: the English courts' and the French
+    // bailiffs' term, the fifteenth day with the feast's own
+    if (stem == "quinden" || stem == "quinzen")
+        return FeastRelation::Quindene;
     return std::nullopt;
 }
 
