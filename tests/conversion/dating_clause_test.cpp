@@ -283,6 +283,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the consuls' names end at a day of the month, as at a Roman date
         {"Data mense Martio die XXVIII. Iustino et Eutharico conss.", "28 Marzo"},
         {"Anno Dni. 1319 die octava decembris consecrationis nostrae 2do.", "08 Dicembre 1319"},
+        // a prelate's years from his election, an abbot's or a doge's of his rule: no AD 13
+        {"Datum Rome, VI kal. maii, electionis nostre anno XIII.", "26 Aprile"},
+        {"Datum Venetiis, VI kal. maii, anno regiminis nostri XIII.", "26 Aprile"},
         {"Data sub die, quod fecit mensis iulius dies X.", "10 Luglio"},
         // A year's parts run together in one word, each with its scribe's ending; words that
         // look alike stay words

@@ -31,6 +31,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"acta", Kind::Given},
     {"actum", Kind::Given},
     {"ad", Kind::AD},
+    {"administrationis", Kind::Reign}, // administrationis nostre anno III: a regent's years
     {"aera", Kind::Era},
     {"aerae", Kind::Formula, Christian}, // anno aerae Christianae, aerae vulgaris
     {"ai", Kind::AI},
@@ -43,6 +44,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"annum", Kind::Anno},
     {"ante", Kind::Ante},
     {"ao", Kind::Anno},
+    {"archiepiscopatus", Kind::Reign},
     {"autem", Kind::Connective},
     {"bis", Kind::Bis},
     {"bixit", Kind::Lived}, // an epitaph's v written b
@@ -122,6 +124,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"eidus", Kind::Reference, Ides},
     {"eiduum", Kind::Reference, Ides},
     {"eiusdem", Kind::Formula, Unmarked}, // anno eiusdem (Domini)
+    {"electionis", Kind::Reign}, // electionis nostre anno II: an abbot's, a bishop elect's years
     {"eodem", Kind::AsAbove},
     {"epacta", Kind::Computus},
     {"epactae", Kind::Computus},
@@ -160,6 +163,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"gratie", Kind::Formula, Christian},
     {"gregoriani", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
     {"gregoriano", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
+    {"gubernacionis", Kind::Reign},
+    {"gubernationis", Kind::Reign},
     {"hor", Kind::Hour},
     {"hora", Kind::Hour},
     {"horae", Kind::Hour},
@@ -287,6 +292,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"pape", Kind::Pope},
     {"partu", Kind::Formula, Christian}, // anno a partu Virginis, a virgineo partu
     {"partus", Kind::Formula, Christian},
+    {"patriarchatus", Kind::Reign},
     {"penult", Kind::Last},    // die penult. Maii, cut short
     {"penultima", Kind::Last}, // the day before the month's last
     {"penultimi", Kind::Last},
@@ -312,11 +318,14 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"praedicta", Kind::AsAbove},
     {"praedictis", Kind::AsAbove}, // anno et pontificatu praedictis
     {"praedicto", Kind::AsAbove},
+    {"praelaturae", Kind::Reign},
     {"praesulatus", Kind::Reign},
     {"predicta", Kind::AsAbove},
     {"predictis", Kind::AsAbove},
     {"predicto", Kind::AsAbove},
     {"predie", Kind::Pridie},
+    {"prelaturae", Kind::Reign},
+    {"prelature", Kind::Reign}, // prelature nostre anno V: a prelate's years
     {"presulatus", Kind::Reign},
     {"prid", Kind::Pridie},
     {"pridiae", Kind::Pridie}, // ae for e, as in "dominicae"
@@ -327,6 +336,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"proposita", Kind::Posted},
     {"quoque", Kind::Connective}, // anno quoque DCCLXII ab incarnatione Domini
     {"recitata", Kind::Posted},
+    {"regiminis", Kind::Reign}, // regiminis nostri anno X: an abbot's, a doge's years
     {"regis", Kind::Reign},
     {"regnante", Kind::Reigning},
     {"regnantibus", Kind::Reigning},
