@@ -436,6 +436,12 @@ TEST(ChurchYear, TheWarningNamesTheDayByTheFeastKeptElsewhere) {
               std::string::npos);
     EXPECT_EQ(LatinToModern("sabbato post festum beate Margarete", {}).text.find("che dà"),
               std::string::npos);
+    // St Thomas without his title: the apostle's day, and in England Becket's may be meant; the
+    // apostle named so is his alone
+    const tempidex::Answer thomas = LatinToModern("in festo sancti Thome anno 1300", {});
+    EXPECT_EQ(thomas.text, "21 Dicembre 1300");
+    EXPECT_NE(thomas.warnings.find("29 Dicembre (Tommaso Becket"), std::string::npos);
+    EXPECT_EQ(LatinToModern("in festo sancti Thome apostoli anno 1300", {}).warnings, "");
 }
 
 // A vigil that fell on a Sunday was kept on the Saturday before: the warning says so in those
