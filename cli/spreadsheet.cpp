@@ -168,7 +168,13 @@ SpreadsheetRun ConvertSpreadsheet(std::string_view text, const SpreadsheetOption
         run.error = "il file è vuoto: manca la riga d'intestazione";
         return run;
     }
-    const std::optional<std::size_t> column = ColumnNamed(records.front(), options.column);
+    std::optional<std::size_t> column = ColumnNamed(records.front(), options.column);
+    // (a number past every row's last cell names no column: each answer would be empty, and
+    // the run a success)
+    if (column && std::none_of(records.begin(), records.end(), [&column](const Record &record) {
+            return *column < record.fields.size();
+        }))
+        column.reset();
     if (!column) {
         run.error = "colonna non trovata: " + options.column + "; le intestazioni sono:";
         for (const Field &field : records.front().fields)

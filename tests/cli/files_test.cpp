@@ -84,6 +84,9 @@ TEST(Spreadsheet, RefusesWhatItCannotConvertAndWritesNothing) {
              {{"-c", "--csv=0", "-"},
               "tempidex: -: colonna non trovata: 0; le intestazioni "
               "sono: «segnatura» «datazione»\n"},
+             {{"-c", "--csv=3", "-"},
+              "tempidex: -: colonna non trovata: 3; le intestazioni "
+              "sono: «segnatura» «datazione»\n"},
              {{"-c", "--csv=1", "/no/such/file.csv"},
               "tempidex: /no/such/file.csv: lettura non riuscita\n"},
              {{"-c", "--csv=1", "a.csv", "b.csv"},
