@@ -277,6 +277,11 @@ void CountInto(Dating &d, const DateReading &reading, const DatingOptions &optio
             date.dayOfMonth > 0 ? std::nullopt : DayIn(date, YearShape{true, false});
         if (leap && *leap != d.day)
             d.leapDay = leap;
+        // VI Kal. Mart. is the 24th of a leap year as the Romans counted it, and the 25th as
+        // the middle ages did, who counted the 24th the day added
+        if (date.dayOfMonth == 0 && roman.reference == Reference::Calends && roman.month == 3 &&
+            roman.count == 6 && !roman.doubled)
+            d.medievalDay = DayOfMonth{2, 25};
     }
     // Consuls named as the Republic named them, and Quintilis and Sextilis, are of a year of
     // Rome that may be before Caesar's reform, when the months after the Ides of 29 days

@@ -305,8 +305,9 @@ std::string Explain(const Dating &d) {
     if (d.republicDay)
         add("se l'anno fosse di prima della riforma di Cesare sarebbe " + On(*d.republicDay));
     if (d.medievalDay)
-        add("nel medioevo, che contava aggiunto il 24 Febbraio dell'anno bisestile, era " +
-            On(*d.medievalDay));
+        add(std::string(d.year ? "" : "se l'anno fosse bisestile, ") +
+            "nel medioevo, che contava aggiunto il 24 Febbraio dell'anno bisestile, " +
+            (d.year ? "era " : "sarebbe ") + On(*d.medievalDay));
     if (d.otherDay)
         add(std::string(notes.otherRole == DateRole::Received ? "ricevuta (acc.)"
                                                               : "pubblicata (pp.)") +

@@ -98,7 +98,9 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
              ModernYearText(*d.reading.date.year) + " cade due volte: nel " +
              ModernYearText(*d.year) + " e nel " + ModernYearText(*d.alsoYear));
     if (d.medievalDay) {
-        std::string text = "anno bisestile: il giorno è ";
+        std::string text = d.year
+                               ? "anno bisestile: il giorno è "
+                               : "l'anno non è calcolato: se fosse bisestile il giorno sarebbe il ";
         AppendModernDate(text, d.day, std::nullopt);
         text.append(" contando aggiunto il 25 Febbraio, come i Romani, ma ");
         AppendModernDate(text, *d.medievalDay, std::nullopt);

@@ -1536,6 +1536,13 @@ TEST(DatingClause, AYearOnlyAReignGivesWarnsOfTheLeapDay) {
         << reign.warnings;
     EXPECT_EQ(LatinToModern("iii kalendas marcii", {}).warnings.find("bisestile"),
               std::string::npos);
+    // VI Kal. Mart. is the 24th either way as the Romans counted, the 25th as the middle ages
+    // did (a pope's thirteenth year may be 1240)
+    const tempidex::Answer sixth =
+        LatinToModern("Dat. Laterani, VI kalendas martii, anno tertiodecimo.", {});
+    EXPECT_EQ(sixth.text, "24 Febbraio");
+    EXPECT_NE(sixth.warnings.find("ma 25 Febbraio contando aggiunto il 24"), std::string::npos)
+        << sixth.warnings;
     // Bologna's count from the month's end and the Roman date of the same day are one date
     EXPECT_EQ(
         LatinToModern("die secundo exeunte mense februarii, III Kal. Mart., anno 1301", {}).text,
