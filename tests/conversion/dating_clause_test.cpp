@@ -962,7 +962,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
 
 // A space a scan or a copy lost runs a count, a year, a named day or a month on to the word
 // beside it: read as a name, it would be passed over for another day or year. The clause is
-// refused; words that end or begin so by nature are read as before.
+// refused; words that end or begin so by nature are read as before, and a count run on to its
+// own named day is that count (its letters are a count's alone).
 TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
     const std::string_view runOn[] = {
         "Datum Lateraniiii. kalendas nouembris.",
@@ -996,6 +997,7 @@ TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
         "datum barchinone Terc io die Nouembris anno Mo ccco lxxo quarto",
         // the hundreds and units run together after the thousand cut short
         "Datum XV kal. Mai. anno Domini millº trecentesimoquartodecimo",
+        "Dat. Laterani, XXkal. decembris",
     };
     for (const std::string_view clause : runOn)
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
@@ -1014,6 +1016,9 @@ TEST(DatingClause, ANumberRunOnToAWordIsNeverPassedOver) {
          "19 Luglio 1264"},
         {"Datum Perusii idus Julij", "15 Luglio"},
         {"D M S VIXIT ANNIS XX LIBENS MERITO DIXIT XI KAL SEPT", "22 Agosto"},
+        {"Dat. Laterani, VIkalendas decembris", "26 Novembre"},
+        {"Dat. Anagnie, Vidus octobris.", "11 Ottobre"},
+        {"Datum Rome xiikal. maii", "20 Aprile"},
     };
     for (const auto &[clause, answer] : words)
         EXPECT_EQ(LatinToModern(clause, {}).text, answer) << clause;

@@ -138,6 +138,22 @@ std::size_t RunOnAnnoStart(std::string_view key) {
     return month.month != 0 && month.wholeMonth ? key.size() - 4 : 0;
 }
 
+// Where a named day begins in a word run on from its count, as scans give it ("VIkalendas",
+// "IIIidus", "xiikal."): the count is a word of its own. A count of days is written in i, v
+// and x alone (one past XIX is a count refused); the short cuts "id" and "non" are left out
+// ("vid." is videlicet). 0 where the word is none such.
+std::size_t RunOnNamedDayStart(std::string_view word) {
+    for (const std::string_view day : {"kal", "kalendas", "kalendis", "kalendarum", "calendas",
+                                       "calendis", "idus", "idibus", "nonas", "nonis"})
+        if (word.size() > day.size() && word.ends_with(day)) {
+            const std::string_view count = word.substr(0, word.size() - day.size());
+            const int value =
+                count.find_first_not_of("ivx") == std::string_view::npos ? RomanValue(count) : 0;
+            return value >= 1 && value <= 31 ? count.size() : 0;
+        }
+    return 0;
+}
+
 // Where a word broken at the end of a printed line goes on, when its hyphen is at `at`:
 // "Novem- bris", "mart-is", "Octo¬ bris" (the mark of scans of German editions). The rest
 // begins with a small letter: "Omnium-Sanctorum" is two words; and after a numeral it is more
@@ -193,6 +209,8 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         std::size_t count = RunOnCountEnd(word->text);
         if (count == 0)
             count = RunOnAnnoStart(word->key);
+        if (count == 0)
+            count = RunOnNamedDayStart(word->text);
         if (count > 0 && word->written.size() == word->text.size() &&
             m_tokens.size() < m_tokens.capacity()) {
             Token &next = m_tokens.emplace_back(*word);
