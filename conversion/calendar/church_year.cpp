@@ -122,6 +122,7 @@ std::optional<long> Related(const ChurchDay &day, long feast) {
     case FeastRelation::Octave:
         return feast + 7;
     case FeastRelation::WithinOctave:
+    case FeastRelation::WithinQuindene:
         return std::nullopt;
     case FeastRelation::Quindene:
         return feast + 14;

@@ -41,16 +41,17 @@ std::size_t MovableFromEaster(int days);
 
 // How a clause relates its day to a feast.
 enum class FeastRelation : std::uint8_t {
-    On,            // in festo, in die
-    Eve,           // in vigilia: the day before
-    Morrow,        // in crastino: the day after
-    Octave,        // in octava: the seventh day after
-    WithinOctave,  // infra octavam: the seven days after, a span and no day
-    Quindene,      // in quindena: the fourteenth day after, the fifteenth counted with the feast
-    WeekdayAfter,  // die Veneris post festum: the first Friday strictly after it
-    WeekdayBefore, // feria secunda ante: the last Monday strictly before it
-    DaysAfter,     // tertio die post festum: so many days after it
-    WeeksAfter,    // dominica tertia post Pentecosten: `days` days, whole weeks, after it
+    On,             // in festo, in die
+    Eve,            // in vigilia: the day before
+    Morrow,         // in crastino: the day after
+    Octave,         // in octava: the seventh day after
+    WithinOctave,   // infra octavam: the seven days after, a span and no day
+    Quindene,       // in quindena: the fourteenth day after, the fifteenth counted with the feast
+    WithinQuindene, // infra quindenam: the fourteen days after, a span and no day
+    WeekdayAfter,   // die Veneris post festum: the first Friday strictly after it
+    WeekdayBefore,  // feria secunda ante: the last Monday strictly before it
+    DaysAfter,      // tertio die post festum: so many days after it
+    WeeksAfter,     // dominica tertia post Pentecosten: `days` days, whole weeks, after it
 };
 
 // A day named by the church year, as a clause names it.

@@ -95,7 +95,8 @@ void CountByTheChurchYear(Dating &d, const DatingOptions &options) {
         d.outcome = Outcome::NoSuchDay;
         d.why = why;
     };
-    if (church.relation == FeastRelation::WithinOctave)
+    if (church.relation == FeastRelation::WithinOctave ||
+        church.relation == FeastRelation::WithinQuindene)
         return none(NoDay::FeastSpan);
     if (date.year && *date.year >= 1) {
         if (!CountChurchDay(*date.year, options, d))

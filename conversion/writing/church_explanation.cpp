@@ -36,6 +36,8 @@ std::string RelationText(const ChurchDay &day) {
         return "i sette giorni dopo (infra octavam)";
     case FeastRelation::Quindene:
         return "la quindena, quattordici giorni dopo";
+    case FeastRelation::WithinQuindene:
+        return "i quattordici giorni dopo (infra quindenam)";
     case FeastRelation::WeekdayAfter:
         return (day.weekday == 0 ? "la prima " : "il primo ") + weekday + " dopo la festa";
     case FeastRelation::WeekdayBefore:

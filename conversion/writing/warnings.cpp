@@ -102,7 +102,8 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
                                ? "anno bisestile: il giorno è "
                                : "l'anno non è calcolato: se fosse bisestile il giorno sarebbe il ";
         AppendModernDate(text, d.day, std::nullopt);
-        text.append(" contando aggiunto il 25 Febbraio, come i Romani, ma ");
+        text.append(d.year ? " contando aggiunto il 25 Febbraio, come i Romani, ma "
+                           : " contando aggiunto il 25 Febbraio, come i Romani, ma il ");
         AppendModernDate(text, *d.medievalDay, std::nullopt);
         text.append(" contando aggiunto il 24, come il medioevo");
         warn(text);

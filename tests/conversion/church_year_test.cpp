@@ -209,6 +209,10 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Datum die Jovis in Annunciationis Dominice octabis anno 1293",
              "die martis in festo beati Arnulphi anno 1255", // 18 July 1255 was a Sunday
              "infra octavam Epiphaniae anno 1300",
+             // the quindene's fortnight, and the Calends' quindene, no feast's
+             "infra quindenam Pasche anno 1300",
+             "usque in quindenam sancti Michaelis anno 1300",
+             "in quindena kalendarum maii anno 1300",
              "in festo sancti Thome Becket elevationis anno 1300",
              // the word that says which of the saint's feasts, a letter of it garbled
              "in festo sancti Martini ectivalis anno 1300",

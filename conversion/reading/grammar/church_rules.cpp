@@ -1,8 +1,8 @@
 // The rules that read a day named by the church year: a feast, and how the clause relates its
 // day to it.
 //
-//   on, eve, morrow, octave  [in] festo | die | vigilia | crastino | octava [festi] <feast>;
-//                            in <feast>;  infra octavam <feast> (a span, no day)
+//   on, eve, morrow, octave  [in] festo | die | vigilia | crastino | octava | quindena [festi]
+//                            <feast>; in <feast>;  infra octavam | quindenam <feast> (a span)
 //   a weekday by a feast     feria N | N feria | die Lunae | dominica | sabbato [proxima]
 //                            post | ante [festum | dominicam [qua cantatur]] <feast>;
 //                            feria N Paschae | Pentecostes: a day of that week
@@ -206,11 +206,15 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (const std::optional<FeastNamed> feast =
                 january ? std::nullopt : FeastFrom(words, name)) {
             ChurchDay day = DayOf(*feast, *relation);
-            // "infra octavam", and "in octavas" (into the octave): the seven days, no one day
+            // "infra octavam", and "in octavas" (into the octave): the seven days, no one day;
+            // the same of the quindene ("infra quindenam", "usque in quindenam")
             const std::string_view word = words[i].key;
             if (*relation == FeastRelation::Octave &&
                 (infra || word == "octauas" || word == "octabas" || word == "octauam"))
                 day.relation = FeastRelation::WithinOctave;
+            if (*relation == FeastRelation::Quindene &&
+                (infra || word.ends_with("am") || word.ends_with("as")))
+                day.relation = FeastRelation::WithinQuindene;
             AddChurchDay(words, phrases, at, feast->end, day);
         }
     }

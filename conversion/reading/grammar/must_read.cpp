@@ -42,11 +42,26 @@ bool LooksLikeAGarbledCount(std::string_view key) {
 }
 
 // Whether a word is an ordinal with its middle left out, as diplomatic editions keep the
-// scribe's abbreviation: "qto" (quarto or quinto), "pmo", "qrto", "scdo"; consonants and a
-// final o, which no Latin word is.
-bool IsAnOrdinalCutShort(std::string_view key) {
-    return key.size() >= 3 && key.size() <= 6 && key.back() == 'o' &&
-           key.substr(0, key.size() - 1).find_first_of("aeiouy") == std::string_view::npos;
+// scribe's abbreviation: "qto" (quarto or quinto), "pmo", "qrto", "scdo", and "qtº" with its
+// mark; consonants and a final o, which no Latin word is (a name is none: Brno).
+bool IsAnOrdinalCutShort(const Words &words, std::size_t i) {
+    const Token &t = words[i];
+    const std::string key = std::string(t.key) + (t.marked ? "o" : "");
+    return !(t.capital && !t.capitals) && key.size() >= 3 && key.size() <= 6 && key.back() == 'o' &&
+           key.substr(0, key.size() - 1).find_first_of("aeiouy") == std::string::npos;
+}
+
+// Whether word i is the first part of an ordinal cut short whose ending is written apart, right
+// before a named day: "q to kal.", "q'to", "qu'to", "p'mo" (no year's "mº" there).
+bool BeginsAnOrdinalApart(const Words &words, std::size_t i) {
+    const std::string_view key = words[i].key;
+    // (a letter alone whatever else it may be: p. of p. c., post consulatum)
+    return i + 2 < words.size() && key.size() <= 3 &&
+           (words.classOf(i).kinds == 0 || key.size() == 1) && words.numeralOf(i) == 0 &&
+           !words.mayBeNumber(i) && !words.parted(i + 1) && !words.parted(i + 2) &&
+           words.is(i + 2, Kind::Reference) &&
+           IsOneOf(words[i + 1].key, {"to", "mo", "do", "no", "uo"}) &&
+           key.find_first_of("aeioy") == std::string_view::npos;
 }
 
 // Whether a word is a letter from the name of a named day as charters write it in full.
@@ -142,7 +157,7 @@ bool MustRead(const Words &words, std::size_t i) {
         (nearPridie(words[i].key) ||
          (cl != std::string_view::npos && nearPridie(std::string(words[i].key.substr(0, cl)) + "d" +
                                                      std::string(words[i].key.substr(cl + 2)))) ||
-         foreign(words[i].text) || IsAnOrdinalCutShort(words[i].key) ||
+         foreign(words[i].text) || IsAnOrdinalCutShort(words, i) ||
          // (a name, a capital and small letters, is no numeral: Ulmi, Lucii; but capitals
          // inside are a numeral's: VIr)
          (!(words[i].capital && !words[i].capitals && !words[i].innerCapital) &&
@@ -153,7 +168,7 @@ bool MustRead(const Words &words, std::size_t i) {
          (words.runOnPart(i, Words::ViAtEnd) && words[i].capital && !words[i].capitals && i >= 1 &&
           !words[i - 1].dotted)))
         return true;
-    if (RunOnMustBeRead(words, i))
+    if (RunOnMustBeRead(words, i) || BeginsAnOrdinalApart(words, i))
         return true;
     // A word a letter from a named day before a month: the named day misspelt (kalenuas
     // Aprilis), never a month passed over.

@@ -216,6 +216,15 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
                     begin = i;
                 return Fault{LineFault::Designation, words.written(begin, end)};
             }
+        // a count parted by a space, or cut short with its ending apart, right before its named
+        // day: "x v kal.", "p'mo kal."
+        const bool countApart = i + 2 < words.size() && words[i].key.size() <= 3 &&
+                                !words[i].dotted && !words.parted(i + 1) && !words[i + 1].dotted &&
+                                !words.parted(i + 2) && words.is(i + 2, Kind::Reference) &&
+                                ((words.numeralOf(i + 1) >= 1 && words.numeralOf(i + 1) <= 19) ||
+                                 IsOneOf(words[i + 1].key, {"to", "mo", "do", "no", "uo"}));
+        if (countApart)
+            return Fault{LineFault::Designation, words.written(i, i + 2)};
         return Fault{LineFault::Number, words.written(i, i + 1)};
     }
     return std::nullopt;

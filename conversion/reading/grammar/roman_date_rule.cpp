@@ -157,7 +157,7 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         at >= 1 && !words.parted(at) ? RelationOf(words, at - 1) : std::nullopt;
     const bool fromTheDay = relation == FeastRelation::Eve || (relation == FeastRelation::Morrow &&
                                                                !words.is(at - 1, Kind::Postridie));
-    const bool octave = relation == FeastRelation::Octave;
+    const bool octave = relation == FeastRelation::Octave || relation == FeastRelation::Quindene;
     const bool genitive = IsOneOf(words[at].key, {"kalendarum", "nonarum", "iduum", "idum"});
     const bool in = at >= 2 && words.is(at - 2, Kind::In) && !words.parted(at - 1);
     if (named1.fault == PhraseFault::None && (fromTheDay || (octave && (genitive || in)))) {

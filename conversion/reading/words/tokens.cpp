@@ -154,6 +154,20 @@ std::size_t RunOnNamedDayStart(std::string_view word) {
     return 0;
 }
 
+// Whether the word after `at` in the line, past spaces and stops, names a month: "Vidus
+// octobris" is V Id. Oct., "Ego Vidus notarius" a notary's name.
+bool MonthFollows(std::string_view line, std::size_t at) {
+    while (at < line.size() && (line[at] == ' ' || line[at] == '.'))
+        ++at;
+    std::string key;
+    for (; at < line.size() && Bytes[static_cast<unsigned char>(line[at])].kind == Byte::Letter;
+         ++at) {
+        const char letter = Letters[static_cast<unsigned char>(line[at])];
+        key += letter == 'v' ? 'u' : letter;
+    }
+    return ClassOf(key).month != 0;
+}
+
 // Where a word broken at the end of a printed line goes on, when its hyphen is at `at`:
 // "Novem- bris", "mart-is", "Octo¬ bris" (the mark of scans of German editions). The rest
 // begins with a small letter: "Omnium-Sanctorum" is two words; and after a numeral it is more
@@ -209,7 +223,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         std::size_t count = RunOnCountEnd(word->text);
         if (count == 0)
             count = RunOnAnnoStart(word->key);
-        if (count == 0)
+        if (count == 0 && MonthFollows(line, end))
             count = RunOnNamedDayStart(word->text);
         if (count > 0 && word->written.size() == word->text.size() &&
             m_tokens.size() < m_tokens.capacity()) {
