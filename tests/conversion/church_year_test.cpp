@@ -307,6 +307,11 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"anno Domini 1270, die mercurii post festum beatorum Egidii et Lupi", "03 Settembre 1270"},
         {"in festo sancti Egidii et sancti Lupi", "01 Settembre"},
         {"in vigilia sancti Martini", "10 Novembre"},
+        // the sentence after the clause is no word of the saint's name, its stop set apart or
+        // none: the amen, the witnesses
+        {"anno Domini MCCLX, in festo sancti Martini. Amen.", "11 Novembre 1260"},
+        {"anno Domini MCCLX, in festo sancti Michaelis Testibus hiis", "29 Settembre 1260"},
+        {"anno Domini MCCLX, in festo sancti Egidii . Robertus scripsit.", "01 Settembre 1260"},
         // a day of the month beside a movable feast: answered where the two agree that year
         {"anno domini MCCLXXX, quarto kalendas maii, dominica Quasimodo", "28 Aprile 1280"},
         // the week a Sunday begins; the first Sunday after a feast; the scribes' ff and michi

@@ -79,14 +79,27 @@ bool IsCutShort(const Token &word) {
                        [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
+// Words that begin the sentences after a dating clause: its amen, the witnesses, the notary's
+// subscription, the sanction of a bull, a letter's farewell.
+bool BeginsTheNextSentence(std::string_view key) {
+    return IsOneOf(key, {"amen",         "coram", "ego",    "hii",   "hiis",        "huius",
+                         "interfuerunt", "item",  "nos",    "nulli", "presentibus", "praesentibus",
+                         "quod",         "si",    "signum", "teste", "testes",      "testibus",
+                         "ualete",       "uale",  "ut"});
+}
+
 bool SentenceEndsBefore(const Words &words, std::size_t i) {
     // (a letter with its stop is an initial or a title, s. Ignoti)
     if (words[i - 1].dotted && words[i - 1].key.size() >= 2 && !IsCutShort(words[i - 1]))
         return true;
-    // the mark right after the word: an editor's "(!)" or "(?)" ends no sentence
+    // the mark right after the word: an editor's "(!)" or "(?)" ends no sentence; a stop set
+    // apart, as French editions print it, does ("Virginis . Amen")
     const std::string_view span = words.written(i - 1, i + 1);
     const std::size_t before = words[i - 1].written.size(), after = words[i].written.size();
-    return span.size() > before + after && (span[before] == '!' || span[before] == '?');
+    if (span.size() <= before + after)
+        return false;
+    const std::string_view gap = span.substr(before, span.size() - before - after);
+    return gap[0] == '!' || gap[0] == '?' || gap.find(" .") != std::string_view::npos;
 }
 
 // `sharedBy`: whether saints of other feasts share the name matched (Thome: the Apostle,
@@ -143,9 +156,11 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
         // A name the table does not know after the saint's (Thome Becket, Martini Turonensis)
         // may be another saint of the name, or another of his feasts; so may one run on to
         // the word before it, the space lost ("Tymothei etApollinaris").
+        // (not the words that begin the sentence after a dating clause, its stop there or not:
+        // "in festo sancti Martini. Amen.", "... Michaelis Testibus hiis")
         const bool unknownName =
             (words.nameLike(i) || CapitalAfterSmall(words[i].written, false) != 0) &&
-            !words.mayBeNumber(i);
+            !words.mayBeNumber(i) && !BeginsTheNextSentence(words[i].key);
         // "ante" says which feast only before the Latin Gate (Iohannis ante portam Latinam);
         // before a feast it is the next phrase's: "post Trinitatem ante nativitatem Iohannis"
         if (words[i].key == "ante" && i + 1 < words.size() && !words[i + 1].pause &&
