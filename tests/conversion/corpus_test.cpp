@@ -242,6 +242,28 @@ TEST(Corpus, WordsAroundAClauseNeverChangeItsDay) {
     EXPECT_GE(kept * 10, tried * 9);
 }
 
+// The sentence after a clause is none of its words: a clause read right is read alike with its
+// amen or its witnesses after it (a saint's name does not run on into "Amen").
+TEST(Corpus, TheSentenceAfterAClauseIsNoneOfItsWords) {
+    int tried = 0, refused = 0;
+    for (const Row &row : Rows()) {
+        const auto alone = LatinToModern(row.clause, {});
+        if (alone.failed || !Agrees(row, ReadAnswer(alone.text), alone.warnings))
+            continue;
+        for (const std::string_view after : {" Amen.", " Testibus hiis: Petro et Iohanne."}) {
+            const std::string clause = row.clause + std::string(after);
+            const auto set = LatinToModern(clause, {});
+            ++tried;
+            refused += set.failed ? 1 : 0;
+            if (!set.failed) {
+                EXPECT_EQ(set.text, alone.text) << clause;
+            }
+        }
+    }
+    std::cout << refused << " of " << tried << " clauses refused with the sentence after them\n";
+    EXPECT_LE(refused * 100, tried);
+}
+
 // A second date of another day, before or after a clause, is never answered in its place: the
 // line is refused or keeps its answer. (A law's date received or posted, acc., pp., lecta, is
 // the other date beside an unmarked one, with a warning, by design: those clauses are left out.)
