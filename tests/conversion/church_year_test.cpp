@@ -213,6 +213,9 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "infra quindenam Pasche anno 1300",
              "usque in quindenam sancti Michaelis anno 1300",
              "in quindena kalendarum maii anno 1300",
+             // "oct." before a saint's name, October or the octave ("i. oct. Innoc.", a
+             // regest's "in octava Innocentium")
+             "I. Oct. Innoc. anno 1337",
              "in festo sancti Thome Becket elevationis anno 1300",
              // the word that says which of the saint's feasts, a letter of it garbled
              "in festo sancti Martini ectivalis anno 1300",

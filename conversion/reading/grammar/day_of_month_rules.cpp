@@ -1,5 +1,6 @@
 // The rules that read a day of the month (die XV mensis Maii, mense Maii die 3, 14. Novembris)
 // and a month named beside a date (mense Maio), checked against the date's.
+#include "feast_phrases.h"
 #include "month_words.h"
 #include "number_phrases.h"
 #include "rules.h"
@@ -27,7 +28,16 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         } else if (after == "intrante" || after == "introeunte" || after == "intrantis") {
             ++end;
         }
-        phrases.push_back(DatePhrase(begin, end, date, monthAt, read));
+        Phrase p = DatePhrase(begin, end, date, monthAt, read);
+        // "i. oct. Innoc.", as regests cut "in octava Innocentium": "oct." before a feast's
+        // name may be its octave, no October
+        if (words[monthAt].key == "oct" && words[monthAt].dotted && !words.parted(monthAt + 1) &&
+            FeastFrom(words, monthAt + 1)) {
+            p.fault = PhraseFault::Month;
+            p.faultBegin = static_cast<std::uint8_t>(monthAt);
+            p.faultEnd = static_cast<std::uint8_t>(monthAt + 2);
+        }
+        phrases.push_back(p);
     };
     // "mensis" or "mense" before the month, or "de mense" as Italian notaries write it: die
     // duodecimo de mense madii; "mensis" also after a comma: "Die 10, mensis iulii"
