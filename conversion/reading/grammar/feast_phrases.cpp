@@ -68,8 +68,8 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
         return FeastRelation::Morrow;
     if (stem == "octau" || stem == "octab")
         return FeastRelation::Octave;
-    // in quindena Pasche, quinzena sancti Michaelis: the English courts' and the French
-    // bailiffs' term, the fifteenth day with the feast's own
+    // in quindena Pasche, quinzena sancti Michaelis: the fifteenth day counting the feast's
+    // own, as the English courts set their terms
     if (stem == "quinden" || stem == "quinzen")
         return FeastRelation::Quindene;
     return std::nullopt;

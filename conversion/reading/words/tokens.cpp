@@ -223,8 +223,10 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         std::size_t count = RunOnCountEnd(word->text);
         if (count == 0)
             count = RunOnAnnoStart(word->key);
-        if (count == 0 && MonthFollows(line, end))
-            count = RunOnNamedDayStart(word->text);
+        if (count == 0)
+            if (const std::size_t dayAt = RunOnNamedDayStart(word->text);
+                dayAt > 0 && MonthFollows(line, end))
+                count = dayAt;
         if (count > 0 && word->written.size() == word->text.size() &&
             m_tokens.size() < m_tokens.capacity()) {
             Token &next = m_tokens.emplace_back(*word);
