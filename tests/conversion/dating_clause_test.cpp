@@ -874,6 +874,14 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"in festo sancti Michaelis mense setembris anno MCCC", "29 Settembre 1300"},
         {"Ex Buda. indictione xvij Kal. Octobr. M.D.XII-o.", tempidex::ErrorYearNotCorrect},
         {"Datum Romae indictione XVI, anno MCCC, Kal. Mai.", "01 Maggio 1300"},
+        // nor before the word: there the number is the year's units, and "xima" undecima
+        {"anno domini mcccc, xviii indictione, in die sancti Dionysii",
+         tempidex::ErrorYearNotCorrect},
+        {"Datum anno domini mccccxviii, indictione xiima, in die sancti Dionysii",
+         "09 Ottobre 1418"},
+        // four written with the end of quattuor is the year's units too, never passed over
+        {"Datum anno domini mºcºcºcº lxxx iiiior die dominico post festum Martini",
+         tempidex::ErrorYearNotCorrect},
         // nor is any indiction: a year after the indiction's word is not passed over as one
         {"Bude, 5. Iulii, indictio 1533.", tempidex::ErrorYearNotCorrect},
         {"Datum Constantie die ultima mensis aprilis sub anno a nativitate domini 1418 indictione "

@@ -36,19 +36,26 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (!words.parted(i) && words.is(i, Kind::AsAbove))
         phrases.push_back(Spanning(PhraseKind::Indiction, at, i + 1, 0));
     Counts counts = words.parted(i) ? Counts{} : CountsFrom(words, i);
-    // indictione vta: a numeral with the ending of quinta
+    // indictione vta, xima: a numeral with the ending of quinta, of undecima (prima, septima
+    // and the tens end so)
     if (const std::string_view t = i < words.size() ? words[i].text : "";
-        counts.empty() && !words.parted(i) && t.size() >= 3 && t.ends_with("ta") &&
-        RomanValue(t.substr(0, t.size() - 2)) > 0)
-        counts.push_back({RomanValue(t.substr(0, t.size() - 2)), i, i + 1});
+        counts.empty() && !words.parted(i) && t.size() >= 3 &&
+        (t.ends_with("ta") || t.ends_with("ma"))) {
+        const int n = RomanValue(t.substr(0, t.size() - 2));
+        if (n > 0 && (t.ends_with("ta") || n == 1 || n == 7 || n >= 10))
+            counts.push_back({n, i, i + 1});
+    }
     // (a number past 15 before a named day is no indiction's but the date's count: "indictione
     // xvij Kal. Octobr." is refused, never the Calends)
     for (const NumberRead &n : counts) // indictione tertia decima
         if (value(n.value) > 0 || words.parted(n.end) || !words.is(n.end, Kind::Reference))
             phrases.push_back(Spanning(PhraseKind::Indiction, at, n.end, value(n.value)));
-    if (!words.parted(at)) // tertia indictione
+    // tertia indictione; a number past 15 before the word is none (m. cccc. xviii. indictione
+    // xima: the year's units)
+    if (!words.parted(at))
         for (const NumberRead &n : CountsEndingAt(words, at))
-            phrases.push_back(Spanning(PhraseKind::Indiction, n.begin, at + 1, value(n.value)));
+            if (value(n.value) > 0)
+                phrases.push_back(Spanning(PhraseKind::Indiction, n.begin, at + 1, n.value));
     // indictione Vl: a numeral misread (VI), or written wrong, is an indiction not checked. It
     // never changes the day; but before a named day or a number it may be the date's count.
     // (but a number of a hundred and more, well written, is no indiction's misread: "indictio

@@ -115,8 +115,12 @@ bool IsNumeralWithAnOddLetter(std::string_view text, bool marked) {
 
 // Whether a word is a numeral's letters with a scribe's ending that make no numeral with it: an
 // i a scan read as l (viilo, xvlio, iiljo), a t that ends no count of three (liiito). Words
-// are spelt so with fewer letters before their ending: mixto, mino.
+// are spelt so with fewer letters before their ending: mixto, mino. And four with the end of
+// quattuor (iiiior), a cardinal no year's units take: "lxxx iiiior" is 1384, not 1380.
 bool IsNoNumeralWithAnEnding(std::string_view text) {
+    if (text.size() >= 4 && text.ends_with("or") &&
+        HasNumeralLettersOnly(text.substr(0, text.size() - 2)))
+        return true;
     for (const std::string_view ending : {"mo", "to", "no", "vo", "uo", "do", "o"}) {
         const std::string_view letters = text.substr(0, text.size() - ending.size());
         if (text.size() < ending.size() + 2 || !text.ends_with(ending) ||
