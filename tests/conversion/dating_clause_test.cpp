@@ -879,6 +879,14 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          tempidex::ErrorYearNotCorrect},
         {"Datum anno domini mccccxviii, indictione xiima, in die sancti Dionysii",
          "09 Ottobre 1418"},
+        // the month named before its last day but one; a saint's name that is a month's with
+        // his epithet; a count after the month, where Danish scribes put it
+        {"anno domini millesimo quadringentesimo tricesimo septimo mensis februarii die "
+         "penultima",
+         "27 Febbraio 1437"},
+        {"anno domini mcccxxvii, xxviiº/ Marci ewangeliste", tempidex::ErrorDateNotCorrect},
+        {"anno domini mcccxxvii, xxvii Marci", "27 Marzo 1327"},
+        {"Datum idus ianuarii. vi. anno domini mccc", tempidex::ErrorYearNotCorrect},
         // four written with the end of quattuor is the year's units too, never passed over
         {"Datum anno domini mºcºcºcº lxxx iiiior die dominico post festum Martini",
          tempidex::ErrorYearNotCorrect},

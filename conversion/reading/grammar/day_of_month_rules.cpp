@@ -107,6 +107,19 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         // die ultima mensis februarii, die ultimo Maii: the month's last day
         if (words.is(at + 1, Kind::Last) && !words.parted(at + 1))
             addLast(begin, at + 1, at + 2);
+        // mensis februarii die penultima: the month named before its last day (not a named
+        // day's month)
+        if (at >= 1 && words.monthOf(at - 1) != 0 && words.classOf(at - 1).wholeMonth &&
+            !words.parted(at) && words.is(at + 1, Kind::Last) && !words.parted(at + 1) &&
+            !(at >= 2 && !words.parted(at - 1) && words.is(at - 2, Kind::Reference))) {
+            const std::size_t first =
+                at >= 2 && !words.parted(at - 1) && words.is(at - 2, Kind::Mensis) ? at - 2
+                                                                                   : at - 1;
+            const std::size_t before = phrases.size();
+            add(first, words[at + 1].key.starts_with("pen") ? 2 : 1, at - 1, at + 2, true);
+            if (phrases.size() > before)
+                phrases.back().date.fromMonthEnd = true;
+        }
         // die novembris septimo
         if (words.monthOf(at + 1) && !words.parted(at + 1) && !words.parted(at + 2))
             for (const NumberRead &count : CountsFrom(words, at + 2))

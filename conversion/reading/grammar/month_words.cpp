@@ -1,5 +1,7 @@
 #include "month_words.h"
 
+#include "feast_phrases.h"
+
 #include "reading/words/letters_apart.h"
 #include "reading/words/month_names.h"
 
@@ -16,10 +18,17 @@ MonthRead MonthAt(const Words &words, std::size_t i, bool mustBeMonth) {
         return {};
     // (but a month's name cut short that is also a word, before another month: "IX Kal. decem
     // Feb.", "mensis decem maii" are ten, not December)
-    if (const int month = words.monthOf(i))
-        return IsAlsoAWord(words[i].key) && words.monthOf(i + 1) != 0 && !words.parted(i + 1)
-                   ? MonthRead{}
-                   : MonthRead{month, false};
+    // (nor a saint's name with his epithet: "xxvii Marci ewangeliste" is St Mark's day, no 27
+    // March)
+    if (const int month = words.monthOf(i)) {
+        if (IsAlsoAWord(words[i].key) && words.monthOf(i + 1) != 0 && !words.parted(i + 1))
+            return {};
+        if (i + 1 < words.size() && !words.parted(i + 1) && words.monthOf(i + 1) == 0)
+            if (const std::optional<FeastNamed> saint = FeastFrom(words, i);
+                saint && saint->end > i + 1)
+                return {};
+        return {month, false};
+    }
     if (!mustBeMonth || words.classOf(i).kinds != 0 || words.isNumber(i))
         return {};
     // (not where the month itself follows: "Kal. Martinus Feb." has a name before its month;

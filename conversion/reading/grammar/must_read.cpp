@@ -224,7 +224,11 @@ bool MustRead(const Words &words, std::size_t i) {
             (words.is(i + 1, Kind::Reference) || number(i + 1) ||
              (words.numeralOf(i + 1) > 0 && joined(i + 2) && words.is(i + 2, Kind::Reference)) ||
              words.is(i + 1, Kind::Die) || words.monthOf(i + 1) != 0)) ||
-           (i >= 1 && joined(i) && number(i - 1));
+           (i >= 1 && joined(i) && number(i - 1)) ||
+           // (and after a month: "idus ianuarii. vi." may count the date's days, as Danish
+           // scribes put the count after the month)
+           (i >= 1 && joined(i) && words.monthOf(i - 1) != 0 &&
+            words[i].text.find_first_not_of("ivx") == std::string_view::npos);
 }
 
 } // namespace tempidex
