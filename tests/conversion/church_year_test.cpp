@@ -315,6 +315,10 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"anno Domini MCCLX, in festo sancti Martini. Amen.", "11 Novembre 1260"},
         {"anno Domini MCCLX, in festo sancti Michaelis Testibus hiis", "29 Settembre 1260"},
         {"anno Domini MCCLX, in festo sancti Egidii . Robertus scripsit.", "01 Settembre 1260"},
+        // a Sunday in Lent is the first, Invocavit, unless the Introit sung names another
+        // (Easter 1320 was 30 March)
+        {"anno domini mcccxx dominica quadragesime qua cantatur officium Oculi", "02 Marzo 1320"},
+        {"anno domini mcccxx dominica in quadragesima qua cantatur Letare", "09 Marzo 1320"},
         // a day of the month beside a movable feast: answered where the two agree that year
         {"anno domini MCCLXXX, quarto kalendas maii, dominica Quasimodo", "28 Aprile 1280"},
         // the week a Sunday begins; the first Sunday after a feast; the scribes' ff and michi

@@ -35,6 +35,18 @@ bool IsATerm(const Words &words, std::size_t end, const ChurchDay &day) {
     return false;
 }
 
+// Where a Sunday's Introit is named after "qua cantatur" at word i ("dominica qua cantatur
+// Oculi", "qua cantatur officium Letare", the Mass's or its Introit's word between); i itself
+// where no such words stand there.
+std::size_t IntroitAfter(const Words &words, std::size_t i) {
+    if (i + 1 >= words.size() || words[i].key != "qua" || words[i + 1].key != "cantatur")
+        return i;
+    const std::size_t name = i + 2;
+    return name < words.size() && IsOneOf(words[name].key, {"officium", "introitus", "missa"})
+               ? name + 1
+               : name;
+}
+
 } // namespace
 
 std::string StemAt(const Words &words, std::size_t i, std::size_t first) {
@@ -159,8 +171,8 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
         !words.parted(i + 1)) {
         sunday = true;
         ++i;
-        if (i + 1 < words.size() && words[i].key == "qua" && words[i + 1].key == "cantatur") {
-            i += 2;
+        if (const std::size_t introit = IntroitAfter(words, i); introit > i) {
+            i = introit;
             sung = true; // (the Introit may follow a colon: "qua cantatur: Oculi mei")
         } else if (i < words.size() && words[i].key == "in") {
             ++i;
@@ -170,10 +182,21 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     if ((words.parted(i) && !(sung && i < words.size() && !words[i].gloss)) ||
         (!sunday && stem == "dominic" && words[i].key != "dominici"))
         return std::nullopt;
-    // dominica Quadragesimae, dominica in Quadragesima: the first Sunday of Lent, Invocavit
+    // dominica Quadragesimae, dominica in Quadragesima: the first Sunday of Lent, Invocavit;
+    // but a Sunday in Lent "qua cantatur Oculi" is the one whose Introit is named
     if (sunday && i < words.size() &&
-        IsOneOf(words[i].key, {"quadragesime", "quadragesimae", "quadragesima"}))
-        return FeastNamed{static_cast<int>(SundayOfLent(1)), i + 1, octave};
+        IsOneOf(words[i].key, {"quadragesime", "quadragesimae", "quadragesima"})) {
+        const std::size_t introit = IntroitAfter(words, i + 1);
+        if (introit == i + 1)
+            return FeastNamed{static_cast<int>(SundayOfLent(1)), i + 1, octave};
+        const std::optional<FeastRead> named = FeastAt(words, introit, {});
+        if (!named || named->feast < 0 || !IsSunday(named->feast))
+            return std::nullopt;
+        const Feast &lent = Feasts()[static_cast<std::size_t>(named->feast)];
+        if (lent.anchor != FeastAnchor::Easter || lent.offset < -42 || lent.offset > -7)
+            return std::nullopt; // (a Sunday of Lent's, from Invocavit to Palm Sunday)
+        return FeastNamed{named->feast, named->end, octave};
+    }
     // dominica passionis, dominica in passione Domini: Iudica, the fifth Sunday of Lent. (Not
     // without "dominica": the Lord's Passion alone may be Good Friday's.)
     if (sunday && i < words.size() && (words[i].key == "passionis" || words[i].key == "passione")) {
