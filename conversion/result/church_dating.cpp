@@ -98,6 +98,11 @@ void CountByTheChurchYear(Dating &d, const DatingOptions &options) {
     if (church.relation == FeastRelation::WithinOctave ||
         church.relation == FeastRelation::WithinQuindene)
         return none(NoDay::FeastSpan);
+    // "anno domini lxi, sabbato post diem corporis Christi": no document is dated by the year
+    // of the Lord so early; the scribe left out the century, and the day moves with the year
+    if (date.year && *date.year >= 1 && *date.year < FirstYearOfTheIncarnation &&
+        d.reading.notes.count == YearCount::Christian && NeedsItsYear(church))
+        return none(NoDay::FeastEarlyYear);
     if (date.year && *date.year >= 1) {
         if (!CountChurchDay(*date.year, options, d))
             return none(d.stylesDiffering > 0 ? NoDay::FeastInAnotherStyle

@@ -43,6 +43,7 @@ enum class NoDay : std::uint8_t {
     Reform,              // 5 to 14 October 1582, in the Gregorian calendar
     StyledOutOfRange,    // a year moved by its style past the years that are read
     FeastNeedsYear,      // a movable feast, or a weekday by a feast, and no year of ours
+    FeastEarlyYear,      // the same in a year of the Lord before 525: its century left out?
     FeastSpan,           // infra octavam, infra quindenam: days, not one
     ExeunteTooFar,       // Bologna's "die XX exeunte": counted back past the month's half
     FeastWeekday,        // "die martis in festo": the feast was no Tuesday that year

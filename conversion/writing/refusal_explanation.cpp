@@ -71,6 +71,11 @@ std::string ExplainNoDay(const Dating &d) {
         return ExplainGap(d.day, *d.year);
     case NoDay::StyledOutOfRange:
         return ExplainUnreadYear(ModernYearText(*d.year));
+    case NoDay::FeastEarlyYear:
+        return ExplainChurchDay(d) + ": l'anno " + std::to_string(*date.year) +
+               " come è scritto è di prima del " + std::to_string(FirstYearOfTheIncarnation) +
+               ", quando l'era cristiana non datava ancora i documenti; se lo scriba ha omesso "
+               "il millennio o i secoli, il giorno è un altro, e cambia con l'anno";
     case NoDay::FeastNeedsYear:
         return ExplainChurchDay(d) + ": " +
                (Feasts()[static_cast<std::size_t>(date.church.feast)].movable()

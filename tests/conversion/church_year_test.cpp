@@ -216,6 +216,10 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              // "oct." before a saint's name, October or the octave ("i. oct. Innoc.", a
              // regest's "in octava Innocentium")
              "I. Oct. Innoc. anno 1337",
+             // a movable day, or a weekday by a feast, in a year of the Lord written before 525:
+             // the century left out ("lxi" for 1361) moves the day
+             "anno domini lxi sabbato proximo post diem corporis Christi",
+             "anno domini cccº lxº die lune post festum sancti Martini",
              "in festo sancti Thome Becket elevationis anno 1300",
              // the word that says which of the saint's feasts, a letter of it garbled
              "in festo sancti Martini ectivalis anno 1300",
@@ -319,6 +323,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // (Easter 1320 was 30 March)
         {"anno domini mcccxx dominica quadragesime qua cantatur officium Oculi", "02 Marzo 1320"},
         {"anno domini mcccxx dominica in quadragesima qua cantatur Letare", "09 Marzo 1320"},
+        // (a fixed feast's own day is that day in any year: the year's century is warned of)
+        {"anno domini lxi in festo sancti Martini", "11 Novembre 61"},
         // a day of the month beside a movable feast: answered where the two agree that year
         {"anno domini MCCLXXX, quarto kalendas maii, dominica Quasimodo", "28 Aprile 1280"},
         // the week a Sunday begins; the first Sunday after a feast; the scribes' ff and michi
