@@ -291,6 +291,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // look alike stay words
         {"Datum Bergis anno domini mocdosecundo V Id. Mai.", "11 Maggio 1402"},
         {"Datum anno domini mcdxxxprimo, V Id. Mai.", "11 Maggio 1431"},
+        {"anno domini mmocccmo sexagesimo tercio, kal. maii", "01 Maggio 1363"}, // mmo: m, mo
         {"Datum anno domini mocccc lxxoprimo V Id. Mai.", "11 Maggio 1471"},
         {"quo modo dixi, V Id. Mai. anno MCCC", "11 Maggio 1300"},
         {"Datum in Lido, V Id. Mai. anno MCCC", "11 Maggio 1300"},

@@ -45,7 +45,9 @@ int PartsFrom(std::string_view text, int place, int parts, bool told) {
         ++letters;
     for (std::size_t n = letters; n > 0; --n) {
         const int value = RomanValue(text.substr(0, n));
-        if (value == 0 || value >= place)
+        // (mmo is a thousand and the "mo" of millesimo, as alone: "mmocccmo" is 1300, no 2300)
+        if (value == 0 || value >= place ||
+            (text.substr(0, n).ends_with("mm") && text.substr(n).starts_with('o')))
             continue;
         const int next = value >= 1000 ? 1000 : value >= 100 ? 100 : value >= 10 ? 10 : 1;
         for (const std::string_view ending : endings) {
