@@ -292,6 +292,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Bergis anno domini mocdosecundo V Id. Mai.", "11 Maggio 1402"},
         {"Datum anno domini mcdxxxprimo, V Id. Mai.", "11 Maggio 1431"},
         {"anno domini mmocccmo sexagesimo tercio, kal. maii", "01 Maggio 1363"}, // mmo: m, mo
+        // an unmarked letter after a numeral that ends with it may be a word: j for "in"
+        {"anno domini mº cccº xxii j crastino beatorum apostolorum Symonis et Iude",
+         tempidex::ErrorYearNotCorrect},
         {"Datum anno domini mocccc lxxoprimo V Id. Mai.", "11 Maggio 1471"},
         {"quo modo dixi, V Id. Mai. anno MCCC", "11 Maggio 1300"},
         {"Datum in Lido, V Id. Mai. anno MCCC", "11 Maggio 1300"},

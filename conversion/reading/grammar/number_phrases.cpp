@@ -94,8 +94,10 @@ Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
         // Nor does a word of two letters or more go on with the letter the word before ended
         // with: "Mº CCº CCº" is a word written twice, as copyists and scans double one, more
         // likely than CCCC cut in two; "MCC CC", "vi. ii." two numbers. A letter does, each
-        // marked as a word of its own: "cºcºcº" is CCC.
-        if (j > i && text.size() >= 2 && text.front() == letters[used - 1])
+        // marked as a word of its own: "cºcºcº" is CCC; unmarked, it may be a word ("xxii j
+        // crastino": j for in, as Danish scribes wrote it).
+        if (j > i && text.front() == letters[used - 1] &&
+            (text.size() >= 2 || !(words[j].marked || words[j].dotted)))
             break;
         std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(used));
         used += text.size();
