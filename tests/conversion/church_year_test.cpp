@@ -323,6 +323,9 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // (Easter 1320 was 30 March)
         {"anno domini mcccxx dominica quadragesime qua cantatur officium Oculi", "02 Marzo 1320"},
         {"anno domini mcccxx dominica in quadragesima qua cantatur Letare", "09 Marzo 1320"},
+        // the epithets charters give a saint whose name others share, where they say which
+        {"anno domini mccc die beati Martini confessoris", "11 Novembre 1300"},
+        {"anno domini mccc in festo beati Petri apostoli ad cathedram", "22 Febbraio 1300"},
         // (a fixed feast's own day is that day in any year: the year's century is warned of)
         {"anno domini lxi in festo sancti Martini", "11 Novembre 61"},
         // a day of the month beside a movable feast: answered where the two agree that year
