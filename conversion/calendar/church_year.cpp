@@ -127,6 +127,7 @@ std::optional<long> Related(const ChurchDay &day, long feast) {
     case FeastRelation::Quindene:
         return feast + 14;
     case FeastRelation::DaysAfter:
+    case FeastRelation::DayOfTheFeast:
     case FeastRelation::WeeksAfter:
         return feast + day.days;
     case FeastRelation::WeekdayAfter:

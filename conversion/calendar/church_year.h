@@ -51,6 +51,7 @@ enum class FeastRelation : std::uint8_t {
     WeekdayAfter,   // die Veneris post festum: the first Friday strictly after it
     WeekdayBefore,  // feria secunda ante: the last Monday strictly before it
     DaysAfter,      // tertio die post festum: so many days after it
+    DayOfTheFeast,  // tercia die pasche: its third day, the feast's own the first (`days` after)
     WeeksAfter,     // dominica tertia post Pentecosten: `days` days, whole weeks, after it
 };
 

@@ -42,6 +42,8 @@ std::string RelationText(const ChurchDay &day) {
         return (day.weekday == 0 ? "la prima " : "il primo ") + weekday + " dopo la festa";
     case FeastRelation::WeekdayBefore:
         return (day.weekday == 0 ? "l'ultima " : "l'ultimo ") + weekday + " prima della festa";
+    case FeastRelation::DayOfTheFeast:
+        return "il " + std::to_string(day.days + 1) + "° giorno, contando quello della festa";
     case FeastRelation::DaysAfter:
         return std::to_string(day.days) + (day.days == 1 ? " giorno dopo" : " giorni dopo");
     case FeastRelation::WeeksAfter:
@@ -85,7 +87,8 @@ std::string KeptElsewhereText(const Dating &d) {
     // year; so does the eve, moved off a Sunday.)
     const bool counted =
         church.relation == FeastRelation::Morrow || church.relation == FeastRelation::Octave ||
-        church.relation == FeastRelation::Quindene || church.relation == FeastRelation::DaysAfter;
+        church.relation == FeastRelation::Quindene || church.relation == FeastRelation::DaysAfter ||
+        church.relation == FeastRelation::DayOfTheFeast;
     constexpr int ACommonYear = 1001;
     const bool counts = feastYear || (!d.year && d.outcome == Outcome::Day && counted);
     const int year = feastYear ? *feastYear : ACommonYear;

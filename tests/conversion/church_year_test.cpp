@@ -220,6 +220,8 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              // the century left out ("lxi" for 1361) moves the day
              "anno domini lxi sabbato proximo post diem corporis Christi",
              "anno domini cccº lxº die lune post festum sancti Martini",
+             // "decimo quinto die pentecostes": 1315 and Whitsunday, or 1310 and its fifth day
+             "Datum anno domini. millesimo. trecentesimo. decimo. quinto die pentecostes",
              "in festo sancti Thome Becket elevationis anno 1300",
              // the word that says which of the saint's feasts, a letter of it garbled
              "in festo sancti Martini ectivalis anno 1300",
@@ -755,6 +757,11 @@ TEST(ChurchYear, ReadsTheDaysOfEasterWeek) {
             JulianDayAnswer(JulianDayNumber(year, easter.month, easter.day, false) + 14).first;
         EXPECT_EQ(LatinToModern("in quindena Pasche anno " + std::to_string(year), {}).text,
                   quindene)
+            << year;
+        // the third day of Easter, its own the first: Tuesday, as "quarta feria" is Wednesday
+        const std::string tuesday =
+            JulianDayAnswer(JulianDayNumber(year, easter.month, easter.day, false) + 2).first;
+        EXPECT_EQ(LatinToModern("tercia die pasche anno " + std::to_string(year), {}).text, tuesday)
             << year;
         const long wednesday = JulianDayNumber(year, easter.month, easter.day, false) + 3;
         std::string clause = "quarta feria sacri pasce anno ";

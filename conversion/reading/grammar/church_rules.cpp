@@ -9,6 +9,7 @@
 //   a Sunday by its name     dominica [in] <a Sunday's name>: dominica Invocavit, in ramis palmarum
 //   a Sunday counted         dominica N post Pentecosten | Trinitatem;  dominica N Adventus
 //   days after a feast       tertio die post festum <feast>;  die tertio post <feast>
+//   a day of a feast         tercia die <a movable feast>;  die secundo <a movable feast>
 #include "calendar/church_year.h"
 #include "feast_phrases.h"
 #include "number_phrases.h"
@@ -139,6 +140,32 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
     }
 }
 
+// The day of a feast counted from it, its own the first: tercia die pasche, quinto die
+// pentecostes, die secundo Pasche (Easter Tuesday, the Thursday of Whitsun week, Easter Monday).
+void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
+    const bool die = words.is(at, Kind::Die) && !words.parted(at + 1);
+    if (!die && words.ordinalOf(at) == 0)
+        return;
+    for (const NumberRead &n : CountsFrom(words, die ? at + 1 : at)) {
+        std::size_t i = n.end;
+        if (!die && words.is(i, Kind::Die) && !words.parted(i))
+            ++i;
+        else if (!die)
+            continue;
+        // (an ordinal in words alone: "die tertio" or "tertia die"; no numeral, which a year
+        // may end with)
+        if (i >= words.size() || words.parted(i) || n.value < 2 || n.value > 8 ||
+            words.ordinalOf(n.begin) == 0 || words.numeralOf(n.begin) > 0)
+            continue;
+        if (const std::optional<FeastNamed> feast = FeastFrom(words, i);
+            feast && Feasts()[static_cast<std::size_t>(feast->feast)].movable()) {
+            ChurchDay day = DayOf(*feast, FeastRelation::DayOfTheFeast);
+            day.days = static_cast<std::int16_t>(n.value - 1);
+            AddChurchDay(words, phrases, at, feast->end, day);
+        }
+    }
+}
+
 // So many days after a feast: tertio die post festum, die tertio post Pascha.
 void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
     const bool die = words.is(at, Kind::Die) && !words.parted(at + 1);
@@ -146,7 +173,7 @@ void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
     for (std::size_t i = at + 1; i < words.size() && i <= at + 4 && !post; ++i)
         post = words[i].key == "post";
     if (!post)
-        return;
+        return DayOfAFeast(words, at, phrases);
     for (const NumberRead &n : CountsFrom(words, die ? at + 1 : at)) {
         std::size_t i = n.end;
         if (!die && words.is(i, Kind::Die) && !words.parted(i))
