@@ -222,6 +222,16 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "anno domini cccº lxº die lune post festum sancti Martini",
              // "decimo quinto die pentecostes": 1315 and Whitsunday, or 1310 and its fifth day
              "Datum anno domini. millesimo. trecentesimo. decimo. quinto die pentecostes",
+             // a day counted so is Easter's or Pentecost's alone, never a Sunday's "die
+             // dominica", nor a day of an octave; past a comma after a year it may end the year
+             "anno domini mcccx, sexta die dominica Letare",
+             "Datum anno domini mcccl, tercia die ascensionis domini.",
+             "Datum anno domini mcccxxx, sexto die dominica trinitatis.",
+             "anno domini mcccx, tercia die octave pasche",
+             "Datum anno Domini millesimo CCL, tercio die pasche.",
+             // the season or the see after the saint's epithet
+             "anno domini mccc in festo beati Martini confessoris in estate",
+             "anno domini mccc in festo beati Petri apostoli ad cathedram in Roma",
              "in festo sancti Thome Becket elevationis anno 1300",
              // the word that says which of the saint's feasts, a letter of it garbled
              "in festo sancti Martini ectivalis anno 1300",
@@ -328,6 +338,9 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // the epithets charters give a saint whose name others share, where they say which
         {"anno domini mccc die beati Martini confessoris", "11 Novembre 1300"},
         {"anno domini mccc in festo beati Petri apostoli ad cathedram", "22 Febbraio 1300"},
+        {"Datum anno Domini millesimo CCL, quarta die pasche.", "30 Marzo 1250"},
+        {"Datum anno domini mº.cccº.l. tercio die sancto pentecostes", "12 Maggio 1353"},
+        {"anno domini mccc, ix. Oct. Dionysii", "09 Ottobre 1300"}, // the feast's own October day
         // (a fixed feast's own day is that day in any year: the year's century is warned of)
         {"anno domini lxi in festo sancti Martini", "11 Novembre 61"},
         // a day of the month beside a movable feast: answered where the two agree that year

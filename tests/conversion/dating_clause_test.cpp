@@ -295,6 +295,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // an unmarked letter after a numeral that ends with it may be a word: j for "in"
         {"anno domini mº cccº xxii j crastino beatorum apostolorum Symonis et Iude",
          tempidex::ErrorYearNotCorrect},
+        {"anno domini mccc xx x in die sancti Martini", "11 Novembre 1330"}, // no j: the tens
+        {"anno domini mcccxviii, indictione xvima, in die sancti Dionysii",
+         tempidex::ErrorYearNotCorrect},
         {"Datum anno domini mocccc lxxoprimo V Id. Mai.", "11 Maggio 1471"},
         {"quo modo dixi, V Id. Mai. anno MCCC", "11 Maggio 1300"},
         {"Datum in Lido, V Id. Mai. anno MCCC", "11 Maggio 1300"},

@@ -140,11 +140,17 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
     }
 }
 
-// The day of a feast counted from it, its own the first: tercia die pasche, quinto die
-// pentecostes, die secundo Pasche (Easter Tuesday, the Thursday of Whitsun week, Easter Monday).
+// The day of Easter or Pentecost counted from it, its own the first: tercia die pasche, quinto
+// die pentecostes, die secundo Pasche (Easter Tuesday, the Thursday of Whitsun week, Easter
+// Monday); not "die dominica", "die sancto" (the day itself), nor a day of its octave.
 void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
     const bool die = words.is(at, Kind::Die) && !words.parted(at + 1);
     if (!die && words.ordinalOf(at) == 0)
+        return;
+    // (after a year's number past a comma, a masculine ordinal may end the year: "millesimo
+    // CCL, tercio die pasche" is 1253's Easter or 1250's third day, and stays unread)
+    if (!die && at >= 1 && words[at].pause &&
+        (words.mayBeNumber(at - 1) || words.numeralOf(at - 1) > 0) && !words[at].key.ends_with('a'))
         return;
     for (const NumberRead &n : CountsFrom(words, die ? at + 1 : at)) {
         std::size_t i = n.end;
@@ -155,10 +161,14 @@ void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
         // (an ordinal in words alone: "die tertio" or "tertia die"; no numeral, which a year
         // may end with)
         if (i >= words.size() || words.parted(i) || n.value < 2 || n.value > 8 ||
-            words.ordinalOf(n.begin) == 0 || words.numeralOf(n.begin) > 0)
+            words.ordinalOf(n.begin) == 0 || words.numeralOf(n.begin) > 0 ||
+            IsOneOf(words[i].key,
+                    {"dominica", "dominico", "dominice", "sancto", "sacro", "sancta"}))
             continue;
-        if (const std::optional<FeastNamed> feast = FeastFrom(words, i);
-            feast && Feasts()[static_cast<std::size_t>(feast->feast)].movable()) {
+        const std::optional<FeastNamed> feast = FeastFrom(words, i);
+        const Feast *named = feast ? &Feasts()[static_cast<std::size_t>(feast->feast)] : nullptr;
+        if (named && feast->octave == 0 && named->anchor == FeastAnchor::Easter &&
+            (named->offset == 0 || named->offset == 49)) {
             ChurchDay day = DayOf(*feast, FeastRelation::DayOfTheFeast);
             day.days = static_cast<std::int16_t>(n.value - 1);
             AddChurchDay(words, phrases, at, feast->end, day);

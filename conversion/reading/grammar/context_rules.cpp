@@ -42,7 +42,7 @@ void IndictionRule(const Words &words, std::size_t at, Phrases &phrases) {
         counts.empty() && !words.parted(i) && t.size() >= 3 &&
         (t.ends_with("ta") || t.ends_with("ma"))) {
         const int n = RomanValue(t.substr(0, t.size() - 2));
-        if (n > 0 && (t.ends_with("ta") || n == 1 || n == 7 || n >= 10))
+        if (n > 0 && (t.ends_with("ta") || n == 1 || n == 7 || (n >= 10 && n <= 15)))
             counts.push_back({n, i, i + 1});
     }
     // (a number past 15 before a named day is no indiction's but the date's count: "indictione

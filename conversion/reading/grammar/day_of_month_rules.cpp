@@ -30,9 +30,14 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         }
         Phrase p = DatePhrase(begin, end, date, monthAt, read);
         // "i. oct. Innoc.", as regests cut "in octava Innocentium": "oct." before a feast's
-        // name may be its octave, no October
-        if (words[monthAt].key == "oct" && words[monthAt].dotted && !words.parted(monthAt + 1) &&
-            FeastFrom(words, monthAt + 1)) {
+        // name may be its octave, no October; unless the feast is that day of October ("ix.
+        // Oct. Dionysii")
+        const std::optional<FeastNamed> feast =
+            words[monthAt].key == "oct" && words[monthAt].dotted && !words.parted(monthAt + 1)
+                ? FeastFrom(words, monthAt + 1)
+                : std::nullopt;
+        if (feast &&
+            Feasts()[static_cast<std::size_t>(feast->feast)].day != DayOfMonth{10, count}) {
             p.fault = PhraseFault::Month;
             p.faultBegin = static_cast<std::uint8_t>(monthAt);
             p.faultEnd = static_cast<std::uint8_t>(monthAt + 2);

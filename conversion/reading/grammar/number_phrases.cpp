@@ -97,7 +97,7 @@ Few<Part, 6> PartsAt(const Words &words, std::size_t i) {
         // marked as a word of its own: "cºcºcº" is CCC; unmarked, it may be a word ("xxii j
         // crastino": j for in, as Danish scribes wrote it).
         if (j > i && text.front() == letters[used - 1] &&
-            (text.size() >= 2 || !(words[j].marked || words[j].dotted)))
+            (text.size() >= 2 || (text == "i" && !words[j].marked && !words[j].dotted)))
             break;
         std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(used));
         used += text.size();

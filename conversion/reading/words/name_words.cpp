@@ -111,7 +111,7 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
                                      qualifiersAfterIn =
                                          StemsOfWords(std::to_array<std::string_view>(
                                              {"vinculis", "monte", "periculo", "pincis", "nivibus",
-                                              "maio"}));
+                                              "maio", "estate", "aestate", "roma", "antiochia"}));
     for (std::size_t i = end; i < words.size() && !words[i].pause && !words[i].gloss; ++i) {
         // A capital after a word written out with a stop, or after "!" or "?", begins the next
         // sentence: "in festo sancti Martini. Testes", "in die Innocentum! Nulli ergo" name
