@@ -23,7 +23,9 @@ MonthRead MonthAt(const Words &words, std::size_t i, bool mustBeMonth) {
     if (const int month = words.monthOf(i)) {
         if (IsAlsoAWord(words[i].key) && words.monthOf(i + 1) != 0 && !words.parted(i + 1))
             return {};
-        if (i + 1 < words.size() && !words.parted(i + 1) && words.monthOf(i + 1) == 0)
+        // (the months' names that are saints' too: St Mark's, St Januarius's)
+        if (i + 1 < words.size() && !words.parted(i + 1) && words.monthOf(i + 1) == 0 &&
+            IsOneOf(words[i].key, {"marci", "ianuarii"}))
             if (const std::optional<FeastNamed> saint = FeastFrom(words, i);
                 saint && saint->end > i + 1)
                 return {};
