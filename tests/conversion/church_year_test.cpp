@@ -340,6 +340,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"anno domini mccc in festo beati Petri apostoli ad cathedram", "22 Febbraio 1300"},
         {"Datum anno Domini millesimo CCL, quarta die pasche.", "30 Marzo 1250"},
         {"Datum anno domini mº.cccº.l. tercio die sancto pentecostes", "12 Maggio 1353"},
+        // the Sundays of Lent counted "in quadragesima" (1300 a leap year, Easter 10 April)
+        {"anno domini mccc dominica secunda in quadragesima", "06 Marzo 1300"},
         {"anno domini mccc, ix. Oct. Dionysii", "09 Ottobre 1300"}, // the feast's own October day
         // (a fixed feast's own day is that day in any year: the year's century is warned of)
         {"anno domini lxi in festo sancti Martini", "11 Novembre 61"},

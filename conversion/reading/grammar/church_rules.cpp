@@ -80,10 +80,16 @@ std::optional<RelatedFeast> RelatedFeastAt(const Words &words, std::size_t at, b
                                                         : FeastRelation::WeekdayBefore};
 }
 
-// Whether word i names Lent, in the genitive: quadragesimae, quadragesime.
-bool LentAt(const Words &words, std::size_t i) {
-    return i < words.size() && !words.parted(i) && !words[i].gloss &&
-           (words[i].key == "quadragesimae" || words[i].key == "quadragesime");
+// Where the words naming Lent from word i end: quadragesimae, quadragesime, in quadragesima;
+// i itself where none begin there.
+std::size_t LentEnd(const Words &words, std::size_t i) {
+    const auto lent = [&words](std::size_t j, std::initializer_list<std::string_view> names) {
+        return j < words.size() && !words.parted(j) && !words[j].gloss &&
+               IsOneOf(words[j].key, names);
+    };
+    if (lent(i, {"quadragesimae", "quadragesime"}))
+        return i + 1;
+    return lent(i, {"in"}) && lent(i + 1, {"quadragesima"}) ? i + 2 : i;
 }
 
 // A Sunday counted after Pentecost or Trinity, in Advent or in Lent: dominica tertia post
@@ -102,11 +108,12 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
                 counts.push_back({n.value, n.begin, n.end + 1});
     for (const NumberRead &n : counts) {
         std::size_t i = n.end;
-        // tercia dominica quadragesime: the Sundays of Lent, Invocavit the first, Iudica the fifth
-        if (LentAt(words, i) && n.value >= 1 && n.value <= 5) {
+        // tercia dominica quadragesime, dominica prima in quadragesima: the Sundays of Lent,
+        // Invocavit the first, Iudica the fifth
+        if (const std::size_t lent = LentEnd(words, i); lent > i && n.value >= 1 && n.value <= 5) {
             ChurchDay day;
             day.feast = static_cast<std::int16_t>(SundayOfLent(n.value));
-            AddChurchDay(words, phrases, at, i + 1, day);
+            AddChurchDay(words, phrases, at, lent, day);
             continue;
         }
         // (dominica secunda proxima post festum pasce)
