@@ -342,6 +342,9 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"Datum anno domini mº.cccº.l. tercio die sancto pentecostes", "12 Maggio 1353"},
         // the Sundays of Lent counted "in quadragesima" (1300 a leap year, Easter 10 April)
         {"anno domini mccc dominica secunda in quadragesima", "06 Marzo 1300"},
+        // the morrow with "die" after its word or before it
+        {"anno domini mccc crastina die conuersionis sancti Pauli", "26 Gennaio 1300"},
+        {"anno domini mccc die crastino conuersionis sancti Pauli", "26 Gennaio 1300"},
         {"anno domini mccc, ix. Oct. Dionysii", "09 Ottobre 1300"}, // the feast's own October day
         // (a fixed feast's own day is that day in any year: the year's century is warned of)
         {"anno domini lxi in festo sancti Martini", "11 Novembre 61"},

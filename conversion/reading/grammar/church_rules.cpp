@@ -235,14 +235,24 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     std::optional<FeastRelation> relation = RelationOf(words, i);
     if (!relation && in && i < words.size() && words[i].key == "oct" && words[i].dotted)
         relation = FeastRelation::Octave;
-    if (relation && !words.parted(i + 1) && (in || begins)) {
+    // "die crastino conversionis": the morrow, "die" before its word
+    std::size_t relationAt = i;
+    if (relation == FeastRelation::On && words.is(i, Kind::Die) && !words.parted(i + 1))
+        if (const std::optional<FeastRelation> after = RelationOf(words, i + 1);
+            after == FeastRelation::Morrow || after == FeastRelation::Eve) {
+            relation = after;
+            relationAt = i + 1;
+        }
+    if (relation && !words.parted(relationAt + 1) && (in || begins)) {
         // die ipso sancti Michaelis: the very day; in crastino videlicet sancti Francisci,
-        // "namely"
-        const std::string_view next = i + 1 < words.size() ? words[i + 1].key : "";
-        const std::size_t name =
-            IsOneOf(next, {"ipso", "ipsa", "uidelicet", "scilicet"}) && !words.parted(i + 2)
-                ? i + 2
-                : i + 1;
+        // "namely"; crastina die conversionis, in crastino die: the day the word names
+        const std::string_view next =
+            relationAt + 1 < words.size() ? words[relationAt + 1].key : "";
+        const bool die = *relation != FeastRelation::On && (next == "die" || next == "diei");
+        const std::size_t name = (IsOneOf(next, {"ipso", "ipsa", "uidelicet", "scilicet"}) ||
+                                  die) && !words.parted(relationAt + 2)
+                                     ? relationAt + 2
+                                     : relationAt + 1;
         // "die Ianuarii" is a day of January, its number left out: St Januarius, whose name is
         // the month's own, is named after "die" only with his title (die sancti Ianuarii)
         const bool january =
