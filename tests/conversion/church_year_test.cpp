@@ -345,6 +345,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // the morrow with "die" after its word or before it
         {"anno domini mccc crastina die conuersionis sancti Pauli", "26 Gennaio 1300"},
         {"anno domini mccc die crastino conuersionis sancti Pauli", "26 Gennaio 1300"},
+        // (a year's eighth before "die" is no octave: octauo die beati Valentini)
+        {"Datum anno domini mºcccº octauo die beati Valentini", "14 Febbraio 1308"},
         {"anno domini mccc, ix. Oct. Dionysii", "09 Ottobre 1300"}, // the feast's own October day
         // (a fixed feast's own day is that day in any year: the year's century is warned of)
         {"anno domini lxi in festo sancti Martini", "11 Novembre 61"},

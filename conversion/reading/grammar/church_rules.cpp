@@ -248,7 +248,9 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         // "namely"; crastina die conversionis, in crastino die: the day the word names
         const std::string_view next =
             relationAt + 1 < words.size() ? words[relationAt + 1].key : "";
-        const bool die = *relation != FeastRelation::On && (next == "die" || next == "diei");
+        // (not after "octavo", which may be a year's eighth: "octauo die beati Valentini")
+        const bool die = (*relation == FeastRelation::Morrow || *relation == FeastRelation::Eve) &&
+                         (next == "die" || next == "diei");
         const std::size_t name = (IsOneOf(next, {"ipso", "ipsa", "uidelicet", "scilicet"}) ||
                                   die) && !words.parted(relationAt + 2)
                                      ? relationAt + 2
