@@ -147,6 +147,16 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
     }
 }
 
+// Where the words after a count of days go on: past "die" after the count (tertio die), right
+// after it where "die" came before it (die tertio); nothing where no "die" is written.
+std::optional<std::size_t> PastTheDay(const Words &words, const NumberRead &n, bool die) {
+    if (die)
+        return n.end;
+    if (words.is(n.end, Kind::Die) && !words.parted(n.end))
+        return n.end + 1;
+    return std::nullopt;
+}
+
 // The day of Easter or Pentecost counted from it, its own the first: tercia die pasche, quinto
 // die pentecostes, die secundo Pasche (Easter Tuesday, the Thursday of Whitsun week, Easter
 // Monday); not "die dominica", "die sancto" (the day itself), nor a day of its octave.
@@ -160,11 +170,10 @@ void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
         (words.mayBeNumber(at - 1) || words.numeralOf(at - 1) > 0) && !words[at].key.ends_with('a'))
         return;
     for (const NumberRead &n : CountsFrom(words, die ? at + 1 : at)) {
-        std::size_t i = n.end;
-        if (!die && words.is(i, Kind::Die) && !words.parted(i))
-            ++i;
-        else if (!die)
+        const std::optional<std::size_t> past = PastTheDay(words, n, die);
+        if (!past)
             continue;
+        const std::size_t i = *past;
         // (an ordinal in words alone: "die tertio" or "tertia die"; no numeral, which a year
         // may end with)
         if (i >= words.size() || words.parted(i) || n.value < 2 || n.value > 8 ||
@@ -192,11 +201,10 @@ void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
     if (!post)
         return DayOfAFeast(words, at, phrases);
     for (const NumberRead &n : CountsFrom(words, die ? at + 1 : at)) {
-        std::size_t i = n.end;
-        if (!die && words.is(i, Kind::Die) && !words.parted(i))
-            ++i;
-        else if (!die)
+        const std::optional<std::size_t> past = PastTheDay(words, n, die);
+        if (!past)
             continue;
+        const std::size_t i = *past;
         if (i >= words.size() || words[i].key != "post" || words.parted(i) || words.parted(i + 1) ||
             n.value > 40)
             continue;

@@ -59,8 +59,7 @@ bool BeginsAnOrdinalApart(const Words &words, std::size_t i) {
     return i + 2 < words.size() && key.size() <= 3 &&
            (words.classOf(i).kinds == 0 || key.size() == 1) && words.numeralOf(i) == 0 &&
            !words.mayBeNumber(i) && !words.parted(i + 1) && !words.parted(i + 2) &&
-           words.is(i + 2, Kind::Reference) &&
-           IsOneOf(words[i + 1].key, {"to", "mo", "do", "no", "uo"}) &&
+           words.is(i + 2, Kind::Reference) && IsAnOrdinalEndingApart(words[i + 1].key) &&
            key.find_first_of("aeioy") == std::string_view::npos;
 }
 
@@ -99,6 +98,10 @@ bool RunOnMustBeRead(const Words &words, std::size_t i) {
 }
 
 } // namespace
+
+bool IsAnOrdinalEndingApart(std::string_view key) {
+    return IsOneOf(key, {"to", "mo", "do", "no", "uo"});
+}
 
 std::size_t MonthBeside(const Words &words, std::size_t i) {
     if (words.monthOf(i) == 0)

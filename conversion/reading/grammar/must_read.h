@@ -13,6 +13,10 @@ namespace tempidex {
 // (Two abbreviations may be a month and a name: "kal. Aug. Aug." is the Augustus's.)
 std::size_t MonthBeside(const Words &words, std::size_t i);
 
+// Whether a word is an ordinal's ending written apart from its number: the "to" of "q to",
+// "v to" (quinto), the "mo" of "p'mo" (primo).
+bool IsAnOrdinalEndingApart(std::string_view key);
+
 // The words a reading must account for: numbers, named days, "anno", the words of a count
 // (pridie, bis), the words that only stand with their number or names (feria, indictione,
 // coss.); and a numeral that might be a word (v, vi, di) where it counts days before a named

@@ -222,7 +222,7 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
                                 !words[i].dotted && !words.parted(i + 1) && !words[i + 1].dotted &&
                                 !words.parted(i + 2) && words.is(i + 2, Kind::Reference) &&
                                 ((words.numeralOf(i + 1) >= 1 && words.numeralOf(i + 1) <= 19) ||
-                                 IsOneOf(words[i + 1].key, {"to", "mo", "do", "no", "uo"}));
+                                 IsAnOrdinalEndingApart(words[i + 1].key));
         if (countApart)
             return Fault{LineFault::Designation, words.written(i, i + 2)};
         return Fault{LineFault::Number, words.written(i, i + 1)};

@@ -4,7 +4,7 @@
 #include "editors_marks.h"
 #include "letter_folding.h"
 #include "numbers.h"
-#include "word_table.h"
+#include "run_on_words.h"
 
 #include <algorithm>
 #include <array>
@@ -115,64 +115,6 @@ Sign SignBefore(std::string_view line, std::size_t at) {
     return {};
 }
 
-// Where "die" or "mensis" begins in a word run on from a day's count and its ordinal's "a", as
-// scans of the Scandinavian and English editions give them ("xxiadie Julii", "xixamensis
-// Nouembris"): the count is a word of its own. 0 where the word is none such.
-std::size_t RunOnCountEnd(std::string_view word) {
-    for (const std::string_view next : {"adie", "amensis"})
-        if (word.size() > next.size() && word.ends_with(next)) {
-            const std::size_t end = word.size() - next.size();
-            const int value = RomanValue(word.substr(0, end));
-            return value >= 1 && value <= 31 ? end + 1 : 0;
-        }
-    return 0;
-}
-
-// Where "anno" begins in a word run on from a month's name written out, as scans give it
-// ("VIII idus martiasanno XII"): the year's word is a word of its own. 0 where the word is
-// none such.
-std::size_t RunOnAnnoStart(std::string_view key) {
-    if (key.size() < 9 || !key.ends_with("anno"))
-        return 0;
-    const WordClass month = ClassOf(key.substr(0, key.size() - 4));
-    return month.month != 0 && month.wholeMonth ? key.size() - 4 : 0;
-}
-
-// Where a named day begins in a word run on from its count, as scans give it ("VIkalendas",
-// "IIIidus", "xiikal."): the count is a word of its own. A count of days is written in i, v
-// and x alone (one past XIX is a count refused); the short cuts "id" and "non" are left out
-// ("vid." is videlicet). 0 where the word is none such.
-std::size_t RunOnNamedDayStart(std::string_view word) {
-    static constexpr std::array<std::string_view, 10> days{
-        "kal",      "kalendas", "kalendis", "kalendarum", "calendas",
-        "calendis", "idus",     "idibus",   "nonas",      "nonis"};
-    // (most words begin with no count: one test passes them by)
-    if (word.size() < 4 || (word[0] != 'i' && word[0] != 'v' && word[0] != 'x'))
-        return 0;
-    for (const std::string_view day : days)
-        if (word.size() > day.size() && word.ends_with(day)) {
-            const std::string_view count = word.substr(0, word.size() - day.size());
-            const int value =
-                count.find_first_not_of("ivx") == std::string_view::npos ? RomanValue(count) : 0;
-            return value >= 1 && value <= 31 ? count.size() : 0;
-        }
-    return 0;
-}
-
-// Whether the word after `at` in the line, past spaces and stops, names a month: "Vidus
-// octobris" is V Id. Oct., "Ego Vidus notarius" a notary's name.
-bool MonthFollows(std::string_view line, std::size_t at) {
-    while (at < line.size() && (line[at] == ' ' || line[at] == '.'))
-        ++at;
-    std::string key;
-    for (; at < line.size() && Bytes[static_cast<unsigned char>(line[at])].kind == Byte::Letter;
-         ++at) {
-        const char letter = Letters[static_cast<unsigned char>(line[at])];
-        key += letter == 'v' ? 'u' : letter;
-    }
-    return ClassOf(key).month != 0;
-}
-
 // Where a word broken at the end of a printed line goes on, when its hyphen is at `at`:
 // "Novem- bris", "mart-is", "Octo¬ bris" (the mark of scans of German editions). The rest
 // begins with a small letter: "Omnium-Sanctorum" is two words; and after a numeral it is more
@@ -225,13 +167,7 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
         word->capitals = word->capital && !lower;
         word->innerCapital = inner;
         // (xxiadie, martiasanno: two words, where the room kept for words allows one more)
-        std::size_t count = RunOnCountEnd(word->text);
-        if (count == 0)
-            count = RunOnAnnoStart(word->key);
-        if (count == 0)
-            if (const std::size_t dayAt = RunOnNamedDayStart(word->text);
-                dayAt > 0 && MonthFollows(line, end))
-                count = dayAt;
+        const std::size_t count = SecondWordStart(word->text, word->key, line, end);
         if (count > 0 && word->written.size() == word->text.size() &&
             m_tokens.size() < m_tokens.capacity()) {
             Token &next = m_tokens.emplace_back(*word);
