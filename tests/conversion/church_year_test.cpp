@@ -338,6 +338,11 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // the epithets charters give a saint whose name others share, where they say which
         {"anno domini mccc die beati Martini confessoris", "11 Novembre 1300"},
         {"anno domini mccc in festo beati Petri apostoli ad cathedram", "22 Febbraio 1300"},
+        // a year by its form right after the titles and epithets that end a saint's name
+        {"in die beate Agathe virginis 1300", "05 Febbraio 1300"},
+        {"in festo omnium sanctorum 1300", "01 Novembre 1300"},
+        {"in festo sancte Katherine virginis et martyris MCCC", "25 Novembre 1300"},
+        {"in festo sancti Dionisii et sociorum eius 1300", "09 Ottobre 1300"},
         {"Datum anno Domini millesimo CCL, quarta die pasche.", "30 Marzo 1250"},
         {"Datum anno domini mº.cccº.l. tercio die sancto pentecostes", "12 Maggio 1353"},
         // the Sundays of Lent counted "in quadragesima" (1300 a leap year, Easter 10 April)

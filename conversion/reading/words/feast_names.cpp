@@ -264,7 +264,7 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
         if (!season.empty())
             return QualifiedAfter(words, after[n - 1], false)
                        ? std::nullopt
-                       : std::optional(FeastRead{found, after[n - 1]});
+                       : std::optional(FeastRead{found, EpithetsEnd(words, after[n - 1])});
         // Other feasts whose names begin as this one: the same saint's other feasts, or
         // another saint of the name.
         const std::string prefix = Joined(read, n);
@@ -295,7 +295,7 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
                 return FeastRead{found, other->end};
         if (QualifiedAfter(words, after[n - 1], shared))
             return std::nullopt;
-        return FeastRead{found, after[n - 1]};
+        return FeastRead{found, EpithetsEnd(words, after[n - 1])};
     }
     return std::nullopt;
 }

@@ -102,6 +102,33 @@ bool SentenceEndsBefore(const Words &words, std::size_t i) {
     return gap[0] == '!' || gap[0] == '?' || gap.find(" .") != std::string_view::npos;
 }
 
+std::size_t EpithetsEnd(const Words &words, std::size_t end) {
+    static const std::vector<StemOf> epithets = StemsOfWords(Epithets);
+    const auto at = [&](std::size_t i, bool title) {
+        if (i >= words.size() || words[i].pause || words[i].gloss ||
+            (words[i].capital && SentenceEndsBefore(words, i)))
+            return false;
+        const std::string stem = NameStem(words[i].key);
+        const unsigned declensions = DeclensionsOf(words[i].key);
+        return IsOneOf(epithets, stem, declensions) || (title && IsTitle(stem, declensions));
+    };
+    for (;;) {
+        // (and "et" before another epithet, "et eius" before "sociorum", as QualifiedAfter
+        // reads them, or "eius" after it)
+        const std::size_t next =
+            end + 1 < words.size() && words[end + 1].key == "eius" ? end + 2 : end + 1;
+        if (end < words.size() && words[end].key == "et" && at(next, false))
+            end = next + 1;
+        else if (end < words.size() && words[end].key == "eius" && end >= 1 &&
+                 NameStem(words[end - 1].key) == NameStem("sociorum") && !words[end].pause)
+            ++end; // (et sociorum eius)
+        else if (at(end, true))
+            ++end;
+        else
+            return end;
+    }
+}
+
 // `sharedBy`: whether saints of other feasts share the name matched (Thome: the Apostle,
 // Becket, Aquinas). Then an epithet the table did not read with the name may be another's
 // (Thome episcopi is Becket's), and the name is no feast the reader knows.
