@@ -473,6 +473,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum anno domini mcccclxx quarto. Idus Maii", "15 Maggio 1474"},
         // the mark of one numeral run on to the next: the year is not MCCC
         {"Data Bergis xxiiij. die mensis Aprilis, anno domini m. o ccc. oxxx. o", "24 Aprile 1330"},
+        // and the marks of two run on with a third: "oloiiij" is l.º iiij; garbled, it is
+        // never passed over
+        {"Datum anno domini m. o ccc. oloiiij in profesto beati Martini", "10 Novembre 1354"},
+        {"Datum anno domini mccc oiolx in profesto beati Martini", tempidex::ErrorYearNotCorrect},
         // five hundred as five C, from 1500 on; but never after D
         {"Datum anno. m. ccccc. xviii die 30 mensis Ianuarii", "30 Gennaio 1518"},
         {"Kal. Ian. MDCCCCC", tempidex::ErrorYearNotCorrect},

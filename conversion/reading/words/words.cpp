@@ -46,6 +46,28 @@ bool MayBeginADateWord(std::string_view key) {
     return heads[static_cast<std::size_t>((key[0] - 'a') * 26 + (key[1] - 'a'))];
 }
 
+// The value of numerals each closed by its ordinal mark written as an "o", run together: "loiiij"
+// (l.º iiij) is 54, "xxoiio" 22; 0 where a part is no numeral, or the parts are out of order.
+int MarkedRunsValue(std::string_view letters) {
+    std::array<char, 24> numeral{};
+    std::size_t used = 0;
+    int sum = 0;
+    for (std::size_t from = 0; from < letters.size();) {
+        const std::size_t mark = std::min(letters.find('o', from), letters.size());
+        const std::string_view run = letters.substr(from, mark - from);
+        const int value = RomanValue(run);
+        if (value == 0 || used + run.size() > numeral.size())
+            return 0;
+        std::copy(run.begin(), run.end(), numeral.begin() + static_cast<std::ptrdiff_t>(used));
+        used += run.size();
+        sum += value;
+        from = mark + 1;
+    }
+    // (the parts in order, as one numeral: "ioxx" is no number)
+    const int whole = RomanValue({numeral.data(), used});
+    return whole == sum ? whole : 0;
+}
+
 } // namespace
 
 Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo *memo)
@@ -158,10 +180,12 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
                    (ordinalOf(i - 1) >= 1000 || (numeralOf(i - 1) > 0 && !m_tokens[i - 1].marked &&
                                                  !m_tokens[i - 1].text.ends_with('o')));
         };
+        // So too "oloiiij": the marks of CCC and of L run on with the units, MCCCLIIII.
         if (text.size() >= 2 && text[0] == 'o' && unmarked()) {
             // (the numeral's letters as written, V and all; the ordinal as the tables key it)
             const std::string_view rest = text.substr(1);
-            const int value = std::max(RomanValue(rest), MarkedRomanValue(rest));
+            const int value =
+                std::max({RomanValue(rest), MarkedRomanValue(rest), MarkedRunsValue(rest)});
             const int ordinal = value > 0 ? 0 : ClassOf(m_tokens[i].key.substr(1)).ordinal;
             m_words[i].numeral = value > 0 ? value : m_words[i].numeral;
             m_words[i].word.ordinal =
@@ -169,6 +193,10 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             if (value > 0 || ordinal > 0) {
                 m_words[i].number = m_words[i].mayBeNumber = true;
                 m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
+            } else if (std::all_of(rest.begin(), rest.end(), [](char c) {
+                           return c == 'o' || HasNumeralLettersOnly(std::string_view(&c, 1));
+                       })) {
+                m_words[i].unreadable = Unreadable::Anywhere; // marks and numerals garbled
             }
         }
         // "secundum cursum Romane curie", "secundum stilum", "secundum consuetudinem": according
