@@ -238,6 +238,17 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the month before "die", as Francesco Sforza's registers of letters write it
         {"MCCCCLI maii die xiiii, Mediolani.", "14 Maggio 1451"},
         {"Datum Mediolani, MCCCCLI, maii die xiiii", "14 Maggio 1451"},
+        // the month first and its day after it, as the humanists' letters date them; but not
+        // a named day's month, a month after its day, a saint's name, nor before a word that
+        // takes the number for its own
+        {"Bernae, Decembris 19, anno domini 1542.", "19 Dicembre 1542"},
+        {"Tiguri festinantissime 1554. septembris 9.", "09 Settembre 1554"},
+        {"Tiguri, Iunii prima 1542.", "01 Giugno 1542"},
+        {"Datum Maii XV kal. Iunii anno 1300", "18 Maggio 1300"},
+        {"Datum 3. novembris 25", tempidex::ErrorYearNotCorrect},
+        {"Datum Kal. Ian. 71", tempidex::ErrorYearNotCorrect},
+        {"feria II post festum s. Mart. 2 anno 1300", tempidex::ErrorDateNotCorrect},
+        {"mense Maii XV indictione anno 1300", tempidex::ErrorDateNotCorrect},
         // the humanists' apostrophus: CIↃ a thousand, IↃ five hundred
         {"Lugduni Batavorum, VIII Kal. Iun. CIƆ IƆ XCVII", "25 Maggio 1597"},
         {"Dat. Lugd. Bat. X Kal. Sextil. CIↃ.IↃC.XXXVIII", "23 Luglio 1638"},

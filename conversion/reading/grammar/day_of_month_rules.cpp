@@ -5,6 +5,9 @@
 #include "number_phrases.h"
 #include "rules.h"
 
+#include "reading/words/name_stems.h"
+#include "reading/words/name_words.h"
+
 namespace tempidex {
 
 void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
@@ -153,6 +156,24 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                         end + (words.is(end, Kind::Mensis) && !words.parted(end) ? 1 : 0), true);
                 }
     }
+    // Martii 11., Decembris 19, iunii 22. 1556, MCCCCLI maii xiiii: the month first, as letters
+    // of the humanists and registers write it; not a named day's month (Kal. Ian. 71), nor
+    // before a word that takes the number for its own (Maii XV kal. Iunii, Maii XV indictione),
+    // nor a saint's name ("post festum s. Mart. 2")
+    if (at >= 1 && words.monthOf(at - 1) != 0 && !words.parted(at) &&
+        !(at >= 2 && !words.parted(at - 1) &&
+          (words.is(at - 2, Kind::Reference) ||
+           IsTitle(NameStem(words[at - 2].key), DeclensionsOf(words[at - 2].key)))))
+        for (const NumberRead &count : CountsFrom(words, at)) {
+            const bool own =
+                count.end < words.size() && !words.parted(count.end) &&
+                ((words.kindsOf(count.end) &
+                  KindsOf({Kind::Reference, Kind::Die, Kind::Mensis, Kind::Indiction, Kind::Hour,
+                           Kind::Feria, Kind::Weekday, Kind::Reign})) != 0 ||
+                 words.monthOf(count.end) != 0);
+            if (!own)
+                add(at - 1, count.value, at - 1, count.end, true, true);
+        }
     // The number of an hour, a feria, an indiction or the moon is theirs, never a day's: "hora
     // nona, mensis iulii" is the ninth hour of a day in July.
     if (at >= 1 && !words.parted(at) &&
