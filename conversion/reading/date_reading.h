@@ -58,6 +58,7 @@ enum class YearElsewhere : std::uint8_t {
     AsAbove,     // anno ut supra, eodem anno
     World,       // anno mundi
     Anniversary, // decimo a Dogmatica Definitione: a count from an event
+    NoCentury,   // 18 Novembris 89, VI Novembris LXXVIII: a year written without its century
 };
 
 // A date of the clause besides the one answered: a law's "acc." or "pp." beside its "dat.".

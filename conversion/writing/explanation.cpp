@@ -70,6 +70,8 @@ std::string ElsewhereNote(const ClauseNotes &notes) {
         return words + " è un anno dalla creazione del mondo: non è calcolato";
     case YearElsewhere::Anniversary:
         return words + " conta gli anni da un evento: l'anno non è calcolato";
+    case YearElsewhere::NoCentury:
+        return words + " è un anno scritto senza il secolo: l'anno non è calcolato";
     case YearElsewhere::None:
         break;
     }

@@ -63,6 +63,10 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
                               d.indictionAgreesFrom, d.indictionStyle));
     if (!notes.unreadFeast.empty())
         warn(ExplainUnreadFeast(notes));
+    if (notes.elsewhere == YearElsewhere::NoCentury)
+        warn(Quoted(notes.elsewhereText) +
+             " letto come anno scritto senza il secolo, che le parole non dicono: la data è "
+             "senza anno");
     if (notes.elsewhere == YearElsewhere::Anno)
         warn(Quoted(notes.elsewhereText) +
              " letto come anno di regno o di pontificato, non dell'era cristiana: la data è "

@@ -245,8 +245,15 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Tiguri festinantissime 1554. septembris 9.", "09 Settembre 1554"},
         {"Tiguri, Iunii prima 1542.", "01 Giugno 1542"},
         {"Datum Maii XV kal. Iunii anno 1300", "18 Maggio 1300"},
-        {"Datum 3. novembris 25", tempidex::ErrorYearNotCorrect},
-        {"Datum Kal. Ian. 71", tempidex::ErrorYearNotCorrect},
+        // the year without its century, last in the clause: the date has no year; but not the
+        // count Danish charters write after the named day, nor beside a year written whole
+        {"Viennae 3. novembris 25", "03 Novembre"},
+        {"Francofurti XV Augusti veteris XCII.", "15 Agosto"},
+        {"Norimbergae Calendas Januarii 71.", "01 Gennaio"},
+        {"Datum Roskildis anno domini mº ccº lº kalendas iunii xviº",
+         tempidex::ErrorYearNotCorrect},
+        {"Datum Scabröth calendas aprilis xi.", tempidex::ErrorYearNotCorrect},
+        {"Datum anno domini mccl kalendas iunii xxvi", tempidex::ErrorYearNotCorrect},
         {"feria II post festum s. Mart. 2 anno 1300", tempidex::ErrorDateNotCorrect},
         {"mense Maii XV indictione anno 1300", tempidex::ErrorDateNotCorrect},
         // the humanists' apostrophus: CIↃ a thousand, IↃ five hundred

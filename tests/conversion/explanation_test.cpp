@@ -144,6 +144,12 @@ TEST(LatinToModern, NamesTheOtherReckoningsInItsOwnWords) {
     has("feria secunda ante festum sancti Martini anno 1300",
         "l'ultimo lunedì prima della festa, il 7 Novembre 1300");
     has("die primo mensis maii", "giorno 1 del mese, contato dal primo: il 1° Maggio");
+    // a year without its century: said in the explanation, and warned of
+    has("Viennae 18 Novembris 89",
+        "«89» è un anno scritto senza il secolo: l'anno non è calcolato");
+    has("Viennae 18 Novembris 89",
+        "«89» letto come anno scritto senza il secolo, che le parole non dicono: la data è senza "
+        "anno");
 }
 
 } // namespace

@@ -104,7 +104,7 @@ void Assemble(const Words &words, const Phrases &phrases,
     };
     for (const std::size_t i : choice) {
         const Phrase &p = phrases[i];
-        if (p.kind != PhraseKind::Year || !p.bare)
+        if ((p.kind != PhraseKind::Year && p.kind != PhraseKind::Elsewhere) || !p.bare)
             continue;
         const bool next = std::any_of(choice.begin(), choice.end(), [&](std::size_t d) {
             const Phrase &date = phrases[d];
@@ -115,7 +115,8 @@ void Assemble(const Words &words, const Phrases &phrases,
             return fail(LineFault::Number, words.written(p.begin, p.end));
     }
     ClauseNotes &notes = made.reading.notes;
-    const Phrase *given = nullptr, *other = nullptr, *year = nullptr, *spanish = nullptr;
+    const Phrase *given = nullptr, *other = nullptr, *year = nullptr, *spanish = nullptr,
+                 *noCentury = nullptr;
     DateRole role = DateRole::Given;
     bool givenVerb = false; // "dat.", "datum" read: the date given is the one to answer
     for (const std::size_t i : choice) {
@@ -152,6 +153,7 @@ void Assemble(const Words &words, const Phrases &phrases,
             }
             break;
         case PhraseKind::Elsewhere:
+            noCentury = p.elsewhere == YearElsewhere::NoCentury ? &p : noCentury;
             if (notes.elsewhere == YearElsewhere::None) {
                 notes.elsewhere = p.elsewhere;
                 notes.elsewhereText = words.written(p.begin, p.end);
@@ -224,6 +226,10 @@ void Assemble(const Words &words, const Phrases &phrases,
         notes.givenUnmarked = !givenVerb;
     }
     if (year) {
+        // (a number read as a year without its century beside a year written whole is no
+        // year: "anno domini mccl kalendas iunii xxvi" counts the day after its named day)
+        if (noCentury)
+            return fail(LineFault::Number, words.written(noCentury->begin, noCentury->end));
         date.year = year->year;
         notes.count = year->count;
         // The Incarnation named where its formula is not read whole ("incarnationis domince

@@ -49,7 +49,8 @@ struct Phrase {
     std::uint8_t misspeltMonth = 0; // the word of a month read from a misspelling, + 1
 
     // Year: the astronomical year, how it was counted, the later of a double year; `bare` for
-    // a number that is a year only by its form, standing next to the date.
+    // a number that is a year only by its form, standing next to the date (and so an
+    // Elsewhere's year written without its century).
     int year = 0;
     YearCount count = YearCount::Unmarked;
     std::optional<int> later;
