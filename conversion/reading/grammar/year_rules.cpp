@@ -307,10 +307,10 @@ void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(p);
     }
     // "Viennae 18 Novembris 89", "Francofurti XV Augusti veteris XCII": the year without its
-    // century, as letters of the sixteenth century write it, last in the clause right after
-    // the date (or after the calendar it is counted in). Which century, the words do not say:
-    // the date has no year. Not, after a named day, a number that may be its count, as Danish
-    // charters write it there ("kalendas iunii xviº").
+    // century, as letters of the sixteenth century write it, last in the clause (its sentence
+    // ended) right after the date, or after the calendar it is counted in. Which century, the words
+    // do not say: the date has no year. Not, after a named day, a number that may be its count, as
+    // Danish charters write it there ("kalendas iunii xviº").
     const int value = words.digitsOf(at) > 0 ? words.digitsOf(at) : words.numeralOf(at);
     const bool twoDigits =
         words.digitsOf(at) > 0 ? words[at].text.size() == 2 : words[at].text.size() >= 2;
@@ -320,7 +320,8 @@ void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (value >= (afterNamedDay ? 20 : 10) && value <= 99 && twoDigits && at >= 1 &&
         !words.parted(at) && !words[at].gloss && !words.mayBeNumber(at - 1) &&
         words.numeralOf(at - 1) == 0 &&
-        (next == words.size() || words.is(next, Kind::Calendar) || words.is(next, Kind::Style))) {
+        (next == words.size() || words.is(next, Kind::Calendar) || words.is(next, Kind::Style) ||
+         (words[at].dotted && words[next].capital))) {
         Phrase p = ElsewherePhrase(YearElsewhere::NoCentury, at, next);
         p.bare = true;
         phrases.push_back(p);
