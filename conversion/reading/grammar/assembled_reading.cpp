@@ -106,10 +106,12 @@ void Assemble(const Words &words, const Phrases &phrases,
         const Phrase &p = phrases[i];
         if ((p.kind != PhraseKind::Year && p.kind != PhraseKind::Elsewhere) || !p.bare)
             continue;
+        // (a year without its century only after the date: "Data XV. Kal. Sept." has none)
+        const bool after = p.kind == PhraseKind::Elsewhere;
         const bool next = std::any_of(choice.begin(), choice.end(), [&](std::size_t d) {
             const Phrase &date = phrases[d];
             return date.kind == PhraseKind::Date &&
-                   (meet(date.end, p.begin) || meet(p.end, date.begin));
+                   (meet(date.end, p.begin) || (!after && meet(p.end, date.begin)));
         });
         if (!next)
             return fail(LineFault::Number, words.written(p.begin, p.end));
