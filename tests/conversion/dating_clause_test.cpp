@@ -495,6 +495,14 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // never passed over
         {"Datum anno domini m. o ccc. oloiiij in profesto beati Martini", "10 Novembre 1354"},
         {"Datum anno domini mccc oiolx in profesto beati Martini", tempidex::ErrorYearNotCorrect},
+        // a count's mark written apart before its named day; after a year's tens it may be
+        // the year's units or the count: two readings
+        {"Datum Laterani xij. o Kal: Aprilis pontificatus nostri anno septimo.", "21 Marzo"},
+        {"Datum anno domini m. ccc. x. o kal. Maii", tempidex::ErrorDateNotCorrect},
+        // the English chancery's "x. die Aprilis", "viij di Marcij"; "anno d." before a year
+        {"Teste Rege apud Westmonasterium. x. die Aprilis.", "10 Aprile"},
+        {"Teste Rege apud Westm. viij di Marcij.", "08 Marzo"},
+        {"Curiae 21. iunii anno d. 1557.", "21 Giugno 1557"},
         // five hundred as five C, from 1500 on; but never after D
         {"Datum anno. m. ccccc. xviii die 30 mensis Ianuarii", "30 Gennaio 1518"},
         {"Kal. Ian. MDCCCCC", tempidex::ErrorYearNotCorrect},

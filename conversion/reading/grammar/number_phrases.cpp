@@ -208,6 +208,15 @@ Counts CountsEndingAt(const Words &words, std::size_t end) {
     if (end == 0 || end > words.size())
         return counts;
     const std::size_t last = end - 1;
+    // "xij. o Kal. Aprilis": the count's ordinal mark written apart as a word, read with it
+    if (last >= 1 && words[last].text == "o" && !words[last].capital && !words.parted(last) &&
+        !words[last].gloss && words.numeralOf(last - 1) > 0 && !words[last - 1].marked) {
+        for (NumberRead count : CountsEndingAt(words, last)) {
+            count.end = end;
+            counts.push_back(count);
+        }
+        return counts;
+    }
     if (const int value = DayNumberOf(words, last))
         counts.push_back({value, last, end});
     if (last >= 1)

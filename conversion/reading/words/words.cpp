@@ -127,6 +127,20 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
               (is(i - 1, Kind::A) || m_words[i - 1].mayBeNumber || m_words[i - 1].numeral > 0)) &&
             i + 1 < m_tokens.size() && !m_tokens[i + 1].pause && m_words[i + 1].mayBeNumber)
             m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Die);
+        // "viij di Marcij", "primo di Marcii": "die" as the English chancery cut it, between a
+        // count and a month; and "anno d. 1557", "Anno di. 1585": after "anno", "domini"
+        if (text == "di" && !m_tokens[i].capital && i >= 1 && !m_tokens[i].pause &&
+            m_words[i - 1].mayBeNumber && i + 1 < m_tokens.size() && !m_tokens[i + 1].pause &&
+            m_words[i + 1].word.month != 0)
+            m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Die);
+        // (before a year of hundreds: "anno d. VIII m. Septembris" may count a day)
+        if ((text == "d" || text == "di") && m_tokens[i].dotted && i >= 1 && !m_tokens[i].pause &&
+            is(i - 1, Kind::Anno) && i + 1 < m_tokens.size() && !m_tokens[i + 1].pause &&
+            (m_words[i + 1].digits >= 100 || m_words[i + 1].numeral >= 100 ||
+             m_tokens[i + 1].key.starts_with("mill"))) {
+            m_words[i].word.kinds = std::uint64_t{1} << static_cast<unsigned>(Kind::Formula);
+            m_words[i].word.formula = YearCount::Christian;
+        }
         // "m. d. x.": a year in small letters, each a word. A numeral letter alone begins no
         // number, but "m" before another numeral is the thousand, and the letters after it
         // are the year's, to be read with it.
@@ -141,12 +155,20 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
                 m_words[j].number = m_words[j].mayBeNumber = true;
                 m_words[j].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
             }
-        // "x iulii 1453": a numeral of one small letter before a month's name written out counts
-        // its day, as "xi iulii" does (a letter alone elsewhere begins no number)
+        // "x iulii 1453", "x. die Aprilis": a numeral of one small letter before a month's name
+        // written out counts its day, as "xi iulii" does, and so before "die" and its month (a
+        // letter alone elsewhere begins no number)
+        const auto wholeMonth = [&](std::size_t j) {
+            return j < m_tokens.size() && !m_tokens[j].pause && m_words[j].word.month != 0 &&
+                   m_words[j].word.wholeMonth;
+        };
+        const bool dieBefore =
+            i + 1 < m_tokens.size() && !m_tokens[i + 1].pause && m_tokens[i + 1].key == "die" &&
+            (wholeMonth(i + 2) || (i + 2 < m_tokens.size() && m_tokens[i + 2].key == "mensis" &&
+                                   !m_tokens[i + 2].pause && wholeMonth(i + 3)));
         if (text.size() == 1 && !m_tokens[i].capital && !m_tokens[i].gloss &&
-            m_words[i].numeral > 0 && m_words[i].numeral <= 10 && i + 1 < m_tokens.size() &&
-            !m_tokens[i + 1].pause && m_words[i + 1].word.month != 0 &&
-            m_words[i + 1].word.wholeMonth) {
+            m_words[i].numeral > 0 && m_words[i].numeral <= 10 &&
+            (wholeMonth(i + 1) || dieBefore)) {
             m_words[i].number = m_words[i].mayBeNumber = true;
             m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Number);
         }
