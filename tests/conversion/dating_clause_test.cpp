@@ -503,6 +503,14 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Teste Rege apud Westmonasterium. x. die Aprilis.", "10 Aprile"},
         {"Teste Rege apud Westm. viij di Marcij.", "08 Marzo"},
         {"Curiae 21. iunii anno d. 1557.", "21 Giugno 1557"},
+        // the month's last day and the one before it as Clusius's correspondents wrote them
+        {"Viennae postrema Januarii 1576.", "31 Gennaio 1576"},
+        {"Londini penulto Iunii 1599.", "29 Giugno 1599"},
+        // "ad" in a letter's dateline, after its place, is the day it was written; elsewhere
+        // it may be a day to which something runs, and is refused
+        {"Viennae Austriae ad 13 Martii 1574.", "13 Marzo 1574"},
+        {"Datum Francofurti ad XVIII Iulii 1592", "18 Luglio 1592"},
+        {"Dilata causa ad 13 Martii 1574", tempidex::ErrorDateNotCorrect},
         // five hundred as five C, from 1500 on; but never after D
         {"Datum anno. m. ccccc. xviii die 30 mensis Ianuarii", "30 Gennaio 1518"},
         {"Kal. Ian. MDCCCCC", tempidex::ErrorYearNotCorrect},

@@ -81,8 +81,16 @@ void Assemble(const Words &words, const Phrases &phrases,
         if (mover >= 2 && !words[mover].pause && !words[mover - 1u].pause &&
             (words[mover - 1u].key == "diem" || words[mover - 1u].key == "die"))
             --mover;
+        // (but a letter's dateline, its place and then "ad", gives the day it was written:
+        // "Viennae ad 13 Martii 1574", "Datum Viennae Austriae ad 13 Martii")
+        std::size_t place = mover >= 2 && words.nameLike(mover - 2u) ? mover - 2u : mover;
+        while (place < mover && place >= 1 && !words[place].pause && words.nameLike(place - 1))
+            --place;
+        const bool dateline =
+            place < mover && words[mover - 1u].key == "ad" && !words[mover - 1u].pause &&
+            (place == 0 || words[place].pause || words.is(place - 1, Kind::Given));
         if (p.kind == PhraseKind::Date && !p.date.church.named() && mover > 0 &&
-            !words[mover].pause && MovesTheDay(words[mover - 1u].key))
+            !words[mover].pause && MovesTheDay(words[mover - 1u].key) && !dateline)
             return fail(LineFault::Designation, words.written(mover - 1u, p.end));
         if (p.kind == PhraseKind::Year && (gapBefore || gapAfter))
             return fail(LineFault::Year, gapBefore ? words.written(p.begin - 1u, p.begin)

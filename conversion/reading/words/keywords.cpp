@@ -297,6 +297,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"penultima", Kind::Last}, // the day before the month's last
     {"penultimi", Kind::Last},
     {"penultimo", Kind::Last},
+    {"penulto", Kind::Last}, // Londini penulto Iunii
     {"piaetatis", Kind::Reign},
     {"pietatis", Kind::Reign},      // anno pietatis eius nono: the Lombard kings' years
     {"pisana", Kind::Style, Pisan}, // more pisano: from 25 March, the year before
@@ -310,6 +311,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"pontificatus", Kind::Reign},
     {"post", Kind::Formula, Christian}, // post Christum natum
     {"postr", Kind::Postridie},
+    {"postrema", Kind::Last}, // postrema Januarii: the last day
     {"postrid", Kind::Postridie},
     {"postridiae", Kind::Postridie},
     {"postridie", Kind::Postridie},
