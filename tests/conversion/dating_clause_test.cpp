@@ -511,6 +511,14 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Viennae Austriae ad 13 Martii 1574.", "13 Marzo 1574"},
         {"Datum Francofurti ad XVIII Iulii 1592", "18 Luglio 1592"},
         {"Dilata causa ad 13 Martii 1574", tempidex::ErrorDateNotCorrect},
+        // a day in the old calendar and the new: the new one, where the old is its Julian day
+        // in that year (ten days behind until 1700, eleven after), or no year says otherwise
+        {"Francofurti 15/25 Oct. 1592.", "25 Ottobre 1592"},
+        {"Londini XII/XXII Augusti MDCI.", "22 Agosto 1601"},
+        {"Datum 15/26 Octobris 1750", "26 Ottobre 1750"},
+        {"Datum 15/25 Octobris 1750", tempidex::ErrorDateNotCorrect},
+        {"Datum 15/25 Octobris 1500", tempidex::ErrorDateNotCorrect},
+        {"Londini XII XXII Augusti MDCI.", tempidex::ErrorYearNotCorrect},
         // five hundred as five C, from 1500 on; but never after D
         {"Datum anno. m. ccccc. xviii die 30 mensis Ianuarii", "30 Gennaio 1518"},
         {"Kal. Ian. MDCCCCC", tempidex::ErrorYearNotCorrect},

@@ -1,5 +1,6 @@
 #include "assembled_reading.h"
 
+#include "calendar/day_number.h"
 #include "calendar/roman_day.h"
 #include "reading/words/word_table.h"
 
@@ -256,6 +257,21 @@ void Assemble(const Words &words, const Phrases &phrases,
         notes.elsewhere = YearElsewhere::None;
         notes.elsewhereText = {};
         notes.republicsConsuls = false;
+    }
+    // A day written in both calendars ("15/25 Oct. 1592"): the old must be the Julian day of
+    // the new in that year, and the day is the new calendar's.
+    for (const std::size_t i : choice) {
+        const Phrase &p = phrases[i];
+        if (p.kind != PhraseKind::Date || p.value == 0)
+            continue;
+        const int month = p.date.day.month, newer = p.date.dayOfMonth;
+        if (date.year) {
+            const Date julian = JulianFromFixed(FixedFromGregorian({*date.year, month, newer}));
+            if (*date.year < GregorianYear || julian.month != month || julian.day != p.value)
+                return fail(LineFault::Designation, words.written(p.begin, p.end));
+        }
+        notes.calendar = Calendar::Gregorian;
+        notes.calendarText = words.written(p.begin, p.begin + 2u);
     }
     // The doubled sixth day before the March Calends is a leap year's, said or not.
     if (!date.year && date.day.doubled && date.day.reference == Reference::Calends &&

@@ -9,6 +9,25 @@
 #include "reading/words/name_words.h"
 
 namespace tempidex {
+namespace {
+
+// The new calendar's day after `old` and a slash ("15/25", "XII/XXII"): ten to thirteen days
+// later, as the Gregorian calendar ran ahead of the Julian from 1582 to 1923; 0 for none.
+int OldAndNewDay(const Words &words, const NumberRead &old) {
+    const std::size_t next = old.end;
+    if (next + 1 >= words.size() || next != old.begin + 1 || words.parted(next) ||
+        words[next].gloss)
+        return 0;
+    const std::string_view before = words[old.begin].written, after = words[next].written;
+    const std::string_view between(before.data() + before.size(),
+                                   static_cast<std::size_t>(after.data() - before.data()) -
+                                       before.size());
+    const int newer = words.digitsOf(next) > 0 ? words.digitsOf(next) : words.numeralOf(next);
+    const int ahead = newer - old.value;
+    return between == "/" && ahead >= 10 && ahead <= 13 && newer <= 31 ? newer : 0;
+}
+
+} // namespace
 
 void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
     // A day of the month at `begin`, counted `count`, and its month at `monthAt` ("die Martis"
@@ -181,6 +200,16 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                                           Kind::Indiction, Kind::Computus})) != 0)
         return;
     for (const NumberRead &count : CountsFrom(words, at)) {
+        // "Francofurti 15/25 Oct. 1592", "Londini XII/XXII Augusti MDCI": the day in the old
+        // calendar and in the new, as letters wrote it after the reform: the new one is
+        // answered, the old one kept to be checked against the year
+        if (const int newer = OldAndNewDay(words, count); newer > 0) {
+            const std::size_t before = phrases.size();
+            add(at, newer, count.end + 1, count.end + 2, true);
+            if (phrases.size() > before)
+                phrases.back().value = count.value;
+            continue;
+        }
         // (die vero sabbati vicesima sexta, mensis octobris: a comma before "mensis" parts
         // nothing)
         const bool mensisWord =
