@@ -519,6 +519,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum 15/25 Octobris 1750", tempidex::ErrorDateNotCorrect},
         {"Datum 15/25 Octobris 1500", tempidex::ErrorDateNotCorrect},
         {"Londini XII XXII Augusti MDCI.", tempidex::ErrorYearNotCorrect},
+        // the calendar named in the genitive or by its "fasti", and "A°" for anno
+        {"Francofurti, postridie Kal. Ianuarias veteris calculi M.D.XCII.", "02 Gennaio 1592"},
+        {"Genevae, XXIII mensis Augusti XCIII, fastis Iulianis.", "23 Agosto"},
+        {"Datum Vinize 26 Januarij Veteri Calculo A° 1586.", "26 Gennaio 1586"},
         // five hundred as five C, from 1500 on; but never after D
         {"Datum anno. m. ccccc. xviii die 30 mensis Ianuarii", "30 Gennaio 1518"},
         {"Kal. Ian. MDCCCCC", tempidex::ErrorYearNotCorrect},

@@ -49,6 +49,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"bis", Kind::Bis},
     {"bixit", Kind::Lived}, // an epitaph's v written b
     {"cal", Kind::Reference, Calends},
+    {"calculi", Kind::Calendar},         // veteris calculi
     {"calculo", Kind::Calendar},         // vetere calculo, novo calculo
     {"calen", Kind::Reference, Calends}, // XII Calen. Ianu., as a papal register cuts it
     {"calend", Kind::Reference, Calends},
@@ -133,6 +134,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"era", Kind::Era},
     {"et", Kind::Et},
     {"etc", Kind::Formula, Unmarked}, // anno etc. millesimo: the formula left out
+    {"fastis", Kind::Calendar},       // fastis Iulianis
     {"feneris", Kind::DayName, 5},    // in die feneris, f for v
     {"fer", Kind::Feria},
     {"feria", Kind::Feria},
@@ -162,6 +164,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"gratiae", Kind::Formula, Christian},
     {"gratie", Kind::Formula, Christian},
     {"gregoriani", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
+    {"gregorianis", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
     {"gregoriano", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
     {"gubernacionis", Kind::Reign},
     {"gubernationis", Kind::Reign},
@@ -217,6 +220,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"iubilaei", Kind::Formula, Christian}, // anno Iubilaei MCML, a jubilee's year of the Lord
     {"iubilei", Kind::Formula, Christian},
     {"iuliani", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)},
+    {"iulianis", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)},
     {"iuliano", Kind::Calendar,
      static_cast<std::int8_t>(
          Calendar::Julian)}, // stilo Iuliano (alone, a name: Salvio Iuliano cos.)
@@ -338,6 +342,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"proposita", Kind::Posted},
     {"quoque", Kind::Connective}, // anno quoque DCCLXII ab incarnatione Domini
     {"recitata", Kind::Posted},
+    {"reformato", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
     {"regiminis", Kind::Reign}, // regiminis nostri anno X: an abbot's, a doge's years
     {"regis", Kind::Reign},
     {"regnante", Kind::Reigning},

@@ -133,6 +133,10 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_words[i - 1].mayBeNumber && i + 1 < m_tokens.size() && !m_tokens[i + 1].pause &&
             m_words[i + 1].word.month != 0)
             m_words[i].word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Die);
+        // "A° 1586", "A° 84": "anno" cut to its first letter and the mark of its ending
+        if (text == "a" && m_tokens[i].marked && i + 1 < m_tokens.size() &&
+            !m_tokens[i + 1].pause && m_words[i + 1].mayBeNumber)
+            m_words[i].word.kinds = std::uint64_t{1} << static_cast<unsigned>(Kind::Anno);
         // (before a year of hundreds: "anno d. VIII m. Septembris" may count a day)
         if ((text == "d" || text == "di") && m_tokens[i].dotted && i >= 1 && !m_tokens[i].pause &&
             is(i - 1, Kind::Anno) && i + 1 < m_tokens.size() && !m_tokens[i + 1].pause &&
