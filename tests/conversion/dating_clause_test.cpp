@@ -510,6 +510,32 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // it may be a day to which something runs, and is refused
         {"Viennae Austriae ad 13 Martii 1574.", "13 Marzo 1574"},
         {"Datum Francofurti ad XVIII Iulii 1592", "18 Luglio 1592"},
+        // what the month written first never takes: an emperor's or a pope's number or year
+        // after the name he shares with a month, a weekday's count after a feast, an octave
+        {"anno domini 1510 pontificatus Iulii II anno septimo", tempidex::ErrorDateNotCorrect},
+        {"anno MDCCXXX regnante Augusto II rege Poloniarum", tempidex::ErrorDateNotCorrect},
+        {"anno Domini MCCCLV imperii Karoli quarti Romanorum imperatoris semper augusti primo",
+         tempidex::ErrorDateNotCorrect},
+        {"anno MDLIV pontificatus Iulii tertii anno V", tempidex::ErrorDateNotCorrect},
+        {"anno MDX pontificatus Iulii 2 anno 7", tempidex::ErrorDateNotCorrect},
+        {"anno domini MDXX regni Caroli semper augusti 26", tempidex::ErrorDateNotCorrect},
+        {"anno domini MDLIV Iulii tertii pontificis maximi anno quinto",
+         tempidex::ErrorDateNotCorrect},
+        {"anno incarnationis domini DCCCCLXX indictione XIII imperii vero domni Ottonis augusti IX",
+         tempidex::ErrorDateNotCorrect},
+        {"anno MCCCL Martii quarta post Invocavit", tempidex::ErrorDateNotCorrect},
+        {"anno MCCCCXX in oct. 8", tempidex::ErrorDateNotCorrect},
+        {"anno MCCCL Septembris 15 luna", tempidex::ErrorDateNotCorrect},
+        // nor the year without its century: a named day's count however far after it, a
+        // numeral of a day's size, a year beside a king's
+        {"Datum kalendas iunii stilo veteri 16", tempidex::ErrorYearNotCorrect},
+        {"anno regni nostri XV 18 Novembris 89", tempidex::ErrorYearNotCorrect},
+        {"Datum 18 Novembris XI", tempidex::ErrorYearNotCorrect},
+        {"Magno et Apollonio conss. Data XV Kal. Sept. XXV", tempidex::ErrorYearNotCorrect},
+        // the parts of a year run on before a named day: the last may be its count
+        {"anno domini m. o ccc. oloiij kal. Maii", tempidex::ErrorDateNotCorrect},
+        // an epithet that may be another saint's ends the name: the year is not next to it
+        {"in festo sancti Bonifacii pape 1300", tempidex::ErrorYearNotCorrect},
         {"Dilata causa ad 13 Martii 1574", tempidex::ErrorDateNotCorrect},
         // a day in the old calendar and the new: the new one, where the old is its Julian day
         // in that year (ten days behind until 1700, eleven after), or no year says otherwise

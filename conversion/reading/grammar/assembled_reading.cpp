@@ -236,11 +236,13 @@ void Assemble(const Words &words, const Phrases &phrases,
         notes.otherDate = other->date;
         notes.givenUnmarked = !givenVerb;
     }
+    // A number read as a year without its century is none beside a year written whole ("anno
+    // domini mccl kalendas iunii xxvi" counts the day after its named day), nor beside consuls
+    // or a king's year, which would be said in its place ("anno regni nostri XV 18 Novembris
+    // 89"): it is never passed over.
+    if (noCentury && (year || notes.elsewhere != YearElsewhere::NoCentury))
+        return fail(LineFault::Number, words.written(noCentury->begin, noCentury->end));
     if (year) {
-        // (a number read as a year without its century beside a year written whole is no
-        // year: "anno domini mccl kalendas iunii xxvi" counts the day after its named day)
-        if (noCentury)
-            return fail(LineFault::Number, words.written(noCentury->begin, noCentury->end));
         date.year = year->year;
         notes.count = year->count;
         // The Incarnation named where its formula is not read whole ("incarnationis domince

@@ -175,24 +175,42 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                         end + (words.is(end, Kind::Mensis) && !words.parted(end) ? 1 : 0), true);
                 }
     }
-    // Martii 11., Decembris 19, iunii 22. 1556, MCCCCLI maii xiiii: the month first, as letters
-    // of the humanists and registers write it; not a named day's month (Kal. Ian. 71), nor
-    // before a word that takes the number for its own (Maii XV kal. Iunii, Maii XV indictione),
-    // nor a saint's name ("post festum s. Mart. 2")
-    if (at >= 1 && words.monthOf(at - 1) != 0 && !words.parted(at) &&
+    // Martii 11., Decembris 19, iunii 22. 1556, Iunii prima: the month first, in the genitive
+    // or cut short, and its day in digits or an ordinal, as the humanists' letters write it.
+    // Not a named day's month (Kal. Ian. 71), nor a saint's name ("post festum s. Mart. 2",
+    // "Marci 25"), nor before a word that takes the number for its own (Maii XV kal. Iunii, Maii
+    // 15 indictione, Martii quarta post Invocavit); and never a numeral, which after an
+    // emperor's or a pope's name is his year or his number ("Ottonis augusti IX", "pontificatus
+    // Iulii II"): after those two names only digits ("semper augusti primo", "Iulii tertii"
+    // are an emperor's first year and a pope), and never after a reign's word or "semper", nor
+    // after "in" or "festo" ("in oct. 8" may be an octave).
+    const auto monthFirst = [&words](std::size_t m) {
+        const std::string_view key = words[m].key;
+        return words.monthOf(m) != 0 && key != "marci" &&
+               (!words.classOf(m).wholeMonth || key.ends_with('i') || key.ends_with("is")) &&
+               !(m >= 1 && !words.parted(m) &&
+                 (words.is(m - 1, Kind::Reign) || words.is(m - 1, Kind::In) ||
+                  words.is(m - 1, Kind::Church) || words[m - 1].key == "semper"));
+    };
+    if (at >= 1 && monthFirst(at - 1) && !words.parted(at) &&
         !(at >= 2 && !words.parted(at - 1) &&
           (words.is(at - 2, Kind::Reference) ||
-           IsTitle(NameStem(words[at - 2].key), DeclensionsOf(words[at - 2].key)))))
+           IsTitle(NameStem(words[at - 2].key), DeclensionsOf(words[at - 2].key))))) {
+        const bool rulersName = words.monthOf(at - 1) == 7 || words.monthOf(at - 1) == 8;
         for (const NumberRead &count : CountsFrom(words, at)) {
-            const bool own =
-                count.end < words.size() && !words.parted(count.end) &&
-                ((words.kindsOf(count.end) &
-                  KindsOf({Kind::Reference, Kind::Die, Kind::Mensis, Kind::Indiction, Kind::Hour,
-                           Kind::Feria, Kind::Weekday, Kind::Reign})) != 0 ||
-                 words.monthOf(count.end) != 0);
-            if (!own)
+            const bool own = count.end < words.size() && !words.parted(count.end) &&
+                             ((words.kindsOf(count.end) &
+                               KindsOf({Kind::Reference, Kind::Die, Kind::Mensis, Kind::Indiction,
+                                        Kind::Hour, Kind::Diei, Kind::Noctis, Kind::Computus,
+                                        Kind::Feria, Kind::Weekday, Kind::Reign})) != 0 ||
+                              words.monthOf(count.end) != 0 ||
+                              IsOneOf(words[count.end].key, {"post", "ante", "infra", "in"}));
+            const bool written = words.digitsOf(count.begin) > 0 ||
+                                 (words.ordinalOf(count.begin) > 0 && !rulersName);
+            if (!own && written)
                 add(at - 1, count.value, at - 1, count.end, true, true);
         }
+    }
     // The number of an hour, a feria, an indiction or the moon is theirs, never a day's: "hora
     // nona, mensis iulii" is the ninth hour of a day in July.
     if (at >= 1 && !words.parted(at) &&

@@ -311,11 +311,15 @@ void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     // ended) right after the date, or after the calendar it is counted in. Which century, the words
     // do not say: the date has no year. Not, after a named day, a number that may be its count, as
     // Danish charters write it there ("kalendas iunii xviº").
-    const int value = words.digitsOf(at) > 0 ? words.digitsOf(at) : words.numeralOf(at);
+    // (a numeral, past any day's count, of two letters or more: "18 Novembris XI" may be an
+    // indiction or a king's year, "Id. Mart. L." the initial of a consul's name)
+    const bool digits = words.digitsOf(at) > 0;
+    const int value = digits ? words.digitsOf(at) : words.numeralOf(at);
     const bool twoDigits =
-        words.digitsOf(at) > 0 ? words[at].text.size() == 2 : words[at].text.size() >= 2;
-    const bool afterNamedDay =
-        at >= 2 && (words.is(at - 1, Kind::Reference) || words.is(at - 2, Kind::Reference));
+        digits ? words[at].text.size() == 2 : value >= 32 && words[at].text.size() >= 2;
+    bool afterNamedDay = false; // kalendas mensis iunii stilo veteri xvi
+    for (std::size_t i = at; i > 0 && i + 5 > at; --i)
+        afterNamedDay = afterNamedDay || words.is(i - 1, Kind::Reference);
     const std::size_t next = at + 1;
     if (value >= (afterNamedDay ? 20 : 10) && value <= 99 && twoDigits && at >= 1 &&
         !words.parted(at) && !words[at].gloss && !words.mayBeNumber(at - 1) &&

@@ -103,7 +103,10 @@ bool SentenceEndsBefore(const Words &words, std::size_t i) {
 }
 
 std::size_t EpithetsEnd(const Words &words, std::size_t end) {
-    static const std::vector<StemOf> epithets = StemsOfWords(Epithets);
+    // (the epithets many saints share; one that tells saints apart, "papae", "abbatis",
+    // "episcopi", may be another saint's than the one the table found, and ends the name)
+    static const std::vector<StemOf> epithets = StemsOfWords(std::to_array<std::string_view>(
+        {"confessoris", "martyris", "martyrum", "sociorum", "virginum"}));
     const auto at = [&](std::size_t i, bool title) {
         if (i >= words.size() || words[i].pause || words[i].gloss ||
             (words[i].capital && SentenceEndsBefore(words, i)))

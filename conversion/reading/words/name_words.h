@@ -35,9 +35,10 @@ bool IsCutShort(const Token &word);
 // right after it.
 bool SentenceEndsBefore(const Words &words, std::size_t i);
 
-// Where the titles and epithets that follow a saint's name end, from `end`, the word after the
-// name: "Agathe virginis", "omnium sanctorum", "Katherine virginis et martyris", "Dionisii et
-// sociorum eius". They are the name's, and a year right after them stands next to the day.
+// Where the titles and the epithets many saints share that follow a saint's name end, from
+// `end`, the word after the name: "Agathe virginis", "omnium sanctorum", "Katherine virginis
+// et martyris", "Dionisii et sociorum eius". They are the name's, and a year right after them
+// stands next to the day.
 std::size_t EpithetsEnd(const Words &words, std::size_t end);
 
 // Whether the words from `end`, after a feast's name, say that another feast or another saint

@@ -210,8 +210,12 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         if (text.size() >= 2 && text[0] == 'o' && unmarked()) {
             // (the numeral's letters as written, V and all; the ordinal as the tables key it)
             const std::string_view rest = text.substr(1);
-            const int value =
-                std::max({RomanValue(rest), MarkedRomanValue(rest), MarkedRunsValue(rest)});
+            // (the parts run on right before a named day: the last may be its count, "oloiij
+            // kal. Maii" 1353 or III Kal. Mai. 1350, and the word is read neither way)
+            const int whole = std::max(RomanValue(rest), MarkedRomanValue(rest));
+            const bool runsBeforeADay = whole == 0 && i + 1 < m_tokens.size() &&
+                                        !m_tokens[i + 1].pause && is(i + 1, Kind::Reference);
+            const int value = runsBeforeADay ? 0 : std::max(whole, MarkedRunsValue(rest));
             const int ordinal = value > 0 ? 0 : ClassOf(m_tokens[i].key.substr(1)).ordinal;
             m_words[i].numeral = value > 0 ? value : m_words[i].numeral;
             m_words[i].word.ordinal =
