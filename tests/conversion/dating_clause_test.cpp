@@ -503,6 +503,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Teste Rege apud Westmonasterium. x. die Aprilis.", "10 Aprile"},
         {"Teste Rege apud Westm. viij di Marcij.", "08 Marzo"},
         {"Curiae 21. iunii anno d. 1557.", "21 Giugno 1557"},
+        {"Anno D. CCCC. LXXX. 10 Aprilis", "10 Aprile"}, // D the numeral: no AD 480
         // the month's last day and the one before it as Clusius's correspondents wrote them
         {"Viennae postrema Januarii 1576.", "31 Gennaio 1576"},
         {"Londini penulto Iunii 1599.", "29 Giugno 1599"},
@@ -518,6 +519,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          tempidex::ErrorDateNotCorrect},
         {"anno MDLIV pontificatus Iulii tertii anno V", tempidex::ErrorDateNotCorrect},
         {"anno MDX pontificatus Iulii 2 anno 7", tempidex::ErrorDateNotCorrect},
+        {"Constitutio Iulii 2. anno 1505", tempidex::ErrorDateNotCorrect},
+        {"Iulii 2 P. M. anno 1510", tempidex::ErrorDateNotCorrect},
+        {"Tiguri Augusti 31 1560", "31 Agosto 1560"},
+        {"hebdomada postrema Maii 1590", tempidex::ErrorDateNotCorrect},
+        {"Dominica postrema Maii 1590", tempidex::ErrorDateNotCorrect},
         {"anno domini MDXX regni Caroli semper augusti 26", tempidex::ErrorDateNotCorrect},
         {"anno domini MDLIV Iulii tertii pontificis maximi anno quinto",
          tempidex::ErrorDateNotCorrect},
@@ -537,13 +543,23 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // an epithet that may be another saint's ends the name: the year is not next to it
         {"in festo sancti Bonifacii pape 1300", tempidex::ErrorYearNotCorrect},
         {"Dilata causa ad 13 Martii 1574", tempidex::ErrorDateNotCorrect},
-        // a day in the old calendar and the new: the new one, where the old is its Julian day
-        // in that year (ten days behind until 1700, eleven after), or no year says otherwise
-        {"Francofurti 15/25 Oct. 1592.", "25 Ottobre 1592"},
-        {"Londini XII/XXII Augusti MDCI.", "22 Agosto 1601"},
-        {"Datum 15/26 Octobris 1750", "26 Ottobre 1750"},
+        {"Prorogatur ad 15 Maii 1563", tempidex::ErrorDateNotCorrect},
+        {"Romae ad Kal. Iunii 1320", tempidex::ErrorDateNotCorrect},
+        {"Solvendum Bononie ad 13 Martii 1374", tempidex::ErrorDateNotCorrect},
+        {"Differtur: Viennam ad 13 Martii 1574", tempidex::ErrorDateNotCorrect},
+        {"Lugduni Batavorum ad 13 Martii 1596", "13 Marzo 1596"},
+        // a day in the old calendar and the new: the old, as "stilo veteri" is read, where the
+        // new is its Gregorian day in that year after the reform (ten days ahead until 1700,
+        // eleven after); its double year by the old day; none without a year, where "10/20" may
+        // be a span of days
+        {"Francofurti 15/25 Oct. 1592.", "15 Ottobre 1592"},
+        {"Londini XII/XXII Augusti MDCI.", "12 Agosto 1601"},
+        {"Datum 15/26 Octobris 1750", "15 Ottobre 1750"},
+        {"Londini 20/30 Martii 1600/1601", "20 Marzo 1601"},
         {"Datum 15/25 Octobris 1750", tempidex::ErrorDateNotCorrect},
         {"Datum 15/25 Octobris 1500", tempidex::ErrorDateNotCorrect},
+        {"Datum 1/11 Maii 1582", tempidex::ErrorDateNotCorrect},
+        {"Datum 10/20 Maii anno regni nostri tertio", tempidex::ErrorDateNotCorrect},
         {"Londini XII XXII Augusti MDCI.", tempidex::ErrorYearNotCorrect},
         // the calendar named in the genitive or by its "fasti", and "A°" for anno
         {"Francofurti, postridie Kal. Ianuarias veteris calculi M.D.XCII.", "02 Gennaio 1592"},

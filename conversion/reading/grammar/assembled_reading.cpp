@@ -2,6 +2,7 @@
 
 #include "calendar/day_number.h"
 #include "calendar/roman_day.h"
+#include "reading/words/name_words.h"
 #include "reading/words/word_table.h"
 
 #include <algorithm>
@@ -82,14 +83,17 @@ void Assemble(const Words &words, const Phrases &phrases,
         if (mover >= 2 && !words[mover].pause && !words[mover - 1u].pause &&
             (words[mover - 1u].key == "diem" || words[mover - 1u].key == "die"))
             --mover;
-        // (but a letter's dateline, its place and then "ad", gives the day it was written:
-        // "Viennae ad 13 Martii 1574", "Datum Viennae Austriae ad 13 Martii")
-        std::size_t place = mover >= 2 && words.nameLike(mover - 2u) ? mover - 2u : mover;
-        while (place < mover && place >= 1 && !words[place].pause && words.nameLike(place - 1))
+        // (but a letter's dateline, its place in the locative first and then "ad", gives the
+        // day of the month it was written: "Viennae ad 13 Martii 1574", "Datum Viennae
+        // Austriae ad 13 Martii"; "Prorogatur ad 15 Maii", "Solvendum Bononie ad 13 Martii",
+        // "Romae ad Kal. Iunii" are a day something is put off or due to)
+        const std::size_t ad = mover >= 1 ? mover - 1u : 0; // where "ad" would be
+        std::size_t place = ad;
+        while (place >= 1 && ad - place < 2 && (place == ad || !words[place].pause) &&
+               IsPlaceInTheLocative(words, place - 1))
             --place;
-        const bool dateline =
-            place < mover && words[mover - 1u].key == "ad" && !words[mover - 1u].pause &&
-            (place == 0 || words[place].pause || words.is(place - 1, Kind::Given));
+        const bool dateline = place < ad && p.date.dayOfMonth > 0 && words[ad].key == "ad" &&
+                              !words[ad].pause && (place == 0 || words.is(place - 1, Kind::Given));
         if (p.kind == PhraseKind::Date && !p.date.church.named() && mover > 0 &&
             !words[mover].pause && MovesTheDay(words[mover - 1u].key) && !dateline)
             return fail(LineFault::Designation, words.written(mover - 1u, p.end));
@@ -260,19 +264,20 @@ void Assemble(const Words &words, const Phrases &phrases,
         notes.elsewhereText = {};
         notes.republicsConsuls = false;
     }
-    // A day written in both calendars ("15/25 Oct. 1592"): the old must be the Julian day of
-    // the new in that year, and the day is the new calendar's.
+    // A day written in both calendars ("15/25 Oct. 1592"): the old is the day, counted in the
+    // Julian calendar, and the new must be its Gregorian day in that year, after the reform.
+    // (Without a year, "10/20 Maii" may be as well the days from the 10th to the 20th.)
     for (const std::size_t i : choice) {
         const Phrase &p = phrases[i];
         if (p.kind != PhraseKind::Date || p.value == 0)
             continue;
-        const int month = p.date.day.month, newer = p.date.dayOfMonth;
-        if (date.year) {
-            const Date julian = JulianFromFixed(FixedFromGregorian({*date.year, month, newer}));
-            if (*date.year < GregorianYear || julian.month != month || julian.day != p.value)
-                return fail(LineFault::Designation, words.written(p.begin, p.end));
-        }
-        notes.calendar = Calendar::Gregorian;
+        const int month = p.date.day.month, old = p.date.dayOfMonth;
+        const long fixed = date.year ? FixedFromJulian({*date.year, month, old}) : 0;
+        const Date gregorian = GregorianFromFixed(fixed);
+        if (!date.year || fixed <= LastJulianDay || gregorian.month != month ||
+            gregorian.day != p.value)
+            return fail(LineFault::Designation, words.written(p.begin, p.end));
+        notes.calendar = Calendar::Julian;
         notes.calendarText = words.written(p.begin, p.begin + 2u);
     }
     // The doubled sixth day before the March Calends is a leap year's, said or not.

@@ -100,8 +100,15 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (phrases.size() > before)
             phrases.back().date.fromMonthEnd = true;
     };
-    // ultima ianuarii, as letters write it without "die"; ultima die aprilis
-    if (words.is(at, Kind::Last) && (at == 0 || !words.is(at - 1, Kind::Die)) &&
+    // ultima ianuarii, as letters write it without "die"; ultima die aprilis (not the last
+    // week, ten days or Sunday of the month: "hebdomada postrema Maii", "dominica ultima")
+    const bool span =
+        at >= 1 && !words.parted(at) &&
+        ((words.kindsOf(at - 1) &
+          KindsOf({Kind::Weekday, Kind::Feria, Kind::DayName, Kind::Church})) != 0 ||
+         IsOneOf(words[at - 1].key, {"decade", "decada", "hebdomada", "ebdomada", "septimana",
+                                     "hebdomade", "ebdomade", "dominica"}));
+    if (words.is(at, Kind::Last) && (at == 0 || !words.is(at - 1, Kind::Die)) && !span &&
         !words.parted(at + 1)) {
         addLast(at, at, at + 1);
         if (words.is(at + 1, Kind::Die) && !words.parted(at + 2))
@@ -196,15 +203,23 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         !(at >= 2 && !words.parted(at - 1) &&
           (words.is(at - 2, Kind::Reference) ||
            IsTitle(NameStem(words[at - 2].key), DeclensionsOf(words[at - 2].key))))) {
-        const bool rulersName = words.monthOf(at - 1) == 7 || words.monthOf(at - 1) == 8;
-        for (const NumberRead &count : CountsFrom(words, at)) {
+        // (July's and August's names first only where a dateline begins: alone, after its
+        // place or its year; "Constitutio Iulii 2.", "tempore Iulii 2 papae" are Julius II's)
+        const std::size_t m = at - 1;
+        const bool dateline =
+            m == 0 || words.parted(m) || words.mayBeNumber(m - 1) || words.is(m - 1, Kind::Given) ||
+            (IsPlaceInTheLocative(words, m - 1) && (m == 1 || words.is(m - 2, Kind::Given)));
+        const bool rulersName = words.monthOf(m) == 7 || words.monthOf(m) == 8;
+        for (const NumberRead &count : rulersName && !dateline ? Counts{} : CountsFrom(words, at)) {
             const bool own = count.end < words.size() && !words.parted(count.end) &&
                              ((words.kindsOf(count.end) &
                                KindsOf({Kind::Reference, Kind::Die, Kind::Mensis, Kind::Indiction,
                                         Kind::Hour, Kind::Diei, Kind::Noctis, Kind::Computus,
                                         Kind::Feria, Kind::Weekday, Kind::Reign})) != 0 ||
                               words.monthOf(count.end) != 0 ||
-                              IsOneOf(words[count.end].key, {"post", "ante", "infra", "in"}));
+                              IsOneOf(words[count.end].key, {"post", "ante", "infra", "in"}) ||
+                              (words[count.end].capital && words[count.end].dotted &&
+                               words[count.end].key.size() <= 2)); // Iulii 2 P. M.
             const bool written = words.digitsOf(count.begin) > 0 ||
                                  (words.ordinalOf(count.begin) > 0 && !rulersName);
             if (!own && written)
@@ -219,13 +234,13 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     for (const NumberRead &count : CountsFrom(words, at)) {
         // "Francofurti 15/25 Oct. 1592", "Londini XII/XXII Augusti MDCI": the day in the old
-        // calendar and in the new, as letters wrote it after the reform: the new one is
-        // answered, the old one kept to be checked against the year
+        // calendar and in the new, as letters wrote it after the reform: the old one is read,
+        // as "stilo veteri" is, the new one kept to be checked against it in that year
         if (const int newer = OldAndNewDay(words, count); newer > 0) {
             const std::size_t before = phrases.size();
-            add(at, newer, count.end + 1, count.end + 2, true);
+            add(at, count.value, count.end + 1, count.end + 2, true);
             if (phrases.size() > before)
-                phrases.back().value = count.value;
+                phrases.back().value = newer;
             continue;
         }
         // (die vero sabbati vicesima sexta, mensis octobris: a comma before "mensis" parts

@@ -102,6 +102,13 @@ bool SentenceEndsBefore(const Words &words, std::size_t i) {
     return gap[0] == '!' || gap[0] == '?' || gap.find(" .") != std::string_view::npos;
 }
 
+bool IsPlaceInTheLocative(const Words &words, std::size_t i) {
+    const std::string_view key = words[i].key;
+    return words.nameLike(i) && !words[i].dotted &&
+           (key.ends_with('e') || key.ends_with('i') || key.ends_with("is") ||
+            key.ends_with("orum"));
+}
+
 std::size_t EpithetsEnd(const Words &words, std::size_t end) {
     // (the epithets many saints share; one that tells saints apart, "papae", "abbatis",
     // "episcopi", may be another saint's than the one the table found, and ends the name)

@@ -35,6 +35,11 @@ bool IsCutShort(const Token &word);
 // right after it.
 bool SentenceEndsBefore(const Words &words, std::size_t i);
 
+// Whether word i may be a place in the locative, as a letter's dateline begins with one: a name
+// that ends as the locative does ("Viennae", "Tiguri", "Parisiis", "Lugduni Batavorum"), not
+// "Concilium", "Viennam", "Constitutio".
+bool IsPlaceInTheLocative(const Words &words, std::size_t i);
+
 // Where the titles and the epithets many saints share that follow a saint's name end, from
 // `end`, the word after the name: "Agathe virginis", "omnium sanctorum", "Katherine virginis
 // et martyris", "Dionisii et sociorum eius". They are the name's, and a year right after them

@@ -137,10 +137,11 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         if (text == "a" && m_tokens[i].marked && i + 1 < m_tokens.size() &&
             !m_tokens[i + 1].pause && m_words[i + 1].mayBeNumber)
             m_words[i].word.kinds = std::uint64_t{1} << static_cast<unsigned>(Kind::Anno);
-        // (before a year of hundreds: "anno d. VIII m. Septembris" may count a day)
+        // (before a year in digits or of a thousand: "anno d. VIII m. Septembris" may count a
+        // day, and "Anno D. CCCC. LXXX." is 980, its D five hundred)
         if ((text == "d" || text == "di") && m_tokens[i].dotted && i >= 1 && !m_tokens[i].pause &&
             is(i - 1, Kind::Anno) && i + 1 < m_tokens.size() && !m_tokens[i + 1].pause &&
-            (m_words[i + 1].digits >= 100 || m_words[i + 1].numeral >= 100 ||
+            (m_words[i + 1].digits >= 100 || m_words[i + 1].numeral >= 1000 ||
              m_tokens[i + 1].key.starts_with("mill"))) {
             m_words[i].word.kinds = std::uint64_t{1} << static_cast<unsigned>(Kind::Formula);
             m_words[i].word.formula = YearCount::Christian;
