@@ -238,6 +238,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the month before "die", as Francesco Sforza's registers of letters write it
         {"MCCCCLI maii die xiiii, Mediolani.", "14 Maggio 1451"},
         {"Datum Mediolani, MCCCCLI, maii die xiiii", "14 Maggio 1451"},
+        {"Auguste die iiij. Junii anno Domini M. D. xiij.", "04 Giugno 1513"}, // at Augsburg
+        // the last months by their numbers in Roman numerals: VIIIbres October, IXbris November
+        {"Vratislaviae VI VIIIbres 1587", "06 Ottobre 1587"},
+        {"Datum die 3 IXbris 1590", "03 Novembre 1590"},
         // the month first and its day after it, as the humanists' letters date them; but not
         // a named day's month, a month after its day, a saint's name, nor before a word that
         // takes the number for its own

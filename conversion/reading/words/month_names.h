@@ -52,11 +52,15 @@ inline constexpr auto MonthNames = std::to_array<MonthName>({
     {"Novbr", "Novbr", 11, true},
     {"Decbr", "Decbr", 12, true},
     // The last four months by their numbers as the year of Romulus counted them, as letters
-    // of the 16th century write them: 7bris is September, Xbris December.
+    // of the 16th century write them: 7bris is September, IXbris November, Xbris December.
     {"7bris", "7br", 9, true},
     {"8bris", "8br", 10, true},
     {"9bris", "9br", 11, true},
     {"10bris", "10br", 12, true},
+    // (never cut shorter than the number and its "br": VII and VIII are numerals)
+    {"VIIbris", "VIIbr", 9, true, false, 5},
+    {"VIIIbris", "VIIIbr", 10, true, false, 6},
+    {"IXbris", "IXbr", 11, true, false, 4},
     {"Xbris", "Xbr", 12, true},
 });
 
