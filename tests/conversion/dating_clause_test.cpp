@@ -242,6 +242,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the last months by their numbers in Roman numerals: VIIIbres October, IXbris November
         {"Vratislaviae VI VIIIbres 1587", "06 Ottobre 1587"},
         {"Datum die 3 IXbris 1590", "03 Novembre 1590"},
+        // a day's ordinal ending after a hyphen, "Juny" with the curia's y
+        {"Dabam Zagrabiae 3-tia Martii 1793.", "03 Marzo 1793"},
+        {"Romae, die 28. Juny 1642.", "28 Giugno 1642"},
         // the month first and its day after it, as the humanists' letters date them; but not
         // a named day's month, a month after its day, a saint's name, nor before a word that
         // takes the number for its own

@@ -43,6 +43,8 @@ inline constexpr auto MonthNames = std::to_array<MonthName>({
     {"Sextilis", "Sextil", 8, true, false, 4},
     {"Marcius", "Marci", 3, false, true}, // the medieval spelling: Kalendas Marcii
     {"Mayus", "May", 5, false, true},     // kalendas may, mensis may: Danish and Flemish letters
+    {"Iuny", "Iuny", 6, true, true},      // die 28. Juny 1642, as the Roman curia's clerks wrote
+    {"Iuly", "Iuly", 7, true, true},
     // The names of Frankish and Lombard scribes: mense madio, kal. genuarius
     {"Madius", "Madi", 5, false, true},
     {"Genuarius", "Genuari", 1, false, true},

@@ -93,7 +93,9 @@ std::size_t EndingAfterMark(std::string_view line, std::size_t at, const Token *
     const std::string_view ending = line.substr(at + 1, end - at - 1);
     const bool letterFollows =
         end < line.size() && Bytes[static_cast<unsigned char>(line[end])].kind == Byte::Letter;
-    for (const std::string_view e : {"a", "o", "e", "us", "um", "mo", "ta", "to", "da", "do"})
+    // (and "3-tia", "8-va", "9-na", "1-ma": tertia, octava, nona, prima)
+    for (const std::string_view e : {"a", "o", "e", "us", "um", "mo", "ma", "ta", "to", "da", "do",
+                                     "tia", "tio", "va", "vo", "na", "no"})
         if (ending == e && !letterFollows)
             return end;
     return at;
