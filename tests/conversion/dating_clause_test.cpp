@@ -238,10 +238,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the month before "die", as Francesco Sforza's registers of letters write it
         {"MCCCCLI maii die xiiii, Mediolani.", "14 Maggio 1451"},
         {"Datum Mediolani, MCCCCLI, maii die xiiii", "14 Maggio 1451"},
-        {"Auguste die iiij. Junii anno Domini M. D. xiij.", "04 Giugno 1513"}, // at Augsburg
         // the last months by their numbers in Roman numerals: VIIIbres October, IXbris November
         {"Vratislaviae VI VIIIbres 1587", "06 Ottobre 1587"},
         {"Datum die 3 IXbris 1590", "03 Novembre 1590"},
+        {"Datum die 5 VIIIIbris 1650", tempidex::ErrorDateNotCorrect}, // no slip of VIIIbris
         // a day's ordinal ending after a hyphen, "Juny" with the curia's y
         {"Dabam Zagrabiae 3-tia Martii 1793.", "03 Marzo 1793"},
         {"Romae, die 28. Juny 1642.", "28 Giugno 1642"},

@@ -137,10 +137,7 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             !words.parted(at) && !words.parted(from) &&
             !(at >= 2 && !words.parted(at - 1) && words.is(at - 2, Kind::Reference)))
             for (const NumberRead &count : CountsFrom(words, from))
-                // (not where another month follows the count: "Auguste die iiij. Junii" is
-                // dated at Augsburg)
-                if (words.monthOf(count.end) == 0 || words.parted(count.end))
-                    add(at - 1, count.value, at - 1, count.end, true, true);
+                add(at - 1, count.value, at - 1, count.end, true, true);
         // die ultima mensis februarii, die ultimo Maii: the month's last day
         if (words.is(at + 1, Kind::Last) && !words.parted(at + 1))
             addLast(begin, at + 1, at + 2);

@@ -315,13 +315,13 @@ void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases) {
     // indiction or a king's year, "Id. Mart. L." the initial of a consul's name)
     const bool digits = words.digitsOf(at) > 0;
     const int value = digits ? words.digitsOf(at) : words.numeralOf(at);
-    const bool twoDigits =
+    const bool yearsShape =
         digits ? words[at].text.size() == 2 : value >= 32 && words[at].text.size() >= 2;
     bool afterNamedDay = false; // kalendas mensis iunii stilo veteri xvi
     for (std::size_t i = at; i > 0 && i + 5 > at; --i)
         afterNamedDay = afterNamedDay || words.is(i - 1, Kind::Reference);
     const std::size_t next = at + 1;
-    if (value >= (afterNamedDay ? 20 : 10) && value <= 99 && twoDigits && at >= 1 &&
+    if (value >= (afterNamedDay ? 20 : 10) && value <= 99 && yearsShape && at >= 1 &&
         !words.parted(at) && !words[at].gloss && !words.mayBeNumber(at - 1) &&
         words.numeralOf(at - 1) == 0 &&
         (next == words.size() || words.is(next, Kind::Calendar) || words.is(next, Kind::Style) ||

@@ -16,7 +16,12 @@ int MonthNear(std::string_view key) {
     bool unique = true;
     ForEachMonthForm([&](const std::string &form, int month, bool) {
         // Whole forms only: an abbreviation is too short to tell a slip from another word.
-        if (form.size() < 4 || form[0] != word[0])
+        // (Nor the months by their numbers: a letter more or less in VIIIbris is another
+        // number, IX or VII, and another month.)
+        const bool numbered =
+            form.find("br") != std::string::npos &&
+            std::string_view("0123456789iux").find(form[0]) != std::string_view::npos;
+        if (form.size() < 4 || form[0] != word[0] || numbered)
             return;
         if (notarysH && form == word)
             exact = month;
