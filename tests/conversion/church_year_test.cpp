@@ -338,6 +338,9 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // the epithets charters give a saint whose name others share, where they say which
         {"anno domini mccc die beati Martini confessoris", "11 Novembre 1300"},
         {"anno domini mccc in festo beati Petri apostoli ad cathedram", "22 Febbraio 1300"},
+        // an epithet many saints share says no other saint of the name is meant: St Nicholas
+        // (the table has Nicholas of Tolentino and his summer feast too)
+        {"Datum anno domini mccclxiiii die beati Nicolai confessoris.", "06 Dicembre 1364"},
         // a year by its form right after the titles and epithets that end a saint's name
         {"in die beate Agathe virginis 1300", "05 Febbraio 1300"},
         {"in festo omnium sanctorum 1300", "01 Novembre 1300"},

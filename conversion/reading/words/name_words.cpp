@@ -36,8 +36,8 @@ constexpr auto Qualifiers = std::to_array<std::string_view>(
      "octavas",      "octabas",      "vigilia",       "crastino"});
 constexpr auto Epithets = std::to_array<std::string_view>(
     {"abbatis", "apostoli", "archiepiscopi", "baptistae", "confessoris", "diaconi", "doctoris",
-     "episcopi", "evangelistae", "levitae", "martyris", "martyrum", "papae", "presbyteri", "regis",
-     "sociorum", "virginum",
+     "episcopi", "evangelistae", "levitae", "martiris", "martirum", "martyris", "martyrum", "papae",
+     "presbyteri", "regis", "sociorum", "virginum",
      // the rest of an Introit's first words: Laetare Ierusalem, Oculi mei
      "ierusalem", "mei"});
 
@@ -69,6 +69,15 @@ bool IsTitle(std::string_view stem, unsigned declensions) {
 bool IsEpithet(std::string_view stem, unsigned declensions) {
     static const std::vector<StemOf> epithets = StemsOfWords(Epithets);
     return IsOneOf(epithets, stem, declensions);
+}
+
+// The epithets many saints share, which tell none apart: "Nicolai confessoris" is St Nicholas's
+// as "Nicolai" is. One that does, "papae", "abbatis", "episcopi", may be another saint's than
+// the one the table found.
+bool IsCommonEpithet(std::string_view stem, unsigned declensions) {
+    static const std::vector<StemOf> common = StemsOfWords(std::to_array<std::string_view>(
+        {"confessoris", "martiris", "martirum", "martyris", "martyrum", "sociorum", "virginum"}));
+    return IsOneOf(common, stem, declensions);
 }
 
 // Whether a word is cut short: its full stop after letters that end in no case ending
@@ -110,17 +119,13 @@ bool IsPlaceInTheLocative(const Words &words, std::size_t i) {
 }
 
 std::size_t EpithetsEnd(const Words &words, std::size_t end) {
-    // (the epithets many saints share; one that tells saints apart, "papae", "abbatis",
-    // "episcopi", may be another saint's than the one the table found, and ends the name)
-    static const std::vector<StemOf> epithets = StemsOfWords(std::to_array<std::string_view>(
-        {"confessoris", "martyris", "martyrum", "sociorum", "virginum"}));
     const auto at = [&](std::size_t i, bool title) {
         if (i >= words.size() || words[i].pause || words[i].gloss ||
             (words[i].capital && SentenceEndsBefore(words, i)))
             return false;
         const std::string stem = NameStem(words[i].key);
         const unsigned declensions = DeclensionsOf(words[i].key);
-        return IsOneOf(epithets, stem, declensions) || (title && IsTitle(stem, declensions));
+        return IsCommonEpithet(stem, declensions) || (title && IsTitle(stem, declensions));
     };
     for (;;) {
         // (and "et" before another epithet, "et eius" before "sociorum", as QualifiedAfter
@@ -163,7 +168,7 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
             continue;
         }
         if (IsOneOf(epithets, stem, declensions)) {
-            if (sharedBy)
+            if (sharedBy && !IsCommonEpithet(stem, declensions))
                 return true;
             continue;
         }
@@ -183,9 +188,12 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
             // (et eius sociorum: "his", then the epithet)
             const std::size_t next =
                 i + 1 < words.size() && words[i + 1].key == "eius" ? i + 2 : i + 1;
-            const bool epithet = next < words.size() && IsOneOf(epithets, NameStem(words[next].key),
-                                                                DeclensionsOf(words[next].key));
-            if (!epithet || sharedBy)
+            const std::string nextStem = next < words.size() ? NameStem(words[next].key) : "";
+            const unsigned nextDeclensions =
+                next < words.size() ? DeclensionsOf(words[next].key) : 0;
+            const bool epithet =
+                next < words.size() && IsOneOf(epithets, nextStem, nextDeclensions);
+            if (!epithet || (sharedBy && !IsCommonEpithet(nextStem, nextDeclensions)))
                 return true;
             i = next - 1;
             continue;
