@@ -31,6 +31,20 @@ bool SameDay(const LatinDate &a, const LatinDate &b) {
     return day == DayOf(b) && (day != DayOfMonth{0, 0} || a.church == b.church);
 }
 
+// Whether word `ad`, "ad" before a day of the month, follows the place of a letter's dateline,
+// in the locative and first in it: the day the letter was written, "Viennae ad 13 Martii
+// 1574", "Datum Viennae Austriae ad 13 Martii". ("Prorogatur ad 15 Maii", "Solvendum Bononie
+// ad 13 Martii" are a day something is put off or due to.)
+bool IsADatelinesAd(const Words &words, std::size_t ad) {
+    if (words[ad].key != "ad" || words[ad].pause)
+        return false;
+    std::size_t place = ad;
+    while (place >= 1 && ad - place < 2 && (place == ad || !words[place].pause) &&
+           IsPlaceInTheLocative(words, place - 1))
+        --place;
+    return place < ad && (place == 0 || words.is(place - 1, Kind::Given));
+}
+
 // Whether a word right before a date makes it another day, or a span: post, ante, circa.
 bool MovesTheDay(std::string_view key) {
     return IsOneOf(key, {"ab", "ad", "ante", "circa", "circiter", "citra", "infra", "inter", "per",
@@ -83,19 +97,9 @@ void Assemble(const Words &words, const Phrases &phrases,
         if (mover >= 2 && !words[mover].pause && !words[mover - 1u].pause &&
             (words[mover - 1u].key == "diem" || words[mover - 1u].key == "die"))
             --mover;
-        // (but a letter's dateline, its place in the locative first and then "ad", gives the
-        // day of the month it was written: "Viennae ad 13 Martii 1574", "Datum Viennae
-        // Austriae ad 13 Martii"; "Prorogatur ad 15 Maii", "Solvendum Bononie ad 13 Martii",
-        // "Romae ad Kal. Iunii" are a day something is put off or due to)
-        const std::size_t ad = mover >= 1 ? mover - 1u : 0; // where "ad" would be
-        std::size_t place = ad;
-        while (place >= 1 && ad - place < 2 && (place == ad || !words[place].pause) &&
-               IsPlaceInTheLocative(words, place - 1))
-            --place;
-        const bool dateline = place < ad && p.date.dayOfMonth > 0 && words[ad].key == "ad" &&
-                              !words[ad].pause && (place == 0 || words.is(place - 1, Kind::Given));
         if (p.kind == PhraseKind::Date && !p.date.church.named() && mover > 0 &&
-            !words[mover].pause && MovesTheDay(words[mover - 1u].key) && !dateline)
+            !words[mover].pause && MovesTheDay(words[mover - 1u].key) &&
+            !(p.date.dayOfMonth > 0 && IsADatelinesAd(words, mover - 1u)))
             return fail(LineFault::Designation, words.written(mover - 1u, p.end));
         if (p.kind == PhraseKind::Year && (gapBefore || gapAfter))
             return fail(LineFault::Year, gapBefore ? words.written(p.begin - 1u, p.begin)

@@ -203,14 +203,17 @@ std::optional<int> LaterYear(int first, std::string_view second) {
 
 } // namespace
 
+bool IsOrdinalMarkApart(const Words &words, std::size_t i) {
+    return i >= 1 && words[i].text == "o" && !words[i].capital && words.numeralOf(i - 1) > 0 &&
+           !words[i - 1].marked;
+}
+
 Counts CountsEndingAt(const Words &words, std::size_t end) {
     Counts counts;
     if (end == 0 || end > words.size())
         return counts;
     const std::size_t last = end - 1;
-    // "xij. o Kal. Aprilis": the count's ordinal mark written apart as a word, read with it
-    if (last >= 1 && words[last].text == "o" && !words[last].capital && !words.parted(last) &&
-        !words[last].gloss && words.numeralOf(last - 1) > 0 && !words[last - 1].marked) {
+    if (IsOrdinalMarkApart(words, last) && !words.parted(last) && !words[last].gloss) {
         for (NumberRead count : CountsEndingAt(words, last)) {
             count.end = end;
             counts.push_back(count);

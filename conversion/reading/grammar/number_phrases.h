@@ -24,6 +24,10 @@ struct NumberRead {
 // one word, or two or three as ordinals write them. None crosses a comma.
 using Counts = Few<NumberRead, 4>;
 Counts CountsEndingAt(const Words &words, std::size_t end);
+
+// Whether word i is the ordinal mark of the numeral before it written apart as a word: the "o"
+// of "xij. o Kal. Aprilis", read with the count.
+bool IsOrdinalMarkApart(const Words &words, std::size_t i);
 Counts CountsFrom(const Words &words, std::size_t begin);
 
 struct YearNumber {

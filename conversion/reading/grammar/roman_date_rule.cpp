@@ -63,10 +63,8 @@ bool StandsApartFromACount(const Words &words, std::size_t i) {
                  Kind::Reigning,   Kind::Indiction, Kind::Consul,  Kind::EraStart, Kind::Reference,
                  Kind::Number,     Kind::Capital});
     // (nor the count's ordinal mark written apart: "xij. o Kal.")
-    const bool mark = words[i].text == "o" && !words[i].capital && i >= 1 &&
-                      words.numeralOf(i - 1) > 0 && !words[i - 1].marked;
     return !words[i].gloss && (words.kindsOf(i) & besideADate) == 0 && words.monthOf(i) == 0 &&
-           !words.mayBeNumber(i) && words.numeralOf(i) == 0 && !mark;
+           !words.mayBeNumber(i) && words.numeralOf(i) == 0 && !IsOrdinalMarkApart(words, i);
 }
 
 // The month of "mense Februario", "mensis martii" before word `at`, or 0.
