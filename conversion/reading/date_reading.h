@@ -73,10 +73,13 @@ struct ClauseNotes {
     bool republicsConsuls = false;  // consuls named as the Republic named them: Q. Metello
     bool oldMonthName = false;      // Quintilis or Sextilis: a date of Rome before Augustus
     std::int8_t weekday = -1;       // named in the clause: 0 Sunday ... 6 Saturday
-    std::int8_t indiction = 0;      // named in the clause: 1 to 15
-    std::int8_t month = 0;          // "mense Maio" beside the date: the month it falls in
-    bool pridieAsII = false;        // "a. d. II", as manuscripts write the day before
-    std::int8_t readMonth = 0;      // a month read from a misspelt name, and that name
+    // "dominica prima Novembris": the weekday right before the day's ordinal, which may count
+    // that weekday in the month (the first Sunday of November) as well as the days
+    bool weekdayOrdinal = false;
+    std::int8_t indiction = 0; // named in the clause: 1 to 15
+    std::int8_t month = 0;     // "mense Maio" beside the date: the month it falls in
+    bool pridieAsII = false;   // "a. d. II", as manuscripts write the day before
+    std::int8_t readMonth = 0; // a month read from a misspelt name, and that name
     std::string_view misspeltMonth;
     int readOrdinal = 0; // an ordinal read from a misspelt word, and that word
     std::string_view misspeltOrdinal;

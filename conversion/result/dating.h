@@ -102,7 +102,10 @@ struct Dating {
 
     std::optional<int> alsoYear; // an Easter year that names the day twice: its second year
     int weekday = -1;            // where worked out: 0 Sunday
-    int indiction = 0;           // where the clause names one
+    // "dominica prima Novembris" where the 1st was no Sunday: the first Sunday of the month,
+    // which the words may say as well
+    std::optional<DayOfMonth> weekdayCounted;
+    int indiction = 0; // where the clause names one
     // An indiction written that the one counted from the start asked for does not agree with
     // may be counted from another start (the Bedan, from 24 September, in the Empire's
     // chancery; the Roman, from 1 January, in the popes'): the starts it agrees with, a bit

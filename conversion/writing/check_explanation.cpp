@@ -91,6 +91,21 @@ std::string ExplainWeekday(int weekday, int named) {
            ") non concorda: era " + std::string(Weekdays[static_cast<std::size_t>(weekday)]);
 }
 
+std::string ExplainWeekday(const Dating &d) {
+    std::string text = ExplainWeekday(d.weekday, d.reading.notes.weekday);
+    if (const std::optional<DayOfMonth> counted = d.weekdayCounted) {
+        // the ordinal agrees with its weekday: "la 1ª domenica", "il 2° lunedì"
+        const int named = d.reading.notes.weekday, count = d.reading.date.dayOfMonth;
+        text.append(named == 0 ? "; se le parole contano la " : "; se le parole contano il ")
+            .append(std::to_string(count))
+            .append(named == 0 ? "ª " : "° ")
+            .append(WeekdayName(named))
+            .append(" del mese, è ");
+        AppendOn(text, *counted, d.year);
+    }
+    return text;
+}
+
 namespace {
 
 // "indizione greca, dal 1° Settembre"

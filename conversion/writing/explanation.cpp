@@ -289,7 +289,7 @@ std::string Explain(const Dating &d) {
     if (d.alsoYear)
         add("nello stile pasquale lo stesso giorno cade anche nel " + ModernYearText(*d.alsoYear));
     if (d.weekday >= 0)
-        add(ExplainWeekday(d.weekday, notes.weekday));
+        add(ExplainWeekday(d));
     if (d.indiction > 0)
         add(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction,
                              d.indictionAgreesFrom, d.indictionStyle));

@@ -43,6 +43,9 @@ std::string ExplainTooLong();
 std::string ExplainGap(DayOfMonth date, int year); // 5 to 14 October 1582
 std::string ExplainNoSuchDay(DayOfMonth date, YearShape shape, std::optional<int> year);
 std::string ExplainWeekday(int weekday, int named); // named: -1 where none was written
+// The same for a line's day, and where "dominica prima Novembris" may count the Sundays of the
+// month, the day that reading gives.
+std::string ExplainWeekday(const Dating &d);
 // A day as the explanations write it: "14 Febbraio 1524"; with its article, "il 14 Febbraio",
 // "l'11 Febbraio", "il 1° Febbraio".
 std::string DateText(DayOfMonth date, std::optional<int> year = std::nullopt);

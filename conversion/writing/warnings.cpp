@@ -57,7 +57,7 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
     if (notes.calendar == Calendar::Julian && d.year && *d.year >= GregorianYear)
         warn(ExplainCalendar(d));
     if (notes.weekday >= 0 && d.weekday >= 0 && notes.weekday != d.weekday)
-        warn(ExplainWeekday(d.weekday, notes.weekday));
+        warn(ExplainWeekday(d));
     if (notes.indiction > 0 && d.indiction > 0 && d.indiction != notes.indiction)
         warn(ExplainIndiction(d.indiction, notes.indiction, d.options.indiction,
                               d.indictionAgreesFrom, d.indictionStyle));

@@ -1992,6 +1992,50 @@ TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
                         << answer.warnings;
                 }
             }
+    // "dominica prima Novembris": the ordinal after a weekday is the day of the month, and
+    // where that day was another weekday the words may count the weekdays of the month as well
+    // (the first Sunday of November): the warning names that day too. Digits count days only.
+    constexpr std::array<const char *, 5> ordinals{"prima", "secunda", "tertia", "quarta",
+                                                   "quinta"};
+    constexpr std::array<const char *, 8> months{
+        "maii", "iunii", "iulii", "augusti", "septembris", "octobris", "novembris", "decembris"};
+    for (int year = 1501; year <= 1507; ++year)
+        for (int month = 5; month <= 12; ++month) // (no year styles from May)
+            for (int weekday = 0; weekday < 7; weekday += 3)
+                for (int count = 1; count <= 5; ++count) {
+                    const std::string written =
+                        std::string(days[static_cast<std::size_t>(weekday)]) + " " +
+                        ordinals[static_cast<std::size_t>(count - 1)] + " " +
+                        months[static_cast<std::size_t>(month - 5)] + " " + std::to_string(year);
+                    const auto weekdayOf = [&](int day) {
+                        return static_cast<int>((calendar::JulianDayNumber(year, month, day) + 1) %
+                                                7);
+                    };
+                    const int first = 1 + (weekday - weekdayOf(1) + 7) % 7;
+                    const int counted = first + 7 * (count - 1);
+                    const tempidex::Answer answer = LatinToModern(written, LineOptions{});
+                    EXPECT_EQ(answer.text,
+                              calendar::Label(count) +
+                                  calendar::Names[static_cast<std::size_t>(month - 1)] + " " +
+                                  std::to_string(year))
+                        << written;
+                    const std::size_t other = answer.warnings.find("se le parole contano");
+                    EXPECT_EQ(other != std::string::npos,
+                              weekdayOf(count) != weekday &&
+                                  counted <= calendar::Length(year, month, true))
+                        << written << answer.warnings;
+                    if (other != std::string::npos) {
+                        EXPECT_NE(answer.warnings.find(
+                                      std::to_string(counted) + " " +
+                                          calendar::Names[static_cast<std::size_t>(month - 1)],
+                                      other),
+                                  std::string::npos)
+                            << written << answer.warnings;
+                    }
+                }
+    EXPECT_EQ(LatinToModern("dominica 1 Novembris 1591", LineOptions{})
+                  .warnings.find("se le parole contano"),
+              std::string::npos);
     // So by a feast, where the weekday would otherwise refuse the day; a style asked for is kept.
     const std::string_view vigil = "anno Domini MCCL, die jovis in vigilia Epiphanie Domini";
     const tempidex::Answer thursday = LatinToModern(vigil, LineOptions{});

@@ -135,7 +135,7 @@ void Assemble(const Words &words, const Phrases &phrases,
     }
     ClauseNotes &notes = made.reading.notes;
     const Phrase *given = nullptr, *other = nullptr, *year = nullptr, *spanish = nullptr,
-                 *noCentury = nullptr;
+                 *noCentury = nullptr, *weekday = nullptr;
     DateRole role = DateRole::Given;
     bool givenVerb = false; // "dat.", "datum" read: the date given is the one to answer
     for (const std::size_t i : choice) {
@@ -195,6 +195,7 @@ void Assemble(const Words &words, const Phrases &phrases,
             break;
         case PhraseKind::Weekday:
             notes.weekday = notes.weekday >= 0 ? notes.weekday : static_cast<std::int8_t>(p.value);
+            weekday = weekday ? weekday : &p;
             break;
         case PhraseKind::Month:
             notes.month = notes.month > 0 ? notes.month : static_cast<std::int8_t>(p.value);
@@ -223,6 +224,11 @@ void Assemble(const Words &words, const Phrases &phrases,
     LatinDate &date = made.reading.date;
     date = given->date;
     notes.pridieAsII = given->pridieAsII;
+    // (an ordinal word, not digits: "dominica 3 Novembris" is the 3rd)
+    notes.weekdayOrdinal = weekday && weekday->end == given->begin && date.dayOfMonth > 0 &&
+                           date.dayOfMonth <= 5 && !date.fromMonthEnd &&
+                           words.ordinalOf(given->begin) == date.dayOfMonth &&
+                           words.digitsOf(given->begin) == 0;
     // (Quintilis was named Iulius from 44 BC, Sextilis Augustus from 8 BC)
     for (std::size_t w = given->begin; w < given->end; ++w)
         if (words.monthOf(w) != 0 &&
