@@ -267,6 +267,8 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Datum Lundis altera die sancti Laurentii anno 1300",
              "Datum anno Domini 1300 sequenti die beati Laurentii",
              "Acta sunt hec Sequenti die beati Laurentii anno 1300",
+             "Sequente die beati Laurentii anno 1300",
+             "Crastinae die beati Laurentii anno 1300",
              // a woman's title before St Luke's name: St Lucy is written so too
              "Datum anno Domini M°CC°L° septimo, die lunae post festum Sanctae Lucae.",
              "anno 1257 in festo beate Luce",
@@ -841,6 +843,7 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         // the very day; the day after the place where the letter was given
         {"anno 1248 ipso die natiuitatis sancti Iohannis Babtiste", "24 Giugno 1248"},
         {"Scriptum Lundis die beati Laurentii anno 1300", "10 Agosto 1300"},
+        {"Genevae die pentecostes 1552.", "05 Giugno 1552"}, // a letter's place begins its line
         {"anno 1278 in festo sanctorum Nerei et Achillis", "12 Maggio 1278"},
         {"mense januario, in festivitate Beatissimi Vincentii martiris anno 1200",
          "22 Gennaio 1200"},

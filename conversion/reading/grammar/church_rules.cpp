@@ -14,6 +14,7 @@
 #include "feast_phrases.h"
 #include "number_phrases.h"
 #include "reading/words/feast_names.h"
+#include "reading/words/name_words.h"
 #include "rules.h"
 
 #include <algorithm>
@@ -229,12 +230,24 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // a verb of dating or a year. "post festum", "estivale festum" are part of another phrase.
     // "ipso die" is the day itself; so is "die" after the place of a verb of dating (Datum
     // Lundis die beati Laurentii). Any other word before it may move the day (altera die).
-    // (a place of one word or two: Datum Colonie Agrippine die sancte Magdalene)
+    // (a place of one word or two: Datum Colonie Agrippine die sancte Magdalene; or a letter's
+    // place that begins the line, in a locative a word that moves the day seldom ends in:
+    // "Genevae die pentecostes", "Parisiis", not "Sequenti", "Sequente die", nor a scribe's
+    // "crastinae die")
     const auto name = [&words](std::size_t i) { return words.nameLike(i) && !words.parted(i); };
+    const auto movesTheDay = [&words](std::size_t i) {
+        constexpr std::array<std::string_view, 9> stems{"alter",      "crastin",    "poster",
+                                                        "praecedent", "precedent",  "proxim",
+                                                        "sequent",    "subsequent", "ultim"};
+        return std::any_of(stems.begin(), stems.end(),
+                           [&](std::string_view stem) { return words[i].key.starts_with(stem); });
+    };
     const auto place = [&](std::size_t i) {
-        return i >= 1 && name(i) &&
-               (words.is(i - 1, Kind::Given) ||
-                (i >= 2 && name(i - 1) && words.is(i - 2, Kind::Given)));
+        return (i >= 1 && name(i) &&
+                (words.is(i - 1, Kind::Given) ||
+                 (i >= 2 && name(i - 1) && words.is(i - 2, Kind::Given)))) ||
+               (i == 0 && name(0) && IsPlaceInTheLocative(words, 0) &&
+                (words[0].key.ends_with("ae") || words[0].key.ends_with("is")) && !movesTheDay(0));
     };
     const bool begins = at == 0 || words[at].pause || words.is(at - 1, Kind::Given) ||
                         words.mayBeNumber(at - 1) || words[at - 1].key == "ipso" ||
