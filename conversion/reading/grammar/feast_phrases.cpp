@@ -76,7 +76,8 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
         return FeastRelation::On;
     if (stem == "uigili" || stem == "profest") // profesto: the eve
         return FeastRelation::Eve;
-    if (stem == "crastin" || stem == "postridi") // postridie Corporis Christi
+    // postridie Corporis Christi; postera die sancti Iacobi, the humanists' morrow
+    if (stem == "crastin" || stem == "postridi" || key == "postera" || key == "postero")
         return FeastRelation::Morrow;
     if (stem == "octau" || stem == "octab")
         return FeastRelation::Octave;

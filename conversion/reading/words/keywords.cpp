@@ -314,6 +314,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"pontificatu", Kind::Reign},
     {"pontificatus", Kind::Reign},
     {"post", Kind::Formula, Christian}, // post Christum natum
+    {"postera", Kind::Church},          // postera die sancti Iacobi: the morrow
+    {"postero", Kind::Church},
     {"postr", Kind::Postridie},
     {"postrema", Kind::Last}, // postrema Januarii: the last day
     {"postrid", Kind::Postridie},
