@@ -456,6 +456,11 @@ TEST(ChurchYear, AFeastNotReadBesideADateIsWarnedOf) {
             << answer.warnings;
         EXPECT_NE(answer.warnings.find("sancti Ignoti»"), std::string::npos) << answer.warnings;
     }
+    // "postera die" after a date is the day after it, and no feast follows to read it by
+    const tempidex::Answer after =
+        LatinToModern("Data III Idus Februarii anno Domini MCCXXX, et postera die", {});
+    EXPECT_NE(after.warnings.find("non si legge: «postera die»"), std::string::npos)
+        << after.warnings;
     // (a feast read, and one the date agrees with, is no warning; nor is "octava die mensis"
     // after a saint's name, the day of the month and no octave)
     for (const char *clause :
