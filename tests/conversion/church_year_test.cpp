@@ -858,6 +858,7 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         // other feast "in" names (in vinculis)
         {"anno 1397 crastina sancti Nicolai", "07 Dicembre 1397"},
         {"Datum Tiguri postera die Iacobi, anno 1572.", "26 Luglio 1572"},
+        {"Bernae pridie ascensionis 1561.", "14 Maggio 1561"}, // pridie: the eve
         {"anno 1424 die ipso sancti Michaelis archangeli", "29 Settembre 1424"},
         {"anno 1465 fferia iiija proxima ante festum cathedre sancti Petri apostoli",
          "20 Febbraio 1465"},

@@ -221,6 +221,10 @@ void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
 
 void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // [in | infra] festo, vigilia, crastino, octava <feast>; in <feast>
+    // (pridie only before a feast: "pridie Kal. Iunii" is the Roman date's)
+    if (words.is(at, Kind::Pridie) &&
+        (words[at].key != "pridie" || words.parted(at + 1) || !FeastFrom(words, at + 1)))
+        return;
     std::size_t i = at;
     const bool in = words.is(at, Kind::In) && !words.parted(at + 1);
     const bool infra = in && words[at].key == "infra";

@@ -74,7 +74,8 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
     // (festivitate: its stem, as names fold ti before a vowel and c before i, is "fesiuitat")
     if (IsOneOf(stem, {"fest", "fesiuitat", "solemnitat", "solempnitat"}))
         return FeastRelation::On;
-    if (stem == "uigili" || stem == "profest") // profesto: the eve
+    // profesto: the eve; pridie Pentecostes, the day before as the humanists write it
+    if (stem == "uigili" || stem == "profest" || key == "pridie")
         return FeastRelation::Eve;
     // postridie Corporis Christi; postera die sancti Iacobi, the humanists' morrow
     if (stem == "crastin" || stem == "postridi" || key == "postera" || key == "postero")

@@ -156,8 +156,9 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     // Kalendas is)
     const std::optional<FeastRelation> relation =
         at >= 1 && !words.parted(at) ? RelationOf(words, at - 1) : std::nullopt;
-    const bool fromTheDay = relation == FeastRelation::Eve || (relation == FeastRelation::Morrow &&
-                                                               !words.is(at - 1, Kind::Postridie));
+    const bool pridie = words.is(at - 1, Kind::Pridie) || words.is(at - 1, Kind::Postridie);
+    const bool fromTheDay =
+        !pridie && (relation == FeastRelation::Eve || relation == FeastRelation::Morrow);
     const bool octave = relation == FeastRelation::Octave || relation == FeastRelation::Quindene;
     const bool genitive = IsOneOf(words[at].key, {"kalendarum", "nonarum", "iduum", "idum"});
     const bool in = at >= 2 && words.is(at - 2, Kind::In) && !words.parted(at - 1);

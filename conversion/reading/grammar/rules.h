@@ -137,7 +137,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {CalendarRule, KindsOf({Kind::Calendar})},
     {StyleRule, KindsOf({Kind::Style})},
     {ChurchDayRule, KindsOf({Kind::In, Kind::Church, Kind::Die, Kind::Feria, Kind::Weekday,
-                             Kind::Number, Kind::Postridie})},
+                             Kind::Number, Kind::Pridie, Kind::Postridie})},
     {SundayAfterDomRule, KindsOf({Kind::Formula})},
 });
 
