@@ -271,13 +271,15 @@ void CountInto(Dating &d, const DateReading &reading, const DatingOptions &optio
     SettleTheStyleByTheWeekday(options, d);
     FindTheStyleOfTheIndiction(options, d);
     // "dominica prima Novembris", the 1st no Sunday that year: the first Sunday of November
-    // reads the words as well, and agrees with the weekday
+    // reads the words as well, and agrees with the weekday (counted by day numbers, for
+    // October 1582 lost ten days)
     if (notes.weekdayOrdinal && d.weekday >= 0 && d.weekday != notes.weekday) {
-        const int first = WeekdayOf(*d.year, {d.day.month, 1}, options.reckoning);
-        const int day = 1 + (notes.weekday - first + 7) % 7 + 7 * (date.dayOfMonth - 1);
-        if (day <= MonthLength(d.day.month, d.shape) &&
-            IsCalendarDay(*d.year, {d.day.month, day}, options.reckoning))
-            d.weekdayCounted = DayOfMonth{d.day.month, day};
+        const long first = FixedFromDate({*d.year, d.day.month, 1}, options.reckoning);
+        const long counted =
+            first + (notes.weekday - WeekdayOfFixed(first) + 7) % 7 + 7L * (date.dayOfMonth - 1);
+        const Date day = DateFromFixed(counted, options.reckoning);
+        if (day.year == *d.year && day.month == d.day.month)
+            d.weekdayCounted = DayOfMonth{day.month, day.day};
     }
     // A year the clause gives but that is not computed: a leap year would move the days
     // after the 24th of February by one.

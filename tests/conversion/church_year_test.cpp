@@ -269,6 +269,9 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Acta sunt hec Sequenti die beati Laurentii anno 1300",
              "Sequente die beati Laurentii anno 1300",
              "Crastinae die beati Laurentii anno 1300",
+             "Secutae die beati Laurentii anno 1300",
+             // a feast of the saint's other than his day, first in the line: no letter's place
+             "Translationis die sancti Martini 1552",
              // a woman's title before St Luke's name: St Lucy is written so too
              "Datum anno Domini M°CC°L° septimo, die lunae post festum Sanctae Lucae.",
              "anno 1257 in festo beate Luce",

@@ -2036,6 +2036,13 @@ TEST(DatingClause, ChecksTheWeekdayAndTheIndiction) {
     EXPECT_EQ(LatinToModern("dominica 1 Novembris 1591", LineOptions{})
                   .warnings.find("se le parole contano"),
               std::string::npos);
+    EXPECT_EQ(LatinToModern("die lunae tertio Novembris 1591", LineOptions{})
+                  .warnings.find("se le parole contano"),
+              std::string::npos);
+    // October 1582 went from Thursday the 4th to Friday the 15th: its first Sunday was the 17th
+    EXPECT_NE(LatinToModern("dominica prima Octobris 1582", LineOptions{})
+                  .warnings.find("la 1ª domenica del mese, è il 17 Ottobre 1582"),
+              std::string::npos);
     // So by a feast, where the weekday would otherwise refuse the day; a style asked for is kept.
     const std::string_view vigil = "anno Domini MCCL, die jovis in vigilia Epiphanie Domini";
     const tempidex::Answer thursday = LatinToModern(vigil, LineOptions{});

@@ -224,11 +224,12 @@ void Assemble(const Words &words, const Phrases &phrases,
     LatinDate &date = made.reading.date;
     date = given->date;
     notes.pridieAsII = given->pridieAsII;
-    // (an ordinal word, not digits: "dominica 3 Novembris" is the 3rd)
-    notes.weekdayOrdinal = weekday && weekday->end == given->begin && date.dayOfMonth > 0 &&
-                           date.dayOfMonth <= 5 && !date.fromMonthEnd &&
-                           words.ordinalOf(given->begin) == date.dayOfMonth &&
-                           words.digitsOf(given->begin) == 0;
+    // (an ordinal word in the feminine, as "dominica" and "feria" are, not digits: "dominica 3
+    // Novembris" is the 3rd, and "die lunae tertio" the third day)
+    notes.weekdayOrdinal =
+        weekday && weekday->end == given->begin && date.dayOfMonth > 0 && date.dayOfMonth <= 5 &&
+        !date.fromMonthEnd && words.ordinalOf(given->begin) == date.dayOfMonth &&
+        words.digitsOf(given->begin) == 0 && words[given->begin].key.ends_with('a');
     // (Quintilis was named Iulius from 44 BC, Sextilis Augustus from 8 BC)
     for (std::size_t w = given->begin; w < given->end; ++w)
         if (words.monthOf(w) != 0 &&

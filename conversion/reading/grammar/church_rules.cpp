@@ -14,7 +14,6 @@
 #include "feast_phrases.h"
 #include "number_phrases.h"
 #include "reading/words/feast_names.h"
-#include "reading/words/name_words.h"
 #include "rules.h"
 
 #include <algorithm>
@@ -235,14 +234,17 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // "ipso die" is the day itself; so is "die" after the place of a verb of dating (Datum
     // Lundis die beati Laurentii). Any other word before it may move the day (altera die).
     // (a place of one word or two: Datum Colonie Agrippine die sancte Magdalene; or a letter's
-    // place that begins the line, in a locative a word that moves the day seldom ends in:
-    // "Genevae die pentecostes", "Parisiis", not "Sequenti", "Sequente die", nor a scribe's
-    // "crastinae die")
+    // place that begins the line, in the locative of the first declension: "Genevae die
+    // pentecostes". Not one in -is, where the feasts' own words end (Translationis die sancti
+    // Martini), nor a word that moves the day a scribe may spell so: "Crastinae", "Secutae")
     const auto name = [&words](std::size_t i) { return words.nameLike(i) && !words.parted(i); };
     const auto movesTheDay = [&words](std::size_t i) {
-        constexpr std::array<std::string_view, 9> stems{"alter",      "crastin",    "poster",
-                                                        "praecedent", "precedent",  "proxim",
-                                                        "sequent",    "subsequent", "ultim"};
+        constexpr auto stems = std::to_array<std::string_view>(
+            {"alter",    "antecedent", "crastin",    "futur",     "hestern",   "hodiern",
+             "immediat", "inmediat",   "insecut",    "insequent", "nouissim",  "poster",
+             "postrem",  "postridian", "praecedent", "praeterit", "precedent", "preterit",
+             "pridian",  "pristin",    "proxim",     "quinden",   "secut",     "sequent",
+             "sequut",   "subsecut",   "subsequent", "ultim"});
         return std::any_of(stems.begin(), stems.end(),
                            [&](std::string_view stem) { return words[i].key.starts_with(stem); });
     };
@@ -250,8 +252,7 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         return (i >= 1 && name(i) &&
                 (words.is(i - 1, Kind::Given) ||
                  (i >= 2 && name(i - 1) && words.is(i - 2, Kind::Given)))) ||
-               (i == 0 && name(0) && IsPlaceInTheLocative(words, 0) &&
-                (words[0].key.ends_with("ae") || words[0].key.ends_with("is")) && !movesTheDay(0));
+               (i == 0 && name(0) && words[0].key.ends_with("ae") && !movesTheDay(0));
     };
     const bool begins = at == 0 || words[at].pause || words.is(at - 1, Kind::Given) ||
                         words.mayBeNumber(at - 1) || words[at - 1].key == "ipso" ||
