@@ -229,6 +229,9 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Datum anno domini mcccxxx, sexto die dominica trinitatis.",
              "anno domini mcccx, tercia die octave pasche",
              "Datum anno Domini millesimo CCL, tercio die pasche.",
+             "anno domini millesimo trecentesimo quarto die nativitatis domini",
+             // (a saint's day is counted so by none: only Christmas and the movable feasts)
+             "anno 1300 quarto die sancte Anastasie",
              // the season or the see after the saint's epithet
              "anno domini mccc in festo beati Martini confessoris in estate",
              "anno domini mccc in festo beati Petri apostoli ad cathedram in Roma",
@@ -352,6 +355,7 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"in festo sancte Katherine virginis et martyris MCCC", "25 Novembre 1300"},
         {"in festo sancti Dionisii et sociorum eius 1300", "09 Ottobre 1300"},
         {"Datum anno Domini millesimo CCL, quarta die pasche.", "30 Marzo 1250"},
+        {"anno domini 1307 quarto die nativitatis domini", "28 Dicembre 1307"},
         {"Datum anno domini mº.cccº.l. tercio die sancto pentecostes", "12 Maggio 1353"},
         // the Sundays of Lent counted "in quadragesima" (1300 a leap year, Easter 10 April)
         {"anno domini mccc dominica secunda in quadragesima", "06 Marzo 1300"},

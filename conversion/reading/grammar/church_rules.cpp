@@ -157,9 +157,10 @@ std::optional<std::size_t> PastTheDay(const Words &words, const NumberRead &n, b
     return std::nullopt;
 }
 
-// The day of Easter or Pentecost counted from it, its own the first: tercia die pasche, quinto
-// die pentecostes, die secundo Pasche (Easter Tuesday, the Thursday of Whitsun week, Easter
-// Monday); not "die dominica", "die sancto" (the day itself), nor a day of its octave.
+// The day of Easter, Pentecost or Christmas counted from it, its own the first: tercia die
+// pasche, quinto die pentecostes, die secundo Pasche (Easter Tuesday, the Thursday of Whitsun
+// week, Easter Monday), quarto die nativitatis domini (the 28th of December); not "die
+// dominica", "die sancto" (the day itself), nor a day of its octave.
 void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
     const bool die = words.is(at, Kind::Die) && !words.parted(at + 1);
     if (!die && words.ordinalOf(at) == 0)
@@ -183,8 +184,14 @@ void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
             continue;
         const std::optional<FeastNamed> feast = FeastFrom(words, i);
         const Feast *named = feast ? &Feasts()[static_cast<std::size_t>(feast->feast)] : nullptr;
-        if (named && feast->octave == 0 && named->anchor == FeastAnchor::Easter &&
-            (named->offset == 0 || named->offset == 49)) {
+        // (and Christmas's: "quarto die nativitatis domini", the 28th, as the North dated)
+        const bool christmas = named && named->anchor == FeastAnchor::Fixed &&
+                               named->day == DayOfMonth{12, 25} &&
+                               named->latin == "nativitatis Domini";
+        if (named && feast->octave == 0 &&
+            ((named->anchor == FeastAnchor::Easter &&
+              (named->offset == 0 || named->offset == 49)) ||
+             christmas)) {
             ChurchDay day = DayOf(*feast, FeastRelation::DayOfTheFeast);
             day.days = static_cast<std::int16_t>(n.value - 1);
             AddChurchDay(words, phrases, at, feast->end, day);
