@@ -356,6 +356,7 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"in festo sancti Dionisii et sociorum eius 1300", "09 Ottobre 1300"},
         {"Datum anno Domini millesimo CCL, quarta die pasche.", "30 Marzo 1250"},
         {"anno domini 1307 quarto die nativitatis domini", "28 Dicembre 1307"},
+        {"feria tertia intra octavas Epiphaniarum Domini anno 1524", "12 Gennaio 1524"},
         {"Datum anno domini mº.cccº.l. tercio die sancto pentecostes", "12 Maggio 1353"},
         // the Sundays of Lent counted "in quadragesima" (1300 a leap year, Easter 10 April)
         {"anno domini mccc dominica secunda in quadragesima", "06 Marzo 1300"},

@@ -47,8 +47,8 @@ bool IsADatelinesAd(const Words &words, std::size_t ad) {
 
 // Whether a word right before a date makes it another day, or a span: post, ante, circa.
 bool MovesTheDay(std::string_view key) {
-    return IsOneOf(key, {"ab", "ad", "ante", "circa", "circiter", "citra", "infra", "inter", "per",
-                         "post", "prope", "ultra", "usque"});
+    return IsOneOf(key, {"ab", "ad", "ante", "circa", "circiter", "citra", "infra", "inter",
+                         "intra", "per", "post", "prope", "ultra", "usque"});
 }
 
 // Whether a date is a movable feast's, with no day of the month until its year is known.

@@ -233,7 +233,7 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     std::size_t i = at;
     const bool in = words.is(at, Kind::In) && !words.parted(at + 1);
-    const bool infra = in && words[at].key == "infra";
+    const bool infra = in && (words[at].key == "infra" || words[at].key == "intra");
     if (in)
         ++i;
     // Without "in", "festo sancti Martini" is the day only where a phrase begins: after a comma,
@@ -327,9 +327,11 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         while (j < words.size() && !words.parted(j) && IsBetween(StemAt(words, j, j)))
             ++j;
         const std::string_view key = j < words.size() ? words[j].key : std::string_view{};
-        // feria tertia infra octavam: the first such day after the feast, within its week
-        if (key == "infra" && !words.parted(j + 1) && RelationOf(words, j + 1) &&
-            StemAt(words, j + 1, j + 1).starts_with("octa") && !words.parted(j + 2))
+        // feria tertia infra (intra) octavam: the first such day after the feast, within its
+        // week
+        if ((key == "infra" || key == "intra") && !words.parted(j + 1) &&
+            RelationOf(words, j + 1) && StemAt(words, j + 1, j + 1).starts_with("octa") &&
+            !words.parted(j + 2))
             if (const std::optional<FeastNamed> feast = FeastFrom(words, j + 2);
                 feast && feast->octave == 0) {
                 ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);

@@ -211,15 +211,16 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             (IsPlaceInTheLocative(words, m - 1) && (m == 1 || words.is(m - 2, Kind::Given)));
         const bool rulersName = words.monthOf(m) == 7 || words.monthOf(m) == 8;
         for (const NumberRead &count : rulersName && !dateline ? Counts{} : CountsFrom(words, at)) {
-            const bool own = count.end < words.size() && !words.parted(count.end) &&
-                             ((words.kindsOf(count.end) &
-                               KindsOf({Kind::Reference, Kind::Die, Kind::Mensis, Kind::Indiction,
-                                        Kind::Hour, Kind::Diei, Kind::Noctis, Kind::Computus,
-                                        Kind::Feria, Kind::Weekday, Kind::Reign})) != 0 ||
-                              words.monthOf(count.end) != 0 ||
-                              IsOneOf(words[count.end].key, {"post", "ante", "infra", "in"}) ||
-                              (words[count.end].capital && words[count.end].dotted &&
-                               words[count.end].key.size() <= 2)); // Iulii 2 P. M.
+            const bool own =
+                count.end < words.size() && !words.parted(count.end) &&
+                ((words.kindsOf(count.end) &
+                  KindsOf({Kind::Reference, Kind::Die, Kind::Mensis, Kind::Indiction, Kind::Hour,
+                           Kind::Diei, Kind::Noctis, Kind::Computus, Kind::Feria, Kind::Weekday,
+                           Kind::Reign})) != 0 ||
+                 words.monthOf(count.end) != 0 ||
+                 IsOneOf(words[count.end].key, {"post", "ante", "infra", "intra", "in"}) ||
+                 (words[count.end].capital && words[count.end].dotted &&
+                  words[count.end].key.size() <= 2)); // Iulii 2 P. M.
             const bool written = words.digitsOf(count.begin) > 0 ||
                                  (words.ordinalOf(count.begin) > 0 && !rulersName);
             if (!own && written)

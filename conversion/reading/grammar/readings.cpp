@@ -98,7 +98,7 @@ std::optional<FeastWords> FeastWordsAt(const Words &words, std::size_t i) {
                words.is(i, Kind::DayName)) {
         for (std::size_t j = i + 1; j < words.size() && j <= i + 3 && !words.parted(j) && !counts;
              ++j)
-            if (IsOneOf(words[j].key, {"post", "ante", "in", "infra"}))
+            if (IsOneOf(words[j].key, {"post", "ante", "in", "infra", "intra"}))
                 counts = j;
     }
     if (!counts)
