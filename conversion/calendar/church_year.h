@@ -67,6 +67,8 @@ struct ChurchDay {
     // name, or none. The second feast in Feasts(), -1 for none; and its octave.
     std::int16_t bound = -1;
     std::int8_t boundOctave = 0;
+    // Eve: "pridie", the day before as the humanists write it, and no vigil kept
+    bool pridie = false;
     constexpr bool operator==(const ChurchDay &) const = default;
     constexpr bool named() const { return feast >= 0; }
 };

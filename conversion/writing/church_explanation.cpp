@@ -27,7 +27,7 @@ std::string RelationText(const ChurchDay &day) {
     case FeastRelation::On:
         return "il giorno della festa";
     case FeastRelation::Eve:
-        return "la vigilia, il giorno prima";
+        return day.pridie ? "il giorno prima (pridie)" : "la vigilia, il giorno prima";
     case FeastRelation::Morrow:
         return "il giorno dopo (in crastino)";
     case FeastRelation::Octave:

@@ -125,7 +125,7 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
             warn(text);
         }
         // The chronologists' rule: a vigil that fell on a Sunday was kept on the Saturday.
-        if (church.relation == FeastRelation::Eve && d.year &&
+        if (church.relation == FeastRelation::Eve && !church.pridie && d.year &&
             WeekdayOf(*d.year, d.day, d.options.reckoning) == 0) {
             std::string text = "la vigilia cade di domenica, e si osservava il sabato prima: ";
             AppendDayBefore(text, d);

@@ -275,6 +275,13 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "Secutae die beati Laurentii anno 1300",
              // a feast of the saint's other than his day, first in the line: no letter's place
              "Translationis die sancti Martini 1552",
+             "Vigilae die Martini 1552",
+             // the day before January, or after it: no St Januarius without his title
+             "pridie Ianuarii 1540",
+             "postera die Ianuarii 1540",
+             "in vigilia Ianuarii 1540",
+             // the day after the Ides, which the Ides alone are not
+             "postera die Idus Martii 1450",
              // a woman's title before St Luke's name: St Lucy is written so too
              "Datum anno Domini M°CC°L° septimo, die lunae post festum Sanctae Lucae.",
              "anno 1257 in festo beate Luce",
@@ -528,6 +535,11 @@ TEST(ChurchYear, AVigilOnASundayIsWarnedOf) {
                   sunday)
             << year << "\n"
             << answer.warnings;
+        // "pridie" is the day before, no vigil
+        const tempidex::Answer before =
+            LatinToModern("anno " + std::to_string(year) + " pridie sancti Laurentii", {});
+        EXPECT_EQ(before.text, "09 Agosto " + std::to_string(year));
+        EXPECT_EQ(before.warnings.find("vigilia"), std::string::npos) << before.warnings;
     }
     // the Sundays counted after a feast are said by their number
     tempidex::LineOptions explain;

@@ -243,15 +243,17 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // (a place of one word or two: Datum Colonie Agrippine die sancte Magdalene; or a letter's
     // place that begins the line, in the locative of the first declension: "Genevae die
     // pentecostes". Not one in -is, where the feasts' own words end (Translationis die sancti
-    // Martini), nor a word that moves the day a scribe may spell so: "Crastinae", "Secutae")
+    // Martini), nor a word that moves the day a scribe may spell so: "Crastinae", "Secutae",
+    // "Vigilae")
     const auto name = [&words](std::size_t i) { return words.nameLike(i) && !words.parted(i); };
     const auto movesTheDay = [&words](std::size_t i) {
         constexpr auto stems = std::to_array<std::string_view>(
-            {"alter",    "antecedent", "crastin",    "futur",     "hestern",   "hodiern",
-             "immediat", "inmediat",   "insecut",    "insequent", "nouissim",  "poster",
-             "postrem",  "postridian", "praecedent", "praeterit", "precedent", "preterit",
-             "pridian",  "pristin",    "proxim",     "quinden",   "secut",     "sequent",
-             "sequut",   "subsecut",   "subsequent", "ultim"});
+            {"alter",      "antecedent", "crastin",  "futur",     "hestern",    "hodiern",
+             "immediat",   "inmediat",   "insecut",  "insequent", "nouissim",   "octab",
+             "octau",      "peruigil",   "poster",   "postrem",   "postridian", "praecedent",
+             "praeterit",  "precedent",  "preterit", "pridian",   "pristin",    "profest",
+             "proxim",     "quinden",    "secut",    "sequent",   "sequut",     "subsecut",
+             "subsequent", "uigil",      "ultim"});
         return std::any_of(stems.begin(), stems.end(),
                            [&](std::string_view stem) { return words[i].key.starts_with(stem); });
     };
@@ -259,7 +261,8 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         return (i >= 1 && name(i) &&
                 (words.is(i - 1, Kind::Given) ||
                  (i >= 2 && name(i - 1) && words.is(i - 2, Kind::Given)))) ||
-               (i == 0 && name(0) && words[0].key.ends_with("ae") && !movesTheDay(0));
+               (i == 0 && name(0) && !words[0].dotted && words[0].key.ends_with("ae") &&
+                !movesTheDay(0));
     };
     const bool begins = at == 0 || words[at].pause || words.is(at - 1, Kind::Given) ||
                         words.mayBeNumber(at - 1) || words[at - 1].key == "ipso" ||
@@ -288,13 +291,17 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                                   die) && !words.parted(relationAt + 2)
                                      ? relationAt + 2
                                      : relationAt + 1;
-        // "die Ianuarii" is a day of January, its number left out: St Januarius, whose name is
-        // the month's own, is named after "die" only with his title (die sancti Ianuarii)
+        // "die Ianuarii" is a day of January, its number left out, and "pridie Ianuarii" the
+        // day before it: St Januarius, whose name is the month's own, is named after "die" or
+        // a word of the day before or after only with his title (die sancti Ianuarii)
         const bool january =
-            (words[i].key == "die" || words[i].key == "diem") && words.monthOf(name) == 1;
+            (words[i].key == "die" || words[i].key == "diem" || *relation == FeastRelation::Eve ||
+             *relation == FeastRelation::Morrow) &&
+            words.monthOf(name) == 1;
         if (const std::optional<FeastNamed> feast =
                 january ? std::nullopt : FeastFrom(words, name)) {
             ChurchDay day = DayOf(*feast, *relation);
+            day.pridie = words[relationAt].key == "pridie";
             // "infra octavam", and "in octavas" (into the octave): the seven days, no one day;
             // the same of the quindene ("infra quindenam", "usque in quindenam")
             const std::string_view word = words[i].key;

@@ -154,9 +154,13 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     // day, as charters count from a feast, which the named day alone is not; and "octava"
     // before the genitive or after "in" may be its octave, and is no sure count (octava
     // Kalendas is)
+    // (also with "die" between: "postera die Idus Martii", "crastina die Kalendarum")
+    const std::size_t relationAt =
+        at >= 2 && IsOneOf(words[at - 1].key, {"die", "diem"}) && !words.parted(at - 1) ? at - 2
+                                                                                        : at - 1;
     const std::optional<FeastRelation> relation =
-        at >= 1 && !words.parted(at) ? RelationOf(words, at - 1) : std::nullopt;
-    const bool pridie = words.is(at - 1, Kind::Pridie) || words.is(at - 1, Kind::Postridie);
+        at >= 1 && !words.parted(at) ? RelationOf(words, relationAt) : std::nullopt;
+    const bool pridie = words.is(relationAt, Kind::Pridie) || words.is(relationAt, Kind::Postridie);
     const bool fromTheDay =
         !pridie && (relation == FeastRelation::Eve || relation == FeastRelation::Morrow);
     const bool octave = relation == FeastRelation::Octave || relation == FeastRelation::Quindene;
@@ -164,7 +168,7 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     const bool in = at >= 2 && words.is(at - 2, Kind::In) && !words.parted(at - 1);
     if (named1.fault == PhraseFault::None && (fromTheDay || (octave && (genitive || in)))) {
         named1.fault = PhraseFault::Designation;
-        named1.faultBegin = static_cast<std::uint8_t>(at - 1);
+        named1.faultBegin = static_cast<std::uint8_t>(fromTheDay ? relationAt : at - 1);
         named1.faultEnd = static_cast<std::uint8_t>(end);
         phrases.push_back(named1);
         return;
