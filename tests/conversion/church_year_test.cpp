@@ -364,6 +364,9 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"Datum anno Domini millesimo CCL, quarta die pasche.", "30 Marzo 1250"},
         {"anno domini 1307 quarto die nativitatis domini", "28 Dicembre 1307"},
         {"feria tertia intra octavas Epiphaniarum Domini anno 1524", "12 Gennaio 1524"},
+        // "our Lady" for the Virgin; and Christ's Nativity, "domini nostri", stays his
+        {"in festo assumptionis domine nostre 1300", "15 Agosto 1300"},
+        {"in die nativitatis domini nostri Iesu Christi anno 1300", "25 Dicembre 1300"},
         {"Datum anno domini mº.cccº.l. tercio die sancto pentecostes", "12 Maggio 1353"},
         // the Sundays of Lent counted "in quadragesima" (1300 a leap year, Easter 10 April)
         {"anno domini mccc dominica secunda in quadragesima", "06 Marzo 1300"},
