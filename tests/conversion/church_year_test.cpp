@@ -366,6 +366,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"feria tertia intra octavas Epiphaniarum Domini anno 1524", "12 Gennaio 1524"},
         // "our Lady" for the Virgin; and Christ's Nativity, "domini nostri", stays his
         {"in festo assumptionis domine nostre 1300", "15 Agosto 1300"},
+        // the first Sunday after an octave, which may itself be a Sunday (Easter's, 17 April)
+        {"anno domini 1300 dominica prima post octavam Pasche", "24 Aprile 1300"},
         {"in die nativitatis domini nostri Iesu Christi anno 1300", "25 Dicembre 1300"},
         {"Datum anno domini mº.cccº.l. tercio die sancto pentecostes", "12 Maggio 1353"},
         // the Sundays of Lent counted "in quadragesima" (1300 a leap year, Easter 10 April)

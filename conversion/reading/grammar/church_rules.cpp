@@ -126,8 +126,16 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
             !words.parted(name + 1))
             ++name;
         const std::optional<FeastRead> feast = FeastAt(words, name);
-        if (!feast || feast->feast < 0 || words.parted(name))
+        if (!feast || feast->feast < 0 || words.parted(name)) {
+            // dominica prima post octavam Epiphanie: the first Sunday after the octave
+            if (const std::optional<FeastNamed> octave = FeastFrom(words, name);
+                post && n.value == 1 && octave && octave->octave > 0 && !words.parted(name)) {
+                ChurchDay day = DayOf(*octave, FeastRelation::WeekdayAfter);
+                day.weekday = 0;
+                AddChurchDay(words, phrases, at, octave->end, day);
+            }
             continue;
+        }
         const Feast &f = Feasts()[static_cast<std::size_t>(feast->feast)];
         ChurchDay day;
         day.feast = static_cast<std::int16_t>(feast->feast);
