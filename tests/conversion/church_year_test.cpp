@@ -888,6 +888,8 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"anno 1465 fferia iiija proxima ante festum cathedre sancti Petri apostoli",
          "20 Febbraio 1465"},
         {"anno 1327 in uigilia beati Laurencii in presencia nostra", "09 Agosto 1327"},
+        // (and after a saint another of whose feasts goes on with "in": Michaelis in monte)
+        {"anno 1308 in crastino beati Michaelis in presencia nostra", "30 Settembre 1308"},
         {"anno 1300 in festo sancti Petri in vinculis", "01 Agosto 1300"},
         // mid-Lent Sunday is Laetare; the humanists' "divi"; a pair the table names
         {"anno domini m cc lxxx in proximo sabbato ante dominicam medie quadragesime",

@@ -281,8 +281,15 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
                 other->first.size() > prefix.size()
                     ? std::string_view(other->first).substr(prefix.size() + 1)
                     : std::string_view{};
-            continued = continued || (n < read.size() && !rest.empty() &&
-                                      rest.substr(0, rest.find(' ')) == read[n].stem);
+            const std::string_view first = rest.substr(0, rest.find(' '));
+            bool goesOn = n < read.size() && !rest.empty() && first == read[n].stem;
+            // (a name that goes on with "in" only where the next word is its next too:
+            // "Michaelis in monte Tumba", not "Michaelis in presencia nostra")
+            if (goesOn && first == "in" && rest.size() > 3) {
+                const std::string_view second = rest.substr(3, rest.find(' ', 3) - 3);
+                goesOn = n + 1 >= read.size() || read[n + 1].stem == second;
+            }
+            continued = continued || goesOn;
         }
         if (continued)
             return std::nullopt;
