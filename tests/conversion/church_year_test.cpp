@@ -268,9 +268,7 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "anno Domini mille duo, die XV mensis maii",
              // the day after the feast, never the feast: "die" is no feast's day after every word
              "Datum Lundis altera die sancti Laurentii anno 1300",
-             "Datum anno Domini 1300 sequenti die beati Laurentii",
              "Acta sunt hec Sequenti die beati Laurentii anno 1300",
-             "Sequente die beati Laurentii anno 1300",
              "Crastinae die beati Laurentii anno 1300",
              "Secutae die beati Laurentii anno 1300",
              // a feast of the saint's other than his day, first in the line: no letter's place
@@ -282,6 +280,7 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in vigilia Ianuarii 1540",
              // the day after the Ides, which the Ides alone are not
              "postera die Idus Martii 1450",
+             "Datum anno 1300 sequenti die Kal. Maii",
              // a woman's title before St Luke's name: St Lucy is written so too
              "Datum anno Domini M°CC°L° septimo, die lunae post festum Sanctae Lucae.",
              "anno 1257 in festo beate Luce",
@@ -883,7 +882,9 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         // other feast "in" names (in vinculis)
         {"anno 1397 crastina sancti Nicolai", "07 Dicembre 1397"},
         {"Datum Tiguri postera die Iacobi, anno 1572.", "26 Luglio 1572"},
-        {"Bernae pridie ascensionis 1561.", "14 Maggio 1561"}, // pridie: the eve
+        {"Datum anno Domini 1300 sequenti die beati Laurentii", "11 Agosto 1300"},
+        {"Sequente die beati Laurentii anno 1300", "11 Agosto 1300"}, // (no place: the morrow)
+        {"Bernae pridie ascensionis 1561.", "14 Maggio 1561"},        // pridie: the eve
         {"anno 1424 die ipso sancti Michaelis archangeli", "29 Settembre 1424"},
         {"anno 1465 fferia iiija proxima ante festum cathedre sancti Petri apostoli",
          "20 Febbraio 1465"},

@@ -80,6 +80,12 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
     // postridie Corporis Christi; postera die sancti Iacobi, the humanists' morrow
     if (stem == "crastin" || stem == "postridi" || key == "postera" || key == "postero")
         return FeastRelation::Morrow;
+    // sequenti die beati Luce, sequenti purificacionis: the day after, as the Hanse's towns
+    // wrote it (before "die" or a feast alone: "anno sequenti" is the next year)
+    if (IsOneOf(key, {"sequenti", "sequente", "subsequenti"}) && i + 1 < words.size() &&
+        !words.parted(i + 1) &&
+        (IsOneOf(words[i + 1].key, {"die", "diei"}) || words.mayBeginFeast(i + 1)))
+        return FeastRelation::Morrow;
     if (stem == "octau" || stem == "octab")
         return FeastRelation::Octave;
     // in quindena Pasche, quinzena sancti Michaelis: the fifteenth day counting the feast's

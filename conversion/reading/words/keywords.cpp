@@ -372,12 +372,15 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"scr", Kind::Given},
     {"scripta", Kind::Given},
     {"scriptum", Kind::Given},
+    {"sequente", Kind::Church}, // sequenti die beati Luce: the morrow
+    {"sequenti", Kind::Church},
     {"solis", Kind::DayName, 0},
     {"stili", Kind::Calendar},
     {"stilo", Kind::Calendar},
     {"styli", Kind::Calendar},
     {"stylo", Kind::Calendar},
     {"sub", Kind::Sub},
+    {"subsequenti", Kind::Church},
     {"supra", Kind::AsAbove},
     {"supradicta", Kind::AsAbove},
     {"supradictis", Kind::AsAbove}, // anno et loco supradictis
