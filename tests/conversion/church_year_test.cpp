@@ -884,7 +884,9 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"Datum Tiguri postera die Iacobi, anno 1572.", "26 Luglio 1572"},
         {"Datum anno Domini 1300 sequenti die beati Laurentii", "11 Agosto 1300"},
         {"Sequente die beati Laurentii anno 1300", "11 Agosto 1300"}, // (no place: the morrow)
-        {"Bernae pridie ascensionis 1561.", "14 Maggio 1561"},        // pridie: the eve
+        {"Datum anno domini m.ccc. nonagesimo septimo prefesto beati Martini episcopi.",
+         "10 Novembre 1397"},
+        {"Bernae pridie ascensionis 1561.", "14 Maggio 1561"}, // pridie: the eve
         {"anno 1424 die ipso sancti Michaelis archangeli", "29 Settembre 1424"},
         {"anno 1465 fferia iiija proxima ante festum cathedre sancti Petri apostoli",
          "20 Febbraio 1465"},

@@ -75,7 +75,8 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
     if (IsOneOf(stem, {"fest", "fesiuitat", "solemnitat", "solempnitat"}))
         return FeastRelation::On;
     // profesto: the eve; pridie Pentecostes, the day before as the humanists write it
-    if (stem == "uigili" || stem == "profest" || key == "pridie")
+    // (and "prefesto", as Danish scribes wrote it)
+    if (stem == "uigili" || stem == "profest" || stem == "prefest" || key == "pridie")
         return FeastRelation::Eve;
     // postridie Corporis Christi; postera die sancti Iacobi, the humanists' morrow
     if (stem == "crastin" || stem == "postridi" || key == "postera" || key == "postero")

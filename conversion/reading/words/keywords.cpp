@@ -333,6 +333,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"predictis", Kind::AsAbove},
     {"predicto", Kind::AsAbove},
     {"predie", Kind::Pridie},
+    {"prefesto", Kind::Church}, // profesto: the eve
     {"prelaturae", Kind::Reign},
     {"prelature", Kind::Reign}, // prelature nostre anno V: a prelate's years
     {"presulatus", Kind::Reign},
