@@ -120,7 +120,9 @@ std::string ExplainChurchDay(const Dating &d) {
     if (day.octave > 0)
         text += "contando dalla sua ottava, sette giorni dopo, ";
     text += RelationText(day);
-    if (day.bound >= 0) { // "e l'ultimo venerdì prima della festa Iohannis Baptistae (24 Giugno)"
+    if (day.bound == day.feast && day.boundOctave > 0 && day.octave == 0) {
+        text += " e prima della sua ottava"; // feria tertia infra octavam
+    } else if (day.bound >= 0) { // "e l'ultimo venerdì prima della festa Iohannis Baptistae"
         const ChurchDay bound = BoundOf(day);
         std::string feast = FeastText(bound, d.year, d.options.reckoning);
         if (feast.starts_with("la festa "))

@@ -281,6 +281,11 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              // the day after the Ides, which the Ides alone are not
              "postera die Idus Martii 1450",
              "Datum anno 1300 sequenti die Kal. Maii",
+             // a Monday within the octave of a Monday's feast (15 August 1300) there is none;
+             // "intra festum" is a term, by the feast; "Wilh." William's as well as Willehad's
+             "feria secunda infra octavam assumptionis 1300",
+             "Actum anno domini 1300 solvendum intra festum sancti Martini",
+             "Datum anno domini mº cccº lxº septimo die beati Wilh. abbatis.",
              // a woman's title before St Luke's name: St Lucy is written so too
              "Datum anno Domini M°CC°L° septimo, die lunae post festum Sanctae Lucae.",
              "anno 1257 in festo beate Luce",

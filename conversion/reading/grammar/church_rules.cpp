@@ -241,7 +241,7 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     std::size_t i = at;
     const bool in = words.is(at, Kind::In) && !words.parted(at + 1);
-    const bool infra = in && (words[at].key == "infra" || words[at].key == "intra");
+    const bool infra = in && words[at].key == "infra";
     if (in)
         ++i;
     // Without "in", "festo sancti Martini" is the day only where a phrase begins: after a comma,
@@ -351,6 +351,10 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                 feast && feast->octave == 0) {
                 ChurchDay day = DayOf(*feast, FeastRelation::WeekdayAfter);
                 day.weekday = static_cast<std::int8_t>(weekday.weekday);
+                // and before the octave's own day: a Monday within the octave of a Monday's
+                // feast there is none
+                day.bound = day.feast;
+                day.boundOctave = 7;
                 AddChurchDay(words, phrases, at, feast->end, day);
             }
         // feria quarta Paschae, feria secunda Pentecostes: a day of the feast's own week; so

@@ -215,7 +215,6 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"inditione", Kind::Indiction},
     {"infra", Kind::In},
     {"inter", Kind::NearHour}, // inter terciam et nonam
-    {"intra", Kind::In},       // intra octavas: infra
     {"iovis", Kind::DayName, 4},
     {"itaque", Kind::Connective},
     {"iubilaei", Kind::Formula, Christian}, // anno Iubilaei MCML, a jubilee's year of the Lord
