@@ -368,8 +368,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"Datum anno Domini millesimo CCL, quarta die pasche.", "30 Marzo 1250"},
         {"anno domini 1307 quarto die nativitatis domini", "28 Dicembre 1307"},
         {"feria tertia intra octavas Epiphaniarum Domini anno 1524", "12 Gennaio 1524"},
-        // "our Lady" for the Virgin; and Christ's Nativity, "domini nostri", stays his
-        {"in festo assumptionis domine nostre 1300", "15 Agosto 1300"},
+        // "our Lady" before her name; and Christ's Nativity, "domini nostri", stays his
+        {"anno 1300 in festo assumptionis domine nostre beate Marie virginis", "15 Agosto 1300"},
         // the first Sunday after an octave, which may itself be a Sunday (Easter's, 17 April)
         {"anno domini 1300 dominica prima post octavam Pasche", "24 Aprile 1300"},
         {"in die nativitatis domini nostri Iesu Christi anno 1300", "25 Dicembre 1300"},
