@@ -181,9 +181,12 @@ std::optional<long> FixedOfChurchDayKeptOn(const ChurchDay &day, DayOfMonth kept
                                            Reckoning reckoning) {
     if (!IsDayOfTheCalendar({year, kept.month, kept.day}, reckoning))
         return std::nullopt;
-    return Bounded(
-        day, Related(day, FixedFromDate({year, kept.month, kept.day}, reckoning) + day.octave),
-        year, reckoning);
+    const long keptOn = FixedFromDate({year, kept.month, kept.day}, reckoning);
+    const std::optional<long> found = Related(day, keptOn + day.octave);
+    // a weekday within the octave of the day it was kept on: before that octave's own day
+    if (day.bound == day.feast && day.octave == 0 && found)
+        return *found < keptOn + day.boundOctave ? found : std::nullopt;
+    return Bounded(day, found, year, reckoning);
 }
 
 std::vector<KeptDay> DaysKeptElsewhere(const Feast &feast) {

@@ -522,6 +522,10 @@ TEST(ChurchYear, TheWarningNamesTheDayByTheFeastKeptElsewhere) {
               std::string::npos);
     EXPECT_EQ(LatinToModern("sabbato post festum beate Margarete", {}).text.find("che dà"),
               std::string::npos);
+    // a weekday within the octave of the day kept elsewhere (Friday 13 July 1296: Tuesday 17th)
+    EXPECT_NE(LatinToModern("anno 1296 tercia feria infra octavam beate Margarete", {})
+                  .warnings.find("13 Luglio (molte diocesi tedesche), che dà il 17 Luglio 1296"),
+              std::string::npos);
     // St Thomas without his title: the apostle's day, and in England Becket's may be meant; the
     // apostle named so is his alone
     const tempidex::Answer thomas = LatinToModern("in festo sancti Thome anno 1300", {});
