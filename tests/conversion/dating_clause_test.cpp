@@ -156,6 +156,16 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"ante diem quartum Idus Iunias", "10 Giugno"},
         {"Id. Mart. L. Pisone A. Gabinio coss.", "15 Marzo"},
         {"Id. Mart. L.", tempidex::ErrorYearNotCorrect},
+        // a witness's name cut to its first letters after his title, the Danish charters' way
+        {"Datum anno domini mº. ccº. lxº. viiiº. idus iunii viiº. teste domino M. dapifero.",
+         "07 Giugno 1268"},
+        {"Datum anno domini mº cccº xxº die beati Petri ad uincula. teste domino Io. Pætersun.",
+         "01 Agosto 1320"},
+        {"Datum anno domini mº ccº lxxxº secundo in die beati Laurencii presente domino P. et N.",
+         "10 Agosto 1282"},
+        {"Datum kalendis Iunii anno domini M. CC. L.", "01 Giugno 1250"},
+        {"Datum kalendis Iunii anno domino M. CC. L. teste domino M. dapifero", "01 Giugno 1250"},
+        {"Datum presente domino V. kal. Iunii anno domini 1300", tempidex::ErrorDateNotCorrect},
         // Late-antique laws (Codex Theodosianus and Codex Iustinianus subscriptions)
         {"Dat. III Non. Mart. Constantinopoli Honorio VIII et Theodosio III AA. conss.",
          "05 Marzo"},
@@ -253,14 +263,17 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Tiguri, Iunii prima 1542.", "01 Giugno 1542"},
         {"Datum Maii XV kal. Iunii anno 1300", "18 Maggio 1300"},
         // the year without its century, last in the clause: the date has no year; but not the
-        // count Danish charters write after the named day, nor beside a year written whole
+        // count Danish charters write after the named day in small letters (the editors' 17 May
+        // 1250), nor beside a year written whole
         {"Viennae 3. novembris 25", "03 Novembre"},
         {"Francofurti XV Augusti veteris XCII.", "15 Agosto"},
         {"Norimbergae Calendas Januarii 71.", "01 Gennaio"},
-        {"Datum Roskildis anno domini mº ccº lº kalendas iunii xviº",
-         tempidex::ErrorYearNotCorrect},
-        {"Datum Scabröth calendas aprilis xi.", tempidex::ErrorYearNotCorrect},
+        {"Datum Roskildis anno domini mº ccº lº kalendas iunii xviº", "17 Maggio 1250"},
+        {"Datum Scabröth calendas aprilis xi.", "22 Marzo"},
+        {"Datum anno domini mº cccº viº. idus iulii. viº. in presencia nostra.", "10 Luglio 1306"},
         {"Datum anno domini mccl kalendas iunii xxvi", tempidex::ErrorYearNotCorrect},
+        {"Datum anno domini mccl kalendis iunii xvi", tempidex::ErrorYearNotCorrect},
+        {"Datum anno domini mccl kalendas iunii XVI", tempidex::ErrorYearNotCorrect},
         {"feria II post festum s. Mart. 2 anno 1300", tempidex::ErrorDateNotCorrect},
         {"mense Maii XV indictione anno 1300", tempidex::ErrorDateNotCorrect},
         // the humanists' apostrophus: CIↃ a thousand, IↃ five hundred
@@ -992,7 +1005,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
          "27 Febbraio 1437"},
         {"anno domini mcccxxvii, xxviiº/ Marci ewangeliste", tempidex::ErrorDateNotCorrect},
         {"anno domini mcccxxvii, xxvii Marci", "27 Marzo 1327"},
-        {"Datum idus ianuarii. vi. anno domini mccc", tempidex::ErrorYearNotCorrect},
+        {"Datum idus ianuarii. vi. anno domini mccc", "08 Gennaio 1300"},
         // four written with the end of quattuor is the year's units too, never passed over
         {"Datum anno domini mºcºcºcº lxxx iiiior die dominico post festum Martini",
          tempidex::ErrorYearNotCorrect},

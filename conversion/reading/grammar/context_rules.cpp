@@ -172,6 +172,14 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (words.is(at, Kind::D) && words[at].dotted && !words[at].capital && at + 1 < words.size() &&
         words[at + 1].text == "n" && words[at + 1].dotted && !words.parted(at + 1))
         phrases.push_back(Spanning(PhraseKind::Initials, at, at + 2));
+    // "teste domino P. dapifero", "presente domino Io. episcopo": a man's name cut to its first
+    // letters after his title ("domini", of "anno domini M. CC. L.", is none). A numeral so
+    // written may also be a number ("domino V. kal. Iunii"): both are read.
+    if (at >= 1 && !words.parted(at) && words[at].capital && words[at].dotted &&
+        words[at].text.size() <= 2 && words.monthOf(at) == 0 && !words.is(at, Kind::Reference) &&
+        IsOneOf(words[at - 1].key, {"domino", "domno", "dompno", "dominus", "domnus", "dominum",
+                                    "dominis", "fratre", "frater", "magistro", "magister"}))
+        phrases.push_back(Spanning(PhraseKind::Initials, at, at + 1));
     if (!IsLetterAlone(words, at) || (at >= 1 && IsLetterAlone(words, at - 1) && !words.parted(at)))
         return;
     // S. R. E., B. V. M., D. N.: letters alone, some of them no numeral.

@@ -174,11 +174,14 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     }
     phrases.push_back(named1);
-    // "idus augusti septimo", "kalendas nouembris nono": the count after the month, as Danish
-    // scribes wrote it, an ordinal in words ("kalendas iunii quinto anno regni" is read, as
-    // two ways, by the words after it). Not after "kalendis", "idibus": the day itself.
-    if (!leap && !words.parted(end) && words.ordinalOf(end) > 0 &&
-        !NamesTheDayItself(words[at].key))
+    // "idus augusti septimo", "kalendas nouembris nono", "kalendas decembris xviiº": the count
+    // after the month, as Danish scribes wrote it, an ordinal in words or a numeral in small
+    // letters ("kalendas iunii quinto anno regni" is read, as two ways, by the words after it).
+    // Not after "kalendis", "idibus": the day itself.
+    const bool countAfter =
+        words.ordinalOf(end) > 0 ||
+        (words.numeralOf(end) > 0 && !words[end].capital && words.digitsOf(end) == 0);
+    if (!leap && !words.parted(end) && countAfter && !NamesTheDayItself(words[at].key))
         for (const NumberRead &count : CountsFrom(words, end))
             if (count.value >= 2 && count.value <= MostDaysCounted) {
                 Phrase p = named1;

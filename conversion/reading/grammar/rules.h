@@ -127,7 +127,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {HourRule, KindsOf({Kind::Hour, Kind::NearHour, Kind::AD, Kind::Ante, Kind::Formula})},
     {MonthRule, KindsOf({Kind::Mensis})},
     {ComputusRule, KindsOf({Kind::Computus})},
-    {InitialsRule, KindsOf({Kind::Capital, Kind::D})},
+    {InitialsRule, KindsOf({Kind::Capital, Kind::D, Kind::Number})},
     {PopeRule, KindsOf({Kind::Pope})},
     {RulersNumberRule, KindsOf({Kind::Number})},
     {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},
