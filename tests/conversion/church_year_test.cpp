@@ -903,6 +903,9 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         // (and after a saint another of whose feasts goes on with "in": Michaelis in monte)
         {"anno 1308 in crastino beati Michaelis in presencia nostra", "30 Settembre 1308"},
         {"anno 1300 in festo sancti Petri in vinculis", "01 Agosto 1300"},
+        // (and "et": St Lucy's epithets, not Luciae et Geminiani, another day's pair)
+        {"anno 1334 in festo beate Lucie uirginis et martiris.", "13 Dicembre 1334"},
+        {"anno 1334 in festo sanctorum Lucie et Geminiani martirum", "16 Settembre 1334"},
         // mid-Lent Sunday is Laetare; the humanists' "divi"; a pair the table names
         {"anno domini m cc lxxx in proximo sabbato ante dominicam medie quadragesime",
          "30 Marzo 1280"},

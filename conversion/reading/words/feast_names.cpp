@@ -283,9 +283,10 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
                     : std::string_view{};
             const std::string_view first = rest.substr(0, rest.find(' '));
             bool goesOn = n < read.size() && !rest.empty() && first == read[n].stem;
-            // (a name that goes on with "in" only where the next word is its next too:
-            // "Michaelis in monte Tumba", not "Michaelis in presencia nostra")
-            if (goesOn && first == "in" && rest.size() > 3) {
+            // (a name that goes on with "in" or "et" only where the next word is its next too:
+            // "Michaelis in monte Tumba", not "Michaelis in presencia nostra"; "Luciae et
+            // Geminiani", not "Lucie virginis et martiris", St Lucy's own)
+            if (goesOn && (first == "in" || first == "et") && rest.size() > 3) {
                 const std::string_view second = rest.substr(3, rest.find(' ', 3) - 3);
                 goesOn = n + 1 >= read.size() || read[n + 1].stem == second;
             }
