@@ -1095,6 +1095,35 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         EXPECT_EQ(LatinToModern(c.clause, LineOptions{}).text, c.answer) << c.clause;
 }
 
+// The sentence after a dateline begins with words a date has too: a man's name that is a
+// month's or a numeral's, a count of things, an ordinal of an hour or of another day. They
+// never change the date; where they may also be the date's own, the line is refused.
+TEST(DatingClause, TheNextSentencesWordsNeverChangeTheDate) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"Romae, Decembris 19. Iulius Pogianus.", "19 Dicembre"},
+        {"Cizae, Martii 12. Iulius Pflug.", "12 Marzo"},
+        {"Datum 19 Iulius 1540", "19 Luglio 1540"},
+        {"Data III. k. feb. anno dominice incarnationis millesimo. Odo cancellarius recognovi.",
+         "30 Gennaio 1000"},
+        {"Datum Laterani, Ivo, nonas aprilis.", "05 Aprile"},
+        {"Datum Laterani, IVo nonas aprilis.", "02 Aprile"},
+        {"Datum anno Domini Mo Cco LXXo septimo, kalendis Maii.", "01 Maggio 1277"},
+        {"Datum anno Domini millesimo CCo Lmo quarto, kalendis Maii.", "01 Maggio 1254"},
+        {"Data Mediolani, die viii decembris MCCCCL. VI modios frumenti.",
+         tempidex::ErrorYearNotCorrect},
+        {"Datum XV kal. Maii anno domini M. CC. L. VI. presentibus testibus", "17 Aprile 1256"},
+        {"Datum Anagnie kalendas octobris. Secundo quod", tempidex::ErrorYearNotCorrect},
+        {"Datum Anagnie kalendas octobris decimam partem reddat.", tempidex::ErrorYearNotCorrect},
+        {"Datum anno Domini MCCX kalendas maii tercia hora", tempidex::ErrorYearNotCorrect},
+        {"Actum anno Domini MCXC, idus maii. Septimo die postea obiit.",
+         tempidex::ErrorYearNotCorrect},
+        {"Actum anno Domini MCXC, idus maii septimo die postea obiit.",
+         tempidex::ErrorYearNotCorrect},
+    };
+    for (const auto &[clause, answer] : cases)
+        EXPECT_EQ(LatinToModern(clause, LineOptions{}).text, answer) << clause;
+}
+
 // A space a scan or a copy lost runs a count, a year, a named day or a month on to the word
 // beside it: read as a name, it would be passed over for another day or year. The clause is
 // refused; words that end or begin so by nature are read as before, and a count run on to its

@@ -276,6 +276,19 @@ void IdEstRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(Spanning(PhraseKind::Skip, at, at + 2));
 }
 
+void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
+    // "MCCCCL. VI modios frumenti", "MDXX. IIII testes": a numeral in capitals after the full
+    // stop that ends a year, written whole or its last part in words, before a word no table
+    // knows, may count that word's things as well as end the year; both are read, and where
+    // they differ the line is refused. (In "M. CC. L. VI. presentibus" every part has its stop.)
+    const bool yearEnds = at >= 1 && words[at - 1].dotted && !words.parted(at) &&
+                          (words.numeralOf(at - 1) >= 1000 ||
+                           (words.ordinalOf(at - 1) > 0 && words.numeralOf(at - 1) == 0));
+    if (yearEnds && words[at].capitals && words.numeralOf(at) > 0 && words.numeralOf(at) < 1000 &&
+        !words.parted(at + 1) && words.plain(at + 1) && !words[at + 1].capital)
+        phrases.push_back(Spanning(PhraseKind::Skip, at, at + 1));
+}
+
 void NumberedRule(const Words &words, std::size_t at, Phrases &phrases) {
     // "Nr. 5. Idibus Martiis": the number an edition gives the document, in digits after it,
     // never a count of days

@@ -175,12 +175,19 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
     phrases.push_back(named1);
     // "idus augusti septimo", "kalendas nouembris nono", "kalendas decembris xviiº": the count
-    // after the month, as Danish scribes wrote it, an ordinal in words or a numeral in small
-    // letters ("kalendas iunii quinto anno regni" is read, as two ways, by the words after it).
-    // Not after "kalendis", "idibus": the day itself.
+    // after the month, as Danish scribes wrote it, in small letters, an ordinal in words in the
+    // ablative or a numeral ("kalendas iunii quinto anno regni" is read, as two ways, by the
+    // words after it). Not after "kalendis", "idibus": the day itself; nor where the word
+    // begins a sentence or counts the hour or another day ("kalendas maii tercia hora",
+    // "idus maii. Septimo die postea obiit").
+    const bool ablative =
+        end < words.size() && words.numeralOf(end) == 0 && words[end].text.ends_with('o');
     const bool countAfter =
-        words.ordinalOf(end) > 0 ||
-        (words.numeralOf(end) > 0 && !words[end].capital && words.digitsOf(end) == 0);
+        end < words.size() && !words[end].capital &&
+        (words.ordinalOf(end) > 0 ? ablative : words.numeralOf(end) > 0) &&
+        words.digitsOf(end) == 0 &&
+        !(end + 1 < words.size() && !words.parted(end + 1) &&
+          IsOneOf(words[end + 1].key, {"die", "diei", "hora", "horam", "horis"}));
     if (!leap && !words.parted(end) && countAfter && !NamesTheDayItself(words[at].key))
         for (const NumberRead &count : CountsFrom(words, end))
             if (count.value >= 2 && count.value <= MostDaysCounted) {

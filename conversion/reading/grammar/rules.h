@@ -85,6 +85,7 @@ void PopeRule(const Words &words, std::size_t at, Phrases &phrases);
 void RulersNumberRule(const Words &words, std::size_t at, Phrases &phrases);
 void VerbRule(const Words &words, std::size_t at, Phrases &phrases);
 void IdEstRule(const Words &words, std::size_t at, Phrases &phrases);
+void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases);
 void NumberedRule(const Words &words, std::size_t at, Phrases &phrases);
 void AgeRule(const Words &words, std::size_t at, Phrases &phrases);
 void CalendarRule(const Words &words, std::size_t at, Phrases &phrases);
@@ -133,6 +134,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},
     {IdEstRule, KindsOf({Kind::Reference})},
     {NumberedRule, KindsOf({Kind::Numbered})},
+    {CountOfThingsRule, KindsOf({Kind::Number})},
     {AgeRule, KindsOf({Kind::Lived})},
     {CalendarRule, KindsOf({Kind::Calendar})},
     {StyleRule, KindsOf({Kind::Style})},

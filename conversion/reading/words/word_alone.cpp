@@ -160,7 +160,14 @@ Words::Word Words::Classify(const Token &t) {
     // A capital O with an ordinal mark after it is no ending, which the mark is: in
     // "M°CO°XX°VI°" it is a C misread, and the year is never 1126 read past it
     const bool capitalO = t.capitals && t.marked && t.text.find('o') != std::string_view::npos;
-    w.numeral = numeral > 0 || t.text.size() < 2 || word || !numeralLetters || capitalO
+    // A word written as a name is, a capital and small letters, is a name where its numeral
+    // counts units alone and needs a bare "o" after it: "Ivo presbiter" is no IV° (but "Lmo",
+    // "Cco" are the tens and hundreds of a year so written, and "Vto" is quinto)
+    const bool nameWithO = t.capital && !t.capitals && !t.innerCapital && t.text.size() >= 3 &&
+                           !t.marked && t.text.ends_with('o') &&
+                           HasNumeralLettersOnly(t.text.substr(0, t.text.size() - 1)) &&
+                           MarkedRomanValue(t.text) < 10;
+    w.numeral = numeral > 0 || t.text.size() < 2 || word || !numeralLetters || capitalO || nameWithO
                     ? numeral
                     : MarkedRomanValue(t.text);
     // mocdosecundo, mcdxxxprimo: a number no table knows, in parts run together; a word with

@@ -86,6 +86,13 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             !m_words[i].word.wholeMonth && !(i >= 1 && is(i - 1, Kind::Reference)))
             m_words[i].word.month = 0;
     }
+    // "Decembris 19. Iulius Pogianus": a month's name in the nominative with a capital, before
+    // another name, is a man's (Iulius, Martius, Augustus), as a letter's signature writes it;
+    // a date names its month in the genitive or the ablative
+    for (std::size_t i = 0; i + 1 < m_tokens.size(); ++i)
+        if (m_words[i].word.month != 0 && m_tokens[i].capital && !m_tokens[i].capitals &&
+            m_tokens[i].key.ends_with("us") && nameLike(i + 1) && !m_tokens[i + 1].pause)
+            m_words[i].word.month = 0;
     readCutCounts();
     // "sexagesimo nouo", "nouo kalendas", "kalendas nouembris nouo": nono with its n a scan read
     // as u, beside a number or a named day; the new style only after its noun (stilo novo).
@@ -208,7 +215,9 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
                                                  !m_tokens[i - 1].text.ends_with('o')));
         };
         // So too "oloiiij": the marks of CCC and of L run on with the units, MCCCLIIII.
-        if (text.size() >= 2 && text[0] == 'o' && unmarked()) {
+        // (Not in a word written as a name is: "millesimo. Odo cancellarius" is no D.)
+        const bool name = m_tokens[i].capital && !m_tokens[i].capitals;
+        if (text.size() >= 2 && text[0] == 'o' && !name && unmarked()) {
             // (the numeral's letters as written, V and all; the ordinal as the tables key it)
             const std::string_view rest = text.substr(1);
             // (the parts run on right before a named day: the last may be its count, "oloiij
