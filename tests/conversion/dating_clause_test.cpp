@@ -1383,6 +1383,34 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
     EXPECT_TRUE(LatinToModern("Datum Laterani, v (1) kalendas maii", {}).failed);
 }
 
+// A count in numerals with an ordinal's ending written out ("IIIto", "iijto", "XVIIma"), or set
+// apart by an apostrophe ("sept'o"), is the count or refused: never passed over for the named
+// day itself.
+TEST(DatingClause, ACountWithItsEndingIsNeverPassedOver) {
+    int read = 0;
+    for (const std::string_view numeral : {"III", "iij", "VII", "xiii", "XVII", "XIX"})
+        for (const std::string_view ending : {"to", "cio", "ma", "o", "us"})
+            for (const std::string_view day : {"Kal. Maii", "nonas Iunii", "idus Octobris"}) {
+                const std::string clause = "Datum Laterani, " + std::string(numeral) +
+                                           std::string(ending) + " " + std::string(day) +
+                                           ", anno Domini MCCCC";
+                const auto answer = LatinToModern(clause, {});
+                if (answer.failed)
+                    continue;
+                ++read;
+                EXPECT_EQ(answer.text,
+                          LatinToModern("Datum Laterani, a. d. " + std::string(numeral) + " " +
+                                            std::string(day) + ", anno Domini MCCCC",
+                                        {})
+                              .text)
+                    << clause;
+            }
+    EXPECT_GE(read, 10) << "an ending the tables know is read";
+    EXPECT_TRUE(LatinToModern("Datum Laterani, sept'o Kal. Maii", {}).failed);
+    EXPECT_TRUE(LatinToModern("Datum Laterani, duodeviginti Kal. Maii", {}).failed);
+    EXPECT_EQ(LatinToModern("Datum Vico Kal. Maii", {}).text, "01 Maggio");
+}
+
 // An edition marks where the page or leaf of its source turned, wherever it turned: inside a
 // year, between a count and its named day, inside a saint's name. The mark is no word.
 TEST(DatingClause, APageMarkStandsBetweenWords) {

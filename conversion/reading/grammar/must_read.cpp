@@ -63,6 +63,24 @@ bool BeginsAnOrdinalApart(const Words &words, std::size_t i) {
            key.find_first_of("aeioy") == std::string_view::npos;
 }
 
+// Whether a word is a count in numerals with an ordinal's ending no table reads, or a count in
+// words no rule reads: "IIIto", "iijto", "XIIIcio", "XVIIma", "duodeviginti". Before a named day
+// it is its count, which passed over would leave the named day itself.
+bool IsACountWithAnEnding(std::string_view key) {
+    if (IsOneOf(key, {"duodeuiginti", "undeuiginti", "duodeuicesimo", "undeuicesimo"}))
+        return true;
+    for (std::size_t ending = 1; ending <= 3 && ending < key.size(); ++ending) {
+        std::string numeral(key.substr(0, key.size() - ending)); // (the key's u is a v)
+        std::replace(numeral.begin(), numeral.end(), 'u', 'v');
+        const int value = HasNumeralLettersOnly(numeral) ? RomanValue(numeral) : 0;
+        if (value >= 1 && value <= 31 &&
+            IsOneOf(key.substr(key.size() - ending), {"to", "tio", "cio", "mo", "ma", "ta", "no",
+                                                      "na", "do", "da", "us", "um", "o", "a"}))
+            return true;
+    }
+    return false;
+}
+
 // Whether a word is a letter from the name of a named day as charters write it in full.
 bool IsOneLetterFromANamedDay(std::string_view key) {
     for (const std::string_view day :
@@ -161,6 +179,10 @@ bool MustRead(const Words &words, std::size_t i) {
          (cl != std::string_view::npos && nearPridie(std::string(words[i].key.substr(0, cl)) + "d" +
                                                      std::string(words[i].key.substr(cl + 2)))) ||
          foreign(words[i].text) || IsAnOrdinalCutShort(words, i) ||
+         IsACountWithAnEnding(words[i].key) ||
+         // (and an ordinal's ending set apart by an apostrophe: "sept'o Kal.")
+         (words[i].key == "o" && i >= 1 && !words.parted(i) && words.classOf(i - 1).kinds == 0 &&
+          words[i - 1].key.size() >= 3 && words.beginsACount(i - 1)) ||
          // (a name, a capital and small letters, is no numeral: Ulmi, Lucii; but capitals
          // inside are a numeral's: VIr)
          (!(words[i].capital && !words[i].capitals && !words[i].innerCapital) &&

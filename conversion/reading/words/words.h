@@ -66,6 +66,8 @@ public:
     // Whether a feast's name, or the words before one, may begin with it (feast_names.h): no
     // only where a batch's table of words worked it out.
     bool mayBeginFeast(std::size_t i) const { return i < size() && m_words[i].feast; }
+    // Whether its letters begin a count cut short: sept, terc, dec (cut_counts.cpp).
+    bool beginsACount(std::size_t i) const { return i < size() && m_words[i].beginsACount; }
     // Whether its ordinal was read from a word misspelt by a letter (octano, quatodecimo).
     bool misspeltOrdinal(std::size_t i) const { return i < size() && m_words[i].nearOrdinal; }
     // A numeral no rule reads, written with U for V or wrong (xuiii, xil): Anywhere where it
