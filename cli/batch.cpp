@@ -32,7 +32,11 @@ template <typename Each> bool ForEachLine(std::FILE *in, bool interactive, Each 
     // A block that is valid UTF-8 as a whole holds only valid lines: '\n' is never part of a
     // longer character. Otherwise, and for a line carried over, each line is looked at.
     bool wholeBlockValid = false;
+    // (a Windows line's "\r" is its line end's, no character of the line: never echoed in an
+    // answer's "input", never counted against its length)
     const auto line = [&](std::string_view text, bool valid) {
+        if (text.ends_with('\r'))
+            text.remove_suffix(1);
         return each(valid ? text : AsUtf8(text, scratch));
     };
     std::optional<Utf16Decoder> utf16;

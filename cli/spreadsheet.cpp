@@ -192,6 +192,20 @@ SpreadsheetRun ConvertSpreadsheet(std::string_view text, const SpreadsheetOption
             const std::string_view cell = *column < record.fields.size()
                                               ? std::string_view(record.fields[*column].value)
                                               : std::string_view();
+            // A row written without its last empty cells, as some programs write them, gets
+            // them back, so that its answers stand under their headers; a row with more cells
+            // than the header is said, since its answers cannot.
+            const std::size_t width = records.front().fields.size();
+            for (std::size_t missing = record.fields.size(); missing < width; ++missing)
+                run.out.push_back(separator);
+            if (record.fields.size() > width)
+                run.warnings.append("riga ")
+                    .append(std::to_string(record.line))
+                    .append(": avviso: la riga ha ")
+                    .append(std::to_string(record.fields.size()))
+                    .append(" celle e l'intestazione ")
+                    .append(std::to_string(width))
+                    .append(": le colonne aggiunte seguono l'ultima cella\n");
             bool failed = false;
             const std::array<std::string, 5> cells = Answered(cell, options, failed);
             run.someFailed = run.someFailed || failed;

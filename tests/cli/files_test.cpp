@@ -58,6 +58,23 @@ TEST(Spreadsheet, AddsFiveColumnsAndKeepsEveryOtherByte) {
         "\t\t\n");
 }
 
+// A row written without its last empty cells gets them back, so that its answers stand under
+// their headers; a row with more cells than the header has its answers after the last, and says
+// so.
+TEST(Spreadsheet, KeepsEachRowsAnswersUnderTheirHeaders) {
+    const Outcome run =
+        Tempidex({"--convert", "--csv=Datazione", "-"},
+                 "Segnatura;Datazione;Note\nP 2;" + Ides + "\nP 3;" + Ides + ";nota;;extra\n");
+    EXPECT_EQ(run.out, "Segnatura;Datazione;Note;Data;ISO;Giuliano;Spiegazione;Avvisi\n"
+                       "P 2;" +
+                           Ides +
+                           ";;15 Marzo 44 a.C.;-0043-03-13;-0043-03-15;;\n"
+                           "P 3;" +
+                           Ides + ";nota;;extra;15 Marzo 44 a.C.;-0043-03-13;-0043-03-15;;\n");
+    EXPECT_EQ(run.err, "tempidex: riga 3: avviso: la riga ha 5 celle e l'intestazione 3: le "
+                       "colonne aggiunte seguono l'ultima cella\n");
+}
+
 // Excel's Windows-1252 comes back as UTF-8 with a byte-order mark, which Excel reads with its
 // accents; a file with a mark keeps it; one without gets none.
 TEST(Spreadsheet, ComesBackInUtf8AsExcelReadsIt) {
@@ -149,9 +166,10 @@ TEST(TeiEdition, GivesDatesTheirAttributesAndChangesNothingElse) {
 
 // One object per line, its members as the command line's help and manual list them.
 TEST(JsonLines, GiveEachLineItsObject) {
+    // (the first line ends as Windows ends it: its "\r" is no part of its input)
     const Outcome run = Tempidex({"--convert", "--json", "-"},
-                                 Ides + "\n\nKal. Marzo\nDatum Romae, VIII Kal. Ian. MDXXV, feria "
-                                        "III, indictione XIII\nNon. Oct. MDCC\n");
+                                 Ides + "\r\n\nKal. Marzo\nDatum Romae, VIII Kal. Ian. MDXXV, "
+                                        "feria III, indictione XIII\nNon. Oct. MDCC\n");
     const std::vector<std::string> lines = Split(run.out, '\n');
     ASSERT_EQ(lines.size(), 6U) << run.out;
     std::vector<nlohmann::json> objects;
