@@ -96,7 +96,8 @@ inline constexpr auto MovableFeasts = std::to_array<Feast>({
      -7,
      "palmarum | ramis palmarum | ramispalmarum | ramorum palmarum | ramos palmarum | palmas | "
      "florum | "
-     "pascha floridum | paschae floridi | pascha florum | pascha florida | paschae floridae",
+     "pascha floridum | paschae floridi | pascha florum | pascha florida | paschae floridae | "
+     "pascha competentium | paschae competentium",
      {},
      "Grotefend I"},
     {"cenae Domini",
@@ -137,7 +138,8 @@ inline constexpr auto MovableFeasts = std::to_array<Feast>({
      FeastAnchor::Easter,
      {},
      7,
-     "quasimodo | quasi modo | quasimodogeniti | albis",
+     "quasimodo | quasi modo | quasimodogeniti | albis | pascha clausum | paschae clausi | "
+     "pascha clauso | pascha clausa | paschae clausae",
      {},
      "Grotefend I"},
     {"Misericordia Domini",
@@ -177,7 +179,7 @@ inline constexpr auto MovableFeasts = std::to_array<Feast>({
      FeastAnchor::Easter,
      {},
      39,
-     "ascensionis domini | ascensionis",
+     "ascensionis domini | ascensionis | assumptionis domini",
      {},
      "Grotefend I"},
     {"Exaudi",
@@ -193,7 +195,8 @@ inline constexpr auto MovableFeasts = std::to_array<Feast>({
      FeastAnchor::Easter,
      {},
      49,
-     "pentecostes | pentecoste",
+     "pentecostes | pentecoste | pascha rosatum | paschae rosati | pascha rosata | "
+     "paschae rosatae | pascha rosarum | paschae rosarum",
      {},
      "Grotefend I"},
     {"Trinitatis",

@@ -206,6 +206,8 @@ TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
 TEST(ChurchYear, RefusesWhatItCannotTellApart) {
     for (const char *clause : {
              "die Veneris post festum sancti Benedicti elevationis anno 1277",
+             // the Lord's assumption, the Ascension, in words the table cannot tell from Mary's
+             "in festo assumptionis dominice anno 1350",
              "Datum die Jovis in Annunciationis Dominice octabis anno 1293",
              "die martis in festo beati Arnulphi anno 1255", // 18 July 1255 was a Sunday
              "infra octavam Epiphaniae anno 1300",
@@ -340,6 +342,11 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
     const std::pair<std::string_view, std::string_view> cases[] = {
         // Lucia, 13 December; Lucius, 4 March; and the eve is never St Vigilius's day
         {"in festo sanctae Luciae", "13 Dicembre"},
+        // Mary's assumption, Our Lady's ("domine nostre"), not the Lord's ("domini"), the
+        // Ascension
+        {"in festo assumptionis domine nostre beate Marie virginis anno 1350", "15 Agosto 1350"},
+        {"in festo assumptionis anno 1350", "15 Agosto 1350"},
+        {"in festo assumptionis domini nostri Iesu Christi anno 1350", "06 Maggio 1350"},
         // two saints of one day named together (Giles and Lupus of Sens, 1 September); two of
         // two days are refused below
         {"anno Domini 1270, die mercurii post festum beatorum Egidii et Lupi", "03 Settembre 1270"},

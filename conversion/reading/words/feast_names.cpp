@@ -218,6 +218,10 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
         else if (IsTitle(word.stem, word.declensions) ||
                  (read.empty() && IsEpithet(word.stem, word.declensions))) {
             womans = read.empty() && (word.declensions & Second) == 0 && word.stem.size() > 1;
+            // "assumptionis dominicae" is the Lord's, the Ascension, never Mary's Assumption
+            if (!read.empty() && read.front().stem == ReadNameWord("assumptionis").stem &&
+                word.stem == ReadNameWord("dominicae").stem)
+                return std::nullopt;
             continue;
         }
         // "sancte Luce", "beatae Lucae": a woman's title, and St Luke's name as St Lucy's is
@@ -282,7 +286,9 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
                     ? std::string_view(other->first).substr(prefix.size() + 1)
                     : std::string_view{};
             const std::string_view first = rest.substr(0, rest.find(' '));
-            bool goesOn = n < read.size() && !rest.empty() && first == read[n].stem;
+            // (in its case too: "assumptionis domine nostre" is Our Lady's, not "domini")
+            bool goesOn = n < read.size() && !rest.empty() && first == read[n].stem &&
+                          (other->second.declensions[n] & read[n].declensions) != 0;
             // (a name that goes on with "in" or "et" only where the next word is its next too:
             // "Michaelis in monte Tumba", not "Michaelis in presencia nostra"; "Luciae et
             // Geminiani", not "Lucie virginis et martiris", St Lucy's own)
