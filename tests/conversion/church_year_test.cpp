@@ -208,6 +208,15 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "die Veneris post festum sancti Benedicti elevationis anno 1277",
              // the Lord's assumption, the Ascension, in words the table cannot tell from Mary's
              "in festo assumptionis dominice anno 1350",
+             // a word after the saint's name that makes him another saint of the name, or
+             // names another of his feasts
+             "in festo sancti Jacobi fratris domini anno domini 1350",
+             "in festo sancti Johannis ewangeliste in oleo anno 1350",
+             "in festo sancti Johannis baptiste conceptionis anno 1350",
+             "in festo sancti Johannis Baptiste in decollatione anno 1350",
+             "in festo sancti Martini estivi anno 1350",
+             "in festo sancti Nicolai peregrini anno 1350",
+             "in festo sancti Ruperti autumpnalis anno 1350",
              "Datum die Jovis in Annunciationis Dominice octabis anno 1293",
              "die martis in festo beati Arnulphi anno 1255", // 18 July 1255 was a Sunday
              "infra octavam Epiphaniae anno 1300",
@@ -346,6 +355,10 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // Ascension
         {"in festo assumptionis domine nostre beate Marie virginis anno 1350", "15 Agosto 1350"},
         {"in festo assumptionis anno 1350", "15 Agosto 1350"},
+        // a confessor of a name the table's bare form gives a martyr or an apostle
+        {"in festo sancti Edmundi confessoris anno domini 1350", "16 Novembre 1350"},
+        {"in festo sancti Oswaldi confessoris anno domini 1350", "28 Febbraio 1350"},
+        {"in festo sancti Stephani confessoris anno 1350", "20 Agosto 1350"},
         {"in festo assumptionis domini nostri Iesu Christi anno 1350", "06 Maggio 1350"},
         // two saints of one day named together (Giles and Lupus of Sens, 1 September); two of
         // two days are refused below

@@ -29,11 +29,15 @@ constexpr auto Titles = std::to_array<std::string_view>(
 // one of these follows and that is not read with it is no feast the reader knows. The saint's
 // epithets are skipped before them.
 constexpr auto Qualifiers = std::to_array<std::string_view>(
-    {"ad",           "annotini",     "ante",          "de",           "maioris",      "minoris",
-     "apparitionis", "conversionis", "decollationis", "dedicationis", "depositionis", "elevationis",
-     "aestivalis",   "estivalis",    "hiemalis",      "hyemalis",     "in",           "inventionis",
-     "ordinationis", "passionis",    "translationis", "octava",       "octavis",      "octabis",
-     "octavas",      "octabas",      "vigilia",       "crastino"});
+    {"ad", "annotini", "ante", "de", "maioris", "minoris", "apparitionis", "conversionis",
+     "decollationis", "dedicationis", "depositionis", "elevationis", "aestivalis", "estivalis",
+     "hiemalis", "hyemalis", "in", "inventionis", "ordinationis", "passionis", "translationis",
+     "octava", "octavis", "octabis", "octavas", "octabas", "vigilia", "crastino",
+     // another saint of the name, or another of his feasts: Martini estivi, Ruperti
+     // autumpnalis, Iohannis Baptistae conceptionis, Iacobi fratris Domini, Iacobi iusti,
+     // Nicolai peregrini, Elisabeth reginae Portugaliae
+     "aestivi", "estivi", "autumnalis", "autumpnalis", "conceptionis", "fratris", "iusti",
+     "peregrini", "reginae"});
 constexpr auto Epithets = std::to_array<std::string_view>(
     {"abbatis", "apostoli", "archiepiscopi", "baptistae", "confessoris", "diaconi", "doctoris",
      "episcopi", "evangelistae", "levitae", "martiris", "martirum", "martyris", "martyrum", "papae",
@@ -153,7 +157,10 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
                                      qualifiersAfterIn =
                                          StemsOfWords(std::to_array<std::string_view>(
                                              {"vinculis", "monte", "periculo", "pincis", "nivibus",
-                                              "maio", "estate", "aestate", "roma", "antiochia"}));
+                                              "maio", "estate", "aestate", "roma", "antiochia",
+                                              // Iohannis Baptistae in decollatione, Iohannis
+                                              // evangelistae in oleo (ante portam Latinam)
+                                              "decollatione", "oleo"}));
     for (std::size_t i = end; i < words.size() && !words[i].pause && !words[i].gloss; ++i) {
         // A capital after a word written out with a stop, or after "!" or "?", begins the next
         // sentence: "in festo sancti Martini. Testes", "in die Innocentum! Nulli ergo" name
