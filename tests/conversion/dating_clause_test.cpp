@@ -1009,6 +1009,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // four written with the end of quattuor is the year's units too, never passed over
         {"Datum anno domini mºcºcºcº lxxx iiiior die dominico post festum Martini",
          tempidex::ErrorYearNotCorrect},
+        // and so are the hundreds as cardinals and "uno" after the year's number; a sum in
+        // cardinals elsewhere counts money
+        {"anno Domini mille quadringentis, die X Maii", tempidex::ErrorYearNotCorrect},
+        {"anno Domini millesimo quadringentesimo uno, die X Maii", tempidex::ErrorYearNotCorrect},
+        {"Datum die X Maii anno 1400 pro quadringentis florenis", "10 Maggio 1400"},
         // nor is any indiction: a year after the indiction's word is not passed over as one
         {"Bude, 5. Iulii, indictio 1533.", tempidex::ErrorYearNotCorrect},
         {"Datum Constantie die ultima mensis aprilis sub anno a nativitate domini 1418 indictione "

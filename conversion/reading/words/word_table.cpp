@@ -62,11 +62,15 @@ private:
 // The cardinals, which no rule reads: beside a year ("mille duo") they are part of it, so a
 // line with one is refused rather than read without it.
 constexpr auto Cardinals = std::to_array<std::string_view>(
-    {"duo",          "duobus",    "duorum",       "tres",      "tribus",    "quattuor",
-     "quatuor",      "quinque",   "sex",          "septem",    "octo",      "nouem",
-     "decem",        "undecim",   "duodecim",     "uiginti",   "triginta",  "quadraginta",
-     "quinquaginta", "sexaginta", "septuaginta",  "octoginta", "nonaginta", "centum",
-     "ducenti",      "trecenti",  "quadringenti", "quingenti"});
+    {"duo", "duobus", "duorum", "tres", "tribus", "quattuor", "quatuor", "quinque", "sex", "septem",
+     "octo", "nouem", "decem", "undecim", "duodecim", "uiginti", "triginta", "quadraginta",
+     "quinquaginta", "sexaginta", "septuaginta", "octoginta", "nonaginta", "centum", "ducenti",
+     "trecenti", "quadringenti", "quingenti",
+     // the hundreds as the humanists wrote a year: "mille quadringentis"
+     "ducentis", "ducentos", "ducenta", "trecentis", "trecentos", "trecenta", "quadringentis",
+     "quadringentos", "quadringenta", "quingentis", "quingentos", "quingenta", "sexcenti",
+     "sexcentis", "sexcentos", "sexcenta", "septingenti", "septingentis", "octingenti",
+     "octingentis", "nongenti", "nongentis"});
 
 // Every word the tables above name, with all it can be, gathered once: the keywords, the forms
 // of the months, and the ordinals with their endings, alone and run together in one word as
