@@ -480,6 +480,27 @@ TEST(ChurchYear, ALeapYearMovesTheFeastsFromTheTwentyFourthOfFebruary) {
     const auto noYear = LatinToModern("in festo sancti Matthiae", {});
     EXPECT_EQ(noYear.text, "24 Febbraio");
     EXPECT_NE(noYear.warnings.find("bisestile"), std::string::npos) << noYear.warnings;
+    // A day of the month written beside such a feast is checked against its day in that year,
+    // in either order: the 24th is no feast of St Matthias in 1344, the 25th is
+    for (const int year : {1343, 1344})
+        for (const int day : {24, 25}) {
+            const std::string month = "die " + std::to_string(day) + " mensis Februarii";
+            const bool agrees = day == (year % 4 == 0 ? 25 : 24);
+            const std::string answer = std::to_string(day) + " Febbraio " + std::to_string(year);
+            for (const std::string &clause : {"anno domini " + std::to_string(year) + ", " + month +
+                                                  ", in festo sancti "
+                                                  "Mathie apostoli",
+                                              "anno domini " + std::to_string(year) +
+                                                  ", in festo sancti Mathie apostoli, " + month}) {
+                const auto a = LatinToModern(clause, {});
+                EXPECT_EQ(a.failed, !agrees) << clause;
+                if (agrees) {
+                    EXPECT_EQ(a.text, answer) << clause;
+                }
+            }
+        }
+    EXPECT_TRUE(LatinToModern("anno 1344, in vigilia sancti Mathie, die XXIII mensis Februarii", {})
+                    .failed);
 }
 
 // A day by a feast that is not read, beside a date that is, is said: it may be the day the

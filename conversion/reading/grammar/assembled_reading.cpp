@@ -51,6 +51,16 @@ bool MovesTheDay(std::string_view key) {
                          "intra", "per", "post", "prope", "ultra", "usque"});
 }
 
+// Whether a date is counted from a fixed feast from 24 February on, kept a day later in a leap
+// year (Matthias on the 25th, his vigil on the 24th): its day of the month waits for the year
+// too.
+bool MovesInALeapYear(const LatinDate &date) {
+    if (!date.church.named())
+        return false;
+    const Feast &feast = Feasts()[static_cast<std::size_t>(date.church.feast)];
+    return feast.anchor == FeastAnchor::Fixed && feast.day.month == 2 && feast.day.day >= 24;
+}
+
 // Whether a date is a movable feast's, with no day of the month until its year is known.
 bool Moves(const LatinDate &date) {
     return date.church.named() && DayOf(date) == DayOfMonth{0, 0};
@@ -149,11 +159,17 @@ void Assemble(const Words &words, const Phrases &phrases,
             if (role != DateRole::Given) {
                 other = other ? other : &p;
                 notes.otherRole = role;
-            } else if (given && !SameDay(given->date, p.date)) {
-                // A movable feast and a day of the month: the feast is counted, the day checked
-                const bool givenMoves = Moves(given->date);
+            } else if (given && (!SameDay(given->date, p.date) ||
+                                 MovesInALeapYear(given->date) != MovesInALeapYear(p.date))) {
+                // A movable feast and a day of the month: the feast is counted, the day checked.
+                // So too a feast from 24 February on, a day later in a leap year: "die XXIV
+                // Februarii, in festo sancti Mathie" in 1344 names two days.
+                const auto moving = [](const LatinDate &date) {
+                    return Moves(date) || MovesInALeapYear(date);
+                };
+                const bool givenMoves = moving(given->date);
                 const Phrase &moves = givenMoves ? *given : p, &fixed = givenMoves ? p : *given;
-                if (!Moves(moves.date) || fixed.date.church.named() || notes.sameDay)
+                if (!moving(moves.date) || fixed.date.church.named() || notes.sameDay)
                     return fail(LineFault::TwoDates, words.written(given->begin, p.end));
                 notes.sameDay = fixed.date;
                 given = &moves;
