@@ -443,6 +443,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Kal. Mai. anno MCC [...]", tempidex::ErrorYearNotCorrect},
         {"Datum Kal. Mai. anno MCC. . . XX", tempidex::ErrorYearNotCorrect},
         {"Datum ... anno MCC, Kal. Mai.", "01 Maggio 1200"},
+        // (and the letters lost as the databases of inscriptions count or dot them)
+        {"[3]V K. Mai.", tempidex::ErrorDateNotCorrect},
+        {"[..]V K. Mai.", tempidex::ErrorDateNotCorrect},
+        {"anno Domini MCC[..], die XV Maii", tempidex::ErrorYearNotCorrect},
+        {"D. M. Aurelio [3] qui vixit annos XXV, dep. XV Kal. Iun.", "18 Maggio"},
         {"Datum VIII. id. mai. anno XXVI. ……. regnante domno rege Karolo.", "08 Maggio"},
         // No date, or two
         {"Datum Romae apud S. Petrum", tempidex::ErrorDateNotCorrect},

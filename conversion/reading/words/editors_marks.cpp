@@ -78,7 +78,29 @@ std::size_t PageMarkEnd(std::string_view line, std::size_t at) {
     return i < line.size() && line[i] == closing ? i + 1 : at;
 }
 
+namespace {
+
+// Where the epigraphers' mark of letters lost ends, when it begins at `at`: "[3]" (three
+// letters, as the databases of inscriptions count them), "[..]", "[-]"; `at` where none does.
+std::size_t LacunaEnd(std::string_view line, std::size_t at) {
+    if (line[at] != '[')
+        return at;
+    std::size_t end = at + 1;
+    const char first = end < line.size() ? line[end] : '\0';
+    const bool digits = first >= '0' && first <= '9';
+    if (!digits && first != '.' && first != '-')
+        return at;
+    while (end < line.size() && end - at <= 3 &&
+           (digits ? line[end] >= '0' && line[end] <= '9' : line[end] == first))
+        ++end;
+    return end < line.size() && line[end] == ']' ? end + 1 : at;
+}
+
+} // namespace
+
 std::size_t GapEnd(std::string_view line, std::size_t at) {
+    if (const std::size_t lacuna = LacunaEnd(line, at); lacuna > at)
+        return lacuna;
     constexpr std::string_view Ellipsis = "\u2026";
     const char dash = at > 0 && line[at - 1] == '[' ? '-' : '.';
     std::size_t marks = 0, end = at;
@@ -101,6 +123,8 @@ std::size_t GapEnd(std::string_view line, std::size_t at) {
 bool MayBeginAGap(std::string_view line, std::size_t at) {
     const auto byte = [line](std::size_t i) { return i < line.size() ? line[i] : '\0'; };
     switch (line[at]) {
+    case '[':
+        return LacunaEnd(line, at) > at;
     case '.':
         return byte(at + 1) == '.' || byte(at + 1) == '\xE2' ||
                (byte(at + 1) == ' ' && (byte(at + 2) == '.' || byte(at + 2) == '\xE2'));

@@ -23,12 +23,14 @@ std::size_t EditorsNoteEnd(std::string_view line, std::size_t at);
 std::size_t PageMarkEnd(std::string_view line, std::size_t at);
 
 // Where a gap an editor marks ends, when one begins at `at`: three dots and more, spaced or
-// not (..., . . .), an ellipsis (…), or three dashes in a bracket ([---], [- - -]: a bare
-// "---" is the window's own mark of a day with no count). `at` itself where none does.
+// not (..., . . .), an ellipsis (…), three dashes in a bracket ([---], [- - -]: a bare "---" is
+// the window's own mark of a day with no count), or the letters lost in a bracket, counted or
+// dotted ([3], [..], [-]). `at` itself where none does.
 std::size_t GapEnd(std::string_view line, std::size_t at);
 
 // Whether a gap may begin at `at`: a dot with another after it, alone or after a space; a dash
-// right after a bracket; an ellipsis. (Most full stops end an abbreviation: "Kal. Mai.")
+// right after a bracket; an ellipsis; a bracket of letters lost. (Most full stops end an
+// abbreviation: "Kal. Mai.")
 bool MayBeginAGap(std::string_view line, std::size_t at);
 
 } // namespace tempidex
