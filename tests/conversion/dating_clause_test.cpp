@@ -1078,6 +1078,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Romae predie Kal. Mai.", "30 Aprile"},
         {"postridiae Kal. Mai.", "02 Maggio"},
         {"Datum Rome prydie Kal. Mai.", tempidex::ErrorDateNotCorrect},
+        {"Datum Avinione, p\u0304die Idus Maii", tempidex::ErrorDateNotCorrect},
+        {"Datum pndie Nonas Maii", tempidex::ErrorDateNotCorrect},
+        {"Datum postndie Idus Martias", tempidex::ErrorDateNotCorrect},
         {"Datum apud Urbem veterem x: Kal: Novembris, anno iii:", "23 Ottobre"},
         // an edition's number of the document is no count of days, and may be read as one
         {"nro 12, XV Kal. Mai.", "17 Aprile"},

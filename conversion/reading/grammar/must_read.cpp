@@ -173,9 +173,12 @@ bool MustRead(const Words &words, std::size_t i) {
         return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
     };
     // (a scan's cl for d too: priclie)
+    // (and cut with a mark over its p that the reading drops, or misread: "p̄die", "pͥdie",
+    // "pndie", "postndie")
     const auto nearPridie = [](std::string_view key) {
         return OneLetterApart(key, "pridie") || OneLetterApart(key, "postridie") ||
-               OneLetterApart(key, "prid") || IsOneOf(key, {"pridie", "postridie", "prid"});
+               OneLetterApart(key, "prid") || IsOneOf(key, {"pridie", "postridie", "prid"}) ||
+               (key.size() >= 4 && key.size() <= 9 && key.front() == 'p' && key.ends_with("die"));
     };
     const std::size_t cl = words[i].key.find("cl");
     if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
