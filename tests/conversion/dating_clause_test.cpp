@@ -448,6 +448,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"[..]V K. Mai.", tempidex::ErrorDateNotCorrect},
         {"anno Domini MCC[..], die XV Maii", tempidex::ErrorYearNotCorrect},
         {"D. M. Aurelio [3] qui vixit annos XXV, dep. XV Kal. Iun.", "18 Maggio"},
+        // Initials before a count, or a praenomen: the count's, or a year's letters; never
+        // the year alone
+        {"D. M. V K. Mai.", tempidex::ErrorDateNotCorrect},
+        {"DEP. IN PACE M. V K. MAI.", tempidex::ErrorDateNotCorrect},
+        {"M. XV K. Mai.", tempidex::ErrorDateNotCorrect},
         {"Datum VIII. id. mai. anno XXVI. ……. regnante domno rege Karolo.", "08 Maggio"},
         // No date, or two
         {"Datum Romae apud S. Petrum", tempidex::ErrorDateNotCorrect},

@@ -202,6 +202,21 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (end - at >= 2 && (noNumeral || (!afterNumeral && noNumeralTogether())) &&
         !EraFrom(words, at))
         phrases.push_back(Spanning(PhraseKind::Initials, at, end));
+    // The last of them, or the number after a letter alone, may count the days before a named
+    // day: "D. M. V K. Mai.", "M. XV K. Mai." (Marcus); as a year, MV and MXV, they are read
+    // too, and the line is refused where the two differ.
+    // (the named day may be a letter alone too: K.)
+    std::size_t day = at;
+    while (day < end && !words.is(day, Kind::Reference))
+        ++day;
+    const bool countsADay = day < words.size() && !words.parted(day) &&
+                            words.is(day, Kind::Reference) && words.numeralOf(day - 1) > 0;
+    if (countsADay && day - at >= 2 && !afterNumeral && !EraFrom(words, at))
+        phrases.push_back(Spanning(PhraseKind::Initials, at, day - 1));
+    if (end - at == 1 && words[at].dotted && !afterNumeral && !words.parted(end) &&
+        words.numeralOf(end) > 0 && words.numeralOf(end) <= 19 && !words.parted(end + 1) &&
+        words.is(end + 1, Kind::Reference))
+        phrases.push_back(Spanning(PhraseKind::Initials, at, end));
     // L. Pisone, C. Iulio, M. Tullius: a letter before a name.
     const std::size_t next = at + 1;
     if (next < words.size() && !words.parted(next) && words[next].capital &&
