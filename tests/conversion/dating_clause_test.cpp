@@ -1247,10 +1247,11 @@ TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
         std::string_view words;
         int startMonth, startDay, shift; // the year's first day; +1 after ours, -1 before
     };
-    const Style styles[] = {
-        {"more veneto", 3, 1, +1},       {"m. v.", 3, 1, +1},
-        {"stilo florentino", 3, 25, +1}, {"more Florentino", 3, 25, +1},
-        {"more Pisano", 3, 25, -1},      {"secundum cursum Pisanum", 3, 25, -1}};
+    const Style styles[] = {{"more veneto", 3, 1, +1},       {"m. v.", 3, 1, +1},
+                            {"stilo florentino", 3, 25, +1}, {"more Florentino", 3, 25, +1},
+                            {"more Pisano", 3, 25, -1},      {"secundum cursum Pisanum", 3, 25, -1},
+                            {"secundum Pisanos", 3, 25, -1}, {"ad modum Pisanum", 3, 25, -1},
+                            {"cursu Pisano", 3, 25, -1},     {"secundum Florentinos", 3, 25, +1}};
     const char *const months[] = {"Ianuarii", "Februarii", "Martii", "Aprilis"};
     for (const Style &style : styles)
         for (int month = 1; month <= 4; ++month)

@@ -379,11 +379,16 @@ void StyleRule(const Words &words, std::size_t at, Phrases &phrases) {
     // more veneto, stilo florentino, secundum consuetudinem Florentinam; Florentino more
     const auto isNoun = [&words](std::size_t i) {
         return i < words.size() &&
-               IsOneOf(words[i].key, {"more", "morem", "mos", "stilo", "stylo", "stilum", "stylum",
-                                      "calculo", "calculum", "computo", "computum", "computationem",
-                                      "computacionem", "cursum", "consuetudinem", "usum"});
+               IsOneOf(words[i].key,
+                       {"more", "morem", "mos", "stilo", "stylo", "stilum", "stylum", "calculo",
+                        "calculum", "computo", "computum", "computationem", "computacionem",
+                        "cursum", "cursu", "consuetudinem", "usum", "modum", "modo"});
     };
     const int style = words.classOf(at).style;
+    // secundum Pisanos, secundum Florentinos: as they count
+    if (at >= 1 && words[at - 1].key == "secundum" && !words.parted(at) &&
+        (words[at].key.ends_with("os") || words[at].key.ends_with("orum")))
+        phrases.push_back(Spanning(PhraseKind::Style, at - 1, at + 1, style));
     if (at >= 1 && isNoun(at - 1) && !words.parted(at)) {
         const std::size_t begin =
             at >= 2 && words[at - 2].key == "secundum" && !words.parted(at - 1) ? at - 2 : at - 1;

@@ -154,6 +154,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"florentinam", Kind::Style, Florentine},
     {"florentino", Kind::Style, Florentine},
     {"florentinorum", Kind::Style, Florentine},
+    {"florentinos", Kind::Style, Florentine}, // secundum Florentinos
     {"florentinum", Kind::Style, Florentine},
     {"gallicano", Kind::Style, Easter}, // more gallicano: from Easter
     {"gallicanum", Kind::Style, Easter},
@@ -308,6 +309,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"pisanam", Kind::Style, Pisan},
     {"pisano", Kind::Style, Pisan},
     {"pisanorum", Kind::Style, Pisan},
+    {"pisanos", Kind::Style, Pisan}, // secundum Pisanos
     {"pisanum", Kind::Style, Pisan},
     {"pont", Kind::Reign},
     {"pontif", Kind::Reign},

@@ -43,10 +43,11 @@ inline bool IsOneOf(std::string_view key, std::initializer_list<std::string_view
 }
 
 // The nouns "secundum" governs as "according to" in a dating clause: the reckoning, the style
-// or the custom the year is counted by.
+// or the custom the year is counted by, or the people who count so (secundum Pisanos).
 inline bool IsGovernedBySecundum(std::string_view key) {
     return IsOneOf(key, {"computacionem", "computationem", "consuetudinem", "cursum", "formam",
-                         "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum"});
+                         "modum", "morem", "ordinationem", "ritum", "stilum", "stylum", "usum",
+                         "pisanos", "florentinos"});
 }
 
 // What the letters of words run together spell as an era (eras.h's EraOfLetters), looked up
