@@ -179,7 +179,7 @@ inline constexpr auto MovableFeasts = std::to_array<Feast>({
      FeastAnchor::Easter,
      {},
      39,
-     "ascensionis domini | ascensionis | assumptionis domini",
+     "ascensionis domini | ascensionis",
      {},
      "Grotefend I"},
     {"Exaudi",

@@ -208,6 +208,10 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "die Veneris post festum sancti Benedicti elevationis anno 1277",
              // the Lord's assumption, the Ascension, in words the table cannot tell from Mary's
              "in festo assumptionis dominice anno 1350",
+             "in festo assumptionis domini nostri Iesu Christi anno 1350",
+             // a pair's companions, or a saint's epithet in another case
+             "anno domini 1301 in festo sancte Lucie et sociorum eius",
+             "anno domini 1301 in festo sancti Stephani regi",
              // a word after the saint's name that makes him another saint of the name, or
              // names another of his feasts
              "in festo sancti Jacobi fratris domini anno domini 1350",
@@ -359,7 +363,7 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"in festo sancti Edmundi confessoris anno domini 1350", "16 Novembre 1350"},
         {"in festo sancti Oswaldi confessoris anno domini 1350", "28 Febbraio 1350"},
         {"in festo sancti Stephani confessoris anno 1350", "20 Agosto 1350"},
-        {"in festo assumptionis domini nostri Iesu Christi anno 1350", "06 Maggio 1350"},
+        {"anno domini 1301 in festo assumptionis domini nostre sancte Marie", "15 Agosto 1301"},
         // two saints of one day named together (Giles and Lupus of Sens, 1 September); two of
         // two days are refused below
         {"anno Domini 1270, die mercurii post festum beatorum Egidii et Lupi", "03 Settembre 1270"},

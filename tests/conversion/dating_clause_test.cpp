@@ -1132,6 +1132,15 @@ TEST(DatingClause, TheNextSentencesWordsNeverChangeTheDate) {
         {"Datum XV kal. Maii anno domini M. CC. L. VI. presentibus testibus", "17 Aprile 1256"},
         {"Datum Anagnie kalendas octobris. Secundo quod", tempidex::ErrorYearNotCorrect},
         {"Datum Anagnie kalendas octobris decimam partem reddat.", tempidex::ErrorYearNotCorrect},
+        // (the Danish count ends the date: a numeral run on into the next words counts
+        // something else, a feria or witnesses)
+        {"Datum anno domini mº ccº lxxxº kalendas maii iiii f.", tempidex::ErrorYearNotCorrect},
+        {"Datum anno domini mº ccº lxxxº quinto idus maii vi testibus.",
+         tempidex::ErrorYearNotCorrect},
+        {"Datum anno domini mº ccº lº kalendas aprilis xvii\\ presente domino", "16 Marzo 1250"},
+        // ("Olx", a year's tens with the mark of its hundreds, is no name)
+        {"Datum anno domini Mccc Olx kalendas maii.", "01 Maggio 1360"},
+        {"Datum kal. Maii anno domini mcclx una cum sigillo capituli", "01 Maggio 1260"},
         {"Datum anno Domini MCCX kalendas maii tercia hora", tempidex::ErrorYearNotCorrect},
         {"Actum anno Domini MCXC, idus maii. Septimo die postea obiit.",
          tempidex::ErrorYearNotCorrect},

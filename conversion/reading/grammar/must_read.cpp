@@ -146,9 +146,9 @@ bool MustRead(const Words &words, std::size_t i) {
     const auto plain = [&words](std::size_t j) { return j >= words.size() || words.plain(j); };
     if (words.classOf(i).cardinal && plain(i + 1) && (i == 0 || plain(i - 1)))
         return false;
-    // "millesimo quadringentesimo uno": one, after a year's number, is its units
-    if (IsOneOf(words[i].key, {"uno", "una", "unum"}) && i >= 1 && !words.parted(i) &&
-        words.isNumber(i - 1))
+    // "millesimo quadringentesimo uno": one, after a year's number, is its units (in the case
+    // of "anno": "una cum sigillo" is the sealing's)
+    if (words[i].key == "uno" && i >= 1 && !words.parted(i) && words.isNumber(i - 1))
         return true;
     if (words.isNumber(i) || words.is(i, Kind::Reference) || words.is(i, Kind::Anno) ||
         words.is(i, Kind::Pridie) || words.is(i, Kind::Postridie) || words.is(i, Kind::Bis) ||

@@ -188,9 +188,23 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         words.digitsOf(end) == 0 &&
         !(end + 1 < words.size() && !words.parted(end + 1) &&
           IsOneOf(words[end + 1].key, {"die", "diei", "hora", "horam", "horis"}));
+    // (and a numeral only where it ends the date: at the line's end, a stop, a comma or a
+    // stroke, as the scribes closed it; "kalendas maii iiii f." is the Calends on a Wednesday,
+    // "idus maii vi testibus" six witnesses. An ordinal in the ablative agrees with no noun
+    // but the day's, the month's or the year's: "idus septembris quinto presentibus clericis".)
+    const auto endsTheDate = [&words](std::size_t i) {
+        if (i + 1 >= words.size() || words.parted(i + 1) || words[i].dotted ||
+            words.numeralOf(i) == 0)
+            return true;
+        std::string_view after = words[i].written;
+        after = {after.data() + after.size(),
+                 static_cast<std::size_t>(words[i + 1].written.data() - after.data() -
+                                          static_cast<std::ptrdiff_t>(after.size()))};
+        return after.find_first_of("./\\") != std::string_view::npos;
+    };
     if (!leap && !words.parted(end) && countAfter && !NamesTheDayItself(words[at].key))
         for (const NumberRead &count : CountsFrom(words, end))
-            if (count.value >= 2 && count.value <= MostDaysCounted) {
+            if (count.value >= 2 && count.value <= MostDaysCounted && endsTheDate(count.end - 1)) {
                 Phrase p = named1;
                 p.end = static_cast<std::uint8_t>(count.end);
                 p.date.day.count = count.value;

@@ -54,6 +54,16 @@ bool IsMarysFeast(const NameWord &word) {
     return IsOneOf(events, word.stem, word.declensions);
 }
 
+// Whether the Virgin is named in the few words from `from`, to a comma: "assumptionis domini
+// nostre sancte Marie" is hers, the scribe's "domini" for "domine".
+bool MaryNamedFrom(const Words &words, std::size_t from) {
+    for (std::size_t i = from; i < words.size() && i < from + 4 && (i == from || !words.parted(i));
+         ++i)
+        if (NameStem(words[i].key) == NameStem("mariae"))
+            return true;
+    return false;
+}
+
 // The words of a name but its titles; and, where asked, each as written.
 std::vector<NameWord> WordsOfName(std::string_view name, std::vector<std::string> *written) {
     std::vector<NameWord> read;
@@ -220,7 +230,7 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
             womans = read.empty() && (word.declensions & Second) == 0 && word.stem.size() > 1;
             // "assumptionis dominicae" is the Lord's, the Ascension, never Mary's Assumption
             if (!read.empty() && read.front().stem == ReadNameWord("assumptionis").stem &&
-                word.stem == ReadNameWord("dominicae").stem)
+                word.stem == ReadNameWord("dominicae").stem && !MaryNamedFrom(words, i + 1))
                 return std::nullopt;
             continue;
         }
@@ -251,6 +261,12 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
         read.push_back(std::move(word));
         after.push_back(i + 1);
     }
+    // "assumptionis domini" is the Lord's, the Ascension (Grotefend), or Mary's with the scribe's
+    // "domini" for "domine" where her name follows: a name the table cannot tell, unless it does
+    if (read.size() >= 2 && read[0].stem == ReadNameWord("assumptionis").stem &&
+        read[1].stem == ReadNameWord("domini").stem && (read[1].declensions & Second) != 0 &&
+        !MaryNamedFrom(words, after[1]))
+        return std::nullopt;
     for (std::size_t n = read.size(); n > 0; --n) {
         int found = -2; // none yet; -1 for two feasts
         const std::string name =
@@ -286,16 +302,19 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
                     ? std::string_view(other->first).substr(prefix.size() + 1)
                     : std::string_view{};
             const std::string_view first = rest.substr(0, rest.find(' '));
-            // (in its case too: "assumptionis domine nostre" is Our Lady's, not "domini")
-            bool goesOn = n < read.size() && !rest.empty() && first == read[n].stem &&
-                          (other->second.declensions[n] & read[n].declensions) != 0;
-            // (a name that goes on with "in" or "et" only where the next word is its next too:
-            // "Michaelis in monte Tumba", not "Michaelis in presencia nostra"; "Luciae et
-            // Geminiani", not "Lucie virginis et martiris", St Lucy's own)
-            if (goesOn && (first == "in" || first == "et") && rest.size() > 3) {
+            bool goesOn = n < read.size() && !rest.empty() && first == read[n].stem;
+            // (a name that goes on with "in" only where the next word is its next too:
+            // "Michaelis in monte Tumba", not "Michaelis in presencia nostra")
+            if (goesOn && first == "in" && rest.size() > 3) {
                 const std::string_view second = rest.substr(3, rest.find(' ', 3) - 3);
                 goesOn = n + 1 >= read.size() || read[n + 1].stem == second;
             }
+            // (nor with "et" before the saint's own epithet: "Lucie virginis et martiris" is St
+            // Lucy's, not Luciae et Geminiani's; but "et sociorum" may be the pair's companions)
+            if (goesOn && first == "et" && n + 1 < read.size() &&
+                read[n + 1].stem != NameStem("sociorum") &&
+                IsEpithet(read[n + 1].stem, read[n + 1].declensions))
+                goesOn = false;
             continued = continued || goesOn;
         }
         if (continued)

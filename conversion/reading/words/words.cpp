@@ -215,8 +215,9 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
                                                  !m_tokens[i - 1].text.ends_with('o')));
         };
         // So too "oloiiij": the marks of CCC and of L run on with the units, MCCCLIIII.
-        // (Not in a word written as a name is: "millesimo. Odo cancellarius" is no D.)
-        const bool name = m_tokens[i].capital && !m_tokens[i].capitals;
+        // (Not in a name with an "o" at both ends: "millesimo. Odo cancellarius" is no D°;
+        // "Mccc. Olx" is MCCCLX.)
+        const bool name = m_tokens[i].capital && !m_tokens[i].capitals && text.back() == 'o';
         if (text.size() >= 2 && text[0] == 'o' && !name && unmarked()) {
             // (the numeral's letters as written, V and all; the ordinal as the tables key it)
             const std::string_view rest = text.substr(1);
