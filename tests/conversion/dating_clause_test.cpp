@@ -446,6 +446,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // (and the letters lost as the databases of inscriptions count or dot them)
         {"[3]V K. Mai.", tempidex::ErrorDateNotCorrect},
         {"[..]V K. Mai.", tempidex::ErrorDateNotCorrect},
+        {"[c. 3]V K. Mai.", tempidex::ErrorDateNotCorrect},
+        {"[1-2]V K. Mai.", tempidex::ErrorDateNotCorrect},
         {"anno Domini MCC[..], die XV Maii", tempidex::ErrorYearNotCorrect},
         {"D. M. Aurelio [3] qui vixit annos XXV, dep. XV Kal. Iun.", "18 Maggio"},
         // Initials before a count, or a praenomen: the count's, or a year's letters; never
@@ -1086,6 +1088,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Avinione, p\u0304die Idus Maii", tempidex::ErrorDateNotCorrect},
         {"Datum pndie Nonas Maii", tempidex::ErrorDateNotCorrect},
         {"Datum postndie Idus Martias", tempidex::ErrorDateNotCorrect},
+        {"Datum p'die kalendas maii", tempidex::ErrorDateNotCorrect},
+        {"Datum p\u0304d kalendas maii", tempidex::ErrorDateNotCorrect},
+        {"Datum die kalendarum maii", "01 Maggio"},
         {"Datum apud Urbem veterem x: Kal: Novembris, anno iii:", "23 Ottobre"},
         // an edition's number of the document is no count of days, and may be read as one
         {"nro 12, XV Kal. Mai.", "17 Aprile"},

@@ -178,8 +178,13 @@ bool MustRead(const Words &words, std::size_t i) {
     const auto nearPridie = [](std::string_view key) {
         return OneLetterApart(key, "pridie") || OneLetterApart(key, "postridie") ||
                OneLetterApart(key, "prid") || IsOneOf(key, {"pridie", "postridie", "prid"}) ||
-               (key.size() >= 4 && key.size() <= 9 && key.front() == 'p' && key.ends_with("die"));
+               (key.size() >= 4 && key.size() <= 9 && key.front() == 'p' && key.ends_with("die")) ||
+               IsOneOf(key, {"pd", "prd"});
     };
+    // (and its p set apart by the mark of the letters left out: "p'die kalendas maii")
+    if (words[i].key == "p" && !words[i].capital && !words.parted(i + 1) &&
+        words.is(i + 1, Kind::Die) && !words.parted(i + 2) && words.is(i + 2, Kind::Reference))
+        return true;
     const std::size_t cl = words[i].key.find("cl");
     if (words.classOf(i).kinds == 0 && words.is(i + 1, Kind::Reference) && !words.parted(i + 1) &&
         (nearPridie(words[i].key) ||

@@ -207,7 +207,8 @@ std::optional<Fault> Unread(const Words &words, const Phrases &phrases) {
                            !words.parted(end + 1) && words.is(end + 1, Kind::Reference);
         for (const Phrase &p : phrases)
             if (p.kind == PhraseKind::Date && (p.begin == end || (apart && p.begin == end + 1)) &&
-                words.is(p.begin, Kind::Reference)) {
+                (words.is(p.begin, Kind::Reference) ||
+                 (words.is(p.begin, Kind::Die) && words.is(p.begin + 1, Kind::Reference)))) {
                 end = p.begin;
                 std::size_t begin = i;
                 if (begin >= 2 && words.is(begin - 2, Kind::A) && words.is(begin - 1, Kind::D))

@@ -81,17 +81,25 @@ std::size_t PageMarkEnd(std::string_view line, std::size_t at) {
 namespace {
 
 // Where the epigraphers' mark of letters lost ends, when it begins at `at`: "[3]" (three
-// letters, as the databases of inscriptions count them), "[..]", "[-]"; `at` where none does.
+// letters, as the databases of inscriptions count them; "[c. 3]", "[+3]", "[1-2]" about so
+// many), "[..]", "[-]"; `at` where none does.
 std::size_t LacunaEnd(std::string_view line, std::size_t at) {
     if (line[at] != '[')
         return at;
     std::size_t end = at + 1;
+    for (const std::string_view about : {"ca. ", "ca.", "c. ", "c.", "+"})
+        if (line.substr(end, about.size()) == about) {
+            end += about.size();
+            break;
+        }
     const char first = end < line.size() ? line[end] : '\0';
     const bool digits = first >= '0' && first <= '9';
     if (!digits && first != '.' && first != '-')
         return at;
-    while (end < line.size() && end - at <= 3 &&
-           (digits ? line[end] >= '0' && line[end] <= '9' : line[end] == first))
+    // (a range of digits too: [1-2])
+    while (
+        end < line.size() && end - at <= 8 &&
+        (digits ? (line[end] >= '0' && line[end] <= '9') || line[end] == '-' : line[end] == first))
         ++end;
     return end < line.size() && line[end] == ']' ? end + 1 : at;
 }
