@@ -102,10 +102,12 @@ long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning) {
         return fourth - 7 * (4 - feast.offset);
     }
     }
-    // A leap year's added day was the 24th of February, counted twice: the feasts from the
-    // 24th on (St Matthias) fell a day later, on the 25th to the 29th.
-    const bool moved = feast.day.month == 2 && feast.day.day >= 24 && IsLeapYear(year, reckoning);
+    const bool moved = KeptLaterInALeapYear(feast) && IsLeapYear(year, reckoning);
     return FixedFromDate({year, feast.day.month, feast.day.day}, reckoning) + (moved ? 1 : 0);
+}
+
+bool KeptLaterInALeapYear(const Feast &feast) {
+    return feast.anchor == FeastAnchor::Fixed && feast.day.month == 2 && feast.day.day >= 24;
 }
 
 namespace {

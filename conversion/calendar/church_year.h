@@ -80,6 +80,11 @@ ChurchDay BoundOf(const ChurchDay &day);
 // Whether the day can be found without its year: a fixed feast, or a day so many days from it.
 bool NeedsItsYear(const ChurchDay &day);
 
+// Whether a fixed feast is kept a day later in a leap year: a leap year's added day was the
+// 24th of February, counted twice, and the feasts from the 24th on (St Matthias) fell on the
+// 25th to the 29th.
+bool KeptLaterInALeapYear(const Feast &feast);
+
 // The fixed day number of a feast in a year; of a Fixed feast whatever the year.
 long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning);
 

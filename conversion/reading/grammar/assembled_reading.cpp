@@ -51,14 +51,11 @@ bool MovesTheDay(std::string_view key) {
                          "intra", "per", "post", "prope", "ultra", "usque"});
 }
 
-// Whether a date is counted from a fixed feast from 24 February on, kept a day later in a leap
-// year (Matthias on the 25th, his vigil on the 24th): its day of the month waits for the year
-// too.
+// Whether a date is counted from a feast kept a day later in a leap year (Matthias on the 25th,
+// his vigil on the 24th): its day of the month waits for the year too.
 bool MovesInALeapYear(const LatinDate &date) {
-    if (!date.church.named())
-        return false;
-    const Feast &feast = Feasts()[static_cast<std::size_t>(date.church.feast)];
-    return feast.anchor == FeastAnchor::Fixed && feast.day.month == 2 && feast.day.day >= 24;
+    return date.church.named() &&
+           KeptLaterInALeapYear(Feasts()[static_cast<std::size_t>(date.church.feast)]);
 }
 
 // Whether a date is a movable feast's, with no day of the month until its year is known.

@@ -196,11 +196,7 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (i + 1 >= words.size() || words.parted(i + 1) || words[i].dotted ||
             words.numeralOf(i) == 0)
             return true;
-        std::string_view after = words[i].written;
-        after = {after.data() + after.size(),
-                 static_cast<std::size_t>(words[i + 1].written.data() - after.data() -
-                                          static_cast<std::ptrdiff_t>(after.size()))};
-        return after.find_first_of("./\\") != std::string_view::npos;
+        return words.marksAfter(i).find_first_of("./\\") != std::string_view::npos;
     };
     if (!leap && !words.parted(end) && countAfter && !NamesTheDayItself(words[at].key))
         for (const NumberRead &count : CountsFrom(words, end))

@@ -107,12 +107,9 @@ bool SentenceEndsBefore(const Words &words, std::size_t i) {
         return true;
     // the mark right after the word: an editor's "(!)" or "(?)" ends no sentence; a stop set
     // apart, as French editions print it, does ("Virginis . Amen")
-    const std::string_view span = words.written(i - 1, i + 1);
-    const std::size_t before = words[i - 1].written.size(), after = words[i].written.size();
-    if (span.size() <= before + after)
-        return false;
-    const std::string_view gap = span.substr(before, span.size() - before - after);
-    return gap[0] == '!' || gap[0] == '?' || gap.find(" .") != std::string_view::npos;
+    const std::string_view gap = words.marksAfter(i - 1);
+    return !gap.empty() &&
+           (gap[0] == '!' || gap[0] == '?' || gap.find(" .") != std::string_view::npos);
 }
 
 bool IsPlaceInTheLocative(const Words &words, std::size_t i) {

@@ -49,6 +49,15 @@ public:
     std::string_view written(std::size_t from, std::size_t to) const {
         return m_tokens.written(from, to);
     }
+    // What the line writes between word i and the next: spaces, stops, strokes, marks. Nothing
+    // after the last.
+    std::string_view marksAfter(std::size_t i) const {
+        if (i + 1 >= size())
+            return {};
+        const std::string_view word = m_tokens[i].written, next = m_tokens[i + 1].written;
+        const char *const end = word.data() + word.size();
+        return {end, static_cast<std::size_t>(next.data() - end)};
+    }
     // Whether the word is surely a number, one the clause must account for: digits, a numeral
     // in capitals or of two letters and more, an ordinal, a numeral marked as one (M°).
     bool isNumber(std::size_t i) const { return i < size() && m_words[i].number; }
