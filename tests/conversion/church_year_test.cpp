@@ -677,6 +677,42 @@ TEST(ChurchYear, TheSundaysOfLentCountedFromTheTables) {
     EXPECT_TRUE(LatinToModern("anno domini 1300, feria sexta in quadragesima", {}).failed);
 }
 
+// The Ember days, the Wednesday, Friday and Saturday after Ash Wednesday, Pentecost, the
+// Exaltation of the Cross (14 September) and St Lucy's (13 December), each counted here from a
+// plain day number; from another feast they are not the weekday next to it, and are refused.
+TEST(ChurchYear, TheEmberDaysFollowTheirFourDays) {
+    const std::array<std::pair<std::string_view, int>, 3> weekdays{
+        {{"feria quarta", 3}, {"feria sexta", 5}, {"sabbato", 6}}};
+    for (int year = 1300; year <= 1330; ++year) {
+        const DayOfMonth easter = EasterFromTheTables(year, Reckoning::Historical);
+        const long easterJdn = JulianDayNumber(year, easter.month, easter.day, false);
+        const std::array<std::pair<std::string_view, long>, 4> anchors{
+            {{"cinerum", easterJdn - 46},
+             {"pentecostes", easterJdn + 49},
+             {"exaltationis sancte crucis", JulianDayNumber(year, 9, 14, false)},
+             {"Lucie virginis", JulianDayNumber(year, 12, 13, false)}}};
+        for (const auto &[feast, feastJdn] : anchors)
+            for (const auto &[weekday, number] : weekdays) {
+                long day = feastJdn + 1;
+                while ((day + 1) % 7 != number)
+                    ++day;
+                const std::string clause = "anno domini " + std::to_string(year) + " " +
+                                           std::string(weekday) + " quatuor temporum post " +
+                                           std::string(feast);
+                EXPECT_EQ(LatinToModern(clause, {}).text, JulianDayAnswer(day).first) << clause;
+            }
+    }
+    for (const std::string_view clause :
+         {"anno domini 1360 sabbato quatuor temporum ante festum Michaelis",
+          "anno domini 1353 feria secunda quatuor temporum post Lucie",
+          "anno domini 1382 feria quarta quatuor temporum post octavam pentecostes",
+          "anno domini 1360 sabbato quatuor temporum quo cantatur Venite adoremus"})
+        EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
+    EXPECT_EQ(
+        LatinToModern("anno domini m cd primo sabbato iiiior temporum ante trinitatis", {}).text,
+        "28 Maggio 1401");
+}
+
 // A saint's name two saints bear: Henry the emperor, 13 July, in the Empire; Henry the bishop,
 // 19 January, in Sweden and Finland. The warning names both days.
 TEST(ChurchYear, AFeastTwoSaintsShareIsNamedWithBothDays) {

@@ -4,7 +4,8 @@
 //   on, eve, morrow, octave  [in] festo | die | vigilia | crastino | octava | quindena [festi]
 //                            <feast>; in <feast>;  infra octavam | quindenam <feast> (a span)
 //   a weekday by a feast     feria N | N feria | die Lunae | dominica | sabbato [proxima]
-//                            post | ante [festum | dominicam [qua cantatur]] <feast>;
+//                            [quatuor temporum] post | ante [festum | dominicam [qua cantatur]]
+//                            <feast>;
 //                            feria N Paschae | Pentecostes: a day of that week
 //   a Sunday by its name     dominica [in] <a Sunday's name>: dominica Invocavit, in ramis palmarum
 //   a Sunday counted         dominica N post Pentecosten | Trinitatem;  dominica N Adventus
@@ -78,6 +79,37 @@ std::optional<RelatedFeast> RelatedFeastAt(const Words &words, std::size_t at, b
         return std::nullopt;
     return RelatedFeast{*feast, words[at].key == "post" ? FeastRelation::WeekdayAfter
                                                         : FeastRelation::WeekdayBefore};
+}
+
+// Where "quatuor temporum", the Ember days, written between a weekday and the feast it is counted
+// from (feria quarta quatuor temporum post Lucie), ends: `at` itself where it is not written.
+std::size_t PastTheEmberDays(const Words &words, std::size_t at) {
+    if (at + 1 < words.size() && IsOneOf(words[at].key, {"iiiior", "quatuor", "quattuor"}) &&
+        !words.parted(at + 1) && words[at + 1].key == "temporum")
+        return at + 2;
+    for (const NumberRead &n : CountsFrom(words, at)) // IIII, iiii
+        if (n.value == 4 && n.end < words.size() && !words.parted(n.end) &&
+            words[n.end].key == "temporum")
+            return n.end + 1;
+    return at;
+}
+
+// Whether an Ember day is the weekday next to the feast written with it. They are the
+// Wednesday, Friday and Saturday after four days: Ash Wednesday (and so after the first Sunday
+// of Lent), Pentecost, the Exaltation of the Cross and St Lucy's; Pentecost's are also the last
+// before Trinity. Counted from any other feast, the Ember day and the weekday next to it part:
+// "sabbato quatuor temporum ante Michaelis" is not always the Saturday before Michaelmas.
+bool IsTheEmberDay(const RelatedFeast &feast, int weekday) {
+    if (feast.named.octave != 0 || (weekday != 3 && weekday != 5 && weekday != 6))
+        return false;
+    const auto index = static_cast<std::size_t>(feast.named.feast);
+    if (feast.relation == FeastRelation::WeekdayBefore)
+        return index == MovableFromEaster(56);
+    const Feast &named = Feasts()[index];
+    if (!named.movable())
+        return named.day == DayOfMonth{9, 14} || named.day == DayOfMonth{12, 13};
+    return index == MovableFromEaster(-46) || index == MovableFromEaster(-42) ||
+           index == MovableFromEaster(49);
 }
 
 // Where the words naming Lent from word i end: quadragesimae, quadragesime, in quadragesima;
@@ -339,8 +371,16 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // feria secunda | die Veneris | sabbato [proxima] post | ante [festum] <feast>
     for (const WeekdayRead &weekday : WeekdaysAt(words, at)) {
         std::size_t j = weekday.end;
-        while (j < words.size() && !words.parted(j) && IsBetween(StemAt(words, j, j)))
-            ++j;
+        const auto between = [&words, &j] {
+            while (j < words.size() && !words.parted(j) && IsBetween(StemAt(words, j, j)))
+                ++j;
+        };
+        between();
+        const bool ember = !words.parted(j) && PastTheEmberDays(words, j) != j;
+        if (ember) {
+            j = PastTheEmberDays(words, j);
+            between();
+        }
         const std::string_view key = j < words.size() ? words[j].key : std::string_view{};
         // feria tertia infra (intra) octavam: the first such day after the feast, within its
         // week
@@ -406,7 +446,7 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             continue;
         }
         const std::optional<RelatedFeast> feast = RelatedFeastAt(words, j);
-        if (!feast)
+        if (!feast || (ember && !IsTheEmberDay(*feast, weekday.weekday)))
             continue;
         ChurchDay day = DayOf(feast->named, feast->relation);
         day.weekday = static_cast<std::int8_t>(weekday.weekday);
