@@ -70,12 +70,22 @@ inline constexpr auto MovableFeasts = std::to_array<Feast>({
      "oculi",
      {},
      "Grotefend I"},
+    // Mid-Lent, media quadragesima (Mittfasten, mi-carême): the Wednesday before Laetare, and
+    // Laetare itself in many places; "dominica in media quadragesima" is Laetare.
+    {"mediae quadragesimae",
+     "Mezza Quaresima",
+     FeastAnchor::Easter,
+     {},
+     -25,
+     "mediae quadragesimae",
+     {},
+     "Grotefend I s.v. Mitfasten"},
     {"Laetare",
      "IV domenica di Quaresima (Laetare)",
      FeastAnchor::Easter,
      {},
      -21,
-     "laetare | mediae quadragesimae", // mid-Lent: dominica medie quadragesime
+     "laetare",
      {},
      "Grotefend I"},
     // The Saturday before Iudica, by its own Introit ("Sitientes venite ad aquas"): sabbato

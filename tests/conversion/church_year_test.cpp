@@ -107,6 +107,17 @@ TEST(ChurchYear, EveryNameOfAMovableDayNamesItsDay) {
             if (feast.anchor != FeastAnchor::Easter)
                 continue;
             const std::string expect = JulianDayAnswer(easterDay + feast.offset).first;
+            // Mid-Lent may be the Wednesday before Laetare or Laetare: no answer;
+            // its Sunday is Laetare
+            if (feast.offset == -25) {
+                EXPECT_TRUE(
+                    LatinToModern("in media quadragesima " + std::to_string(year), {}).failed);
+                EXPECT_EQ(
+                    LatinToModern("dominica in media quadragesima " + std::to_string(year), {})
+                        .text,
+                    JulianDayAnswer(easterDay - 21).first);
+                continue;
+            }
             for (std::string_view names = feast.names; !names.empty();) {
                 const std::size_t bar = names.find(" | ");
                 const std::string name(names.substr(0, bar));

@@ -214,6 +214,9 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
         return FeastNamed{static_cast<int>(SundayOfLent(5)), i + (domini ? 2 : 1), octave};
     }
     const std::optional<FeastRead> feast = FeastAt(words, i, season);
+    // dominica in media quadragesima: mid-Lent's Sunday, Laetare
+    if (sunday && feast && feast->feast == static_cast<int>(MovableFromEaster(-25)))
+        return FeastNamed{static_cast<int>(MovableFromEaster(-21)), feast->end, octave};
     // "dominice Ascensionis": the Lord's Ascension, in the genitive, no Sunday
     const bool lords = sunday && IsOneOf(words[i - 1].key, {"dominice", "dominicae"}) && feast &&
                        feast->feast >= 0 &&
@@ -238,6 +241,13 @@ void AddChurchDay(const Words &words, Phrases &phrases, std::size_t begin, std::
         for (std::size_t j = end + 1; j < words.size() && j <= end + 3 && !words.parted(j); ++j)
             if (words[j].key == "post" || words[j].key == "ante")
                 return;
+    // Mid-Lent without its Sunday is the Wednesday before Laetare, or Laetare: both are read,
+    // and disagree (Paris's cartularies date "post mediam quadragesimam" by either)
+    if (day.feast == static_cast<int>(MovableFromEaster(-25))) {
+        ChurchDay laetare = day;
+        laetare.feast = static_cast<std::int16_t>(MovableFromEaster(-21));
+        phrases.push_back(ChurchPhrase(begin, end, laetare));
+    }
     Phrase p = ChurchPhrase(begin, end, day);
     if (IsATerm(words, end, day)) {
         p.kind = PhraseKind::Skip;

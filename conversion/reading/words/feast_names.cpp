@@ -185,6 +185,33 @@ bool SameFixedDay(int a, int b) {
     return !first.movable() && !second.movable() && first.day == second.day;
 }
 
+// Whether the saint of a feast read is called a confessor after the name where the feast's
+// names call him a martyr, an apostle or a deacon (or another feast that day of the same name:
+// Thomae, Thomae apostoli). "Thome confessoris", "Vincentii confessoris" are other saints
+// (Aquinas or Cantilupe, Ferrer): never the apostle's or the deacon's day.
+bool ConfessorNamedAMartyr(const Words &words, std::size_t from, std::size_t end, int feast) {
+    const std::string confessor = ReadNameWord("confessoris").stem;
+    bool called = false;
+    for (std::size_t i = from; i < end && !called; ++i)
+        called = ReadNameWord(words[i].key).stem == confessor;
+    if (!called || feast < 0)
+        return false;
+    const auto martyr = [](std::string_view names) {
+        constexpr auto words = std::to_array<std::string_view>(
+            {"apostol", "diacon", "evangelist", "levit", "martir", "martyr"});
+        return std::any_of(words.begin(), words.end(), [names](std::string_view word) {
+            return names.find(word) != std::string_view::npos;
+        });
+    };
+    const std::string_view names = Feasts()[static_cast<std::size_t>(feast)].names;
+    const std::string_view first = names.substr(0, names.find_first_of(" |"));
+    for (std::size_t other = 0; other < Feasts().size(); ++other)
+        if ((static_cast<int>(other) == feast || SameFixedDay(feast, static_cast<int>(other))) &&
+            Feasts()[other].names.starts_with(first) && martyr(Feasts()[other].names))
+            return true;
+    return false;
+}
+
 } // namespace
 
 // The first word of a name, `word` as read from `key`; or the genitive of a name in -ius
@@ -328,7 +355,10 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
                 return FeastRead{found, other->end};
         if (QualifiedAfter(words, after[n - 1], shared))
             return std::nullopt;
-        return FeastRead{found, EpithetsEnd(words, after[n - 1])};
+        const std::size_t end = EpithetsEnd(words, after[n - 1]);
+        if (ConfessorNamedAMartyr(words, after[n - 1], end, found))
+            return std::nullopt;
+        return FeastRead{found, end};
     }
     return std::nullopt;
 }
