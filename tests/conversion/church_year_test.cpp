@@ -231,6 +231,10 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo sancti Johannis Baptiste in decollatione anno 1350",
              "in festo sancti Martini estivi anno 1350",
              "in festo sancti Nicolai peregrini anno 1350",
+             // a confessor of a martyr's, an apostle's or a deacon's name: Aquinas, Ferrer
+             "in festo sancti Thome confessoris anno 1350",
+             "in festo sancti Vincentii confessoris anno 1500",
+             "die lune post festum beati Laurentii confessoris anno 1350",
              "in festo sancti Ruperti autumpnalis anno 1350",
              "Datum die Jovis in Annunciationis Dominice octabis anno 1293",
              "die martis in festo beati Arnulphi anno 1255", // 18 July 1255 was a Sunday
