@@ -1296,6 +1296,13 @@ TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
               std::string::npos);
     // before a named day the v of "m. v." may count its days: V Kal. Maii, or the Calends
     EXPECT_TRUE(LatinToModern("Anno MCCCCLXXX m. v. kal. Maii", {}).failed);
+    // "secundum" before its noun says how the year is counted, never its units (secundo); before
+    // another word it may be either ("mmo ccccmo xl secundum" is 1442), and is refused
+    EXPECT_EQ(LatinToModern("die XX maii anno Domini MCCCX secundum Romanam curiam", {}).text,
+              "20 Maggio 1310");
+    EXPECT_EQ(LatinToModern("anno Domini MCCC secundum consuetudinem, die XX maii", {}).text,
+              "20 Maggio 1300");
+    EXPECT_TRUE(LatinToModern("Actum die XX maii MCCCX secundum pacta", {}).failed);
     // the small letters of a year are still one after another: m. d. x. is 1510
     EXPECT_EQ(LatinToModern("anno Domini m. d. x., die XV Februarii", {}).text, "15 Febbraio 1510");
 }
