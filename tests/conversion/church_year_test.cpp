@@ -399,6 +399,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // an epithet many saints share says no other saint of the name is meant: St Nicholas
         // (the table has Nicholas of Tolentino and his summer feast too)
         {"Datum anno domini mccclxiiii die beati Nicolai confessoris.", "06 Dicembre 1364"},
+        // Christmas, the Nativity's Pascha
+        {"in crastino Pasce Nativitatis Domini MCCCX", "26 Dicembre 1310"},
         // a year by its form right after the titles and epithets that end a saint's name
         {"in die beate Agathe virginis 1300", "05 Febbraio 1300"},
         {"in festo omnium sanctorum 1300", "01 Novembre 1300"},
