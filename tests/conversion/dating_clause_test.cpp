@@ -1249,6 +1249,17 @@ TEST(DatingClause, ReadsTheCalendarALetterSaysItCountsIn) {
               std::string::npos);
     EXPECT_NE(LatinToModern("Datum XII Maii 1600 stilo novo", explain).text.find("venerdì"),
               std::string::npos);
+    // and as letters cut it short, or say it otherwise
+    for (const std::string_view julian :
+         {"st. v.", "stil. vet.", "stylo antiquo", "secundum calendarium Iulianum"})
+        EXPECT_NE(LatinToModern("Datum XII Maii 1600 " + std::string(julian), explain)
+                      .text.find("lunedì"),
+                  std::string::npos)
+            << julian;
+    LineOptions julian = explain;
+    julian.reckoning = tempidex::Reckoning::Julian;
+    EXPECT_NE(LatinToModern("Datum XII Maii 1600 st. n.", julian).text.find("venerdì"),
+              std::string::npos);
     EXPECT_EQ(LatinToModern("P. Salvio Iuliano cos. XI kal. Apr.", {}).text, "22 Marzo");
     EXPECT_EQ(LatinToModern("Datum XII Maii 1600, teste Iuliano notario", {}).warnings, "");
 }

@@ -365,6 +365,17 @@ void CalendarRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
     if (IsOneOf(words[at].key, {"ueteris", "gregoriani", "gregoriano"}))
         phrases.push_back(Spanning(PhraseKind::Calendar, at, at + 1, static_cast<int>(here)));
+    // st. v., stil. vet., styl. ant., st. n., stil. nov.: both cut short, as the letters of the
+    // seventeenth century write them after the day
+    if (here == Calendar::Unsaid && words[at].dotted && at + 1 < words.size() &&
+        words[at + 1].dotted && !words.parted(at + 1)) {
+        const std::string_view key = words[at + 1].key;
+        const Calendar which = IsOneOf(key, {"u", "uet", "ant"}) ? Calendar::Julian
+                               : IsOneOf(key, {"n", "nou"})      ? Calendar::Gregorian
+                                                                 : Calendar::Unsaid;
+        if (which != Calendar::Unsaid)
+            phrases.push_back(Spanning(PhraseKind::Calendar, at, at + 2, static_cast<int>(which)));
+    }
 }
 
 void StyleRule(const Words &words, std::size_t at, Phrases &phrases) {

@@ -43,6 +43,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"annos", Kind::Anno}, // annos V regnante Lotario rege, as the Cluny charters write it
     {"annum", Kind::Anno},
     {"ante", Kind::Ante},
+    {"antiquo", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)}, // stilo antiquo
     {"ao", Kind::Anno},
     {"archiepiscopatus", Kind::Reign},
     {"autem", Kind::Connective},
@@ -54,6 +55,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"calen", Kind::Reference, Calends}, // XII Calen. Ianu., as a papal register cuts it
     {"calend", Kind::Reference, Calends},
     {"calendae", Kind::Reference, Calends},
+    {"calendario", Kind::Calendar}, // calendario Iuliano, calendarium Gregorianum
+    {"calendarium", Kind::Calendar},
     {"calendarum", Kind::Reference, Calends},
     {"calendas", Kind::Reference, Calends},
     {"calende", Kind::Reference, Calends},
@@ -167,6 +170,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"gregoriani", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
     {"gregorianis", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
     {"gregoriano", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
+    {"gregorianum", Kind::Calendar, static_cast<std::int8_t>(Calendar::Gregorian)},
     {"gubernacionis", Kind::Reign},
     {"gubernationis", Kind::Reign},
     {"hor", Kind::Hour},
@@ -225,6 +229,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"iuliano", Kind::Calendar,
      static_cast<std::int8_t>(
          Calendar::Julian)}, // stilo Iuliano (alone, a name: Salvio Iuliano cos.)
+    {"iulianum", Kind::Calendar, static_cast<std::int8_t>(Calendar::Julian)},
     {"k", Kind::Reference, Calends},
     {"kal", Kind::Reference, Calends},
     {"kalen", Kind::Reference, Calends},
@@ -377,8 +382,11 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"sequente", Kind::Church}, // sequenti die beati Luce: the morrow
     {"sequenti", Kind::Church},
     {"solis", Kind::DayName, 0},
+    {"st", Kind::Calendar}, // st. v., st. n.: the style cut short
+    {"stil", Kind::Calendar},
     {"stili", Kind::Calendar},
     {"stilo", Kind::Calendar},
+    {"styl", Kind::Calendar},
     {"styli", Kind::Calendar},
     {"stylo", Kind::Calendar},
     {"sub", Kind::Sub},

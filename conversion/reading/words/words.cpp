@@ -106,9 +106,9 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_words[next].word.is(Kind::Reference))
             continue;
         constexpr auto nouns = std::to_array<std::string_view>(
-            {"anglic", "calcul", "comput", "consuetudin", "curi", "curs", "ecclesi", "florentin",
-             "form", "gallic", "mor", "pisan", "roman", "senens", "stil", "styl", "tenor", "usum",
-             "venet"});
+            {"anglic",  "calcul",    "calendar", "comput", "consuetudin", "curi",  "curs",
+             "ecclesi", "florentin", "form",     "gallic", "mor",         "pisan", "roman",
+             "senens",  "stil",      "styl",     "tenor",  "usum",        "venet"});
         if (std::any_of(nouns.begin(), nouns.end(), [&](std::string_view noun) {
                 return m_tokens[next].key.starts_with(noun);
             })) {
