@@ -449,6 +449,12 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"[c. 3]V K. Mai.", tempidex::ErrorDateNotCorrect},
         {"[1-2]V K. Mai.", tempidex::ErrorDateNotCorrect},
         {"anno Domini MCC[..], die XV Maii", tempidex::ErrorYearNotCorrect},
+        // (or named, blank or starred)
+        {"anno Domini millesimo ducentesimo [lacuna], die XV Maii", tempidex::ErrorYearNotCorrect},
+        {"die XV Maii MCC (lacuna)", tempidex::ErrorYearNotCorrect},
+        {"die XV Maii MCC [ ]", tempidex::ErrorYearNotCorrect},
+        {"die vigesimo *** mensis Maii MCC", tempidex::ErrorDateNotCorrect},
+        {"Datum Romae (Laterani) die XV Maii MCC", "15 Maggio 1200"},
         {"D. M. Aurelio [3] qui vixit annos XXV, dep. XV Kal. Iun.", "18 Maggio"},
         // Initials before a count, or a praenomen: the count's, or a year's letters; never
         // the year alone

@@ -1,5 +1,9 @@
 #include "editors_marks.h"
 
+#include <algorithm>
+#include <array>
+#include <string>
+
 namespace tempidex {
 
 std::size_t GlossEnd(std::string_view line, std::size_t open) {
@@ -84,6 +88,23 @@ namespace {
 // letters, as the databases of inscriptions count them; "[c. 3]", "[+3]", "[1-2]" about so
 // many), "[..]", "[-]"; `at` where none does.
 std::size_t LacunaEnd(std::string_view line, std::size_t at) {
+    // (and the editors' word for it, or a space left blank: "[lacuna]", "(lacuna)", "[ ]")
+    const char closing = line[at] == '[' ? ']' : line[at] == '(' ? ')' : '\0';
+    if (closing != '\0') {
+        const std::size_t close = line.find(closing, at + 1);
+        if (close != std::string_view::npos && close - at <= 24) {
+            std::string inside;
+            for (const char c : line.substr(at + 1, close - at - 1))
+                inside += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            constexpr auto words =
+                std::to_array<std::string_view>({"lacuna", "lac.", "spatium vacuum", "spatium",
+                                                 "illeg.", "illegible", "illeggibile", "***", "*"});
+            if (std::find(words.begin(), words.end(), inside) != words.end() ||
+                (closing == ']' && !inside.empty() &&
+                 inside.find_first_not_of(' ') == std::string::npos))
+                return close + 1;
+        }
+    }
     if (line[at] != '[')
         return at;
     std::size_t end = at + 1;
@@ -112,6 +133,11 @@ std::size_t GapEnd(std::string_view line, std::size_t at) {
     constexpr std::string_view Ellipsis = "\u2026";
     const char dash = at > 0 && line[at - 1] == '[' ? '-' : '.';
     std::size_t marks = 0, end = at;
+    if (line[at] == '*') {
+        while (end < line.size() && line[end] == '*')
+            ++end;
+        return end;
+    }
     for (std::size_t i = at; i < line.size();) {
         if (line[i] == '.' || line[i] == dash) {
             end = ++i;
@@ -132,7 +158,10 @@ bool MayBeginAGap(std::string_view line, std::size_t at) {
     const auto byte = [line](std::size_t i) { return i < line.size() ? line[i] : '\0'; };
     switch (line[at]) {
     case '[':
+    case '(':
         return LacunaEnd(line, at) > at;
+    case '*': // "***", as some editions mark words they could not read
+        return byte(at + 1) == '*' && byte(at + 2) == '*';
     case '.':
         return byte(at + 1) == '.' || byte(at + 1) == '\xE2' ||
                (byte(at + 1) == ' ' && (byte(at + 2) == '.' || byte(at + 2) == '\xE2'));
