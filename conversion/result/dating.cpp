@@ -34,6 +34,9 @@ void CountTheYearsStyle(int written, DayOfMonth day, const DatingOptions &option
     if (options.style == YearStyle::Easter && !Before(day, StartOf(YearStyle::Easter, written)) &&
         Before(day, StartOf(YearStyle::Easter, written + 1)))
         d.alsoYear = written + 1;
+    d.notInTheEasterYear = options.style == YearStyle::Easter &&
+                           Before(day, StartOf(YearStyle::Easter, written)) &&
+                           !Before(day, StartOf(YearStyle::Easter, written + 1));
     for (const YearStyle style : StylesOf(notes.count, written)) {
         const int other = ModernYearOf(written, day, style);
         // (and where the style is not the one asked for, an Easter year that holds the day

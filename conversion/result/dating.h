@@ -101,7 +101,10 @@ struct Dating {
     StyledBy styledBy = StyledBy::None;
 
     std::optional<int> alsoYear; // an Easter year that names the day twice: its second year
-    int weekday = -1;            // where worked out: 0 Sunday
+    // An Easter year that has no such day, which falls between the two Easters after it: the
+    // day is answered in the year it is written with, as the editors date it, and said
+    bool notInTheEasterYear = false;
+    int weekday = -1; // where worked out: 0 Sunday
     // "dominica prima Novembris" where the 1st was no Sunday: the first Sunday of the month,
     // which the words may say as well
     std::optional<DayOfMonth> weekdayCounted;

@@ -101,6 +101,16 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
              std::string(ItalianMonthName(d.day.month)) + " del " +
              ModernYearText(*d.reading.date.year) + " cade due volte: nel " +
              ModernYearText(*d.year) + " e nel " + ModernYearText(*d.alsoYear));
+    if (d.notInTheEasterYear && d.year && d.reading.date.year) {
+        const int written = *d.reading.date.year;
+        std::string text = "nello stile pasquale l'anno " + ModernYearText(written) +
+                           " non ha il " + std::to_string(d.day.day) + " " +
+                           std::string(ItalianMonthName(d.day.month)) + " (va da Pasqua, ";
+        AppendModernDate(text, StartOf(YearStyle::Easter, written), written);
+        text.append(", al giorno prima di Pasqua del " + ModernYearText(written + 1) +
+                    "): la risposta è quello del " + ModernYearText(*d.year));
+        warn(text);
+    }
     if (d.medievalDay) {
         std::string text = d.year
                                ? "anno bisestile: il giorno è "

@@ -763,6 +763,21 @@ TEST(ChurchYear, AnEasterYearThatHoldsTheDayTwiceIsWarnedOf) {
         twice += holds ? 1 : 0;
     }
     EXPECT_GT(twice, 0);
+    // and one that has no such day, where the later Easter comes early: answered in the next
+    // year, as editors date it, and said
+    int none = 0;
+    for (int year = 1250; year <= 1300; ++year) {
+        const bool lacks =
+            31 + 22 < fromMarch(EasterFromTheTables(year, Reckoning::Historical)) &&
+            fromMarch(EasterFromTheTables(year + 1, Reckoning::Historical)) <= 31 + 22;
+        const tempidex::Answer answer = LatinToModern(
+            "anno Domini " + std::to_string(year) + " more gallicano, X kal. Maii", {});
+        EXPECT_EQ(answer.text, "22 Aprile " + std::to_string(lacks ? year + 1 : year)) << year;
+        EXPECT_EQ(answer.warnings.find("non ha il 22 Aprile") != std::string::npos, lacks)
+            << year << ": " << answer.warnings;
+        none += lacks ? 1 : 0;
+    }
+    EXPECT_GT(none, 0);
     const tempidex::Answer feast = LatinToModern(
         "Datum anno Domini millesimo ducentesimo septuagesimo primo, die mercurii ante festum "
         "beati Marci evangeliste.",
