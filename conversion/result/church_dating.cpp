@@ -29,12 +29,9 @@ std::optional<Date> ChurchDayIn(const ChurchDay &church, int written, YearStyle 
     std::optional<Date> found;
     for (const int year : {written, written + 1, written - 1}) {
         const std::optional<long> fixed = FixedOfChurchDay(church, year, reckoning);
-        // (a weekday between two feasts may lie between them in one year and not the next)
-        if (!fixed && church.bound >= 0)
-            continue;
-        if (!fixed)
-            return std::nullopt;
-        if (*fixed < start || *fixed >= end)
+        // (a day one year has not, the next may: the 24th Sunday after Trinity of 1281, 23
+        // November, whose 1282 ends in Advent; a weekday between two feasts)
+        if (!fixed || *fixed < start || *fixed >= end)
             continue;
         if (!found) {
             found = DateFromFixed(*fixed, reckoning);

@@ -694,6 +694,28 @@ TEST(ChurchYear, TheSundaysOfLentCountedFromTheTables) {
     EXPECT_TRUE(LatinToModern("anno domini 1300, feria sexta in quadragesima", {}).failed);
 }
 
+// The Sundays after Trinity run until Advent, counted here from Christmas's weekday: a Sunday
+// the next year has not is still this year's.
+TEST(ChurchYear, TheSundaysAfterTrinityRunUntilAdvent) {
+    for (int year = 1250; year <= 1400; ++year) {
+        const DayOfMonth easter = EasterFromTheTables(year, Reckoning::Historical);
+        const long trinity = JulianDayNumber(year, easter.month, easter.day, false) + 56;
+        const long christmas = JulianDayNumber(year, 12, 25, false);
+        const long weekday = (christmas + 1) % 7; // 0 Sunday
+        const long advent = christmas - (weekday == 0 ? 7 : weekday) - 21;
+        for (int n = 20; n <= 27; ++n) {
+            const long sunday = trinity + 7L * n;
+            const std::string clause =
+                "dominica " + std::to_string(n) + " post Trinitatem " + std::to_string(year);
+            const tempidex::Answer answer = LatinToModern(clause, {});
+            if (sunday < advent)
+                EXPECT_EQ(answer.text, JulianDayAnswer(sunday).first) << clause;
+            else
+                EXPECT_TRUE(answer.failed) << clause << ": " << answer.text;
+        }
+    }
+}
+
 // The Ember days, the Wednesday, Friday and Saturday after Ash Wednesday, Pentecost, the
 // Exaltation of the Cross (14 September) and St Lucy's (13 December), each counted here from a
 // plain day number; from another feast they are not the weekday next to it, and are refused.
