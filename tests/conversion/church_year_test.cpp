@@ -399,8 +399,12 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         // an epithet many saints share says no other saint of the name is meant: St Nicholas
         // (the table has Nicholas of Tolentino and his summer feast too)
         {"Datum anno domini mccclxiiii die beati Nicolai confessoris.", "06 Dicembre 1364"},
-        // Christmas, the Nativity's Pascha
+        // Christmas, the Nativity's Pascha; Advent's Sundays by their Introit; St John before
+        // the Latin Gate with his epithet
         {"in crastino Pasce Nativitatis Domini MCCCX", "26 Dicembre 1310"},
+        {"dominica Ad te levavi 1310", "29 Novembre 1310"},
+        {"dominica Gaudete 1310", "13 Dicembre 1310"},
+        {"in festo sancti Iohannis evangeliste ante portam Latinam 1310", "06 Maggio 1310"},
         // a year by its form right after the titles and epithets that end a saint's name
         {"in die beate Agathe virginis 1300", "05 Febbraio 1300"},
         {"in festo omnium sanctorum 1300", "01 Novembre 1300"},
