@@ -82,7 +82,7 @@ std::span<const Feast> Feasts() {
 
 bool NeedsItsYear(const ChurchDay &day) {
     return Feasts()[static_cast<std::size_t>(day.feast)].movable() ||
-           day.relation == FeastRelation::WeekdayAfter ||
+           day.relation == FeastRelation::WeekdayAfter || day.relation == FeastRelation::EmberDay ||
            day.relation == FeastRelation::WeekdayBefore;
 }
 
@@ -136,6 +136,10 @@ std::optional<long> Related(const ChurchDay &day, long feast) {
         return feast + 1 + (day.weekday - WeekdayOfFixed(feast + 1) + 7) % 7;
     case FeastRelation::WeekdayBefore:
         return feast - 1 - (WeekdayOfFixed(feast - 1) - day.weekday + 7) % 7;
+    case FeastRelation::EmberDay: {
+        const long wednesday = feast + 1 + (3 - WeekdayOfFixed(feast + 1) + 7) % 7;
+        return wednesday + day.weekday - 3;
+    }
     }
     return std::nullopt;
 }
@@ -160,8 +164,8 @@ ChurchDay BoundOf(const ChurchDay &day) {
     other.feast = day.bound;
     other.octave = day.boundOctave;
     other.bound = -1;
-    other.relation = day.relation == FeastRelation::WeekdayAfter ? FeastRelation::WeekdayBefore
-                                                                 : FeastRelation::WeekdayAfter;
+    other.relation = day.relation == FeastRelation::WeekdayBefore ? FeastRelation::WeekdayAfter
+                                                                  : FeastRelation::WeekdayBefore;
     return other;
 }
 

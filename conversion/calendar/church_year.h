@@ -53,6 +53,9 @@ enum class FeastRelation : std::uint8_t {
     DaysAfter,      // tertio die post festum: so many days after it
     DayOfTheFeast,  // tercia die pasche: its third day, the feast's own the first (`days` after)
     WeeksAfter,     // dominica tertia post Pentecosten: `days` days, whole weeks, after it
+    // feria sexta quatuor temporum post Lucie: the Ember day, the Wednesday, Friday or Saturday
+    // of the week whose Wednesday is the first strictly after the feast
+    EmberDay,
 };
 
 // A day named by the church year, as a clause names it.

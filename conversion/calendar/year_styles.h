@@ -55,27 +55,30 @@ constexpr bool Before(DayOfMonth a, DayOfMonth b) {
     return a.month < b.month || (a.month == b.month && a.day < b.day);
 }
 
-// The day a year written in `style` begins: Easter of that year, by the computus of its time.
-constexpr DayOfMonth StartOf(YearStyle style, int written) {
-    return style == YearStyle::Easter ? EasterOf(written, Reckoning::Historical)
-                                      : StyleOf(style).start;
+// The day a year written in `style` begins: Easter of that year, by the computus of its time
+// (or the Julian one, where the old style is counted after the reform).
+constexpr DayOfMonth StartOf(YearStyle style, int written,
+                             Reckoning reckoning = Reckoning::Historical) {
+    return style == YearStyle::Easter ? EasterOf(written, reckoning) : StyleOf(style).start;
 }
 
 // The year from 1 January of a date whose year is written in `style`.
-constexpr int ModernYearOf(int written, DayOfMonth date, YearStyle style) {
+constexpr int ModernYearOf(int written, DayOfMonth date, YearStyle style,
+                           Reckoning reckoning = Reckoning::Historical) {
     const YearStyleName &s = StyleOf(style);
     if (style == YearStyle::Easter)
-        return Before(date, StartOf(style, written)) ? written + 1 : written;
+        return Before(date, StartOf(style, written, reckoning)) ? written + 1 : written;
     if (s.early)
         return Before(date, s.start) ? written : written - 1;
     return Before(date, s.start) && style != YearStyle::Modern ? written + 1 : written;
 }
 
 // The year a date of the modern year `year` is written with in `style`.
-constexpr int WrittenYearOf(int year, DayOfMonth date, YearStyle style) {
+constexpr int WrittenYearOf(int year, DayOfMonth date, YearStyle style,
+                            Reckoning reckoning = Reckoning::Historical) {
     const YearStyleName &s = StyleOf(style);
     if (style == YearStyle::Easter)
-        return Before(date, StartOf(style, year)) ? year - 1 : year;
+        return Before(date, StartOf(style, year, reckoning)) ? year - 1 : year;
     if (s.early)
         return Before(date, s.start) ? year : year + 1;
     return Before(date, s.start) && style != YearStyle::Modern ? year - 1 : year;

@@ -28,22 +28,23 @@ void CountTheYearsStyle(int written, DayOfMonth day, const DatingOptions &option
         d.year = Before(day, {3, 25}) ? *notes.laterYear : written;
         return;
     }
-    const int year = ModernYearOf(written, day, options.style);
+    const int year = ModernYearOf(written, day, options.style, options.reckoning);
     // An Easter year runs from one Easter to the next: the days between the earlier and the later
     // Easter of the two come twice.
-    if (options.style == YearStyle::Easter && !Before(day, StartOf(YearStyle::Easter, written)) &&
-        Before(day, StartOf(YearStyle::Easter, written + 1)))
+    if (options.style == YearStyle::Easter &&
+        !Before(day, StartOf(YearStyle::Easter, written, options.reckoning)) &&
+        Before(day, StartOf(YearStyle::Easter, written + 1, options.reckoning)))
         d.alsoYear = written + 1;
     d.notInTheEasterYear = options.style == YearStyle::Easter &&
-                           Before(day, StartOf(YearStyle::Easter, written)) &&
-                           !Before(day, StartOf(YearStyle::Easter, written + 1));
+                           Before(day, StartOf(YearStyle::Easter, written, options.reckoning)) &&
+                           !Before(day, StartOf(YearStyle::Easter, written + 1, options.reckoning));
     for (const YearStyle style : StylesOf(notes.count, written)) {
-        const int other = ModernYearOf(written, day, style);
+        const int other = ModernYearOf(written, day, style, options.reckoning);
         // (and where the style is not the one asked for, an Easter year that holds the day
         // twice gives the next year too: 22 April 1271, and 1272 before its Easter of the 24th)
         const bool twice = style == YearStyle::Easter && options.style != YearStyle::Easter &&
                            written <= LastYearOfTheOldStyles && other == written &&
-                           Before(day, StartOf(YearStyle::Easter, written + 1));
+                           Before(day, StartOf(YearStyle::Easter, written + 1, options.reckoning));
         const std::array<int, 2> years{other, written + 1};
         for (std::size_t i = 0; i < (twice ? 2u : 1u); ++i)
             if (years[i] != year && d.stylesDiffering < d.otherStyles.size())

@@ -86,11 +86,12 @@ bool ModernToLatin(std::string_view line, const LineOptions &options, std::strin
     // AD 1 is dated by the city instead, which no style touches.
     LatinDate written{roman, leapYear, 0, std::nullopt, false, {}};
     std::string latin;
-    if (year && *year >= 1 && WrittenYearOf(*year, day, options.style) < 1) {
+    if (year && *year >= 1 && WrittenYearOf(*year, day, options.style, options.reckoning) < 1) {
         latin = WriteLatinDate(written, options.longForm) + " " +
                 LatinYearText(*year, options.longForm, true);
     } else {
-        written.year = year && *year >= 1 ? WrittenYearOf(*year, day, options.style) : year;
+        written.year =
+            year && *year >= 1 ? WrittenYearOf(*year, day, options.style, options.reckoning) : year;
         latin = WriteLatinDate(written, options.longForm);
     }
     return Answered(out, latin, false, options, [&] { return ExplainCount(date, shape, {day}); });

@@ -42,6 +42,9 @@ std::string RelationText(const ChurchDay &day) {
         return (day.weekday == 0 ? "la prima " : "il primo ") + weekday + " dopo la festa";
     case FeastRelation::WeekdayBefore:
         return (day.weekday == 0 ? "l'ultima " : "l'ultimo ") + weekday + " prima della festa";
+    case FeastRelation::EmberDay:
+        return "il " + weekday +
+               " delle quattro tempora, nella settimana del primo mercoledì dopo la festa";
     case FeastRelation::DayOfTheFeast:
         return "il " + std::to_string(day.days + 1) + "° giorno, contando quello della festa";
     case FeastRelation::DaysAfter:

@@ -106,7 +106,7 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
         std::string text = "nello stile pasquale l'anno " + ModernYearText(written) +
                            " non ha il " + std::to_string(d.day.day) + " " +
                            std::string(ItalianMonthName(d.day.month)) + " (va da Pasqua, ";
-        AppendModernDate(text, StartOf(YearStyle::Easter, written), written);
+        AppendModernDate(text, StartOf(YearStyle::Easter, written, d.options.reckoning), written);
         text.append(", al giorno prima di Pasqua del " + ModernYearText(written + 1) +
                     "): la risposta è quello del " + ModernYearText(*d.year));
         warn(text);

@@ -235,6 +235,8 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo sancti Thome confessoris anno 1350",
              "in festo sancti Vincentii confessoris anno 1500",
              "die lune post festum beati Laurentii confessoris anno 1350",
+             "in festo sancti Thome conf. anno 1350",
+             "in festo Blasii confessoris anno 1350",
              "in festo sancti Ruperti autumpnalis anno 1350",
              "Datum die Jovis in Annunciationis Dominice octabis anno 1293",
              "die martis in festo beati Arnulphi anno 1255", // 18 July 1255 was a Sunday
@@ -404,6 +406,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"in crastino Pasce Nativitatis Domini MCCCX", "26 Dicembre 1310"},
         {"dominica Ad te levavi 1310", "29 Novembre 1310"},
         {"dominica Gaudete 1310", "13 Dicembre 1310"},
+        // (an apostle of a people who was no martyr may be called a confessor)
+        {"in festo sancti Augustini Cantuariensis confessoris 1341", "26 Maggio 1341"},
         {"in festo sancti Iohannis evangeliste ante portam Latinam 1310", "06 Maggio 1310"},
         // a year by its form right after the titles and epithets that end a saint's name
         {"in die beate Agathe virginis 1300", "05 Febbraio 1300"},
@@ -720,9 +724,10 @@ TEST(ChurchYear, TheSundaysAfterTrinityRunUntilAdvent) {
     }
 }
 
-// The Ember days, the Wednesday, Friday and Saturday after Ash Wednesday, Pentecost, the
-// Exaltation of the Cross (14 September) and St Lucy's (13 December), each counted here from a
-// plain day number; from another feast they are not the weekday next to it, and are refused.
+// The Ember days, the Wednesday, Friday and Saturday of the week whose Wednesday is the first
+// after Ash Wednesday, Pentecost, the Exaltation of the Cross (14 September) or St Lucy's (13
+// December), each counted here from a plain day number; from another feast they are not the
+// weekday next to it, and are refused.
 TEST(ChurchYear, TheEmberDaysFollowTheirFourDays) {
     const std::array<std::pair<std::string_view, int>, 3> weekdays{
         {{"feria quarta", 3}, {"feria sexta", 5}, {"sabbato", 6}}};
@@ -736,9 +741,10 @@ TEST(ChurchYear, TheEmberDaysFollowTheirFourDays) {
              {"Lucie virginis", JulianDayNumber(year, 12, 13, false)}}};
         for (const auto &[feast, feastJdn] : anchors)
             for (const auto &[weekday, number] : weekdays) {
-                long day = feastJdn + 1;
-                while ((day + 1) % 7 != number)
-                    ++day;
+                long wednesday = feastJdn + 1;
+                while ((wednesday + 1) % 7 != 3)
+                    ++wednesday;
+                const long day = wednesday + number - 3;
                 const std::string clause = "anno domini " + std::to_string(year) + " " +
                                            std::string(weekday) + " quatuor temporum post " +
                                            std::string(feast);
@@ -751,6 +757,8 @@ TEST(ChurchYear, TheEmberDaysFollowTheirFourDays) {
           "anno domini 1382 feria quarta quatuor temporum post octavam pentecostes",
           "anno domini 1360 sabbato quatuor temporum quo cantatur Venite adoremus"})
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
+    EXPECT_EQ(LatinToModern("anno domini 1341 sabbato post Lucie quatuor temporum", {}).text,
+              "22 Dicembre 1341");
     EXPECT_EQ(
         LatinToModern("anno domini m cd primo sabbato iiiior temporum ante trinitatis", {}).text,
         "28 Maggio 1401");
@@ -804,6 +812,8 @@ TEST(ChurchYear, AnEasterYearThatHoldsTheDayTwiceIsWarnedOf) {
         none += lacks ? 1 : 0;
     }
     EXPECT_GT(none, 0);
+    // (after the reform in the old style, by the old Easter: 5 April 1607, 15 April new style)
+    EXPECT_EQ(LatinToModern("die 5 aprilis 1607 more gallicano st. v.", {}).text, "05 Aprile 1607");
     const tempidex::Answer feast = LatinToModern(
         "Datum anno Domini millesimo ducentesimo septuagesimo primo, die mercurii ante festum "
         "beati Marci evangeliste.",

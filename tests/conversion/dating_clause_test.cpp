@@ -1262,9 +1262,14 @@ TEST(DatingClause, ReadsTheCalendarALetterSaysItCountsIn) {
                       .text.find("lunedì"),
                   std::string::npos)
             << julian;
+    // ("St. Ant.", a saint's name cut short, says no calendar)
+    EXPECT_NE(LatinToModern("Datum XII Maii 1600 in festo St. Ant.", explain).text.find("venerdì"),
+              std::string::npos);
     LineOptions julian = explain;
     julian.reckoning = tempidex::Reckoning::Julian;
     EXPECT_NE(LatinToModern("Datum XII Maii 1600 st. n.", julian).text.find("venerdì"),
+              std::string::npos);
+    EXPECT_NE(LatinToModern("Datum XII Maii 1600 in festo St. N.", julian).text.find("lunedì"),
               std::string::npos);
     EXPECT_EQ(LatinToModern("P. Salvio Iuliano cos. XI kal. Apr.", {}).text, "22 Marzo");
     EXPECT_EQ(LatinToModern("Datum XII Maii 1600, teste Iuliano notario", {}).warnings, "");
@@ -1320,6 +1325,9 @@ TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
     EXPECT_EQ(LatinToModern("anno Domini MCCC secundum consuetudinem, die XX maii", {}).text,
               "20 Maggio 1300");
     EXPECT_TRUE(LatinToModern("Actum die XX maii MCCCX secundum pacta", {}).failed);
+    EXPECT_TRUE(
+        LatinToModern("anno Domini MCCCC secundum Romano imperio vacante die XX maii", {}).failed);
+    EXPECT_TRUE(LatinToModern("anno Domini MCCCC secundum more Florentino die XX maii", {}).failed);
     // the small letters of a year are still one after another: m. d. x. is 1510
     EXPECT_EQ(LatinToModern("anno Domini m. d. x., die XV Februarii", {}).text, "15 Febbraio 1510");
 }

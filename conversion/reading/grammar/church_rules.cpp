@@ -446,13 +446,22 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             continue;
         }
         const std::optional<RelatedFeast> feast = RelatedFeastAt(words, j);
-        if (!feast || (ember && !IsTheEmberDay(*feast, weekday.weekday)))
+        if (!feast)
             continue;
-        ChurchDay day = DayOf(feast->named, feast->relation);
+        // (the Ember days said after the feast too: "sabbato post Lucie quatuor temporum")
+        std::size_t end = feast->named.end;
+        const bool emberAfter = !ember && !words.parted(end) && PastTheEmberDays(words, end) != end;
+        if (emberAfter)
+            end = PastTheEmberDays(words, end);
+        if ((ember || emberAfter) && !IsTheEmberDay(*feast, weekday.weekday))
+            continue;
+        ChurchDay day = DayOf(feast->named, (ember || emberAfter) &&
+                                                    feast->relation == FeastRelation::WeekdayAfter
+                                                ? FeastRelation::EmberDay
+                                                : feast->relation);
         day.weekday = static_cast<std::int8_t>(weekday.weekday);
         // "die veneris post festum Trinitatis, ante nativitatem sancti Johannis": the Friday
         // between, where one alone lies between the two feasts
-        std::size_t end = feast->named.end;
         if (const std::optional<RelatedFeast> bound = RelatedFeastAt(words, end, true);
             bound && bound->relation != feast->relation && bound->named.feast >= 0) {
             day.bound = static_cast<std::int16_t>(bound->named.feast);

@@ -365,14 +365,16 @@ void CalendarRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
     if (IsOneOf(words[at].key, {"ueteris", "gregoriani", "gregoriano"}))
         phrases.push_back(Spanning(PhraseKind::Calendar, at, at + 1, static_cast<int>(here)));
-    // st. v., stil. vet., styl. ant., st. n., stil. nov.: both cut short, as the letters of the
+    // st. v., stil. vet., st. n., stil. nov.: both cut short, as the letters of the
     // seventeenth century write them after the day
+    // (the second in small letters: "St. V.", "St. Ant." are saints)
     if (here == Calendar::Unsaid && words[at].dotted && at + 1 < words.size() &&
-        words[at + 1].dotted && !words.parted(at + 1)) {
+        (words[at + 1].dotted || at + 2 == words.size()) && !words[at + 1].capital &&
+        !words.parted(at + 1)) {
         const std::string_view key = words[at + 1].key;
-        const Calendar which = IsOneOf(key, {"u", "uet", "ant"}) ? Calendar::Julian
-                               : IsOneOf(key, {"n", "nou"})      ? Calendar::Gregorian
-                                                                 : Calendar::Unsaid;
+        const Calendar which = IsOneOf(key, {"u", "uet"})   ? Calendar::Julian
+                               : IsOneOf(key, {"n", "nou"}) ? Calendar::Gregorian
+                                                            : Calendar::Unsaid;
         if (which != Calendar::Unsaid)
             phrases.push_back(Spanning(PhraseKind::Calendar, at, at + 2, static_cast<int>(which)));
     }
@@ -400,9 +402,15 @@ void StyleRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (at >= 1 && words[at - 1].key == "secundum" && !words.parted(at) &&
         (words[at].key.ends_with("os") || words[at].key.ends_with("orum")))
         phrases.push_back(Spanning(PhraseKind::Style, at - 1, at + 1, style));
+    // (with "secundum" before the noun in the accusative: "MCCCC secundum more Florentino" may
+    // be the scribe's secundo, and the word is left to the year)
     if (at >= 1 && isNoun(at - 1) && !words.parted(at)) {
+        const std::string_view noun = words[at - 1].key;
+        const bool accusative = noun.ends_with("um") || noun.ends_with("em");
         const std::size_t begin =
-            at >= 2 && words[at - 2].key == "secundum" && !words.parted(at - 1) ? at - 2 : at - 1;
+            accusative && at >= 2 && words[at - 2].key == "secundum" && !words.parted(at - 1)
+                ? at - 2
+                : at - 1;
         phrases.push_back(Spanning(PhraseKind::Style, begin, at + 1, style));
     }
     if (isNoun(at + 1) && !words.parted(at + 1))

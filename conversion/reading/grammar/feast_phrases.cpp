@@ -19,8 +19,9 @@ Phrase ChurchPhrase(std::size_t begin, std::size_t end, const ChurchDay &day) {
 // promise, never the day the document was given. After a weekday's relation, "proximo" alone
 // says which weekday: "sabbato post diem beati Nicolai proximo", the next Saturday after it.
 bool IsATerm(const Words &words, std::size_t end, const ChurchDay &day) {
-    const bool weekday =
-        day.relation == FeastRelation::WeekdayAfter || day.relation == FeastRelation::WeekdayBefore;
+    const bool weekday = day.relation == FeastRelation::WeekdayAfter ||
+                         day.relation == FeastRelation::WeekdayBefore ||
+                         day.relation == FeastRelation::EmberDay;
     for (std::size_t i = end; i < words.size() && i < end + 2 && !words[i].gloss; ++i) {
         const std::string_view key = words[i].key;
         if (weekday && i == end && (key == "proximo" || key == "proxima" || key == "proxime"))

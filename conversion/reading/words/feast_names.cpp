@@ -191,17 +191,30 @@ bool SameFixedDay(int a, int b) {
 // (Aquinas or Cantilupe, Ferrer): never the apostle's or the deacon's day.
 bool ConfessorNamedAMartyr(const Words &words, std::size_t from, std::size_t end, int feast) {
     const std::string confessor = ReadNameWord("confessoris").stem;
-    bool called = false;
-    for (std::size_t i = from; i < end && !called; ++i)
-        called = ReadNameWord(words[i].key).stem == confessor;
+    bool called = false; // (cut short too: "Thome conf.")
+    for (std::size_t i = from; i < std::max(end, from + 1) && i < words.size() && !called; ++i)
+        called = ReadNameWord(words[i].key).stem == confessor ||
+                 (words[i].dotted && IsOneOf(words[i].key, {"conf", "confes", "confess"}));
     if (!called || feast < 0)
         return false;
+    // A name that calls the saint a martyr, a deacon, an evangelist, or an apostle right after
+    // his name ("Thomae apostoli"; "Augustini Anglorum apostoli" was a confessor)
     const auto martyr = [](std::string_view names) {
-        constexpr auto words = std::to_array<std::string_view>(
-            {"apostol", "diacon", "evangelist", "levit", "martir", "martyr"});
-        return std::any_of(words.begin(), words.end(), [names](std::string_view word) {
-            return names.find(word) != std::string_view::npos;
-        });
+        constexpr auto marks = std::to_array<std::string_view>(
+            {" diacon", " evangelist", " levit", " martir", " martyr", " protomartyr"});
+        for (std::string_view rest = names; !rest.empty();) {
+            const std::size_t bar = rest.find(" | ");
+            const std::string_view name = rest.substr(0, bar);
+            rest = bar == std::string_view::npos ? std::string_view{} : rest.substr(bar + 3);
+            const std::size_t second = name.find(' ');
+            if (second != std::string_view::npos &&
+                (name.substr(second).starts_with(" apostol") ||
+                 std::any_of(marks.begin(), marks.end(), [name](std::string_view mark) {
+                     return name.find(mark) != std::string_view::npos;
+                 })))
+                return true;
+        }
+        return false;
     };
     const std::string_view names = Feasts()[static_cast<std::size_t>(feast)].names;
     const std::string_view first = names.substr(0, names.find_first_of(" |"));

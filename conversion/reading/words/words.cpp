@@ -108,9 +108,16 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         constexpr auto nouns = std::to_array<std::string_view>(
             {"anglic",  "calcul",    "calendar", "comput", "consuetudin", "curi",  "curs",
              "ecclesi", "florentin", "form",     "gallic", "mor",         "pisan", "roman",
-             "senens",  "stil",      "styl",     "tenor",  "usum",        "venet"});
-        if (std::any_of(nouns.begin(), nouns.end(), [&](std::string_view noun) {
-                return m_tokens[next].key.starts_with(noun);
+             "senens",  "stil",      "styl",     "tenor",  "usum",        "uenet"});
+        // (in the accusative, as "secundum" takes it: "secundum Romano imperio vacante", "MCCCC
+        // secundum more Florentino" may be the scribe's secundo)
+        const std::string_view key = m_tokens[next].key;
+        const bool accusative =
+            !key.ends_with("orum") && !key.ends_with("arum") &&
+            (key.ends_with("am") || key.ends_with("um") || key.ends_with("em") ||
+             key.ends_with("os") || key.ends_with("as") || key.ends_with("es"));
+        if (accusative && std::any_of(nouns.begin(), nouns.end(), [key](std::string_view noun) {
+                return key.starts_with(noun);
             })) {
             m_words[i].word.ordinal = 0;
             m_words[i].number = m_words[i].mayBeNumber = false;
