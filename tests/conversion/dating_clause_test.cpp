@@ -449,6 +449,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"[c. 3]V K. Mai.", tempidex::ErrorDateNotCorrect},
         {"[1-2]V K. Mai.", tempidex::ErrorDateNotCorrect},
         {"anno Domini MCC[..], die XV Maii", tempidex::ErrorYearNotCorrect},
+        // A sum or a number of witnesses beside its things' word is no part of the date, but
+        // a number that may run on from the year is
+        {"Actum die XX maii MCCCX, pro pretio librarum XXV", "20 Maggio 1310"},
+        {"Actum die XX maii MCCCX, presentibus XV testibus", "20 Maggio 1310"},
+        {"Actum die XX maii MCCCX XXV libras", tempidex::ErrorYearNotCorrect},
         // (or named, blank or starred)
         {"anno Domini millesimo ducentesimo [lacuna], die XV Maii", tempidex::ErrorYearNotCorrect},
         {"die XV Maii MCC (lacuna)", tempidex::ErrorYearNotCorrect},

@@ -300,8 +300,36 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
                           (words.numeralOf(at - 1) >= 1000 ||
                            (words.ordinalOf(at - 1) > 0 && words.numeralOf(at - 1) == 0));
     if (yearEnds && words[at].capitals && words.numeralOf(at) > 0 && words.numeralOf(at) < 1000 &&
-        !words.parted(at + 1) && words.plain(at + 1) && !words[at + 1].capital)
+        !words.parted(at + 1) && words.plain(at + 1) && !words[at + 1].capital) {
         phrases.push_back(Spanning(PhraseKind::Skip, at, at + 1));
+        return;
+    }
+    // "pro pretio librarum XXV", "pro XL solidis", "presentibus XV testibus": a sum, a measure,
+    // a number of witnesses, the word of the things beside the number, and no other number on
+    // its other side to run on with (the reader tries this way beside the others: where the
+    // number may be the date's, the two disagree)
+    const int value = words.numeralOf(at) > 0 ? words.numeralOf(at) : words.digitsOf(at);
+    if (value <= 0 || value >= 1000 || words[at].gloss)
+        return;
+    const auto things = [&words](std::size_t i) {
+        constexpr auto stems = std::to_array<std::string_view>(
+            {"denar",  "ducat",   "floren",  "florin", "grossor",  "grossos", "iuger",  "librar",
+             "libras", "libris",  "marcar",  "marcas", "marcis",   "modiis",  "modior", "modios",
+             "solidi", "solidor", "solidos", "testes", "testibus", "testium", "uncia"});
+        return i < words.size() && !words[i].gloss && !words[i].capital &&
+               std::any_of(stems.begin(), stems.end(),
+                           [&](std::string_view stem) { return words[i].key.starts_with(stem); });
+    };
+    const auto numberBeside = [&words](std::size_t i) {
+        return i < words.size() && (words.mayBeNumber(i) || words.numeralOf(i) > 0 ||
+                                    words.monthOf(i) > 0 || words.is(i, Kind::Reference));
+    };
+    const bool thingsAfter = things(at + 1) && !words.parted(at + 1) &&
+                             !(at >= 1 && !words.parted(at) && numberBeside(at - 1));
+    const bool thingsBefore = at >= 1 && things(at - 1) && !words.parted(at) &&
+                              !(!words.parted(at + 1) && numberBeside(at + 1));
+    if (thingsAfter || thingsBefore) // (with the things' word after it: "testium")
+        phrases.push_back(Spanning(PhraseKind::Skip, at, thingsAfter ? at + 2 : at + 1));
 }
 
 void NumberedRule(const Words &words, std::size_t at, Phrases &phrases) {
