@@ -234,9 +234,9 @@ void CountInto(Dating &d, const DateReading &reading, const DatingOptions &optio
                          : YearShape{d.day.month == 2 && d.day.day == 29};
         if (date.fromMonthEnd) {
             // Bologna's custom: "die primo exeunte" is the last day, and the days counted back
-            // are those of the month's second half (the 16th of a month of 31 days at most).
+            // are those of the month's second half.
             const int length = MonthLength(d.day.month, d.shape);
-            if (date.dayOfMonth > length - 15)
+            if (date.dayOfMonth > ExeunteDays(length))
                 return none(NoDay::ExeunteTooFar);
             d.day.day = length + 1 - date.dayOfMonth;
             if (!d.year && d.day.month == 2)

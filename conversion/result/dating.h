@@ -77,6 +77,12 @@ struct Way {
     bool leapYear = false;
 };
 
+// The days Bologna counts back from a month's end, "die primo exeunte" its last: the month's
+// second half, 16 of 31 days, 15 of 30, 14 of February's 28 and 15 of its 29.
+constexpr int ExeunteDays(int monthLength) {
+    return (monthLength + 1) / 2;
+}
+
 struct Dating {
     DatingOptions options; // as it was counted
     Outcome outcome = Outcome::Blank;

@@ -117,7 +117,7 @@ std::string ExplainNoDay(const Dating &d) {
                "seconda metà: " +
                ItalianMonthNameText(date.day.month) + " ne ha " +
                std::to_string(MonthLength(date.day.month, d.shape)) + ", e si conta fino a " +
-               std::to_string(MonthLength(date.day.month, d.shape) - 15) + " exeunte";
+               std::to_string(ExeunteDays(MonthLength(date.day.month, d.shape))) + " exeunte";
     case NoDay::None:
         break;
     }

@@ -960,6 +960,10 @@ TEST(ChurchYear, BolognaCountsTheMonthInAndOut) {
     EXPECT_EQ(day("die quarto mensis iunii exeunte anno 1300"), "27 Giugno 1300");
     EXPECT_EQ(day("anno 1300, die lune secundo exeunte mense februarii"), "28 Febbraio 1300");
     EXPECT_TRUE(LatinToModern("die decimo septimo exeunte iulio anno 1301", {}).failed);
+    // (February's second half is its last 14 days, 15 in a leap year)
+    EXPECT_EQ(day("die XIV exeunte februario anno 1301"), "15 Febbraio 1301");
+    EXPECT_EQ(day("die XV exeunte februario anno 1300"), "15 Febbraio 1300");
+    EXPECT_TRUE(LatinToModern("die XV exeunte februario anno 1301", {}).failed);
     // The month's last day, as chanceries wrote it
     EXPECT_EQ(day("die ultima mensis februarii anno 1300"), "29 Febbraio 1300");
     EXPECT_EQ(day("die ultimo Maii MDXV"), "31 Maggio 1515");
