@@ -759,6 +759,8 @@ TEST(ChurchYear, TheEmberDaysFollowTheirFourDays) {
         EXPECT_TRUE(LatinToModern(clause, {}).failed) << clause;
     EXPECT_EQ(LatinToModern("anno domini 1341 sabbato post Lucie quatuor temporum", {}).text,
               "22 Dicembre 1341");
+    EXPECT_EQ(LatinToModern("anno domini 1301 sabbato post Lucie, quatuor temporibus", {}).text,
+              "23 Dicembre 1301");
     EXPECT_EQ(
         LatinToModern("anno domini m cd primo sabbato iiiior temporum ante trinitatis", {}).text,
         "28 Maggio 1401");

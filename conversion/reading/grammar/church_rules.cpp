@@ -84,12 +84,17 @@ std::optional<RelatedFeast> RelatedFeastAt(const Words &words, std::size_t at, b
 // Where "quatuor temporum", the Ember days, written between a weekday and the feast it is counted
 // from (feria quarta quatuor temporum post Lucie), ends: `at` itself where it is not written.
 std::size_t PastTheEmberDays(const Words &words, std::size_t at) {
+    const auto times = [&words](std::size_t i) {
+        return i < words.size() && !words.parted(i) &&
+               (words[i].key == "temporum" || words[i].key == "temporibus");
+    };
+    if (at < words.size() && IsOneOf(words[at].key, {"quatuortemporum", "quattuortemporum"}))
+        return at + 1;
     if (at + 1 < words.size() && IsOneOf(words[at].key, {"iiiior", "quatuor", "quattuor"}) &&
-        !words.parted(at + 1) && words[at + 1].key == "temporum")
+        times(at + 1))
         return at + 2;
     for (const NumberRead &n : CountsFrom(words, at)) // IIII, iiii
-        if (n.value == 4 && n.end < words.size() && !words.parted(n.end) &&
-            words[n.end].key == "temporum")
+        if (n.value == 4 && times(n.end))
             return n.end + 1;
     return at;
 }
@@ -448,9 +453,10 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         const std::optional<RelatedFeast> feast = RelatedFeastAt(words, j);
         if (!feast)
             continue;
-        // (the Ember days said after the feast too: "sabbato post Lucie quatuor temporum")
+        // (the Ember days said after the feast too, after a comma or none: "sabbato post Lucie
+        // quatuor temporum")
         std::size_t end = feast->named.end;
-        const bool emberAfter = !ember && !words.parted(end) && PastTheEmberDays(words, end) != end;
+        const bool emberAfter = !ember && PastTheEmberDays(words, end) != end;
         if (emberAfter)
             end = PastTheEmberDays(words, end);
         if ((ember || emberAfter) && !IsTheEmberDay(*feast, weekday.weekday))

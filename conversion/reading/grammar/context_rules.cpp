@@ -305,9 +305,10 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     }
     // "pro pretio librarum XXV", "pro XL solidis", "presentibus XV testibus": a sum, a measure,
-    // a number of witnesses, the word of the things beside the number, and no other number on
-    // its other side to run on with (the reader tries this way beside the others: where the
-    // number may be the date's, the two disagree)
+    // a number of witnesses, the word of the things beside the number. The reader tries this
+    // way beside the others: where the number may run on from the year ("MCCCX VI uncias")
+    // or be one ("testes DCCCXX", a hundred and more after the things' word), the two
+    // disagree, and the line is refused.
     const int value = words.numeralOf(at) > 0 ? words.numeralOf(at) : words.digitsOf(at);
     if (value <= 0 || value >= 1000 || words[at].gloss)
         return;
@@ -320,16 +321,22 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
                std::any_of(stems.begin(), stems.end(),
                            [&](std::string_view stem) { return words[i].key.starts_with(stem); });
     };
-    const auto numberBeside = [&words](std::size_t i) {
-        return i < words.size() && (words.mayBeNumber(i) || words.numeralOf(i) > 0 ||
-                                    words.monthOf(i) > 0 || words.is(i, Kind::Reference));
+    // (with the things' word, which may be read as a misspelt ordinal: "testium"; not across a
+    // stop, "kalendas iunii xvº. testibus consiliariis nostris" begins the witnesses' sentence;
+    // and after "et" and a number, "MCCC et X libras", the number may be the year's units, as in
+    // millesimo trecentesimo et decimo, a year no rule reads: no sum is read there)
+    const auto numberAt = [&words](std::size_t i) {
+        return i < words.size() && (words.mayBeNumber(i) || words.numeralOf(i) > 0);
     };
-    const bool thingsAfter = things(at + 1) && !words.parted(at + 1) &&
-                             !(at >= 1 && !words.parted(at) && numberBeside(at - 1));
-    const bool thingsBefore = at >= 1 && things(at - 1) && !words.parted(at) &&
-                              !(!words.parted(at + 1) && numberBeside(at + 1));
-    if (thingsAfter || thingsBefore) // (with the things' word after it: "testium")
-        phrases.push_back(Spanning(PhraseKind::Skip, at, thingsAfter ? at + 2 : at + 1));
+    const auto stop = [&words](std::size_t i) {
+        return words[i].dotted || words.marksAfter(i).find('.') != std::string_view::npos;
+    };
+    const bool afterEt = at >= 2 && words[at - 1].key == "et" && !words.parted(at) &&
+                         !words.parted(at - 1) && numberAt(at - 2);
+    if (things(at + 1) && !words.parted(at + 1) && !stop(at) && !afterEt)
+        phrases.push_back(Spanning(PhraseKind::Skip, at, at + 2));
+    else if (at >= 1 && things(at - 1) && !words.parted(at) && !stop(at - 1) && value < 100)
+        phrases.push_back(Spanning(PhraseKind::Skip, at - 1, at + 1));
 }
 
 void NumberedRule(const Words &words, std::size_t at, Phrases &phrases) {
@@ -393,16 +400,16 @@ void CalendarRule(const Words &words, std::size_t at, Phrases &phrases) {
     }
     if (IsOneOf(words[at].key, {"ueteris", "gregoriani", "gregoriano"}))
         phrases.push_back(Spanning(PhraseKind::Calendar, at, at + 1, static_cast<int>(here)));
-    // st. v., stil. vet., st. n., stil. nov.: both cut short, as the letters of the
+    // st. v., stil. vet., styl. ant., st. n., stil. nov.: both cut short, as the letters of the
     // seventeenth century write them after the day
     // (the second in small letters: "St. V.", "St. Ant." are saints)
     if (here == Calendar::Unsaid && words[at].dotted && at + 1 < words.size() &&
         (words[at + 1].dotted || at + 2 == words.size()) && !words[at + 1].capital &&
         !words.parted(at + 1)) {
         const std::string_view key = words[at + 1].key;
-        const Calendar which = IsOneOf(key, {"u", "uet"})   ? Calendar::Julian
-                               : IsOneOf(key, {"n", "nou"}) ? Calendar::Gregorian
-                                                            : Calendar::Unsaid;
+        const Calendar which = IsOneOf(key, {"u", "uet", "ant"}) ? Calendar::Julian
+                               : IsOneOf(key, {"n", "nou"})      ? Calendar::Gregorian
+                                                                 : Calendar::Unsaid;
         if (which != Calendar::Unsaid)
             phrases.push_back(Spanning(PhraseKind::Calendar, at, at + 2, static_cast<int>(which)));
     }
