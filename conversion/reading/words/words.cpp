@@ -93,41 +93,7 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
         if (m_words[i].word.month != 0 && m_tokens[i].capital && !m_tokens[i].capitals &&
             m_tokens[i].key.ends_with("us") && nameLike(i + 1) && !m_tokens[i + 1].pause)
             m_words[i].word.month = 0;
-    // "MCCCX secundum Romanam curiam", "secundum consuetudinem": "secundum" before its noun is
-    // "according to", never the year's units (secundo); but scribes end a year so too, "mmo
-    // ccccmo xl secundum", 1442: after a number, before any other word, it is neither read nor
-    // passed over. (An editor's mark after it is skipped: "ante diem secundum (!) idus".)
-    for (std::size_t i = 0; i + 1 < m_tokens.size(); ++i) {
-        std::size_t next = i + 1;
-        while (next + 1 < m_tokens.size() && m_tokens[next].gloss)
-            ++next;
-        if (m_tokens[i].key != "secundum" || m_tokens[i + 1].pause || m_tokens[next].gloss ||
-            m_words[next].mayBeNumber || m_words[next].numeral != 0 ||
-            m_words[next].word.is(Kind::Reference))
-            continue;
-        constexpr auto nouns = std::to_array<std::string_view>(
-            {"anglic",  "calcul",    "calendar", "comput", "consuetudin", "curi",  "curs",
-             "ecclesi", "florentin", "form",     "gallic", "mor",         "pisan", "roman",
-             "senens",  "stil",      "styl",     "tenor",  "usum",        "uenet"});
-        // (in the accusative, as "secundum" takes it: "secundum Romano imperio vacante", "MCCCC
-        // secundum more Florentino" may be the scribe's secundo)
-        const std::string_view key = m_tokens[next].key;
-        const bool accusative =
-            !key.ends_with("orum") && !key.ends_with("arum") &&
-            (key.ends_with("am") || key.ends_with("um") || key.ends_with("em") ||
-             key.ends_with("os") || key.ends_with("as") || key.ends_with("es"));
-        if (accusative && std::any_of(nouns.begin(), nouns.end(), [key](std::string_view noun) {
-                return key.starts_with(noun);
-            })) {
-            m_words[i].word.ordinal = 0;
-            m_words[i].number = m_words[i].mayBeNumber = false;
-        } else if (i >= 1 && !m_tokens[i].pause &&
-                   (m_words[i - 1].mayBeNumber || m_words[i - 1].numeral != 0)) {
-            m_words[i].word.ordinal = 0;
-            m_words[i].number = m_words[i].mayBeNumber = false;
-            m_words[i].unreadable = Unreadable::Anywhere;
-        }
-    }
+    readSecundum();
     readCutCounts();
     // "sexagesimo nouo", "nouo kalendas", "kalendas nouembris nouo": nono with its n a scan read
     // as u, beside a number or a named day; the new style only after its noun (stilo novo).
@@ -431,6 +397,45 @@ void Words::readEra(std::size_t begin) {
         }
         if (!read.begins)
             return;
+    }
+}
+
+// "MCCCX secundum Romanam curiam", "secundum consuetudinem": "secundum" before its noun is
+// "according to", never the year's units (secundo); but scribes end a year so too, "mmo
+// ccccmo xl secundum", 1442: after a number, before any other word, it is neither read nor
+// passed over. (An editor's mark after it is skipped: "ante diem secundum (!) idus".)
+void Words::readSecundum() {
+    for (std::size_t i = 0; i + 1 < m_tokens.size(); ++i) {
+        if (m_tokens[i].key != "secundum" || m_tokens[i + 1].pause)
+            continue;
+        std::size_t next = i + 1;
+        while (next + 1 < m_tokens.size() && m_tokens[next].gloss)
+            ++next;
+        if (m_tokens[next].gloss || m_words[next].mayBeNumber || m_words[next].numeral != 0 ||
+            m_words[next].word.is(Kind::Reference))
+            continue;
+        constexpr auto nouns = std::to_array<std::string_view>(
+            {"anglic",  "calcul",    "calendar", "comput", "consuetudin", "curi",  "curs",
+             "ecclesi", "florentin", "form",     "gallic", "mor",         "pisan", "roman",
+             "senens",  "stil",      "styl",     "tenor",  "usum",        "uenet"});
+        // (in the accusative, as "secundum" takes it: "secundum Romano imperio vacante", "MCCCC
+        // secundum more Florentino" may be the scribe's secundo)
+        const std::string_view key = m_tokens[next].key;
+        const bool accusative =
+            !key.ends_with("orum") && !key.ends_with("arum") &&
+            (key.ends_with("am") || key.ends_with("um") || key.ends_with("em") ||
+             key.ends_with("os") || key.ends_with("as") || key.ends_with("es"));
+        if (accusative && std::any_of(nouns.begin(), nouns.end(), [key](std::string_view noun) {
+                return key.starts_with(noun);
+            })) {
+            m_words[i].word.ordinal = 0;
+            m_words[i].number = m_words[i].mayBeNumber = false;
+        } else if (i >= 1 && !m_tokens[i].pause &&
+                   (m_words[i - 1].mayBeNumber || m_words[i - 1].numeral != 0)) {
+            m_words[i].word.ordinal = 0;
+            m_words[i].number = m_words[i].mayBeNumber = false;
+            m_words[i].unreadable = Unreadable::Anywhere;
+        }
     }
 }
 

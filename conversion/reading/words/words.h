@@ -158,6 +158,8 @@ private:
     void readEra(std::size_t begin);
     // Counts cut short before a named day: "terc. non.", "dec. oct. kal."
     void readCutCounts();
+    // "secundum" after a year: "according to" before its noun, else neither read nor passed over
+    void readSecundum();
     // true where the word was left for want of a number beside it
     bool readOrdinalNoTableKnows(std::size_t i);
     // Whether words i and i + 1 are one word split in two, that names a count or a day.
