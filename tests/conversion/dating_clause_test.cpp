@@ -457,6 +457,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum die XX maii MCCCX VI uncias", tempidex::ErrorYearNotCorrect},
         {"Actum die XX maii MCCC et X libras", tempidex::ErrorYearNotCorrect},
         {"anno MCCCX testium VII, XV kal. iunii", "18 Maggio 1310"},
+        // the year of the Circumcision, from 1 January
+        {"anno a circumcisione Domini MCCCX die X februarii", "10 Febbraio 1310"},
         {"Datum anno domini mº cccº quinto kalendas iunii xvº. testibus consiliariis nostris",
          "18 Maggio 1305"},
         // (or named, blank or starred)

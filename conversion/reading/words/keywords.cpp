@@ -70,7 +70,8 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"christiano", Kind::Formula, Christian},
     {"christo", Kind::Formula, Christian},
     {"christum", Kind::Formula, Christian},
-    {"circa", Kind::NearHour}, // circa sextam: near the canonical hour
+    {"circa", Kind::NearHour},                   // circa sextam: near the canonical hour
+    {"circumcisione", Kind::Formula, Christian}, // anno a circumcisione Domini: from 1 January
     {"concurr", Kind::Computus},
     {"concurrente", Kind::Computus},
     {"concurrentes", Kind::Computus},
