@@ -81,9 +81,7 @@ std::span<const Feast> Feasts() {
 }
 
 bool NeedsItsYear(const ChurchDay &day) {
-    return Feasts()[static_cast<std::size_t>(day.feast)].movable() ||
-           day.relation == FeastRelation::WeekdayAfter || day.relation == FeastRelation::EmberDay ||
-           day.relation == FeastRelation::WeekdayBefore;
+    return Feasts()[static_cast<std::size_t>(day.feast)].movable() || day.byWeekday();
 }
 
 long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning) {

@@ -74,6 +74,11 @@ struct ChurchDay {
     bool pridie = false;
     constexpr bool operator==(const ChurchDay &) const = default;
     constexpr bool named() const { return feast >= 0; }
+    // a weekday by the feast, which falls on another day of the month each year
+    constexpr bool byWeekday() const {
+        return relation == FeastRelation::WeekdayAfter ||
+               relation == FeastRelation::WeekdayBefore || relation == FeastRelation::EmberDay;
+    }
 };
 
 // The weekday counted the other way from a church day's bound: the last Friday before it for

@@ -449,6 +449,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"[c. 3]V K. Mai.", tempidex::ErrorDateNotCorrect},
         {"[1-2]V K. Mai.", tempidex::ErrorDateNotCorrect},
         {"anno Domini MCC[..], die XV Maii", tempidex::ErrorYearNotCorrect},
+        // (or named, blank or starred)
+        {"anno Domini millesimo ducentesimo [lacuna], die XV Maii", tempidex::ErrorYearNotCorrect},
+        {"die XV Maii MCC (lacuna)", tempidex::ErrorYearNotCorrect},
+        {"die XV Maii MCC [ ]", tempidex::ErrorYearNotCorrect},
+        {"die vigesimo *** mensis Maii MCC", tempidex::ErrorDateNotCorrect},
+        {"Datum Romae (Laterani) die XV Maii MCC", "15 Maggio 1200"},
+        {"D. M. Aurelio [3] qui vixit annos XXV, dep. XV Kal. Iun.", "18 Maggio"},
         // A sum or a number of witnesses beside its things' word is no part of the date, but
         // a number that may run on from the year is
         {"Actum die XX maii MCCCX, pro pretio librarum XXV", "20 Maggio 1310"},
@@ -457,17 +464,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum die XX maii MCCCX VI uncias", tempidex::ErrorYearNotCorrect},
         {"Actum die XX maii MCCC et X libras", tempidex::ErrorYearNotCorrect},
         {"anno MCCCX testium VII, XV kal. iunii", "18 Maggio 1310"},
-        // the year of the Circumcision, from 1 January
-        {"anno a circumcisione Domini MCCCX die X februarii", "10 Febbraio 1310"},
         {"Datum anno domini mº cccº quinto kalendas iunii xvº. testibus consiliariis nostris",
          "18 Maggio 1305"},
-        // (or named, blank or starred)
-        {"anno Domini millesimo ducentesimo [lacuna], die XV Maii", tempidex::ErrorYearNotCorrect},
-        {"die XV Maii MCC (lacuna)", tempidex::ErrorYearNotCorrect},
-        {"die XV Maii MCC [ ]", tempidex::ErrorYearNotCorrect},
-        {"die vigesimo *** mensis Maii MCC", tempidex::ErrorDateNotCorrect},
-        {"Datum Romae (Laterani) die XV Maii MCC", "15 Maggio 1200"},
-        {"D. M. Aurelio [3] qui vixit annos XXV, dep. XV Kal. Iun.", "18 Maggio"},
+        // the year of the Circumcision, from 1 January
+        {"anno a circumcisione Domini MCCCX die X februarii", "10 Febbraio 1310"},
         // Initials before a count, or a praenomen: the count's, or a year's letters; never
         // the year alone
         {"D. M. V K. Mai.", tempidex::ErrorDateNotCorrect},

@@ -6,6 +6,9 @@
 namespace tempidex {
 namespace {
 
+// Mid-Lent, the Wednesday before Laetare, and Laetare: days from Easter.
+constexpr int MidLent = -25, Laetare = -21;
+
 Phrase ChurchPhrase(std::size_t begin, std::size_t end, const ChurchDay &day) {
     Phrase p;
     p.kind = PhraseKind::Date;
@@ -19,9 +22,7 @@ Phrase ChurchPhrase(std::size_t begin, std::size_t end, const ChurchDay &day) {
 // promise, never the day the document was given. After a weekday's relation, "proximo" alone
 // says which weekday: "sabbato post diem beati Nicolai proximo", the next Saturday after it.
 bool IsATerm(const Words &words, std::size_t end, const ChurchDay &day) {
-    const bool weekday = day.relation == FeastRelation::WeekdayAfter ||
-                         day.relation == FeastRelation::WeekdayBefore ||
-                         day.relation == FeastRelation::EmberDay;
+    const bool weekday = day.byWeekday();
     for (std::size_t i = end; i < words.size() && i < end + 2 && !words[i].gloss; ++i) {
         const std::string_view key = words[i].key;
         if (weekday && i == end && (key == "proximo" || key == "proxima" || key == "proxime"))
@@ -216,8 +217,8 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     }
     const std::optional<FeastRead> feast = FeastAt(words, i, season);
     // dominica in media quadragesima: mid-Lent's Sunday, Laetare
-    if (sunday && feast && feast->feast == static_cast<int>(MovableFromEaster(-25)))
-        return FeastNamed{static_cast<int>(MovableFromEaster(-21)), feast->end, octave};
+    if (sunday && feast && feast->feast == static_cast<int>(MovableFromEaster(MidLent)))
+        return FeastNamed{static_cast<int>(MovableFromEaster(Laetare)), feast->end, octave};
     // "dominice Ascensionis": the Lord's Ascension, in the genitive, no Sunday
     const bool lords = sunday && IsOneOf(words[i - 1].key, {"dominice", "dominicae"}) && feast &&
                        feast->feast >= 0 &&
@@ -244,9 +245,9 @@ void AddChurchDay(const Words &words, Phrases &phrases, std::size_t begin, std::
                 return;
     // Mid-Lent without its Sunday is the Wednesday before Laetare, or Laetare: both are read,
     // and disagree (Paris's cartularies date "post mediam quadragesimam" by either)
-    if (day.feast == static_cast<int>(MovableFromEaster(-25))) {
+    if (day.feast == static_cast<int>(MovableFromEaster(MidLent))) {
         ChurchDay laetare = day;
-        laetare.feast = static_cast<std::int16_t>(MovableFromEaster(-21));
+        laetare.feast = static_cast<std::int16_t>(MovableFromEaster(Laetare));
         phrases.push_back(ChurchPhrase(begin, end, laetare));
     }
     Phrase p = ChurchPhrase(begin, end, day);

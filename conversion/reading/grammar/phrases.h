@@ -6,6 +6,7 @@
 
 #include "reading/date_reading.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory_resource>
 #include <optional>
@@ -67,5 +68,15 @@ struct Phrase {
 };
 
 using Phrases = std::pmr::vector<Phrase>;
+
+// A phrase of one kind over words `begin` to `end` (not included), with its value.
+inline Phrase Spanning(PhraseKind kind, std::size_t begin, std::size_t end, int value = 0) {
+    Phrase p;
+    p.kind = kind;
+    p.begin = static_cast<std::uint8_t>(begin);
+    p.end = static_cast<std::uint8_t>(end);
+    p.value = value;
+    return p;
+}
 
 } // namespace tempidex

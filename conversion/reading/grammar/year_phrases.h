@@ -10,14 +10,6 @@
 
 namespace tempidex {
 
-inline Phrase Spanning(PhraseKind kind, std::size_t begin, std::size_t end) {
-    Phrase p;
-    p.kind = kind;
-    p.begin = static_cast<std::uint8_t>(begin);
-    p.end = static_cast<std::uint8_t>(end);
-    return p;
-}
-
 // The longest a reign, a pontificate or a bishop's see has been counted is some seventy years
 // (Louis XIV's 72): a number of a hundred and more after a reign's words is no year of it, and
 // a year that is not of our era either is left for the reader to refuse ("regnante Karolo anno
