@@ -104,6 +104,11 @@ long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning) {
     return FixedFromDate({year, feast.day.month, feast.day.day}, reckoning) + (moved ? 1 : 0);
 }
 
+int DaysOfFeast(const Feast &feast) {
+    constexpr int rogationMonday = 36; // days after Easter
+    return feast.anchor == FeastAnchor::Easter && feast.offset == rogationMonday ? 3 : 1;
+}
+
 bool KeptLaterInALeapYear(const Feast &feast) {
     return feast.anchor == FeastAnchor::Fixed && feast.day.month == 2 && feast.day.day >= 24;
 }

@@ -93,6 +93,10 @@ bool NeedsItsYear(const ChurchDay &day);
 // 25th to the 29th.
 bool KeptLaterInALeapYear(const Feast &feast);
 
+// The days a feast names together: three for the Rogation days (litaniae minores), Monday to
+// Wednesday before Ascension; one for every other feast.
+int DaysOfFeast(const Feast &feast);
+
 // The fixed day number of a feast in a year; of a Fixed feast whatever the year.
 long FixedOfFeast(const Feast &feast, int year, Reckoning reckoning);
 

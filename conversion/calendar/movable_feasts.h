@@ -184,6 +184,17 @@ inline constexpr auto MovableFeasts = std::to_array<Feast>({
      "vocem iucunditatis | vocem iocunditatis | rogate",
      {},
      "Grotefend I"},
+    // (the Rogation days are three, Monday to Wednesday: a clause names them alone as a span,
+    // "in rogationibus", or one by its weekday, "feria tertia rogationum"; DaysOfFeast)
+    {"Rogationum",
+     "Rogazioni (lunedì, martedì e mercoledì)",
+     FeastAnchor::Easter,
+     {},
+     36,
+     "rogationum | rogationibus | rogationes | letaniarum minorum | litaniarum minorum | "
+     "letaniis minoribus | litaniis minoribus",
+     {},
+     "Grotefend I"},
     {"Ascensionis Domini",
      "Ascensione",
      FeastAnchor::Easter,

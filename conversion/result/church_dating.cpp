@@ -92,8 +92,11 @@ void CountByTheChurchYear(Dating &d, const DatingOptions &options) {
         d.outcome = Outcome::NoSuchDay;
         d.why = why;
     };
+    // (and "in rogationibus": the Rogation days are three)
     if (church.relation == FeastRelation::WithinOctave ||
-        church.relation == FeastRelation::WithinQuindene)
+        church.relation == FeastRelation::WithinQuindene ||
+        (church.relation == FeastRelation::On &&
+         DaysOfFeast(Feasts()[static_cast<std::size_t>(church.feast)]) > 1))
         return none(NoDay::FeastSpan);
     // "anno domini lxi, sabbato post diem corporis Christi": no document is dated by the year
     // of the Lord so early; the scribe left out the century, and the day moves with the year

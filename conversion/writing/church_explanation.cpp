@@ -25,7 +25,7 @@ std::string RelationText(const ChurchDay &day) {
         day.weekday >= 0 ? WeekdaysAfterArticle[static_cast<std::size_t>(day.weekday)] : "");
     switch (day.relation) {
     case FeastRelation::On:
-        return "il giorno della festa";
+        return DaysOfFeast(FeastOf(day)) > 1 ? "i tre giorni insieme" : "il giorno della festa";
     case FeastRelation::Eve:
         return day.pridie ? "il giorno prima (pridie)" : "la vigilia, il giorno prima";
     case FeastRelation::Morrow:

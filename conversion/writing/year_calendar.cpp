@@ -80,9 +80,11 @@ std::string MonthCalendarText(int year, int month, Reckoning reckoning) {
         ChurchDay feast;
         feast.feast = static_cast<std::int16_t>(f);
         // none for the feasts the reform of 1582 left out
-        if (const std::optional<long> day = FixedOfChurchDay(feast, year, reckoning);
-            day && *day >= first && *day < next)
-            feasts.emplace_back(*day, all[f].movable() ? all[f].italian : all[f].latin);
+        // (the Rogation days on each of their three days)
+        if (const std::optional<long> day = FixedOfChurchDay(feast, year, reckoning))
+            for (long each = *day; each < *day + DaysOfFeast(all[f]); ++each)
+                if (each >= first && each < next)
+                    feasts.emplace_back(each, all[f].movable() ? all[f].italian : all[f].latin);
     }
     const YearShape shape = ShapeOf(year, reckoning);
     for (long day = first; day < next; ++day) {

@@ -124,6 +124,17 @@ TEST(ChurchYear, EveryNameOfAMovableDayNamesItsDay) {
                 names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 3);
                 const auto a =
                     LatinToModern("in die " + name + " anno " + std::to_string(year), {});
+                // The Rogation days, Monday to Wednesday, are no one day; a weekday names each
+                if (feast.offset == 36) {
+                    EXPECT_TRUE(a.failed) << name << " " << year;
+                    const std::string ferias[] = {"feria II ", "feria tertia in ", "feria IIII "};
+                    for (int k = 0; k < 3; ++k)
+                        EXPECT_EQ(
+                            LatinToModern(ferias[k] + name + " " + std::to_string(year), {}).text,
+                            JulianDayAnswer(easterDay + 36 + k).first)
+                            << name << " " << k;
+                    continue;
+                }
                 EXPECT_EQ(a.text.substr(0, a.text.find('\t')), expect) << name << " " << year;
                 // (and last, with the sentence's stop: "Isti sunt dies." is no word cut short)
                 EXPECT_EQ(

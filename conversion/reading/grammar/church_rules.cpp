@@ -221,6 +221,12 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 1);
             feast && (feast->end > at + 2 || IsDayByItsName(feast->feast)))
             AddChurchDay(words, phrases, at, feast->end, DayOf(*feast));
+    // in diebus rogationum: the Rogation days, all three
+    if (in && at + 2 < words.size() && words[at + 1].key == "diebus" && !words.parted(at + 1) &&
+        !words.parted(at + 2))
+        if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 2);
+            feast && feast->octave == 0 && IsSpanOfDays(feast->feast))
+            AddChurchDay(words, phrases, at, feast->end, DayOf(*feast));
     // feria secunda | die Veneris | sabbato [proxima] post | ante [festum] <feast>
     for (const WeekdayRead &weekday : WeekdaysAt(words, at)) {
         std::size_t j = weekday.end;
@@ -277,6 +283,21 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                     AddChurchDay(words, phrases, at, feast->end, day);
                 }
             }
+        // feria tertia rogationum, feria quarta in rogationibus: one of the Rogation days, Monday
+        // to Wednesday, by its weekday
+        const std::size_t days =
+            weekday.end + (weekday.end + 1 < words.size() && words[weekday.end].key == "in" &&
+                           !words.parted(weekday.end + 1));
+        if (const std::optional<FeastNamed> feast = FeastFrom(words, days);
+            feast && !words.parted(days) && feast->octave == 0 && IsSpanOfDays(feast->feast)) {
+            const Feast &f = Feasts()[static_cast<std::size_t>(feast->feast)];
+            const int nth = weekday.weekday - WeekdayOfMovable(f);
+            if (nth >= 0 && nth < DaysOfFeast(f)) {
+                ChurchDay day = DayOf(*feast, FeastRelation::DayOfTheFeast);
+                day.days = static_cast<std::int16_t>(nth);
+                AddChurchDay(words, phrases, at, feast->end, day);
+            }
+        }
         if (words.parted(j) || (key != "post" && key != "ante")) {
             // dominica Invocavit, dominica in ramis palmarum: the Sunday so named
             if (weekday.weekday == 0 && weekday.end == at + 1)
@@ -287,9 +308,20 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             // named, on the weekday written
             if (const std::optional<FeastNamed> feast = FeastFrom(words, weekday.end);
                 weekday.weekday != 0 && !words.parted(weekday.end) && feast && feast->octave == 0 &&
+                !IsSpanOfDays(feast->feast) &&
                 WeekdayOfMovable(Feasts()[static_cast<std::size_t>(feast->feast)]) ==
                     weekday.weekday)
                 AddChurchDay(words, phrases, at, feast->end, DayOf(*feast));
+            // sabbato in albis: the Saturday of Easter week, before the Sunday in albis
+            if (weekday.weekday == 6 && weekday.end + 1 < words.size() &&
+                !words.parted(weekday.end) && !words.parted(weekday.end + 1) &&
+                words[weekday.end].key == "in" && words[weekday.end + 1].key == "albis") {
+                ChurchDay day;
+                day.feast = static_cast<std::int16_t>(MovableFromEaster(0));
+                day.relation = FeastRelation::DayOfTheFeast;
+                day.days = 6;
+                AddChurchDay(words, phrases, at, weekday.end + 2, day);
+            }
             // sabbato sancto: Holy Saturday, where no saint's name follows
             if (weekday.weekday == 6 && weekday.end < words.size() && !words.parted(weekday.end) &&
                 words[weekday.end].key.starts_with("sanct") && !FeastFrom(words, weekday.end)) {

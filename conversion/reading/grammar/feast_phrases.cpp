@@ -7,7 +7,7 @@ namespace tempidex {
 namespace {
 
 // Mid-Lent, the Wednesday before Laetare, and Laetare: days from Easter.
-constexpr int MidLent = -25, Laetare = -21;
+constexpr int MidLent = -25, Laetare = -21, Rogate = 35;
 
 Phrase ChurchPhrase(std::size_t begin, std::size_t end, const ChurchDay &day) {
     Phrase p;
@@ -137,6 +137,10 @@ int WeekdayOfMovable(const Feast &f) {
     return f.anchor == FeastAnchor::Easter ? (f.offset % 7 + 7) % 7 : -1;
 }
 
+bool IsSpanOfDays(int feast) {
+    return DaysOfFeast(Feasts()[static_cast<std::size_t>(feast)]) > 1;
+}
+
 bool IsWeekOf(int feast) {
     const Feast &f = Feasts()[static_cast<std::size_t>(feast)];
     return f.anchor == FeastAnchor::Easter && (f.offset == 0 || f.offset == 49);
@@ -219,6 +223,9 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     // dominica in media quadragesima: mid-Lent's Sunday, Laetare
     if (sunday && feast && feast->feast == static_cast<int>(MovableFromEaster(MidLent)))
         return FeastNamed{static_cast<int>(MovableFromEaster(Laetare)), feast->end, octave};
+    // dominica rogationum, dominica in rogationibus: the Sunday before the Rogation days, Rogate
+    if (sunday && feast && feast->feast >= 0 && IsSpanOfDays(feast->feast))
+        return FeastNamed{static_cast<int>(MovableFromEaster(Rogate)), feast->end, octave};
     // "dominice Ascensionis": the Lord's Ascension, in the genitive, no Sunday
     const bool lords = sunday && IsOneOf(words[i - 1].key, {"dominice", "dominicae"}) && feast &&
                        feast->feast >= 0 &&
@@ -243,6 +250,12 @@ void AddChurchDay(const Words &words, Phrases &phrases, std::size_t begin, std::
         for (std::size_t j = end + 1; j < words.size() && j <= end + 3 && !words.parted(j); ++j)
             if (words[j].key == "post" || words[j].key == "ante")
                 return;
+    // The Rogation days are read alone, as the three days, or one of them by its weekday, or
+    // counted back from their Monday: counted on from them, the words do not say from which.
+    if (day.feast >= 0 && IsSpanOfDays(day.feast) && day.relation != FeastRelation::On &&
+        day.relation != FeastRelation::DayOfTheFeast &&
+        day.relation != FeastRelation::WeekdayBefore)
+        return;
     // Mid-Lent without its Sunday is the Wednesday before Laetare, or Laetare: both are read,
     // and disagree (Paris's cartularies date "post mediam quadragesimam" by either)
     if (day.feast == static_cast<int>(MovableFromEaster(MidLent))) {

@@ -48,6 +48,9 @@ int WeekdayOfMovable(const Feast &f);
 // Easter and Pentecost, whose weeks charters count by their days: feria quarta Paschae.
 bool IsWeekOf(int feast);
 
+// Whether a feast names several days together: the Rogation days, Monday to Wednesday.
+bool IsSpanOfDays(int feast);
+
 // The feast named from word `at`: "dominicam [qua cantatur]" before a Sunday's name, "festi"
 // after vigilia, "octabas" or "octavarum" before the feast whose octave the day is counted
 // from. Feasts two saints share a name with are no feast.
