@@ -997,6 +997,19 @@ TEST(ChurchYear, ReadsTheDaysOfEasterWeek) {
             JulianDayAnswer(JulianDayNumber(year, easter.month, easter.day, false) + 2).first;
         EXPECT_EQ(LatinToModern("tercia die pasche anno " + std::to_string(year), {}).text, tuesday)
             << year;
+        // the Saturday "in albis", and the Rogation days' Sunday and the Saturday before it
+        const long easterDay = JulianDayNumber(year, easter.month, easter.day, false);
+        const std::string y = " anno " + std::to_string(year);
+        EXPECT_EQ(LatinToModern("sabbato in albis" + y, {}).text,
+                  JulianDayAnswer(easterDay + 6).first);
+        EXPECT_EQ(LatinToModern("dominica rogationum" + y, {}).text,
+                  JulianDayAnswer(easterDay + 35).first);
+        EXPECT_EQ(LatinToModern("sabbato ante rogationes" + y, {}).text,
+                  JulianDayAnswer(easterDay + 34).first);
+        // counted on from the three days, or the three alone, no one day
+        for (const char *unsaid : {"feria sexta post rogationes", "in crastino rogationum",
+                                   "in diebus rogationum", "feria quinta rogationum"})
+            EXPECT_TRUE(LatinToModern(unsaid + y, {}).failed) << unsaid;
         const long wednesday = JulianDayNumber(year, easter.month, easter.day, false) + 3;
         std::string clause = "quarta feria sacri pasce anno ";
         const auto answer = LatinToModern(clause.append(std::to_string(year)), {});
