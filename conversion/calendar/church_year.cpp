@@ -135,8 +135,8 @@ std::optional<long> Related(const ChurchDay &day, long feast) {
     case FeastRelation::DayOfTheFeast:
     case FeastRelation::WeeksAfter:
         return feast + day.days;
-    case FeastRelation::WeekdayAfter:
-        return feast + 1 + (day.weekday - WeekdayOfFixed(feast + 1) + 7) % 7;
+    case FeastRelation::WeekdayAfter: // (and whole weeks on: the second Sunday after it)
+        return feast + 1 + (day.weekday - WeekdayOfFixed(feast + 1) + 7) % 7 + day.days;
     case FeastRelation::WeekdayBefore:
         return feast - 1 - (WeekdayOfFixed(feast - 1) - day.weekday + 7) % 7;
     case FeastRelation::EmberDay: {

@@ -63,7 +63,7 @@ struct ChurchDay {
     std::int16_t feast = -1; // in Feasts(); -1 for none
     FeastRelation relation = FeastRelation::On;
     std::int8_t weekday = -1; // WeekdayAfter and WeekdayBefore: 0 Sunday
-    std::int16_t days = 0;    // DaysAfter
+    std::int16_t days = 0;    // DaysAfter; WeekdayAfter: whole weeks on (dominica secunda post)
     std::int8_t octave = 0;   // 7 where the day is counted from the feast's octave: post octabas
     // A weekday after one feast bounded by another, before it, or the other way round ("die
     // veneris post festum Trinitatis, ante nativitatem Iohannis"): the day is the one both

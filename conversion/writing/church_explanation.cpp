@@ -39,6 +39,11 @@ std::string RelationText(const ChurchDay &day) {
     case FeastRelation::WithinQuindene:
         return "i quattordici giorni dopo (infra quindenam)";
     case FeastRelation::WeekdayAfter:
+        if (day.days > 0) { // "la 2ª domenica dopo la festa"
+            const std::string nth = std::to_string(day.days / 7 + 1);
+            return (day.weekday == 0 ? "la " + nth + "ª " : "il " + nth + "° ") + weekday +
+                   " dopo la festa";
+        }
         return (day.weekday == 0 ? "la prima " : "il primo ") + weekday + " dopo la festa";
     case FeastRelation::WeekdayBefore:
         return (day.weekday == 0 ? "l'ultima " : "l'ultimo ") + weekday + " prima della festa";

@@ -735,6 +735,33 @@ TEST(ChurchYear, TheSundaysAfterTrinityRunUntilAdvent) {
     }
 }
 
+// The Sundays after Epiphany, and after a saint's day, counted from the first strictly after it
+// (the 7th to the 13th of January for Epiphany); a masculine count before "dominica" ends the
+// year, and counts no Sunday.
+TEST(ChurchYear, TheSundaysAfterAFixedFeastCountFromTheFirstAfterIt) {
+    for (int year = 1300; year <= 1313; ++year) {
+        const std::string y = " anno " + std::to_string(year);
+        for (const auto &[feast, month, day] :
+             {std::tuple{"Epiphaniam", 1, 6}, std::tuple{"octavam Epiphanie", 1, 13},
+              std::tuple{"festum sancti Michaelis", 9, 29}}) {
+            const long first = JulianDayNumber(year, month, day, false) + 1;
+            const long sunday = first + (7 - (first + 1) % 7) % 7;
+            const std::string counts[] = {"prima", "secunda", "tercia", "quarta"};
+            for (int n = 0; n < 4; ++n)
+                EXPECT_EQ(LatinToModern("dominica " + counts[n] + " post " + feast + y, {}).text,
+                          JulianDayAnswer(sunday + 7 * n).first)
+                    << feast << " " << n << y;
+            EXPECT_EQ(LatinToModern("secunda dominica post " + std::string(feast) + y, {}).text,
+                      JulianDayAnswer(sunday + 7).first);
+        }
+    }
+    const long allSaints = JulianDayNumber(1364, 11, 1, false) + 1;
+    EXPECT_EQ(
+        LatinToModern("anno domini MCCCLX quarto dominica proxima post festum omnium sanctorum", {})
+            .text,
+        JulianDayAnswer(allSaints + (7 - (allSaints + 1) % 7) % 7).first);
+}
+
 // The Ember days, the Wednesday, Friday and Saturday of the week whose Wednesday is the first
 // after Ash Wednesday, Pentecost, the Exaltation of the Cross (14 September) or St Lucy's (13
 // December), each counted here from a plain day number; from another feast they are not the

@@ -1,7 +1,7 @@
 // The rules that read a day counted by the church year:
 //
-//   a Sunday counted         dominica N post Pentecosten | Trinitatem;  dominica N Adventus;
-//                            secunda dominica quadragesime
+//   a Sunday counted         dominica N post Pentecosten | Trinitatem | <feast>;
+//                            dominica N Adventus;  secunda dominica quadragesime
 //   days after a feast       tertio die post festum <feast>;  die tertio post <feast>
 //   a day of a feast         tercia die <a movable feast>;  die secundo <a movable feast>
 #include "counted_church_days.h"
@@ -28,8 +28,13 @@ std::size_t LentEnd(const Words &words, std::size_t i) {
 
 } // namespace
 
+// Sundays counted after any other feast (dominica secunda post Epiphaniam, post festum sancti
+// Michaelis): as many as lie between Epiphany and Septuagesima at most.
+constexpr int MostSundaysAfter = 6;
+
 // A Sunday counted after Pentecost or Trinity, in Advent or in Lent: dominica tertia post
-// Pentecosten, tercia dominica adventus, secunda dominica quadragesime.
+// Pentecosten, tercia dominica adventus, secunda dominica quadragesime; after another feast, the
+// first Sunday after it and those a week, two weeks... on.
 void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
     const auto sunday = [&words](std::size_t i) {
         return words.is(i, Kind::Weekday) && words.classOf(i).weekday == 0;
@@ -44,6 +49,9 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
                 counts.push_back({n.value, n.begin, n.end + 1});
     for (const NumberRead &n : counts) {
         std::size_t i = n.end;
+        // (a count before the Sunday agrees with it, "secunda dominica": "anno domini mºcccºlxº
+        // quarto dominica proxima post festum" ends its year with "quarto")
+        const bool agrees = sunday(at) || words[n.end - 2].key.ends_with('a');
         // tercia dominica quadragesime, dominica prima in quadragesima: the Sundays of Lent,
         // Invocavit the first, Iudica the fifth
         if (const std::size_t lent = LentEnd(words, i); lent > i && n.value >= 1 && n.value <= 5) {
@@ -65,9 +73,11 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
         if (!feast || feast->feast < 0 || words.parted(name)) {
             // dominica prima post octavam Epiphanie: the first Sunday after the octave
             if (const std::optional<FeastNamed> octave = FeastFrom(words, name);
-                post && n.value == 1 && octave && octave->octave > 0 && !words.parted(name)) {
+                post && (n.value == 1 || (agrees && n.value <= MostSundaysAfter)) && octave &&
+                octave->octave > 0 && !words.parted(name)) {
                 ChurchDay day = DayOf(*octave, FeastRelation::WeekdayAfter);
                 day.weekday = 0;
+                day.days = static_cast<std::int16_t>(7 * (n.value - 1));
                 AddChurchDay(words, phrases, at, octave->end, day);
             }
             continue;
@@ -81,9 +91,12 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
                    n.value <= 27) { // after Pentecost, Trinity, Easter (secunda post Pascha)
             day.relation = FeastRelation::WeeksAfter;
             day.days = static_cast<std::int16_t>(7 * n.value);
-        } else if (post && n.value == 1) { // dominica prima post Epiphaniam: the first after it
+        } else if (post && (n.value == 1 || (agrees && n.value <= MostSundaysAfter &&
+                                             f.anchor != FeastAnchor::Advent))) {
+            // dominica prima post Epiphaniam: the first after it; the second a week on
             day.relation = FeastRelation::WeekdayAfter;
             day.weekday = 0;
+            day.days = static_cast<std::int16_t>(7 * (n.value - 1));
         } else {
             continue;
         }
