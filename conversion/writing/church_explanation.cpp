@@ -74,8 +74,8 @@ std::string FeastText(const ChurchDay &day, std::optional<int> year, Reckoning r
     text += " (" + DateText(DayOfMonth{date.month, date.day}, date.year);
     if (feast.anchor == FeastAnchor::Easter && feast.offset != 0)
         text += ", " + std::to_string(feast.offset < 0 ? -feast.offset : feast.offset) +
-                (feast.offset < 0 ? " giorni prima di Pasqua, il " : " giorni dopo Pasqua, il ") +
-                DateText(EasterOf(*year, reckoning));
+                (feast.offset < 0 ? " giorni prima di Pasqua, " : " giorni dopo Pasqua, ") +
+                On(EasterOf(*year, reckoning)); // (l'11 Aprile)
     return text + ")";
 }
 

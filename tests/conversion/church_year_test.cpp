@@ -641,6 +641,10 @@ TEST(ChurchYear, AVigilOnASundayIsWarnedOf) {
     EXPECT_NE(LatinToModern("dominica duodecima post Pentecosten anno 1300", explain)
                   .text.find("la 12ª domenica dopo, il 21 Agosto 1300"),
               std::string::npos);
+    // and Easter's day with its article: "l'11 Aprile"
+    EXPECT_NE(LatinToModern("feria quinta maioris ebdomade 1490", explain)
+                  .text.find("7 giorni prima di Pasqua, l'11 Aprile): il primo giovedì dopo"),
+              std::string::npos);
 }
 
 // "die veneris post festum Trinitatis, ante nativitatem sancti Johannis": a Friday counted from
@@ -1033,6 +1037,14 @@ TEST(ChurchYear, ReadsTheDaysOfEasterWeek) {
                   JulianDayAnswer(easterDay + 35).first);
         EXPECT_EQ(LatinToModern("sabbato ante rogationes" + y, {}).text,
                   JulianDayAnswer(easterDay + 34).first);
+        // Holy Week, "maior hebdomada", the week Palm Sunday begins
+        EXPECT_EQ(LatinToModern("feria tercia maioris ebdomade" + y, {}).text,
+                  JulianDayAnswer(easterDay - 5).first);
+        EXPECT_EQ(LatinToModern("sabbato maioris hebdomadae" + y, {}).text,
+                  JulianDayAnswer(easterDay - 1).first);
+        // a saint's feast's days, its own the first, where "festi" says the days are the feast's
+        EXPECT_EQ(LatinToModern("tertio die festi beati Martini" + y, {}).text,
+                  JulianDayAnswer(JulianDayNumber(year, 11, 13, false)).first);
         // counted on from the three days, or the three alone, no one day
         for (const char *unsaid : {"feria sexta post rogationes", "in crastino rogationum",
                                    "in diebus rogationum", "feria quinta rogationum"})

@@ -283,6 +283,17 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                     AddChurchDay(words, phrases, at, feast->end, day);
                 }
             }
+        // feria tercia maioris ebdomade: a day of Holy Week, the week Palm Sunday begins
+        if (weekday.weekday != 0 && weekday.end + 1 < words.size() && !words.parted(weekday.end) &&
+            !words.parted(weekday.end + 1) && words[weekday.end].key == "maioris" &&
+            IsOneOf(words[weekday.end + 1].key, {"ebdomade", "ebdomadae", "hebdomade", "hebdomadae",
+                                                 "septimane", "septimanae"})) {
+            ChurchDay day;
+            day.feast = static_cast<std::int16_t>(MovableFromEaster(-7));
+            day.relation = FeastRelation::WeekdayAfter;
+            day.weekday = static_cast<std::int8_t>(weekday.weekday);
+            AddChurchDay(words, phrases, at, weekday.end + 2, day);
+        }
         // feria tertia rogationum, feria quarta in rogationibus: one of the Rogation days, Monday
         // to Wednesday, by its weekday
         const std::size_t days =

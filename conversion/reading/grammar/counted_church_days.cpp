@@ -3,7 +3,8 @@
 //   a Sunday counted         dominica N post Pentecosten | Trinitatem | <feast>;
 //                            dominica N Adventus;  secunda dominica quadragesime
 //   days after a feast       tertio die post festum <feast>;  die tertio post <feast>
-//   a day of a feast         tercia die <a movable feast>;  die secundo <a movable feast>
+//   a day of a feast         tercia die <a movable feast>;  die secundo <a movable feast>;
+//                            tertio die festi <a saint>
 #include "counted_church_days.h"
 
 #include "calendar/church_year.h"
@@ -147,10 +148,14 @@ void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
         const bool christmas = named && named->anchor == FeastAnchor::Fixed &&
                                named->day == DayOfMonth{12, 25} &&
                                named->latin == "nativitatis Domini";
+        // (and a saint's where "festi" says the days are the feast's: "tertio die festi beati
+        // Andree", the 2nd of December, as Hungary's chanceries counted)
+        const bool festi = named && named->anchor == FeastAnchor::Fixed &&
+                           IsOneOf(StemAt(words, i, i), {"fest", "fesiuitat"});
         if (named && feast->octave == 0 &&
             ((named->anchor == FeastAnchor::Easter &&
               (named->offset == 0 || named->offset == 49)) ||
-             christmas)) {
+             christmas || festi)) {
             ChurchDay day = DayOf(*feast, FeastRelation::DayOfTheFeast);
             day.days = static_cast<std::int16_t>(n.value - 1);
             AddChurchDay(words, phrases, at, feast->end, day);
