@@ -523,6 +523,12 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"data Nonis II Sextilibus.", tempidex::ErrorDateNotCorrect},
         {"Ex oppido Spalato, anno Saluatoris MDXV, VI. Kalendas Maias.", "26 Aprile 1515"},
         {"Anno christianę salutis MDII, quinto Nonas Martias. Spalati.", "03 Marzo 1502"},
+        // the months as Italy's notaries spelt them after their Italian names, no slip of a
+        // letter, and so read after a comma too
+        {"Die 20, austi, XIII indictione", "20 Agosto"},
+        {"Die 3, agusti, 1478", "03 Agosto 1478"},
+        {"Die 6, octubris, XI indictione 1477", "06 Ottobre 1477"},
+        {"Die 5 de iulio de la XIII indictione", "05 Luglio"},
         // May spelt as Danish and Flemish letters spell it
         {"Datum Roskildis anno incarnacionis mºccºxiiº xiiiiº kalendas may.", "18 Aprile 1212"},
         {"uicesima die mensis may, anno domini 1366", "20 Maggio 1366"},

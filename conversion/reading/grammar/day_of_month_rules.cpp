@@ -67,11 +67,16 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(p);
     };
     // "mensis" or "mense" before the month, or "de mense" as Italian notaries write it: die
-    // duodecimo de mense madii; "mensis" also after a comma: "Die 10, mensis iulii"
+    // duodecimo de mense madii; "mensis" also after a comma: "Die 10, mensis iulii"; and "de"
+    // before the month's name written out, as they and Spain's wrote it: die 5 de iulio
     const auto monthAfter = [&words](std::size_t i) {
         if (i < words.size() && words[i].key == "de" && !words.parted(i) &&
             words.is(i + 1, Kind::Mensis) && !words.parted(i + 1))
             return i + 2;
+        if (i + 1 < words.size() && words[i].key == "de" && !words.parted(i) &&
+            !words.parted(i + 1) && words.classOf(i + 1).month != 0 &&
+            words.classOf(i + 1).wholeMonth)
+            return i + 1;
         const bool mensis =
             words.is(i, Kind::Mensis) && (!words.parted(i) || words[i].text == "mensis");
         return mensis ? i + 1 : i;

@@ -48,6 +48,11 @@ inline constexpr auto MonthNames = std::to_array<MonthName>({
     // The names of Frankish and Lombard scribes: mense madio, kal. genuarius
     {"Madius", "Madi", 5, false, true},
     {"Genuarius", "Genuari", 1, false, true},
+    // and Italy's notaries', after the months' Italian names: mensis agusti, die 28 austi (as
+    // Naples said it), octubris (never cut short of five letters: "aus" is a German word)
+    {"Agustus", "Agust", 8, false, true, 5},
+    {"Austus", "Aust", 8, false, true, 5},
+    {"Octuber", "Octubr", 10, true, true, 5},
     // The abbreviations of German and Danish chanceries: Septbr., Octbr., Novbr., Decbr.
     {"Septbr", "Septbr", 9, true},
     {"Octbr", "Octbr", 10, true},
