@@ -529,6 +529,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Die 3, agusti, 1478", "03 Agosto 1478"},
         {"Die 6, octubris, XI indictione 1477", "06 Ottobre 1477"},
         {"Die 5 de iulio de la XIII indictione", "05 Luglio"},
+        // and the registers' commas before the month, after "mensis" or the last day too
+        {"Die 9 mensis, iulii, II indictione 1484", "09 Luglio 1484"},
+        {"Die ultimo, septembris, XIII inditione", "30 Settembre"},
+        {"die ultimo, Iulio Caesare consule", tempidex::ErrorDateNotCorrect},
         // May spelt as Danish and Flemish letters spell it
         {"Datum Roskildis anno incarnacionis mºccºxiiº xiiiiº kalendas may.", "18 Aprile 1212"},
         {"uicesima die mensis may, anno domini 1366", "20 Maggio 1366"},

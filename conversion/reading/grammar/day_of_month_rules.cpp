@@ -96,12 +96,20 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                 phrases.back().date.fromMonthEnd = true;
         }
     };
+    // A month's name after a comma, as notaries' registers write it ("Die 27, septembris", "Die
+    // 9 mensis, iulii"); but not a name that is also a word ("die X, septem") nor one in the
+    // ablative, which may be a man's ("die XV, Iulio Caesare consule")
+    const auto monthAfterComma = [&words](std::size_t m) {
+        return m < words.size() && words[m].pause && !words[m].gloss &&
+               !IsAlsoAWord(words[m].key) && !words[m].key.ends_with('o');
+    };
     // The month's last day, or the day before it (penultima), said by word `last`; its month
-    // at `i` or after "mensis" there.
+    // at `i` or after "mensis" there, or after a comma (Die ultimo, septembris).
     const auto addLast = [&](std::size_t begin, std::size_t last, std::size_t i) {
         const std::size_t before = phrases.size();
-        add(begin, words[last].key.starts_with("pen") ? 2 : 1, monthAfter(i), monthAfter(i) + 1,
-            true);
+        const std::size_t month = monthAfter(i);
+        const bool comma = monthAfterComma(month) && (month == i || !words.parted(i));
+        add(begin, words[last].key.starts_with("pen") ? 2 : 1, month, month + 1, true, comma);
         if (phrases.size() > before)
             phrases.back().date.fromMonthEnd = true;
     };
@@ -126,13 +134,10 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             words.is(at + 1, Kind::Connective) && !words.parted(at + 1) ? at + 2 : at + 1;
         if (!words.parted(from))
             for (const NumberRead &count : CountsFrom(words, from)) {
-                add(begin, count.value, monthAfter(count.end), monthAfter(count.end) + 1, true);
-                // Die 27, septembris: the month's name after a comma, as notaries' registers
-                // write it; but not a name that is also a word ("die X, septem") nor one in the
-                // ablative, which may be a man's ("die XV, Iulio Caesare consule")
-                if (count.end < words.size() && words[count.end].pause && !words[count.end].gloss &&
-                    !IsAlsoAWord(words[count.end].key) && !words[count.end].key.ends_with('o'))
-                    add(begin, count.value, count.end, count.end + 1, true, true);
+                const std::size_t month = monthAfter(count.end);
+                add(begin, count.value, month, month + 1, true);
+                if (monthAfterComma(month)) // Die 27, septembris; Die 9 mensis, iulii
+                    add(begin, count.value, month, month + 1, true, true);
                 // Bologna's custom: die tertio intrante mense iunio, die secundo exeunte
                 addCountedIn(begin, count.value, count.end);
             }
