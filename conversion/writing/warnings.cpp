@@ -47,10 +47,13 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
     // (a word a letter from a month may be a word of its own: "Marcus", "manus")
     if (notes.readMonth > 0 && !MisspeltByTheNotariesH(notes))
         warn(ExplainMisspeltMonth(notes));
+    // (in the year answered, the other reading is of another day: "feria quarta in media
+    // quadragesima" read as Laetare, no Wednesday)
     if (d.passedOver)
         warn("le parole si leggono anche " +
-             (d.passedOverYear ? "con l'anno " + ModernYearText(*d.passedOverYear)
-                               : std::string("senza anno")) +
+             (d.passedOverYear && d.passedOverYear == d.year ? std::string("in un altro modo")
+              : d.passedOverYear ? "con l'anno " + ModernYearText(*d.passedOverYear)
+                                 : std::string("senza anno")) +
              ", che non dà un giorno esistente e concorde: la risposta è l'altra lettura");
     // a day counted in the Julian calendar after the reform, as its words say: the answer is
     // that calendar's day, and the one the Gregorian gives is said beside it

@@ -641,6 +641,13 @@ TEST(ChurchYear, AVigilOnASundayIsWarnedOf) {
     EXPECT_NE(LatinToModern("dominica duodecima post Pentecosten anno 1300", explain)
                   .text.find("la 12ª domenica dopo, il 21 Agosto 1300"),
               std::string::npos);
+    // Mid-Lent's Wednesday is the Wednesday before Laetare; the reading as Laetare, no
+    // Wednesday, is said as another reading of the same year
+    const tempidex::Answer wednesday =
+        LatinToModern("feria quarta in media quadragesima anno 1300", {});
+    EXPECT_EQ(wednesday.text, "16 Marzo 1300");
+    EXPECT_NE(wednesday.warnings.find("si leggono anche in un altro modo"), std::string::npos)
+        << wednesday.warnings;
     // and Easter's day with its article: "l'11 Aprile"
     EXPECT_NE(LatinToModern("feria quinta maioris ebdomade 1490", explain)
                   .text.find("7 giorni prima di Pasqua, l'11 Aprile): il primo giovedì dopo"),
