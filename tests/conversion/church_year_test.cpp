@@ -228,6 +228,10 @@ TEST(ChurchYear, EveryFixedFeastByEveryRelation) {
 TEST(ChurchYear, RefusesWhatItCannotTellApart) {
     for (const char *clause : {
              "die Veneris post festum sancti Benedicti elevationis anno 1277",
+             // a year whose last ordinal may count the days after the feast, or the feria
+             "anno domini millesimo trecentesimo nono die post festum sancti Martini",
+             "anno domini millesimo quadringentesimo septimo die post festum Pasche",
+             "anno domini millesimo trecentesimo vicesimo secundo feria post festum sancti Martini",
              // the Lord's assumption, the Ascension, in words the table cannot tell from Mary's
              "in festo assumptionis dominice anno 1350",
              "in festo assumptionis domini nostri Iesu Christi anno 1350",
@@ -466,6 +470,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"sabbato Sitientes anno domini MCCCC", "03 Aprile 1400"},
         {"feria quarta cinerum anno 1400", "03 Marzo 1400"},
         {"sabbato sancto anno 1400", "17 Aprile 1400"},
+        // "die post festum", the day after it
+        {"die post festum sancti Martini anno 1300", "12 Novembre 1300"},
         {"in sabbato sancto Pasche anno 1400", "17 Aprile 1400"},
         // the Lord's feast, "dominice" in the genitive before it: no Sunday
         {"anno 1300 in crastino dominice Ascensionis", "20 Maggio 1300"},

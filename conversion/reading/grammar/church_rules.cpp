@@ -35,10 +35,16 @@ Few<WeekdayRead, 4> WeekdaysAt(const Words &words, std::size_t at) {
         for (const NumberRead &n : CountsFrom(words, at + 1))
             if (n.value >= 2 && n.value <= 7)
                 read.push_back({n.value - 1, n.end});
-    if (!words.is(at, Kind::Feria)) // sexta feria
+    // sexta feria, quintam feriam; an ordinal in words agrees with it ("millesimo trecentesimo
+    // vicesimo secundo feria post festum" ends its year with "secundo", and names no feria)
+    const auto agrees = [&words](std::size_t last) {
+        return words.ordinalOf(last) == 0 || words.numeralOf(last) > 0 ||
+               words[last].key.ends_with('a') || words[last].key.ends_with("am");
+    };
+    if (!words.is(at, Kind::Feria))
         for (const NumberRead &n : CountsFrom(words, at))
             if (n.value >= 2 && n.value <= 7 && words.is(n.end, Kind::Feria) &&
-                !words.parted(n.end))
+                !words.parted(n.end) && agrees(n.end - 1))
                 read.push_back({n.value - 1, n.end + 1});
     if (words.is(at, Kind::Weekday)) {
         read.push_back({words.classOf(at).weekday, at + 1});

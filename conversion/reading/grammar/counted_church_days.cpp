@@ -2,7 +2,8 @@
 //
 //   a Sunday counted         dominica N post Pentecosten | Trinitatem | <feast>;
 //                            dominica N Adventus;  secunda dominica quadragesime
-//   days after a feast       tertio die post festum <feast>;  die tertio post <feast>
+//   days after a feast       tertio die post festum <feast>;  die tertio post <feast>;
+//                            die post festum <feast>
 //   a day of a feast         tercia die <a movable feast>;  die secundo <a movable feast>;
 //                            tertio die festi <a saint>
 #include "counted_church_days.h"
@@ -168,6 +169,12 @@ void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
 // So many days after a feast: tertio die post festum, die tertio post Pascha.
 void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
     const bool die = words.is(at, Kind::Die) && !words.parted(at + 1);
+    // die post festum sancti Martini: the day after it, as "in crastino" (and so a year whose
+    // last word may count the days is read both ways: "millesimo trecentesimo nono die post
+    // festum" is 1309's morrow, or nine days after 1300's feast)
+    if (die && at + 1 < words.size() && words[at + 1].key == "post" && !words.parted(at + 2))
+        if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 2))
+            AddChurchDay(words, phrases, at, feast->end, DayOf(*feast, FeastRelation::Morrow));
     bool post = false; // "post" within the next words: else no phrase of this kind begins here
     for (std::size_t i = at + 1; i < words.size() && i <= at + 4 && !post; ++i)
         post = words[i].key == "post";
