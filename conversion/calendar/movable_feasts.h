@@ -51,7 +51,7 @@ inline constexpr auto MovableFeasts = std::to_array<Feast>({
      FeastAnchor::Easter,
      {},
      -42,
-     "invocavit | brandonum | brandones | brandos",
+     "invocavit | invocabit | brandonum | brandones | brandos",
      {},
      "Grotefend I"},
     {"Reminiscere",

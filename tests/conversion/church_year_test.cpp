@@ -472,6 +472,15 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"sabbato sancto anno 1400", "17 Aprile 1400"},
         // "die post festum", the day after it
         {"die post festum sancti Martini anno 1300", "12 Novembre 1300"},
+        // Palm Sunday "in ramis", "in palmis", "Osanna" after "dominica" (alone, no day); Iudica
+        // "de passione"; a weekday of Pentecost's week "in Pentecoste"
+        {"dominica in palmis anno 1300", "03 Aprile 1300"},
+        {"dominica Osanna anno 1300", "03 Aprile 1300"},
+        {"in ramis anno 1300", tempidex::ErrorDateNotCorrect},
+        {"dominica de passione anno 1300", "27 Marzo 1300"},
+        {"dominica Invocabit anno 1300", "28 Febbraio 1300"},
+        {"feria secunda in Pentecoste anno 1300", "30 Maggio 1300"},
+        {"sabbato in Pascha anno 1300", tempidex::ErrorDateNotCorrect},
         {"in sabbato sancto Pasche anno 1400", "17 Aprile 1400"},
         // the Lord's feast, "dominice" in the genitive before it: no Sunday
         {"anno 1300 in crastino dominice Ascensionis", "20 Maggio 1300"},
@@ -704,10 +713,11 @@ TEST(ChurchYear, AWeekdayBetweenTwoFeastsIsTheOneBetweenThemOrNone) {
               "06 Maggio 1267");
 }
 
-// The Sundays of Lent counted: the first is six weeks before Easter, the fifth two; the sixth
-// is Palm Sunday, which charters name, never count. Easter from the tables.
+// The Sundays of Lent counted: the first is six weeks before Easter, the fifth two, the sixth
+// Palm Sunday; there is no seventh. Easter from the tables.
 TEST(ChurchYear, TheSundaysOfLentCountedFromTheTables) {
-    const std::array<std::string_view, 5> counts{"prima", "secunda", "tercia", "quarta", "quinta"};
+    const std::array<std::string_view, 6> counts{"prima",  "secunda", "tercia",
+                                                 "quarta", "quinta",  "sexta"};
     for (int year = 1290; year <= 1310; ++year) {
         const DayOfMonth easter = EasterFromTheTables(year, Reckoning::Historical);
         const long easterJdn = JulianDayNumber(year, easter.month, easter.day, false);
@@ -726,7 +736,7 @@ TEST(ChurchYear, TheSundaysOfLentCountedFromTheTables) {
                 << clause;
         }
     }
-    EXPECT_TRUE(LatinToModern("anno domini 1300, dominica sexta quadragesime", {}).failed);
+    EXPECT_TRUE(LatinToModern("anno domini 1300, dominica septima quadragesime", {}).failed);
     EXPECT_TRUE(LatinToModern("anno domini 1300, feria sexta in quadragesima", {}).failed);
 }
 

@@ -267,9 +267,18 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         // feria secunda Oculi, of the week a Sunday begins (but for its Saturday, which may be
         // the eve); and "feria secunda in ebdomada pasche"
         std::size_t week = weekday.end;
+        // "feria secunda in Pentecoste", of the feast's week too (Easter's and Pentecost's; not
+        // its Saturday, which "sabbato in Pascha" may make the eve)
         if (week + 1 < words.size() && words[week].key == "in" && !words.parted(week + 1) &&
             IsOneOf(words[week + 1].key, {"ebdomada", "hebdomada", "septimana"}))
             week += 2;
+        else if (const std::optional<FeastNamed> in =
+                     week + 1 < words.size() && words[week].key == "in" &&
+                             !words.parted(week + 1) && weekday.weekday != 6
+                         ? FeastFrom(words, week + 1)
+                         : std::nullopt;
+                 in && in->octave == 0 && IsWeekOf(in->feast))
+            ++week;
         if (!words.parted(week) && weekday.weekday != 0)
             if (const std::optional<FeastNamed> feast = FeastFrom(words, week);
                 feast && feast->octave == 0 &&

@@ -55,8 +55,8 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
         // quarto dominica proxima post festum" ends its year with "quarto")
         const bool agrees = sunday(at) || words[n.end - 2].key.ends_with('a');
         // tercia dominica quadragesime, dominica prima in quadragesima: the Sundays of Lent,
-        // Invocavit the first, Iudica the fifth
-        if (const std::size_t lent = LentEnd(words, i); lent > i && n.value >= 1 && n.value <= 5) {
+        // Invocavit the first, Iudica the fifth, Palm Sunday the sixth
+        if (const std::size_t lent = LentEnd(words, i); lent > i && n.value >= 1 && n.value <= 6) {
             ChurchDay day;
             day.feast = static_cast<std::int16_t>(SundayOfLent(n.value));
             AddChurchDay(words, phrases, at, lent, day);

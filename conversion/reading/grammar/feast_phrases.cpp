@@ -212,14 +212,22 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
             return std::nullopt; // (a Sunday of Lent's, from Invocavit to Palm Sunday)
         return FeastNamed{named->feast, named->end, octave};
     }
-    // dominica passionis, dominica in passione Domini: Iudica, the fifth Sunday of Lent. (Not
-    // without "dominica": the Lord's Passion alone may be Good Friday's.)
+    // dominica passionis, dominica in (de) passione Domini: Iudica, the fifth Sunday of Lent.
+    // (Not without "dominica": the Lord's Passion alone may be Good Friday's.)
+    if (sunday && i + 1 < words.size() && words[i].key == "de" && !words.parted(i + 1) &&
+        words[i + 1].key == "passione")
+        ++i;
     if (sunday && i < words.size() && (words[i].key == "passionis" || words[i].key == "passione")) {
         const bool domini = i + 1 < words.size() && !words.parted(i + 1) &&
                             (words[i + 1].key == "domini" || words[i + 1].key == "dni");
         return FeastNamed{static_cast<int>(SundayOfLent(5)), i + (domini ? 2 : 1), octave};
     }
     const std::optional<FeastRead> feast = FeastAt(words, i, season);
+    // dominica in ramis, in palmis, Osanna: Palm Sunday, where no longer name is read (the words
+    // alone name no day: "in ramis" may be a wood's boughs)
+    if (sunday && !feast && i < words.size() &&
+        IsOneOf(words[i].key, {"ramis", "palmis", "osanna", "hosanna"}))
+        return FeastNamed{static_cast<int>(SundayOfLent(6)), i + 1, octave};
     // dominica in media quadragesima: mid-Lent's Sunday, Laetare
     if (sunday && feast && feast->feast == static_cast<int>(MovableFromEaster(MidLent)))
         return FeastNamed{static_cast<int>(MovableFromEaster(Laetare)), feast->end, octave};
