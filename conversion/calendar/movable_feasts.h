@@ -241,7 +241,7 @@ inline constexpr auto MovableFeasts = std::to_array<Feast>({
      FeastAnchor::Advent,
      {},
      1,
-     "adventus | ad te levavi",
+     "adventus | adventus domini | ad te levavi",
      {},
      "Grotefend I"},
     {"secunda Adventus",

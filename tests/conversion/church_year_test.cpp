@@ -470,6 +470,9 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"sabbato Sitientes anno domini MCCCC", "03 Aprile 1400"},
         {"feria quarta cinerum anno 1400", "03 Marzo 1400"},
         {"sabbato sancto anno 1400", "17 Aprile 1400"},
+        // a year by its form right after the feast's last word: "apostolorum", "Domini"
+        {"in festo Petri et Pauli apostolorum 1320", "29 Giugno 1320"},
+        {"dominica prima Adventus Domini 1320", "30 Novembre 1320"},
         // "die post festum", the day after it
         {"die post festum sancti Martini anno 1300", "12 Novembre 1300"},
         // Palm Sunday "in ramis", "in palmis", "Osanna" after "dominica" (alone, no day); Iudica
