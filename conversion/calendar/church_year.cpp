@@ -179,10 +179,18 @@ std::optional<long> FixedOfChurchDay(const ChurchDay &day, int year, Reckoning r
         !IsDayOfTheCalendar({year, named.day.month, named.day.day}, reckoning))
         return std::nullopt;
     const long feast = FixedOfFeast(named, year, reckoning) + day.octave;
-    // The Sundays after Pentecost end where Advent begins.
+    // The Sundays after Pentecost end where Advent begins, and those after Epiphany where
+    // Septuagesima does.
     if (day.relation == FeastRelation::WeeksAfter &&
         feast + day.days >= FixedOfFeast(Feasts()[FirstSundayOfAdvent()], year, reckoning))
         return std::nullopt;
+    constexpr int septuagesima = -63; // days from Easter
+    if (day.relation == FeastRelation::WeekdayAfter && day.weekday == 0 && day.days > 0 &&
+        named.anchor == FeastAnchor::Fixed && named.day == DayOfMonth{1, 6})
+        if (const std::optional<long> sunday = Related(day, feast);
+            sunday &&
+            *sunday >= FixedOfFeast(Feasts()[MovableFromEaster(septuagesima)], year, reckoning))
+            return std::nullopt;
     return Bounded(day, Related(day, feast), year, reckoning);
 }
 

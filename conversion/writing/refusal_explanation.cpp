@@ -88,7 +88,8 @@ std::string ExplainNoDay(const Dating &d) {
     case NoDay::FeastNotThatYear:
         return ExplainChurchDay(d) + ": quell'anno non c'è (i giorni dal 5 al 14 ottobre 1582 "
                                      "la riforma li tolse; le domeniche dopo Pentecoste finiscono "
-                                     "con l'Avvento)";
+                                     "con l'Avvento, quelle dopo l'Epifania con la "
+                                     "Settuagesima)";
     case NoDay::NoneBetween:
         return ExplainChurchDay(d) + ": quell'anno tra le due feste non cade un solo giorno così";
     case NoDay::FeastInAnotherStyle: {

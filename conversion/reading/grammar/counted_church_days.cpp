@@ -150,9 +150,11 @@ void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
                                named->day == DayOfMonth{12, 25} &&
                                named->latin == "nativitatis Domini";
         // (and a saint's where "festi" says the days are the feast's: "tertio die festi beati
-        // Andree", the 2nd of December, as Hungary's chanceries counted)
+        // Andree", the 2nd of December, as Hungary's chanceries counted; not "die festo", the
+        // feast's day, after a year's last ordinal: "anno MCCCLX quarto die festo omnium
+        // sanctorum")
         const bool festi = named && named->anchor == FeastAnchor::Fixed &&
-                           IsOneOf(StemAt(words, i, i), {"fest", "fesiuitat"});
+                           IsOneOf(words[i].key, {"festi", "festiuitatis"});
         if (named && feast->octave == 0 &&
             ((named->anchor == FeastAnchor::Easter &&
               (named->offset == 0 || named->offset == 49)) ||

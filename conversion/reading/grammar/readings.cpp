@@ -124,8 +124,9 @@ bool KnowsAFeast(const Words &words, std::size_t begin, std::size_t end) {
 
 // The words of a day named by a feast that no phrase reads, beside a date that is read: "in
 // festo beati Germani. Nulli ergo ... Data III Idus Februarii". Nothing where every such day
-// is read.
-std::string_view UnreadFeast(const Words &words, const Phrases &phrases) {
+// is read. `holdsADate`: whether a date read begins among them, the day they count from ("in
+// crastino sabbati in albis"): then the date read is not the day the line names.
+std::string_view UnreadFeast(const Words &words, const Phrases &phrases, bool &holdsADate) {
     Coverage taken;
     for (const Phrase &p : phrases)
         taken.add(p.begin, p.end);
@@ -133,8 +134,13 @@ std::string_view UnreadFeast(const Words &words, const Phrases &phrases) {
     // Ignotum")
     for (std::size_t i = 0; i < words.size(); ++i)
         if (const std::optional<FeastWords> feast = FeastWordsAt(words, i);
-            feast && !taken[feast->counts])
+            feast && !taken[feast->counts]) {
+            holdsADate = std::any_of(phrases.begin(), phrases.end(), [&](const Phrase &p) {
+                return p.kind == PhraseKind::Date && p.begin > feast->counts &&
+                       p.begin < feast->end;
+            });
             return words.written(feast->begin, feast->end);
+        }
     return {};
 }
 
@@ -419,9 +425,17 @@ LineReading ChooseReadings(const Words &words, const Phrases &phrases,
         line.fault = fault->fault;
         line.faultText = fault->text;
         line.readings = {};
-    } else if (const std::string_view feast = UnreadFeast(words, phrases); !feast.empty()) {
-        for (DateReading &reading : line.readings)
-            reading.notes.unreadFeast = feast;
+    } else {
+        bool holdsADate = false;
+        const std::string_view feast = UnreadFeast(words, phrases, holdsADate);
+        if (holdsADate) {
+            line.fault = LineFault::Feast;
+            line.faultText = feast;
+            line.readings = {};
+        } else if (!feast.empty()) {
+            for (DateReading &reading : line.readings)
+                reading.notes.unreadFeast = feast;
+        }
     }
     return line;
 }

@@ -314,8 +314,9 @@ bool Words::readOrdinalNoTableKnows(std::size_t i) {
     const Token &t = m_tokens[i];
     // (a count cut short that names no one count is refused, not read as a misspelling: MCC
     // nonag. is no nono)
+    // (nor "septimane", the week: feria tercia maioris septimane)
     if (w.word.kinds != 0 || w.word.month != 0 || t.gloss || t.key.size() < 4 || w.digits > 0 ||
-        w.unreadable == Unreadable::Anywhere)
+        w.unreadable == Unreadable::Anywhere || t.key.starts_with("septiman"))
         return false;
     const auto numberAt = [this](std::size_t j) {
         return j < size() && !m_tokens[j].gloss &&
