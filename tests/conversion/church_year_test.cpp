@@ -475,6 +475,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"sabbato sancto anno 1400", "17 Aprile 1400"},
         // a year by its form right after the feast's last word: "apostolorum", "Domini"
         {"in festo Petri et Pauli apostolorum 1320", "29 Giugno 1320"},
+        // the Greater Litany, St Mark's day, in the i-ablative too
+        {"in letania maiori anno 1300", "25 Aprile 1300"},
         {"dominica prima Adventus Domini 1320", "30 Novembre 1320"},
         // "die festo", the feast's day, is no count of its days after a year's last ordinal
         {"anno MCCCLX quarto die festo omnium sanctorum", "01 Novembre 1364"},
@@ -1083,6 +1085,10 @@ TEST(ChurchYear, ReadsTheDaysOfEasterWeek) {
                   JulianDayAnswer(easterDay - 5).first);
         EXPECT_EQ(LatinToModern("sabbato maioris hebdomadae" + y, {}).text,
                   JulianDayAnswer(easterDay - 1).first);
+        EXPECT_EQ(LatinToModern("feria quarta in ebdomada maiori" + y, {}).text,
+                  JulianDayAnswer(easterDay - 4).first);
+        EXPECT_EQ(LatinToModern("dominica maioris ebdomade" + y, {}).text,
+                  JulianDayAnswer(easterDay - 7).first);
         // (septimana, the week, is no ordinal misspelt)
         const tempidex::Answer week =
             LatinToModern("feria tercia maioris septimane " + std::to_string(year), {});

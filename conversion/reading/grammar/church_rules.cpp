@@ -86,6 +86,22 @@ std::optional<RelatedFeast> RelatedFeastAt(const Words &words, std::size_t at, b
                                                         : FeastRelation::WeekdayBefore};
 }
 
+// Where the words naming Holy Week from word `at` end ("maioris ebdomade", "in ebdomada
+// maiori", "hebdomade maioris"): `at` itself where none begin there.
+std::size_t HolyWeekEnd(const Words &words, std::size_t at) {
+    const std::size_t from = at < words.size() && words[at].key == "in" ? at + 1 : at;
+    if (from + 1 >= words.size() || words.parted(from) || words.parted(from + 1))
+        return at;
+    const auto greater = [&words](std::size_t i) {
+        return IsOneOf(words[i].key, {"maioris", "maiori", "maiore"});
+    };
+    const auto week = [&words](std::size_t i) {
+        return IsOneOf(words[i].key, {"ebdomada", "ebdomade", "ebdomadae", "hebdomada", "hebdomade",
+                                      "hebdomadae", "septimana", "septimane", "septimanae"});
+    };
+    return (greater(from) && week(from + 1)) || (week(from) && greater(from + 1)) ? from + 2 : at;
+}
+
 // Where "quatuor temporum", the Ember days, written between a weekday and the feast it is counted
 // from (feria quarta quatuor temporum post Lucie), ends: `at` itself where it is not written.
 std::size_t PastTheEmberDays(const Words &words, std::size_t at) {
@@ -298,16 +314,16 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                     AddChurchDay(words, phrases, at, feast->end, day);
                 }
             }
-        // feria tercia maioris ebdomade: a day of Holy Week, the week Palm Sunday begins
-        if (weekday.weekday != 0 && weekday.end + 1 < words.size() && !words.parted(weekday.end) &&
-            !words.parted(weekday.end + 1) && words[weekday.end].key == "maioris" &&
-            IsOneOf(words[weekday.end + 1].key, {"ebdomade", "ebdomadae", "hebdomade", "hebdomadae",
-                                                 "septimane", "septimanae"})) {
+        // feria tercia maioris ebdomade, in ebdomada maiori: a day of Holy Week, the week Palm
+        // Sunday begins (its Sunday Palm Sunday)
+        if (const std::size_t week = HolyWeekEnd(words, weekday.end); week > weekday.end) {
             ChurchDay day;
             day.feast = static_cast<std::int16_t>(MovableFromEaster(-7));
-            day.relation = FeastRelation::WeekdayAfter;
-            day.weekday = static_cast<std::int8_t>(weekday.weekday);
-            AddChurchDay(words, phrases, at, weekday.end + 2, day);
+            if (weekday.weekday != 0) {
+                day.relation = FeastRelation::WeekdayAfter;
+                day.weekday = static_cast<std::int8_t>(weekday.weekday);
+            }
+            AddChurchDay(words, phrases, at, week, day);
         }
         // feria tertia rogationum, feria quarta in rogationibus: one of the Rogation days, Monday
         // to Wednesday, by its weekday
