@@ -475,6 +475,9 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"sabbato sancto anno 1400", "17 Aprile 1400"},
         // a year by its form right after the feast's last word: "apostolorum", "Domini"
         {"in festo Petri et Pauli apostolorum 1320", "29 Giugno 1320"},
+        // a letter's place in the vernacular before "die": no word that moves the day
+        {"Stockholm die Jacobi Apostoli Anno Domini 1530", "25 Luglio 1530"},
+        {"Translationis die sancti Martini anno 1300", tempidex::ErrorDateNotCorrect},
         // the Greater Litany, St Mark's day, in the i-ablative too
         {"in letania maiori anno 1300", "25 Aprile 1300"},
         {"dominica prima Adventus Domini 1320", "30 Novembre 1320"},

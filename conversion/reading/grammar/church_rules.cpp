@@ -138,6 +138,13 @@ bool IsTheEmberDay(const RelatedFeast &feast, int weekday) {
            index == MovableFromEaster(49);
 }
 
+// Whether a name ends as no Latin case does, as a place in the vernacular ("Stockholm die
+// Jacobi Apostoli"): in a consonant, not in -s or -um.
+bool VernacularName(std::string_view key) {
+    return !key.empty() && std::string_view("aeiouys").find(key.back()) == std::string_view::npos &&
+           !key.ends_with("um");
+}
+
 } // namespace
 
 void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
@@ -156,10 +163,10 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // "ipso die" is the day itself; so is "die" after the place of a verb of dating (Datum
     // Lundis die beati Laurentii). Any other word before it may move the day (altera die).
     // (a place of one word or two: Datum Colonie Agrippine die sancte Magdalene; or a letter's
-    // place that begins the line, in the locative of the first declension: "Genevae die
-    // pentecostes". Not one in -is, where the feasts' own words end (Translationis die sancti
-    // Martini), nor a word that moves the day a scribe may spell so: "Crastinae", "Secutae",
-    // "Vigilae")
+    // place that begins the line or follows a comma, in the locative of the first declension:
+    // "Genevae die pentecostes", or in the vernacular: "Stockholm die Jacobi". Not one in -is,
+    // where the feasts' own words end (Translationis die sancti Martini), nor a word that moves the
+    // day a scribe may spell so: "Crastinae", "Secutae", "Vigilae")
     const auto name = [&words](std::size_t i) { return words.nameLike(i) && !words.parted(i); };
     const auto movesTheDay = [&words](std::size_t i) {
         constexpr auto stems = std::to_array<std::string_view>(
@@ -176,8 +183,8 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
         return (i >= 1 && name(i) &&
                 (words.is(i - 1, Kind::Given) ||
                  (i >= 2 && name(i - 1) && words.is(i - 2, Kind::Given)))) ||
-               (i == 0 && name(0) && !words[0].dotted && words[0].key.ends_with("ae") &&
-                !movesTheDay(0));
+               ((i == 0 || words[i].pause) && words.nameLike(i) && !words[i].dotted &&
+                !movesTheDay(i) && (words[i].key.ends_with("ae") || VernacularName(words[i].key)));
     };
     const bool begins = at == 0 || words[at].pause || words.is(at - 1, Kind::Given) ||
                         words.mayBeNumber(at - 1) || words[at - 1].key == "ipso" ||
