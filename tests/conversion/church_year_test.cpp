@@ -231,9 +231,13 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              // a day counted from a day whose relation is not read: no answer for the inner day
              "in crastino sabbati in albis anno 1322",
              "in vigilia ferie tercie rogationum anno 1289",
+             "in vigilia ferie quinte in cena domini 1320",
+             "die post sabbatum in albis 1320",
              // a year whose last ordinal may count the days after the feast, or the feria
              "anno domini millesimo trecentesimo nono die post festum sancti Martini",
              "anno domini millesimo quadringentesimo septimo die post festum Pasche",
+             "anno domini millesimo trecentesimo quinquagesimo die post festum Pasche",
+             "anno domini millesimo trecentesimo primo die festi sancti Andree",
              "anno domini millesimo trecentesimo vicesimo secundo feria post festum sancti Martini",
              // the Lord's assumption, the Ascension, in words the table cannot tell from Mary's
              "in festo assumptionis dominice anno 1350",
@@ -483,6 +487,8 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
         {"dominica prima Adventus Domini 1320", "30 Novembre 1320"},
         // "die festo", the feast's day, is no count of its days after a year's last ordinal
         {"anno MCCCLX quarto die festo omnium sanctorum", "01 Novembre 1364"},
+        {"tertio die festo beati Andree 1320", "02 Dicembre 1320"},
+        {"primo die festi sancti Andree 1300", "30 Novembre 1300"},
         // "die post festum", the day after it
         {"die post festum sancti Martini anno 1300", "12 Novembre 1300"},
         // Palm Sunday "in ramis", "in palmis", "Osanna" after "dominica" (alone, no day); Iudica

@@ -108,6 +108,10 @@ void CountedSunday(const Words &words, std::size_t at, Phrases &phrases) {
 
 namespace {
 
+// The most days counted from a feast. A year's last ordinal before "die" is read as a count
+// this far too, so that the line is read both ways ("millesimo trecentesimo primo die festi").
+constexpr int MostDaysCounted = 40;
+
 // Where the words after a count of days go on: past "die" after the count (tertio die), right
 // after it where "die" came before it (die tertio); nothing where no "die" is written.
 std::optional<std::size_t> PastTheDay(const Words &words, const NumberRead &n, bool die) {
@@ -138,7 +142,7 @@ void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
         const std::size_t i = *past;
         // (an ordinal in words alone: "die tertio" or "tertia die"; no numeral, which a year
         // may end with)
-        if (i >= words.size() || words.parted(i) || n.value < 2 || n.value > 8 ||
+        if (i >= words.size() || words.parted(i) || n.value < 1 || n.value > MostDaysCounted ||
             words.ordinalOf(n.begin) == 0 || words.numeralOf(n.begin) > 0 ||
             IsOneOf(words[i].key,
                     {"dominica", "dominico", "dominice", "sancto", "sacro", "sancta"}))
@@ -150,11 +154,15 @@ void DayOfAFeast(const Words &words, std::size_t at, Phrases &phrases) {
                                named->day == DayOfMonth{12, 25} &&
                                named->latin == "nativitatis Domini";
         // (and a saint's where "festi" says the days are the feast's: "tertio die festi beati
-        // Andree", the 2nd of December, as Hungary's chanceries counted; not "die festo", the
-        // feast's day, after a year's last ordinal: "anno MCCCLX quarto die festo omnium
-        // sanctorum")
+        // Andree", the 2nd of December, as Hungary's chanceries counted; "die festo", the
+        // feast's day, too, but for an ordinal after a year's number, which ends the year:
+        // "anno MCCCLX quarto die festo omnium sanctorum")
+        const bool afterANumber =
+            n.begin >= 1 && !words[n.begin].pause &&
+            (words.mayBeNumber(n.begin - 1) || words.numeralOf(n.begin - 1) > 0);
         const bool festi = named && named->anchor == FeastAnchor::Fixed &&
-                           IsOneOf(words[i].key, {"festi", "festiuitatis"});
+                           (IsOneOf(words[i].key, {"festi", "festiuitatis"}) ||
+                            (words[i].key == "festo" && !afterANumber));
         if (named && feast->octave == 0 &&
             ((named->anchor == FeastAnchor::Easter &&
               (named->offset == 0 || named->offset == 49)) ||
@@ -174,7 +182,12 @@ void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
     // die post festum sancti Martini: the day after it, as "in crastino" (and so a year whose
     // last word may count the days is read both ways: "millesimo trecentesimo nono die post
     // festum" is 1309's morrow, or nine days after 1300's feast)
-    if (die && at + 1 < words.size() && words[at + 1].key == "post" && !words.parted(at + 2))
+    // (after an ordinal of forty and more, which may end a year or count the days, as no count
+    // read here does, nothing is read: "millesimo trecentesimo quinquagesimo die post festum
+    // Pasche" may be the fiftieth day after 1300's Easter)
+    const bool afterATen = at >= 1 && !words[at].pause && words.ordinalOf(at - 1) >= 40;
+    if (die && !afterATen && at + 1 < words.size() && words[at + 1].key == "post" &&
+        !words.parted(at + 2))
         if (const std::optional<FeastNamed> feast = FeastFrom(words, at + 2))
             AddChurchDay(words, phrases, at, feast->end, DayOf(*feast, FeastRelation::Morrow));
     bool post = false; // "post" within the next words: else no phrase of this kind begins here
@@ -188,7 +201,7 @@ void DaysAfterAFeast(const Words &words, std::size_t at, Phrases &phrases) {
             continue;
         const std::size_t i = *past;
         if (i >= words.size() || words[i].key != "post" || words.parted(i) || words.parted(i + 1) ||
-            n.value > 40)
+            n.value > MostDaysCounted)
             continue;
         if (const std::optional<FeastNamed> feast = FeastFrom(words, i + 1)) {
             ChurchDay day = DayOf(*feast, FeastRelation::DaysAfter);

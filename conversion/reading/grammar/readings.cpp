@@ -94,6 +94,9 @@ std::optional<FeastWords> FeastWordsAt(const Words &words, std::size_t i) {
                 IsOneOf(words[i + 1].key, {"sancti", "sancte", "sanctae", "sanctorum", "beati",
                                            "beate", "beatae", "beatorum", "s"}))) {
         counts = i;
+    } else if (words.is(i, Kind::Die) && i + 1 < words.size() && !words.parted(i + 1) &&
+               (words[i + 1].key == "post" || words[i + 1].key == "ante")) {
+        counts = i + 1; // die post sabbatum in albis: the day after the day named
     } else if (words.is(i, Kind::Weekday) || words.is(i, Kind::Feria) ||
                words.is(i, Kind::DayName)) {
         for (std::size_t j = i + 1; j < words.size() && j <= i + 3 && !words.parted(j) && !counts;
@@ -136,8 +139,8 @@ std::string_view UnreadFeast(const Words &words, const Phrases &phrases, bool &h
         if (const std::optional<FeastWords> feast = FeastWordsAt(words, i);
             feast && !taken[feast->counts]) {
             holdsADate = std::any_of(phrases.begin(), phrases.end(), [&](const Phrase &p) {
-                return p.kind == PhraseKind::Date && p.begin > feast->counts &&
-                       p.begin < feast->end;
+                return (p.kind == PhraseKind::Date || p.kind == PhraseKind::Weekday) &&
+                       p.begin > feast->counts && p.begin < feast->end;
             });
             return words.written(feast->begin, feast->end);
         }
