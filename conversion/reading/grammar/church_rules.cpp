@@ -6,8 +6,11 @@
 //   a weekday by a feast     feria N | N feria | die Lunae | dominica | sabbato [proxima]
 //                            [quatuor temporum] post | ante [festum | dominicam [qua cantatur]]
 //                            <feast>;
-//                            feria N Paschae | Pentecostes: a day of that week
+//                            feria N [in] Paschae | Pentecostes: a day of that week;
+//                            feria N maioris ebdomade (Holy Week); feria N rogationum;
+//                            sabbato in albis
 //   a Sunday by its name     dominica [in] <a Sunday's name>: dominica Invocavit, in ramis palmarum
+//   the Rogation days        in rogationibus | in diebus rogationum (a span)
 // (and the Sundays and days counted from a feast, counted_church_days.cpp)
 #include "calendar/church_year.h"
 #include "counted_church_days.h"
@@ -143,6 +146,39 @@ bool IsTheEmberDay(const RelatedFeast &feast, int weekday) {
 bool VernacularName(std::string_view key) {
     return !key.empty() && std::string_view("aeiouys").find(key.back()) == std::string_view::npos &&
            !key.ends_with("um");
+}
+
+// A day of a week that has a name of its own, by its weekday: Holy Week (feria tercia maioris
+// ebdomade, in ebdomada maiori), the week Palm Sunday begins; the Rogation days (feria tertia
+// rogationum, feria quarta in rogationibus), Monday to Wednesday.
+void DayOfANamedWeek(const Words &words, std::size_t at, const WeekdayRead &weekday,
+                     Phrases &phrases) {
+    // feria tercia maioris ebdomade, in ebdomada maiori: a day of Holy Week, the week Palm
+    // Sunday begins (its Sunday Palm Sunday)
+    if (const std::size_t week = HolyWeekEnd(words, weekday.end); week > weekday.end) {
+        ChurchDay day;
+        day.feast = static_cast<std::int16_t>(SundayOfLent(6));
+        if (weekday.weekday != 0) {
+            day.relation = FeastRelation::WeekdayAfter;
+            day.weekday = static_cast<std::int8_t>(weekday.weekday);
+        }
+        AddChurchDay(words, phrases, at, week, day);
+    }
+    // feria tertia rogationum, feria quarta in rogationibus: one of the Rogation days, Monday
+    // to Wednesday, by its weekday
+    const std::size_t days =
+        weekday.end + (weekday.end + 1 < words.size() && words[weekday.end].key == "in" &&
+                       !words.parted(weekday.end + 1));
+    if (const std::optional<FeastNamed> feast = FeastFrom(words, days);
+        feast && !words.parted(days) && feast->octave == 0 && IsSpanOfDays(feast->feast)) {
+        const Feast &f = Feasts()[static_cast<std::size_t>(feast->feast)];
+        const int nth = weekday.weekday - WeekdayOfMovable(f);
+        if (nth >= 0 && nth < DaysOfFeast(f)) {
+            ChurchDay day = DayOf(*feast, FeastRelation::DayOfTheFeast);
+            day.days = static_cast<std::int16_t>(nth);
+            AddChurchDay(words, phrases, at, feast->end, day);
+        }
+    }
 }
 
 } // namespace
@@ -321,32 +357,7 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                     AddChurchDay(words, phrases, at, feast->end, day);
                 }
             }
-        // feria tercia maioris ebdomade, in ebdomada maiori: a day of Holy Week, the week Palm
-        // Sunday begins (its Sunday Palm Sunday)
-        if (const std::size_t week = HolyWeekEnd(words, weekday.end); week > weekday.end) {
-            ChurchDay day;
-            day.feast = static_cast<std::int16_t>(MovableFromEaster(-7));
-            if (weekday.weekday != 0) {
-                day.relation = FeastRelation::WeekdayAfter;
-                day.weekday = static_cast<std::int8_t>(weekday.weekday);
-            }
-            AddChurchDay(words, phrases, at, week, day);
-        }
-        // feria tertia rogationum, feria quarta in rogationibus: one of the Rogation days, Monday
-        // to Wednesday, by its weekday
-        const std::size_t days =
-            weekday.end + (weekday.end + 1 < words.size() && words[weekday.end].key == "in" &&
-                           !words.parted(weekday.end + 1));
-        if (const std::optional<FeastNamed> feast = FeastFrom(words, days);
-            feast && !words.parted(days) && feast->octave == 0 && IsSpanOfDays(feast->feast)) {
-            const Feast &f = Feasts()[static_cast<std::size_t>(feast->feast)];
-            const int nth = weekday.weekday - WeekdayOfMovable(f);
-            if (nth >= 0 && nth < DaysOfFeast(f)) {
-                ChurchDay day = DayOf(*feast, FeastRelation::DayOfTheFeast);
-                day.days = static_cast<std::int16_t>(nth);
-                AddChurchDay(words, phrases, at, feast->end, day);
-            }
-        }
+        DayOfANamedWeek(words, at, weekday, phrases);
         if (words.parted(j) || (key != "post" && key != "ante")) {
             // dominica Invocavit, dominica in ramis palmarum: the Sunday so named
             if (weekday.weekday == 0 && weekday.end == at + 1)
