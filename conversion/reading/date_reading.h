@@ -56,6 +56,7 @@ enum class YearElsewhere : std::uint8_t {
     Reign,       // pontificatus nostri anno nono, regni nostri anno XIII
     Anno,        // Ao. IX: a year of a reign or pontificate, or of an era nobody names
     AsAbove,     // anno ut supra, eodem anno
+    Below,       // anno infrascripto: the year written further on
     World,       // anno mundi
     Anniversary, // decimo a Dogmatica Definitione: a count from an event
     NoCentury,   // 18 Novembris 89, VI Novembris LXXVIII: a year written without its century

@@ -66,6 +66,8 @@ std::string ElsewhereNote(const ClauseNotes &notes) {
                "forma, 1524 o MDXXIV): l'anno non è calcolato";
     case YearElsewhere::AsAbove:
         return "l'anno è quello scritto prima, " + words + ": non è calcolato";
+    case YearElsewhere::Below:
+        return "l'anno è quello scritto più avanti, " + words + ": non è calcolato";
     case YearElsewhere::World:
         return words + " è un anno dalla creazione del mondo: non è calcolato";
     case YearElsewhere::Anniversary:

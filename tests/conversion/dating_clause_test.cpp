@@ -529,6 +529,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Die 3, agusti, 1478", "03 Agosto 1478"},
         {"Die 6, octubris, XI indictione 1477", "06 Ottobre 1477"},
         {"Die 5 de iulio de la XIII indictione", "05 Luglio"},
+        // a year written further on, "anno infrascripto", is not computed
+        {"quinto decimo kalendas madii anno infrascripto", "17 Aprile"},
         // and the registers' commas before the month, after "mensis" or the last day too
         {"Die 9 mensis, iulii, II indictione 1484", "09 Luglio 1484"},
         {"Die ultimo, septembris, XIII inditione", "30 Settembre"},

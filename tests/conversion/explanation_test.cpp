@@ -61,6 +61,10 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
                                "Dicembre"},
         {"a. d. VIII Id. Mai.", "08 Maggio\ta. d. VIII Id. Mai. è l'8° giorno prima delle idi di "
                                 "Maggio (15 Maggio), contando entrambi i giorni: 8 Maggio"},
+        // The year written further on is said, and not computed.
+        {"die tertio mensis iulii anno infrascripto",
+         "03 Luglio\tgiorno 3 del mese, contato dal primo: il 3 Luglio; l'anno è quello scritto "
+         "più avanti, «anno infrascripto»: non è calcolato"},
         {"postridie Idus Martias",
          "16 Marzo\tpostridie Id. Mar. è il giorno dopo le idi di Marzo (15 Marzo): 16 Marzo"},
         {"Non. Oct. 1582", "ERRORE - Data Inesistente\til 7 Ottobre 1582 non esiste: nel "

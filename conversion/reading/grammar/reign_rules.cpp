@@ -247,8 +247,12 @@ void YearElsewhereRule(const Words &words, std::size_t at, Phrases &phrases) {
         const bool ut =
             j < words.size() && !words.parted(j) &&
             (words[j].text == "ut" || words[j].text == "quo" || words[j].text == "quibus");
-        if (words.is(j + (ut ? 1 : 0), Kind::AsAbove) && !words.parted(j + (ut ? 1 : 0)))
-            phrases.push_back(ElsewherePhrase(YearElsewhere::AsAbove, at, j + (ut ? 2 : 1)));
+        // (and anno infrascripto, the year written further on)
+        if (const std::size_t as = j + (ut ? 1 : 0);
+            words.is(as, Kind::AsAbove) && !words.parted(as))
+            phrases.push_back(ElsewherePhrase(
+                words[as].key.starts_with("infra") ? YearElsewhere::Below : YearElsewhere::AsAbove,
+                at, as + 1));
         // anno mundi VIDCCC: a year of the world, not of ours
         if (words.is(i, Kind::World) && !words.parted(i))
             for (const YearNumber &number : YearNumbersFrom(words, i + 1))

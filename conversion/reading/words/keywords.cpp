@@ -221,6 +221,9 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"indit", Kind::Indiction},
     {"inditione", Kind::Indiction},
     {"infra", Kind::In},
+    {"infrascripta", Kind::AsAbove}, // anno infrascripto: the year written below
+    {"infrascriptis", Kind::AsAbove},
+    {"infrascripto", Kind::AsAbove},
     {"inter", Kind::NearHour}, // inter terciam et nonam
     {"iovis", Kind::DayName, 4},
     {"itaque", Kind::Connective},

@@ -52,7 +52,7 @@ enum class Kind : std::uint8_t {
     Given,      // datum, actum, scriptum: the date of the document
     Received,   // acc., accepta: the day a law reached its province
     Posted,     // pp., proposita, lecta: the day it was posted or read
-    AsAbove,    // supra, eodem, praedicto: the year written before
+    AsAbove,    // supra, eodem, praedicto: the year written before (infrascripto: after)
     Diei,       // hora diei tertia
     Noctis,     //
     EraStart,   // how an era's spelling begins: a, ad, p, post (number_phrases.h)
