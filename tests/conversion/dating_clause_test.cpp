@@ -529,6 +529,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Die 3, agusti, 1478", "03 Agosto 1478"},
         {"Die 6, octubris, XI indictione 1477", "06 Ottobre 1477"},
         {"Die 5 de iulio de la XIII indictione", "05 Luglio"},
+        // a year in title case: a name's shape after the year's numeral may be its units
+        // (Viiio), and is never passed over; a day of the month whose count a year's last
+        // ordinal may be, beside another date, is two dates
+        {"die XV Maii anno domini Mo. Ccco. Viiio.", tempidex::ErrorYearNotCorrect},
+        {"Datum anno domini millesimo quadringentesimo quinquagesimo primo die mensis Augusti; "
+         "VIII Idus Augusti.",
+         tempidex::ErrorDateNotCorrect},
         // a year written further on, "anno infrascripto", is not computed
         {"quinto decimo kalendas madii anno infrascripto", "17 Aprile"},
         // and the registers' commas before the month, after "mensis" or the last day too
@@ -868,7 +875,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum Aby anno domini mo. ccc. vij. in tercza dominica adventus.", "17 Dicembre 1307"},
         // past a comma, a reign's year is never the first half of a count: these have none
         {"anno pontificatus nostri, tertio decimo kalendas maii", tempidex::ErrorYearNotCorrect},
-        {"anno regni nostri, sexto decimo die mensis maii", tempidex::ErrorDateNotCorrect},
+        {"anno regni nostri, sexto decimo die mensis maii", tempidex::ErrorYearNotCorrect},
         {"anno regni nostri sexto, decimo die mensis maii", "10 Maggio"},
         // an ordinal's ending after letters of no numeral ends a name: Barcelona
         {"Datum Barchinone .xv. kalendas Nouembris Anno Domini 1344", "18 Ottobre 1344"},

@@ -156,6 +156,13 @@ bool MustRead(const Words &words, std::size_t i) {
         return true;
     if (MonthBeside(words, i) < words.size())
         return true;
+    // "die mensis Augusti": a day of the month whose count is read with something else, a year's
+    // last ordinal ("quinquagesimo primo die mensis Augusti"), where none follows the month
+    // ("die mensis aprilis xviii")
+    if (words.is(i, Kind::Die) && !words.parted(i + 1) && words.is(i + 1, Kind::Mensis) &&
+        !words.parted(i + 2) && words.monthOf(i + 2) != 0 &&
+        (words.parted(i + 3) || !(words.mayBeNumber(i + 3) || words.numeralOf(i + 3) > 0)))
+        return true;
     // A month's name cut short, in small letters right after a number, or right before a count,
     // that no phrase reads with it: "M°CC°XL° sept." may be the year's units or September,
     // "dec. octaua die mensis Julij" a count or December, "Quint. decimo kal. Jun." is XV Kal.

@@ -197,6 +197,16 @@ Words::Words(std::string_view line, std::pmr::memory_resource *memory, WordMemo 
             m_tokens[i].written.data()[m_tokens[i].written.size()] == ':' &&
             is(i + 1, Kind::Reference))
             m_tokens.join(i + 1);
+        // "Mo. Ccco. Viiio.", a year in title case: a name's shape that a numeral of units and
+        // an "o" make (Ivo, Vio) right after a year's numeral may be its units, or a man named
+        // after the year; it is never passed over, and the line is read neither way
+        const Token &t = m_tokens[i];
+        if (i >= 1 && !t.pause && t.capital && !t.capitals && !t.innerCapital && !t.marked &&
+            m_words[i].numeral == 0 && t.text.size() >= 3 && t.text.ends_with('o') &&
+            HasNumeralLettersOnly(t.text.substr(0, t.text.size() - 1)) &&
+            MarkedRomanValue(t.text) > 0 && MarkedRomanValue(t.text) < 10 &&
+            (m_words[i - 1].numeral > 0 || m_words[i - 1].mayBeNumber))
+            m_words[i].unreadable = Unreadable::Anywhere;
         // "non" with no full stop, no count or pridie before it and no month after it is the
         // word "not": "principes eius non dimiserunt". The Nones are "non. Mai." or "III non
         // Maii".
