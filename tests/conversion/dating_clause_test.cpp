@@ -536,6 +536,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum anno domini millesimo quadringentesimo quinquagesimo primo die mensis Augusti; "
          "VIII Idus Augusti.",
          tempidex::ErrorDateNotCorrect},
+        // "die XII." before "anno" is a day's count, never a duke's year passed over for the
+        // other date: two days
+        {"Actum in Castro Frigisinga mensis septemb. die XII. anno gloriosissimi ducis Oatilonis "
+         "VIII, item XV Kal. Octobris.",
+         tempidex::ErrorDateNotCorrect},
         // a year written further on, "anno infrascripto", is not computed
         {"quinto decimo kalendas madii anno infrascripto", "17 Aprile"},
         // and the registers' commas before the month, after "mensis" or the last day too

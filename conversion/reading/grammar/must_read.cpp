@@ -156,6 +156,13 @@ bool MustRead(const Words &words, std::size_t i) {
         return true;
     if (MonthBeside(words, i) < words.size())
         return true;
+    // "die XII. anno ducis Oatilonis VIII": a day's count before "anno", which no phrase may take
+    // for a reign's year and pass "die" over ("mensis septemb. die XII. anno ... VIII, item XV
+    // Kal. Octobris" names two days)
+    if (words.is(i, Kind::Die) && i + 2 < words.size() && !words.parted(i + 1) &&
+        !words.parted(i + 2) && !words[i + 1].gloss &&
+        (words.mayBeNumber(i + 1) || words.numeralOf(i + 1) > 0) && words.is(i + 2, Kind::Anno))
+        return true;
     // "die mensis Augusti": a day of the month whose count is read with something else, a year's
     // last ordinal ("quinquagesimo primo die mensis Augusti"), where none follows the month
     // ("die mensis aprilis xviii")
