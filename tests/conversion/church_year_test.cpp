@@ -820,33 +820,43 @@ TEST(ChurchYear, TheSundaysAfterAFixedFeastCountFromTheFirstAfterIt) {
 
 // The Ember days, the Wednesday, Friday and Saturday of the week whose Wednesday is the first
 // after Ash Wednesday, Pentecost, the Exaltation of the Cross (14 September) or St Lucy's (13
-// December), each counted here from a plain day number; from another feast they are not the
-// weekday next to it, and are refused.
+// December), each counted here from a plain day number; so those named by their season alone
+// (in Quadragesima, Pentecostes, mensis Septembris, Adventus). From another feast they are not
+// the weekday next to it, and are refused.
 TEST(ChurchYear, TheEmberDaysFollowTheirFourDays) {
     const std::array<std::pair<std::string_view, int>, 3> weekdays{
         {{"feria quarta", 3}, {"feria sexta", 5}, {"sabbato", 6}}};
+    struct Anchor {
+        std::string_view feast, season;
+        long day;
+    };
     for (int year = 1300; year <= 1330; ++year) {
         const DayOfMonth easter = EasterFromTheTables(year, Reckoning::Historical);
         const long easterJdn = JulianDayNumber(year, easter.month, easter.day, false);
-        const std::array<std::pair<std::string_view, long>, 4> anchors{
-            {{"cinerum", easterJdn - 46},
-             {"pentecostes", easterJdn + 49},
-             {"exaltationis sancte crucis", JulianDayNumber(year, 9, 14, false)},
-             {"Lucie virginis", JulianDayNumber(year, 12, 13, false)}}};
-        for (const auto &[feast, feastJdn] : anchors)
+        const std::array<Anchor, 4> anchors{
+            {{"post cinerum", "in Quadragesima", easterJdn - 46},
+             {"post pentecostes", "Pentecostes", easterJdn + 49},
+             {"post exaltationis sancte crucis", "mensis Septembris",
+              JulianDayNumber(year, 9, 14, false)},
+             {"post Lucie virginis", "Adventus", JulianDayNumber(year, 12, 13, false)}}};
+        for (const Anchor &anchor : anchors)
             for (const auto &[weekday, number] : weekdays) {
-                long wednesday = feastJdn + 1;
+                long wednesday = anchor.day + 1;
                 while ((wednesday + 1) % 7 != 3)
                     ++wednesday;
                 const long day = wednesday + number - 3;
-                const std::string clause = "anno domini " + std::to_string(year) + " " +
-                                           std::string(weekday) + " quatuor temporum post " +
-                                           std::string(feast);
-                EXPECT_EQ(LatinToModern(clause, {}).text, JulianDayAnswer(day).first) << clause;
+                for (const std::string_view named : {anchor.feast, anchor.season}) {
+                    const std::string clause = "anno domini " + std::to_string(year) + " " +
+                                               std::string(weekday) + " quatuor temporum " +
+                                               std::string(named);
+                    EXPECT_EQ(LatinToModern(clause, {}).text, JulianDayAnswer(day).first) << clause;
+                }
             }
     }
     for (const std::string_view clause :
          {"anno domini 1360 sabbato quatuor temporum ante festum Michaelis",
+          "anno domini 1340 feria quarta quatuor temporum mensis Maii",
+          "anno domini 1340 feria tertia quatuor temporum Pentecostes",
           "anno domini 1353 feria secunda quatuor temporum post Lucie",
           "anno domini 1382 feria quarta quatuor temporum post octavam pentecostes",
           "anno domini 1360 sabbato quatuor temporum quo cantatur Venite adoremus"})

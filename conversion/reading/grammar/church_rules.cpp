@@ -6,6 +6,8 @@
 //   a weekday by a feast     feria N | N feria | die Lunae | dominica | sabbato [proxima]
 //                            [quatuor temporum] post | ante [festum | dominicam [qua cantatur]]
 //                            <feast>;
+//                            feria N | sabbato quatuor temporum [in] Quadragesima | Pentecostes |
+//                            Crucis | Adventus | mensis Septembris: an Ember day by its season;
 //                            feria N [in] Paschae | Pentecostes: a day of that week;
 //                            feria N maioris ebdomade (Holy Week); feria N rogationum;
 //                            sabbato in albis
@@ -139,6 +141,45 @@ bool IsTheEmberDay(const RelatedFeast &feast, int weekday) {
         return named.day == DayOfMonth{9, 14} || named.day == DayOfMonth{12, 13};
     return index == MovableFromEaster(-46) || index == MovableFromEaster(-42) ||
            index == MovableFromEaster(49);
+}
+
+// The season an Ember day is named by, where no "post" counts it from a feast: "feria quarta
+// quatuor temporum Pentecostes", "sabbato quatuor temporum in Quadragesima", "feria sexta
+// quatuor temporum Adventus", "... Crucis", "... mensis Septembris". The feast they are counted
+// from: Invocavit for Lent's, St Lucy's for Advent's and December's (in Advent's third week), the
+// Exaltation of the Cross for September's; or a feast whose Ember days they are (Pentecostes,
+// Lucie), read as one.
+std::optional<FeastNamed> EmberSeasonAt(const Words &words, std::size_t at, int weekday) {
+    const auto word = [&words](std::size_t i, std::initializer_list<std::string_view> keys) {
+        return i < words.size() && !words.parted(i) && IsOneOf(words[i].key, keys);
+    };
+    const auto fixed = [](std::string_view latin) {
+        const auto feasts = Feasts();
+        const auto found = std::find_if(feasts.begin(), feasts.end(),
+                                        [latin](const Feast &f) { return f.latin == latin; });
+        return static_cast<int>(found - feasts.begin());
+    };
+    if (word(at, {"in"}))
+        ++at;
+    if (word(at, {"mensis"}))
+        ++at;
+    if (word(at, {"quadragesime", "quadragesimae", "quadragesima"}))
+        return FeastNamed{static_cast<int>(SundayOfLent(1)), at + 1, 0};
+    if (word(at, {"aduentus"}))
+        return FeastNamed{fixed("Luciae"), word(at + 1, {"domini", "dni"}) ? at + 2 : at + 1, 0};
+    if (word(at, {"sancte", "sanctae"}) && word(at + 1, {"crucis"}))
+        ++at;
+    if (word(at, {"crucis"}))
+        return FeastNamed{fixed("exaltationis sanctae crucis"), at + 1, 0};
+    if (at < words.size() && !words.parted(at) &&
+        (words.monthOf(at) == 9 || words.monthOf(at) == 12))
+        return FeastNamed{fixed(words.monthOf(at) == 9 ? "exaltationis sanctae crucis" : "Luciae"),
+                          at + 1, 0};
+    if (const std::optional<FeastNamed> feast =
+            at < words.size() && !words.parted(at) ? FeastFrom(words, at) : std::nullopt;
+        feast && IsTheEmberDay({*feast, FeastRelation::WeekdayAfter}, weekday))
+        return feast;
+    return std::nullopt;
 }
 
 // Whether a name ends as no Latin case does, as a place in the vernacular ("Stockholm die
@@ -359,6 +400,14 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
             }
         DayOfANamedWeek(words, at, weekday, phrases);
         if (words.parted(j) || (key != "post" && key != "ante")) {
+            // feria quarta quatuor temporum Pentecostes: the Ember day of the season named
+            if (const std::optional<FeastNamed> season =
+                    ember ? EmberSeasonAt(words, j, weekday.weekday) : std::nullopt;
+                season && IsTheEmberDay({*season, FeastRelation::WeekdayAfter}, weekday.weekday)) {
+                ChurchDay day = DayOf(*season, FeastRelation::EmberDay);
+                day.weekday = static_cast<std::int8_t>(weekday.weekday);
+                AddChurchDay(words, phrases, at, season->end, day);
+            }
             // dominica Invocavit, dominica in ramis palmarum: the Sunday so named
             if (weekday.weekday == 0 && weekday.end == at + 1)
                 if (const std::optional<FeastNamed> feast = FeastFrom(words, at);
