@@ -1007,6 +1007,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"anno domini m. de c. lxix. idibus martii", tempidex::ErrorDateNotCorrect},
         {"anno domini MCCLX, indictione III, die XII de mense maii", "12 Maggio 1260"},
         {"die vero XX Setembris anno MCCC", "20 Settembre 1300"},
+        // and without "die" between the count and the year, but not before a name
+        {"Datum Bude xxv Jannuarij anno Domini 1531.", "25 Gennaio 1531"},
+        {"Datum Bude xxv Jannuarij Petrus", tempidex::ErrorDateNotCorrect},
         {"Actum Papie, die martis quarto decimo mensis octubris, anno MCCCLIV", "14 Ottobre 1354"},
         // the notaries' year after the indiction, and "mensis" after a comma
         {"Die 10, mensis iulii, X indictione, 1477", "10 Luglio 1477"},

@@ -101,7 +101,7 @@ TEST(LatinToModern, ExplainsTheCountOnRequest) {
                             "«hoctubris» si legge Ottobre, l'unico mese così vicino, con l'h che "
                             "i notai scrivevano prima di una vocale"},
         // ... and where no month must stand, the refusal names it
-        {"Datum Bude xxv Jannuarij anno Domini 1531.",
+        {"Datum Bude xxv Jannuarij Petrus",
          "ERRORE - Data non corretta\tmese non riconosciuto: «Jannuarij»"},
         // A day by a feast whose name is not read names the feast's words, to a comma or a year.
         {"Datum in festo beati Quirinaldi confessoris, anno Domini MCCC",

@@ -296,8 +296,12 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                             words[at - 2].key == "ad" &&
                             (words[at - 1].key == "diem" || words[at - 1].key == "d");
         // (after "mensis" a month must stand: "quarto decimo mensis octubris" is read, as it
-        // is after "die", with a month misspelt by a letter)
-        add(adDiem ? at - 2 : at, count.value, monthAt, monthAt + 1, mensis);
+        // is after "die", with a month misspelt by a letter; and so between a count and the
+        // year: "xxv Jannuarij anno Domini 1531", "14. Setembris 1531")
+        const bool yearAfter = words.is(monthAt + 1, Kind::Anno) ||
+                               words.digitsOf(monthAt + 1) >= 1000 ||
+                               words.numeralOf(monthAt + 1) >= 1000;
+        add(adDiem ? at - 2 : at, count.value, monthAt, monthAt + 1, mensis || yearAfter);
     }
 }
 
