@@ -843,6 +843,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Horna ad diem VIII Octobris 1605.", "08 Ottobre 1605"},
         {"Leyda ad d. XXI. Octobris 1605.", "21 Ottobre 1605"},
         {"usque ad diem VIII Octobris 1605", tempidex::ErrorDateNotCorrect},
+        {"Marpurgi ad 21. diem aprilis 1557.", "21 Aprile 1557"},
+        {"Marpurgi usque ad 21. diem aprilis 1557.", tempidex::ErrorDateNotCorrect},
         // the ligature ĳ is an i and a j, as a numeral ends: vĳ, ĳdo
         {"die vĳ mensis maii", "07 Maggio"},
         {"Scriptum in Reftiglæ Mº cccº lxxx ĳdo, in crastino beatorum appostolorum Philippi et "

@@ -268,6 +268,13 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
                 monthAfter(count.end + 2) + 1, true);
         // die lune secundo exeunte mense februarii: Bologna's count after the weekday
         addCountedIn(at, count.value, count.end);
+        // ad 21. diem aprilis: the day itself, as "ad diem 21. aprilis" is
+        if (at >= 1 && words[at - 1].key == "ad" && !words.parted(at) &&
+            words.is(count.end, Kind::Diem) && !words.parted(count.end + 1)) {
+            add(at - 1, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1,
+                true);
+            continue;
+        }
         if (words.is(count.end, Kind::Die)) { // sexto die mensis Iulii
             add(at, count.value, monthAfter(count.end + 1), monthAfter(count.end + 1) + 1, true);
             if (!words.parted(count.end + 1))
