@@ -1015,6 +1015,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum Papie, die martis quarto decimo mensis octubris, anno MCCCLIV", "14 Ottobre 1354"},
         // the notaries' year after the indiction, and "mensis" after a comma
         {"Die 10, mensis iulii, X indictione, 1477", "10 Luglio 1477"},
+        {"Die 10, mensi iunii, II indictione, 1484", "10 Giugno 1484"},
         {"Die ultimo, mensis iulii, 1481", "31 Luglio 1481"},
         // and before the day, past its weekday
         {"millesimo CCCo LXXXXo, die veneris XVIIII mensis augusti, indictione XIII",

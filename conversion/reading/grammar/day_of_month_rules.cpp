@@ -77,8 +77,8 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             !words.parted(i + 1) && words.classOf(i + 1).month != 0 &&
             words.classOf(i + 1).wholeMonth)
             return i + 1;
-        const bool mensis =
-            words.is(i, Kind::Mensis) && (!words.parted(i) || words[i].text == "mensis");
+        const bool mensis = words.is(i, Kind::Mensis) &&
+                            (!words.parted(i) || IsOneOf(words[i].text, {"mensis", "mensi"}));
         return mensis ? i + 1 : i;
     };
     // Bologna's custom, the month's days counted in or out by the word at `i`: die tertio
@@ -256,8 +256,8 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         }
         // (die vero sabbati vicesima sexta, mensis octobris: a comma before "mensis" parts
         // nothing)
-        const bool mensisWord =
-            words.is(count.end, Kind::Mensis) && words[count.end].text == "mensis";
+        const bool mensisWord = words.is(count.end, Kind::Mensis) &&
+                                IsOneOf(words[count.end].text, {"mensis", "mensi"});
         if (words.parted(count.end) && !mensisWord)
             continue;
         // xx. iiijo die: a ten and its units in two words

@@ -263,6 +263,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"mens", Kind::Mensis},
     {"mense", Kind::Mensis},
     {"menses", Kind::Mensis},
+    {"mensi", Kind::Mensis}, // die 10, mensi iunii: a notary's dative
     {"mensis", Kind::Mensis},
     {"mercuri", Kind::DayName, 3},
     {"mercurii", Kind::DayName, 3},
