@@ -1070,6 +1070,11 @@ TEST(ChurchYear, BolognaCountsTheMonthInAndOut) {
     EXPECT_EQ(day("die XIV exeunte februario anno 1301"), "15 Febbraio 1301");
     EXPECT_EQ(day("die XV exeunte februario anno 1300"), "15 Febbraio 1300");
     EXPECT_TRUE(LatinToModern("die XV exeunte februario anno 1301", {}).failed);
+    // "stante" counted in some towns from the first, in others back from the last: refused
+    // where the two differ, read where the count back is past the month's second half
+    EXPECT_TRUE(LatinToModern("die II stante iulio 1340", {}).failed);
+    EXPECT_TRUE(LatinToModern("die II astante mense iulii 1340", {}).failed);
+    EXPECT_EQ(day("die XX stante iulio 1340"), "20 Luglio 1340");
     // The month's last day, as chanceries wrote it
     EXPECT_EQ(day("die ultima mensis februarii anno 1300"), "29 Febbraio 1300");
     EXPECT_EQ(day("die ultimo Maii MDXV"), "31 Maggio 1515");

@@ -82,17 +82,23 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         return mensis ? i + 1 : i;
     };
     // Bologna's custom, the month's days counted in or out by the word at `i`: die tertio
-    // intrante mense iunio, secunda die intrante aprili, die secundo exeunte
+    // intrante mense iunio, secunda die intrante aprili, die secundo exeunte. "stante" and
+    // "astante" are read both ways: the chronologists give them to the month's first half in
+    // some towns and to its last, counted back, in others, and the line is refused where the
+    // two days differ.
     const auto addCountedIn = [&](std::size_t begin, int count, std::size_t i) {
         const std::string_view key = i < words.size() ? words[i].key : std::string_view{};
-        const bool intrante = key == "intrante" || key == "introeunte" || key == "intrantis" ||
-                              key == "stante" || key == "astante";
-        if ((intrante || key == "exeunte" || key == "exeuntis") && !words.parted(i) &&
-            !words.parted(i + 1)) {
+        const bool intrante = key == "intrante" || key == "introeunte" || key == "intrantis";
+        const bool stante = key == "stante" || key == "astante";
+        const bool exeunte = key == "exeunte" || key == "exeuntis";
+        if ((intrante || stante || exeunte) && !words.parted(i) && !words.parted(i + 1)) {
             const std::size_t monthAt = monthAfter(i + 1);
+            if (intrante || stante)
+                add(begin, count, monthAt, monthAt + 1, true);
             const std::size_t before = phrases.size();
-            add(begin, count, monthAt, monthAt + 1, true);
-            if (!intrante && phrases.size() > before)
+            if (exeunte || stante)
+                add(begin, count, monthAt, monthAt + 1, true);
+            if (phrases.size() > before)
                 phrases.back().date.fromMonthEnd = true;
         }
     };
