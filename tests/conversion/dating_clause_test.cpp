@@ -463,6 +463,13 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum die XX maii MCCC XXV libras", tempidex::ErrorYearNotCorrect},
         {"Actum die XX maii MCCCX VI uncias", tempidex::ErrorYearNotCorrect},
         {"Actum die XX maii MCCC et X libras", tempidex::ErrorYearNotCorrect},
+        // nor is a sum of a thousand and more, nor the number of a leaf or a document: they
+        // may be a year, and the line names both readings
+        {"die XV mensis Iunii MCC florenos", tempidex::ErrorYearNotCorrect},
+        {"die XV mensis Iunii, 1200 lb.", tempidex::ErrorYearNotCorrect},
+        {"eodem anno; mille florenos; IIII nonas Decembris", tempidex::ErrorYearNotCorrect},
+        {"n. 1234 die XV mensis Iunii", tempidex::ErrorYearNotCorrect},
+        {"folio MCCCXLIII, die XI exeunte iunio", tempidex::ErrorYearNotCorrect},
         {"anno MCCCX testium VII, XV kal. iunii", "18 Maggio 1310"},
         {"Datum anno domini mº cccº quinto kalendas iunii xvº. testibus consiliariis nostris",
          "18 Maggio 1305"},

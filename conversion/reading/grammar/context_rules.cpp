@@ -295,23 +295,35 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
         phrases.push_back(Spanning(PhraseKind::Skip, at, at + 1));
         return;
     }
-    // "pro pretio librarum XXV", "pro XL solidis", "presentibus XV testibus": a sum, a measure,
-    // a number of witnesses, the word of the things beside the number. The reader tries this
-    // way beside the others: where the number may run on from the year ("MCCCX VI uncias")
-    // or be one ("testes DCCCXX", a hundred and more after the things' word), the two
-    // disagree, and the line is refused.
-    const int value = words.numeralOf(at) > 0 ? words.numeralOf(at) : words.digitsOf(at);
-    if (value <= 0 || value >= 1000 || words[at].gloss)
+    // "pro pretio librarum XXV", "pro XL solidis", "presentibus XV testibus", "MCC florenos":
+    // a sum, a measure, a number of witnesses, the word of the things beside the number. The
+    // reader tries this way beside the others: where the number may run on from the year
+    // ("MCCCX VI uncias") or be one ("MCC florenos", "mille florenos", "testes DCCCXX"), the
+    // readings disagree, and the line is refused.
+    const int value = words.is(at, Kind::Thousand) && words[at].key == "mille" ? 1000
+                      : words.numeralOf(at) > 0                                ? words.numeralOf(at)
+                                                                               : words.digitsOf(at);
+    if (value <= 0 || value >= 10000 || words[at].gloss)
         return;
     const auto things = [&words](std::size_t i) {
         constexpr auto stems = std::to_array<std::string_view>(
-            {"denar",  "ducat",   "floren",  "florin", "grossor",  "grossos", "iuger",  "librar",
-             "libras", "libris",  "marcar",  "marcas", "marcis",   "modiis",  "modior", "modios",
-             "solidi", "solidor", "solidos", "testes", "testibus", "testium", "uncia"});
+            {"bisant", "denar",    "ducat",   "floren", "florin", "grossor", "grossos",
+             "homin",  "iuger",    "librar",  "libras", "libris", "marcar",  "marcas",
+             "marcis", "modiis",   "modior",  "modios", "solidi", "solidor", "solidos",
+             "testes", "testibus", "testium", "uncia"});
+        // (and cut short with a stop: 1200 lb., MCC fl., D duc.)
+        constexpr auto cut = std::to_array<std::string_view>({"duc", "fl", "flor", "lb", "lib"});
+        const auto word = [&](std::string_view stem) { return words[i].key.starts_with(stem); };
         return i < words.size() && !words[i].gloss && !words[i].capital &&
-               std::any_of(stems.begin(), stems.end(),
-                           [&](std::string_view stem) { return words[i].key.starts_with(stem); });
+               (std::any_of(stems.begin(), stems.end(), word) ||
+                (words[i].dotted && std::find(cut.begin(), cut.end(), words[i].key) != cut.end()));
     };
+    // "n. 1234", "no. 1234", "folio MCCCXLIII", "fol. 12": the number of a document, a page or
+    // a leaf before it, never a year or a count of days; read beside the others too
+    if (at >= 1 && !words.parted(at) && words.digitsOf(at) + words.numeralOf(at) > 0 &&
+        ((words[at - 1].dotted && IsOneOf(words[at - 1].key, {"n", "no", "fol", "p", "pag"})) ||
+         IsOneOf(words[at - 1].key, {"folio", "foliis", "pagina", "paginae", "carta", "cartae"})))
+        phrases.push_back(Spanning(PhraseKind::Skip, at - 1, at + 1));
     // (with the things' word, which may be read as a misspelt ordinal: "testium"; not across a
     // stop, "kalendas iunii xvº. testibus consiliariis nostris" begins the witnesses' sentence;
     // and after "et" and a number, "MCCC et X libras", the number may be the year's units, as in

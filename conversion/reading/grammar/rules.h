@@ -134,7 +134,7 @@ inline constexpr auto Grammar = std::to_array<GrammarRule>({
     {VerbRule, KindsOf({Kind::Given, Kind::Received, Kind::Posted})},
     {IdEstRule, KindsOf({Kind::Reference})},
     {NumberedRule, KindsOf({Kind::Numbered})},
-    {CountOfThingsRule, KindsOf({Kind::Number})},
+    {CountOfThingsRule, KindsOf({Kind::Number, Kind::Thousand})},
     {AgeRule, KindsOf({Kind::Lived})},
     {CalendarRule, KindsOf({Kind::Calendar})},
     {StyleRule, KindsOf({Kind::Style})},
