@@ -575,6 +575,20 @@ TEST(ChurchYear, ALeapYearMovesTheFeastsFromTheTwentyFourthOfFebruary) {
         }
     EXPECT_TRUE(LatinToModern("anno 1344, in vigilia sancti Mathie, die XXIII mensis Februarii", {})
                     .failed);
+    // So is a day counted across the end of February from a feast before it: the octave of St
+    // Peter's Chair (22 February) is the 29th in a leap year, the 1st of March in another
+    for (const int year : {1264, 1265})
+        for (const bool first : {true, false}) {
+            const bool agrees = first != (year % 4 == 0);
+            const std::string clause = std::string("in octava cathedre sancti Petri, que fuit ") +
+                                       (first ? "kalendis Marcii" : "die xxix mensis Februarii") +
+                                       ", anno domini " + std::to_string(year);
+            const auto a = LatinToModern(clause, {});
+            EXPECT_EQ(a.failed, !agrees) << clause;
+            if (agrees) {
+                EXPECT_EQ(a.text, (first ? "01 Marzo " : "29 Febbraio ") + std::to_string(year));
+            }
+        }
 }
 
 // A day by a feast that is not read, beside a date that is, is said: it may be the day the

@@ -51,11 +51,21 @@ bool MovesTheDay(std::string_view key) {
                          "intra", "per", "post", "prope", "ultra", "usque"});
 }
 
-// Whether a date is counted from a feast kept a day later in a leap year (Matthias on the 25th,
-// his vigil on the 24th): its day of the month waits for the year too.
+// Whether a date by a feast names another day of the month in a leap year: a feast kept a day
+// later then (Matthias on the 25th, his vigil on the 24th), or days counted across the 29th of
+// February (the octave of St Peter's Chair, 22 February, is the 29th, not the 1st of March):
+// its day of the month waits for the year too.
 bool MovesInALeapYear(const LatinDate &date) {
-    return date.church.named() &&
-           KeptLaterInALeapYear(Feasts()[static_cast<std::size_t>(date.church.feast)]);
+    if (!date.church.named())
+        return false;
+    const auto dayIn = [&date](int year) {
+        const std::optional<long> fixed =
+            FixedOfChurchDay(date.church, year, Reckoning::Historical);
+        const Date day = fixed ? DateFromFixed(*fixed, Reckoning::Historical) : Date{};
+        return DayOfMonth{day.month, day.day};
+    };
+    return KeptLaterInALeapYear(Feasts()[static_cast<std::size_t>(date.church.feast)]) ||
+           dayIn(1301) != dayIn(1304); // a common year and a leap one
 }
 
 // Whether a date is a movable feast's, with no day of the month until its year is known.
