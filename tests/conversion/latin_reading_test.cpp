@@ -110,6 +110,9 @@ TEST(ReadLatinDate, ReadsTheYearsSourcesWrite) {
         {"A.D. 1524", 1524},
         {"1524 AD", 1524},
         {"1524 d.C.", 1524},
+        {"MDXXIV d. C.", 1524},
+        {"anno m.dc.", 1600}, // no AD 1000, "d.C."
+        {"Mº DCº", 1600},
         {"DCCX a.u.c.", -43},
         {"710 AUC", -43},
         {"anno DCCX ab urbe condita", -43},

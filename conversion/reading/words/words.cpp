@@ -273,9 +273,14 @@ void Words::readEra(std::size_t begin) {
         std::copy(text.begin(), text.end(), letters.begin() + static_cast<std::ptrdiff_t>(used));
         used += text.size();
         const EraLetters read = EraLettersOf({letters.data(), used});
-        // "ac" and "ad" are also words (and, to): an era only in capitals or in letters.
+        // "ac" and "ad" are also words (and, to): an era only in capitals or in letters. "dc"
+        // written as one word right after a numeral goes on with it: "m.dc.", "Mº DCº" are
+        // MDC, no year 1000 "dopo Cristo".
         const bool word = i == begin && (text == "ac" || text == "ad");
-        if (read.whole && (!word || m_tokens[begin].capitals)) {
+        const bool numeralGoesOn = i == begin && text == "dc" && begin >= 1 &&
+                                   !m_tokens[begin].pause && m_words[begin - 1].numeral > 0 &&
+                                   m_words[begin - 1].digits == 0;
+        if (read.whole && (!word || m_tokens[begin].capitals) && !numeralGoesOn) {
             m_words[begin].era = read.era;
             m_words[begin].eraEnd = static_cast<std::uint8_t>(i + 1);
         }
