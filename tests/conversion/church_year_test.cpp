@@ -284,6 +284,11 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "anno domini mcccx, tercia die octave pasche",
              "Datum anno Domini millesimo CCL, tercio die pasche.",
              "anno domini millesimo trecentesimo quarto die nativitatis domini",
+             // "octavo" after a year's tens may be its units: 1328 on St Mark's day, or the
+             // octave in 1320; before a month that is a saint's name, the eighth of the month
+             "anno domini millesimo trecentesimo vigesimo octavo Marci",
+             "anno MCCC octavo beati Martini",
+             "anno domini 1340 octavo Ianuarii",
              // (a saint's day is counted so by none: only Christmas and the movable feasts)
              "anno 1300 quarto die sancte Anastasie",
              // the season or the see after the saint's epithet

@@ -291,7 +291,8 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         // not after another number, which it might end ("septuagesimo primo mense augusti" ends
         // a year)
         const bool mensis = mensisWord && !words.parted(count.end + 1);
-        const bool afterNumber = at >= 1 && !words.parted(at) &&
+        // (a year in digits it cannot end: "anno domini 1340 octavo Ianuarii")
+        const bool afterNumber = at >= 1 && !words.parted(at) && words.digitsOf(at - 1) == 0 &&
                                  (words.mayBeNumber(at - 1) || words.numeralOf(at - 1) > 0);
         if (words.ordinalOf(count.begin) > 0 && !mensis &&
             (afterNumber || words.is(count.end, Kind::Mensis)))

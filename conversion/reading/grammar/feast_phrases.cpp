@@ -49,6 +49,17 @@ std::size_t IntroitAfter(const Words &words, std::size_t i) {
                : name;
 }
 
+// Whether "octavo" at word i, which Danish scribes wrote for the octave too ("lxxxiiii° octauo
+// beati Martini"), may be the units of a year whose tens or hundreds come before it: "anno
+// MCCC octavo beati Martini", "vicesimo octavo Marci" may be 1308's and 1328's. No octave is
+// read there.
+bool OctavoMayEndAYear(const Words &words, std::size_t i) {
+    if (i == 0 || words.parted(i) || !words[i].key.ends_with('o') || words.digitsOf(i - 1) > 0)
+        return false;
+    const int before = std::max(words.ordinalOf(i - 1), words.numeralOf(i - 1));
+    return before > 0 && before % 10 == 0;
+}
+
 } // namespace
 
 std::string StemAt(const Words &words, std::size_t i, std::size_t first) {
@@ -89,7 +100,7 @@ std::optional<FeastRelation> RelationOf(const Words &words, std::size_t i) {
         !words.parted(i + 1) &&
         (IsOneOf(words[i + 1].key, {"die", "diei"}) || words.mayBeginFeast(i + 1)))
         return FeastRelation::Morrow;
-    if (stem == "octau" || stem == "octab")
+    if ((stem == "octau" || stem == "octab") && !OctavoMayEndAYear(words, i))
         return FeastRelation::Octave;
     // in quindena Pasche, quinzena sancti Michaelis: the fifteenth day counting the feast's
     // own, as the English courts set their terms
@@ -167,7 +178,8 @@ std::optional<FeastNamed> FeastFrom(const Words &words, std::size_t at) {
     std::string stem = StemAt(words, i, from); // word i's, stemmed once
     const auto next = [&] { stem = StemAt(words, ++i, from); };
     int octave = 0;
-    if ((stem == "octau" || stem == "octab") && !words.parted(i + 1)) {
+    if ((stem == "octau" || stem == "octab") && !words.parted(i + 1) &&
+        !OctavoMayEndAYear(words, i)) {
         octave = 7;
         next();
     }
