@@ -301,6 +301,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum anno domini MCCL, XV Kal. Iunii, per manum magistri Petri, anno pontificatus "
          "domini Innocentii pape IIII septimo",
          "18 Maggio 1250"},
+        // but a number right before the named day may count its days as well
+        {"anno domini MCCCXLIII, anno pontificatus domini Clementis pape VI XII Kal. Septembris",
+         tempidex::ErrorDateNotCorrect},
+        {"anno pontificatus domini Clementis pape VI vigesimo tercio die mensis Septembris",
+         tempidex::ErrorDateNotCorrect},
         // Two reigns counted together, the king's names and titles between "anno" and his year,
         // the ruler's own number in the genitive: years of reigns, no year of ours
         {"Data VIII Kal. Nov. anno sexto et tertio regni nostri", "25 Ottobre"},

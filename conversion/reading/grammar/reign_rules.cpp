@@ -209,6 +209,16 @@ void ReignRule(const Words &words, std::size_t at, Phrases &phrases) {
                     phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, number.end));
             return;
         }
+        // (right before a named day or "die", a number may count the day's as well: "anno
+        // pontificatus domini Clementis pape VI XII Kal. Septembris", "... pape VI vigesimo
+        // tercio die mensis Septembris". The reign is read without it too, and where the two
+        // readings name two days the line is refused.)
+        for (const NumberRead &count : words.parted(i) ? Counts{} : CountsFrom(words, i))
+            if (!words.parted(count.end) &&
+                (words.is(count.end, Kind::Reference) || words.is(count.end, Kind::Die))) {
+                phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, i));
+                break;
+            }
         for (const YearNumber &number : YearNumbersFrom(words, i)) {
             // (past a comma, a number before a named day counts its days: "anno Christo
             // propitio, iiii idus junias"; and one that another goes on is a count of its own,
