@@ -315,6 +315,10 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "dominica XXV post Pentecosten anno 1280",
              // an epithet another saint of the name has: Becket, not the Apostle
              "in festo sancti Thome episcopi anno 1300",
+             // a pope's or a king's number, or "pape" where the saint found was no pope
+             "in festo sancti Stephani primi pape anno domini 1350",
+             "in festo sancti Gregorii septimi anno 1650",
+             "in festo sancti Innocentii pape anno 1350",
              "in festo sancti Ludovici de Tolosa anno 1300",
              "in festo sanctorum iacobi et philippi anno 1300",
              "in festo sanctorum Egidii et Martini anno 1270",

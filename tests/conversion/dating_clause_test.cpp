@@ -627,7 +627,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // the parts of a year run on before a named day: the last may be its count
         {"anno domini m. o ccc. oloiij kal. Maii", tempidex::ErrorDateNotCorrect},
         // an epithet that may be another saint's ends the name: the year is not next to it
-        {"in festo sancti Bonifacii pape 1300", tempidex::ErrorYearNotCorrect},
+        {"in festo sancti Bonifacii episcopi 1300", tempidex::ErrorYearNotCorrect},
         {"Dilata causa ad 13 Martii 1574", tempidex::ErrorDateNotCorrect},
         {"Prorogatur ad 15 Maii 1563", tempidex::ErrorDateNotCorrect},
         {"Romae ad Kal. Iunii 1320", tempidex::ErrorDateNotCorrect},

@@ -369,6 +369,17 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
         if (QualifiedAfter(words, after[n - 1], shared))
             return std::nullopt;
         const std::size_t end = EpithetsEnd(words, after[n - 1]);
+        // "Innocentii pape": a pope named by a feast no pope's, another saint of the name
+        if (found >= 0 &&
+            Feasts()[static_cast<std::size_t>(found)].names.find("papae") == std::string_view::npos)
+            for (std::size_t i = after[n - 1]; i < words.size() && i < after[n - 1] + 3; ++i) {
+                const std::string stem = NameStem(words[i].key);
+                if (stem == NameStem("papae"))
+                    return std::nullopt;
+                if (words.parted(i) || !(IsTitle(stem, DeclensionsOf(words[i].key)) ||
+                                         IsEpithet(stem, DeclensionsOf(words[i].key))))
+                    break;
+            }
         if (ConfessorNamedAMartyr(words, after[n - 1], end, found))
             return std::nullopt;
         return FeastRead{found, end};

@@ -176,6 +176,11 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
                 return true;
             continue;
         }
+        // "Gregorii septimi", "Bonifacii quarti pape": a pope's or a king's number in the
+        // genitive says which saint of the name, as no name the table keeps does
+        if (words.ordinalOf(i) > 0 && words.numeralOf(i) == 0 && words.digitsOf(i) == 0 &&
+            words[i].key.ends_with('i') && !ends)
+            return true;
         // "octava die mensis octobris": the day of the month that follows, no octave
         if (words.ordinalOf(i) > 0 && i + 2 < words.size() && words[i + 1].key == "die" &&
             !words.parted(i + 1) && (words.is(i + 2, Kind::Mensis) || words.monthOf(i + 2) > 0))
