@@ -263,9 +263,12 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
                ((i == 0 || words[i].pause) && words.nameLike(i) && !words[i].dotted &&
                 !movesTheDay(i) && (words[i].key.ends_with("ae") || VernacularName(words[i].key)));
     };
+    // (and after the possessive that ends a place: "Datum in domo nostra octava beati
+    // Bartholomei", "in curia nostra festo sancti Martini")
     const bool begins = at == 0 || words[at].pause || words.is(at - 1, Kind::Given) ||
                         words.mayBeNumber(at - 1) || words[at - 1].key == "ipso" ||
-                        words[at - 1].key == "ipsa" || place(at - 1);
+                        words[at - 1].key == "ipsa" || place(at - 1) ||
+                        IsOneOf(words[at - 1].key, {"nostra", "nostro", "nostris"});
     // (and "in oct. Georgii", the octave cut short: only after "in", as Kal. Oct. is October)
     std::optional<FeastRelation> relation = RelationOf(words, i);
     if (!relation && in && i < words.size() && words[i].key == "oct" && words[i].dotted)
