@@ -1205,6 +1205,8 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"mense januario, in festivitate Beatissimi Vincentii martiris anno 1200",
          "22 Gennaio 1200"},
         {"die Lune post festivitatem sancti Laurentii anno 1200", "14 Agosto 1200"},
+        {"anno Domini 1285, die mercurii [8 augusti] ante festum beati Laurentii",
+         "08 Agosto 1285"}, // the editor's gloss passed over
         {"Datum anno 1200, festivitate sancti Laurentii", "10 Agosto 1200"},
         // crastina; die ipso; ff for a capital F; "in presencia" after the feast is no
         // other feast "in" names (in vinculis)

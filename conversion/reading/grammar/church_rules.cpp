@@ -339,8 +339,10 @@ void ChurchDayRule(const Words &words, std::size_t at, Phrases &phrases) {
     // feria secunda | die Veneris | sabbato [proxima] post | ante [festum] <feast>
     for (const WeekdayRead &weekday : WeekdaysAt(words, at)) {
         std::size_t j = weekday.end;
+        // (and an editor's gloss: "die mercurii [8 augusti] ante festum beati Laurentii")
         const auto between = [&words, &j] {
-            while (j < words.size() && !words.parted(j) && IsBetween(StemAt(words, j, j)))
+            while (j < words.size() && !words.parted(j) &&
+                   (words[j].gloss || IsBetween(StemAt(words, j, j))))
                 ++j;
         };
         between();
