@@ -133,7 +133,7 @@ TEST(TeiEdition, GivesDatesTheirAttributesAndChangesNothingElse) {
         Ides +
         "</date>;</p>\n"
         "<p><date when=\"1601\">Kal. Ian. MDCI</date> <date when=\"1600-01-11\">Kal. Ian. MDC"
-        "</date> <date>Kal. Ian.</date> <date>14 dicembre 1524</date><date/><![CDATA[<date>]]>"
+        "</date> <date>Kal. Ian.</date> <date>San Silvestro 1524</date><date/><![CDATA[<date>]]>"
         "</p>\n</body></text></TEI>\n";
     const Outcome run = Tempidex({"--convert", "--tei", "-"}, edition);
     const std::vector<std::string> added = {
@@ -152,7 +152,7 @@ TEST(TeiEdition, GivesDatesTheirAttributesAndChangesNothingElse) {
          {"tempidex: riga 7: avviso: «Kal. Ian. MDC»: when=\"1600-01-11\", ma la data è il 01 "
           "Gennaio 1600, when=\"1600-01-01\"\n",
           "tempidex: riga 7: avviso: «Kal. Ian.»: 01 Gennaio, senza un anno",
-          "tempidex: riga 7: avviso: «14 dicembre 1524»: non letta, lasciata com'è: "})
+          "tempidex: riga 7: avviso: «San Silvestro 1524»: non letta, lasciata com'è: "})
         EXPECT_NE(run.err.find(warning), std::string::npos) << warning << "\n" << run.err;
     EXPECT_EQ(run.err.find("when=\"1601\""), std::string::npos) << run.err; // it agrees
     EXPECT_EQ(run.status, 1);

@@ -1199,7 +1199,7 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"anno 1248 ipso die natiuitatis sancti Iohannis Babtiste", "24 Giugno 1248"},
         {"Scriptum Lundis die beati Laurentii anno 1300", "10 Agosto 1300"},
         {"Datum in domo nostra octava beati Bartholomei apostoli anno domini 1504",
-         "31 Agosto 1504"}, // after the place's possessive
+         "31 Agosto 1504"},                                  // after the place's possessive
         {"Genevae die pentecostes 1552.", "05 Giugno 1552"}, // a letter's place begins its line
         {"anno 1278 in festo sanctorum Nerei et Achillis", "12 Maggio 1278"},
         {"mense januario, in festivitate Beatissimi Vincentii martiris anno 1200",
