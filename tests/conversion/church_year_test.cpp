@@ -1197,6 +1197,7 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         {"Datum dominica Vocem jocunditatis anno domini MCCCXX", "04 Maggio 1320"},
         // the very day; the day after the place where the letter was given
         {"anno 1248 ipso die natiuitatis sancti Iohannis Babtiste", "24 Giugno 1248"},
+        {"in natali Domini anno 1300", "25 Dicembre 1300"},
         {"Scriptum Lundis die beati Laurentii anno 1300", "10 Agosto 1300"},
         {"Datum in domo nostra octava beati Bartholomei apostoli anno domini 1504",
          "31 Agosto 1504"},                                  // after the place's possessive
