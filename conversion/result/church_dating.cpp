@@ -47,9 +47,13 @@ std::optional<Date> ChurchDayIn(const ChurchDay &church, int written, YearStyle 
 // the year may have been written in, each with its own day where the feast moves.
 bool CountChurchDay(int written, const DatingOptions &options, Dating &d) {
     const ChurchDay &church = d.reading.date.church;
+    // A double year (1350/51) names the year from 25 March, the later one to the 24th: the
+    // feast is found in that year alone, whatever the style asked for.
+    const bool doubled = d.reading.notes.laterYear.has_value();
     std::optional<Date> second;
     const std::optional<Date> day =
-        ChurchDayIn(church, written, options.style, options.reckoning, &second);
+        ChurchDayIn(church, written, doubled ? YearStyle::Florentine : options.style,
+                    options.reckoning, &second);
     if (day) {
         d.year = day->year;
         d.day = {day->month, day->day};
@@ -60,6 +64,8 @@ bool CountChurchDay(int written, const DatingOptions &options, Dating &d) {
                   Way{Outcome::Day, {second->month, second->day}, second->year, false}};
         return true;
     }
+    if (doubled)
+        return day.has_value();
     // Where the style asked for has no such day in the year written, the others are said.
     if (IsChristianEra(d.reading.notes.count))
         for (const YearStyle style : StylesOf(d.reading.notes.count, written)) {

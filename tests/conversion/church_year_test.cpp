@@ -553,6 +553,28 @@ TEST(ChurchYear, ReadsWhatItCanTellApart) {
     }
 }
 
+// A double year (1350/51) is the year from 25 March: a feast before it falls in the later year,
+// in any style asked for.
+TEST(ChurchYear, ADoubleYearIsTheYearFromTheTwentyFifthOfMarch) {
+    for (int year = 1300; year <= 1320; ++year) {
+        const std::string doubled =
+            std::to_string(year) + "/" + std::to_string(100 + (year + 1) % 100).substr(1);
+        const DayOfMonth easter = EasterFromTheTables(year + 1, Reckoning::Historical);
+        const long septuagesima = JulianDayNumber(year + 1, easter.month, easter.day, false) - 63;
+        for (const LineOptions &options : {LineOptions{}, LineOptions{.styleGiven = true}}) {
+            const auto answer = [&](const std::string &clause) {
+                return LatinToModern(clause, options).text;
+            };
+            EXPECT_EQ(answer("in festo Purificationis beate Marie " + doubled),
+                      "02 Febbraio " + std::to_string(year + 1));
+            EXPECT_EQ(answer("in festo sancti Martini " + doubled),
+                      "11 Novembre " + std::to_string(year));
+            EXPECT_EQ(answer("dominica Septuagesime " + doubled),
+                      JulianDayAnswer(septuagesima).first);
+        }
+    }
+}
+
 // In a leap year the 24th of February came twice, and St Matthias's day moved to the 25th.
 TEST(ChurchYear, ALeapYearMovesTheFeastsFromTheTwentyFourthOfFebruary) {
     EXPECT_EQ(LatinToModern("in festo sancti Matthiae apostoli anno 1300", {}).text,
