@@ -23,6 +23,14 @@ void AppendDayBefore(std::string &out, const Dating &d) {
     AppendModernDate(out, {before.month, before.day}, before.year);
 }
 
+// Whether the day answered is All Souls' (2 November) on a Sunday, when it was kept on the
+// Monday, the 3rd.
+bool AllSoulsOnASunday(const Dating &d, const ChurchDay &church, const Feast &feast) {
+    return church.relation == FeastRelation::On && !feast.movable() &&
+           feast.day == DayOfMonth{11, 2} && feast.latin == "omnium animarum" && d.year &&
+           WeekdayOf(*d.year, d.day, d.options.reckoning) == 0;
+}
+
 } // namespace
 
 void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bool quoteLine) {
@@ -142,6 +150,12 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
             WeekdayOf(*d.year, d.day, d.options.reckoning) == 0) {
             std::string text = "la vigilia cade di domenica, e si osservava il sabato prima: ";
             AppendDayBefore(text, d);
+            warn(text);
+        }
+        if (AllSoulsOnASunday(d, church, feast)) {
+            std::string text = "la commemorazione dei defunti cade di domenica, e si osservava il "
+                               "lunedì dopo: ";
+            AppendModernDate(text, {11, 3}, d.year);
             warn(text);
         }
     }

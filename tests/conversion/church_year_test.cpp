@@ -713,6 +713,14 @@ TEST(ChurchYear, AVigilOnASundayIsWarnedOf) {
             LatinToModern("anno " + std::to_string(year) + " pridie sancti Laurentii", {});
         EXPECT_EQ(before.text, "09 Agosto " + std::to_string(year));
         EXPECT_EQ(before.warnings.find("vigilia"), std::string::npos) << before.warnings;
+        // All Souls' day on a Sunday was kept on the Monday
+        const tempidex::Answer souls =
+            LatinToModern("in festo omnium animarum anno " + std::to_string(year), {});
+        EXPECT_EQ(souls.warnings.find("si osservava il lunedì dopo: 03 Novembre " +
+                                      std::to_string(year)) != std::string::npos,
+                  JulianDayNumber(year, 11, 2, false) % 7 == 6)
+            << year << "\n"
+            << souls.warnings;
     }
     // the Sundays counted after a feast are said by their number
     tempidex::LineOptions explain;
