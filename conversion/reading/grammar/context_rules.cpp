@@ -307,10 +307,10 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     const auto things = [&words](std::size_t i) {
         constexpr auto stems = std::to_array<std::string_view>(
-            {"bisant", "denar",    "ducat",   "floren", "florin", "grossor", "grossos",
-             "homin",  "iuger",    "librar",  "libras", "libris", "marcar",  "marcas",
-             "marcis", "modiis",   "modior",  "modios", "solidi", "solidor", "solidos",
-             "testes", "testibus", "testium", "uncia"});
+            {"bisant",  "denar",  "ducat",    "equit",   "floren",  "florin", "grossor", "grossos",
+             "homin",   "iuger",  "librar",   "libras",  "libris",  "marcar", "marcas",  "marcis",
+             "milit",   "modiis", "modior",   "modios",  "passuum", "pedit",  "solidi",  "solidor",
+             "solidos", "testes", "testibus", "testium", "uncia"});
         // (and cut short with a stop: 1200 lb., MCC fl., D duc.)
         constexpr auto cut = std::to_array<std::string_view>({"duc", "fl", "flor", "lb", "lib"});
         const auto word = [&](std::string_view stem) { return words[i].key.starts_with(stem); };
@@ -377,11 +377,17 @@ void AgeRule(const Words &words, std::size_t at, Phrases &phrases) {
         const std::size_t n = about(before ? i + 1 : i);
         // (a number right before a named day counts its days: in "vixit annos XXX d. VIII kal.
         // Oct." the d. is die, or depositus, as epitaphs go on)
-        if (!number(n) || (!before && !unit(n + 1)) ||
-            (before && words.is(n + 1, Kind::Reference) && !words.parted(n + 1)))
+        // (and both ways where the unit is written out: "vixit annos XXV dies XIII K OCT" may
+        // be thirteen days of the life or the 19th of September, and is refused)
+        if (!number(n) || (!before && !unit(n + 1)))
+            break;
+        const bool countsADay = before && words.is(n + 1, Kind::Reference) && !words.parted(n + 1);
+        if (countsADay && words[i].key.size() <= 2)
             break;
         end = i = before ? n + 1 : n + 2;
         phrases.push_back(Spanning(PhraseKind::Skip, at, end));
+        if (countsADay)
+            break;
     }
 }
 
