@@ -301,6 +301,12 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Datum anno domini MCCL, XV Kal. Iunii, per manum magistri Petri, anno pontificatus "
          "domini Innocentii pape IIII septimo",
          "18 Maggio 1250"},
+        // a reign's year with no "anno" of its own, after a comma; without one, it may end the
+        // year before it or count the named day's days
+        {"Datum Kal. Iun. anno Domini MCCLXXX, quarto regni nostri", "01 Giugno 1280"},
+        {"Datum Kalendis Iunii anno Domini MCCLXXX quarto regni nostri",
+         tempidex::ErrorYearNotCorrect},
+        {"Datum nonas augusti tertio regni nostri", tempidex::ErrorDateNotCorrect},
         // but a number right before the named day may count its days as well
         {"anno domini MCCCXLIII, anno pontificatus domini Clementis pape VI XII Kal. Septembris",
          tempidex::ErrorDateNotCorrect},

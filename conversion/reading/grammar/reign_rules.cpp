@@ -3,6 +3,8 @@
 #include "rules.h"
 #include "year_phrases.h"
 
+#include <algorithm>
+
 namespace tempidex {
 
 namespace {
@@ -11,6 +13,41 @@ namespace {
 // year before "anno", the ruler and his title after it. The phrase ends before the title,
 // which may begin a phrase of its own (pape V).
 void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
+    // "quarto regni nostri", "tertio regni domni Heinrici": a reign's year right before its
+    // word, with no "anno". After a year's number it may end the year as well ("anno Domini
+    // MCCLXXX quarto regni nostri", 1284 or 1280), after a named day count its days ("nonas
+    // augusti tertio regni nostri"): both are read, and where they differ the line is refused.
+    // (not where the reign's own year follows it: "quinto pontificatus nostri anno secundo",
+    // "primo pontificatus domini Innocencii pape VI anno quarto")
+    // (and past the titles and commas between: "regni quoque regis nostri incliti, anno. xxij.";
+    // nor after "et", a count joined to the one before it, nor within the count of an "anno",
+    // which the rules of "anno" read: "anno quarto decimo et nono regni nostri")
+    const auto yearFollows = [&words](std::size_t from) {
+        for (std::size_t j = from; j < words.size() && j < from + 12; ++j)
+            if (words.is(j, Kind::Anno) || words.mayBeNumber(j) || words.numeralOf(j) > 0)
+                return true;
+        return false;
+    };
+    std::size_t first = at; // where the small numbers before it begin
+    const auto small = [&words](std::size_t i) {
+        const int value = std::max({words.ordinalOf(i), words.numeralOf(i), words.digitsOf(i)});
+        return words.is(i, Kind::Et) ||
+               ((words.mayBeNumber(i) || words.numeralOf(i) > 0) && value > 0 && value < 100);
+    };
+    while (first >= 1 && !words.parted(first) && small(first - 1))
+        --first;
+    const bool counted =
+        (at >= 1 && !words.parted(at) && words.is(at - 1, Kind::Et)) ||
+        (first >= 1 && first < at && !words.parted(first) && words.is(first - 1, Kind::Anno));
+    for (const YearNumber &number : counted ? YearNumbers{} : YearNumbersFrom(words, at))
+        if (MayBeAReignsYear(number) && words.is(number.end, Kind::Reign) &&
+            !words.parted(number.end) && !yearFollows(number.end + 1)) {
+            std::size_t end = number.end + 1;
+            if (end < words.size() && !words.parted(end) &&
+                IsOneOf(words[end].key, {"nostri", "eius", "sui", "nostro", "suo"}))
+                ++end;
+            phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
+        }
     // The count begins here: "anno domini MCCCXL primo anno regni nostri" ends a year of the
     // Lord with "primo", and a reign's year that took it would leave 1340.
     if (at >= 1 && !words.parted(at) && words.mayBeNumber(at - 1))
