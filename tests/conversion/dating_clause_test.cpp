@@ -1349,7 +1349,8 @@ TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
                             {"stilo florentino", 3, 25, +1}, {"more Florentino", 3, 25, +1},
                             {"more Pisano", 3, 25, -1},      {"secundum cursum Pisanum", 3, 25, -1},
                             {"secundum Pisanos", 3, 25, -1}, {"ad modum Pisanum", 3, 25, -1},
-                            {"cursu Pisano", 3, 25, -1},     {"secundum Florentinos", 3, 25, +1}};
+                            {"cursu Pisano", 3, 25, -1},     {"secundum Florentinos", 3, 25, +1},
+                            {"(st. pis.)", 3, 25, -1}};
     const char *const months[] = {"Ianuarii", "Februarii", "Martii", "Aprilis"};
     for (const Style &style : styles)
         for (int month = 1; month <= 4; ++month)
@@ -1373,6 +1374,9 @@ TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
                     EXPECT_EQ(answer.warnings, "") << clause;
                 }
             }
+    // and Byzantium's, from 1 September before ours
+    EXPECT_EQ(LatinToModern("die 10 Octobris 1220 stilo bizantino", {}).text, "10 Ottobre 1219");
+    EXPECT_EQ(LatinToModern("die 10 Maii 1220 st. biz.", {}).text, "10 Maggio 1220");
     LineOptions explain;
     explain.explain = true;
     EXPECT_NE(LatinToModern("die XV Februarii 1480 more veneto", explain)

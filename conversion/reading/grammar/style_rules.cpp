@@ -50,10 +50,12 @@ void StyleRule(const Words &words, std::size_t at, Phrases &phrases) {
     // more veneto, stilo florentino, secundum consuetudinem Florentinam; Florentino more
     const auto isNoun = [&words](std::size_t i) {
         return i < words.size() &&
-               IsOneOf(words[i].key,
-                       {"more", "morem", "mos", "stilo", "stylo", "stilum", "stylum", "calculo",
-                        "calculum", "computo", "computum", "computationem", "computacionem",
-                        "cursum", "cursu", "consuetudinem", "usum", "modum", "modo"});
+               IsOneOf(words[i].key, {"more",    "morem",    "mos",           "stilo",
+                                      "stylo",   "stilum",   "stylum",        "stile",
+                                      "st",      "stil",     "calculo",       "calculum",
+                                      "computo", "computum", "computationem", "computacionem",
+                                      "cursum",  "cursu",    "consuetudinem", "usum",
+                                      "modum",   "modo"});
     };
     const int style = words.classOf(at).style;
     // secundum Pisanos, secundum Florentinos: as they count

@@ -16,7 +16,8 @@ constexpr std::int8_t Unmarked = F(YearCount::Unmarked), Christian = F(YearCount
                       City = F(YearCount::City);
 constexpr auto S = [](YearStyle style) { return static_cast<std::int8_t>(style); };
 constexpr std::int8_t Venetian = S(YearStyle::Venetian), Florentine = S(YearStyle::Florentine),
-                      Pisan = S(YearStyle::Pisan), Easter = S(YearStyle::Easter);
+                      Pisan = S(YearStyle::Pisan), Easter = S(YearStyle::Easter),
+                      Byzantine = S(YearStyle::Byzantine);
 
 // In alphabetical order, V read as U.
 constexpr auto Keywords = std::to_array<Keyword>({
@@ -49,7 +50,14 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"archiepiscopatus", Kind::Reign},
     {"autem", Kind::Connective},
     {"bis", Kind::Bis},
-    {"bixit", Kind::Lived}, // an epitaph's v written b
+    {"bixit", Kind::Lived},                // an epitaph's v written b
+    {"biz", Kind::Style, Byzantine},       // st. biz.
+    {"bizantina", Kind::Style, Byzantine}, // stilo bizantino: from 1 September, before
+    {"bizantino", Kind::Style, Byzantine},
+    {"bizantinum", Kind::Style, Byzantine},
+    {"byzantina", Kind::Style, Byzantine},
+    {"byzantino", Kind::Style, Byzantine},
+    {"byzantinum", Kind::Style, Byzantine},
     {"cal", Kind::Reference, Calends},
     {"calculi", Kind::Calendar},         // veteris calculi
     {"calculo", Kind::Calendar},         // vetere calculo, novo calculo
@@ -316,6 +324,7 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"penulto", Kind::Last}, // Londini penulto Iunii
     {"piaetatis", Kind::Reign},
     {"pietatis", Kind::Reign},      // anno pietatis eius nono: the Lombard kings' years
+    {"pis", Kind::Style, Pisan},    // st. pis.
     {"pisana", Kind::Style, Pisan}, // more pisano: from 25 March, the year before
     {"pisanam", Kind::Style, Pisan},
     {"pisano", Kind::Style, Pisan},
