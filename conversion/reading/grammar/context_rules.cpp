@@ -300,9 +300,9 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
     // reader tries this way beside the others: where the number may run on from the year
     // ("MCCCX VI uncias") or be one ("MCC florenos", "mille florenos", "testes DCCCXX"), the
     // readings disagree, and the line is refused.
-    const int value = words.is(at, Kind::Thousand) && words[at].key == "mille" ? 1000
-                      : words.numeralOf(at) > 0                                ? words.numeralOf(at)
-                                                                               : words.digitsOf(at);
+    int value = words.numeralOf(at) > 0 ? words.numeralOf(at) : words.digitsOf(at);
+    if (words[at].key == "mille")
+        value = 1000;
     if (value <= 0 || value >= 10000 || words[at].gloss)
         return;
     const auto things = [&words](std::size_t i) {
