@@ -855,6 +855,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"qui vixit XXV annos depositus III kal. mai.", "29 Aprile"},
         {"vixit annos XXX d. VIII kal. Oct.", tempidex::ErrorYearNotCorrect},
         {"VIXIT ANNOS XXV DIES XIII K OCT", tempidex::ErrorDateNotCorrect},
+        {"annorum L.III. Non. Octobris anno Domini 1471", tempidex::ErrorYearNotCorrect},
         {"dat. xvi kal. mai. constantinopoli theodosio a. xiii et qui fuerit nuntiatus.",
          "16 Aprile"},
         {"requiescit in pace, VI. Kalendas Septembres, era Domini DXLVIII.", "27 Agosto 510"},

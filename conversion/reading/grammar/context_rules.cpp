@@ -204,7 +204,10 @@ void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
                             words.is(day, Kind::Reference) && words.numeralOf(day - 1) > 0;
     if (countsADay && day - at >= 2 && !afterNumeral && !EraFrom(words, at))
         phrases.push_back(Spanning(PhraseKind::Initials, at, day - 1));
-    if (end - at == 1 && words[at].dotted && !afterNumeral && !words.parted(end) &&
+    // (but after a word of years the letter is a number: "annorum L.III. Non. Octobris" may be
+    // 53 years and the Nones)
+    const bool years = at >= 1 && !words.parted(at) && words[at - 1].key.starts_with("ann");
+    if (end - at == 1 && words[at].dotted && !afterNumeral && !years && !words.parted(end) &&
         words.numeralOf(end) > 0 && words.numeralOf(end) <= 19 && !words.parted(end + 1) &&
         words.is(end + 1, Kind::Reference))
         phrases.push_back(Spanning(PhraseKind::Initials, at, end));
