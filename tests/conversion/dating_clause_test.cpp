@@ -1511,8 +1511,9 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
     // a comma between a count and its named day parts no count from it
     EXPECT_TRUE(LatinToModern("terc., non. Jun.", {}).failed);
     EXPECT_TRUE(LatinToModern("data vi, Kal. Decembr.", {}).failed);
-    // nor does an editor's note between them
-    EXPECT_TRUE(LatinToModern("Datum Laterani, v (1) kalendas maii", {}).failed);
+    // an editor's footnote mark between them is left out: the count is read
+    EXPECT_EQ(LatinToModern("Datum Laterani, v (1) kalendas maii", {}).text, "27 Aprile");
+    EXPECT_EQ(LatinToModern("Datum Rome vi (a) kalendas maii", {}).text, "26 Aprile");
 }
 
 // A count in numerals with an ordinal's ending written out ("IIIto", "iijto", "XVIIma"), or set

@@ -312,6 +312,20 @@ Tokens::Tokens(std::string_view line, std::pmr::memory_resource *memory)
                 ++at;
                 continue;
             }
+            // A footnote mark in brackets between words, a small letter or a digit: "vi (a)
+            // kalendas maii", "quinquagesimo (1) tertio", "Martini [1] estivalis": left out as
+            // the mark with one bracket is. (Two digits stay an editor's gloss, "a. 705 (49)";
+            // one within a word, the letters an editor supplies: "kalenda[s]", "X(l)".)
+            if ((line[at] == '(' || line[at] == '[') && word == nullptr && at >= 1 &&
+                line[at - 1] == ' ' && at + 2 < line.size() &&
+                line[at + 2] == (line[at] == '(' ? ')' : ']') &&
+                ((line[at + 1] >= 'a' && line[at + 1] <= 'z') || IsDigit(line[at + 1])) &&
+                (at + 3 == line.size() ||
+                 Bytes[static_cast<unsigned char>(line[at + 3])].kind != Byte::Letter)) {
+                finish(end);
+                at += 3;
+                continue;
+            }
             // The page of the source turning, "[fol. 3v]": between words, and no gloss that
             // parts them ("millesimo ducentesimo [fol. 3v] sexagesimo" is 1260)
             if (const std::size_t page = PageMarkEnd(line, at); page > at) {
