@@ -310,12 +310,15 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     const auto things = [&words](std::size_t i) {
         constexpr auto stems = std::to_array<std::string_view>(
-            {"bisant",  "denar",  "ducat",    "equit",   "floren",  "florin", "grossor", "grossos",
-             "homin",   "iuger",  "librar",   "libras",  "libris",  "marcar", "marcas",  "marcis",
-             "milit",   "modiis", "modior",   "modios",  "passuum", "pedit",  "solidi",  "solidor",
-             "solidos", "testes", "testibus", "testium", "uncia"});
+            {"bisant",   "bononin", "bracc",    "denar",   "ducat",    "equit",    "fiorin",
+             "floren",   "florin",  "grossor",  "grossos", "homin",    "imperial", "iuger",
+             "librar",   "libras",  "libre",    "libris",  "lire",     "marcar",   "marcas",
+             "marce",    "marcis",  "milit",    "modiis",  "modior",   "modios",   "passuum",
+             "pedit",    "scud",    "soldi",    "solidi",  "solidor",  "solidos",  "staia",
+             "sterling", "testes",  "testibus", "testium", "turonens", "uncia"});
         // (and cut short with a stop: 1200 lb., MCC fl., D duc.)
-        constexpr auto cut = std::to_array<std::string_view>({"duc", "fl", "flor", "lb", "lib"});
+        constexpr auto cut = std::to_array<std::string_view>(
+            {"den", "duc", "fl", "flor", "lb", "lbr", "lib", "libr", "sol"});
         const auto word = [&](std::string_view stem) { return words[i].key.starts_with(stem); };
         return i < words.size() && !words[i].gloss && !words[i].capital &&
                (std::any_of(stems.begin(), stems.end(), word) ||
@@ -341,7 +344,10 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
                          !words.parted(at - 1) && numberAt(at - 2);
     if (things(at + 1) && !words.parted(at + 1) && !stop(at) && !afterEt)
         phrases.push_back(Spanning(PhraseKind::Skip, at, at + 2));
-    else if (at >= 1 && things(at - 1) && !words.parted(at) && !stop(at - 1) && value < 100)
+    // (a sum after its word only below a hundred, or of a thousand and more, which may be the
+    // year: "pro pretio florenorum MD, die XXI maii")
+    else if (at >= 1 && things(at - 1) && !words.parted(at) && !stop(at - 1) &&
+             (value < 100 || value >= 1000))
         phrases.push_back(Spanning(PhraseKind::Skip, at - 1, at + 1));
 }
 
