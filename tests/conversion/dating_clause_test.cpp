@@ -483,6 +483,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"folio MCCCXLIII, die XI exeunte iunio", tempidex::ErrorYearNotCorrect},
         {"Datum in castris, XV Kal. Iun., MD equitibus", tempidex::ErrorYearNotCorrect},
         {"Actum die XXI maii, 1500 lire", tempidex::ErrorYearNotCorrect},
+        {"die XXI maii, \u00A7 1520", tempidex::ErrorYearNotCorrect},
         {"pro pretio florenorum MD, die XXI maii", tempidex::ErrorYearNotCorrect},
         {"anno MCCCX testium VII, XV kal. iunii", "18 Maggio 1310"},
         {"Datum anno domini mº cccº quinto kalendas iunii xvº. testibus consiliariis nostris",

@@ -324,6 +324,14 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
                (std::any_of(stems.begin(), stems.end(), word) ||
                 (words[i].dotted && std::find(cut.begin(), cut.end(), words[i].key) != cut.end()));
     };
+    // "§ 1520", "¶ 12", "# 3": the number of a paragraph or an item, read beside the others
+    if (at >= 1) {
+        const std::string_view marks = words.marksAfter(at - 1);
+        if (marks.find("\u00A7") != std::string_view::npos ||
+            marks.find("\u00B6") != std::string_view::npos ||
+            marks.find('#') != std::string_view::npos)
+            phrases.push_back(Spanning(PhraseKind::Skip, at, at + 1));
+    }
     // "n. 1234", "no. 1234", "folio MCCCXLIII", "fol. 12": the number of a document, a page or
     // a leaf before it, never a year or a count of days; read beside the others too
     if (at >= 1 && !words.parted(at) && words.digitsOf(at) + words.numeralOf(at) > 0 &&
