@@ -1517,6 +1517,8 @@ TEST(DatingClause, ACountCutShortIsItsCountOrRefused) {
     // an editor's footnote mark between them is left out: the count is read
     EXPECT_EQ(LatinToModern("Datum Laterani, v (1) kalendas maii", {}).text, "27 Aprile");
     EXPECT_EQ(LatinToModern("Datum Rome vi (a) kalendas maii", {}).text, "26 Aprile");
+    // a count the editor supplied with a digit, a gloss, is no count the reader can take
+    EXPECT_TRUE(LatinToModern("Datum Nidrosie [6ta] Kalendas Julii anno domini 1479", {}).failed);
 }
 
 // A count in numerals with an ordinal's ending written out ("IIIto", "iijto", "XVIIma"), or set

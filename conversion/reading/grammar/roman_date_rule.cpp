@@ -5,6 +5,8 @@
 #include "number_phrases.h"
 #include "rules.h"
 
+#include <algorithm>
+
 namespace tempidex {
 namespace {
 
@@ -150,6 +152,18 @@ void RomanDateRule(const Words &words, std::size_t at, Phrases &phrases) {
                 named1.faultBegin = static_cast<std::uint8_t>(count.begin);
                 named1.faultEnd = static_cast<std::uint8_t>(at + 1);
             }
+    // "[6ta] Kalendas Julii": a count the editor supplied in brackets with a digit, a gloss
+    // to the reader, right before the named day: the named day alone is no reading of it
+    const int supplied =
+        at >= 1
+            ? std::max({words.digitsOf(at - 1), words.numeralOf(at - 1), words.ordinalOf(at - 1)})
+            : 0;
+    if (named1.fault == PhraseFault::None && at >= 1 && !words.parted(at) && words[at - 1].gloss &&
+        supplied > 0 && supplied <= 31) {
+        named1.fault = PhraseFault::Designation;
+        named1.faultBegin = static_cast<std::uint8_t>(at - 1);
+        named1.faultEnd = static_cast<std::uint8_t>(at + 1);
+    }
     // "in crastino Kalendarum Maii", "in vigilia Kalendarum": a day after or before the named
     // day, as charters count from a feast, which the named day alone is not; and "octava"
     // before the genitive or after "in" may be its octave, and is no sure count (octava
