@@ -319,6 +319,7 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo sancti Stephani primi pape anno domini 1350",
              "in festo sancti Gregorii septimi anno 1650",
              "in festo sancti Innocentii pape anno 1350",
+             "in festo sancti regis Laurentii anno 1360",
              "in festo sancti Ludovici de Tolosa anno 1300",
              "in festo sanctorum iacobi et philippi anno 1300",
              "in festo sanctorum Egidii et Martini anno 1270",
@@ -1228,6 +1229,10 @@ TEST(ChurchYear, ReadsWhatScribesAbbreviate) {
         // the very day; the day after the place where the letter was given
         {"anno 1248 ipso die natiuitatis sancti Iohannis Babtiste", "24 Giugno 1248"},
         {"in natali Domini anno 1300", "25 Dicembre 1300"},
+        // a pope's, a king's or a bishop's title before the name, as after it
+        {"in octavis festi beati regis Stephani, anno domini MCCCXL", "27 Agosto 1340"},
+        {"in festo sancti pape Martini anno domini MCCCLX", "12 Novembre 1360"},
+        {"in festo sancti episcopi Ludovici anno 1360", "19 Agosto 1360"},
         {"Scriptum Lundis die beati Laurentii anno 1300", "10 Agosto 1300"},
         {"Datum in domo nostra octava beati Bartholomei apostoli anno domini 1504",
          "31 Agosto 1504"},                                  // after the place's possessive

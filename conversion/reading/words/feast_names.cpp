@@ -238,6 +238,43 @@ NameWord FirstNameWord(std::string_view key, NameWord word) {
     return word;
 }
 
+namespace {
+
+// The epithets that tell a saint from others of the name, as the feasts' names hold them: a
+// pope's, a king's, an abbot's, a bishop's. The stem of the one word i is, or nothing.
+std::string_view TellingEpithet(const Words &words, std::size_t i) {
+    static const std::array<std::string, 5> stems = {NameStem("papae"), NameStem("regis"),
+                                                     NameStem("abbatis"), NameStem("episcopi"),
+                                                     NameStem("archiepiscopi")};
+    if (i >= words.size())
+        return {};
+    const std::string stem = NameStem(words[i].key);
+    for (const std::string &s : stems)
+        if (s == stem)
+            return s;
+    return {};
+}
+
+// Whether an epithet says for certain which saint is meant: a pope's or a king's. (A bishop's or
+// an abbot's the feasts' names do not always hold: "Botulphi abbatis", "Dunstani episcopi".)
+bool TellsForCertain(std::string_view stem) {
+    return stem == NameStem("papae") || stem == NameStem("regis");
+}
+
+// Whether a feast's names hold an epithet's stem (Martini episcopi, Stephani papae).
+bool NamesHold(int feast, std::string_view stem) {
+    const std::string_view names = Feasts()[static_cast<std::size_t>(feast)].names;
+    for (std::size_t from = 0; from < names.size();) {
+        const std::size_t end = std::min(names.find_first_of(" |", from), names.size());
+        if (end > from && NameStem(names.substr(from, end - from)) == stem)
+            return true;
+        from = end + 1;
+    }
+    return false;
+}
+
+} // namespace
+
 bool MayBeginFeast(std::string_view key) {
     const NameWord word = FirstNameWord(key, ReadNameWord(key));
     return Names().firstWords.contains(word.stem) || MayBeFirstWordCut(key) ||
@@ -253,7 +290,9 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
     // The words from `at`, titles skipped, and the word after each.
     std::vector<NameWord> read;
     std::vector<std::size_t> after;
-    bool womans = false; // the title before the name is a woman's: beatae, sancte
+    std::vector<std::string_view> before; // telling epithets before the name: sancti pape Martini
+    std::vector<std::size_t> beforeAt;    // and where they stand
+    bool womans = false;                  // the title before the name is a woman's: beatae, sancte
     for (std::size_t i = at; i < words.size() && read.size() < index.longest; ++i) {
         if (words[i].gloss || (i > at && words[i].pause))
             break;
@@ -268,6 +307,10 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
         else if (IsTitle(word.stem, word.declensions) ||
                  (read.empty() && IsEpithet(word.stem, word.declensions))) {
             womans = read.empty() && (word.declensions & Second) == 0 && word.stem.size() > 1;
+            if (read.empty() && !TellingEpithet(words, i).empty()) {
+                before.push_back(TellingEpithet(words, i));
+                beforeAt.push_back(i);
+            }
             // "assumptionis dominicae" is the Lord's, the Ascension, never Mary's Assumption
             if (!read.empty() && read.front().stem == ReadNameWord("assumptionis").stem &&
                 word.stem == ReadNameWord("dominicae").stem && !MaryNamedFrom(words, i + 1))
@@ -301,6 +344,14 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
         read.push_back(std::move(word));
         after.push_back(i + 1);
     }
+    // "sancti pape Martini", "beati regis Stephani": the name is looked up with its epithet
+    // after it, as the feasts' names have it (Martini papae, Stephani regis)
+    if (!read.empty())
+        for (std::size_t k = 0; k < beforeAt.size(); ++k) {
+            read.insert(read.begin() + static_cast<std::ptrdiff_t>(1 + k),
+                        ReadNameWord(words[beforeAt[k]].key));
+            after.insert(after.begin() + static_cast<std::ptrdiff_t>(1 + k), after[0]);
+        }
     // "assumptionis domini" is the Lord's, the Ascension (Grotefend), or Mary's with the scribe's
     // "domini" for "domine" where her name follows: a name the table cannot tell, unless it does
     if (read.size() >= 2 && read[0].stem == ReadNameWord("assumptionis").stem &&
@@ -369,17 +420,22 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
         if (QualifiedAfter(words, after[n - 1], shared))
             return std::nullopt;
         const std::size_t end = EpithetsEnd(words, after[n - 1]);
-        // "Innocentii pape": a pope named by a feast no pope's, another saint of the name
-        if (found >= 0 &&
-            Feasts()[static_cast<std::size_t>(found)].names.find("papae") == std::string_view::npos)
-            for (std::size_t i = after[n - 1]; i < words.size() && i < after[n - 1] + 3; ++i) {
-                const std::string stem = NameStem(words[i].key);
-                if (stem == NameStem("papae"))
+        // "Innocentii pape", "sancti regis Stephani": a pope or a king, before the name or after
+        // it, where the feast found is no pope's or king's, is another saint of the name
+        if (found >= 0) {
+            for (const std::string_view stem : before)
+                if (TellsForCertain(stem) && !NamesHold(found, stem))
                     return std::nullopt;
+            for (std::size_t i = after[n - 1]; i < words.size() && i < after[n - 1] + 3; ++i) {
+                if (const std::string_view telling = TellingEpithet(words, i);
+                    TellsForCertain(telling) && !NamesHold(found, telling))
+                    return std::nullopt;
+                const std::string stem = NameStem(words[i].key);
                 if (words.parted(i) || !(IsTitle(stem, DeclensionsOf(words[i].key)) ||
                                          IsEpithet(stem, DeclensionsOf(words[i].key))))
                     break;
             }
+        }
         if (ConfessorNamedAMartyr(words, after[n - 1], end, found))
             return std::nullopt;
         return FeastRead{found, end};
