@@ -485,6 +485,7 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Actum die XXI maii, 1500 lire", tempidex::ErrorYearNotCorrect},
         {"die XXI maii, \u00A7 1520", tempidex::ErrorYearNotCorrect},
         {"pro pretio florenorum MD, die XXI maii", tempidex::ErrorYearNotCorrect},
+        {"Facta carta VI kal. Iunii, anno MCCLXXX", "27 Maggio 1280"}, // Spain's formula
         {"anno MCCCX testium VII, XV kal. iunii", "18 Maggio 1310"},
         {"Datum anno domini mº cccº quinto kalendas iunii xvº. testibus consiliariis nostris",
          "18 Maggio 1305"},

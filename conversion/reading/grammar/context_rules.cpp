@@ -336,7 +336,7 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
     // a leaf before it, never a year or a count of days; read beside the others too
     if (at >= 1 && !words.parted(at) && words.digitsOf(at) + words.numeralOf(at) > 0 &&
         ((words[at - 1].dotted && IsOneOf(words[at - 1].key, {"n", "no", "fol", "p", "pag"})) ||
-         IsOneOf(words[at - 1].key, {"folio", "foliis", "pagina", "paginae", "carta", "cartae"})))
+         IsOneOf(words[at - 1].key, {"folio", "foliis", "pagina", "paginae"})))
         phrases.push_back(Spanning(PhraseKind::Skip, at - 1, at + 1));
     // (with the things' word, which may be read as a misspelt ordinal: "testium"; not across a
     // stop, "kalendas iunii xvº. testibus consiliariis nostris" begins the witnesses' sentence;
