@@ -860,6 +860,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"vixit annos XXX d. VIII kal. Oct.", tempidex::ErrorYearNotCorrect},
         {"VIXIT ANNOS XXV DIES XIII K OCT", tempidex::ErrorDateNotCorrect},
         {"annorum L.III. Non. Octobris anno Domini 1471", tempidex::ErrorYearNotCorrect},
+        // "A°" with its mark is anno, no initial that takes the year's units with it
+        {"VII Id. Dec. Anno dominice incarnacionis Millesimo V. A° vero domni Heinrici regis",
+         tempidex::ErrorYearNotCorrect},
         {"dat. xvi kal. mai. constantinopoli theodosio a. xiii et qui fuerit nuntiatus.",
          "16 Aprile"},
         {"requiescit in pace, VI. Kalendas Septembres, era Domini DXLVIII.", "27 Agosto 510"},

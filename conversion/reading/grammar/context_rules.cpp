@@ -10,8 +10,9 @@ namespace {
 
 // One letter, in capitals, alone: an initial or a numeral.
 bool IsLetterAlone(const Words &words, std::size_t i) {
+    // (not one with an ordinal's mark: "A°" is anno, "M°" a thousand)
     return i < words.size() && !words[i].gloss && words[i].text.size() == 1 && words[i].capital &&
-           words[i].text[0] >= 'a' && words[i].text[0] <= 'z';
+           !words[i].marked && words[i].text[0] >= 'a' && words[i].text[0] <= 'z';
 }
 
 } // namespace
