@@ -9,19 +9,22 @@ namespace tempidex {
 
 namespace {
 
-// Primo anno regnante Karlo; V annum Hludowici regis; VI autem anno Stephani pape: a reign's
-// year before "anno", the ruler and his title after it. The phrase ends before the title,
-// which may begin a phrase of its own (pape V).
-void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
-    // "quarto regni nostri", "tertio regni domni Heinrici": a reign's year right before its
-    // word, with no "anno". After a year's number it may end the year as well ("anno Domini
-    // MCCLXXX quarto regni nostri", 1284 or 1280), after a named day count its days ("nonas
-    // augusti tertio regni nostri"): both are read, and where they differ the line is refused.
+// "quarto regni nostri", "tertio regni domni Heinrici": a reign's year right before its word,
+// with no "anno".
+void YearOfAReignWithoutAnno(const Words &words, std::size_t at, Phrases &phrases) {
+    // After a year's number it may end the year as well ("anno Domini MCCLXXX quarto regni
+    // nostri", 1284 or 1280), after a named day count its days ("nonas augusti tertio regni
+    // nostri"): both are read, and where they differ the line is refused.
     // (not where the reign's own year follows it: "quinto pontificatus nostri anno secundo",
     // "primo pontificatus domini Innocencii pape VI anno quarto")
     // (and past the titles and commas between: "regni quoque regis nostri incliti, anno. xxij.";
     // nor after "et", a count joined to the one before it, nor within the count of an "anno",
     // which the rules of "anno" read: "anno quarto decimo et nono regni nostri")
+    bool reign = false; // a reign's word within the next few: most numbers have none
+    for (std::size_t i = at + 1; i < words.size() && i <= at + 4 && !words.parted(i) && !reign; ++i)
+        reign = words.is(i, Kind::Reign);
+    if (!reign)
+        return;
     const auto yearFollows = [&words](std::size_t from) {
         for (std::size_t j = from; j < words.size() && j < from + 12; ++j)
             if (words.is(j, Kind::Anno) || words.mayBeNumber(j) || words.numeralOf(j) > 0)
@@ -48,6 +51,13 @@ void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
                 ++end;
             phrases.push_back(ElsewherePhrase(YearElsewhere::Reign, at, end));
         }
+}
+
+// Primo anno regnante Karlo; V annum Hludowici regis; VI autem anno Stephani pape: a reign's
+// year before "anno", the ruler and his title after it. The phrase ends before the title,
+// which may begin a phrase of its own (pape V).
+void YearBeforeAnno(const Words &words, std::size_t at, Phrases &phrases) {
+    YearOfAReignWithoutAnno(words, at, phrases);
     // The count begins here: "anno domini MCCCXL primo anno regni nostri" ends a year of the
     // Lord with "primo", and a reign's year that took it would leave 1340.
     if (at >= 1 && !words.parted(at) && words.mayBeNumber(at - 1))
