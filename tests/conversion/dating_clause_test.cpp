@@ -486,6 +486,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"die XXI maii, \u00A7 1520", tempidex::ErrorYearNotCorrect},
         {"pro pretio florenorum MD, die XXI maii", tempidex::ErrorYearNotCorrect},
         {"Facta carta VI kal. Iunii, anno MCCLXXX", "27 Maggio 1280"}, // Spain's formula
+        // the Era of Spain named after its number, 38 years ahead of ours
+        {"Facta carta XV die madii MCCCL era", "15 Maggio 1312"},
+        {"Facta carta XV die madii anno MCCCL de la era", tempidex::ErrorYearNotCorrect},
         {"anno MCCCX testium VII, XV kal. iunii", "18 Maggio 1310"},
         {"Datum anno domini mº cccº quinto kalendas iunii xvº. testibus consiliariis nostris",
          "18 Maggio 1305"},

@@ -152,7 +152,8 @@ bool MustRead(const Words &words, std::size_t i) {
         return true;
     if (words.isNumber(i) || words.is(i, Kind::Reference) || words.is(i, Kind::Anno) ||
         words.is(i, Kind::Pridie) || words.is(i, Kind::Postridie) || words.is(i, Kind::Bis) ||
-        words.is(i, Kind::Feria) || words.is(i, Kind::Indiction) || words.is(i, Kind::Consul))
+        words.is(i, Kind::Feria) || words.is(i, Kind::Indiction) || words.is(i, Kind::Consul) ||
+        words.is(i, Kind::Era)) // (the Era of Spain: "anno MCCCL de la era" is no year of ours)
         return true;
     if (MonthBeside(words, i) < words.size())
         return true;

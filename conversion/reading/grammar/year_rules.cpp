@@ -286,6 +286,10 @@ void NumberYearRule(const Words &words, std::size_t at, Phrases &phrases) {
             phrases.push_back(YearPhrase(at, number.end, number, YearCount::Unmarked, 0));
             continue;
         }
+        // "MCCCL era", "anno MCCCL erae": the Era of Spain named after its number
+        if (words.is(number.end, Kind::Era) && !words.parted(number.end))
+            phrases.push_back(YearPhrase(at, number.end + 1, number, YearCount::SpanishEra,
+                                         number.value - SpanishEraAhead));
         // 1524 AD, DCCX a.u.c., 44 a.C.: an era after the number.
         if (!words.parted(number.end))
             if (const std::optional<EraRead> era = EraFrom(words, number.end)) {
