@@ -320,6 +320,7 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo sancti Gregorii septimi anno 1650",
              "in festo sancti Innocentii pape anno 1350",
              "in festo sancti regis Laurentii anno 1360",
+             "in festo sancti Henrici ducis anno 1300", // Emeric, no emperor
              "in festo sancti Ludovici de Tolosa anno 1300",
              "in festo sanctorum iacobi et philippi anno 1300",
              "in festo sanctorum Egidii et Martini anno 1270",

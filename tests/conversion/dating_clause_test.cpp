@@ -488,6 +488,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"Facta carta VI kal. Iunii, anno MCCLXXX", "27 Maggio 1280"}, // Spain's formula
         // the Era of Spain named after its number, 38 years ahead of ours
         {"Facta carta XV die madii MCCCL era", "15 Maggio 1312"},
+        // a year's last ordinal before "exeunte" may end the year: no count of Bologna's
+        {"anno domini millesimo quingentesimo vigesimo tertio exeunte iunio",
+         tempidex::ErrorDateNotCorrect},
+        {"die xv maii 1400 oves", tempidex::ErrorYearNotCorrect},
         {"Facta carta XV die madii anno MCCCL de la era", tempidex::ErrorYearNotCorrect},
         {"anno MCCCX testium VII, XV kal. iunii", "18 Maggio 1310"},
         {"Datum anno domini mº cccº quinto kalendas iunii xvº. testibus consiliariis nostris",
@@ -1388,6 +1392,7 @@ TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
     // and Byzantium's, from 1 September before ours
     EXPECT_EQ(LatinToModern("die 10 Octobris 1220 stilo bizantino", {}).text, "10 Ottobre 1219");
     EXPECT_EQ(LatinToModern("die 10 Maii 1220 st. biz.", {}).text, "10 Maggio 1220");
+    EXPECT_EQ(LatinToModern("anno 1350 st. byz., die x octobris", {}).text, "10 Ottobre 1349");
     LineOptions explain;
     explain.explain = true;
     EXPECT_NE(LatinToModern("die XV Februarii 1480 more veneto", explain)

@@ -311,12 +311,13 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
         return;
     const auto things = [&words](std::size_t i) {
         constexpr auto stems = std::to_array<std::string_view>(
-            {"bisant",   "bononin", "bracc",    "denar",   "ducat",    "equit",    "fiorin",
-             "floren",   "florin",  "grossor",  "grossos", "homin",    "imperial", "iuger",
-             "librar",   "libras",  "libre",    "libris",  "lire",     "marcar",   "marcas",
-             "marce",    "marcis",  "milit",    "modiis",  "modior",   "modios",   "passuum",
-             "pedit",    "scud",    "soldi",    "solidi",  "solidor",  "solidos",  "staia",
-             "sterling", "testes",  "testibus", "testium", "turonens", "uncia"});
+            {"aureis",  "aureorum", "aureos", "bisant",   "bononin", "boues",    "bouum",
+             "bracc",   "denar",    "ducat",  "equit",    "fiorin",  "floren",   "florin",
+             "grossor", "grossos",  "homin",  "imperial", "iuger",   "librar",   "libras",
+             "libre",   "libris",   "lire",   "marcar",   "marcas",  "marce",    "marcis",
+             "milit",   "modiis",   "modior", "modios",   "oues",    "ouium",    "passuum",
+             "pedit",   "perper",   "scud",   "soldi",    "solidi",  "solidor",  "solidos",
+             "staia",   "sterling", "testes", "testibus", "testium", "turonens", "uncia"});
         // (and cut short with a stop: 1200 lb., MCC fl., D duc.)
         constexpr auto cut = std::to_array<std::string_view>(
             {"den", "duc", "fl", "flor", "lb", "lbr", "lib", "libr", "sol"});

@@ -272,8 +272,14 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
             words.is(count.end + 1, Kind::Die) && !words.parted(count.end + 1))
             add(at, count.value + words.numeralOf(count.end), monthAfter(count.end + 2),
                 monthAfter(count.end + 2) + 1, true);
-        // die lune secundo exeunte mense februarii: Bologna's count after the weekday
-        addCountedIn(at, count.value, count.end);
+        // die lune secundo exeunte mense februarii: Bologna's count after the weekday (not an
+        // ordinal in words after a number, which may end the year: "anno domini millesimo
+        // quingentesimo vigesimo tertio exeunte iunio")
+        const bool endsAYear = at >= 1 && !words.parted(at) && words.ordinalOf(count.begin) > 0 &&
+                               words.numeralOf(count.begin) == 0 && words.digitsOf(at - 1) == 0 &&
+                               (words.mayBeNumber(at - 1) || words.numeralOf(at - 1) > 0);
+        if (!endsAYear)
+            addCountedIn(at, count.value, count.end);
         // ad 21. diem aprilis: the day itself, as "ad diem 21. aprilis" is
         if (at >= 1 && words[at - 1].key == "ad" && !words.parted(at) &&
             words.is(count.end, Kind::Diem) && !words.parted(count.end + 1)) {

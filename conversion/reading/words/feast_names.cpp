@@ -243,9 +243,9 @@ namespace {
 // The epithets that tell a saint from others of the name, as the feasts' names hold them: a
 // pope's, a king's, an abbot's, a bishop's. The stem of the one word i is, or nothing.
 std::string_view TellingEpithet(const Words &words, std::size_t i) {
-    static const std::array<std::string, 5> stems = {NameStem("papae"), NameStem("regis"),
-                                                     NameStem("abbatis"), NameStem("episcopi"),
-                                                     NameStem("archiepiscopi")};
+    static const std::array<std::string, 6> stems = {
+        NameStem("papae"),   NameStem("regis"),    NameStem("ducis"),
+        NameStem("abbatis"), NameStem("episcopi"), NameStem("archiepiscopi")};
     if (i >= words.size())
         return {};
     const std::string stem = NameStem(words[i].key);
@@ -255,10 +255,11 @@ std::string_view TellingEpithet(const Words &words, std::size_t i) {
     return {};
 }
 
-// Whether an epithet says for certain which saint is meant: a pope's or a king's. (A bishop's or
-// an abbot's the feasts' names do not always hold: "Botulphi abbatis", "Dunstani episcopi".)
+// Whether an epithet says for certain which saint is meant: a pope's, a king's or a duke's. (A
+// bishop's or an abbot's the feasts' names do not always hold: "Botulphi abbatis", "Dunstani
+// episcopi".)
 bool TellsForCertain(std::string_view stem) {
-    return stem == NameStem("papae") || stem == NameStem("regis");
+    return stem == NameStem("papae") || stem == NameStem("regis") || stem == NameStem("ducis");
 }
 
 // Whether a feast's names hold an epithet's stem (Martini episcopi, Stephani papae).

@@ -52,9 +52,11 @@ constexpr auto Keywords = std::to_array<Keyword>({
     {"bis", Kind::Bis},
     {"bixit", Kind::Lived},                // an epitaph's v written b
     {"biz", Kind::Style, Byzantine},       // st. biz.
+    {"bizant", Kind::Style, Byzantine},    // st. bizant.
     {"bizantina", Kind::Style, Byzantine}, // stilo bizantino: from 1 September, before
     {"bizantino", Kind::Style, Byzantine},
     {"bizantinum", Kind::Style, Byzantine},
+    {"byz", Kind::Style, Byzantine}, // st. byz.
     {"byzantina", Kind::Style, Byzantine},
     {"byzantino", Kind::Style, Byzantine},
     {"byzantinum", Kind::Style, Byzantine},
