@@ -33,6 +33,7 @@ enum class LineFault : std::uint8_t {
     Number,       // a number that is neither the date's, nor a year, nor anything else read
     TwoDates,     // two dates that differ
     TwoYears,     // two years that differ
+    TwoStyles,    // two styles of the year that differ: more veneto, stilo florentino
     TooComplex,   // more ways to read the words than are worth trying
 };
 

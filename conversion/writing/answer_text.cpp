@@ -15,6 +15,7 @@ std::string_view ErrorFor(LineFault fault) {
     case LineFault::Anno:
     case LineFault::Number:
     case LineFault::TwoYears:
+    case LineFault::TwoStyles:
         return ErrorYearNotCorrect;
     case LineFault::None:
     case LineFault::ClauseMonth:

@@ -40,6 +40,8 @@ std::string ExplainUnread(LineFault fault, std::string_view written) {
         return "la riga contiene due date diverse: " + Quoted(written);
     case LineFault::TwoYears:
         return "la riga contiene due anni diversi: " + Quoted(written);
+    case LineFault::TwoStyles:
+        return "la riga scrive due stili dell'anno diversi: " + Quoted(written);
     case LineFault::TooComplex:
         return "le parole si possono leggere in troppi modi: " + Quoted(written);
     case LineFault::TooManyWords:

@@ -1395,6 +1395,10 @@ TEST(DatingClause, ReadsTheStyleAClauseSaysItsYearIsCountedIn) {
     EXPECT_EQ(LatinToModern("anno 1350 st. byz., die x octobris", {}).text, "10 Ottobre 1349");
     LineOptions explain;
     explain.explain = true;
+    // two styles that differ are no style the reader can choose
+    EXPECT_EQ(LatinToModern("die XV Februarii 1480 more veneto, stilo florentino", explain).text,
+              "ERRORE - Anno non corretto\tla riga scrive due stili dell'anno diversi: «more "
+              "veneto, stilo florentino»");
     EXPECT_NE(LatinToModern("die XV Februarii 1480 more veneto", explain)
                   .text.find("secondo lo stile veneto"),
               std::string::npos);

@@ -152,7 +152,7 @@ void Assemble(const Words &words, const Phrases &phrases,
     }
     ClauseNotes &notes = made.reading.notes;
     const Phrase *given = nullptr, *other = nullptr, *year = nullptr, *spanish = nullptr,
-                 *noCentury = nullptr, *weekday = nullptr;
+                 *noCentury = nullptr, *weekday = nullptr, *style = nullptr;
     DateRole role = DateRole::Given;
     bool givenVerb = false; // "dat.", "datum" read: the date given is the one to answer
     for (const std::size_t i : choice) {
@@ -214,7 +214,10 @@ void Assemble(const Words &words, const Phrases &phrases,
             }
             break;
         case PhraseKind::Style:
-            notes.style = notes.style ? notes.style : static_cast<YearStyle>(p.value);
+            if (style && style->value != p.value)
+                return fail(LineFault::TwoStyles, words.written(style->begin, p.end));
+            style = style ? style : &p;
+            notes.style = static_cast<YearStyle>(style->value);
             break;
         case PhraseKind::Weekday:
             notes.weekday = notes.weekday >= 0 ? notes.weekday : static_cast<std::int8_t>(p.value);
