@@ -23,12 +23,11 @@ void AppendDayBefore(std::string &out, const Dating &d) {
     AppendModernDate(out, {before.month, before.day}, before.year);
 }
 
-// Whether the day answered is All Souls' (2 November) on a Sunday, when it was kept on the
-// Monday, the 3rd.
-bool AllSoulsOnASunday(const Dating &d, const ChurchDay &church, const Feast &feast) {
-    return church.relation == FeastRelation::On && !feast.movable() &&
-           feast.day == DayOfMonth{11, 2} && feast.latin == "omnium animarum" && d.year &&
-           WeekdayOf(*d.year, d.day, d.options.reckoning) == 0;
+// Whether the feast is All Souls' (2 November) on a Sunday, in the year of the day answered, when
+// it was kept on the Monday, the 3rd.
+bool AllSoulsOnASunday(const Dating &d, const Feast &feast) {
+    return !feast.movable() && feast.day == DayOfMonth{11, 2} && feast.latin == "omnium animarum" &&
+           d.year && WeekdayOf(*d.year, {11, 2}, d.options.reckoning) == 0;
 }
 
 } // namespace
@@ -152,11 +151,21 @@ void AppendWarnings(std::string &out, std::string_view line, const Dating &d, bo
             AppendDayBefore(text, d);
             warn(text);
         }
-        if (AllSoulsOnASunday(d, church, feast)) {
+        // (and a day counted from it, counted from the Monday: "in crastino animarum")
+        if (AllSoulsOnASunday(d, feast)) {
             std::string text = "la commemorazione dei defunti cade di domenica, e si osservava il "
                                "lunedì dopo: ";
-            AppendModernDate(text, {11, 3}, d.year);
-            warn(text);
+            const Reckoning reckoning = d.options.reckoning;
+            if (church.relation == FeastRelation::On) {
+                AppendModernDate(text, {11, 3}, d.year);
+                warn(text);
+            } else if (const std::optional<long> kept =
+                           FixedOfChurchDayKeptOn(church, {11, 3}, *d.year, reckoning)) {
+                const Date day = DateFromFixed(*kept, reckoning);
+                text += "contando da quel giorno, ";
+                AppendModernDate(text, {day.month, day.day}, day.year);
+                warn(text);
+            }
         }
     }
     // "Accepta III Kal. Febr. ..., XV Kal. Nov.": the date with no verb is taken as the one

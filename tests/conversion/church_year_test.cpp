@@ -723,6 +723,14 @@ TEST(ChurchYear, AVigilOnASundayIsWarnedOf) {
                   JulianDayNumber(year, 11, 2, false) % 7 == 6)
             << year << "\n"
             << souls.warnings;
+        // and a day counted from it is counted from the Monday too
+        const tempidex::Answer morrow =
+            LatinToModern("in crastino omnium animarum anno " + std::to_string(year), {});
+        EXPECT_EQ(morrow.warnings.find("contando da quel giorno, 04 Novembre " +
+                                       std::to_string(year)) != std::string::npos,
+                  JulianDayNumber(year, 11, 2, false) % 7 == 6)
+            << year << "\n"
+            << morrow.warnings;
     }
     // the Sundays counted after a feast are said by their number
     tempidex::LineOptions explain;
