@@ -274,6 +274,27 @@ bool NamesHold(int feast, std::string_view stem) {
     return false;
 }
 
+// Whether a pope's, a king's or a duke's title beside the name read, before it (at `before`) or
+// after it (from `after`), says another saint of the name is meant than the feast found:
+// "Innocentii pape", "sancti regis Laurentii".
+bool NamesAnotherSaint(const Words &words, const std::vector<std::size_t> &before,
+                       std::size_t after, int found) {
+    for (const std::size_t i : before)
+        if (const std::string_view stem = TellingEpithet(words, i);
+            TellsForCertain(stem) && !NamesHold(found, stem))
+            return true;
+    for (std::size_t i = after; i < words.size() && i < after + 3; ++i) {
+        if (const std::string_view stem = TellingEpithet(words, i);
+            TellsForCertain(stem) && !NamesHold(found, stem))
+            return true;
+        const std::string stem = NameStem(words[i].key);
+        if (words.parted(i) || !(IsTitle(stem, DeclensionsOf(words[i].key)) ||
+                                 IsEpithet(stem, DeclensionsOf(words[i].key))))
+            break;
+    }
+    return false;
+}
+
 } // namespace
 
 bool MayBeginFeast(std::string_view key) {
@@ -291,9 +312,9 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
     // The words from `at`, titles skipped, and the word after each.
     std::vector<NameWord> read;
     std::vector<std::size_t> after;
-    std::vector<std::string_view> before; // telling epithets before the name: sancti pape Martini
-    std::vector<std::size_t> beforeAt;    // and where they stand
-    bool womans = false;                  // the title before the name is a woman's: beatae, sancte
+    // Where epithets that tell saints apart stand before the name: sancti pape Martini.
+    std::vector<std::size_t> before;
+    bool womans = false; // the title before the name is a woman's: beatae, sancte
     for (std::size_t i = at; i < words.size() && read.size() < index.longest; ++i) {
         if (words[i].gloss || (i > at && words[i].pause))
             break;
@@ -308,10 +329,8 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
         else if (IsTitle(word.stem, word.declensions) ||
                  (read.empty() && IsEpithet(word.stem, word.declensions))) {
             womans = read.empty() && (word.declensions & Second) == 0 && word.stem.size() > 1;
-            if (read.empty() && !TellingEpithet(words, i).empty()) {
-                before.push_back(TellingEpithet(words, i));
-                beforeAt.push_back(i);
-            }
+            if (read.empty() && !TellingEpithet(words, i).empty())
+                before.push_back(i);
             // "assumptionis dominicae" is the Lord's, the Ascension, never Mary's Assumption
             if (!read.empty() && read.front().stem == ReadNameWord("assumptionis").stem &&
                 word.stem == ReadNameWord("dominicae").stem && !MaryNamedFrom(words, i + 1))
@@ -348,9 +367,9 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
     // "sancti pape Martini", "beati regis Stephani": the name is looked up with its epithet
     // after it, as the feasts' names have it (Martini papae, Stephani regis)
     if (!read.empty())
-        for (std::size_t k = 0; k < beforeAt.size(); ++k) {
+        for (std::size_t k = 0; k < before.size(); ++k) {
             read.insert(read.begin() + static_cast<std::ptrdiff_t>(1 + k),
-                        ReadNameWord(words[beforeAt[k]].key));
+                        ReadNameWord(words[before[k]].key));
             after.insert(after.begin() + static_cast<std::ptrdiff_t>(1 + k), after[0]);
         }
     // "assumptionis domini" is the Lord's, the Ascension (Grotefend), or Mary's with the scribe's
@@ -421,22 +440,8 @@ std::optional<FeastRead> FeastAt(const Words &words, std::size_t at, std::string
         if (QualifiedAfter(words, after[n - 1], shared))
             return std::nullopt;
         const std::size_t end = EpithetsEnd(words, after[n - 1]);
-        // "Innocentii pape", "sancti regis Stephani": a pope or a king, before the name or after
-        // it, where the feast found is no pope's or king's, is another saint of the name
-        if (found >= 0) {
-            for (const std::string_view stem : before)
-                if (TellsForCertain(stem) && !NamesHold(found, stem))
-                    return std::nullopt;
-            for (std::size_t i = after[n - 1]; i < words.size() && i < after[n - 1] + 3; ++i) {
-                if (const std::string_view telling = TellingEpithet(words, i);
-                    TellsForCertain(telling) && !NamesHold(found, telling))
-                    return std::nullopt;
-                const std::string stem = NameStem(words[i].key);
-                if (words.parted(i) || !(IsTitle(stem, DeclensionsOf(words[i].key)) ||
-                                         IsEpithet(stem, DeclensionsOf(words[i].key))))
-                    break;
-            }
-        }
+        if (found >= 0 && NamesAnotherSaint(words, before, after[n - 1], found))
+            return std::nullopt;
         if (ConfessorNamedAMartyr(words, after[n - 1], end, found))
             return std::nullopt;
         return FeastRead{found, end};
