@@ -310,21 +310,11 @@ void CountOfThingsRule(const Words &words, std::size_t at, Phrases &phrases) {
     if (value <= 0 || value >= 10000 || words[at].gloss)
         return;
     const auto things = [&words](std::size_t i) {
-        constexpr auto stems = std::to_array<std::string_view>(
-            {"aureis",  "aureorum", "aureos", "bisant",   "bononin", "boues",    "bouum",
-             "bracc",   "denar",    "ducat",  "equit",    "fiorin",  "floren",   "florin",
-             "grossor", "grossos",  "homin",  "imperial", "iuger",   "librar",   "libras",
-             "libre",   "libris",   "lire",   "marcar",   "marcas",  "marce",    "marcis",
-             "milit",   "modiis",   "modior", "modios",   "oues",    "ouium",    "passuum",
-             "pedit",   "perper",   "scud",   "soldi",    "solidi",  "solidor",  "solidos",
-             "staia",   "sterling", "testes", "testibus", "testium", "turonens", "uncia"});
         // (and cut short with a stop: 1200 lb., MCC fl., D duc.)
-        constexpr auto cut = std::to_array<std::string_view>(
-            {"den", "duc", "fl", "flor", "lb", "lbr", "lib", "libr", "sol"});
-        const auto word = [&](std::string_view stem) { return words[i].key.starts_with(stem); };
         return i < words.size() && !words[i].gloss && !words[i].capital &&
-               (std::any_of(stems.begin(), stems.end(), word) ||
-                (words[i].dotted && std::find(cut.begin(), cut.end(), words[i].key) != cut.end()));
+               (words.countsThings(i) ||
+                (words[i].dotted && IsOneOf(words[i].key, {"den", "duc", "fl", "flor", "lb", "lbr",
+                                                           "lib", "libr", "sol"})));
     };
     // "§ 1520", "¶ 12", "# 3": the number of a paragraph or an item, read beside the others
     if (at >= 1) {

@@ -10,6 +10,7 @@
 #include "unknown_numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -142,6 +143,21 @@ bool NumeralLettersBesideO(std::string_view text) {
     return HasNumeralLettersOnly(letters);
 }
 
+// Whether a word names things a sum or a number counts, the units of money, measure and men of
+// the charters: florenos, libras, lire, scudi, modios, militibus, testes.
+bool CountsThings(std::string_view key) {
+    constexpr auto stems = std::to_array<std::string_view>(
+        {"aureis",  "aureorum", "aureos", "bisant",   "bononin", "boues",    "bouum",
+         "bracc",   "denar",    "ducat",  "equit",    "fiorin",  "floren",   "florin",
+         "grossor", "grossos",  "homin",  "imperial", "iuger",   "librar",   "libras",
+         "libre",   "libris",   "lire",   "marcar",   "marcas",  "marce",    "marcis",
+         "milit",   "modiis",   "modior", "modios",   "oues",    "ouium",    "passuum",
+         "pedit",   "perper",   "scud",   "soldi",    "solidi",  "solidor",  "solidos",
+         "staia",   "sterling", "testes", "testibus", "testium", "turonens", "uncia"});
+    return std::any_of(stems.begin(), stems.end(),
+                       [key](std::string_view stem) { return key.starts_with(stem); });
+}
+
 } // namespace
 
 Words::Word Words::Classify(const Token &t) {
@@ -257,6 +273,7 @@ Words::Word Words::Classify(const Token &t) {
         w.word.kinds |= std::uint64_t{1} << static_cast<unsigned>(Kind::Capital);
     w.cutCount = static_cast<std::int8_t>(CutOrdinal(t.key));
     w.beginsACount = w.cutCount > 0 || BeginsAnOrdinal(t.key);
+    w.countsThings = CountsThings(t.key);
     return w;
 }
 

@@ -75,6 +75,8 @@ public:
     // Whether a feast's name, or the words before one, may begin with it (feast_names.h): no
     // only where a batch's table of words worked it out.
     bool mayBeginFeast(std::size_t i) const { return i < size() && m_words[i].feast; }
+    // Whether it names things a sum or a number counts: florenos, libras, militibus, testes.
+    bool countsThings(std::size_t i) const { return i < size() && m_words[i].countsThings; }
     // Whether its letters begin a count cut short: sept, terc, dec (cut_counts.cpp).
     bool beginsACount(std::size_t i) const { return i < size() && m_words[i].beginsACount; }
     // Whether its ordinal was read from a word misspelt by a letter (octano, quatodecimo).
@@ -148,6 +150,7 @@ private:
         // they begin any (cut_counts.cpp)
         std::int8_t cutCount = 0;
         bool beginsACount = false;
+        bool countsThings = false; // florenos, libras, testes
         // May begin a feast's name: worked out where words are kept (word_memo.h), since its
         // table costs a millisecond to build that only many lines repay; true elsewhere, and
         // the name is looked for.
