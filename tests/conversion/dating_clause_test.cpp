@@ -1030,6 +1030,8 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"D. Albe, III. Non. Jul. a. gr. 1243. r. a. octavo.", "05 Luglio 1243"},
         {"Datum Auinione x et kalendas decembris anno quarto", tempidex::ErrorDateNotCorrect},
         {"Datum Rome v. luna idus decembris", tempidex::ErrorDateNotCorrect},
+        // a computus's number right before a named day may count its days
+        {"anno domini 1300 cyclo lunari vii kal. maii", tempidex::ErrorDateNotCorrect},
         {"Datum Laterani x. sub kalendas ianuarii.", tempidex::ErrorDateNotCorrect},
         {"Datum Rome III feria Kalendas Iunii", "01 Giugno"},
         // a month cut short that is also a word, before another month, counts: ten, not December

@@ -155,8 +155,13 @@ void ComputusRule(const Words &words, std::size_t at, Phrases &phrases) {
     const std::string_view next = at + 1 < words.size() ? words[at + 1].key : "";
     const std::size_t last = next == "ipsius" || next == "eiusdem" ? at + 3 : at + 2;
     for (std::size_t from = at + 1; from <= last && !words.parted(from); ++from)
-        for (const NumberRead &n : CountsFrom(words, from))
+        for (const NumberRead &n : CountsFrom(words, from)) {
             phrases.push_back(Spanning(PhraseKind::Computus, at, n.end));
+            // (a number right before a named day may count its days instead: "cyclo lunari vii
+            // kal. maii" is read both ways, the words before the number the computus's alone)
+            if (from > at + 1 && words.is(n.end, Kind::Reference) && !words.parted(n.end))
+                phrases.push_back(Spanning(PhraseKind::Computus, at, from));
+        }
 }
 
 void InitialsRule(const Words &words, std::size_t at, Phrases &phrases) {
