@@ -321,6 +321,7 @@ TEST(ChurchYear, RefusesWhatItCannotTellApart) {
              "in festo sancti Innocentii pape anno 1350",
              "in festo sancti regis Laurentii anno 1360",
              "in festo sancti Henrici ducis anno 1300", // Emeric, no emperor
+             "in festo sancti Laurencii archiepiscopi anno domini MCCCL",
              "in festo sancti Ludovici de Tolosa anno 1300",
              "in festo sanctorum iacobi et philippi anno 1300",
              "in festo sanctorum Egidii et Martini anno 1270",

@@ -255,11 +255,12 @@ std::string_view TellingEpithet(const Words &words, std::size_t i) {
     return {};
 }
 
-// Whether an epithet says for certain which saint is meant: a pope's, a king's or a duke's. (A
-// bishop's or an abbot's the feasts' names do not always hold: "Botulphi abbatis", "Dunstani
-// episcopi".)
+// Whether an epithet says for certain which saint is meant: a pope's, a king's, a duke's, an
+// archbishop's. (A bishop's or an abbot's the feasts' names do not always hold: "Botulphi
+// abbatis", "Dunstani episcopi".)
 bool TellsForCertain(std::string_view stem) {
-    return stem == NameStem("papae") || stem == NameStem("regis") || stem == NameStem("ducis");
+    return stem == NameStem("papae") || stem == NameStem("regis") || stem == NameStem("ducis") ||
+           stem == NameStem("archiepiscopi");
 }
 
 // Whether a feast's names hold an epithet's stem (Martini episcopi, Stephani papae).
