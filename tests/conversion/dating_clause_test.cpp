@@ -1030,6 +1030,9 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"D. Albe, III. Non. Jul. a. gr. 1243. r. a. octavo.", "05 Luglio 1243"},
         {"Datum Auinione x et kalendas decembris anno quarto", tempidex::ErrorDateNotCorrect},
         {"Datum Rome v. luna idus decembris", tempidex::ErrorDateNotCorrect},
+        // so may the number after "anno", and "a. d." after a comma is ante diem
+        {"dicto anno VIII Id. Febr.", tempidex::ErrorDateNotCorrect},
+        {"dicto anno; a. d. XVII Kalend. Februarii", tempidex::ErrorYearNotCorrect},
         // a computus's number right before a named day may count its days
         {"anno domini 1300 cyclo lunari vii kal. maii", tempidex::ErrorDateNotCorrect},
         {"Datum Laterani x. sub kalendas ianuarii.", tempidex::ErrorDateNotCorrect},

@@ -112,6 +112,11 @@ void AddYears(const Words &words, std::size_t begin, std::size_t from, YearCount
             // (after "dominicae incarnationis" the number is ours, read from the formula)
             if (!formulaBefore)
                 phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, begin, end));
+            // (right before a named day, the number may count its days instead, the year
+            // another's or as above: "dicto anno VIII Id. Febr.", 6 or 13 February)
+            if (!formulaBefore && !words.parted(from) && words.is(end, Kind::Reference) &&
+                !words.parted(end) && number.value <= 19)
+                phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, begin, from));
             continue;
         }
         Phrase p = YearPhrase(begin, end, number, counted, YearInEra(number.value, inEra));
@@ -173,9 +178,12 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
             return k < words.size() && words[k].key == "dominica" && !words.parted(k) &&
                    words.is(k - 1, Kind::Formula);
         };
-        for (; i < at + 8 && (words.is(i, Kind::Formula) || words.is(i, Kind::Connective) ||
-                              (i == at + 1 && i < words.size() && words[i].key == "domino") ||
-                              (i > at + 1 && (his(i) || lords(i))));
+        // (not to an "a." past a comma right after "anno": in "dicto anno; a. d. XVII Kal." the
+        // "a. d." is ante diem, no formula; "anno, etc., 1546" goes on)
+        for (; i < at + 8 && !(i == at + 1 && words.parted(i) && words.is(i, Kind::A)) &&
+               (words.is(i, Kind::Formula) || words.is(i, Kind::Connective) ||
+                (i == at + 1 && i < words.size() && words[i].key == "domino") ||
+                (i > at + 1 && (his(i) || lords(i))));
              ++i)
             count = MoreExact(count, words.classOf(i).formula);
         if (words.is(i, Kind::Reign) || words.is(i, Kind::World) || words.is(i, Kind::AsAbove))
