@@ -21,6 +21,7 @@ struct Record {
     std::string_view text;    // as it was written, without its line end
     std::string_view lineEnd; // "\r\n", "\n", "\r", or none at the end of the file
     std::size_t line = 1;     // the file's line it begins on
+    std::size_t unclosed = 0; // the line where a quote opens that never closes; 0 for none
 };
 
 // The records of `text`, quoted fields spanning lines where they do.
@@ -34,9 +35,11 @@ std::vector<Record> Records(std::string_view text, char separator) {
         for (bool more = true; more;) {
             Field field;
             if (at < text.size() && text[at] == '"') {
+                record.unclosed = line;
                 for (++at; at < text.size(); ++at) {
                     if (text[at] == '"' && (at + 1 >= text.size() || text[at + 1] != '"')) {
                         ++at;
+                        record.unclosed = 0;
                         break;
                     }
                     if (text[at] == '"')
@@ -166,6 +169,15 @@ SpreadsheetRun ConvertSpreadsheet(std::string_view text, const SpreadsheetOption
     const std::vector<Record> records = Records(text, separator);
     if (records.empty()) {
         run.error = "il file è vuoto: manca la riga d'intestazione";
+        return run;
+    }
+    // A quote that never closes takes the rest of the file into one cell: its rows would be
+    // lost, and the columns added written inside it.
+    if (const auto open = std::find_if(records.begin(), records.end(),
+                                       [](const Record &record) { return record.unclosed > 0; });
+        open != records.end()) {
+        run.error = "virgolette non chiuse: la cella che si apre alla riga " +
+                    std::to_string(open->unclosed) + " non finisce prima della fine del file";
         return run;
     }
     std::optional<std::size_t> column = ColumnNamed(records.front(), options.column);

@@ -118,6 +118,13 @@ TEST(Spreadsheet, RefusesWhatItCannotConvertAndWritesNothing) {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.status, 2);
     }
+    // a quote that never closes would take the rows after it into its cell
+    const Outcome unclosed =
+        Tempidex({"-c", "--csv=b", "-"}, "a,b\n\"1,Kal. Mai. 1400\n2,Id. Mar. 1500\n");
+    EXPECT_EQ(unclosed.err, "tempidex: -: virgolette non chiuse: la cella che si apre alla riga 2 "
+                            "non finisce prima della fine del file\n");
+    EXPECT_EQ(unclosed.out, "");
+    EXPECT_EQ(unclosed.status, 2);
 }
 
 // The attributes each readable date gets, and nothing else: with them taken out again, the
