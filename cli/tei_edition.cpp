@@ -41,6 +41,17 @@ void XMLCALL Start(void *data, const XML_Char *name, const XML_Char **attributes
     auto &walk = *static_cast<Walk *>(data);
     if (walk.depth > 0) {
         ++walk.depth;
+        // a line, page or column breaking within the date breaks its words, unless the edition
+        // says the word goes on (break="no"): "a. d. X<lb/>IV Kal." is X and IV
+        const std::string_view element = LocalName(name);
+        if (element == "lb" || element == "pb" || element == "cb") {
+            bool goesOn = false;
+            for (const XML_Char **a = attributes; *a; a += 2)
+                goesOn =
+                    goesOn || (std::string_view(a[0]) == "break" && std::string_view(a[1]) == "no");
+            if (!goesOn)
+                walk.current.text.push_back(' ');
+        }
         return;
     }
     if (LocalName(name) != "date")

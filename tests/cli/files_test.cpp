@@ -129,6 +129,20 @@ TEST(Spreadsheet, RefusesWhatItCannotConvertAndWritesNothing) {
 
 // The attributes each readable date gets, and nothing else: with them taken out again, the
 // document is the one read, byte for byte.
+// A line broken within a date breaks its words, unless the edition says the word goes on: the
+// numerals either side of <lb/> are two, never one count.
+TEST(TeiEdition, ReadsALineBreakAsTheEndOfAWord) {
+    const Outcome run = Tempidex(
+        {"--convert", "--tei", "-"},
+        "<TEI><p><date>a. d. X<lb/>IV Kal. Mai. 1400</date><date>Kal. Mai<lb break=\"no\"/>i "
+        "1400</date></p></TEI>\n");
+    EXPECT_EQ(run.out,
+              "<TEI><p><date>a. d. X<lb/>IV Kal. Mai. 1400</date><date when=\"1400-05-10\" "
+              "when-custom=\"1400-05-01\" datingMethod=\"#julian\">Kal. Mai<lb "
+              "break=\"no\"/>i 1400</date></p></TEI>\n");
+    EXPECT_NE(run.err.find("«a. d. X IV Kal. Mai. 1400»: non letta"), std::string::npos) << run.err;
+}
+
 TEST(TeiEdition, GivesDatesTheirAttributesAndChangesNothingElse) {
     const std::string edition =
         "<?xml version='1.0' encoding='UTF-8'?>\n"
