@@ -30,7 +30,7 @@ struct Walk {
     std::vector<DateElement> dates;
 };
 
-// "date", "tei:date": the element's name without its prefix.
+// "lb", "tei:lb": the element's name without its prefix.
 std::string_view LocalName(const XML_Char *name) {
     const std::string_view whole(name);
     const std::size_t colon = whole.rfind(':');
@@ -54,7 +54,9 @@ void XMLCALL Start(void *data, const XML_Char *name, const XML_Char **attributes
         }
         return;
     }
-    if (LocalName(name) != "date")
+    // (TEI's own, with no prefix or its usual one: an element of another vocabulary named
+    // "date", x:date, is left as it is)
+    if (const std::string_view whole(name); whole != "date" && whole != "tei:date")
         return;
     walk.depth = 1;
     walk.current = DateElement{};

@@ -141,6 +141,9 @@ TEST(TeiEdition, ReadsALineBreakAsTheEndOfAWord) {
               "when-custom=\"1400-05-01\" datingMethod=\"#julian\">Kal. Mai<lb "
               "break=\"no\"/>i 1400</date></p></TEI>\n");
     EXPECT_NE(run.err.find("«a. d. X IV Kal. Mai. 1400»: non letta"), std::string::npos) << run.err;
+    // and another vocabulary's "date" is none of TEI's
+    const std::string foreign = "<TEI xmlns:x=\"urn:x\"><x:date>Kal. Mai. 1400</x:date></TEI>\n";
+    EXPECT_EQ(Tempidex({"--convert", "--tei", "-"}, foreign).out, foreign);
 }
 
 TEST(TeiEdition, GivesDatesTheirAttributesAndChangesNothingElse) {
