@@ -1033,6 +1033,10 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         // so may the number after "anno", and "a. d." after a comma is ante diem
         {"dicto anno VIII Id. Febr.", tempidex::ErrorDateNotCorrect},
         {"dicto anno; a. d. XVII Kalend. Februarii", tempidex::ErrorYearNotCorrect},
+        // a unit after a unit ends no year: the second is the day's, or an octave's
+        {"anno Domini millesimo tricentesimo quadragesimo octavo octavo marci",
+         tempidex::ErrorDateNotCorrect},
+        {"anno domini millesimo trecentesimo quinto octavo die mensis maii", "08 Maggio 1305"},
         // a computus's number right before a named day may count its days
         {"anno domini 1300 cyclo lunari vii kal. maii", tempidex::ErrorDateNotCorrect},
         {"Datum Laterani x. sub kalendas ianuarii.", tempidex::ErrorDateNotCorrect},

@@ -298,7 +298,13 @@ void DayOfMonthRule(const Words &words, std::size_t at, Phrases &phrases) {
         // a year)
         const bool mensis = mensisWord && !words.parted(count.end + 1);
         // (a year in digits it cannot end: "anno domini 1340 octavo Ianuarii")
+        // (nor a unit after a unit, which already ended the year: "quadragesimo octavo octavo
+        // marci" is 1348 and the 8th of March, or St Mark's octave)
+        const auto unit = [](int value) { return value >= 1 && value <= 9; };
+        const bool afterAUnit = at >= 1 && unit(words.ordinalOf(at - 1)) &&
+                                words.numeralOf(at - 1) == 0 && unit(count.value);
         const bool afterNumber = at >= 1 && !words.parted(at) && words.digitsOf(at - 1) == 0 &&
+                                 !afterAUnit &&
                                  (words.mayBeNumber(at - 1) || words.numeralOf(at - 1) > 0);
         if (words.ordinalOf(count.begin) > 0 && !mensis &&
             (afterNumber || words.is(count.end, Kind::Mensis)))
