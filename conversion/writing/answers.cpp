@@ -77,6 +77,13 @@ bool ModernToLatin(std::string_view line, const LineOptions &options, std::strin
         modern.weekday >= 0 && weekday >= 0 && weekday != modern.weekday)
         return Answered(out, ErrorDateNotCorrect, true, options,
                         [&] { return ExplainWeekday(weekday, modern.weekday); });
+    // (before AD 1 no weekday is counted, and one written cannot be checked: no answer passes it
+    // over)
+    if (modern.weekday >= 0 && year && *year < 1)
+        return Answered(out, ErrorDateNotCorrect, true, options, [] {
+            return std::string("il giorno della settimana scritto non si può verificare prima "
+                               "dell'anno 1 d.C.");
+        });
     const RomanDay roman = RomanFromDay(day, shape);
     // Without a year, "(a. i.)" says which year the days before the March Calends belong to.
     const bool leapYear = !year && shape.leap && roman.reference == Reference::Calends &&

@@ -207,6 +207,15 @@ TEST(ModernToLatin, WritesEachDayAsTheListsHoldIt) {
     EXPECT_EQ(days, 365 + 366);
 }
 
+// A weekday written before a date must be its own (3 March 2025 was a Monday); before AD 1,
+// where no weekday is counted, it cannot be, and the date is refused rather than passed over.
+TEST(ModernToLatin, ChecksTheWeekdayWritten) {
+    EXPECT_EQ(ModernToLatin("lunedì 3 marzo 2025", {}).text, "a. d. V Non. Mar. MMXXV");
+    EXPECT_TRUE(ModernToLatin("martedì 3 marzo 2025", {}).failed);
+    EXPECT_EQ(ModernToLatin("1 gennaio 45 a.C.", {}).text, "Kal. Ian. DCCIX a.u.c.");
+    EXPECT_TRUE(ModernToLatin("martedì 1 gennaio 45 a.C.", {}).failed);
+}
+
 // A line as long as any is read, up to the last byte; one byte more is too long for a date.
 TEST(BothDirections, ReadLinesUpToTheLongestWhole) {
     const auto padded = [](std::string line, std::size_t size) {
