@@ -1030,9 +1030,11 @@ TEST(DatingClause, ReadsTheDayTheSourceMeans) {
         {"D. Albe, III. Non. Jul. a. gr. 1243. r. a. octavo.", "05 Luglio 1243"},
         {"Datum Auinione x et kalendas decembris anno quarto", tempidex::ErrorDateNotCorrect},
         {"Datum Rome v. luna idus decembris", tempidex::ErrorDateNotCorrect},
-        // so may the number after "anno", and "a. d." after a comma is ante diem
+        // so may the number after "anno", and "a. d." after it may be ante diem (after a
+        // comma, it is)
         {"dicto anno VIII Id. Febr.", tempidex::ErrorDateNotCorrect},
-        {"dicto anno; a. d. XVII Kalend. Februarii", tempidex::ErrorYearNotCorrect},
+        {"dicto anno a. d. III Kl. Januarii", tempidex::ErrorDateNotCorrect},
+        {"dicto anno; a. d. XVII Kalend. Februarii", "16 Gennaio"},
         // a unit after a unit ends no year: the second is the day's, or an octave's
         {"anno Domini millesimo tricentesimo quadragesimo octavo octavo marci",
          tempidex::ErrorDateNotCorrect},

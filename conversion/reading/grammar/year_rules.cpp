@@ -193,6 +193,14 @@ void FormulaYearRule(const Words &words, std::size_t at, Phrases &phrases) {
             formulaBefore = FormulaBefore(words, b - 1) == at;
         const std::size_t added = phrases.size();
         AddYears(words, at, i, count, phrases, formulaBefore);
+        // "dicto anno a. d. III Kal. Januarii": the "a. d." may be ante diem, the count after it
+        // the named day's, and "anno" the year above; read so too
+        if (words.is(at + 1, Kind::A) && words.is(at + 2, Kind::D) && !words.parted(at + 3))
+            for (const NumberRead &n : CountsFrom(words, at + 3))
+                if (words.is(n.end, Kind::Reference) && !words.parted(n.end)) {
+                    phrases.push_back(ElsewherePhrase(YearElsewhere::Anno, at, at + 1));
+                    break;
+                }
         // "anno domini etc. L. octavo": the thousand and hundreds left out with the etc., as
         // late medieval scribes wrote 1458; never the year 58
         if (i > at + 1 && words[i - 1].key == "etc")
