@@ -716,22 +716,20 @@ TEST(ChurchYear, AVigilOnASundayIsWarnedOf) {
             LatinToModern("anno " + std::to_string(year) + " pridie sancti Laurentii", {});
         EXPECT_EQ(before.text, "09 Agosto " + std::to_string(year));
         EXPECT_EQ(before.warnings.find("vigilia"), std::string::npos) << before.warnings;
-        // All Souls' day on a Sunday was kept on the Monday
-        const tempidex::Answer souls =
-            LatinToModern("in festo omnium animarum anno " + std::to_string(year), {});
-        EXPECT_EQ(souls.warnings.find("si osservava il lunedì dopo: 03 Novembre " +
-                                      std::to_string(year)) != std::string::npos,
-                  JulianDayNumber(year, 11, 2, false) % 7 == 6)
-            << year << "\n"
-            << souls.warnings;
-        // and a day counted from it is counted from the Monday too
-        const tempidex::Answer morrow =
-            LatinToModern("in crastino omnium animarum anno " + std::to_string(year), {});
-        EXPECT_EQ(morrow.warnings.find("contando da quel giorno, 04 Novembre " +
-                                       std::to_string(year)) != std::string::npos,
-                  JulianDayNumber(year, 11, 2, false) % 7 == 6)
-            << year << "\n"
-            << morrow.warnings;
+        // All Souls' day on a Sunday was kept on the Monday, and a day counted from it is
+        // counted from the Monday too
+        const bool soulsOnASunday = JulianDayNumber(year, 11, 2, false) % 7 == 6;
+        for (const auto &[clause, warning] :
+             {std::pair<std::string, std::string>{"in festo omnium animarum",
+                                                  "si osservava il lunedì dopo: 03 Novembre "},
+              {"in crastino omnium animarum", "contando da quel giorno, 04 Novembre "}}) {
+            const tempidex::Answer souls =
+                LatinToModern(clause + " anno " + std::to_string(year), {});
+            EXPECT_EQ(souls.warnings.find(warning + std::to_string(year)) != std::string::npos,
+                      soulsOnASunday)
+                << clause << " " << year << "\n"
+                << souls.warnings;
+        }
     }
     // the Sundays counted after a feast are said by their number
     tempidex::LineOptions explain;

@@ -238,66 +238,6 @@ NameWord FirstNameWord(std::string_view key, NameWord word) {
     return word;
 }
 
-namespace {
-
-// The epithets that tell a saint from others of the name, as the feasts' names hold them: a
-// pope's, a king's, an abbot's, a bishop's. The stem of the one word i is, or nothing.
-std::string_view TellingEpithet(const Words &words, std::size_t i) {
-    static const std::array<std::string, 6> stems = {
-        NameStem("papae"),   NameStem("regis"),    NameStem("ducis"),
-        NameStem("abbatis"), NameStem("episcopi"), NameStem("archiepiscopi")};
-    if (i >= words.size())
-        return {};
-    const std::string stem = NameStem(words[i].key);
-    for (const std::string &s : stems)
-        if (s == stem)
-            return s;
-    return {};
-}
-
-// Whether an epithet says for certain which saint is meant: a pope's, a king's, a duke's, an
-// archbishop's. (A bishop's or an abbot's the feasts' names do not always hold: "Botulphi
-// abbatis", "Dunstani episcopi".)
-bool TellsForCertain(std::string_view stem) {
-    return stem == NameStem("papae") || stem == NameStem("regis") || stem == NameStem("ducis") ||
-           stem == NameStem("archiepiscopi");
-}
-
-// Whether a feast's names hold an epithet's stem (Martini episcopi, Stephani papae).
-bool NamesHold(int feast, std::string_view stem) {
-    const std::string_view names = Feasts()[static_cast<std::size_t>(feast)].names;
-    for (std::size_t from = 0; from < names.size();) {
-        const std::size_t end = std::min(names.find_first_of(" |", from), names.size());
-        if (end > from && NameStem(names.substr(from, end - from)) == stem)
-            return true;
-        from = end + 1;
-    }
-    return false;
-}
-
-// Whether a pope's, a king's or a duke's title beside the name read, before it (at `before`) or
-// after it (from `after`), says another saint of the name is meant than the feast found:
-// "Innocentii pape", "sancti regis Laurentii".
-bool NamesAnotherSaint(const Words &words, const std::vector<std::size_t> &before,
-                       std::size_t after, int found) {
-    for (const std::size_t i : before)
-        if (const std::string_view stem = TellingEpithet(words, i);
-            TellsForCertain(stem) && !NamesHold(found, stem))
-            return true;
-    for (std::size_t i = after; i < words.size() && i < after + 3; ++i) {
-        if (const std::string_view stem = TellingEpithet(words, i);
-            TellsForCertain(stem) && !NamesHold(found, stem))
-            return true;
-        const std::string stem = NameStem(words[i].key);
-        if (words.parted(i) || !(IsTitle(stem, DeclensionsOf(words[i].key)) ||
-                                 IsEpithet(stem, DeclensionsOf(words[i].key))))
-            break;
-    }
-    return false;
-}
-
-} // namespace
-
 bool MayBeginFeast(std::string_view key) {
     const NameWord word = FirstNameWord(key, ReadNameWord(key));
     return Names().firstWords.contains(word.stem) || MayBeFirstWordCut(key) ||

@@ -2,12 +2,14 @@
 
 #include "feast_names.h"
 
+#include "calendar/church_year.h"
 #include "letters_apart.h"
 #include "misread_numbers.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tempidex {
 namespace {
@@ -44,6 +46,26 @@ constexpr auto Epithets = std::to_array<std::string_view>(
      "presbyteri", "regis", "sociorum", "virginum",
      // the rest of an Introit's first words: Laetare Ierusalem, Oculi mei
      "ierusalem", "mei"});
+
+// Whether an epithet says for certain which saint is meant: a pope's, a king's, a duke's, an
+// archbishop's. (A bishop's or an abbot's the feasts' names do not always hold: "Botulphi
+// abbatis", "Dunstani episcopi".)
+bool TellsForCertain(std::string_view stem) {
+    return stem == NameStem("papae") || stem == NameStem("regis") || stem == NameStem("ducis") ||
+           stem == NameStem("archiepiscopi");
+}
+
+// Whether a feast's names hold an epithet's stem (Martini episcopi, Stephani papae).
+bool NamesHold(int feast, std::string_view stem) {
+    const std::string_view names = Feasts()[static_cast<std::size_t>(feast)].names;
+    for (std::size_t from = 0; from < names.size();) {
+        const std::size_t end = std::min(names.find_first_of(" |", from), names.size());
+        if (end > from && NameStem(names.substr(from, end - from)) == stem)
+            return true;
+        from = end + 1;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -241,6 +263,42 @@ bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy) {
         return (unknownName && (!ends || sharedBy)) || IsOneOf(qualifiers, stem, declensions) ||
                std::any_of(Qualifiers.begin(), Qualifiers.end(), garbled) ||
                std::any_of(Qualifiers.begin(), Qualifiers.end(), cut);
+    }
+    return false;
+}
+
+// The epithets that tell a saint from others of the name, as the feasts' names hold them: a
+// pope's, a king's, an abbot's, a bishop's. The stem of the one word i is, or nothing.
+std::string_view TellingEpithet(const Words &words, std::size_t i) {
+    static const std::array<std::string, 6> stems = {
+        NameStem("papae"),   NameStem("regis"),    NameStem("ducis"),
+        NameStem("abbatis"), NameStem("episcopi"), NameStem("archiepiscopi")};
+    if (i >= words.size())
+        return {};
+    const std::string stem = NameStem(words[i].key);
+    for (const std::string &s : stems)
+        if (s == stem)
+            return s;
+    return {};
+}
+
+// Whether a pope's, a king's or a duke's title beside the name read, before it (at `before`) or
+// after it (from `after`), says another saint of the name is meant than the feast found:
+// "Innocentii pape", "sancti regis Laurentii".
+bool NamesAnotherSaint(const Words &words, const std::vector<std::size_t> &before,
+                       std::size_t after, int found) {
+    for (const std::size_t i : before)
+        if (const std::string_view stem = TellingEpithet(words, i);
+            TellsForCertain(stem) && !NamesHold(found, stem))
+            return true;
+    for (std::size_t i = after; i < words.size() && i < after + 3; ++i) {
+        if (const std::string_view stem = TellingEpithet(words, i);
+            TellsForCertain(stem) && !NamesHold(found, stem))
+            return true;
+        const std::string stem = NameStem(words[i].key);
+        if (words.parted(i) || !(IsTitle(stem, DeclensionsOf(words[i].key)) ||
+                                 IsEpithet(stem, DeclensionsOf(words[i].key))))
+            break;
     }
     return false;
 }

@@ -51,4 +51,14 @@ std::size_t EpithetsEnd(const Words &words, std::size_t end);
 // know (Becket), or an epithet where other saints share the name (`sharedBy`).
 bool QualifiedAfter(const Words &words, std::size_t end, bool sharedBy);
 
+// The stem of the epithet at word i that tells a saint from others of the name (papae, regis,
+// ducis, abbatis, episcopi, archiepiscopi), or nothing.
+std::string_view TellingEpithet(const Words &words, std::size_t i);
+
+// Whether a pope's, a king's, a duke's or an archbishop's title beside a saint's name, before it
+// (the words at `before`) or after it (from `after`), says another saint is meant than the
+// feast found: "Innocentii pape", "sancti regis Laurentii".
+bool NamesAnotherSaint(const Words &words, const std::vector<std::size_t> &before,
+                       std::size_t after, int found);
+
 } // namespace tempidex
